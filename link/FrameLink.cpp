@@ -1,0 +1,180 @@
+#include "link/FrameLink.h"
+
+#include "link/FrameReceiver.h"
+
+#include <vector>
+
+FrameLink theLink;
+
+namespace {
+constexpr uint8_t kStart = 0xC3;
+constexpr uint8_t kMarker = 0x04;
+constexpr uint8_t kEnd = 0x02;
+constexpr uint8_t kAck = 0x06;
+constexpr uint8_t kNak = 0x15;
+constexpr int kAttempts = 3;
+// The link's per-byte limit: 20 ticks of 55 ms.
+constexpr int32_t kTimeoutTicks = 20;
+} // namespace
+
+void FrameLink::clear() {
+    cursor = 0;
+    payloadCount = 0;
+}
+
+void FrameLink::putByte(uint8_t value) {
+    sendBuffer[cursor++] = value;
+    ++payloadCount;
+}
+
+void FrameLink::putWord(uint16_t value) {
+    putByte(static_cast<uint8_t>(value >> 8));
+    putByte(static_cast<uint8_t>(value));
+}
+
+void FrameLink::putLong(uint32_t value) {
+    putByte(static_cast<uint8_t>(value >> 24));
+    putByte(static_cast<uint8_t>(value >> 16));
+    putByte(static_cast<uint8_t>(value >> 8));
+    putByte(static_cast<uint8_t>(value));
+}
+
+void FrameLink::putText(std::string_view text, uint8_t width) {
+    for (size_t i = 0; i < width; ++i)
+        putByte(i < text.size() ? static_cast<uint8_t>(text[i]) : 0);
+    putByte(0);
+}
+
+uint8_t FrameLink::getByte() { return replyBuffer[cursor++]; }
+
+int16_t FrameLink::getWord() {
+    uint16_t high = getByte();
+    uint16_t low = getByte();
+    return static_cast<int16_t>(static_cast<uint16_t>(high << 8 | low));
+}
+
+int32_t FrameLink::getLong() {
+    uint32_t value = 0;
+    for (int i = 0; i < 4; ++i)
+        value = value << 8 | getByte();
+    return static_cast<int32_t>(value);
+}
+
+std::string FrameLink::getText(uint8_t width) {
+    std::string text;
+    uint8_t at = cursor;
+    for (size_t i = 0; i < width && replyBuffer[at] != 0; ++i)
+        text.push_back(static_cast<char>(replyBuffer[at++]));
+    cursor = static_cast<uint8_t>(cursor + width + 1);
+    return text;
+}
+
+uint32_t FrameLink::swapLong(uint32_t value) {
+    return (value >> 24) | ((value >> 8) & 0xFF00u) | ((value << 8) & 0xFF0000u) | (value << 24);
+}
+
+bool FrameLink::open(uint8_t number, int32_t baud) {
+    port.timeoutTicks = kTimeoutTicks;
+    bool opened = port.openPort(number, baud);
+    port.raiseDtr();
+    return opened;
+}
+
+bool FrameLink::openDevice(const std::string& path, int32_t baud) {
+    port.timeoutTicks = kTimeoutTicks;
+    bool opened = port.openDevice(path, baud);
+    port.raiseDtr();
+    return opened;
+}
+
+void FrameLink::close() { port.closePort(); }
+
+void FrameLink::transact(uint8_t code) {
+    command = code;
+    exchangeFrame();
+    cursor = 0;
+}
+
+void FrameLink::exchangeFrame() {
+    for (int attempts = 0;;) {
+        port.purgeInput();
+        if (++attempts > kAttempts) {
+            exchangeFailed = true;
+            return;
+        }
+        port.readFailed = false;
+        if (attempt()) {
+            exchangeFailed = false;
+            return;
+        }
+        emit(TraceKind::AttemptFailed, nullptr, 0);
+    }
+}
+
+size_t FrameLink::buildFrame() {
+    size_t n = 0;
+    auto stuffed = [&](uint8_t b) {
+        frameBuffer[n++] = b;
+        if (b == kStart)
+            frameBuffer[n++] = b;
+    };
+    frameBuffer[n++] = kStart;
+    frameBuffer[n++] = kMarker;
+    frameBuffer[n++] = address;
+    frameBuffer[n++] = command;
+    check = address ^ command;
+    for (size_t i = 0; i < payloadCount; ++i) {
+        stuffed(sendBuffer[i]);
+        check ^= sendBuffer[i];
+    }
+    stuffed(check);
+    frameBuffer[n++] = kStart;
+    frameBuffer[n++] = kEnd;
+    return n;
+}
+
+bool FrameLink::attempt() {
+    size_t length = buildFrame();
+    emit(TraceKind::RequestSent, frameBuffer, length);
+    port.writeBlock(frameBuffer, static_cast<int>(length));
+
+    FrameReceiver receiver(address, replyBuffer, check);
+    std::vector<uint8_t> seen; // only filled while tracing
+    auto flushSeen = [&] {
+        if (!seen.empty())
+            emit(TraceKind::BytesReceived, seen.data(), seen.size());
+        seen.clear();
+    };
+    for (;;) {
+        uint8_t b = port.readByte();
+        if (port.readFailed) {
+            flushSeen();
+            return false;
+        }
+        if (trace)
+            seen.push_back(b);
+        switch (receiver.feed(b)) {
+        case FrameReceiver::Step::More:
+            break;
+        case FrameReceiver::Step::Complete:
+            replyCount = receiver.stored();
+            flushSeen();
+            port.writeByte(kAck);
+            emit(TraceKind::AckSent, &kAck, 1);
+            return true;
+        case FrameReceiver::Step::BadCheck:
+            flushSeen();
+            port.writeByte(kNak);
+            emit(TraceKind::NakSent, &kNak, 1);
+            break;
+        case FrameReceiver::Step::Failed:
+            flushSeen();
+            return false;
+        }
+    }
+}
+
+void FrameLink::emit(TraceKind kind, const uint8_t* bytes, size_t count) const {
+    if (trace)
+        trace(kind, bytes, count);
+}

@@ -1,0 +1,65 @@
+// VEZCOM: the link to the scale. One request/reply exchange at a time over the one serial port.
+//
+// Every scale operation follows one pattern: clear, a series of put operations that fill the send
+// buffer field by field (numbers big-endian, texts as fixed-width NUL-padded fields), transact with a
+// command code, then a series of get operations that read the reply buffer field by field.
+// Texts are byte strings of code page 1250, as they travel on the wire.
+#pragma once
+
+#include "link/SerialPort.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+struct FrameLink {
+    enum class TraceKind : uint8_t { RequestSent, AckSent, NakSent, BytesReceived, AttemptFailed };
+    using TraceHook = std::function<void(TraceKind, const uint8_t* bytes, size_t count)>;
+
+    bool exchangeFailed = false;
+    uint8_t address = 0;
+    uint8_t command = 0;
+    uint8_t check = 0;
+    uint8_t replyBuffer[256] = {};
+    uint8_t sendBuffer[256] = {};
+    uint8_t frameBuffer[512] = {};
+    uint8_t cursor = 0;
+    uint8_t payloadCount = 0;
+    SerialPort port;
+
+    // Reply bytes (check byte included) stored by the last exchange's last frame.
+    size_t replyCount = 0;
+    // Optional observer of every frame and acknowledgement, for the command-line trace.
+    TraceHook trace;
+
+    void clear();
+    void putByte(uint8_t value);
+    void putWord(uint16_t value);
+    void putLong(uint32_t value);
+    void putText(std::string_view text, uint8_t width);
+
+    uint8_t getByte();
+    int16_t getWord();
+    int32_t getLong();
+    std::string getText(uint8_t width);
+
+    static uint32_t swapLong(uint32_t value);
+
+    // Opens COM<number> (or a device path) with 1100 ms per byte and raises DTR.
+    bool open(uint8_t number, int32_t baud);
+    bool openDevice(const std::string& path, int32_t baud);
+    void close();
+
+    void transact(uint8_t code);
+    void exchangeFrame();
+
+private:
+    // One attempt: send the request frame, receive the reply. True on a checked reply.
+    bool attempt();
+    size_t buildFrame();
+    void emit(TraceKind kind, const uint8_t* bytes, size_t count) const;
+};
+
+extern FrameLink theLink;

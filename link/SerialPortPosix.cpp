@@ -1,0 +1,205 @@
+// POSIX backend of SerialPort: termios2 for any baud rate, TIOCEXCL plus flock for exclusive use,
+// poll() for the per-byte time-out. A pseudo-terminal is accepted as a port (ioctls that a pty does
+// not support, such as the modem lines, are tolerated).
+#include "link/SerialPort.h"
+
+#include <asm/termbits.h>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <mutex>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace {
+
+std::mutex folderMutex;
+std::string linkFolder;
+
+std::string executableFolder() {
+    char buf[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0)
+        return ".";
+    std::string path(buf, static_cast<size_t>(n));
+    auto slash = path.rfind('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+} // namespace
+
+void setPortLinkFolder(const std::string& folder) {
+    std::lock_guard lock(folderMutex);
+    linkFolder = folder;
+}
+
+std::string portLinkFolder() {
+    std::lock_guard lock(folderMutex);
+    if (linkFolder.empty())
+        linkFolder = executableFolder();
+    return linkFolder;
+}
+
+std::string resolvePortName(uint8_t number) {
+    std::string link = portLinkFolder() + "/ports/COM" + std::to_string(number);
+    if (access(link.c_str(), F_OK) == 0)
+        return link;
+    return "/dev/ttyS" + std::to_string(static_cast<int>(number) - 1);
+}
+
+SerialPort::~SerialPort() { releaseHandle(); }
+
+void SerialPort::releaseHandle() {
+    if (handle >= 0) {
+        // A pending output queue must not hold up the close (a vanished adapter never drains).
+        ioctl(handle, TCFLSH, TCOFLUSH);
+        ::close(handle);
+        handle = -1;
+    }
+}
+
+bool SerialPort::openPort(uint8_t number, int32_t baud) { return openResolved(resolvePortName(number), baud); }
+
+bool SerialPort::openDevice(const std::string& path, int32_t baud) { return openResolved(path, baud); }
+
+bool SerialPort::openResolved(const std::string& path, int32_t baud) {
+    readFailed = false;
+    isOpen = true;
+    releaseHandle();
+
+    auto fail = [this](const std::string& what) {
+        lastErrorText = what + ": " + std::strerror(errno);
+        isOpen = false;
+        return false;
+    };
+
+    handle = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (handle < 0)
+        return fail(path);
+    // Exclusive use: TIOCEXCL keeps other openers out (root excepted), the lock keeps out another
+    // program of ours even when it runs as root.
+    if (ioctl(handle, TIOCEXCL) != 0 && errno != ENOTTY)
+        return fail("TIOCEXCL");
+    if (flock(handle, LOCK_EX | LOCK_NB) != 0)
+        return fail(path + " is in use");
+
+    struct termios2 tio {};
+    if (ioctl(handle, TCGETS2, &tio) != 0)
+        return fail("TCGETS2");
+    if (baud <= 0) {
+        errno = EINVAL;
+        return fail("baud rate");
+    }
+    // Raw 8N1, receiver on, modem lines ignored, no flow control of any kind.
+    tio.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON |
+                                          IXOFF | IXANY | INPCK);
+    tio.c_oflag &= ~static_cast<tcflag_t>(OPOST);
+    tio.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
+    tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS | CBAUD | (CBAUD << IBSHIFT));
+    tio.c_cflag |= CS8 | CREAD | CLOCAL | BOTHER | (BOTHER << IBSHIFT);
+    tio.c_ispeed = static_cast<speed_t>(baud);
+    tio.c_ospeed = static_cast<speed_t>(baud);
+    tio.c_cc[VMIN] = 0;
+    tio.c_cc[VTIME] = 0;
+    if (ioctl(handle, TCSETS2, &tio) != 0)
+        return fail("TCSETS2");
+    struct termios2 back {};
+    if (ioctl(handle, TCGETS2, &back) != 0)
+        return fail("TCGETS2");
+    // A driver may round or refuse an unusual rate; accept it only as asked (2 % tolerance).
+    long got = static_cast<long>(back.c_ospeed);
+    if (got <= 0 || std::labs(got - baud) * 50 > baud) {
+        errno = EINVAL;
+        return fail("baud rate " + std::to_string(baud) + " not taken");
+    }
+    return true;
+}
+
+void SerialPort::closePort() {
+    releaseHandle();
+    isOpen = false;
+}
+
+bool SerialPort::writeByte(uint8_t b) {
+    if (!isOpen)
+        return false;
+    for (;;) {
+        ssize_t n = ::write(handle, &b, 1);
+        if (n == 1)
+            return true;
+        if (n < 0 && errno != EAGAIN && errno != EINTR) {
+            lastErrorText = std::string("write: ") + std::strerror(errno);
+            return false;
+        }
+        // The output queue is full: wait until it takes a byte, but never forever.
+        pollfd p{handle, POLLOUT, 0};
+        if (poll(&p, 1, timeoutTicks * 55) <= 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL)))
+            return false;
+    }
+}
+
+void SerialPort::writeBlock(const uint8_t* block, int n) {
+    int done = 0;
+    // One write in the normal case; a non-blocking descriptor may take a long frame in parts.
+    while (handle >= 0 && done < n) {
+        ssize_t w = ::write(handle, block + done, static_cast<size_t>(n - done));
+        if (w > 0) {
+            done += static_cast<int>(w);
+            continue;
+        }
+        if (w < 0 && errno != EAGAIN && errno != EINTR)
+            return;
+        pollfd p{handle, POLLOUT, 0};
+        if (poll(&p, 1, timeoutTicks * 55) <= 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL)))
+            return;
+    }
+}
+
+uint8_t SerialPort::readByte() {
+    if (!isOpen)
+        readFailed = true;
+    if (readFailed)
+        return 0;
+    uint8_t b = 0;
+    // Bytes already received are taken without waiting; poll() only when the queue is empty.
+    for (;;) {
+        ssize_t n = ::read(handle, &b, 1);
+        if (n == 1)
+            return b;
+        if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) {
+            // End of file or a hard error: the device is gone, fail now instead of waiting.
+            if (n < 0)
+                lastErrorText = std::string("read: ") + std::strerror(errno);
+            readFailed = true;
+            return 0;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        pollfd p{handle, POLLIN, 0};
+        int r = poll(&p, 1, timeoutTicks * 55);
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r <= 0 || (p.revents & (POLLERR | POLLNVAL)) ||
+            ((p.revents & POLLHUP) && !(p.revents & POLLIN))) {
+            readFailed = true;
+            return 0;
+        }
+    }
+}
+
+void SerialPort::purgeInput() {
+    if (handle >= 0)
+        ioctl(handle, TCFLSH, TCIFLUSH);
+}
+
+void SerialPort::raiseDtr() {
+    if (handle < 0)
+        return;
+    int bits = TIOCM_DTR;
+    // A pseudo-terminal has no modem lines and answers ENOTTY; that is not a failure here.
+    ioctl(handle, TIOCMBIS, &bits);
+}

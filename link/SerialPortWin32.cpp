@@ -1,0 +1,118 @@
+// Win32 backend of SerialPort: the COM device opened exclusively and synchronously, the line set
+// through the DCB, one read time-out through COMMTIMEOUTS.
+#include "link/SerialPort.h"
+
+#include <windows.h>
+
+namespace {
+HANDLE asHandle(void* h) { return static_cast<HANDLE>(h); }
+} // namespace
+
+void setPortLinkFolder(const std::string&) {}
+std::string portLinkFolder() { return "."; }
+
+std::string resolvePortName(uint8_t number) { return "COM" + std::to_string(number); }
+
+SerialPort::~SerialPort() { releaseHandle(); }
+
+void SerialPort::releaseHandle() {
+    if (asHandle(handle) != INVALID_HANDLE_VALUE) {
+        CloseHandle(asHandle(handle));
+        handle = INVALID_HANDLE_VALUE;
+    }
+}
+
+bool SerialPort::openPort(uint8_t number, int32_t baud) { return openResolved(resolvePortName(number), baud); }
+
+bool SerialPort::openDevice(const std::string& path, int32_t baud) { return openResolved(path, baud); }
+
+bool SerialPort::openResolved(const std::string& path, int32_t baud) {
+    readFailed = false;
+    isOpen = true;
+    releaseHandle();
+    handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (asHandle(handle) == INVALID_HANDLE_VALUE) {
+        lastErrorText = path + ": cannot open (error " + std::to_string(GetLastError()) + ")";
+        isOpen = false;
+        return false;
+    }
+    DCB dcb{};
+    dcb.DCBlength = sizeof dcb;
+    GetCommState(asHandle(handle), &dcb);
+    dcb.BaudRate = static_cast<DWORD>(baud);
+    dcb.ByteSize = 8;
+    dcb.Parity = NOPARITY;
+    dcb.StopBits = ONESTOPBIT;
+    // The flags word as a whole: no flow control, no parity check, DTR and RTS control disabled.
+    dcb.fBinary = 0;
+    dcb.fParity = 0;
+    dcb.fOutxCtsFlow = 0;
+    dcb.fOutxDsrFlow = 0;
+    dcb.fDtrControl = 0;
+    dcb.fDsrSensitivity = 0;
+    dcb.fTXContinueOnXoff = 0;
+    dcb.fOutX = 0;
+    dcb.fInX = 0;
+    dcb.fErrorChar = 0;
+    dcb.fNull = 0;
+    dcb.fRtsControl = 0;
+    dcb.fAbortOnError = 0;
+    if (!SetCommState(asHandle(handle), &dcb)) {
+        lastErrorText = "SetCommState failed (error " + std::to_string(GetLastError()) + ")";
+        isOpen = false;
+        return false;
+    }
+    COMMTIMEOUTS t{};
+    t.ReadIntervalTimeout = 0;
+    t.ReadTotalTimeoutMultiplier = 0;
+    t.ReadTotalTimeoutConstant = static_cast<DWORD>(timeoutTicks) * 55;
+    t.WriteTotalTimeoutMultiplier = 0;
+    t.WriteTotalTimeoutConstant = 0;
+    if (!SetCommTimeouts(asHandle(handle), &t)) {
+        lastErrorText = "SetCommTimeouts failed (error " + std::to_string(GetLastError()) + ")";
+        isOpen = false;
+        return false;
+    }
+    return true;
+}
+
+void SerialPort::closePort() {
+    releaseHandle();
+    isOpen = false;
+}
+
+bool SerialPort::writeByte(uint8_t b) {
+    if (!isOpen)
+        return false;
+    for (;;) {
+        DWORD written = 0;
+        if (!WriteFile(asHandle(handle), &b, 1, &written, nullptr)) {
+            // A removed adapter: end instead of repeating forever.
+            lastErrorText = "WriteFile failed (error " + std::to_string(GetLastError()) + ")";
+            return false;
+        }
+        if (written == 1)
+            return true;
+    }
+}
+
+void SerialPort::writeBlock(const uint8_t* block, int n) {
+    DWORD written = 0;
+    WriteFile(asHandle(handle), block, static_cast<DWORD>(n), &written, nullptr);
+}
+
+uint8_t SerialPort::readByte() {
+    if (!isOpen)
+        readFailed = true;
+    if (readFailed)
+        return 0;
+    uint8_t b = 0;
+    DWORD got = 0;
+    if (!ReadFile(asHandle(handle), &b, 1, &got, nullptr) || got == 0)
+        readFailed = true;
+    return b;
+}
+
+void SerialPort::purgeInput() { PurgeComm(asHandle(handle), PURGE_RXCLEAR); }
+
+void SerialPort::raiseDtr() { EscapeCommFunction(asHandle(handle), SETDTR); }

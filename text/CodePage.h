@@ -1,0 +1,10 @@
+// The scale's and the files' texts are single bytes of code page 1250; the windows use QString.
+// Conversion goes through ICU's windows-1250 codec, which maps all 256 byte values both ways (bytes
+// the code page leaves undefined become C1 control characters and come back unchanged).
+#pragma once
+
+#include <QString>
+#include <string>
+
+QString fromCp1250(const std::string& bytes);
+std::string toCp1250(const QString& text);

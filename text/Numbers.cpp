@@ -1,0 +1,125 @@
+#include "text/Numbers.h"
+
+#include <QLocale>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+ConversionError::ConversionError(const QString& message) : std::runtime_error(message.toStdString()) {}
+
+QChar regionalDecimalSeparator() {
+    QString point = QLocale().decimalPoint();
+    return point.isEmpty() ? QChar('.') : point.front();
+}
+
+namespace {
+bool isBlank(QChar c) { return c == QChar(' ') || c == QChar('\t'); }
+bool isDigit(QChar c) { return c >= QChar('0') && c <= QChar('9'); }
+} // namespace
+
+void tryParseInt(const QString& text, int32_t& value, int& error) {
+    error = 0;
+    qsizetype i = 0, n = text.size();
+    while (i < n && isBlank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == QChar('+') || text[i] == QChar('-')))
+        negative = text[i++] == QChar('-');
+    if (i == n) {
+        error = 1;
+        return;
+    }
+    int64_t magnitude = 0;
+    for (; i < n; ++i) {
+        if (!isDigit(text[i])) {
+            error = 1;
+            return;
+        }
+        magnitude = magnitude * 10 + (text[i].unicode() - '0');
+        if (magnitude > int64_t{std::numeric_limits<int32_t>::max()} + 1) {
+            error = 1;
+            return;
+        }
+    }
+    int64_t result = negative ? -magnitude : magnitude;
+    if (result > std::numeric_limits<int32_t>::max()) {
+        error = 1;
+        return;
+    }
+    value = static_cast<int32_t>(result);
+}
+
+void tryParseFloat(const QString& text, double& value, int& error) {
+    error = 0;
+    const QChar separator = regionalDecimalSeparator();
+    qsizetype i = 0, n = text.size();
+    while (i < n && isBlank(text[i]))
+        ++i;
+    while (n > i && isBlank(text[n - 1]))
+        --n;
+    std::string plain; // the number in the C locale's notation, for strtod
+    if (i < n && (text[i] == QChar('+') || text[i] == QChar('-')))
+        plain.push_back(static_cast<char>(text[i++].unicode()));
+    int digits = 0;
+    for (; i < n && isDigit(text[i]); ++i, ++digits)
+        plain.push_back(static_cast<char>(text[i].unicode()));
+    if (i < n && text[i] == separator) {
+        plain.push_back('.');
+        for (++i; i < n && isDigit(text[i]); ++i, ++digits)
+            plain.push_back(static_cast<char>(text[i].unicode()));
+    }
+    if (digits == 0) {
+        error = 1;
+        return;
+    }
+    if (i < n && (text[i] == QChar('e') || text[i] == QChar('E'))) {
+        plain.push_back('e');
+        ++i;
+        if (i < n && (text[i] == QChar('+') || text[i] == QChar('-')))
+            plain.push_back(static_cast<char>(text[i++].unicode()));
+        int exponentDigits = 0;
+        for (; i < n && isDigit(text[i]); ++i, ++exponentDigits)
+            plain.push_back(static_cast<char>(text[i].unicode()));
+        if (exponentDigits == 0) {
+            error = 1;
+            return;
+        }
+    }
+    if (i != n) {
+        error = 1;
+        return;
+    }
+    double result = std::strtod(plain.c_str(), nullptr);
+    if (!std::isfinite(result)) {
+        error = 1;
+        return;
+    }
+    value = result;
+}
+
+int32_t strToInt(const QString& text) {
+    int32_t value = 0;
+    int error = 0;
+    tryParseInt(text, value, error);
+    if (error)
+        throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return value;
+}
+
+double strToFloat(const QString& text) {
+    double value = 0;
+    int error = 0;
+    tryParseFloat(text, value, error);
+    if (error)
+        throw ConversionError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    return value;
+}
+
+QString formatFixed(double value, int decimals, int minWidth) {
+    QString text = QString::number(value, 'f', decimals);
+    text.replace(QChar('.'), regionalDecimalSeparator());
+    return text.rightJustified(minWidth, QChar(' '));
+}
+
+int64_t roundHalfEven(double value) { return static_cast<int64_t>(std::nearbyint(value)); }

@@ -1,0 +1,34 @@
+// Text-to-number conversions and number formatting in the regional settings (QLocale()).
+//
+// The try* forms report failure in a flag and leave the value alone; the strTo* forms throw
+// ConversionError with the program's standard message, for handlers that end on a bad text.
+// Decimal numbers use the regional decimal separator alone: group separators are not accepted.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <stdexcept>
+
+// A text that a handler converts without its own check; what() is the message for the error box.
+class ConversionError : public std::runtime_error {
+public:
+    explicit ConversionError(const QString& message);
+    QString message() const { return QString::fromUtf8(what()); }
+};
+
+// Signed 32-bit decimal whole number: leading blanks, an optional sign, digits, nothing after.
+void tryParseInt(const QString& text, int32_t& value, int& error);
+// Decimal number with the regional separator: blanks around it, optional sign, optional exponent.
+void tryParseFloat(const QString& text, double& value, int& error);
+
+int32_t strToInt(const QString& text);  // throws "'%s' is not a valid integer value"
+double strToFloat(const QString& text); // throws "'%s' is not a valid floating point value"
+
+// Fixed-point text with the given decimals and the regional separator, right-aligned in at least
+// minWidth characters ("%3.2f" is formatFixed(v, 2, 3)).
+QString formatFixed(double value, int decimals, int minWidth = 0);
+
+// Rounds to the nearest whole number, a tie going to the even neighbour.
+int64_t roundHalfEven(double value);
+
+QChar regionalDecimalSeparator();
