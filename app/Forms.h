@@ -1,0 +1,21 @@
+// The program's six windows, created at start in this order and alive until the program ends.
+#pragma once
+
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+
+extern TForm1* Form1;
+extern TForm2* Form2;
+extern TForm3* Form3;
+extern TForm4* Form4;
+extern TForm5* Form5;
+extern TForm6* Form6;
+
+// Creates TForm1 to TForm6 in order (only the main window is shown by the caller).
+void createForms();
+// Destroys them (tests create a fresh set per case).
+void destroyForms();

@@ -1,0 +1,8 @@
+#include "link/Command.h"
+
+CommandOutcome performCommand(FrameLink& link, uint8_t code) {
+    link.transact(code);
+    CommandOutcome outcome{!link.exchangeFailed, link.getByte()};
+    link.getByte();
+    return outcome;
+}
