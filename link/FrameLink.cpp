@@ -45,7 +45,9 @@ void FrameLink::putText(std::string_view text, uint8_t width) {
     putByte(0);
 }
 
-uint8_t FrameLink::getByte() { return replyBuffer[cursor++]; }
+uint8_t FrameLink::getByte() {
+    return replyBuffer[cursor++];
+}
 
 int16_t FrameLink::getWord() {
     uint16_t high = getByte();
@@ -87,7 +89,9 @@ bool FrameLink::openDevice(const std::string& path, int32_t baud) {
     return opened;
 }
 
-void FrameLink::close() { port.closePort(); }
+void FrameLink::close() {
+    port.closePort();
+}
 
 void FrameLink::transact(uint8_t code) {
     command = code;

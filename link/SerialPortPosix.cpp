@@ -51,7 +51,9 @@ std::string resolvePortName(uint8_t number) {
     return "/dev/ttyS" + std::to_string(static_cast<int>(number) - 1);
 }
 
-SerialPort::~SerialPort() { releaseHandle(); }
+SerialPort::~SerialPort() {
+    releaseHandle();
+}
 
 void SerialPort::releaseHandle() {
     if (handle >= 0) {
@@ -62,9 +64,13 @@ void SerialPort::releaseHandle() {
     }
 }
 
-bool SerialPort::openPort(uint8_t number, int32_t baud) { return openResolved(resolvePortName(number), baud); }
+bool SerialPort::openPort(uint8_t number, int32_t baud) {
+    return openResolved(resolvePortName(number), baud);
+}
 
-bool SerialPort::openDevice(const std::string& path, int32_t baud) { return openResolved(path, baud); }
+bool SerialPort::openDevice(const std::string& path, int32_t baud) {
+    return openResolved(path, baud);
+}
 
 bool SerialPort::openResolved(const std::string& path, int32_t baud) {
     readFailed = false;
@@ -103,7 +109,9 @@ bool SerialPort::openResolved(const std::string& path, int32_t baud) {
     tio.c_cflag |= CS8 | CREAD | CLOCAL | BOTHER | (BOTHER << IBSHIFT);
     tio.c_ispeed = static_cast<speed_t>(baud);
     tio.c_ospeed = static_cast<speed_t>(baud);
-    tio.c_cc[VMIN] = 0;
+    // VMIN 1 makes an empty queue read as EAGAIN on the non-blocking descriptor, so that a read of
+    // 0 bytes can only mean a hang-up.
+    tio.c_cc[VMIN] = 1;
     tio.c_cc[VTIME] = 0;
     if (ioctl(handle, TCSETS2, &tio) != 0)
         return fail("TCSETS2");

@@ -5,15 +5,23 @@
 #include <windows.h>
 
 namespace {
-HANDLE asHandle(void* h) { return static_cast<HANDLE>(h); }
+HANDLE asHandle(void* h) {
+    return static_cast<HANDLE>(h);
+}
 } // namespace
 
 void setPortLinkFolder(const std::string&) {}
-std::string portLinkFolder() { return "."; }
+std::string portLinkFolder() {
+    return ".";
+}
 
-std::string resolvePortName(uint8_t number) { return "COM" + std::to_string(number); }
+std::string resolvePortName(uint8_t number) {
+    return "COM" + std::to_string(number);
+}
 
-SerialPort::~SerialPort() { releaseHandle(); }
+SerialPort::~SerialPort() {
+    releaseHandle();
+}
 
 void SerialPort::releaseHandle() {
     if (asHandle(handle) != INVALID_HANDLE_VALUE) {
@@ -22,9 +30,13 @@ void SerialPort::releaseHandle() {
     }
 }
 
-bool SerialPort::openPort(uint8_t number, int32_t baud) { return openResolved(resolvePortName(number), baud); }
+bool SerialPort::openPort(uint8_t number, int32_t baud) {
+    return openResolved(resolvePortName(number), baud);
+}
 
-bool SerialPort::openDevice(const std::string& path, int32_t baud) { return openResolved(path, baud); }
+bool SerialPort::openDevice(const std::string& path, int32_t baud) {
+    return openResolved(path, baud);
+}
 
 bool SerialPort::openResolved(const std::string& path, int32_t baud) {
     readFailed = false;
@@ -113,6 +125,10 @@ uint8_t SerialPort::readByte() {
     return b;
 }
 
-void SerialPort::purgeInput() { PurgeComm(asHandle(handle), PURGE_RXCLEAR); }
+void SerialPort::purgeInput() {
+    PurgeComm(asHandle(handle), PURGE_RXCLEAR);
+}
 
-void SerialPort::raiseDtr() { EscapeCommFunction(asHandle(handle), SETDTR); }
+void SerialPort::raiseDtr() {
+    EscapeCommFunction(asHandle(handle), SETDTR);
+}

@@ -14,8 +14,12 @@ QChar regionalDecimalSeparator() {
 }
 
 namespace {
-bool isBlank(QChar c) { return c == QChar(' ') || c == QChar('\t'); }
-bool isDigit(QChar c) { return c >= QChar('0') && c <= QChar('9'); }
+bool isBlank(QChar c) {
+    return c == QChar(' ') || c == QChar('\t');
+}
+bool isDigit(QChar c) {
+    return c >= QChar('0') && c <= QChar('9');
+}
 } // namespace
 
 void tryParseInt(const QString& text, int32_t& value, int& error) {
@@ -122,4 +126,6 @@ QString formatFixed(double value, int decimals, int minWidth) {
     return text.rightJustified(minWidth, QChar(' '));
 }
 
-int64_t roundHalfEven(double value) { return static_cast<int64_t>(std::nearbyint(value)); }
+int64_t roundHalfEven(double value) {
+    return static_cast<int64_t>(std::nearbyint(value));
+}
