@@ -1,0 +1,47 @@
+#include "plu/PluCheck.h"
+
+#include "plu/PluTable.h"
+#include "text/Numbers.h"
+
+namespace {
+bool floatAtMost(const QString& text, double limit) {
+    double value = 0;
+    int error = 0;
+    tryParseFloat(text, value, error);
+    return error == 0 && value <= limit;
+}
+
+bool intAtMost(const QString& text, int32_t limit) {
+    int32_t value = 0;
+    int error = 0;
+    tryParseInt(text, value, error);
+    return error == 0 && value <= limit;
+}
+} // namespace
+
+bool pluCellAccepted(int column, const QString& text) {
+    if (text.isEmpty() && column <= ValidDateColumn)
+        return true;
+    switch (column) {
+    case NumColumn:
+        return true;
+    case PriceColumn:
+        return floatAtMost(text, 9999.99);
+    case CodeColumn:
+        return floatAtMost(text, 999999);
+    case DepColumn:
+        return intAtMost(text, 40);
+    case TaxColumn:
+        return intAtMost(text, 8);
+    case NwColumn:
+    case FixColumn:
+    case BarColumn:
+        return intAtMost(text, 1);
+    case NameColumn:
+        return text.size() <= 30;
+    case ValidDateColumn:
+        return floatAtMost(text, 999);
+    default: // QUANTITY, TOTAL and COUNT only show what the scale reported
+        return false;
+    }
+}

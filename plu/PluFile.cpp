@@ -1,0 +1,161 @@
+#include "plu/PluFile.h"
+
+#include "text/CodePage.h"
+#include "text/Numbers.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QLocale>
+#include <QSaveFile>
+#include <limits>
+
+bool fieldMissing = false;
+
+QString splitField(const QString& line, int n, QChar delimiter) {
+    qsizetype start = 0;
+    for (int field = 1; field < n; ++field) {
+        qsizetype end = line.indexOf(delimiter, start);
+        if (end < 0) {
+            fieldMissing = true;
+            return QString();
+        }
+        start = end + 1;
+    }
+    qsizetype end = line.indexOf(delimiter, start);
+    return line.mid(start, end < 0 ? -1 : end - start);
+}
+
+namespace {
+// The regional long time format without its time-zone part: Qt's long format ends with the zone
+// ("09:05:20 UTC"), the regional setting this file's first line follows has none.
+QString longTimeFormat() {
+    const QString format = QLocale().timeFormat(QLocale::LongFormat);
+    QString result;
+    bool quoted = false;
+    for (QChar c : format) {
+        if (c == QChar('\''))
+            quoted = !quoted;
+        if (quoted || c != QChar('t'))
+            result.append(c);
+    }
+    return result.simplified();
+}
+} // namespace
+
+QByteArray pluFileBytes(const PluTable& table, const QDateTime& created) {
+    QLocale locale;
+    QString header = QStringLiteral("; created: ") + locale.toString(created.date(), QLocale::ShortFormat) +
+                     QChar(' ') + locale.toString(created.time(), longTimeFormat());
+    QByteArray bytes = QByteArray::fromStdString(toCp1250(header));
+    bytes += "\r\n\r\n";
+    for (int row = 1; row <= kPluRowCount; ++row) {
+        if (!table.rowInUse(row))
+            continue;
+        for (int column = 0; column < kPluColumnCount; ++column) {
+            bytes += QByteArray::fromStdString(toCp1250(table.cell(column, row)));
+            bytes += '\t';
+        }
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+bool savePluFile(const QString& path, const PluTable& table) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray bytes = pluFileBytes(table, QDateTime::currentDateTime());
+    if (file.write(bytes) != bytes.size())
+        return false;
+    return file.commit();
+}
+
+namespace {
+bool floatWithin(const QString& text, double low, double high) {
+    double value = 0;
+    int error = 0;
+    tryParseFloat(text, value, error);
+    return error == 0 && value >= low && value <= high;
+}
+
+bool intWithin(const QString& text, int32_t low, int32_t high) {
+    int32_t value = 0;
+    int error = 0;
+    tryParseInt(text, value, error);
+    return error == 0 && value >= low && value <= high;
+}
+
+// The reader's rule for field 1 to 10 (columns 0 to 9); it differs from the table editor's.
+bool fieldAccepted(int column, const QString& text) {
+    switch (column) {
+    case NumColumn:
+        return floatWithin(text, 0, 1801);
+    case PriceColumn:
+        return floatWithin(text, -std::numeric_limits<double>::infinity(), 99999.99);
+    case CodeColumn:
+        return intWithin(text, 0, 999999);
+    case DepColumn:
+        return intWithin(text, 0, 40);
+    case TaxColumn:
+        return intWithin(text, 0, 8);
+    case NameColumn:
+        return text.size() <= 32;
+    case ValidDateColumn:
+        return floatWithin(text, 0, 999);
+    default: // NW, FIX, BAR
+        return intWithin(text, 0, 1);
+    }
+}
+
+// Stores the fields of one PLU line into row; false at the first field that is missing or bad.
+bool storeLine(const QString& line, PluTable& table, int row) {
+    for (int column = 0; column <= ValidDateColumn; ++column) {
+        fieldMissing = false;
+        QString field = splitField(line, column + 1, QChar('\t'));
+        if (fieldMissing || !fieldAccepted(column, field))
+            return false;
+        table.setCell(column, row, field);
+    }
+    return true;
+}
+} // namespace
+
+PluFileResult readPluLines(QIODevice& device, PluTable& table) {
+    int row = 1;
+    for (;;) {
+        // Empty only at the end or on a read error (a line holds at least its line end).
+        QByteArray chunk = device.readLine();
+        if (chunk.isEmpty())
+            break;
+        // A line ends at CR LF, LF or a lone CR; the empty pieces this leaves are skipped like
+        // empty lines.
+        for (const QByteArray& piece : chunk.split('\n')) {
+            for (const QByteArray& bytes : piece.split('\r')) {
+                if (bytes.isEmpty() || bytes.front() == ';')
+                    continue;
+                // The table has no row for a PLU line beyond the 1801st.
+                if (row > kPluRowCount || !storeLine(fromCp1250(bytes.toStdString()), table, row))
+                    return {PluFileLoad::BadLine, row - 1};
+                ++row;
+            }
+        }
+    }
+    return {PluFileLoad::Loaded, row - 1};
+}
+
+PluFileResult readPluBytes(const QByteArray& bytes, PluTable& table) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readPluLines(buffer, table);
+}
+
+PluFileResult loadPluFile(const QString& path, PluTable& table) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {PluFileLoad::IoError, 0};
+    PluFileResult result = readPluLines(file, table);
+    if (result.outcome == PluFileLoad::Loaded && file.error() != QFileDevice::NoError)
+        return {PluFileLoad::IoError, result.rowsLoaded};
+    return result;
+}

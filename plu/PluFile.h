@@ -1,0 +1,38 @@
+// The PLU text file: code page 1250, CR LF line ends, a "; created:" comment line and an empty line,
+// then one line per row in use with the row's 13 cells, each followed by a TAB. The reader checks
+// fields 1 to 10 of each line and stores them as found; QUANTITY, TOTAL and COUNT are not read.
+#pragma once
+
+#include "plu/PluTable.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QIODevice>
+#include <QString>
+
+// Set by splitField when the line has too few fields; the caller clears it before each call.
+extern bool fieldMissing;
+// Field n (1 to 255) of line, the fields divided by delimiter; nothing is trimmed.
+QString splitField(const QString& line, int n, QChar delimiter);
+
+// The file's bytes for the table, with created as the time in the first line.
+QByteArray pluFileBytes(const PluTable& table, const QDateTime& created);
+// Writes the file, stamped with the current time. The earlier file stays intact unless the new one
+// was written completely. False on any I/O failure.
+bool savePluFile(const QString& path, const PluTable& table);
+
+enum class PluFileLoad {
+    Loaded,  // every line was taken
+    BadLine, // a line broke a rule; the lines before it are in the table
+    IoError, // the file could not be opened or read
+};
+
+struct PluFileResult {
+    PluFileLoad outcome;
+    int rowsLoaded; // rows stored completely, from row 1 on
+};
+
+// Reads PLU lines from device into rows 1, 2, ... Lines beyond the table's 1801 rows are bad lines.
+PluFileResult readPluLines(QIODevice& device, PluTable& table);
+PluFileResult readPluBytes(const QByteArray& bytes, PluTable& table);
+PluFileResult loadPluFile(const QString& path, PluTable& table);

@@ -1,0 +1,2 @@
+# The PLU database: cell check, record, transfers, text file, and the PLU tab.
+scale_test(plu_core_test SOURCES plu_check_test.cpp plu_record_test.cpp plu_file_test.cpp LIBS scale_plu)
