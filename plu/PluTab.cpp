@@ -1,7 +1,150 @@
 #include "plu/PluTab.h"
 
-PluTab::PluTab(TForm1& form, QWidget* parent) : QWidget(parent), form(form) {}
+#include "app/Forms.h"
+#include "app/Prompts.h"
+#include "app/UNIT1.h"
+#include "app/Unit2.h"
+#include "plu/CellEditDelegate.h"
+#include "plu/PluCheck.h"
+#include "plu/PluFile.h"
+#include "text/Numbers.h"
+#include "ui_PluTab.h"
 
-void PluTab::writeHeadings() {}
+#include <QHeaderView>
 
-void PluTab::Button12Click() {}
+namespace {
+const QString kFileFilter = QStringLiteral("TAB separated Text Files|*.TXT");
+const QString kFileSuffix = QStringLiteral("TXT");
+const QString kFileFolder = QStringLiteral(".");
+const QString kFileErrorTitle = QStringLiteral("ERROR!");
+
+// The controls exist before the grid adapter that refers to them is made.
+Ui::PluTab* setUpControls(QWidget* tab) {
+    auto* ui = new Ui::PluTab;
+    ui->setupUi(tab);
+    return ui;
+}
+} // namespace
+
+PluTab::PluTab(TForm1& form, QWidget* parent)
+    : QWidget(parent), ui(setUpControls(this)), form(form), grid(*ui->StringGrid1) {
+    QTableWidget* table = ui->StringGrid1;
+    table->setColumnCount(kPluColumnCount);
+    table->setRowCount(kPluRowCount);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(21);
+    table->horizontalHeader()->setDefaultSectionSize(40);
+    for (int column = 0; column < kPluColumnCount; ++column)
+        table->setColumnWidth(column, kPluColumns[size_t(column)].width);
+    table->setItemDelegate(new CellEditDelegate(
+        [this](const QModelIndex& index, const QString& text, QLineEdit* editor) {
+            StringGrid1SetEditText(index.column(), index.row() + 1, text, editor);
+        },
+        table));
+
+    connect(table, &QTableWidget::currentCellChanged, this,
+            [this](int row, int column) { StringGrid1SelectCell(column, row + 1); });
+    connect(ui->Button12, &QPushButton::clicked, this, &PluTab::Button12Click);
+    connect(ui->Button17, &QPushButton::clicked, this, &PluTab::Button17Click);
+    connect(ui->Button7, &QPushButton::clicked, this, &PluTab::Button7Click);
+    connect(ui->Button8, &QPushButton::clicked, this, &PluTab::Button8Click);
+    connect(ui->Button6, &QPushButton::clicked, this, &PluTab::Button6Click);
+    connect(ui->Button5, &QPushButton::clicked, this, &PluTab::Button5Click);
+}
+
+PluTab::~PluTab() {
+    delete ui;
+}
+
+void PluTab::writeHeadings() {
+    QStringList headings;
+    for (const PluColumnLayout& column : kPluColumns)
+        headings << QString::fromLatin1(column.heading);
+    ui->StringGrid1->setHorizontalHeaderLabels(headings);
+}
+
+void PluTab::Button12Click() {
+    ui->SpinEdit1->setValue(1);
+    ui->SpinEdit2->setValue(1799);
+}
+
+void PluTab::Button17Click() {
+    ui->StringGrid1->clearContents();
+}
+
+void PluTab::StringGrid1SelectCell(int column, int row) {
+    if (row >= 1 && column >= 0)
+        form.selectedCellText = grid.cell(column, row);
+}
+
+void PluTab::StringGrid1SetEditText(int column, int row, const QString& text, QLineEdit* editor) {
+    grid.setCell(column, row, text);
+    if (pluCellAccepted(column, text)) {
+        form.selectedCellText = text;
+        return;
+    }
+    grid.setCell(column, row, form.selectedCellText);
+    editor->setText(form.selectedCellText);
+    prompts().beep();
+}
+
+std::pair<int, int> PluTab::range() const {
+    // Leaving a field pulls it into 1..1799; a handler started without leaving it gets the same.
+    int from = ui->SpinEdit1->checkValue(strToInt(ui->SpinEdit1->text()));
+    int to = ui->SpinEdit2->checkValue(strToInt(ui->SpinEdit2->text()));
+    return {from, to};
+}
+
+TransferHooks PluTab::progressHooks() {
+    TransferHooks hooks;
+    hooks.runCommand = [this](uint8_t code) { return form.runCommand(code); };
+    hooks.begin = [](int maximum) { Form2->begin(maximum); };
+    hooks.keepRunning = [] { return Form2->keepRunning; };
+    hooks.step = [](int position, int number) {
+        Form2->step(position, QString::number(number) + QStringLiteral(" PLUs"));
+    };
+    hooks.finish = [] { Form2->finish(); };
+    return hooks;
+}
+
+void PluTab::Button7Click() {
+    if (!form.requireConnection())
+        return;
+    form.runHandler([this] {
+        auto [from, to] = range();
+        loadFromScale(grid, from, to, progressHooks());
+    });
+}
+
+void PluTab::Button8Click() {
+    if (!form.requireConnection())
+        return;
+    form.runHandler([this] {
+        auto [from, to] = range();
+        saveToScale(grid, from, to, progressHooks());
+    });
+}
+
+void PluTab::Button6Click() {
+    QString path = prompts().saveFileName(kFileFilter, kFileSuffix, kFileFolder);
+    if (path.isEmpty())
+        return;
+    if (!savePluFile(path, grid))
+        prompts().message(kFileErrorTitle, QStringLiteral("I/O Error!"));
+}
+
+void PluTab::Button5Click() {
+    QString path = prompts().openFileName(kFileFilter, kFileSuffix, kFileFolder);
+    if (path.isEmpty())
+        return;
+    switch (loadPluFile(path, grid).outcome) {
+    case PluFileLoad::Loaded:
+        break;
+    case PluFileLoad::BadLine:
+        prompts().message(kFileErrorTitle, QStringLiteral("error in input file"));
+        break;
+    case PluFileLoad::IoError:
+        prompts().message(kFileErrorTitle, QStringLiteral("I/O Error!"));
+        break;
+    }
+}

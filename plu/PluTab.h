@@ -1,21 +1,50 @@
 // The PLU tab of the main window: the PLU table, the FROM/TO range, the transfers to and from the
-// scale and the PLU text file. TForm1 composes it into TabSheet1.
+// scale and the PLU text file. TForm1 composes it into TabSheet1. The handlers read the controls,
+// call the PLU core and show its outcome.
 #pragma once
+
+#include "plu/PluGrid.h"
+#include "plu/PluTransfer.h"
 
 #include <QWidget>
 
+namespace Ui {
+class PluTab;
+}
 class TForm1;
+class QLineEdit;
 
 class PluTab : public QWidget {
     Q_OBJECT
 public:
     explicit PluTab(TForm1& form, QWidget* parent = nullptr);
+    ~PluTab() override;
 
     // Start-up: the PLU grid's headings (row 0).
     void writeHeadings();
-    // "ALL": FROM := 1, TO := 1799.
-    void Button12Click();
+    void Button12Click(); // ALL: FROM := 1, TO := 1799
+    void Button17Click(); // CLEAR
+    void Button7Click();  // Load From SCALE
+    void Button8Click();  // Save To SCALE
+    void Button6Click();  // Save To DISK
+    void Button5Click();  // Load From DISK
+
+    // A cell (row 1 to 1801) is about to become current: remember its text for a refused edit.
+    void StringGrid1SelectCell(int column, int row);
+    // Every change of the in-place editor, the new text already typed: keep it or put the last
+    // good text back and beep.
+    void StringGrid1SetEditText(int column, int row, const QString& text, QLineEdit* editor);
+
+    // The grid as a PLU table.
+    PluTable& table() { return grid; }
+
+    Ui::PluTab* ui; // StringGrid1, SpinEdit1, SpinEdit2, Button5 to Button8, Button12, Button17
 
 private:
+    TransferHooks progressHooks();
+    // FROM and TO as the handlers convert them: a text that is no whole number ends the handler.
+    std::pair<int, int> range() const;
+
     TForm1& form;
+    PluGrid grid;
 };

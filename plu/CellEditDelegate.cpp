@@ -1,0 +1,15 @@
+#include "plu/CellEditDelegate.h"
+
+CellEditDelegate::CellEditDelegate(EditHandler handler, QObject* parent)
+    : QStyledItemDelegate(parent), handler(std::move(handler)) {}
+
+QWidget* CellEditDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                        const QModelIndex& index) const {
+    auto* editor = new QLineEdit(parent);
+    editor->setFrame(false);
+    QPersistentModelIndex cell(index);
+    // textEdited, not textChanged: a text the handler puts back must not be checked again.
+    connect(editor, &QLineEdit::textEdited, editor,
+            [this, cell, editor](const QString& text) { handler(cell, text, editor); });
+    return editor;
+}
