@@ -12,11 +12,16 @@ public:
     // The application's standard error box, titled with the program's title (conversion errors).
     virtual void applicationError(const QString& text) = 0;
     // File dialogs; an empty result means the operator cancelled.
-    virtual QString openFileName(const QString& filter, const QString& defaultSuffix, const QString& folder) = 0;
-    virtual QString saveFileName(const QString& filter, const QString& defaultSuffix, const QString& folder) = 0;
+    virtual QString openFileName(const QString& filter, const QString& defaultSuffix,
+                                 const QString& folder) = 0;
+    virtual QString saveFileName(const QString& filter, const QString& defaultSuffix,
+                                 const QString& folder) = 0;
     virtual void beep() = 0;
     virtual void setWaitCursor(bool on) = 0;
 };
+
+// Title of the application's error box: the program's name.
+QString applicationTitle();
 
 // The prompts in use; the Qt implementation unless a test installed another.
 Prompts& prompts();

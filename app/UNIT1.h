@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 
 namespace Ui {
 class TForm1;
@@ -24,9 +25,30 @@ public:
     bool requireConnection();
     bool isConnected() const;
 
+    // Runs a handler's body. A text that the body converts without its own check (strToInt,
+    // strToFloat) throws ConversionError; that ends the handler here with the standard conversion
+    // message in the application's error box, so no exception ever reaches Qt's event loop.
+    // Every handler that uses strTo* goes through this.
+    void runHandler(const std::function<void()>& body);
+
+    // Start-up of the window, in the system's order (run once by the constructor).
+    void FormCreate();
+    // The main window is closing, whichever way; the program ends afterwards.
+    void FormClose();
+    void Button10Click(); // CLOSE
+    void Button11Click(); // CONNECT / DISCONNECT
+    void Button15Click(); // HELP
+    void Button16Click(); // TERMINAL
+
     // Text of the grid cell selected last, or that passed its check last (PLU and tax grids).
     QString selectedCellText;
 
     Ui::TForm1* ui;
     PluTab* pluTab = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void showStatus(uint8_t status);
 };

@@ -1,4 +1,9 @@
 // Unit2: the progress dialog TForm2 ("WORK...") shown by long record-by-record transfers.
+//
+// A transfer uses it in this order: begin(maximum); for each record, exchange the record, leave the
+// loop when keepRunning is false, else step(position, text); after the loop, however it ended,
+// finish(). STOP is handled inside step (pending messages are processed there), so one more record
+// is exchanged after a click on STOP.
 #pragma once
 
 #include <QWidget>
@@ -17,6 +22,13 @@ public:
     bool keepRunning = false;
     // STOP: only clears keepRunning; the transfer loop notices it and hides the dialog.
     void Button1Click();
+
+    // Shows the dialog with the bar at 0 of maximum, sets keepRunning and draws it at once.
+    void begin(int maximum);
+    // Moves the bar, writes the label, draws, and lets pending messages (a click on STOP) run.
+    void step(int position, const QString& text);
+    // Bar back to 0, dialog hidden, keepRunning cleared.
+    void finish();
 
     Ui::TForm2* ui; // ProgressBar1, Label1, Button1
 };

@@ -1,0 +1,160 @@
+#include "app/UNIT1.h"
+
+#include "ui_UNIT1.h"
+
+#include "app/EditableCombo.h"
+#include "app/Forms.h"
+#include "app/Prompts.h"
+#include "app/Unit3.h"
+#include "app/Unit5.h"
+#include "app/WindowFrames.h"
+#include "link/Command.h"
+#include "link/FrameLink.h"
+#include "plu/PluTab.h"
+#include "text/CodePage.h"
+#include "text/Numbers.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFontDatabase>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor disconnectedColour(0, 128, 0);
+const QColor connectedColour(0, 255, 0);
+const QString errorTitle = QStringLiteral("Error!");
+const QString disconnectCaption = QStringLiteral("DISCONNECT");
+constexpr uint8_t identityCommand = 0x01;
+constexpr uint8_t identityWidth = 32;
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(new Ui::TForm1) {
+    ui->setupUi(this);
+    // Fixed frame with the system menu and the minimise box, but no maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(890, 524);
+
+    makeEditableCombo(ui->ComboBox2);
+    makeEditableCombo(ui->ComboBox1);
+    ui->Label4->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    ui->Shape1->setBrushColor(disconnectedColour);
+    ui->StaticText1->raise();
+
+    pluTab = new PluTab(*this, ui->TabSheet1);
+    auto* pluLayout = new QVBoxLayout(ui->TabSheet1);
+    pluLayout->setContentsMargins(0, 0, 0, 0);
+    pluLayout->addWidget(pluTab);
+
+    connect(ui->Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
+    connect(ui->Button11, &QPushButton::clicked, this, &TForm1::Button11Click);
+    connect(ui->Button15, &QPushButton::clicked, this, &TForm1::Button15Click);
+    connect(ui->Button16, &QPushButton::clicked, this, &TForm1::Button16Click);
+
+    centreOnScreen(this);
+    FormCreate();
+}
+
+TForm1::~TForm1() {
+    delete ui;
+}
+
+void TForm1::FormCreate() {
+    ui->PageControl1->setCurrentWidget(ui->TabSheet1);
+    ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(ui->TabSheet4), false);
+    ui->ComboBox1->setCurrentIndex(3);
+    ui->ComboBox2->setCurrentIndex(0);
+    pluTab->writeHeadings();
+    pluTab->Button12Click();
+}
+
+void TForm1::FormClose() {}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+    // Secondary windows may still be open; closing the main window ends the program all the same.
+    QCoreApplication::quit();
+}
+
+void TForm1::runHandler(const std::function<void()>& body) {
+    try {
+        body();
+    } catch (const ConversionError& error) {
+        prompts().applicationError(error.message());
+    }
+}
+
+bool TForm1::runCommand(uint8_t code) {
+    CommandOutcome outcome = performCommand(theLink, code);
+    if (!outcome.ok)
+        prompts().message(errorTitle, QStringLiteral("Communication Error!"));
+    // Even after a failure the status comes from whatever the reply buffer holds.
+    showStatus(outcome.status);
+    return outcome.ok;
+}
+
+void TForm1::showStatus(uint8_t status) {
+    ui->Label4->setText(QStringLiteral("STATUS:%1").arg(status, 2, 16, QLatin1Char('0')).toUpper());
+    ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(ui->TabSheet4),
+                                    (status & kCalibrationBit) != 0);
+}
+
+bool TForm1::requireConnection() {
+    if (isConnected())
+        return true;
+    prompts().message(errorTitle, QStringLiteral("You are not connected to the scale!"));
+    return false;
+}
+
+bool TForm1::isConnected() const {
+    return theLink.port.isOpen;
+}
+
+void TForm1::Button11Click() {
+    if (ui->Button11->text() == disconnectCaption) {
+        ui->StaticText1->clear();
+        ui->Button11->setText(QStringLiteral("CONNECT"));
+        ui->Shape1->setBrushColor(disconnectedColour);
+        ui->PageControl1->setCurrentWidget(ui->TabSheet1);
+        ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(ui->TabSheet4), false);
+        theLink.close();
+        return;
+    }
+    runHandler([this] {
+        int32_t baud = strToInt(ui->ComboBox1->currentText());
+        // A device path typed into the port box is opened as it stands (COM names mean nothing on
+        // Linux); otherwise the selected item is the port, and no selection gives port 0, which fails.
+        QString portText = ui->ComboBox2->currentText();
+        bool opened = portText.startsWith(QLatin1Char('/'))
+                          ? theLink.openDevice(portText.toLocal8Bit().toStdString(), baud)
+                          : theLink.open(static_cast<uint8_t>(ui->ComboBox2->currentIndex() + 1), baud);
+        if (!opened) {
+            prompts().message(errorTitle, QStringLiteral("Cannot initialize COM port!"));
+            return;
+        }
+        theLink.clear();
+        if (!runCommand(identityCommand)) {
+            theLink.close();
+            return;
+        }
+        ui->StaticText1->setText(QStringLiteral("SCALE ID: ") + fromCp1250(theLink.getText(identityWidth)));
+        ui->Button11->setText(disconnectCaption);
+        ui->Shape1->setBrushColor(connectedColour);
+    });
+}
+
+void TForm1::Button10Click() {
+    close();
+}
+
+void TForm1::Button15Click() {
+    Form5->show();
+}
+
+void TForm1::Button16Click() {
+    if (requireConnection())
+        Form3->show();
+}

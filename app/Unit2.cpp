@@ -1,0 +1,45 @@
+#include "app/Unit2.h"
+
+#include "ui_Unit2.h"
+
+#include <QCoreApplication>
+
+TForm2::TForm2(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
+      ui(new Ui::TForm2) {
+    ui->setupUi(this);
+    setFixedSize(410, 80);
+    connect(ui->Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+}
+
+TForm2::~TForm2() {
+    delete ui;
+}
+
+void TForm2::Button1Click() {
+    keepRunning = false;
+}
+
+void TForm2::begin(int maximum) {
+    show();
+    ui->ProgressBar1->setMaximum(maximum);
+    ui->ProgressBar1->setValue(0);
+    keepRunning = true;
+    // A freshly shown window is drawn only once the window system has mapped it; let that happen
+    // (without handling any input) so the dialog is on screen before the first exchange blocks.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    repaint();
+}
+
+void TForm2::step(int position, const QString& text) {
+    ui->ProgressBar1->setValue(position);
+    ui->Label1->setText(text);
+    repaint();
+    QCoreApplication::processEvents();
+}
+
+void TForm2::finish() {
+    ui->ProgressBar1->setValue(0);
+    hide();
+    keepRunning = false;
+}

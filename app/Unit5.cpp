@@ -1,0 +1,49 @@
+#include "app/Unit5.h"
+
+#include "app/WindowFrames.h"
+
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const helpLines[] = {
+    "KLO VELLDRAN UTILITY PROGRAM",
+    "---------------------------------------------------",
+    "You can use this program to set scale settings like",
+    "RS baud rate, header/footer texts, autooff time,",
+    "set real time clock and many others...",
+    "You can use this program to create PLUs data base,",
+    "save it to disk and load/store it to the scale.",
+    "You can also make calibration settings (only if you",
+    "are in calibration mode).",
+    "You can use the TERMINAL to direct communicate with",
+    "the scale.",
+    "The first think that you must make is to connect",
+    "the scale to some comport of the PC. The next you",
+    "must choice the correct comport and baud rate from",
+    "appropriated buttons, and press the button CONNECT.",
+    "If everything is correct the caption of the button",
+    "CONNECT will be stay DISCONNECT and the green",
+    "circle right from it will be stay light-green.",
+    "In this case you can use all other properties",
+    "of program.",
+    "                   GOOD LUCK",
+};
+
+} // namespace
+
+TForm5::TForm5(QWidget* parent) : QWidget(parent), Memo1(new QPlainTextEdit(this)) {
+    setWindowTitle(QStringLiteral("HELP"));
+    setDialogFrame(this, 378, 274, DialogFrame::Normal);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QStringList lines;
+    for (const char* line : helpLines)
+        lines << QString::fromLatin1(line);
+    Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Memo1);
+}

@@ -1,0 +1,10 @@
+# The application shell: main window, progress dialog, help window, spin fields, combo boxes.
+add_library(prompt_recorder STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/support/PromptRecorder.h ${CMAKE_CURRENT_LIST_DIR}/support/PromptRecorder.cpp)
+target_link_libraries(prompt_recorder PUBLIC scale_ui)
+
+scale_test(app_tests
+    SOURCES gui_main.cpp app_controls_test.cpp app_progress_test.cpp app_main_window_test.cpp
+    LIBS scale_ui prompt_recorder Qt6::Test
+    GUI)
+set_target_properties(app_tests PROPERTIES AUTOUIC OFF)

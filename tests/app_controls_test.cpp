@@ -1,0 +1,113 @@
+// The spin field and the editable combo box behave like the system's controls, not like Qt's.
+#include "app/EditableCombo.h"
+#include "app/SpinEdit.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Leaving the field the way the operator does: focus moves to another control.
+void leave(QWidget* field) {
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(field, &out);
+}
+
+struct SpinEditTest : ::testing::Test {
+    SpinEdit spin;
+    void SetUp() override {
+        spin.setMinValue(1);
+        spin.setMaxValue(100);
+        spin.setValue(50);
+    }
+    void type(const QString& text) {
+        spin.selectAll();
+        QTest::keyClicks(&spin, text);
+    }
+};
+
+TEST_F(SpinEditTest, TypedTextOutsideTheRangeIsKeptUntilTheFieldIsLeft) {
+    type(QStringLiteral("250"));
+    EXPECT_EQ(spin.text(), QStringLiteral("250"));
+    EXPECT_EQ(spin.value(), 250);
+    leave(&spin);
+    EXPECT_EQ(spin.text(), QStringLiteral("100"));
+    EXPECT_EQ(spin.value(), 100);
+
+    type(QStringLiteral("-7"));
+    leave(&spin);
+    EXPECT_EQ(spin.value(), 1);
+}
+
+TEST_F(SpinEditTest, TextThatIsNotAWholeNumberReadsAsTheMinimum) {
+    type(QStringLiteral("12a"));
+    EXPECT_EQ(spin.text(), QStringLiteral("12a"));
+    EXPECT_EQ(spin.value(), 1);
+    spin.selectAll();
+    QTest::keyClick(&spin, Qt::Key_Backspace);
+    EXPECT_TRUE(spin.text().isEmpty());
+    EXPECT_EQ(spin.value(), 1);
+    leave(&spin);
+    EXPECT_EQ(spin.text(), QStringLiteral("1"));
+}
+
+TEST_F(SpinEditTest, SetValueAndArrowsStayInTheRange) {
+    spin.setValue(500);
+    EXPECT_EQ(spin.value(), 100);
+    spin.stepUp();
+    EXPECT_EQ(spin.value(), 100);
+    spin.setValue(2);
+    spin.stepDown();
+    spin.stepDown();
+    EXPECT_EQ(spin.value(), 1);
+}
+
+TEST_F(SpinEditTest, EqualMinimumAndMaximumMeanNoLimit) {
+    spin.setMinValue(0);
+    spin.setMaxValue(0);
+    spin.setValue(123456);
+    EXPECT_EQ(spin.value(), 123456);
+    type(QStringLiteral("-99999"));
+    leave(&spin);
+    EXPECT_EQ(spin.text(), QStringLiteral("-99999"));
+    EXPECT_EQ(spin.value(), -99999);
+}
+
+struct EditableComboTest : ::testing::Test {
+    QComboBox box;
+    void SetUp() override {
+        box.addItems({QStringLiteral("1200"), QStringLiteral("2400"), QStringLiteral("9600")});
+        makeEditableCombo(&box);
+        box.setCurrentIndex(2);
+    }
+};
+
+TEST_F(EditableComboTest, TypingDropsTheSelectionButKeepsTheText) {
+    box.lineEdit()->end(false);
+    QTest::keyClicks(&box, QStringLiteral("0"));
+    EXPECT_EQ(box.currentIndex(), -1);
+    EXPECT_EQ(box.currentText(), QStringLiteral("96000"));
+    QTest::keyClicks(&box, QStringLiteral("1"));
+    EXPECT_EQ(box.currentText(), QStringLiteral("960001"));
+}
+
+TEST_F(EditableComboTest, EnterDoesNotAddTheTypedTextAsAnItem) {
+    box.lineEdit()->selectAll();
+    QTest::keyClicks(&box, QStringLiteral("300"));
+    QTest::keyClick(&box, Qt::Key_Return);
+    EXPECT_EQ(box.count(), 3);
+    EXPECT_EQ(box.currentIndex(), -1);
+    EXPECT_EQ(box.currentText(), QStringLiteral("300"));
+}
+
+TEST_F(EditableComboTest, CodeSelectsAnItemAgain) {
+    box.lineEdit()->selectAll();
+    QTest::keyClicks(&box, QStringLiteral("300"));
+    box.setCurrentIndex(0);
+    EXPECT_EQ(box.currentIndex(), 0);
+    EXPECT_EQ(box.currentText(), QStringLiteral("1200"));
+}
+
+} // namespace

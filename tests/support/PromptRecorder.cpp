@@ -1,0 +1,45 @@
+#include "tests/support/PromptRecorder.h"
+
+PromptRecorder::PromptRecorder() {
+    setPrompts(this);
+}
+
+PromptRecorder::~PromptRecorder() {
+    setPrompts(nullptr);
+}
+
+void PromptRecorder::message(const QString& title, const QString& text) {
+    messages.push_back({title, text});
+}
+
+void PromptRecorder::applicationError(const QString& text) {
+    messages.push_back({applicationTitle(), text});
+}
+
+QString PromptRecorder::openFileName(const QString& filter, const QString& defaultSuffix,
+                                     const QString& folder) {
+    fileRequests.push_back({false, filter, defaultSuffix, folder});
+    return scriptedFileNames.isEmpty() ? QString() : scriptedFileNames.takeFirst();
+}
+
+QString PromptRecorder::saveFileName(const QString& filter, const QString& defaultSuffix,
+                                     const QString& folder) {
+    fileRequests.push_back({true, filter, defaultSuffix, folder});
+    return scriptedFileNames.isEmpty() ? QString() : scriptedFileNames.takeFirst();
+}
+
+void PromptRecorder::beep() {
+    ++beeps;
+}
+
+void PromptRecorder::setWaitCursor(bool on) {
+    waitCursorChanges.push_back(on);
+}
+
+void PromptRecorder::clear() {
+    messages.clear();
+    scriptedFileNames.clear();
+    fileRequests.clear();
+    beeps = 0;
+    waitCursorChanges.clear();
+}

@@ -1,0 +1,50 @@
+// Test stand-in for the program's prompts: records every message box (title and text) and file
+// dialog request, answers file dialogs from a script, and never blocks.
+// Constructing one installs it; destroying it puts the Qt prompts back.
+#pragma once
+
+#include "app/Prompts.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+struct RecordedPrompt {
+    QString title;
+    QString text;
+    bool operator==(const RecordedPrompt&) const = default;
+};
+
+struct RecordedFileRequest {
+    bool save;
+    QString filter;
+    QString defaultSuffix;
+    QString folder;
+};
+
+class PromptRecorder : public Prompts {
+public:
+    PromptRecorder();
+    ~PromptRecorder() override;
+    PromptRecorder(const PromptRecorder&) = delete;
+    PromptRecorder& operator=(const PromptRecorder&) = delete;
+
+    void message(const QString& title, const QString& text) override;
+    // Recorded with applicationTitle() as its title, as the real box shows it.
+    void applicationError(const QString& text) override;
+    QString openFileName(const QString& filter, const QString& defaultSuffix, const QString& folder) override;
+    QString saveFileName(const QString& filter, const QString& defaultSuffix, const QString& folder) override;
+    void beep() override;
+    void setWaitCursor(bool on) override;
+
+    // Message boxes and application error boxes, in the order shown.
+    std::vector<RecordedPrompt> messages;
+    // Answers of the next file dialogs, first to last; an exhausted script answers "" (cancelled).
+    QStringList scriptedFileNames;
+    std::vector<RecordedFileRequest> fileRequests;
+    int beeps = 0;
+    // Every change of the wait cursor, in order (true = hourglass on).
+    std::vector<bool> waitCursorChanges;
+
+    void clear();
+};
