@@ -1,0 +1,510 @@
+#include "sim/ScaleSim.h"
+
+#include "sim/LogoImage.h"
+#include "sim/ScaleCommands.h"
+#include "sim/ScaleFraming.h"
+#include "sim/StateFile.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <deque>
+#include <fcntl.h>
+#include <filesystem>
+#include <mutex>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr int kDefaultGapMs = 1430;
+// Junk of the Garbage fault: plain bytes, a C3 followed by something other than 04, more bytes.
+const std::vector<uint8_t> kGarbage{0x55, 0xAA, 0xC3, 0x17, 0x00, 0xC3, 0x03, 0x7E};
+// The start of a frame that the Restart fault abandons.
+const std::vector<uint8_t> kAbandonedStart{0xC3, 0x04, 0x00, 0x00, 0x11, 0x22};
+constexpr size_t kOverlongBody = 320;
+constexpr uint8_t kEndlessByte = 0x55;
+constexpr size_t kEndlessChunk = 4096;
+
+struct NamedFault {
+    const char* name;
+    Fault fault;
+};
+constexpr NamedFault kFaultNames[] = {
+    {"nak", Fault::Nak},         {"badcheck", Fault::BadCheck}, {"silence", Fault::Silence},
+    {"garbage", Fault::Garbage}, {"noack", Fault::NoAck},       {"address", Fault::Address},
+    {"restart", Fault::Restart}, {"endless", Fault::Endless},   {"overlong", Fault::Overlong},
+    {"slowgap", Fault::SlowGap}, {"vanish", Fault::Vanish},
+};
+
+std::vector<uint8_t> joined(std::initializer_list<const std::vector<uint8_t>*> parts) {
+    std::vector<uint8_t> all;
+    for (const auto* part : parts)
+        all.insert(all.end(), part->begin(), part->end());
+    return all;
+}
+
+} // namespace
+
+std::optional<Fault> faultByName(const std::string& name) {
+    for (const NamedFault& entry : kFaultNames)
+        if (name == entry.name)
+            return entry.fault;
+    return std::nullopt;
+}
+
+struct ScaleSim::Server {
+    // Bytes on their way to the PC. A gap spaces the bytes of a segment one by one (SlowGap); a
+    // segment marked vanishAfter takes the device away once it is out.
+    struct Segment {
+        std::vector<uint8_t> bytes;
+        size_t sent = 0;
+        Clock::duration gap{};
+        bool vanishAfter = false;
+    };
+    enum class Waiting { Nothing, Time, Writable };
+
+    SimOptions options;
+
+    // Shared with the test's thread.
+    mutable std::mutex mutex;
+    ScaleState state;
+    std::deque<std::pair<Fault, int>> faults;
+    int gapMs = kDefaultGapMs;
+    std::vector<std::vector<uint8_t>> frames;
+    std::vector<std::vector<uint8_t>> bodies;
+    int acks = 0;
+    int naks = 0;
+    std::atomic<bool> stopping{false};
+    std::atomic<bool> vanished{false};
+
+    int master = -1;
+    int slaveKeeper = -1;
+    int wakeRead = -1;
+    int wakeWrite = -1;
+    std::string slave;
+    bool linkMade = false;
+    std::thread thread;
+
+    // The serving thread's own.
+    RequestReceiver receiver;
+    std::vector<uint8_t> pendingReply; // sent again on the PC's NAK
+    std::deque<Segment> out;
+    size_t endlessLeft = 0;
+    Clock::duration byteTime{};
+    Clock::time_point sendClock{};     // earliest time of the next paced byte
+    Clock::time_point inputLineFree{}; // when the PC's bytes seen so far have crossed the line
+
+    explicit Server(SimOptions o) : options(std::move(o)), state(defaultScaleState()) {
+        if (options.baud > 0)
+            byteTime = std::chrono::duration_cast<Clock::duration>(
+                std::chrono::nanoseconds(10'000'000'000LL) / options.baud);
+    }
+
+    void serve();
+    void receive(const uint8_t* bytes, size_t count, Clock::time_point now);
+    void answer(const RequestFrame& frame);
+    void enqueue(Segment segment);
+    Waiting pump(Clock::time_point now);
+    size_t writeSome(const uint8_t* bytes, size_t count);
+    void disappear();
+    void closeDevice();
+    void removeLink();
+};
+
+void ScaleSim::Server::enqueue(Segment segment) {
+    if (out.empty())
+        sendClock = options.baud > 0 ? std::max({sendClock, Clock::now(), inputLineFree}) : Clock::now();
+    out.push_back(std::move(segment));
+}
+
+size_t ScaleSim::Server::writeSome(const uint8_t* bytes, size_t count) {
+    for (;;) {
+        ssize_t n = ::write(master, bytes, count);
+        if (n >= 0)
+            return static_cast<size_t>(n);
+        if (errno != EINTR)
+            return 0;
+    }
+}
+
+ScaleSim::Server::Waiting ScaleSim::Server::pump(Clock::time_point now) {
+    for (;;) {
+        if (out.empty()) {
+            if (endlessLeft == 0)
+                return Waiting::Nothing;
+            size_t chunk = std::min(endlessLeft, kEndlessChunk);
+            endlessLeft -= chunk;
+            out.push_back(Segment{std::vector<uint8_t>(chunk, kEndlessByte)});
+        }
+        Segment& segment = out.front();
+        size_t remaining = segment.bytes.size() - segment.sent;
+        size_t allowed = remaining;
+        if (segment.gap.count() > 0 || options.baud > 0) {
+            if (now < sendClock)
+                return Waiting::Time;
+            allowed = segment.gap.count() > 0 ? 1 : static_cast<size_t>(1 + (now - sendClock) / byteTime);
+            allowed = std::min(allowed, remaining);
+        }
+        size_t written = writeSome(segment.bytes.data() + segment.sent, allowed);
+        segment.sent += written;
+        if (segment.gap.count() > 0 && written > 0)
+            sendClock = now + segment.gap + byteTime;
+        else if (options.baud > 0)
+            sendClock += byteTime * static_cast<long>(written);
+        if (written < allowed)
+            return Waiting::Writable;
+        if (segment.sent < segment.bytes.size())
+            continue;
+        if (segment.vanishAfter) {
+            disappear();
+            return Waiting::Nothing;
+        }
+        out.pop_front();
+    }
+}
+
+void ScaleSim::Server::receive(const uint8_t* bytes, size_t count, Clock::time_point now) {
+    // The PC talking again ends whatever the scale was still sending (a stream, a slow reply).
+    if (!out.empty())
+        sendClock = now;
+    out.clear();
+    endlessLeft = 0;
+    if (options.baud > 0)
+        inputLineFree = std::max(inputLineFree, now) + byteTime * static_cast<long>(count);
+    for (size_t i = 0; i < count; ++i) {
+        switch (receiver.feed(bytes[i])) {
+        case RequestReceiver::Event::Ack: {
+            std::lock_guard lock(mutex);
+            ++acks;
+            pendingReply.clear();
+            break;
+        }
+        case RequestReceiver::Event::Nak: {
+            {
+                std::lock_guard lock(mutex);
+                ++naks;
+            }
+            if (!pendingReply.empty())
+                enqueue(Segment{pendingReply});
+            break;
+        }
+        case RequestReceiver::Event::Frame:
+            answer(receiver.frame());
+            break;
+        case RequestReceiver::Event::None:
+            break;
+        }
+    }
+}
+
+void ScaleSim::Server::answer(const RequestFrame& frame) {
+    pendingReply.clear();
+    std::unique_lock lock(mutex);
+    if (frames.size() < kMaxLoggedFrames) {
+        frames.push_back(frame.raw);
+        bodies.push_back(frame.body);
+    }
+    if (frame.address != 0)
+        return; // another device's request
+    if (!frame.checkOk) {
+        lock.unlock();
+        enqueue(Segment{{kNak}});
+        return;
+    }
+    std::optional<Fault> fault;
+    if (!faults.empty()) {
+        fault = faults.front().first;
+        if (--faults.front().second <= 0)
+            faults.pop_front();
+    }
+    if (fault == Fault::Silence)
+        return;
+    if (fault == Fault::Nak) {
+        lock.unlock();
+        enqueue(Segment{{kNak}});
+        return;
+    }
+    CommandResult result = executeCommand(state, frame.body);
+    std::vector<uint8_t> body = replyBody(state, result);
+    if (result.logoWritten && !options.logoOut.empty() && !writeLogoPbm(options.logoOut, state.logo))
+        std::fprintf(stderr, "scale-sim: cannot write the logo image %s\n", options.logoOut.c_str());
+    auto gap = std::chrono::milliseconds(gapMs);
+    lock.unlock();
+
+    const std::vector<uint8_t> ack{kAck};
+    std::vector<uint8_t> reply = encodeFrame(body);
+    pendingReply = reply;
+    if (!fault) {
+        enqueue(Segment{joined({&ack, &reply})}); // the ACK and the reply in one write
+        return;
+    }
+    switch (*fault) {
+    case Fault::BadCheck: {
+        auto wrong = encodeFrameWithCheck(body, 0, static_cast<uint8_t>(frameCheck(body, 0) ^ 0x5A));
+        enqueue(Segment{joined({&ack, &wrong})});
+        break;
+    }
+    case Fault::Garbage:
+        enqueue(Segment{joined({&ack, &kGarbage, &reply})});
+        break;
+    case Fault::NoAck:
+        enqueue(Segment{reply});
+        break;
+    case Fault::Address:
+        pendingReply = encodeFrame(body, 1);
+        enqueue(Segment{joined({&ack, &pendingReply})});
+        break;
+    case Fault::Restart:
+        enqueue(Segment{joined({&ack, &kAbandonedStart, &reply})});
+        break;
+    case Fault::Endless:
+        pendingReply.clear();
+        enqueue(Segment{ack});
+        endlessLeft = kEndlessLimit;
+        break;
+    case Fault::Overlong:
+        for (size_t i = body.size(); i < kOverlongBody; ++i)
+            body.push_back(static_cast<uint8_t>('A' + i % 26));
+        pendingReply = encodeFrame(body);
+        enqueue(Segment{joined({&ack, &pendingReply})});
+        break;
+    case Fault::SlowGap:
+        enqueue(Segment{joined({&ack, &reply}), 0, gap});
+        break;
+    case Fault::Vanish: {
+        std::vector<uint8_t> part(reply.begin(),
+                                  reply.begin() + static_cast<std::ptrdiff_t>(reply.size() / 2));
+        pendingReply.clear();
+        enqueue(Segment{joined({&ack, &part}), 0, {}, true});
+        break;
+    }
+    case Fault::Nak:
+    case Fault::Silence:
+        break; // answered above without a reply
+    }
+}
+
+void ScaleSim::Server::serve() {
+    uint8_t buffer[4096];
+    while (!stopping && !vanished) {
+        Clock::time_point now = Clock::now();
+        Waiting waiting = pump(now);
+        if (vanished)
+            break;
+        pollfd fds[2] = {{wakeRead, POLLIN, 0}, {master, POLLIN, 0}};
+        if (waiting == Waiting::Writable)
+            fds[1].events |= POLLOUT;
+        timespec timeout{};
+        timespec* limit = nullptr;
+        if (waiting == Waiting::Time) {
+            auto wait = std::chrono::duration_cast<std::chrono::nanoseconds>(sendClock - now);
+            timeout.tv_sec = static_cast<time_t>(wait.count() / 1'000'000'000);
+            timeout.tv_nsec = static_cast<long>(wait.count() % 1'000'000'000);
+            limit = &timeout;
+        }
+        if (ppoll(fds, 2, limit, nullptr) < 0 && errno != EINTR)
+            break;
+        if (fds[0].revents & POLLIN)
+            continue; // stop() asked; the loop condition ends it
+        if (fds[1].revents & POLLIN) {
+            ssize_t n = ::read(master, buffer, sizeof buffer);
+            if (n > 0)
+                receive(buffer, static_cast<size_t>(n), Clock::now());
+        }
+    }
+}
+
+void ScaleSim::Server::closeDevice() {
+    if (master >= 0)
+        ::close(master);
+    if (slaveKeeper >= 0)
+        ::close(slaveKeeper);
+    master = slaveKeeper = -1;
+}
+
+void ScaleSim::Server::removeLink() {
+    if (!linkMade)
+        return;
+    std::error_code ignored;
+    if (fs::is_symlink(options.linkPath, ignored) && fs::read_symlink(options.linkPath, ignored) == slave)
+        fs::remove(options.linkPath, ignored);
+    linkMade = false;
+}
+
+void ScaleSim::Server::disappear() {
+    // Let the PC take the bytes already sent before the device goes: a closed master throws away
+    // what the slave has not read yet. The pty hands written bytes to the slave's queue a moment
+    // later, so the queue is only looked at after that moment.
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    auto deadline = Clock::now() + std::chrono::milliseconds(500);
+    int unread = 0;
+    while (!stopping && Clock::now() < deadline && ioctl(slaveKeeper, FIONREAD, &unread) == 0 && unread > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    closeDevice();
+    removeLink();
+    vanished = true;
+}
+
+ScaleSim::ScaleSim(SimOptions options) : server(std::make_unique<Server>(std::move(options))) {}
+
+ScaleSim::~ScaleSim() {
+    stop();
+}
+
+bool ScaleSim::start() {
+    Server& s = *server;
+    if (s.thread.joinable())
+        return true;
+    const SimOptions& o = s.options;
+    {
+        std::lock_guard lock(s.mutex);
+        if (!o.stateFile.empty() && fs::exists(o.stateFile)) {
+            std::string reason;
+            if (!loadStateFile(o.stateFile, s.state, reason))
+                std::fprintf(stderr, "scale-sim: ignoring the state file %s: %s\n", o.stateFile.c_str(),
+                             reason.c_str());
+        }
+        if (o.calibration)
+            s.state.setCalibration(true);
+    }
+
+    auto failWith = [this, &s](const std::string& what) {
+        lastError = what + ": " + std::strerror(errno);
+        s.closeDevice();
+        return false;
+    };
+    s.master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (s.master < 0 || grantpt(s.master) != 0 || unlockpt(s.master) != 0)
+        return failWith("cannot create a pseudo-terminal");
+    char name[256];
+    if (ptsname_r(s.master, name, sizeof name) != 0)
+        return failWith("cannot name the pseudo-terminal");
+    s.slave = name;
+    // Holding the slave open ourselves keeps the master from seeing a hang-up while the PC closes
+    // and reopens the port.
+    s.slaveKeeper = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (s.slaveKeeper < 0)
+        return failWith("cannot open " + s.slave);
+    termios raw{};
+    tcgetattr(s.slaveKeeper, &raw);
+    cfmakeraw(&raw);
+    tcsetattr(s.slaveKeeper, TCSANOW, &raw);
+    fcntl(s.master, F_SETFL, fcntl(s.master, F_GETFL) | O_NONBLOCK);
+
+    if (!o.linkPath.empty()) {
+        std::error_code error;
+        fs::path link(o.linkPath);
+        if (link.has_parent_path())
+            fs::create_directories(link.parent_path(), error);
+        if (fs::is_symlink(link, error))
+            fs::remove(link, error);
+        fs::create_symlink(s.slave, link, error);
+        if (error) {
+            lastError = "cannot link " + o.linkPath + ": " + error.message();
+            s.closeDevice();
+            return false;
+        }
+        s.linkMade = true;
+    }
+    int wake[2];
+    if (pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0) {
+        s.removeLink();
+        return failWith("cannot create a pipe");
+    }
+    s.wakeRead = wake[0];
+    s.wakeWrite = wake[1];
+    s.stopping = false;
+    s.thread = std::thread([&s] { s.serve(); });
+    return true;
+}
+
+void ScaleSim::stop() {
+    Server& s = *server;
+    if (!s.thread.joinable())
+        return;
+    s.stopping = true;
+    uint8_t wake = 1;
+    if (::write(s.wakeWrite, &wake, 1) < 0)
+        std::fprintf(stderr, "scale-sim: cannot wake the server: %s\n", std::strerror(errno));
+    s.thread.join();
+    ::close(s.wakeRead);
+    ::close(s.wakeWrite);
+    s.wakeRead = s.wakeWrite = -1;
+    s.closeDevice();
+    s.removeLink();
+    if (!s.options.stateFile.empty()) {
+        std::string reason;
+        std::lock_guard lock(s.mutex);
+        if (!saveStateFile(s.options.stateFile, s.state, reason))
+            std::fprintf(stderr, "scale-sim: cannot save the state file %s: %s\n",
+                         s.options.stateFile.c_str(), reason.c_str());
+    }
+}
+
+void ScaleSim::injectFault(Fault fault, int count) {
+    if (count <= 0)
+        return;
+    std::lock_guard lock(server->mutex);
+    server->faults.emplace_back(fault, count);
+}
+
+void ScaleSim::setGapMs(int ms) {
+    std::lock_guard lock(server->mutex);
+    server->gapMs = std::max(ms, 0);
+}
+
+void ScaleSim::setCalibration(bool on) {
+    std::lock_guard lock(server->mutex);
+    server->state.setCalibration(on);
+}
+
+void ScaleSim::withState(const std::function<void(ScaleState&)>& change) {
+    std::lock_guard lock(server->mutex);
+    change(server->state);
+}
+
+std::vector<std::vector<uint8_t>> ScaleSim::requestFrames() const {
+    std::lock_guard lock(server->mutex);
+    return server->frames;
+}
+
+std::vector<std::vector<uint8_t>> ScaleSim::requestBodies() const {
+    std::lock_guard lock(server->mutex);
+    return server->bodies;
+}
+
+int ScaleSim::acksReceived() const {
+    std::lock_guard lock(server->mutex);
+    return server->acks;
+}
+
+int ScaleSim::naksReceived() const {
+    std::lock_guard lock(server->mutex);
+    return server->naks;
+}
+
+void ScaleSim::clearLog() {
+    std::lock_guard lock(server->mutex);
+    server->frames.clear();
+    server->bodies.clear();
+    server->acks = 0;
+    server->naks = 0;
+}
+
+std::string ScaleSim::slavePath() const {
+    return server->slave;
+}
+
+bool ScaleSim::vanished() const {
+    return server->vanished;
+}

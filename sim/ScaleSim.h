@@ -1,0 +1,81 @@
+// The emulated scale as a server on a pseudo-terminal. It owns the pty master, links `linkPath` to
+// the slave (so the PC opens it like any serial device), answers every request from one consistent
+// ScaleState, and can pace its bytes at a baud rate and misbehave on purpose with named faults.
+//
+// The serving loop runs on a thread of its own; every public member may be called from other
+// threads. Request logs hold every complete frame received (good, bad check or foreign address),
+// up to kMaxLoggedFrames.
+#pragma once
+
+#include "sim/ScaleState.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct SimOptions {
+    std::string linkPath;
+    int baud = 0; // 0: as fast as the pty takes
+    std::string stateFile;
+    bool calibration = false;
+    std::string logoOut; // PBM image written after every logo write
+};
+
+// Each fault applies to the next valid requests (address 0, good check), one per request.
+enum class Fault {
+    Nak,      // NAK instead of ACK; the request is not carried out
+    BadCheck, // ACK and a reply with a wrong check; the correct reply follows the PC's NAK
+    Silence,  // no answer at all; the request is not carried out
+    Garbage,  // junk bytes (among them C3 and a byte other than 04) between the ACK and the frame
+    NoAck,    // the reply frame without the ACK before it
+    Address,  // the reply frame with address 1
+    Restart,  // C3 04 00 and a few bytes, then the real reply frame from its C3 04
+    Endless,  // after the ACK, non-frame bytes until the PC sends again (at most kEndlessLimit)
+    Overlong, // a reply body of more than 300 bytes, correctly checked
+    SlowGap,  // the ACK and reply with a gap (setGapMs) before each byte after the first
+    Vanish,   // the ACK and half the reply, then the device disappears (pty closed, link removed)
+};
+
+std::optional<Fault> faultByName(const std::string& name);
+
+class ScaleSim {
+public:
+    static constexpr size_t kMaxLoggedFrames = 100000;
+    static constexpr size_t kEndlessLimit = 4 * 1024 * 1024;
+
+    explicit ScaleSim(SimOptions options);
+    ~ScaleSim();
+    ScaleSim(const ScaleSim&) = delete;
+    ScaleSim& operator=(const ScaleSim&) = delete;
+
+    // Creates the pty and the link, loads the state file, starts serving. False (with the reason in
+    // error()) when the pty or the link cannot be made.
+    bool start();
+    // Ends serving promptly, removes the link and saves the state file. Safe to call twice.
+    void stop();
+    const std::string& error() const { return lastError; }
+
+    void injectFault(Fault fault, int count = 1);
+    void setGapMs(int ms);
+    void setCalibration(bool on);
+    // Runs `change` on the scale's memory while the server is held off.
+    void withState(const std::function<void(ScaleState&)>& change);
+
+    std::vector<std::vector<uint8_t>> requestFrames() const;
+    std::vector<std::vector<uint8_t>> requestBodies() const;
+    int acksReceived() const;
+    int naksReceived() const;
+    void clearLog();
+
+    std::string slavePath() const;
+    // True once the Vanish fault has taken the device away.
+    bool vanished() const;
+
+private:
+    struct Server;
+    std::unique_ptr<Server> server;
+    std::string lastError;
+};
