@@ -7,8 +7,9 @@
 
 #include <QByteArray>
 #include <QDateTime>
-#include <QIODevice>
 #include <QString>
+
+class QIODevice;
 
 // Set by splitField when the line has too few fields; the caller clears it before each call.
 extern bool fieldMissing;

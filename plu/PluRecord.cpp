@@ -10,7 +10,7 @@ void putPluQuery(FrameLink& link, uint16_t plu) {
     link.clear();
     link.putWord(plu);
     link.putByte(0);
-    link.putByte(kPluRecordSize);
+    link.putByte(kPluRecordBytes);
 }
 
 bool takePluRecord(FrameLink& link, uint16_t plu, PluTable& table, int row) {

@@ -17,7 +17,7 @@ using CommandRunner = std::function<bool(uint8_t code)>;
 constexpr uint8_t kReadPluCommand = 0x04;
 constexpr uint8_t kWritePluCommand = 0x23;
 constexpr uint8_t kEndPluUploadCommand = 0x27;
-constexpr uint8_t kPluRecordSize = 54;
+constexpr uint8_t kPluRecordBytes = 54;
 constexpr uint8_t kPluNameWidth = 30;
 
 // readPlu's results.

@@ -69,7 +69,7 @@ struct Reply {
         put32(quantity);
         put32(total);
         put16(count);
-        ASSERT_EQ(body.size(), 2u + kPluRecordSize);
+        ASSERT_EQ(body.size(), 2u + kPluRecordBytes);
         std::copy(body.begin(), body.end(), link.replyBuffer);
         link.cursor = 2;
     }
