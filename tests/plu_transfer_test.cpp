@@ -3,13 +3,11 @@
 #include "cli/PluCommands.h"
 #include "plu/PluFile.h"
 #include "plu/PluTransfer.h"
-#include "sim/ScaleSim.h"
+#include "tests/support/SimHarness.h"
 #include "text/Numbers.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 PluRecord scalePlu(int32_t price, const std::string& name, uint8_t flags = 0, int32_t quantity = 0) {
@@ -40,23 +38,13 @@ struct Progress {
 
 class PluTransferTest : public ::testing::Test {
 protected:
-    SimOptions simOptions() const {
-        SimOptions options;
-        options.linkPath = dir.filePath("ports/COM1").toStdString();
-        return options;
-    }
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        setPortLinkFolder(dir.path().toStdString());
-        sim = std::make_unique<ScaleSim>(simOptions());
-        ASSERT_TRUE(sim->start()) << sim->error();
-        sim->withState([](ScaleState& state) { state.plus.assign(kMaxPlu + 1, PluRecord{}); });
+        sim().withState([](ScaleState& state) { state.plus.assign(kMaxPlu + 1, PluRecord{}); });
         ASSERT_TRUE(theLink.open(1, 9600));
     }
-    void TearDown() override {
-        theLink.close();
-        sim->stop();
-    }
+
+    ScaleSim& sim() { return scale.sim(); }
+    QString filePath(const char* name) const { return QString::fromStdString(scale.folder()) + '/' + name; }
 
     TransferHooks hooks() {
         TransferHooks h;
@@ -88,17 +76,17 @@ protected:
     }
 
     void setScale(int number, const PluRecord& plu) {
-        sim->withState([&](ScaleState& state) { state.plus[size_t(number)] = plu; });
+        sim().withState([&](ScaleState& state) { state.plus[size_t(number)] = plu; });
     }
     PluRecord scaleHas(int number) {
         PluRecord plu;
-        sim->withState([&](ScaleState& state) { plu = state.plus[size_t(number)]; });
+        sim().withState([&](ScaleState& state) { plu = state.plus[size_t(number)]; });
         return plu;
     }
     // Command code and first payload word of every request the scale received.
     std::vector<std::pair<int, int>> requests() {
         std::vector<std::pair<int, int>> list;
-        for (const auto& body : sim->requestBodies())
+        for (const auto& body : sim().requestBodies())
             list.emplace_back(body[0], body.size() >= 3 ? body[1] << 8 | body[2] : -1);
         return list;
     }
@@ -111,8 +99,7 @@ protected:
                 "N" + QString::number(number), "9"};
     }
 
-    QTemporaryDir dir;
-    std::unique_ptr<ScaleSim> sim;
+    SimHarness scale;
     Progress progress;
 };
 
@@ -142,7 +129,7 @@ TEST_F(PluTransferTest, FullLoadFillsRowsWithoutGapsAndKeepsTheRest) {
     EXPECT_EQ(sent[1], std::make_pair(0x04, 1800));
     EXPECT_EQ(sent[2], std::make_pair(0x04, 1));
     EXPECT_EQ(sent[1800], std::make_pair(0x04, 1799));
-    EXPECT_EQ(sim->requestBodies()[5], (std::vector<uint8_t>{0x04, 0x00, 0x04, 0x00, 0x36}));
+    EXPECT_EQ(sim().requestBodies()[5], (std::vector<uint8_t>{0x04, 0x00, 0x04, 0x00, 0x36}));
     EXPECT_EQ(progress.maximum, 1798);
     ASSERT_EQ(progress.steps.size(), 1799u);
     EXPECT_EQ(progress.steps.back(), std::make_pair(1798, 1799));
@@ -166,8 +153,8 @@ TEST_F(PluTransferTest, FullSaveWritesRowOneRowLastThenTheRangeAndCloses) {
                                      0x00, 0x01, 0xE2, 0x40, 0x28, 0x08, 0x05};
     expected.insert(expected.end(), 30, 'X');
     expected.insert(expected.end(), {0x00, 0x01, 0x6D, 0x00});
-    EXPECT_EQ(sim->requestBodies()[2], expected);
-    EXPECT_EQ(sim->requestBodies().back(), std::vector<uint8_t>{0x27});
+    EXPECT_EQ(sim().requestBodies()[2], expected);
+    EXPECT_EQ(sim().requestBodies().back(), std::vector<uint8_t>{0x27});
     EXPECT_EQ(scaleHas(17).price, 100);
     EXPECT_EQ(fieldText(scaleHas(17).name.data(), 31), "N17");
     EXPECT_EQ(progress.steps.size(), 1800u);
@@ -183,17 +170,17 @@ TEST_F(PluTransferTest, RangeAndToBelowFrom) {
     EXPECT_EQ(table.cell(NumColumn, 5), "7");
     EXPECT_TRUE(table.cell(NumColumn, 6).isEmpty());
 
-    sim->clearLog();
+    sim().clearLog();
     EXPECT_EQ(loadFromScale(table, 7, 6, hooks()), TransferEnd::Completed);
     EXPECT_EQ(requests(), (std::vector<std::pair<int, int>>{{4, 0}, {4, 1800}}));
 
     for (int row = 1; row <= kPluRowCount; ++row)
         fillRow(table, row, plainRow(row));
-    sim->clearLog();
+    sim().clearLog();
     EXPECT_EQ(saveToScale(table, 7, 6, hooks()), TransferEnd::Completed); // TO = FROM - 1: row 2 too
     EXPECT_EQ(requests(),
               (std::vector<std::pair<int, int>>{{0x23, 1}, {0x23, 1801 % 65536}, {0x23, 2}, {0x27, -1}}));
-    sim->clearLog();
+    sim().clearLog();
     EXPECT_EQ(saveToScale(table, 7, 5, hooks()), TransferEnd::Completed);
     EXPECT_EQ(requests(), (std::vector<std::pair<int, int>>{{0x23, 1}, {0x23, 1801}, {0x27, -1}}));
 }
@@ -210,7 +197,7 @@ TEST_F(PluTransferTest, StopTakesOneMoreRecordAndKeepsWhatWasTransferred) {
     EXPECT_EQ(progress.finished, 1);
     EXPECT_FALSE(progress.running);
 
-    sim->clearLog();
+    sim().clearLog();
     progress = Progress{};
     progress.stopAtStep = 0;
     EXPECT_EQ(saveToScale(table, 1, 20, hooks()), TransferEnd::Stopped);
@@ -222,7 +209,7 @@ TEST_F(PluTransferTest, FailedExchangeEndsTheTransferAtOnce) {
     for (int n = 0; n <= 10; ++n)
         setScale(n, scalePlu(100 + n, "p"));
     PluMemoryTable table;
-    sim->injectFault(Fault::Nak, 3); // the first record fails on all three attempts
+    sim().injectFault(Fault::Nak, 3); // the first record fails on all three attempts
     EXPECT_EQ(loadFromScale(table, 1, 10, hooks()), TransferEnd::Failed);
     EXPECT_TRUE(table.cell(NumColumn, 1).isEmpty());
     EXPECT_EQ(progress.finished, 1);
@@ -230,7 +217,7 @@ TEST_F(PluTransferTest, FailedExchangeEndsTheTransferAtOnce) {
     progress = Progress{};
     progress.atStep = [this](int step) {
         if (step == 3)
-            sim->injectFault(Fault::Nak, 3);
+            sim().injectFault(Fault::Nak, 3);
     };
     EXPECT_EQ(loadFromScale(table, 1, 10, hooks()), TransferEnd::Failed);
     // PLU 0 in row 1, PLU 1800 absent, PLUs 1 to 4 in rows 2 to 5; PLU 5 failed
@@ -241,17 +228,17 @@ TEST_F(PluTransferTest, FailedExchangeEndsTheTransferAtOnce) {
     // Save: the upload is closed even after a failure.
     for (int row = 1; row <= 12; ++row)
         fillRow(table, row, plainRow(row + 100));
-    sim->clearLog();
+    sim().clearLog();
     progress = Progress{};
     progress.atStep = [this](int step) {
         if (step == 1)
-            sim->injectFault(Fault::Nak, 3);
+            sim().injectFault(Fault::Nak, 3);
     };
     EXPECT_EQ(saveToScale(table, 1, 10, hooks()), TransferEnd::Failed);
     EXPECT_EQ(scaleHas(102).price, 100);
     EXPECT_EQ(scaleHas(103).price, 100);
     EXPECT_FALSE(scaleHas(104).present());
-    EXPECT_EQ(sim->requestBodies().back(), std::vector<uint8_t>{0x27});
+    EXPECT_EQ(sim().requestBodies().back(), std::vector<uint8_t>{0x27});
     EXPECT_EQ(progress.finished, 1);
 }
 
@@ -277,7 +264,7 @@ TEST_F(PluCommandLineTest, PullWritesTheFileAndPushSendsItBackInFileOrder) {
     setScale(0, scalePlu(10, "zero"));
     setScale(4, scalePlu(44, "four"));
     setScale(1800, scalePlu(1800, "top"));
-    QString path = dir.filePath("pulled.TXT");
+    QString path = filePath("pulled.TXT");
     EXPECT_EQ(pluPull(1, 10, path.toStdString()), 0);
     PluMemoryTable table;
     PluFileResult loaded = loadPluFile(path, table);
@@ -286,8 +273,8 @@ TEST_F(PluCommandLineTest, PullWritesTheFileAndPushSendsItBackInFileOrder) {
     EXPECT_EQ(table.cell(NumColumn, 2), "1800");
     EXPECT_EQ(table.cell(NameColumn, 3), "four");
 
-    sim->withState([](ScaleState& state) { state.plus.assign(kMaxPlu + 1, PluRecord{}); });
-    sim->clearLog();
+    sim().withState([](ScaleState& state) { state.plus.assign(kMaxPlu + 1, PluRecord{}); });
+    sim().clearLog();
     EXPECT_EQ(pluPush(path.toStdString()), 0);
     EXPECT_EQ(requests(), (std::vector<std::pair<int, int>>{{0x23, 0}, {0x23, 1800}, {0x23, 4}, {0x27, -1}}));
     EXPECT_EQ(scaleHas(4).price, 44);
@@ -295,7 +282,7 @@ TEST_F(PluCommandLineTest, PullWritesTheFileAndPushSendsItBackInFileOrder) {
 }
 
 TEST_F(PluCommandLineTest, BadFilesAndFailuresSendNothingOrWriteNothing) {
-    QString bad = dir.filePath("bad.TXT");
+    QString bad = filePath("bad.TXT");
     QFile file(bad);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("1\t1.00\t0\t0\t0\t0\t0\t0\ta\t0\t\r\n12.5\t1.00\t0\t0\t0\t0\t0\t0\tb\t0\t\r\n");
@@ -305,12 +292,12 @@ TEST_F(PluCommandLineTest, BadFilesAndFailuresSendNothingOrWriteNothing) {
     file.write("x\r\n");
     file.close();
     EXPECT_EQ(pluPush(bad.toStdString()), 3);
-    EXPECT_EQ(pluPush(dir.filePath("missing.TXT").toStdString()), 4);
-    EXPECT_TRUE(sim->requestBodies().empty());
+    EXPECT_EQ(pluPush(filePath("missing.TXT").toStdString()), 4);
+    EXPECT_TRUE(sim().requestBodies().empty());
 
-    EXPECT_EQ(pluPull(0, 10, dir.filePath("x.TXT").toStdString()), 2);
-    sim->injectFault(Fault::Nak, 3);
-    EXPECT_EQ(pluPull(1, 10, dir.filePath("x.TXT").toStdString()), 1);
-    EXPECT_FALSE(QFile::exists(dir.filePath("x.TXT")));
+    EXPECT_EQ(pluPull(0, 10, filePath("x.TXT").toStdString()), 2);
+    sim().injectFault(Fault::Nak, 3);
+    EXPECT_EQ(pluPull(1, 10, filePath("x.TXT").toStdString()), 1);
+    EXPECT_FALSE(QFile::exists(filePath("x.TXT")));
 }
 } // namespace
