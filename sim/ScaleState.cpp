@@ -89,7 +89,7 @@ std::array<uint8_t, kClerkTotalsSize> ClerkTotals::encode() const {
 }
 
 void ScaleState::setCalibration(bool on) {
-    status = on ? (status | kCalibrationBit) : (status & ~kCalibrationBit);
+    status = on ? (status | kCalibrationStatusBit) : (status & ~kCalibrationStatusBit);
 }
 
 std::vector<uint8_t> ScaleState::readMemory(uint32_t address, size_t length) const {

@@ -30,7 +30,7 @@ constexpr uint16_t kClerkTotalsAddress = 0x0900;
 constexpr size_t kClerkTotalsSize = 80;
 
 // Status bit the scale raises while it is in calibration mode.
-constexpr uint8_t kCalibrationBit = 0x04;
+constexpr uint8_t kCalibrationStatusBit = 0x04;
 
 // One PLU. A negative price marks an absent PLU.
 struct PluRecord {
@@ -108,7 +108,7 @@ struct ScaleState {
     std::array<uint8_t, kLogoSize> logo{};
     RegisterState terminal;
 
-    bool calibration() const { return (status & kCalibrationBit) != 0; }
+    bool calibration() const { return (status & kCalibrationStatusBit) != 0; }
     void setCalibration(bool on);
 
     // Report memory from `address`, `length` bytes; zeros outside the known blocks.

@@ -152,7 +152,7 @@ TEST_F(ScaleSimProgram, ServesUntilSigtermAndKeepsItsStateAcrossRuns) {
         }
         ASSERT_TRUE(theLink.open(1, 9600));
         readPlu(777);
-        EXPECT_EQ(theLink.getByte(), kCalibrationBit) << "--calibration";
+        EXPECT_EQ(theLink.getByte(), kCalibrationStatusBit) << "--calibration";
         theLink.getByte();
         EXPECT_EQ(theLink.getLong(), 4321);
         EXPECT_EQ(theLink.getLong(), 99);
