@@ -3,3 +3,10 @@ scale_test(plu_core_test SOURCES plu_check_test.cpp plu_record_test.cpp plu_file
 scale_test(plu_transfer_test
     SOURCES plu_transfer_test.cpp ${PROJECT_SOURCE_DIR}/cli/PluCommands.cpp
     LIBS scale_plu sim_harness)
+
+# The PLU tab's widgets, alone and against the emulated scale.
+scale_test(plu_tab_test
+    SOURCES gui_main.cpp plu_tab_test.cpp
+    LIBS scale_ui prompt_recorder sim_harness Qt6::Test
+    GUI)
+set_target_properties(plu_tab_test PROPERTIES AUTOUIC OFF)

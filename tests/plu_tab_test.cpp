@@ -1,0 +1,272 @@
+// The PLU tab as a real widget: the grid's shape, keystrokes through the in-place editor (refused
+// edits put the text back and beep), CLEAR and ALL, the file buttons, and the scale transfers with
+// the progress dialog against the emulated scale over a pty.
+#include "app/Forms.h"
+#include "app/UNIT1.h"
+#include "app/Unit2.h"
+#include "link/FrameLink.h"
+#include "plu/PluTab.h"
+#include "tests/support/PromptRecorder.h"
+#include "tests/support/SimHarness.h"
+
+#include "ui_PluTab.h"
+#include "ui_Unit2.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+const RecordedPrompt inputError{QStringLiteral("ERROR!"), QStringLiteral("error in input file")};
+const RecordedPrompt ioError{QStringLiteral("ERROR!"), QStringLiteral("I/O Error!")};
+
+struct PluTabTest : ::testing::Test {
+    PromptRecorder recorder;
+    PluTab* tab = nullptr;
+    Ui::PluTab* ui = nullptr;
+    QTableWidget* grid = nullptr;
+
+    void SetUp() override {
+        createForms();
+        tab = Form1->pluTab;
+        ui = tab->ui;
+        grid = ui->StringGrid1;
+        Form1->show();
+    }
+    void TearDown() override {
+        theLink.close();
+        destroyForms();
+    }
+
+    // Selects the cell (row 1..1801) and types text key by key, as the operator does: the first key
+    // opens the in-place editor over the cell.
+    QLineEdit* typeInto(int column, int row, const QString& text) {
+        grid->setCurrentCell(row - 1, column);
+        QLineEdit* editor = nullptr;
+        for (QChar key : text) {
+            if (!editor) {
+                QTest::keyClicks(grid, QString(key));
+                editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
+                EXPECT_NE(editor, nullptr);
+                if (!editor)
+                    return nullptr;
+            } else {
+                QTest::keyClicks(editor, QString(key));
+            }
+        }
+        return editor;
+    }
+    QString cell(int column, int row) const { return tab->table().cell(column, row); }
+};
+
+TEST_F(PluTabTest, GridHasTheHeadingsWidthsAndRowsOfTheTable) {
+    EXPECT_EQ(grid->columnCount(), 13);
+    EXPECT_EQ(grid->rowCount(), 1801);
+    QStringList headings;
+    for (int column = 0; column < grid->columnCount(); ++column)
+        headings << grid->horizontalHeaderItem(column)->text();
+    EXPECT_EQ(headings.join('|'), "NUM|PRICE|CODE|DEP|TAX|NW|FIX|BAR|NAME|Valid Date|QUANTITY|TOTAL|COUNT");
+    EXPECT_EQ(grid->columnWidth(8), 281);
+    EXPECT_EQ(grid->columnWidth(9), 81);
+    EXPECT_EQ(grid->rowHeight(0), 21);
+    EXPECT_EQ(ui->SpinEdit1->text(), "1"); // start-up ran ALL
+    EXPECT_EQ(ui->SpinEdit2->text(), "1799");
+}
+
+TEST_F(PluTabTest, EditorChecksEveryKeystrokeAndPutsTheLastGoodTextBack) {
+    QLineEdit* editor = typeInto(DepColumn, 1, "41");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(cell(DepColumn, 1), "4");
+    EXPECT_EQ(editor->text(), "4");
+    EXPECT_EQ(recorder.beeps, 1);
+    EXPECT_EQ(Form1->selectedCellText, "4");
+
+    QTest::keyClick(editor, Qt::Key_Backspace); // emptied: accepted
+    EXPECT_EQ(cell(DepColumn, 1), "");
+    QTest::keyClicks(editor, "-"); // a lone minus is no number
+    EXPECT_EQ(cell(DepColumn, 1), "");
+    EXPECT_EQ(recorder.beeps, 2);
+    QGuiApplication::clipboard()->setText(QStringLiteral("-5")); // pasted at once: no lower bound
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(cell(DepColumn, 1), "-5");
+    EXPECT_EQ(editor->text(), "-5");
+    EXPECT_EQ(recorder.beeps, 2);
+}
+
+TEST_F(PluTabTest, PriceTakesTheSeparatorMidwayAndNameStopsAtThirty) {
+    typeInto(PriceColumn, 2, "12.");
+    EXPECT_EQ(cell(PriceColumn, 2), "12.");
+    EXPECT_EQ(recorder.beeps, 0);
+
+    QString thirty(30, QChar('a'));
+    QLineEdit* editor = typeInto(NameColumn, 3, thirty + "b");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(cell(NameColumn, 3), thirty);
+    EXPECT_EQ(editor->text(), thirty);
+    EXPECT_EQ(recorder.beeps, 1);
+}
+
+TEST_F(PluTabTest, ReadOnlyColumnsRefuseEveryKeystroke) {
+    tab->table().setCell(TotalColumn, 4, QStringLiteral("9.90"));
+    QLineEdit* editor = typeInto(TotalColumn, 4, "1");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(cell(TotalColumn, 4), "9.90");
+    EXPECT_EQ(editor->text(), "9.90");
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    EXPECT_EQ(cell(TotalColumn, 4), "9.90");
+    EXPECT_EQ(recorder.beeps, 2);
+}
+
+TEST_F(PluTabTest, SelectingACellRemembersItsTextAndClearEmptiesEveryCell) {
+    tab->table().setCell(NumColumn, 1, QStringLiteral("17"));
+    tab->table().setCell(CountColumn, 1801, QStringLiteral("3"));
+    grid->setCurrentCell(0, NumColumn);
+    EXPECT_EQ(Form1->selectedCellText, "17");
+
+    ui->SpinEdit1->setValue(5);
+    ui->Button17->click();
+    EXPECT_EQ(cell(NumColumn, 1), "");
+    EXPECT_EQ(cell(CountColumn, 1801), "");
+    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "NUM");
+    EXPECT_EQ(ui->SpinEdit1->text(), "5");
+    ui->Button12->click();
+    EXPECT_EQ(ui->SpinEdit1->text(), "1");
+    EXPECT_EQ(ui->SpinEdit2->text(), "1799");
+}
+
+TEST_F(PluTabTest, FileButtonsUseTheirDialogsAndReportFailures) {
+    SimHarness folder; // only for its temporary folder
+    QString path = QString::fromStdString(folder.folder()) + "/PLU.TXT";
+    tab->table().setCell(NumColumn, 1, QStringLiteral("1"));
+    tab->table().setCell(PriceColumn, 1, QStringLiteral("2.50"));
+    recorder.scriptedFileNames = {path};
+    ui->Button6->click();
+    ASSERT_EQ(recorder.fileRequests.size(), 1u);
+    EXPECT_TRUE(recorder.fileRequests[0].save);
+    EXPECT_EQ(recorder.fileRequests[0].filter, "TAB separated Text Files|*.TXT");
+    EXPECT_EQ(recorder.fileRequests[0].defaultSuffix, "TXT");
+    EXPECT_EQ(recorder.fileRequests[0].folder, ".");
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_TRUE(recorder.messages.empty());
+
+    // The saved row has no Valid Date: loading it back stops at that line with its 9 fields stored.
+    ui->Button17->click();
+    recorder.scriptedFileNames = {path};
+    ui->Button5->click();
+    EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{inputError});
+    EXPECT_EQ(cell(PriceColumn, 1), "2.50");
+
+    recorder.clear();
+    recorder.scriptedFileNames = {path + ".missing", QString::fromStdString(folder.folder()) + "/no/PLU.TXT"};
+    ui->Button5->click();
+    ui->Button6->click();
+    EXPECT_EQ(recorder.messages, (std::vector<RecordedPrompt>{ioError, ioError}));
+
+    recorder.clear();
+    ui->Button5->click(); // cancelled: nothing happens
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+struct PluTabScaleTest : PluTabTest {
+    SimHarness scale;
+
+    void SetUp() override {
+        PluTabTest::SetUp();
+        scale.sim().withState([](ScaleState& state) {
+            state.plus.assign(kMaxPlu + 1, PluRecord{});
+            for (int n : {0, 2, 3, 4, 5, 6}) {
+                state.plus[size_t(n)].price = 100 * n;
+                state.plus[size_t(n)].name = textField<31>("P" + std::to_string(n));
+            }
+        });
+    }
+    void connect() { ASSERT_TRUE(theLink.open(1, 9600)); }
+    // STOP clicked while a record is exchanged: the click waits until the loop lets events through.
+    void clickStopWhileBarReaches(int position) {
+        QObject::connect(Form2->ui->ProgressBar1, &QProgressBar::valueChanged, Form2,
+                         [this, position](int value) {
+                             if (value == position)
+                                 postStopClick();
+                         });
+    }
+    void postStopClick() {
+        QWidget* button = Form2->ui->Button1;
+        QPointF centre = QRectF(button->rect()).center();
+        QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonPress, centre, centre,
+                                                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonRelease, centre, centre,
+                                                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    }
+};
+
+TEST_F(PluTabScaleTest, TransfersNeedAConnection) {
+    ui->Button7->click();
+    ui->Button8->click();
+    EXPECT_EQ(recorder.messages.size(), 2u);
+    EXPECT_EQ(recorder.messages[0].text, "You are not connected to the scale!");
+    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_TRUE(scale.sim().requestBodies().empty());
+}
+
+TEST_F(PluTabScaleTest, LoadFillsTheGridAndStopEndsAfterOneMoreRecord) {
+    connect();
+    ui->SpinEdit2->setValue(10);
+    ui->Button7->click();
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_EQ(cell(NumColumn, 1), "0");
+    EXPECT_EQ(cell(NumColumn, 2), "2");
+    EXPECT_EQ(cell(NameColumn, 6), "P6");
+    EXPECT_EQ(cell(NumColumn, 7), "");
+    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_FALSE(Form2->keepRunning);
+    EXPECT_EQ(Form2->ui->ProgressBar1->value(), 0);
+    EXPECT_EQ(Form2->ui->Label1->text(), "10 PLUs");
+
+    ui->Button17->click();
+    scale.sim().clearLog();
+    clickStopWhileBarReaches(1); // handled after PLU 2; PLU 3 is read, then the loop ends
+    ui->Button7->click();
+    EXPECT_EQ(scale.sim().requestBodies().size(), 5u);
+    EXPECT_EQ(cell(NumColumn, 3), "3");
+    EXPECT_EQ(cell(NumColumn, 4), "");
+    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_FALSE(Form2->keepRunning);
+}
+
+TEST_F(PluTabScaleTest, ConversionFailuresShowTheStandardMessageAndCloseTheDialog) {
+    connect();
+    for (int row = 1; row <= 4; ++row) {
+        tab->table().setCell(NumColumn, row, QString::number(row + 10));
+        tab->table().setCell(PriceColumn, row, QStringLiteral("1.00"));
+        for (int column = CodeColumn; column <= ValidDateColumn; ++column)
+            tab->table().setCell(column, row,
+                                 column == NameColumn ? QStringLiteral("x") : QStringLiteral("0"));
+    }
+    tab->table().setCell(CodeColumn, 3, QStringLiteral("2.5")); // the editor lets a fraction through
+    ui->Button8->click();
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].text, "'2.5' is not a valid integer value");
+    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_FALSE(Form2->keepRunning);
+    std::vector<std::vector<uint8_t>> sent = scale.sim().requestBodies();
+    ASSERT_EQ(sent.size(), 2u); // rows 1 and 2; no closing 0x27
+    EXPECT_EQ(scale.sim().requestBodies()[1][2], 12);
+
+    recorder.clear();
+    scale.sim().clearLog();
+    // a garbled field: nothing is transferred
+    QTest::keyClick(ui->SpinEdit1, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(ui->SpinEdit1, "abc");
+    ASSERT_EQ(ui->SpinEdit1->text(), "abc");
+    ui->Button7->click();
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].text, "'abc' is not a valid integer value");
+    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_TRUE(scale.sim().requestBodies().empty());
+}
+} // namespace
