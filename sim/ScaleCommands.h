@@ -1,7 +1,8 @@
 // What the emulated scale does with one checked request: the command's effect on the scale's memory
 // and the data of its reply. Framing, acknowledgements and faults are the server's business.
 //
-// Reply byte 1 (the byte after the status, which the PC reads past) carries this scale's result:
+// Reply byte 1 (the byte after the status, which the PC reads past) carries this scale's result
+// code, so that a trace of the line shows why a request was refused.
 #pragma once
 
 #include "sim/ScaleState.h"
@@ -13,7 +14,7 @@ enum class ReplyCode : uint8_t {
     Ok = 0x00,
     UnknownCommand = 0x01, // no data follows
     ShortRequest = 0x02,   // the payload is shorter than the command needs; no data follows
-    OutOfRange = 0x03,     // a number outside the scale's memory; nothing stored
+    OutOfRange = 0x03,     // an index, address or clock field out of range; nothing stored, no data
     WrongPassword = 0x04,  // Z close refused; the report memory is unchanged
 };
 

@@ -1,4 +1,5 @@
 // Each named fault of the emulated scale as the PC's end of the line sees it, and the pacing.
+#include "link/FrameLink.h"
 #include "tests/support/PtyPeer.h"
 #include "tests/support/SimHarness.h"
 
@@ -184,5 +185,33 @@ TEST(ScalePacing, RepliesTakeTheirLineTimeAtTheBaudRate) {
     EXPECT_GE(elapsed, lineTime * 9 / 10);
     EXPECT_LT(elapsed, lineTime * 2 + 300ms);
 }
+
+} // namespace
+
+namespace {
+
+// Every fault a real line can show is one the link recovers from within its three attempts; a
+// fault that never let go (a stream that does not stop, a slow reply that is not abandoned)
+// would fail here.
+class FaultRecovery : public ::testing::TestWithParam<Fault> {};
+
+TEST_P(FaultRecovery, TheLinkGetsTheIdentityDespiteTheFault) {
+    SimHarness scale;
+    ASSERT_TRUE(theLink.open(1, 9600));
+    scale.sim().injectFault(GetParam());
+    theLink.clear();
+    theLink.transact(0x01);
+    ASSERT_FALSE(theLink.exchangeFailed);
+    theLink.cursor = 2;
+    EXPECT_EQ(theLink.getText(32), "SCALE SIM 15KG V1.63");
+    theLink.clear();
+    theLink.transact(0x01);
+    EXPECT_FALSE(theLink.exchangeFailed) << "the next exchange is clean";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRecoverableFault, FaultRecovery,
+                         ::testing::Values(Fault::Nak, Fault::BadCheck, Fault::Silence, Fault::Garbage,
+                                           Fault::NoAck, Fault::Address, Fault::Restart, Fault::Endless,
+                                           Fault::SlowGap));
 
 } // namespace

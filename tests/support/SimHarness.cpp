@@ -33,8 +33,11 @@ std::string SimHarness::makeFolder() {
 SimHarness::SimHarness(SimOptions options)
     : dir(makeFolder()), scale(linkedAt(std::move(options), dir + "/ports/COM1")) {
     setPortLinkFolder(dir);
-    if (!scale.start())
+    if (!scale.start()) {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
         throw std::runtime_error("the emulated scale did not start: " + scale.error());
+    }
 }
 
 SimHarness::~SimHarness() {
