@@ -3,6 +3,6 @@ target_link_libraries(pty_peer PUBLIC scale_link)
 set_target_properties(pty_peer PROPERTIES AUTOMOC OFF AUTOUIC OFF)
 
 scale_test(link_tests
-    SOURCES link_buffer_test.cpp link_receiver_test.cpp link_exchange_test.cpp
-    LIBS scale_link pty_peer)
+    SOURCES link_buffer_test.cpp link_receiver_test.cpp link_exchange_test.cpp link_sim_test.cpp
+    LIBS scale_link pty_peer sim_harness)
 set_target_properties(link_tests PROPERTIES AUTOMOC OFF AUTOUIC OFF)

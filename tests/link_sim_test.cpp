@@ -1,0 +1,139 @@
+// The link against the emulated scale over a real pty: every misbehaviour of the line that the link
+// must survive, with the outcome the exchange rules give.
+#include "link/Command.h"
+#include "link/FrameLink.h"
+#include "tests/support/SimHarness.h"
+
+#include <chrono>
+#include <gtest/gtest.h>
+#include <thread>
+
+using namespace std::chrono;
+using namespace std::chrono_literals;
+
+namespace {
+
+class LinkAgainstScale : public ::testing::Test {
+protected:
+    SimHarness scale;
+    void SetUp() override { ASSERT_TRUE(theLink.open(1, 9600)); }
+
+    // The identity exchange; returns its duration in milliseconds.
+    long long identify() {
+        auto start = steady_clock::now();
+        theLink.clear();
+        theLink.transact(0x01);
+        return duration_cast<milliseconds>(steady_clock::now() - start).count();
+    }
+    size_t requestsSeen() { return scale.sim().requestFrames().size(); }
+};
+
+TEST_F(LinkAgainstScale, IdentityExchange) {
+    identify();
+    ASSERT_FALSE(theLink.exchangeFailed);
+    theLink.getByte();
+    theLink.getByte();
+    EXPECT_FALSE(theLink.getText(32).empty());
+    EXPECT_EQ(requestsSeen(), 1u);
+    // The scale takes the PC's acknowledgement on its own thread.
+    for (int i = 0; i < 100 && scale.sim().acksReceived() == 0; ++i)
+        std::this_thread::sleep_for(10ms);
+    EXPECT_EQ(scale.sim().acksReceived(), 1);
+    ASSERT_EQ(scale.sim().requestFrames().size(), 1u);
+    EXPECT_EQ(scale.sim().requestFrames()[0],
+              (std::vector<uint8_t>{0xC3, 0x04, 0x00, 0x01, 0x01, 0xC3, 0x02}));
+}
+
+// Faults after which the request must go out again, and the second attempt succeeds.
+struct RetryCase {
+    Fault fault;
+    const char* name;
+    long long minMs; // a time-out must have passed (1100 ms), or not (0)
+};
+
+class RetriedFaults : public LinkAgainstScale, public ::testing::WithParamInterface<RetryCase> {};
+
+TEST_P(RetriedFaults, SecondAttemptSucceeds) {
+    scale.sim().injectFault(GetParam().fault, 1);
+    long long took = identify();
+    EXPECT_FALSE(theLink.exchangeFailed);
+    EXPECT_EQ(requestsSeen(), 2u);
+    EXPECT_GE(took, GetParam().minMs);
+    EXPECT_LT(took, 2500);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, RetriedFaults,
+    ::testing::Values(RetryCase{Fault::Nak, "Nak", 0}, RetryCase{Fault::Silence, "Silence", 1050},
+                      RetryCase{Fault::NoAck, "NoAck", 1050}, RetryCase{Fault::Address, "Address", 1050},
+                      RetryCase{Fault::Endless, "Endless", 0}, RetryCase{Fault::Overlong, "Overlong", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Faults that the receiver rides out within the first attempt.
+TEST_F(LinkAgainstScale, GarbageRestartAndWrongCheckNeedNoSecondRequest) {
+    for (Fault f : {Fault::Garbage, Fault::Restart, Fault::BadCheck}) {
+        scale.sim().clearLog();
+        scale.sim().injectFault(f, 1);
+        identify();
+        EXPECT_FALSE(theLink.exchangeFailed) << static_cast<int>(f);
+        EXPECT_EQ(requestsSeen(), 1u) << static_cast<int>(f);
+    }
+    EXPECT_EQ(scale.sim().naksReceived(), 1); // the wrong check was answered with NAK
+}
+
+TEST_F(LinkAgainstScale, ThreeSilentAttemptsFailAndTheNextExchangeWorks) {
+    scale.sim().injectFault(Fault::Silence, 3);
+    long long took = identify();
+    EXPECT_TRUE(theLink.exchangeFailed);
+    EXPECT_EQ(requestsSeen(), 3u);
+    EXPECT_GT(took, 3200);
+    EXPECT_LT(took, 4300);
+    identify();
+    EXPECT_FALSE(theLink.exchangeFailed);
+}
+
+TEST_F(LinkAgainstScale, SlowBytesPassBelowTheLimitAndFailAboveIt) {
+    // A command with a short reply, so that the slow bytes take seconds, not minutes.
+    auto closeUpload = [] {
+        theLink.clear();
+        theLink.transact(0x27);
+    };
+    scale.sim().setGapMs(880);
+    scale.sim().injectFault(Fault::SlowGap, 1);
+    closeUpload();
+    EXPECT_FALSE(theLink.exchangeFailed);
+    EXPECT_EQ(requestsSeen(), 1u);
+
+    scale.sim().clearLog();
+    scale.sim().setGapMs(1430);
+    scale.sim().injectFault(Fault::SlowGap, 1);
+    closeUpload();
+    EXPECT_FALSE(theLink.exchangeFailed); // the second attempt is answered at full speed
+    EXPECT_EQ(requestsSeen(), 2u);
+}
+
+TEST_F(LinkAgainstScale, DeviceVanishingMidReplyFailsWithoutHanging) {
+    scale.sim().injectFault(Fault::Vanish, 1);
+    long long took = identify();
+    EXPECT_TRUE(theLink.exchangeFailed);
+    EXPECT_LT(took, 1500);
+    took = identify();
+    EXPECT_TRUE(theLink.exchangeFailed);
+    EXPECT_LT(took, 500);
+    theLink.close();
+    EXPECT_FALSE(theLink.port.isOpen);
+}
+
+TEST_F(LinkAgainstScale, StatusByteComesThroughTheCommandCore) {
+    scale.sim().setCalibration(true);
+    theLink.clear();
+    CommandOutcome outcome = performCommand(theLink, 0x01);
+    EXPECT_TRUE(outcome.ok);
+    EXPECT_EQ(outcome.status & kCalibrationBit, kCalibrationBit);
+    EXPECT_EQ(theLink.cursor, 2);
+    scale.sim().setCalibration(false);
+    theLink.clear();
+    EXPECT_EQ(performCommand(theLink, 0x01).status & kCalibrationBit, 0);
+}
+
+} // namespace
