@@ -1,0 +1,37 @@
+#include "cli/Trace.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+
+void traceToStderr(FrameLink::TraceKind kind, const uint8_t* bytes, size_t count) {
+    using namespace std::chrono;
+    auto now = system_clock::now();
+    std::time_t seconds = system_clock::to_time_t(now);
+    auto millis = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    const char* what = "";
+    switch (kind) {
+    case FrameLink::TraceKind::RequestSent:
+        what = "PC -> scale  request";
+        break;
+    case FrameLink::TraceKind::AckSent:
+        what = "PC -> scale  ACK    ";
+        break;
+    case FrameLink::TraceKind::NakSent:
+        what = "PC -> scale  NAK    ";
+        break;
+    case FrameLink::TraceKind::BytesReceived:
+        what = "scale -> PC  bytes  ";
+        break;
+    case FrameLink::TraceKind::AttemptFailed:
+        what = "attempt failed, the request goes again (or the exchange ends after three)";
+        break;
+    }
+    std::fprintf(stderr, "%02d:%02d:%02d.%03d %s", local.tm_hour, local.tm_min, local.tm_sec,
+                 static_cast<int>(millis), what);
+    for (size_t i = 0; i < count; ++i)
+        std::fprintf(stderr, " %02X", bytes[i]);
+    std::fputc('\n', stderr);
+}

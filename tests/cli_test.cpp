@@ -1,0 +1,101 @@
+// scalectl as a process against the emulated scale: output, exit codes and the trace.
+#include "tests/support/SimHarness.h"
+
+#include <array>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct Outcome {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+Outcome scalectl(const std::string& args) {
+    char errName[] = "/tmp/scalectl-err-XXXXXX";
+    int errFd = mkstemp(errName);
+    close(errFd);
+    std::string command = std::string(SCALECTL_PATH) + " " + args + " 2>" + errName;
+    Outcome run{-1, {}, {}};
+    FILE* pipe = popen(command.c_str(), "r");
+    std::array<char, 4096> buf{};
+    size_t n;
+    while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0)
+        run.out.append(buf.data(), n);
+    int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (FILE* f = std::fopen(errName, "r")) {
+        while ((n = fread(buf.data(), 1, buf.size(), f)) > 0)
+            run.err.append(buf.data(), n);
+        std::fclose(f);
+    }
+    std::remove(errName);
+    return run;
+}
+
+class Scalectl : public ::testing::Test {
+protected:
+    SimHarness scale;
+    std::string port() { return "--port " + scale.linkPath() + " "; }
+};
+
+TEST_F(Scalectl, RawPrintsTheReplyBodyStatusFirst) {
+    scale.sim().withState([](ScaleState& s) { s.status = 0x04; });
+    Outcome run = scalectl(port() + "raw 01");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    // Status, reply byte 1, then the 33-byte identity field: 35 bytes, no check byte.
+    ASSERT_EQ(run.out.size(), 35u * 3);
+    EXPECT_EQ(run.out.substr(0, 3), "04 ");
+    EXPECT_EQ(run.out.back(), '\n');
+}
+
+TEST_F(Scalectl, PayloadAndTraceGoOnTheWireAsGiven) {
+    Outcome run = scalectl(port() + "--trace raw 0x04 0001 00 36");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    ASSERT_FALSE(scale.sim().requestFrames().empty());
+    EXPECT_EQ(scale.sim().requestBodies().back(), (std::vector<uint8_t>{0x04, 0x00, 0x01, 0x00, 0x36}));
+    EXPECT_NE(run.err.find("request C3 04 00 04 00 01 00 36 33 C3 02"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("ACK     06"), std::string::npos) << run.err;
+}
+
+TEST_F(Scalectl, ExitCodesSayWhatWentWrong) {
+    scale.sim().injectFault(Fault::Silence, 3);
+    Outcome silent = scalectl(port() + "raw 01");
+    EXPECT_EQ(silent.exitCode, 1);
+    EXPECT_EQ(silent.err, "Communication Error!\n");
+    EXPECT_TRUE(silent.out.empty());
+
+    Outcome missing = scalectl("--port " + scale.folder() + "/ports/COM7 raw 01");
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_EQ(missing.err.rfind("Cannot initialize COM port!\n", 0), 0u);
+
+    for (const char* bad : {"", "raw", "raw 1FF", "raw 01 0", "raw 01 xyz", "--baud abc raw 01",
+                            "--port LPT1 raw 01", "plu pull --from 0", "plu push", "fly"}) {
+        Outcome run = scalectl(port() + bad);
+        EXPECT_EQ(run.exitCode, 64) << bad;
+        EXPECT_EQ(run.err.rfind("usage: scalectl", 0), 0u) << bad;
+    }
+    // Nothing reached the scale from the refused command lines.
+    EXPECT_EQ(scale.sim().requestFrames().size(), 3u);
+}
+
+TEST_F(Scalectl, PluFilePulledAndPushedBack) {
+    char name[] = "/tmp/scalectl-plu-XXXXXX";
+    close(mkstemp(name));
+    Outcome pull = scalectl(port() + "plu pull --from 1 --to 30 -o " + name);
+    ASSERT_EQ(pull.exitCode, 0) << pull.err;
+    scale.sim().clearLog();
+    Outcome push = scalectl(port() + "plu push " + name);
+    EXPECT_EQ(push.exitCode, 0) << push.err;
+    auto bodies = scale.sim().requestBodies();
+    ASSERT_FALSE(bodies.empty());
+    EXPECT_EQ(bodies.back(), std::vector<uint8_t>{0x27});
+    EXPECT_EQ(bodies.front()[0], 0x23);
+    std::remove(name);
+}
+
+} // namespace
