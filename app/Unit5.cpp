@@ -39,6 +39,11 @@ TForm5::TForm5(QWidget* parent) : QWidget(parent), Memo1(new QPlainTextEdit(this
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The text was laid out for a small dialog font: at 8 points its longest lines (51 characters)
+    // still fit the window's width, so no line wraps.
+    QFont small = Memo1->font();
+    small.setPointSize(8);
+    Memo1->setFont(small);
     QStringList lines;
     for (const char* line : helpLines)
         lines << QString::fromLatin1(line);

@@ -1,0 +1,145 @@
+// CONNECT, DISCONNECT and the command wrapper against the emulated scale over a real pty.
+#include "app/CircleShape.h"
+#include "app/Forms.h"
+#include "app/UNIT1.h"
+#include "app/Unit3.h"
+#include "link/FrameLink.h"
+#include "tests/support/PromptRecorder.h"
+#include "tests/support/SimHarness.h"
+
+#include "ui_UNIT1.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <asm/ioctls.h>
+#include <asm/termbits.h>
+
+extern "C" int ioctl(int fd, unsigned long request, ...);
+
+namespace {
+
+const RecordedPrompt notConnected{QStringLiteral("Error!"),
+                                  QStringLiteral("You are not connected to the scale!")};
+const std::vector<uint8_t> identityRequest{0xC3, 0x04, 0x00, 0x01, 0x01, 0xC3, 0x02};
+
+struct ConnectTest : ::testing::Test {
+    PromptRecorder recorder;
+    SimHarness scale;
+    Ui::TForm1* ui = nullptr;
+
+    void SetUp() override {
+        createForms();
+        ui = Form1->ui;
+    }
+    void TearDown() override {
+        theLink.close();
+        destroyForms();
+    }
+    bool systemTabVisible() const {
+        return ui->PageControl1->isTabVisible(ui->PageControl1->indexOf(ui->TabSheet4));
+    }
+    void connect() {
+        Form1->Button11Click();
+        ASSERT_TRUE(recorder.messages.empty()) << recorder.messages[0].text.toStdString();
+        ASSERT_TRUE(Form1->isConnected());
+    }
+    void setIdentity(const std::string& identity) {
+        scale.sim().withState([&](ScaleState& state) { state.identity = identity; });
+    }
+};
+
+TEST_F(ConnectTest, ConnectShowsTheIdentityAndDisconnectPutsTheBarBack) {
+    connect();
+    EXPECT_EQ(ui->Button11->text(), QStringLiteral("DISCONNECT"));
+    EXPECT_EQ(ui->Shape1->brushColor(), QColor(0, 255, 0));
+    EXPECT_EQ(ui->StaticText1->text(), QStringLiteral("SCALE ID: SCALE SIM 15KG V1.63"));
+    EXPECT_EQ(ui->Label4->text(), QStringLiteral("STATUS:00"));
+    EXPECT_FALSE(systemTabVisible());
+    EXPECT_EQ(scale.sim().requestFrames(), std::vector<std::vector<uint8_t>>{identityRequest});
+
+    Form1->Button16Click();
+    EXPECT_TRUE(Form3->isVisible());
+
+    ui->PageControl1->setCurrentWidget(ui->TabSheet3);
+    Form1->Button11Click();
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_FALSE(Form1->isConnected());
+    EXPECT_EQ(ui->Button11->text(), QStringLiteral("CONNECT"));
+    EXPECT_EQ(ui->Shape1->brushColor(), QColor(0, 128, 0));
+    EXPECT_TRUE(ui->StaticText1->text().isEmpty());
+    EXPECT_EQ(ui->PageControl1->currentWidget(), ui->TabSheet1);
+    EXPECT_FALSE(Form1->requireConnection());
+    EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{notConnected});
+
+    // A second CONNECT sends the same request: nothing of the earlier exchanges is left in the payload.
+    recorder.clear();
+    scale.sim().clearLog();
+    theLink.putText("left over", 20);
+    connect();
+    EXPECT_EQ(scale.sim().requestFrames(), std::vector<std::vector<uint8_t>>{identityRequest});
+}
+
+TEST_F(ConnectTest, StatusBitTwoShowsTheSystemTabAfterEveryCommand) {
+    scale.sim().setCalibration(true);
+    connect();
+    EXPECT_EQ(ui->Label4->text(), QStringLiteral("STATUS:04"));
+    EXPECT_TRUE(systemTabVisible());
+
+    scale.sim().withState([](ScaleState& state) { state.status = 0x0A; });
+    theLink.clear();
+    EXPECT_TRUE(Form1->runCommand(0x01));
+    EXPECT_EQ(ui->Label4->text(), QStringLiteral("STATUS:0A"));
+    EXPECT_FALSE(systemTabVisible());
+
+    scale.sim().withState([](ScaleState& state) { state.status = 0xFC; });
+    theLink.clear();
+    EXPECT_TRUE(Form1->runCommand(0x01));
+    EXPECT_EQ(ui->Label4->text(), QStringLiteral("STATUS:FC"));
+    EXPECT_TRUE(systemTabVisible());
+    // Reply data starts after the status byte and the byte after it.
+    EXPECT_EQ(theLink.getText(32), "SCALE SIM 15KG V1.63");
+
+    Form1->Button11Click();
+    EXPECT_FALSE(systemTabVisible());
+}
+
+TEST_F(ConnectTest, IdentityIsCutToThirtyTwoCharactersAndReadInTheScalesCodePage) {
+    setIdentity("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789XYZ");
+    connect();
+    EXPECT_EQ(ui->StaticText1->text(), QStringLiteral("SCALE ID: ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"));
+
+    Form1->Button11Click();
+    setIdentity(std::string("V\x8a\xe8") + '\0' + "hidden");
+    connect();
+    EXPECT_EQ(ui->StaticText1->text(), QStringLiteral("SCALE ID: V") + QChar(0x0160) + QChar(0x010D));
+}
+
+// The speed the link's own open file description carries, found through /proc.
+int linkBaud(const std::string& device) {
+    QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QFileInfo& entry : fds.entryInfoList(QDir::System | QDir::NoDotAndDotDot)) {
+        if (entry.symLinkTarget() != QString::fromStdString(device))
+            continue;
+        termios2 settings{};
+        if (ioctl(entry.fileName().toInt(), TCGETS2, &settings) == 0)
+            return static_cast<int>(settings.c_ospeed);
+    }
+    return -1;
+}
+
+TEST_F(ConnectTest, TypedBaudRateReachesThePortUnchanged) {
+    ui->ComboBox1->lineEdit()->selectAll();
+    QTest::keyClicks(ui->ComboBox1, QStringLiteral("300"));
+    connect();
+    EXPECT_EQ(linkBaud(scale.sim().slavePath()), 300);
+
+    Form1->Button11Click();
+    ui->ComboBox1->setCurrentIndex(4);
+    connect();
+    EXPECT_EQ(linkBaud(scale.sim().slavePath()), 14400);
+}
+
+} // namespace

@@ -1,0 +1,31 @@
+#!/bin/sh
+# Pictures of the main window (connected to the emulated scale), the help window and the progress
+# dialog, saved in docs/screenshots/. Builds what is missing; needs xvfb-run (packages xvfb, xauth).
+# BUILD_DIR chooses the build folder (default: build).
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$root/build}
+if [ ! -f "$build/build.ninja" ]; then
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
+fi
+ninja -C "$build" scale-sim screenshot-tour
+bin=$build/bin
+mkdir -p "$bin/ports"
+
+log=$(mktemp)
+"$bin/scale-sim" --link "$bin/ports/COM1" >"$log" 2>&1 &
+sim=$!
+trap 'kill "$sim" 2>/dev/null || true; wait "$sim" 2>/dev/null || true; rm -f "$log"' EXIT
+tries=0
+until grep -q "scale-sim: ready on" "$log"; do
+    tries=$((tries + 1))
+    if [ "$tries" -gt 100 ] || ! kill -0 "$sim" 2>/dev/null; then
+        echo "screenshots: the emulated scale did not start:" >&2
+        cat "$log" >&2
+        exit 1
+    fi
+    sleep 0.1
+done
+
+xvfb-run -a -s "-screen 0 1280x1024x24" "$bin/screenshot-tour" "$root/docs/screenshots"
+echo "screenshots: saved in $root/docs/screenshots"
