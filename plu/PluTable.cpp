@@ -18,12 +18,6 @@ const std::array<PluColumnLayout, kPluColumnCount> kPluColumns = {{
     {"COUNT", 46},
 }};
 
-void PluTable::clearAll() {
-    for (int row = 1; row <= kPluRowCount; ++row)
-        for (int column = 0; column < kPluColumnCount; ++column)
-            setCell(column, row, QString());
-}
-
 PluMemoryTable::PluMemoryTable() : cells(size_t{kPluRowCount} * kPluColumnCount) {}
 
 namespace {

@@ -43,8 +43,6 @@ public:
 
     // A row is in use when its PRICE cell holds text.
     bool rowInUse(int row) const { return !cell(PriceColumn, row).isEmpty(); }
-    // Empties every cell of rows 1 to 1801.
-    void clearAll();
 };
 
 // A table held in memory (the command-line tool, tests, benchmarks).
