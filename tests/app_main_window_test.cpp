@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -209,10 +210,13 @@ TEST_F(MainWindowTest, HelpShowsTheTwentyOneLinesWithoutAConnection) {
     EXPECT_TRUE(Form5->isVisible());
 }
 
-TEST_F(MainWindowTest, CloseButtonClosesTheMainWindow) {
+TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheProgramWithOtherWindowsOpen) {
     Form1->show();
     Form5->show();
-    QTest::mouseClick(ui->Button10, Qt::LeftButton);
+    QTimer::singleShot(0, ui->Button10, &QPushButton::click);
+    // Without the main window ending the run, the open help window would keep the loop going.
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(Form1->isVisible());
 }
 
