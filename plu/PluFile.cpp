@@ -44,20 +44,20 @@ QString longTimeFormat() {
 
 QByteArray pluFileBytes(const PluTable& table, const QDateTime& created) {
     QLocale locale;
-    QString header = QStringLiteral("; created: ") + locale.toString(created.date(), QLocale::ShortFormat) +
-                     QChar(' ') + locale.toString(created.time(), longTimeFormat());
-    QByteArray bytes = QByteArray::fromStdString(toCp1250(header));
-    bytes += "\r\n\r\n";
+    // The whole text is built first and converted to the code page once.
+    QString text = QStringLiteral("; created: ") + locale.toString(created.date(), QLocale::ShortFormat) +
+                   QChar(' ') + locale.toString(created.time(), longTimeFormat()) +
+                   QStringLiteral("\r\n\r\n");
     for (int row = 1; row <= kPluRowCount; ++row) {
         if (!table.rowInUse(row))
             continue;
         for (int column = 0; column < kPluColumnCount; ++column) {
-            bytes += QByteArray::fromStdString(toCp1250(table.cell(column, row)));
-            bytes += '\t';
+            text += table.cell(column, row);
+            text += QChar('\t');
         }
-        bytes += "\r\n";
+        text += QStringLiteral("\r\n");
     }
-    return bytes;
+    return QByteArray::fromStdString(toCp1250(text));
 }
 
 bool savePluFile(const QString& path, const PluTable& table) {
