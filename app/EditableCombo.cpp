@@ -8,6 +8,9 @@ void makeEditableCombo(QComboBox* box) {
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     QLineEdit* edit = box->lineEdit();
+    // Qt selects the item whose text matches the typed text when editing finishes; here a typed text
+    // stays a typed text (index -1) whatever it reads, so that connection goes.
+    QObject::disconnect(edit, &QLineEdit::editingFinished, box, nullptr);
     QObject::connect(edit, &QLineEdit::textEdited, box, [box, edit](const QString& typed) {
         if (box->currentIndex() == -1)
             return;

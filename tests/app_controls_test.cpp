@@ -93,6 +93,14 @@ TEST_F(EditableComboTest, TypingDropsTheSelectionButKeepsTheText) {
     EXPECT_EQ(box.currentText(), QStringLiteral("960001"));
 }
 
+TEST_F(EditableComboTest, TypedTextOfAnItemStaysUnselectedWhenTheBoxIsLeft) {
+    box.lineEdit()->selectAll();
+    QTest::keyClicks(&box, QStringLiteral("2400"));
+    leave(box.lineEdit());
+    EXPECT_EQ(box.currentIndex(), -1);
+    EXPECT_EQ(box.currentText(), QStringLiteral("2400"));
+}
+
 TEST_F(EditableComboTest, EnterDoesNotAddTheTypedTextAsAnItem) {
     box.lineEdit()->selectAll();
     QTest::keyClicks(&box, QStringLiteral("300"));
