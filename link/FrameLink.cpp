@@ -111,7 +111,7 @@ void FrameLink::exchangeFrame() {
             exchangeFailed = false;
             return;
         }
-        emit(TraceKind::AttemptFailed, nullptr, 0);
+        notify(TraceKind::AttemptFailed, nullptr, 0);
     }
 }
 
@@ -139,14 +139,14 @@ size_t FrameLink::buildFrame() {
 
 bool FrameLink::attempt() {
     size_t length = buildFrame();
-    emit(TraceKind::RequestSent, frameBuffer, length);
+    notify(TraceKind::RequestSent, frameBuffer, length);
     port.writeBlock(frameBuffer, static_cast<int>(length));
 
     FrameReceiver receiver(address, replyBuffer, check);
     std::vector<uint8_t> seen; // only filled while tracing
     auto flushSeen = [&] {
         if (!seen.empty())
-            emit(TraceKind::BytesReceived, seen.data(), seen.size());
+            notify(TraceKind::BytesReceived, seen.data(), seen.size());
         seen.clear();
     };
     for (;;) {
@@ -164,12 +164,12 @@ bool FrameLink::attempt() {
             replyCount = receiver.stored();
             flushSeen();
             port.writeByte(kAck);
-            emit(TraceKind::AckSent, &kAck, 1);
+            notify(TraceKind::AckSent, &kAck, 1);
             return true;
         case FrameReceiver::Step::BadCheck:
             flushSeen();
             port.writeByte(kNak);
-            emit(TraceKind::NakSent, &kNak, 1);
+            notify(TraceKind::NakSent, &kNak, 1);
             break;
         case FrameReceiver::Step::Failed:
             flushSeen();
@@ -178,7 +178,7 @@ bool FrameLink::attempt() {
     }
 }
 
-void FrameLink::emit(TraceKind kind, const uint8_t* bytes, size_t count) const {
+void FrameLink::notify(TraceKind kind, const uint8_t* bytes, size_t count) const {
     if (trace)
         trace(kind, bytes, count);
 }

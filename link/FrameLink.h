@@ -59,7 +59,7 @@ private:
     // One attempt: send the request frame, receive the reply. True on a checked reply.
     bool attempt();
     size_t buildFrame();
-    void emit(TraceKind kind, const uint8_t* bytes, size_t count) const;
+    void notify(TraceKind kind, const uint8_t* bytes, size_t count) const;
 };
 
 extern FrameLink theLink;
