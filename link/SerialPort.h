@@ -39,8 +39,13 @@ struct SerialPort {
     ~SerialPort();
 
 private:
-    bool openResolved(const std::string& path, int32_t baud);
+    // The operating system's part, one source file per platform: open and set up the device
+    // (lastErrorText says why not), release it, wait for one byte within the time-out, and write one
+    // byte until the device takes it or fails.
+    bool openHandle(const std::string& path, int32_t baud);
     void releaseHandle();
+    bool readOne(uint8_t& b);
+    bool writeOne(uint8_t b);
 
     std::string lastErrorText;
 #ifdef _WIN32

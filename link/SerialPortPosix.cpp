@@ -51,10 +51,6 @@ std::string resolvePortName(uint8_t number) {
     return "/dev/ttyS" + std::to_string(static_cast<int>(number) - 1);
 }
 
-SerialPort::~SerialPort() {
-    releaseHandle();
-}
-
 void SerialPort::releaseHandle() {
     if (handle >= 0) {
         // A pending output queue must not hold up the close (a vanished adapter never drains).
@@ -64,22 +60,9 @@ void SerialPort::releaseHandle() {
     }
 }
 
-bool SerialPort::openPort(uint8_t number, int32_t baud) {
-    return openResolved(resolvePortName(number), baud);
-}
-
-bool SerialPort::openDevice(const std::string& path, int32_t baud) {
-    return openResolved(path, baud);
-}
-
-bool SerialPort::openResolved(const std::string& path, int32_t baud) {
-    readFailed = false;
-    isOpen = true;
-    releaseHandle();
-
+bool SerialPort::openHandle(const std::string& path, int32_t baud) {
     auto fail = [this](const std::string& what) {
         lastErrorText = what + ": " + std::strerror(errno);
-        isOpen = false;
         return false;
     };
 
@@ -127,14 +110,7 @@ bool SerialPort::openResolved(const std::string& path, int32_t baud) {
     return true;
 }
 
-void SerialPort::closePort() {
-    releaseHandle();
-    isOpen = false;
-}
-
-bool SerialPort::writeByte(uint8_t b) {
-    if (!isOpen)
-        return false;
+bool SerialPort::writeOne(uint8_t b) {
     for (;;) {
         ssize_t n = ::write(handle, &b, 1);
         if (n == 1)
@@ -167,23 +143,17 @@ void SerialPort::writeBlock(const uint8_t* block, int n) {
     }
 }
 
-uint8_t SerialPort::readByte() {
-    if (!isOpen)
-        readFailed = true;
-    if (readFailed)
-        return 0;
-    uint8_t b = 0;
+bool SerialPort::readOne(uint8_t& b) {
     // Bytes already received are taken without waiting; poll() only when the queue is empty.
     for (;;) {
         ssize_t n = ::read(handle, &b, 1);
         if (n == 1)
-            return b;
+            return true;
         if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) {
             // End of file or a hard error: the device is gone, fail now instead of waiting.
             if (n < 0)
                 lastErrorText = std::string("read: ") + std::strerror(errno);
-            readFailed = true;
-            return 0;
+            return false;
         }
         if (n < 0 && errno == EINTR)
             continue;
@@ -191,11 +161,8 @@ uint8_t SerialPort::readByte() {
         int r = poll(&p, 1, timeoutTicks * 55);
         if (r < 0 && errno == EINTR)
             continue;
-        if (r <= 0 || (p.revents & (POLLERR | POLLNVAL)) ||
-            ((p.revents & POLLHUP) && !(p.revents & POLLIN))) {
-            readFailed = true;
-            return 0;
-        }
+        if (r <= 0 || (p.revents & (POLLERR | POLLNVAL)) || ((p.revents & POLLHUP) && !(p.revents & POLLIN)))
+            return false;
     }
 }
 

@@ -19,10 +19,6 @@ std::string resolvePortName(uint8_t number) {
     return "COM" + std::to_string(number);
 }
 
-SerialPort::~SerialPort() {
-    releaseHandle();
-}
-
 void SerialPort::releaseHandle() {
     if (asHandle(handle) != INVALID_HANDLE_VALUE) {
         CloseHandle(asHandle(handle));
@@ -30,22 +26,10 @@ void SerialPort::releaseHandle() {
     }
 }
 
-bool SerialPort::openPort(uint8_t number, int32_t baud) {
-    return openResolved(resolvePortName(number), baud);
-}
-
-bool SerialPort::openDevice(const std::string& path, int32_t baud) {
-    return openResolved(path, baud);
-}
-
-bool SerialPort::openResolved(const std::string& path, int32_t baud) {
-    readFailed = false;
-    isOpen = true;
-    releaseHandle();
+bool SerialPort::openHandle(const std::string& path, int32_t baud) {
     handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (asHandle(handle) == INVALID_HANDLE_VALUE) {
         lastErrorText = path + ": cannot open (error " + std::to_string(GetLastError()) + ")";
-        isOpen = false;
         return false;
     }
     DCB dcb{};
@@ -71,7 +55,6 @@ bool SerialPort::openResolved(const std::string& path, int32_t baud) {
     dcb.fAbortOnError = 0;
     if (!SetCommState(asHandle(handle), &dcb)) {
         lastErrorText = "SetCommState failed (error " + std::to_string(GetLastError()) + ")";
-        isOpen = false;
         return false;
     }
     COMMTIMEOUTS t{};
@@ -82,20 +65,12 @@ bool SerialPort::openResolved(const std::string& path, int32_t baud) {
     t.WriteTotalTimeoutConstant = 0;
     if (!SetCommTimeouts(asHandle(handle), &t)) {
         lastErrorText = "SetCommTimeouts failed (error " + std::to_string(GetLastError()) + ")";
-        isOpen = false;
         return false;
     }
     return true;
 }
 
-void SerialPort::closePort() {
-    releaseHandle();
-    isOpen = false;
-}
-
-bool SerialPort::writeByte(uint8_t b) {
-    if (!isOpen)
-        return false;
+bool SerialPort::writeOne(uint8_t b) {
     for (;;) {
         DWORD written = 0;
         if (!WriteFile(asHandle(handle), &b, 1, &written, nullptr)) {
@@ -113,16 +88,9 @@ void SerialPort::writeBlock(const uint8_t* block, int n) {
     WriteFile(asHandle(handle), block, static_cast<DWORD>(n), &written, nullptr);
 }
 
-uint8_t SerialPort::readByte() {
-    if (!isOpen)
-        readFailed = true;
-    if (readFailed)
-        return 0;
-    uint8_t b = 0;
+bool SerialPort::readOne(uint8_t& b) {
     DWORD got = 0;
-    if (!ReadFile(asHandle(handle), &b, 1, &got, nullptr) || got == 0)
-        readFailed = true;
-    return b;
+    return ReadFile(asHandle(handle), &b, 1, &got, nullptr) && got == 1;
 }
 
 void SerialPort::purgeInput() {
