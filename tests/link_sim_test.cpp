@@ -44,30 +44,35 @@ TEST_F(LinkAgainstScale, IdentityExchange) {
               (std::vector<uint8_t>{0xC3, 0x04, 0x00, 0x01, 0x01, 0xC3, 0x02}));
 }
 
-// Faults after which the request must go out again, and the second attempt succeeds.
+// Faults after which the request must go out again, and a later attempt succeeds.
 struct RetryCase {
     Fault fault;
     const char* name;
-    long long minMs; // a time-out must have passed (1100 ms), or not (0)
+    long long minMs;    // a time-out must have passed (1100 ms), or not (0)
+    size_t maxRequests; // an endless stream may still fill the line after the purge of the second
+                        // attempt, until the scale has heard the PC again
 };
 
 class RetriedFaults : public LinkAgainstScale, public ::testing::WithParamInterface<RetryCase> {};
 
-TEST_P(RetriedFaults, SecondAttemptSucceeds) {
+TEST_P(RetriedFaults, ALaterAttemptSucceeds) {
     scale.sim().injectFault(GetParam().fault, 1);
     long long took = identify();
     EXPECT_FALSE(theLink.exchangeFailed);
-    EXPECT_EQ(requestsSeen(), 2u);
+    EXPECT_GE(requestsSeen(), 2u);
+    EXPECT_LE(requestsSeen(), GetParam().maxRequests);
     EXPECT_GE(took, GetParam().minMs);
     EXPECT_LT(took, 2500);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faults, RetriedFaults,
-    ::testing::Values(RetryCase{Fault::Nak, "Nak", 0}, RetryCase{Fault::Silence, "Silence", 1050},
-                      RetryCase{Fault::NoAck, "NoAck", 1050}, RetryCase{Fault::Address, "Address", 1050},
-                      RetryCase{Fault::Endless, "Endless", 0}, RetryCase{Fault::Overlong, "Overlong", 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Faults, RetriedFaults,
+                         ::testing::Values(RetryCase{Fault::Nak, "Nak", 0, 2},
+                                           RetryCase{Fault::Silence, "Silence", 1050, 2},
+                                           RetryCase{Fault::NoAck, "NoAck", 1050, 2},
+                                           RetryCase{Fault::Address, "Address", 1050, 2},
+                                           RetryCase{Fault::Endless, "Endless", 0, 3},
+                                           RetryCase{Fault::Overlong, "Overlong", 0, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Faults that the receiver rides out within the first attempt.
 TEST_F(LinkAgainstScale, GarbageRestartAndWrongCheckNeedNoSecondRequest) {
