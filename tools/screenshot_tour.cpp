@@ -1,11 +1,12 @@
 // Takes the pictures of the windows for the documentation: creates the windows as the program does,
 // connects to the scale on COM1 with a click on CONNECT (tools/screenshots.sh starts the emulated
-// scale there), and saves main.png, help.png and progress.png into the folder given.
+// scale there), reads its PLUs, and saves main.png, help.png and progress.png into the folder given.
 #include "app/Forms.h"
 #include "app/Prompts.h"
 #include "app/UNIT1.h"
 #include "app/Unit2.h"
 #include "app/Unit5.h"
+#include "plu/PluTab.h"
 
 #include "ui_UNIT1.h"
 
@@ -70,6 +71,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "screenshot-tour: no scale answered on COM1\n");
         return 1;
     }
+    // A table read from the scale shows what the window is for.
+    Form1->pluTab->Button7Click();
+    settle();
     bool saved = save(Form1, folder, QStringLiteral("main.png"));
 
     Form1->ui->Button15->click();
