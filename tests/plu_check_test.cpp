@@ -2,7 +2,9 @@
 #include "plu/PluCheck.h"
 #include "plu/PluTable.h"
 
+#include "tests/support/LocaleGuard.h"
 #include <QLocale>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -74,14 +76,12 @@ TEST(PluCellCheck, NumTakesAnyTextAndNameAtMostThirtyCharacters) {
 }
 
 TEST(PluCellCheck, CommaLocaleTakesTheCommaAndRefusesThePoint) {
-    QLocale saved;
-    QLocale::setDefault(QLocale(QLocale::German));
+    LocaleGuard comma(QLocale(QLocale::German));
     expectCases({
         {PriceColumn, "12,", true},
         {PriceColumn, "9999,99", true},
         {PriceColumn, "12.5", false},
         {ValidDateColumn, "1,5", true},
     });
-    QLocale::setDefault(saved);
 }
 } // namespace

@@ -3,25 +3,18 @@
 #include "plu/PluFile.h"
 #include "text/CodePage.h"
 
+#include "tests/support/LocaleGuard.h"
 #include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <csignal>
+
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
 namespace {
-class LocaleGuard {
-public:
-    explicit LocaleGuard(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~LocaleGuard() { QLocale::setDefault(saved); }
-
-private:
-    QLocale saved;
-};
-
 void fillRow(PluTable& table, int row, const QStringList& cells) {
     for (int column = 0; column < cells.size(); ++column)
         table.setCell(column, row, cells[column]);

@@ -3,7 +3,9 @@
 #include "plu/PluRecord.h"
 #include "text/Numbers.h"
 
+#include "tests/support/LocaleGuard.h"
 #include <QLocale>
+
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -73,15 +75,6 @@ struct Reply {
         std::copy(body.begin(), body.end(), link.replyBuffer);
         link.cursor = 2;
     }
-};
-
-class LocaleGuard {
-public:
-    explicit LocaleGuard(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~LocaleGuard() { QLocale::setDefault(saved); }
-
-private:
-    QLocale saved;
 };
 
 TEST(PluRequest, ReadQueryIsNumberZeroAndRecordLength) {
