@@ -12,7 +12,7 @@
 namespace {
 constexpr int kDone = 0;
 constexpr int kCommunicationError = 1;
-constexpr int kBadRange = 2;
+constexpr int kBadRange = 64; // a usage error, as the tool's own argument checks report it
 constexpr int kBadInput = 3;
 constexpr int kIoError = 4;
 

@@ -1,8 +1,9 @@
 // The command-line tool's "plu" commands, over the already opened theLink. They run the same record
 // and transfer code as the PLU tab; messages go to stderr with the program's own texts.
 //
-// Exit codes: 0 done, 1 "Communication Error!", 2 a range outside 1 to 1799, 3 a bad input file
-// ("error in input file", or a cell that does not convert), 4 "I/O Error!".
+// Exit codes: 0 done, 1 "Communication Error!", 3 a bad input file
+// ("error in input file", or a cell that does not convert), 4 "I/O Error!", 64 a range outside 1 to
+// 1799 (2 stays the tool's "Cannot initialize COM port!").
 #pragma once
 
 #include <string>
