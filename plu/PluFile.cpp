@@ -1,11 +1,11 @@
 #include "plu/PluFile.h"
 
 #include "text/CodePage.h"
+#include "text/DateTimeText.h"
 #include "text/Numbers.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QLocale>
 #include <QSaveFile>
 #include <limits>
 
@@ -25,29 +25,10 @@ QString splitField(const QString& line, int n, QChar delimiter) {
     return line.mid(start, end < 0 ? -1 : end - start);
 }
 
-namespace {
-// The regional long time format without its time-zone part: Qt's long format ends with the zone
-// ("09:05:20 UTC"), the regional setting this file's first line follows has none.
-QString longTimeFormat() {
-    const QString format = QLocale().timeFormat(QLocale::LongFormat);
-    QString result;
-    bool quoted = false;
-    for (QChar c : format) {
-        if (c == QChar('\''))
-            quoted = !quoted;
-        if (quoted || c != QChar('t'))
-            result.append(c);
-    }
-    return result.simplified();
-}
-} // namespace
-
 QByteArray pluFileBytes(const PluTable& table, const QDateTime& created) {
-    QLocale locale;
     // The whole text is built first and converted to the code page once.
-    QString text = QStringLiteral("; created: ") + locale.toString(created.date(), QLocale::ShortFormat) +
-                   QChar(' ') + locale.toString(created.time(), longTimeFormat()) +
-                   QStringLiteral("\r\n\r\n");
+    QString text = QStringLiteral("; created: ") + regionalShortDate(created.date()) + QChar(' ') +
+                   regionalLongTime(created.time()) + QStringLiteral("\r\n\r\n");
     for (int row = 1; row <= kPluRowCount; ++row) {
         if (!table.rowInUse(row))
             continue;

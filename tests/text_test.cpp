@@ -1,0 +1,111 @@
+// The shared text conversions: numbers in the regional settings, dates and times, the code page.
+#include "tests/support/LocaleGuard.h"
+#include "text/CodePage.h"
+#include "text/DateTimeText.h"
+#include "text/Numbers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool intOk(const char* text, int32_t expected) {
+    int32_t value = -777;
+    int error = 0;
+    tryParseInt(QString::fromLatin1(text), value, error);
+    return error == 0 && value == expected;
+}
+
+bool intFails(const char* text) {
+    int32_t value = -777;
+    int error = 0;
+    tryParseInt(QString::fromLatin1(text), value, error);
+    return error == 1 && value == -777; // a failure leaves the value alone
+}
+
+bool floatOk(const char* text, double expected) {
+    double value = -777;
+    int error = 0;
+    tryParseFloat(QString::fromLatin1(text), value, error);
+    return error == 0 && value == expected;
+}
+
+bool floatFails(const char* text) {
+    double value = -777;
+    int error = 0;
+    tryParseFloat(QString::fromLatin1(text), value, error);
+    return error == 1 && value == -777;
+}
+
+TEST(Numbers, WholeNumbersTakeLeadingBlanksAndASignWithinThirtyTwoBits) {
+    EXPECT_TRUE(intOk("  42", 42));
+    EXPECT_TRUE(intOk("+7", 7));
+    EXPECT_TRUE(intOk("-5", -5));
+    EXPECT_TRUE(intOk("2147483647", 2147483647));
+    EXPECT_TRUE(intOk("-2147483648", INT32_MIN));
+    for (const char* bad : {"", " ", "-", "2147483648", "-2147483649", "12 ", "1.0", "1,000", "0x10", "abc"})
+        EXPECT_TRUE(intFails(bad)) << bad;
+}
+
+TEST(Numbers, DecimalsUseTheRegionalSeparatorAlone) {
+    EXPECT_TRUE(floatOk("12.", 12));
+    EXPECT_TRUE(floatOk(" 9999.99 ", 9999.99));
+    EXPECT_TRUE(floatOk("-.5", -0.5));
+    EXPECT_TRUE(floatOk("1e3", 1000));
+    EXPECT_TRUE(floatOk("2.5E-1", 0.25));
+    for (const char* bad : {"", "-", ".", "1,000", "12,5", "1e", "inf", "nan", "1.2.3", "1e3x"})
+        EXPECT_TRUE(floatFails(bad)) << bad;
+
+    LocaleGuard comma(QLocale(QLocale::German));
+    EXPECT_TRUE(floatOk("12,5", 12.5));
+    EXPECT_TRUE(floatFails("12.5"));
+    EXPECT_TRUE(floatFails("1.000,5"));
+    EXPECT_EQ(formatFixed(-0.05, 2, 3), QStringLiteral("-0,05"));
+}
+
+TEST(Numbers, ConversionErrorsCarryTheStandardMessages) {
+    try {
+        strToInt(QStringLiteral("abc"));
+        FAIL() << "no error";
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("'abc' is not a valid integer value"));
+    }
+    try {
+        strToFloat(QString());
+        FAIL() << "no error";
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("'' is not a valid floating point value"));
+    }
+}
+
+TEST(Numbers, FormattingAndRounding) {
+    EXPECT_EQ(formatFixed(0.53, 2, 3), QStringLiteral("0.53"));
+    EXPECT_EQ(formatFixed(1.5, 3, 4), QStringLiteral("1.500"));
+    EXPECT_EQ(formatFixed(5, 0, 3), QStringLiteral("  5"));
+    EXPECT_EQ(roundHalfEven(0.53 * 100), 53);
+    EXPECT_EQ(roundHalfEven(12.5), 12);
+    EXPECT_EQ(roundHalfEven(37.5), 38);
+    EXPECT_EQ(roundHalfEven(-2.5), -2);
+}
+
+TEST(DateTimeText, LongTimeHasNoTimeZone) {
+    LocaleGuard english(QLocale(QLocale::English, QLocale::UnitedStates));
+    QString time = regionalLongTime(QTime(9, 5, 20));
+    EXPECT_TRUE(time.startsWith(QStringLiteral("9:05:20"))) << time.toStdString();
+    EXPECT_FALSE(time.contains(QStringLiteral("UTC")));
+    EXPECT_EQ(time, time.trimmed());
+    LocaleGuard german(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(regionalLongTime(QTime(9, 5, 20)), QStringLiteral("09:05:20"));
+    EXPECT_EQ(regionalShortDate(QDate(2026, 12, 6)), QStringLiteral("06.12.26"));
+}
+
+TEST(CodePage, AllByteValuesRoundTrip) {
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all.push_back(static_cast<char>(b));
+    EXPECT_EQ(toCp1250(fromCp1250(all)), all);
+    EXPECT_EQ(fromCp1250("\x80"), QString(QChar(0x20AC)));
+    EXPECT_EQ(fromCp1250("\xE4"), QStringLiteral("ä"));
+    EXPECT_EQ(toCp1250(QStringLiteral("Ž")), "\x8E");
+}
+
+} // namespace

@@ -1,0 +1,26 @@
+#include "text/DateTimeText.h"
+
+#include <QLocale>
+
+namespace {
+QString longTimeFormatWithoutZone() {
+    const QString format = QLocale().timeFormat(QLocale::LongFormat);
+    QString result;
+    bool quoted = false;
+    for (QChar c : format) {
+        if (c == QChar('\''))
+            quoted = !quoted;
+        if (quoted || c != QChar('t'))
+            result.append(c);
+    }
+    return result.simplified();
+}
+} // namespace
+
+QString regionalShortDate(const QDate& date) {
+    return QLocale().toString(date, QLocale::ShortFormat);
+}
+
+QString regionalLongTime(const QTime& time) {
+    return QLocale().toString(time, longTimeFormatWithoutZone());
+}

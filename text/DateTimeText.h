@@ -1,0 +1,11 @@
+// Dates and times as the regional settings write them: the short date format and the long time
+// format. Qt's long time format ends with the time zone ("09:05:20 UTC"); the regional long time
+// format the program writes has none, so the zone is taken out of the format.
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QTime>
+
+QString regionalShortDate(const QDate& date);
+QString regionalLongTime(const QTime& time);
