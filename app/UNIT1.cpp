@@ -39,7 +39,12 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(new Ui::TForm1) {
 
     makeEditableCombo(ui->ComboBox2);
     makeEditableCombo(ui->ComboBox1);
-    ui->Label4->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The status text in a fixed-pitch font; the hints make font matching pick a monospaced face even
+    // where the system's fixed font is not configured.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setFixedPitch(true);
+    ui->Label4->setFont(fixed);
     ui->Shape1->setBrushColor(disconnectedColour);
     ui->StaticText1->raise();
 

@@ -101,7 +101,8 @@ TEST_F(MainWindowTest, FramesAndBarFollowTheDesign) {
     EXPECT_EQ(ui->Shape1->toolTip(), QStringLiteral("indicator, light-green if connect"));
     EXPECT_EQ(ui->Button16->toolTip(), QStringLiteral("scale terminal"));
     EXPECT_EQ(ui->Label4->toolTip(), QStringLiteral("Last transmision status"));
-    EXPECT_TRUE(QFontInfo(ui->Label4->font()).fixedPitch());
+    EXPECT_TRUE(ui->Label4->font().fixedPitch());
+    EXPECT_EQ(ui->Label4->font().styleHint(), QFont::TypeWriter);
     QStringList tabs;
     for (int i = 0; i < ui->PageControl1->count(); ++i)
         tabs << ui->PageControl1->tabText(i);

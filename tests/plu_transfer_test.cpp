@@ -295,7 +295,7 @@ TEST_F(PluCommandLineTest, BadFilesAndFailuresSendNothingOrWriteNothing) {
     EXPECT_EQ(pluPush(filePath("missing.TXT").toStdString()), 4);
     EXPECT_TRUE(sim().requestBodies().empty());
 
-    EXPECT_EQ(pluPull(0, 10, filePath("x.TXT").toStdString()), 2);
+    EXPECT_EQ(pluPull(0, 10, filePath("x.TXT").toStdString()), 64);
     sim().injectFault(Fault::Nak, 3);
     EXPECT_EQ(pluPull(1, 10, filePath("x.TXT").toStdString()), 1);
     EXPECT_FALSE(QFile::exists(filePath("x.TXT")));
