@@ -22,6 +22,11 @@ void traceToStderr(FrameLink::TraceKind kind, const uint8_t* bytes, size_t count
     case FrameLink::TraceKind::NakSent:
         what = "PC -> scale  NAK    ";
         break;
+    case FrameLink::TraceKind::AnswerReceived:
+        what = count == 1 && bytes[0] == 0x06   ? "scale -> PC  ACK    "
+               : count == 1 && bytes[0] == 0x15 ? "scale -> PC  NAK    "
+                                                : "scale -> PC  answer ";
+        break;
     case FrameLink::TraceKind::BytesReceived:
         what = "scale -> PC  bytes  ";
         break;

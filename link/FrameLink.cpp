@@ -155,7 +155,10 @@ bool FrameLink::attempt() {
             flushSeen();
             return false;
         }
-        if (trace)
+        bool answer = receiver.state() == FrameReceiver::State::WaitAck;
+        if (trace && answer)
+            notify(TraceKind::AnswerReceived, &b, 1);
+        else if (trace)
             seen.push_back(b);
         switch (receiver.feed(b)) {
         case FrameReceiver::Step::More:

@@ -15,7 +15,14 @@
 #include <string_view>
 
 struct FrameLink {
-    enum class TraceKind : uint8_t { RequestSent, AckSent, NakSent, BytesReceived, AttemptFailed };
+    enum class TraceKind : uint8_t {
+        RequestSent,
+        AckSent,
+        NakSent,
+        AnswerReceived, // the scale's one-byte answer to the request (ACK, NAK or whatever came)
+        BytesReceived,  // what followed it, up to a complete frame or the end of the attempt
+        AttemptFailed,
+    };
     using TraceHook = std::function<void(TraceKind, const uint8_t* bytes, size_t count)>;
 
     bool exchangeFailed = false;

@@ -59,7 +59,8 @@ TEST_F(Scalectl, PayloadAndTraceGoOnTheWireAsGiven) {
     ASSERT_FALSE(scale.sim().requestFrames().empty());
     EXPECT_EQ(scale.sim().requestBodies().back(), (std::vector<uint8_t>{0x04, 0x00, 0x01, 0x00, 0x36}));
     EXPECT_NE(run.err.find("request C3 04 00 04 00 01 00 36 33 C3 02"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("ACK     06"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("scale -> PC  ACK     06"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("PC -> scale  ACK     06"), std::string::npos) << run.err;
 }
 
 TEST_F(Scalectl, ExitCodesSayWhatWentWrong) {
