@@ -47,13 +47,19 @@ void fillScale(SimHarness& scale) {
     });
 }
 
+// The emulator filled with PLUs and theLink open on it; false when it cannot be reached.
+bool openFilledScale(SimHarness& scale, benchmark::State& state) {
+    fillScale(scale);
+    if (theLink.open(1, kBaud))
+        return true;
+    state.SkipWithError("emulator not reachable");
+    return false;
+}
+
 void BM_LoadFromScaleUnpaced(benchmark::State& state) {
     SimHarness scale;
-    fillScale(scale);
-    if (!theLink.open(1, kBaud)) {
-        state.SkipWithError("emulator not reachable");
+    if (!openFilledScale(scale, state))
         return;
-    }
     PluMemoryTable table;
     TransferHooks hooks = quietHooks();
     for (auto _ : state)
@@ -66,11 +72,8 @@ void BM_LoadFromScalePaced(benchmark::State& state) {
     SimOptions options;
     options.baud = kBaud;
     SimHarness scale(options);
-    fillScale(scale);
-    if (!theLink.open(1, kBaud)) {
-        state.SkipWithError("emulator not reachable");
+    if (!openFilledScale(scale, state))
         return;
-    }
     PluMemoryTable table;
     TransferHooks hooks = quietHooks();
     // One traced transfer counts the bytes the line carries; the timed ones run without the trace.
