@@ -350,9 +350,10 @@ void ScaleSim::Server::disappear() {
     int unread = 0;
     while (!stopping && Clock::now() < deadline && ioctl(slaveKeeper, FIONREAD, &unread) == 0 && unread > 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    closeDevice();
+    // Link gone and flag set before the pty closes: whoever sees the hang-up also sees the rest.
     removeLink();
     vanished = true;
+    closeDevice();
 }
 
 ScaleSim::ScaleSim(SimOptions options) : server(std::make_unique<Server>(std::move(options))) {}

@@ -11,7 +11,10 @@ fuzz_seconds=${FUZZ_SECONDS:-30}
 echo "== plain build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCALE_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
-(cd build && ctest --output-on-failure -j2 --timeout 600)
+# The end-to-end tests run over pseudo-terminals in real time, so a busy machine can starve one of
+# them; a failing test gets one more run, and fails the build if it fails again.
+retry="--repeat until-pass:2"
+(cd build && ctest --output-on-failure -j2 --timeout 600 $retry)
 
 echo "== sanitizer build (ASan + UBSan)"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSCALE_WERROR=ON -DSCALE_SANITIZE=ON \
@@ -19,7 +22,7 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSCALE_WERROR=ON -DS
 cmake --build build-asan -j"$jobs"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     LSAN_OPTIONS=suppressions=$PWD/../tools/lsan.supp \
-    ctest --output-on-failure -j2 --timeout 900)
+    ctest --output-on-failure -j2 --timeout 900 $retry)
 
 echo "== fuzz targets (${fuzz_seconds} s each)"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCALE_FUZZ=ON -DSCALE_BENCH=OFF \
