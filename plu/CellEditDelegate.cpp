@@ -13,3 +13,10 @@ QWidget* CellEditDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
             [this, cell, editor](const QString& text) { handler(cell, text, editor); });
     return editor;
 }
+
+void CellEditDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    if (line && line->text() == index.data(Qt::EditRole).toString())
+        return;
+    QStyledItemDelegate::setEditorData(editor, index);
+}

@@ -18,6 +18,9 @@ public:
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
+    // Writing an accepted text into the cell makes the view refresh the open editor; an editor that
+    // already shows the cell's text is left alone, so its cursor stays where the operator typed.
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
 
 private:
     EditHandler handler;

@@ -111,6 +111,19 @@ TEST_F(PluTabTest, PriceTakesTheSeparatorMidwayAndNameStopsAtThirty) {
     EXPECT_EQ(recorder.beeps, 1);
 }
 
+TEST_F(PluTabTest, TypingInsideATextKeepsTheCursorWhereTheOperatorPutIt) {
+    tab->table().setCell(NameColumn, 1, QStringLiteral("ac"));
+    grid->setCurrentCell(0, NameColumn);
+    grid->editItem(grid->item(0, NameColumn));
+    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
+    ASSERT_NE(editor, nullptr);
+    editor->setCursorPosition(1);
+    QTest::keyClicks(editor, "bx"); // each accepted key is written into the cell on its own
+    EXPECT_EQ(editor->text(), "abxc");
+    EXPECT_EQ(cell(NameColumn, 1), "abxc");
+    EXPECT_EQ(editor->cursorPosition(), 3);
+}
+
 TEST_F(PluTabTest, ReadOnlyColumnsRefuseEveryKeystroke) {
     tab->table().setCell(TotalColumn, 4, QStringLiteral("9.90"));
     QLineEdit* editor = typeInto(TotalColumn, 4, "1");
