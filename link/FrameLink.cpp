@@ -125,7 +125,9 @@ size_t FrameLink::buildFrame() {
     frameBuffer[n++] = kStart;
     frameBuffer[n++] = kMarker;
     frameBuffer[n++] = address;
-    frameBuffer[n++] = command;
+    // The command code is the first body byte and is stuffed like the rest: a code C3 sent single
+    // would read as an escape at the scale.
+    stuffed(command);
     check = address ^ command;
     for (size_t i = 0; i < payloadCount; ++i) {
         stuffed(sendBuffer[i]);

@@ -31,7 +31,11 @@ struct FrameLink {
     uint8_t check = 0;
     uint8_t replyBuffer[256] = {};
     uint8_t sendBuffer[256] = {};
-    uint8_t frameBuffer[512] = {};
+    // The stuffed request as sent. Sized for the worst case, not the usual one: start, marker and
+    // address, then the command, 255 payload bytes and the check, each doubled when it is C3, then the
+    // end pair.
+    static constexpr size_t kFrameCapacity = 3 + 2 * (1 + 255 + 1) + 2;
+    uint8_t frameBuffer[kFrameCapacity] = {};
     uint8_t cursor = 0;
     uint8_t payloadCount = 0;
     SerialPort port;

@@ -79,6 +79,33 @@ TEST_F(Exchange, RequestFramesMatchTheWireExamples) {
     }
 }
 
+// The raw command of scalectl can send any code and a full payload of C3 bytes: every body byte is
+// doubled, the command code too, and the longest such frame goes out whole.
+TEST_F(Exchange, LongestStuffedRequestsGoOutWhole) {
+    link.clear();
+    auto done = startTransact(0xC3);
+    EXPECT_EQ(toHex(peer.read(kRequestWait)), "C3 04 00 C3 C3 C3 C3 C3 02");
+    peer.write(withAck(replyFrame({0x00, 0x00})));
+    done.get();
+    EXPECT_FALSE(link.exchangeFailed);
+    peer.readExactly(1);
+
+    link.clear();
+    for (int i = 0; i < 255; ++i)
+        link.putByte(0xC3);
+    done = startTransact(0xC3);
+    std::vector<uint8_t> expected{0xC3, 0x04, 0x00, 0xC3, 0xC3};
+    expected.insert(expected.end(), 510, 0xC3);
+    // The check: C3 XOR-ed 256 times gives 0.
+    expected.insert(expected.end(), {0x00, 0xC3, 0x02});
+    EXPECT_EQ(toHex(peer.readExactly(expected.size(), kRequestWait)), toHex(expected));
+    peer.write(withAck(replyFrame({0x00, 0x00})));
+    done.get();
+    EXPECT_FALSE(link.exchangeFailed);
+    EXPECT_EQ(link.payloadCount, 255);
+    EXPECT_EQ(toHex(peer.readExactly(1)), "06");
+}
+
 TEST_F(Exchange, GoodReplyIsStoredAcknowledgedAndReadFromTheStart) {
     link.clear();
     auto done = startTransact(0x01);
