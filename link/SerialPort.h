@@ -52,6 +52,9 @@ private:
     void* handle = reinterpret_cast<void*>(static_cast<intptr_t>(-1));
 #else
     int handle = -1;
+    // The per-byte wait set up by the last open (timeoutTicks x 55 ms at that moment); a later change
+    // of timeoutTicks takes effect at the next open, as the device's own time-out would.
+    int waitMs = 0;
 #endif
 };
 

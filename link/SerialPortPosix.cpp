@@ -3,6 +3,7 @@
 // not support, such as the modem lines, are tolerated).
 #include "link/SerialPort.h"
 
+#include <algorithm>
 #include <asm/termbits.h>
 #include <cerrno>
 #include <climits>
@@ -107,6 +108,7 @@ bool SerialPort::openHandle(const std::string& path, int32_t baud) {
         errno = EINVAL;
         return fail("baud rate " + std::to_string(baud) + " not taken");
     }
+    waitMs = static_cast<int>(std::clamp<int64_t>(int64_t{timeoutTicks} * 55, 0, INT_MAX));
     return true;
 }
 
@@ -121,7 +123,7 @@ bool SerialPort::writeOne(uint8_t b) {
         }
         // The output queue is full: wait until it takes a byte, but never forever.
         pollfd p{handle, POLLOUT, 0};
-        if (poll(&p, 1, timeoutTicks * 55) <= 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL)))
+        if (poll(&p, 1, waitMs) <= 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL)))
             return false;
     }
 }
@@ -138,7 +140,7 @@ void SerialPort::writeBlock(const uint8_t* block, int n) {
         if (w < 0 && errno != EAGAIN && errno != EINTR)
             return;
         pollfd p{handle, POLLOUT, 0};
-        if (poll(&p, 1, timeoutTicks * 55) <= 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL)))
+        if (poll(&p, 1, waitMs) <= 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL)))
             return;
     }
 }
@@ -158,7 +160,7 @@ bool SerialPort::readOne(uint8_t& b) {
         if (n < 0 && errno == EINTR)
             continue;
         pollfd p{handle, POLLIN, 0};
-        int r = poll(&p, 1, timeoutTicks * 55);
+        int r = poll(&p, 1, waitMs);
         if (r < 0 && errno == EINTR)
             continue;
         if (r <= 0 || (p.revents & (POLLERR | POLLNVAL)) || ((p.revents & POLLHUP) && !(p.revents & POLLIN)))

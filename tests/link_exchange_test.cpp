@@ -306,6 +306,21 @@ TEST(SerialPortRead, TimeOutIsStickyAndAClosedPortFailsAtOnce) {
     port.readFailed = false;
     EXPECT_EQ(port.readByte(), 0x42);
 
+    // The time-out is part of the set-up made at open: changing the tick count later has no effect
+    // until the next open.
+    port.timeoutTicks = 2;
+    port.readFailed = false;
+    start = steady_clock::now();
+    port.readByte();
+    EXPECT_GT(duration_cast<milliseconds>(steady_clock::now() - start).count(), 1000);
+    ASSERT_TRUE(port.openPort(1, 9600));
+    port.timeoutTicks = 20;
+    start = steady_clock::now();
+    port.readByte();
+    auto shortWait = duration_cast<milliseconds>(steady_clock::now() - start).count();
+    EXPECT_GE(shortWait, 100);
+    EXPECT_LT(shortWait, 500);
+
     port.closePort();
     port.readFailed = false;
     start = steady_clock::now();
