@@ -21,17 +21,36 @@ template <size_t N> void store(std::array<uint8_t, N>& field, const uint8_t* fro
     std::copy(from, from + N, field.begin());
 }
 
+// Every request the PC sends has one fixed layout, so the scale takes exactly that many bytes and
+// refuses anything shorter or longer: a PC that leaves stale bytes in its payload, or forgets one,
+// is caught here rather than by a real scale.
+bool sized(const Payload& p, size_t size) {
+    return p.size() == size;
+}
+
+// A request that carries only its command code.
+CommandResult bare(const Payload& p, CommandResult reply) {
+    return p.empty() ? reply : fail(ReplyCode::MalformedRequest);
+}
+
+// The PLU read: number, a zero byte and the record length the PC expects back.
+constexpr size_t kPluQuerySize = 4;
+// The PLU write: number, a zero byte, the writable part of the record, a closing zero byte.
+constexpr size_t kPluWriteSize = 3 + kPluWritableSize + 1;
+// The tax read carries the payload of the last department read, index 39, as its one byte.
+constexpr uint8_t kTaxReadByte = kDepartmentCount - 1;
+
 CommandResult readPlu(const ScaleState& state, const Payload& p) {
-    if (p.size() < 2)
-        return fail(ReplyCode::ShortRequest);
+    if (!sized(p, kPluQuerySize) || p[2] != 0 || p[3] != kPluRecordSize)
+        return fail(ReplyCode::MalformedRequest);
     uint32_t number = getBigEndian(p.data(), 2);
     // A number beyond the memory reads like an absent PLU: the PC skips it by its negative price.
     return replyWith(number <= kMaxPlu ? state.plus[number].encode() : PluRecord{}.encode());
 }
 
 CommandResult writePlu(ScaleState& state, const Payload& p) {
-    if (p.size() < 3 + kPluWritableSize)
-        return fail(ReplyCode::ShortRequest);
+    if (!sized(p, kPluWriteSize) || p[2] != 0 || p[kPluWriteSize - 1] != 0)
+        return fail(ReplyCode::MalformedRequest);
     uint32_t number = getBigEndian(p.data(), 2);
     if (number > kMaxPlu)
         return fail(ReplyCode::OutOfRange);
@@ -42,8 +61,8 @@ CommandResult writePlu(ScaleState& state, const Payload& p) {
 // Reads and writes of the indexed text tables (clerks, lines, departments).
 template <size_t N, size_t Count>
 CommandResult readText(const std::array<TextField<N>, Count>& table, const Payload& p, int first) {
-    if (p.empty())
-        return fail(ReplyCode::ShortRequest);
+    if (!sized(p, 1))
+        return fail(ReplyCode::MalformedRequest);
     int index = p[0] - first;
     if (index < 0 || index >= static_cast<int>(Count))
         return fail(ReplyCode::OutOfRange);
@@ -52,8 +71,8 @@ CommandResult readText(const std::array<TextField<N>, Count>& table, const Paylo
 
 template <size_t N, size_t Count>
 CommandResult writeText(std::array<TextField<N>, Count>& table, const Payload& p, int first) {
-    if (p.size() < 1 + N)
-        return fail(ReplyCode::ShortRequest);
+    if (!sized(p, 1 + N))
+        return fail(ReplyCode::MalformedRequest);
     int index = p[0] - first;
     if (index < 0 || index >= static_cast<int>(Count))
         return fail(ReplyCode::OutOfRange);
@@ -61,7 +80,9 @@ CommandResult writeText(std::array<TextField<N>, Count>& table, const Payload& p
     return {};
 }
 
-CommandResult readTaxes(const ScaleState& state) {
+CommandResult readTaxes(const ScaleState& state, const Payload& p) {
+    if (!sized(p, 1) || p[0] != kTaxReadByte)
+        return fail(ReplyCode::MalformedRequest);
     CommandResult result;
     for (int16_t rate : state.taxes)
         putBigEndian(result.data, static_cast<uint16_t>(rate), 2);
@@ -69,8 +90,8 @@ CommandResult readTaxes(const ScaleState& state) {
 }
 
 CommandResult writeTaxes(ScaleState& state, const Payload& p) {
-    if (p.size() < 2 * kTaxCount)
-        return fail(ReplyCode::ShortRequest);
+    if (!sized(p, 2 * kTaxCount))
+        return fail(ReplyCode::MalformedRequest);
     for (int t = 0; t < kTaxCount; ++t)
         state.taxes[t] = static_cast<int16_t>(getBigEndian(p.data() + 2 * t, 2));
     return {};
@@ -86,15 +107,16 @@ CommandResult readClock(const ScaleState& state) {
 }
 
 CommandResult writeClock(ScaleState& state, const Payload& p) {
-    if (p.size() < 6)
-        return fail(ReplyCode::ShortRequest);
+    if (!sized(p, 6))
+        return fail(ReplyCode::MalformedRequest);
     ScaleClock c{2000 + p[0], p[1], p[2], p[3], p[4], p[5]};
     return setScaleClock(state, c) ? CommandResult{} : fail(ReplyCode::OutOfRange);
 }
 
 CommandResult writeLogo(ScaleState& state, const Payload& p) {
-    if (p.size() < 2)
-        return fail(ReplyCode::ShortRequest);
+    // An offset and at least one byte: the row count at 0, or a row of dots.
+    if (p.size() < 3)
+        return fail(ReplyCode::MalformedRequest);
     size_t offset = getBigEndian(p.data(), 2);
     size_t count = p.size() - 2;
     if (offset + count > kLogoSize)
@@ -106,16 +128,16 @@ CommandResult writeLogo(ScaleState& state, const Payload& p) {
 }
 
 CommandResult readMemoryBlock(const ScaleState& state, const Payload& p) {
-    if (p.size() < 3)
-        return fail(ReplyCode::ShortRequest);
+    if (!sized(p, 3))
+        return fail(ReplyCode::MalformedRequest);
     CommandResult result;
     result.data = state.readMemory(getBigEndian(p.data(), 2), p[2]);
     return result;
 }
 
 CommandResult closeDay(ScaleState& state, const Payload& p) {
-    if (p.size() < 4)
-        return fail(ReplyCode::ShortRequest);
+    if (!sized(p, 4))
+        return fail(ReplyCode::MalformedRequest);
     if (getBigEndian(p.data(), 4) != state.password)
         return fail(ReplyCode::WrongPassword);
     state.closeDay();
@@ -159,14 +181,14 @@ CommandResult executeCommand(ScaleState& state, const std::vector<uint8_t>& body
         std::array<uint8_t, 33> identity{};
         std::copy_n(state.identity.begin(), std::min(state.identity.size(), identity.size()),
                     identity.begin());
-        return replyWith(identity);
+        return bare(p, replyWith(identity));
     }
     case 0x03:
-        return readClock(state);
+        return bare(p, readClock(state));
     case 0x04:
         return readPlu(state, p);
     case 0x05:
-        return replyWith(state.settings);
+        return bare(p, replyWith(state.settings));
     case 0x06:
         return readText(state.clerks, p, 0);
     case 0x09:
@@ -174,14 +196,14 @@ CommandResult executeCommand(ScaleState& state, const std::vector<uint8_t>& body
     case 0x0A:
         return readText(state.lines, p, 1);
     case 0x0B:
-        return readTaxes(state);
+        return readTaxes(state, p);
     case 0x20:
         return writeClock(state, p);
     case 0x21:
         return writeText(state.lines, p, 1);
     case 0x22:
-        if (p.size() < kSettingsSize)
-            return fail(ReplyCode::ShortRequest);
+        if (!sized(p, kSettingsSize))
+            return fail(ReplyCode::MalformedRequest);
         store(state.settings, p.data());
         return {};
     case 0x23:
@@ -193,21 +215,21 @@ CommandResult executeCommand(ScaleState& state, const std::vector<uint8_t>& body
     case 0x26:
         return writeText(state.departments, p, 0);
     case 0x27: // end of a PLU upload: nothing left to do, the records are stored as they come
-        return {};
+        return bare(p, {});
     case 0x28:
         return writeTaxes(state, p);
     case 0x40:
-        if (p.empty())
-            return fail(ReplyCode::ShortRequest);
+        if (!sized(p, 1))
+            return fail(ReplyCode::MalformedRequest);
         pressKey(state, p[0], scaleClock(state).hour);
         return {};
     case 0x41:
-        if (p.size() < kSystemParametersSize)
-            return fail(ReplyCode::ShortRequest);
+        if (!sized(p, kSystemParametersSize))
+            return fail(ReplyCode::MalformedRequest);
         store(state.systemParameters, p.data());
         return {};
     case 0x42:
-        return replyWith(displayData(state));
+        return bare(p, replyWith(displayData(state)));
     case 0x43:
         return readMemoryBlock(state, p);
     case 0x44:

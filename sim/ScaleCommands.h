@@ -12,10 +12,11 @@
 
 enum class ReplyCode : uint8_t {
     Ok = 0x00,
-    UnknownCommand = 0x01, // no data follows
-    ShortRequest = 0x02,   // the payload is shorter than the command needs; no data follows
-    OutOfRange = 0x03,     // an index, address or clock field out of range; nothing stored, no data
-    WrongPassword = 0x04,  // Z close refused; the report memory is unchanged
+    UnknownCommand = 0x01,   // no data follows
+    MalformedRequest = 0x02, // the payload is not the command's layout (its length or a fixed byte);
+                             // nothing is stored and no data follows
+    OutOfRange = 0x03,       // an index, address or clock field out of range; nothing stored, no data
+    WrongPassword = 0x04,    // Z close refused; the report memory is unchanged
 };
 
 struct CommandResult {

@@ -43,6 +43,90 @@ protected:
     }
 };
 
+// The scale takes each request only in the layout the PC builds: a payload one byte longer (stale
+// bytes left from an earlier request) or one byte shorter, or a fixed byte changed, is refused with
+// no data and nothing stored.
+TEST_F(ScaleMemory, EveryRequestIsTakenOnlyInItsExactLayout) {
+    auto bytes = [](size_t count, uint8_t first = 0) {
+        std::vector<uint8_t> out(count, 0);
+        if (count > 0)
+            out[0] = first;
+        return out;
+    };
+    std::vector<uint8_t> pluWrite = bytes(48);
+    pluWrite[1] = 2; // PLU 2, price 0
+    struct Layout {
+        uint8_t code;
+        std::vector<uint8_t> payload;
+    };
+    const std::vector<Layout> layouts{
+        {0x01, {}},
+        {0x03, {}},
+        {0x04, {0x00, 0x02, 0x00, 0x36}},
+        {0x05, {}},
+        {0x06, {3}},
+        {0x09, {39}},
+        {0x0A, {8}},
+        {0x0B, {39}},
+        {0x20, {26, 12, 6, 9, 5, 20}},
+        {0x21, bytes(34, 1)},
+        {0x22, bytes(56)},
+        {0x23, pluWrite},
+        {0x25, bytes(18)},
+        {0x26, bytes(18)},
+        {0x27, {}},
+        {0x28, bytes(16)},
+        {0x40, {'C'}},
+        {0x41, bytes(28, 8)},
+        {0x42, {}},
+        {0x43, {0x08, 0x00, 192}},
+        {0x44, bytes(4)},
+    };
+    auto refused = [&](uint8_t code, const std::vector<uint8_t>& payload) {
+        theLink.clear();
+        for (uint8_t b : payload)
+            theLink.putByte(b);
+        uint8_t result = run(code);
+        return result == static_cast<uint8_t>(ReplyCode::MalformedRequest) && theLink.replyCount == 3u;
+    };
+    PluRecord plu2;
+    scale.sim().withState([&](ScaleState& s) { plu2 = s.plus[2]; });
+    for (const Layout& layout : layouts) {
+        auto longer = layout.payload;
+        longer.push_back(0);
+        EXPECT_TRUE(refused(layout.code, longer)) << "code " << int{layout.code} << " one byte longer";
+        if (!layout.payload.empty()) {
+            std::vector<uint8_t> shorter(layout.payload.begin(), layout.payload.end() - 1);
+            EXPECT_TRUE(refused(layout.code, shorter)) << "code " << int{layout.code} << " one byte shorter";
+        }
+        if (layout.code == 0x23)
+            scale.sim().withState([&](ScaleState& s) { EXPECT_EQ(s.plus[2].encode(), plu2.encode()); });
+        theLink.clear();
+        for (uint8_t b : layout.payload)
+            theLink.putByte(b);
+        EXPECT_EQ(run(layout.code), 0) << "code " << int{layout.code} << " as the PC sends it";
+    }
+
+    // The fixed bytes: the zero and the record length of a PLU read, the zeros of a PLU write, and
+    // the department index that the tax read repeats.
+    EXPECT_TRUE(refused(0x04, {0x00, 0x02, 0x00, 0x35}));
+    EXPECT_TRUE(refused(0x04, {0x00, 0x02, 0x01, 0x36}));
+    auto pluWriteWith = [&](size_t at, uint8_t value) {
+        auto changed = pluWrite;
+        changed[at] = value;
+        return changed;
+    };
+    EXPECT_TRUE(refused(0x23, pluWriteWith(2, 1)));
+    EXPECT_TRUE(refused(0x23, pluWriteWith(47, 1)));
+    EXPECT_TRUE(refused(0x0B, {0}));
+    // A logo block is an offset and at least one byte.
+    EXPECT_TRUE(refused(0x24, {0x00, 0x00}));
+    theLink.clear();
+    for (uint8_t b : {0x00, 0x00, 0x02})
+        theLink.putByte(b);
+    EXPECT_EQ(run(0x24), 0);
+}
+
 TEST_F(ScaleMemory, PluWriteKeepsSalesAndReadsBack) {
     PluRecord before;
     scale.sim().withState([&](ScaleState& s) { before = s.plus[1]; });
@@ -92,7 +176,7 @@ TEST_F(ScaleMemory, AbsentAndOutOfRangePlusReadWithNegativePrice) {
     theLink.putWord(1801);
     theLink.putByte(0);
     theLink.putLong(100);
-    for (int i = 0; i < 40; ++i)
+    for (int i = 0; i < 41; ++i)
         theLink.putByte(0);
     EXPECT_EQ(run(0x23), static_cast<uint8_t>(ReplyCode::OutOfRange));
 }
