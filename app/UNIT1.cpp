@@ -46,6 +46,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(new Ui::TForm1) {
     fixed.setFixedPitch(true);
     ui->Label4->setFont(fixed);
     ui->Shape1->setBrushColor(disconnectedColour);
+    // The identity label sits over the tab row. Its text comes from the scale, so the .ui makes it
+    // plain text: an identity with something like "<b>" in it reads as the scale sent it.
     ui->StaticText1->raise();
 
     pluTab = new PluTab(*this, ui->TabSheet1);

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -115,6 +116,20 @@ TEST_F(ConnectTest, IdentityIsCutToThirtyTwoCharactersAndReadInTheScalesCodePage
     setIdentity(std::string("V\x8a\xe8") + '\0' + "hidden");
     connect();
     EXPECT_EQ(ui->StaticText1->text(), QStringLiteral("SCALE ID: V") + QChar(0x0160) + QChar(0x010D));
+}
+
+TEST_F(ConnectTest, IdentityThatReadsLikeMarkupIsShownAsItStands) {
+    setIdentity("<b>15KG</b> &lt;V1&gt;");
+    connect();
+    const QString shown = QStringLiteral("SCALE ID: <b>15KG</b> &lt;V1&gt;");
+    EXPECT_EQ(ui->StaticText1->text(), shown);
+    // Laid out as markup, the tags would vanish and the label would need far less room than the
+    // characters themselves take.
+    QLabel asItStands;
+    asItStands.setFont(ui->StaticText1->font());
+    asItStands.setTextFormat(Qt::PlainText);
+    asItStands.setText(shown);
+    EXPECT_EQ(ui->StaticText1->sizeHint(), asItStands.sizeHint());
 }
 
 // The speed the link's own open file description carries, found through /proc.
