@@ -226,6 +226,10 @@ CommandResult executeCommand(ScaleState& state, const std::vector<uint8_t>& body
     case 0x41:
         if (!sized(p, kSystemParametersSize))
             return fail(ReplyCode::MalformedRequest);
+        // The weighing parameters are metrology: the scale takes them only while it is open for
+        // calibration, whatever the PC sends.
+        if (!state.calibration())
+            return fail(ReplyCode::NotCalibrating);
         store(state.systemParameters, p.data());
         return {};
     case 0x42:

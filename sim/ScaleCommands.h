@@ -17,6 +17,7 @@ enum class ReplyCode : uint8_t {
                              // nothing is stored and no data follows
     OutOfRange = 0x03,       // an index, address or clock field out of range; nothing stored, no data
     WrongPassword = 0x04,    // Z close refused; the report memory is unchanged
+    NotCalibrating = 0x05,   // weighing parameters refused outside calibration mode; nothing stored
 };
 
 struct CommandResult {

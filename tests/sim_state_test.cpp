@@ -89,6 +89,7 @@ TEST_F(ScaleMemory, EveryRequestIsTakenOnlyInItsExactLayout) {
         uint8_t result = run(code);
         return result == static_cast<uint8_t>(ReplyCode::MalformedRequest) && theLink.replyCount == 3u;
     };
+    scale.sim().setCalibration(true); // for the weighing parameters
     PluRecord plu2;
     scale.sim().withState([&](ScaleState& s) { plu2 = s.plus[2]; });
     for (const Layout& layout : layouts) {
@@ -342,11 +343,21 @@ TEST_F(ScaleMemory, SettingsTablesAndClockRoundTrip) {
     EXPECT_EQ(run(0x20), static_cast<uint8_t>(ReplyCode::OutOfRange)) << "month 13";
 }
 
-TEST_F(ScaleMemory, SystemParametersAreStoredAsSent) {
-    theLink.clear();
-    for (int i = 0; i < 28; ++i)
-        theLink.putByte(static_cast<uint8_t>(i * 7));
-    EXPECT_EQ(run(0x41), 0);
+TEST_F(ScaleMemory, SystemParametersAreStoredAsSentOnlyInCalibrationMode) {
+    auto send = [this](uint8_t step) {
+        theLink.clear();
+        for (int i = 0; i < 28; ++i)
+            theLink.putByte(static_cast<uint8_t>(i * step));
+        return run(0x41);
+    };
+    std::array<uint8_t, kSystemParametersSize> before{};
+    scale.sim().withState([&](ScaleState& s) { before = s.systemParameters; });
+    EXPECT_EQ(send(5), static_cast<uint8_t>(ReplyCode::NotCalibrating));
+    EXPECT_EQ(theLink.replyBuffer[0], 0x00) << "the status still says: not calibrating";
+    scale.sim().withState([&](ScaleState& s) { EXPECT_EQ(s.systemParameters, before); });
+
+    scale.sim().setCalibration(true);
+    EXPECT_EQ(send(7), 0);
     scale.sim().withState([](ScaleState& s) {
         for (int i = 0; i < 28; ++i)
             EXPECT_EQ(s.systemParameters[i], static_cast<uint8_t>(i * 7));
