@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <asm/termbits.h>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -54,7 +55,15 @@ std::string resolvePortName(uint8_t number) {
 
 void SerialPort::releaseHandle() {
     if (handle >= 0) {
-        // A pending output queue must not hold up the close (a vanished adapter never drains).
+        // What was written last (the acknowledgement of the last reply, typically, when a command
+        // line run ends right after it) is still in the output queue at a low baud rate: let it leave
+        // before the device goes. A stalled or vanished adapter never drains, so the wait is bounded
+        // and the rest is dropped, so that close does not hang on it.
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+        int queued = 0;
+        while (ioctl(handle, TIOCOUTQ, &queued) == 0 && queued > 0 &&
+               std::chrono::steady_clock::now() < deadline)
+            usleep(2000);
         ioctl(handle, TCFLSH, TCOFLUSH);
         ::close(handle);
         handle = -1;
@@ -99,6 +108,11 @@ bool SerialPort::openHandle(const std::string& path, int32_t baud) {
     tio.c_cc[VTIME] = 0;
     if (ioctl(handle, TCSETS2, &tio) != 0)
         return fail("TCSETS2");
+    // The device raises DTR and RTS when it is opened; RTS stays low on this line (no hardware
+    // handshake), DTR is raised on purpose by the link after the open. A pseudo-terminal has no modem
+    // lines and refuses the call, which does not matter.
+    int rts = TIOCM_RTS;
+    ioctl(handle, TIOCMBIC, &rts);
     struct termios2 back {};
     if (ioctl(handle, TCGETS2, &back) != 0)
         return fail("TCGETS2");
