@@ -53,6 +53,7 @@ bool SerialPort::openHandle(const std::string& path, int32_t baud) {
     dcb.fNull = 0;
     dcb.fRtsControl = 0;
     dcb.fAbortOnError = 0;
+    dcb.fDummy2 = 0;
     if (!SetCommState(asHandle(handle), &dcb)) {
         lastErrorText = "SetCommState failed (error " + std::to_string(GetLastError()) + ")";
         return false;
