@@ -22,7 +22,9 @@ void TForm2::Button1Click() {
 
 void TForm2::begin(int maximum) {
     show();
-    ui->ProgressBar1->setMaximum(maximum);
+    // The range is set whole: a transfer with TO below FROM asks for a negative maximum, and
+    // setMaximum alone would pull the minimum down with it for every later transfer.
+    ui->ProgressBar1->setRange(0, maximum);
     ui->ProgressBar1->setValue(0);
     keepRunning = true;
     // A freshly shown window is drawn only once the window system has mapped it; let that happen

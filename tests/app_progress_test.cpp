@@ -89,4 +89,14 @@ TEST(ProgressDialog, ASecondTransferRunsAgainAfterAStoppedOne) {
     EXPECT_EQ(runTransfer(dialog, 6, 0), 6);
 }
 
+TEST(ProgressDialog, AnEmptyRangeLeavesTheNextTransferStartingAtZero) {
+    TForm2 dialog;
+    dialog.begin(-2); // TO below FROM
+    dialog.finish();
+    dialog.begin(9);
+    EXPECT_EQ(dialog.ui->ProgressBar1->minimum(), 0);
+    EXPECT_EQ(dialog.ui->ProgressBar1->maximum(), 9);
+    dialog.finish();
+}
+
 } // namespace
