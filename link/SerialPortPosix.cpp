@@ -15,6 +15,7 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -48,7 +49,10 @@ std::string portLinkFolder() {
 
 std::string resolvePortName(uint8_t number) {
     std::string link = portLinkFolder() + "/ports/COM" + std::to_string(number);
-    if (access(link.c_str(), F_OK) == 0)
+    // The link counts even when its target has gone (an unplugged adapter): the open then fails at
+    // once, instead of quietly trying the built-in port of the same number.
+    struct stat info {};
+    if (lstat(link.c_str(), &info) == 0)
         return link;
     return "/dev/ttyS" + std::to_string(static_cast<int>(number) - 1);
 }

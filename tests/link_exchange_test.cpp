@@ -4,6 +4,7 @@
 #include "tests/support/PtyPeer.h"
 
 #include <chrono>
+#include <filesystem>
 #include <future>
 #include <gtest/gtest.h>
 #include <termios.h>
@@ -246,6 +247,11 @@ TEST(SerialPortOpen, MissingPortsFail) {
     EXPECT_FALSE(port.openPort(2, 9600)); // no link, and /dev/ttyS1 is no device here
     EXPECT_FALSE(port.openDevice(peer.folder() + "/ports/none", 9600));
     EXPECT_TRUE(port.openPort(3, 9600));
+    // A link whose adapter has gone is still the port the user set up, not /dev/ttyS4.
+    std::string dangling = peer.folder() + "/ports/COM5";
+    std::filesystem::create_symlink(peer.folder() + "/gone", dangling);
+    EXPECT_EQ(resolvePortName(5), dangling);
+    EXPECT_FALSE(port.openPort(5, 9600));
 }
 
 TEST(SerialPortOpen, APortInUseIsRefused) {
