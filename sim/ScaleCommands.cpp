@@ -24,9 +24,6 @@ template <size_t N> void store(std::array<uint8_t, N>& field, const uint8_t* fro
 // Every request the PC sends has one fixed layout, so the scale takes exactly that many bytes and
 // refuses anything shorter or longer: a PC that leaves stale bytes in its payload, or forgets one,
 // is caught here rather than by a real scale.
-bool sized(const Payload& p, size_t size) {
-    return p.size() == size;
-}
 
 // A request that carries only its command code.
 CommandResult bare(const Payload& p, CommandResult reply) {
@@ -41,7 +38,7 @@ constexpr size_t kPluWriteSize = 3 + kPluWritableSize + 1;
 constexpr uint8_t kTaxReadByte = kDepartmentCount - 1;
 
 CommandResult readPlu(const ScaleState& state, const Payload& p) {
-    if (!sized(p, kPluQuerySize) || p[2] != 0 || p[3] != kPluRecordSize)
+    if (p.size() != kPluQuerySize || p[2] != 0 || p[3] != kPluRecordSize)
         return fail(ReplyCode::MalformedRequest);
     uint32_t number = getBigEndian(p.data(), 2);
     // A number beyond the memory reads like an absent PLU: the PC skips it by its negative price.
@@ -49,7 +46,7 @@ CommandResult readPlu(const ScaleState& state, const Payload& p) {
 }
 
 CommandResult writePlu(ScaleState& state, const Payload& p) {
-    if (!sized(p, kPluWriteSize) || p[2] != 0 || p[kPluWriteSize - 1] != 0)
+    if (p.size() != kPluWriteSize || p[2] != 0 || p[kPluWriteSize - 1] != 0)
         return fail(ReplyCode::MalformedRequest);
     uint32_t number = getBigEndian(p.data(), 2);
     if (number > kMaxPlu)
@@ -61,7 +58,7 @@ CommandResult writePlu(ScaleState& state, const Payload& p) {
 // Reads and writes of the indexed text tables (clerks, lines, departments).
 template <size_t N, size_t Count>
 CommandResult readText(const std::array<TextField<N>, Count>& table, const Payload& p, int first) {
-    if (!sized(p, 1))
+    if (p.size() != 1)
         return fail(ReplyCode::MalformedRequest);
     int index = p[0] - first;
     if (index < 0 || index >= static_cast<int>(Count))
@@ -71,7 +68,7 @@ CommandResult readText(const std::array<TextField<N>, Count>& table, const Paylo
 
 template <size_t N, size_t Count>
 CommandResult writeText(std::array<TextField<N>, Count>& table, const Payload& p, int first) {
-    if (!sized(p, 1 + N))
+    if (p.size() != 1 + N)
         return fail(ReplyCode::MalformedRequest);
     int index = p[0] - first;
     if (index < 0 || index >= static_cast<int>(Count))
@@ -81,7 +78,7 @@ CommandResult writeText(std::array<TextField<N>, Count>& table, const Payload& p
 }
 
 CommandResult readTaxes(const ScaleState& state, const Payload& p) {
-    if (!sized(p, 1) || p[0] != kTaxReadByte)
+    if (p.size() != 1 || p[0] != kTaxReadByte)
         return fail(ReplyCode::MalformedRequest);
     CommandResult result;
     for (int16_t rate : state.taxes)
@@ -90,7 +87,7 @@ CommandResult readTaxes(const ScaleState& state, const Payload& p) {
 }
 
 CommandResult writeTaxes(ScaleState& state, const Payload& p) {
-    if (!sized(p, 2 * kTaxCount))
+    if (p.size() != 2 * kTaxCount)
         return fail(ReplyCode::MalformedRequest);
     for (int t = 0; t < kTaxCount; ++t)
         state.taxes[t] = static_cast<int16_t>(getBigEndian(p.data() + 2 * t, 2));
@@ -107,7 +104,7 @@ CommandResult readClock(const ScaleState& state) {
 }
 
 CommandResult writeClock(ScaleState& state, const Payload& p) {
-    if (!sized(p, 6))
+    if (p.size() != 6)
         return fail(ReplyCode::MalformedRequest);
     ScaleClock c{2000 + p[0], p[1], p[2], p[3], p[4], p[5]};
     return setScaleClock(state, c) ? CommandResult{} : fail(ReplyCode::OutOfRange);
@@ -128,7 +125,7 @@ CommandResult writeLogo(ScaleState& state, const Payload& p) {
 }
 
 CommandResult readMemoryBlock(const ScaleState& state, const Payload& p) {
-    if (!sized(p, 3))
+    if (p.size() != 3)
         return fail(ReplyCode::MalformedRequest);
     CommandResult result;
     result.data = state.readMemory(getBigEndian(p.data(), 2), p[2]);
@@ -136,7 +133,7 @@ CommandResult readMemoryBlock(const ScaleState& state, const Payload& p) {
 }
 
 CommandResult closeDay(ScaleState& state, const Payload& p) {
-    if (!sized(p, 4))
+    if (p.size() != 4)
         return fail(ReplyCode::MalformedRequest);
     if (getBigEndian(p.data(), 4) != state.password)
         return fail(ReplyCode::WrongPassword);
@@ -202,7 +199,7 @@ CommandResult executeCommand(ScaleState& state, const std::vector<uint8_t>& body
     case 0x21:
         return writeText(state.lines, p, 1);
     case 0x22:
-        if (!sized(p, kSettingsSize))
+        if (p.size() != kSettingsSize)
             return fail(ReplyCode::MalformedRequest);
         store(state.settings, p.data());
         return {};
@@ -219,12 +216,12 @@ CommandResult executeCommand(ScaleState& state, const std::vector<uint8_t>& body
     case 0x28:
         return writeTaxes(state, p);
     case 0x40:
-        if (!sized(p, 1))
+        if (p.size() != 1)
             return fail(ReplyCode::MalformedRequest);
         pressKey(state, p[0], scaleClock(state).hour);
         return {};
     case 0x41:
-        if (!sized(p, kSystemParametersSize))
+        if (p.size() != kSystemParametersSize)
             return fail(ReplyCode::MalformedRequest);
         // The weighing parameters are metrology: the scale takes them only while it is open for
         // calibration, whatever the PC sends.
