@@ -62,13 +62,22 @@ void SerialPort::releaseHandle() {
         // What was written last (the acknowledgement of the last reply, typically, when a command
         // line run ends right after it) is still in the output queue at a low baud rate: let it leave
         // before the device goes. A stalled or vanished adapter never drains, so the wait is bounded
-        // and the rest is dropped, so that close does not hang on it.
+        // and only then is the rest dropped, so that close does not hang on it. A drain that finished
+        // must not be followed by a flush: on a pseudo-terminal (and some USB adapters) the bytes
+        // already handed on still sit where the flush reaches, and the other side would never read
+        // them.
         auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
         int queued = 0;
-        while (ioctl(handle, TIOCOUTQ, &queued) == 0 && queued > 0 &&
-               std::chrono::steady_clock::now() < deadline)
+        bool stalled = false;
+        while (ioctl(handle, TIOCOUTQ, &queued) == 0 && queued > 0) {
+            if (std::chrono::steady_clock::now() >= deadline) {
+                stalled = true;
+                break;
+            }
             usleep(2000);
-        ioctl(handle, TCFLSH, TCOFLUSH);
+        }
+        if (stalled)
+            ioctl(handle, TCFLSH, TCOFLUSH);
         ::close(handle);
         handle = -1;
     }
