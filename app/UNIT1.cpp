@@ -50,7 +50,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(new Ui::TForm1) {
     // plain text: an identity with something like "<b>" in it reads as the scale sent it.
     ui->StaticText1->raise();
 
-    pluTab = new PluTab(*this, ui->TabSheet1);
+    connect(&session, &ScaleSession::statusReceived, this, &TForm1::showStatus);
+
+    pluTab = new PluTab(session, ui->TabSheet1);
     auto* pluLayout = new QVBoxLayout(ui->TabSheet1);
     pluLayout->setContentsMargins(0, 0, 0, 0);
     pluLayout->addWidget(pluTab);
@@ -86,38 +88,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();
 }
 
-void TForm1::runHandler(const std::function<void()>& body) {
-    try {
-        body();
-    } catch (const ConversionError& error) {
-        prompts().applicationError(error.message());
-    }
-}
-
-bool TForm1::runCommand(uint8_t code) {
-    CommandOutcome outcome = performCommand(theLink, code);
-    if (!outcome.ok)
-        prompts().message(errorTitle, QStringLiteral("Communication Error!"));
-    // Even after a failure the status comes from whatever the reply buffer holds.
-    showStatus(outcome.status);
-    return outcome.ok;
-}
-
 void TForm1::showStatus(uint8_t status) {
     ui->Label4->setText(QStringLiteral("STATUS:%1").arg(status, 2, 16, QLatin1Char('0')).toUpper());
     ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(ui->TabSheet4),
                                     (status & kCalibrationBit) != 0);
-}
-
-bool TForm1::requireConnection() {
-    if (isConnected())
-        return true;
-    prompts().message(errorTitle, QStringLiteral("You are not connected to the scale!"));
-    return false;
-}
-
-bool TForm1::isConnected() const {
-    return theLink.port.isOpen;
 }
 
 void TForm1::Button11Click() {
@@ -130,7 +104,7 @@ void TForm1::Button11Click() {
         theLink.close();
         return;
     }
-    runHandler([this] {
+    session.runHandler([this] {
         int32_t baud = strToInt(ui->ComboBox1->currentText());
         // A device path typed into the port box is opened as it stands (COM names mean nothing on
         // Linux); otherwise the selected item is the port, and no selection gives port 0, which fails.
@@ -143,7 +117,7 @@ void TForm1::Button11Click() {
             return;
         }
         theLink.clear();
-        if (!runCommand(identityCommand)) {
+        if (!session.runCommand(identityCommand)) {
             theLink.close();
             return;
         }
@@ -162,6 +136,6 @@ void TForm1::Button15Click() {
 }
 
 void TForm1::Button16Click() {
-    if (requireConnection())
+    if (session.requireConnection())
         Form3->show();
 }

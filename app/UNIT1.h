@@ -1,11 +1,12 @@
-// UNIT1: the main window TForm1 with its connection bar, the command wrapper, the connection guard
-// and the four tabs. The tabs' own handlers live in the folders of their tabs.
+// UNIT1: the main window TForm1 with its connection bar and the four tabs. The tabs' own handlers
+// live in the folders of their tabs; what they need of the connection is the session the main
+// window owns and hands to them.
 #pragma once
 
-#include <QString>
+#include "app/ScaleSession.h"
+
 #include <QWidget>
 #include <cstdint>
-#include <functional>
 
 namespace Ui {
 class TForm1;
@@ -18,18 +19,8 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // One exchange on theLink with the built payload: reports "Communication Error!", shows the
-    // status byte and the SYSTEM tab's visibility. True when the exchange succeeded.
-    bool runCommand(uint8_t code);
-    // True when connected; otherwise reports "You are not connected to the scale!".
-    bool requireConnection();
-    bool isConnected() const;
-
-    // Runs a handler's body. A text that the body converts without its own check (strToInt,
-    // strToFloat) throws ConversionError; that ends the handler here with the standard conversion
-    // message in the application's error box, so no exception ever reaches Qt's event loop.
-    // Every handler that uses strTo* goes through this.
-    void runHandler(const std::function<void()>& body);
+    // The connection as the tabs and secondary windows use it; its status bytes show on the bar.
+    ScaleSession session;
 
     // Start-up of the window, in the system's order (run once by the constructor).
     void FormCreate();
@@ -39,9 +30,6 @@ public:
     void Button11Click(); // CONNECT / DISCONNECT
     void Button15Click(); // HELP
     void Button16Click(); // TERMINAL
-
-    // Text of the grid cell selected last, or that passed its check last (PLU and tax grids).
-    QString selectedCellText;
 
     Ui::TForm1* ui;
     PluTab* pluTab = nullptr;

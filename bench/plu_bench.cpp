@@ -21,12 +21,6 @@ constexpr int kBaud = 115200;
 
 TransferHooks quietHooks() {
     TransferHooks hooks;
-    hooks.runCommand = [](uint8_t code) {
-        theLink.transact(code);
-        theLink.getByte();
-        theLink.getByte();
-        return !theLink.exchangeFailed;
-    };
     hooks.begin = [](int) {};
     hooks.keepRunning = [] { return true; };
     hooks.step = [](int, int) {};
@@ -63,7 +57,7 @@ void BM_LoadFromScaleUnpaced(benchmark::State& state) {
     PluMemoryTable table;
     TransferHooks hooks = quietHooks();
     for (auto _ : state)
-        if (loadFromScale(table, 1, 1799, hooks) != TransferEnd::Completed)
+        if (loadFromScale(quietLine(theLink), table, 1, 1799, hooks) != TransferEnd::Completed)
             state.SkipWithError("transfer failed");
 }
 BENCHMARK(BM_LoadFromScaleUnpaced)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
@@ -79,12 +73,12 @@ void BM_LoadFromScalePaced(benchmark::State& state) {
     // One traced transfer counts the bytes the line carries; the timed ones run without the trace.
     size_t lineBytes = 0;
     theLink.trace = [&lineBytes](FrameLink::TraceKind, const uint8_t*, size_t count) { lineBytes += count; };
-    if (loadFromScale(table, 1, 1799, hooks) != TransferEnd::Completed)
+    if (loadFromScale(quietLine(theLink), table, 1, 1799, hooks) != TransferEnd::Completed)
         state.SkipWithError("transfer failed");
     theLink.trace = nullptr;
     auto started = std::chrono::steady_clock::now();
     for (auto _ : state)
-        if (loadFromScale(table, 1, 1799, hooks) != TransferEnd::Completed)
+        if (loadFromScale(quietLine(theLink), table, 1, 1799, hooks) != TransferEnd::Completed)
             state.SkipWithError("transfer failed");
     std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
     double budgetSeconds = double(lineBytes) * 10 / kBaud;

@@ -1,33 +1,19 @@
 #include "cli/PluCommands.h"
 
-#include "link/Command.h"
 #include "plu/PluFile.h"
 #include "plu/PluTransfer.h"
 #include "text/Numbers.h"
 
-#include <cstdio>
 #include <iostream>
+#include <memory>
 #include <unistd.h>
 
 namespace {
-constexpr int kDone = 0;
-constexpr int kCommunicationError = 1;
-constexpr int kBadRange = 64; // a usage error, as the tool's own argument checks report it
-constexpr int kBadInput = 3;
-constexpr int kIoError = 4;
-
-bool runCommandReporting(uint8_t code) {
-    if (performCommand(theLink, code).ok)
-        return true;
-    std::cerr << "Communication Error!\n";
-    return false;
-}
 
 // A progress line that rewrites itself, only when someone watches the terminal.
 TransferHooks terminalHooks() {
     bool showProgress = isatty(STDERR_FILENO) != 0;
     TransferHooks hooks;
-    hooks.runCommand = runCommandReporting;
     hooks.begin = [](int) {};
     hooks.keepRunning = [] { return true; };
     hooks.step = [showProgress](int, int number) {
@@ -42,52 +28,78 @@ TransferHooks terminalHooks() {
 }
 
 int exitCodeFor(TransferEnd end) {
-    return end == TransferEnd::Completed ? kDone : kCommunicationError;
+    return end == TransferEnd::Completed ? kExitOk : kExitCommunication;
 }
-} // namespace
 
-int pluPull(int from, int to, const std::string& outFile) {
-    if (from < 1 || from > 1799 || to < 1 || to > 1799) {
-        std::cerr << "the PLU range lies within 1 to 1799\n";
-        return kBadRange;
-    }
+int pluPull(PortRun& run, int from, int to, const std::string& outPattern) {
     PluMemoryTable table;
-    TransferEnd end = loadFromScale(table, from, to, terminalHooks());
+    TransferEnd end = loadFromScale(reportingLine(run.link), table, from, to, terminalHooks());
     if (end != TransferEnd::Completed)
         return exitCodeFor(end);
-    if (outFile.empty()) {
+    if (outPattern.empty()) {
         QByteArray bytes = pluFileBytes(table, QDateTime::currentDateTime());
         std::cout.write(bytes.constData(), bytes.size());
         std::cout.flush();
         if (std::cout)
-            return kDone;
-    } else if (savePluFile(QString::fromLocal8Bit(outFile), table)) {
-        return kDone;
+            return kExitOk;
+    } else if (savePluFile(QString::fromLocal8Bit(outputPath(outPattern, run.portName)), table)) {
+        return kExitOk;
     }
     std::cerr << "I/O Error!\n";
-    return kIoError;
+    return kExitIoError;
 }
 
-int pluPush(const std::string& file) {
-    PluMemoryTable table;
-    PluFileResult loaded = loadPluFile(QString::fromLocal8Bit(file), table);
+// The file is read and every row converted before the port is touched, so a bad file changes
+// nothing on the scale: a text the file reader accepts can still fail the record's conversions (a
+// NUM of 12.5).
+ParseResult preparePush(const std::string& file) {
+    auto table = std::make_shared<PluMemoryTable>();
+    PluFileResult loaded = loadPluFile(QString::fromLocal8Bit(file), *table);
     if (loaded.outcome == PluFileLoad::IoError) {
         std::cerr << "I/O Error!\n";
-        return kIoError;
+        return kExitIoError;
     }
     if (loaded.outcome == PluFileLoad::BadLine) {
         std::cerr << "error in input file\n";
-        return kBadInput;
+        return kExitBadInput;
     }
-    // Texts the file reader accepts can still fail the record's conversions (a NUM of 12.5): find
-    // that before the first record goes out, so a bad file changes nothing on the scale.
     try {
         FrameLink scratch;
         for (int row = 1; row <= loaded.rowsLoaded; ++row)
-            putPluRecord(scratch, table, row);
+            putPluRecord(scratch, *table, row);
     } catch (const ConversionError& e) {
         std::cerr << e.what() << '\n';
-        return kBadInput;
+        return kExitBadInput;
     }
-    return exitCodeFor(saveRowsInOrder(table, loaded.rowsLoaded, terminalHooks()));
+    int rows = loaded.rowsLoaded;
+    return Job{[table, rows](PortRun& run) {
+                   return exitCodeFor(
+                       saveRowsInOrder(reportingLine(run.link), *table, rows, terminalHooks()));
+               },
+               true,
+               {}};
+}
+} // namespace
+
+ParseResult parsePlu(const std::vector<std::string>& args) {
+    if (args.size() == 2 && args[0] == "push")
+        return preparePush(args[1]);
+    if (args.empty() || args[0] != "pull")
+        return kExitUsage;
+    long from = 1, to = 1799;
+    std::string out;
+    for (size_t i = 1; i < args.size(); ++i) {
+        if ((args[i] == "--from" || args[i] == "--to") && i + 1 < args.size()) {
+            auto value = parseNumber(args[i + 1], 10, 1, 1799);
+            if (!value)
+                return kExitUsage;
+            (args[i] == "--from" ? from : to) = *value;
+            ++i;
+        } else if (args[i] == "-o" && i + 1 < args.size()) {
+            out = args[++i];
+        } else {
+            return kExitUsage;
+        }
+    }
+    return Job{[from, to, out](PortRun& run) { return pluPull(run, int(from), int(to), out); }, true, out};
 }

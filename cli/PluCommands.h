@@ -1,17 +1,17 @@
-// The command-line tool's "plu" commands, over the already opened theLink. They run the same record
-// and transfer code as the PLU tab; messages go to stderr with the program's own texts.
+// The command-line tool's "plu" commands. They run the same record and transfer code as the PLU
+// tab; messages go to stderr with the program's own texts.
 //
-// Exit codes: 0 done, 1 "Communication Error!", 3 a bad input file
-// ("error in input file", or a cell that does not convert), 4 "I/O Error!", 64 a range outside 1 to
-// 1799 (2 stays the tool's "Cannot initialize COM port!").
+//   plu pull [--from N] [--to N] [-o FILE]: reads PLU 0, PLU 1800 and PLUs N to N as Load From SCALE
+//     does, and writes them as a PLU text file to FILE (stdout without -o). Nothing is written when
+//     an exchange fails.
+//   plu push FILE: loads FILE with the rules of Load From DISK, then sends every row under its own NUM
+//     in file order (0x23) and closes the upload (0x27). A bad file is refused before anything is
+//     sent.
+//
+// Exit codes: 0 done, 1 "Communication Error!", 3 a bad input file ("error in input file", or a cell
+// that does not convert), 4 "I/O Error!", 64 a range outside 1 to 1799.
 #pragma once
 
-#include <string>
+#include "cli/Cli.h"
 
-// Reads PLU 0, PLU 1800 and PLUs from to to, as Load From SCALE does, and writes them as a PLU text
-// file to outFile (stdout when empty). Nothing is written when an exchange fails.
-int pluPull(int from, int to, const std::string& outFile);
-
-// Loads file with the rules of Load From DISK, then sends every row under its own NUM in file order
-// (command 0x23) and closes the upload (0x27). A bad file is refused before anything is sent.
-int pluPush(const std::string& file);
+ParseResult parsePlu(const std::vector<std::string>& args);

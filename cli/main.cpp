@@ -1,78 +1,41 @@
 // scalectl: the command-line companion of the utility. It talks to the scale through the same link
-// and the same record code as the windows, for scripts, service work and checking a line.
+// and the same core code as the windows, for scripts, service work and checking a line.
 //
-//   scalectl [--port COMn|DEVICE] [--baud N] [--trace] raw CODE [HEX]
-//   scalectl [--port COMn|DEVICE] [--baud N] [--trace] plu pull [--from N] [--to N] [-o FILE]
-//   scalectl [--port COMn|DEVICE] [--baud N] [--trace] plu push FILE
+//   scalectl [--port COMn|DEVICE] [--baud N] [--trace] COMMAND ...
 //
-// Exit codes: 0 success, 1 failed exchange, 2 port cannot be opened, 3 bad input file, 64 usage.
-#include "cli/PluCommands.h"
+// The commands are listed in cli/Commands.cpp. Exit codes: 0 success, 1 failed exchange, 2 port
+// cannot be opened, 3 bad input, 4 a file that cannot be read or written, 64 usage.
+#include "cli/Cli.h"
 #include "cli/Trace.h"
 #include "link/FrameLink.h"
 
-#include <cctype>
 #include <cstdio>
-#include <cstdlib>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr int kUsage = 64;
-
 int usage() {
-    std::fputs(
-        "usage: scalectl [--port COMn|DEVICE] [--baud N] [--trace] raw CODE [HEX]\n"
-        "       scalectl [--port COMn|DEVICE] [--baud N] [--trace] plu pull [--from N] [--to N] [-o FILE]\n"
-        "       scalectl [--port COMn|DEVICE] [--baud N] [--trace] plu push FILE\n",
-        stderr);
-    return kUsage;
+    const char* lead = "usage: scalectl [--port COMn|DEVICE] [--baud N] [--trace] ";
+    for (const CliCommand& command : cliCommands())
+        for (std::string_view line : command.usage) {
+            std::fprintf(stderr, "%s%.*s\n", lead, int(line.size()), line.data());
+            lead = "       scalectl [--port COMn|DEVICE] [--baud N] [--trace] ";
+        }
+    return kExitUsage;
 }
 
-std::optional<long> parseNumber(const std::string& text, int base, long low, long high) {
-    if (text.empty())
-        return std::nullopt;
-    char* end = nullptr;
-    long value = std::strtol(text.c_str(), &end, base);
-    if (*end != '\0' || value < low || value > high)
-        return std::nullopt;
-    return value;
+bool openPort(FrameLink& link, const std::string& port, int32_t baud) {
+    if (!port.empty() && port[0] == '/')
+        return link.openDevice(port, baud);
+    auto number = port.size() > 3 && port.compare(0, 3, "COM") == 0 ? parseNumber(port.substr(3), 10, 0, 255)
+                                                                    : std::nullopt;
+    return number && link.open(static_cast<uint8_t>(*number), baud);
 }
 
-// Hexadecimal bytes, with or without blanks between them ("00 07 00 36" or "00070036").
-std::optional<std::vector<uint8_t>> parseHex(const std::string& text) {
-    std::string digits;
-    for (char c : text) {
-        if (c == ' ' || c == ':')
-            continue;
-        if (!std::isxdigit(static_cast<unsigned char>(c)))
-            return std::nullopt;
-        digits.push_back(c);
-    }
-    if (digits.size() % 2 != 0 || digits.size() / 2 > 255)
-        return std::nullopt;
-    std::vector<uint8_t> bytes;
-    for (size_t i = 0; i < digits.size(); i += 2)
-        bytes.push_back(static_cast<uint8_t>(std::stoi(digits.substr(i, 2), nullptr, 16)));
-    return bytes;
-}
-
-int runRaw(uint8_t code, const std::vector<uint8_t>& payload) {
-    theLink.clear();
-    for (uint8_t b : payload)
-        theLink.putByte(b);
-    theLink.transact(code);
-    if (theLink.exchangeFailed) {
-        std::fputs("Communication Error!\n", stderr);
-        return 1;
-    }
-    // The body as the scale sent it, status byte first, without the trailing check byte.
-    size_t count = theLink.replyCount > 0 ? theLink.replyCount - 1 : 0;
-    for (size_t i = 0; i < count; ++i)
-        std::printf(i ? " %02X" : "%02X", theLink.replyBuffer[i]);
-    std::printf("\n");
-    return 0;
+bool validPortName(const std::string& port) {
+    return (!port.empty() && port[0] == '/') ||
+           (port.size() > 3 && port.compare(0, 3, "COM") == 0 && parseNumber(port.substr(3), 10, 0, 255));
 }
 
 } // namespace
@@ -97,83 +60,34 @@ int main(int argc, char** argv) {
             return usage();
         }
     }
-    if (i >= args.size())
+    if (i >= args.size() || !validPortName(port))
         return usage();
     const std::string verb = args[i++];
-
-    // Check the whole command line before the port is touched.
-    std::optional<uint8_t> rawCode;
-    std::vector<uint8_t> rawPayload;
-    long from = 1, to = 1799;
-    std::string file;
-    bool pull = false;
-    if (verb == "raw") {
-        if (i >= args.size())
-            return usage();
-        auto code =
-            parseNumber(args[i][0] == '0' && args[i].size() > 2 && (args[i][1] == 'x' || args[i][1] == 'X')
-                            ? args[i].substr(2)
-                            : args[i],
-                        16, 0, 255);
-        if (!code)
-            return usage();
-        rawCode = static_cast<uint8_t>(*code);
-        std::string hex;
-        for (++i; i < args.size(); ++i)
-            hex += args[i];
-        auto payload = parseHex(hex);
-        if (!payload)
-            return usage();
-        rawPayload = *payload;
-    } else if (verb == "plu" && i < args.size() && args[i] == "pull") {
-        pull = true;
-        for (++i; i < args.size(); ++i) {
-            std::optional<long> value;
-            if ((args[i] == "--from" || args[i] == "--to") && i + 1 < args.size()) {
-                value = parseNumber(args[i + 1], 10, 1, 1799);
-                if (!value)
-                    return usage();
-                (args[i] == "--from" ? from : to) = *value;
-                ++i;
-            } else if (args[i] == "-o" && i + 1 < args.size()) {
-                file = args[++i];
-            } else {
-                return usage();
-            }
-        }
-    } else if (verb == "plu" && i + 2 == args.size() && args[i] == "push") {
-        file = args[i + 1];
-    } else {
+    const CliCommand* command = nullptr;
+    for (const CliCommand& candidate : cliCommands())
+        if (candidate.verb == verb)
+            command = &candidate;
+    if (!command)
         return usage();
-    }
 
-    bool opened = false;
-    if (!port.empty() && port[0] == '/') {
-        opened = theLink.openDevice(port, static_cast<int32_t>(baud));
-    } else if (port.size() > 3 && port.compare(0, 3, "COM") == 0) {
-        auto number = parseNumber(port.substr(3), 10, 0, 255);
-        if (!number)
-            return usage();
-        opened = theLink.open(static_cast<uint8_t>(*number), static_cast<int32_t>(baud));
-    } else {
-        return usage();
-    }
-    if (!opened) {
+    // The whole command line (and any input file) is checked before the port is touched.
+    ParseResult parsed = command->parse(std::vector<std::string>(args.begin() + long(i), args.end()));
+    if (const int* code = std::get_if<int>(&parsed))
+        return *code == kExitUsage ? usage() : *code;
+    Job& job = std::get<Job>(parsed);
+
+    PortRun run{theLink, port};
+    if (!job.needsPort)
+        return job.run(run);
+    if (!openPort(theLink, port, static_cast<int32_t>(baud))) {
         std::fputs("Cannot initialize COM port!\n", stderr);
         if (!theLink.port.lastError().empty())
             std::fprintf(stderr, "(%s)\n", theLink.port.lastError().c_str());
-        return 2;
+        return kExitNoPort;
     }
     if (trace)
         theLink.trace = traceToStderr;
-
-    int result = 0;
-    if (rawCode)
-        result = runRaw(*rawCode, rawPayload);
-    else if (pull)
-        result = pluPull(static_cast<int>(from), static_cast<int>(to), file);
-    else
-        result = pluPush(file);
+    int result = job.run(run);
     theLink.close();
     return result;
 }

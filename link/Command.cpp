@@ -6,3 +6,7 @@ CommandOutcome performCommand(FrameLink& link, uint8_t code) {
     link.getByte();
     return outcome;
 }
+
+ScaleLine quietLine(FrameLink& link) {
+    return {link, [&link](uint8_t code) { return performCommand(link, code).ok; }};
+}

@@ -6,6 +6,7 @@
 #include "link/FrameLink.h"
 
 #include <cstdint>
+#include <functional>
 
 struct CommandOutcome {
     bool ok;        // the exchange succeeded
@@ -15,5 +16,20 @@ struct CommandOutcome {
 // Bit 2 of the status byte: the scale is in calibration mode.
 constexpr uint8_t kCalibrationBit = 0x04;
 
+// Sends the request built on a link with the given code; false when the exchange failed (the
+// runner has reported it). Afterwards the link's cursor is at reply byte 2.
+using CommandRunner = std::function<bool(uint8_t code)>;
+
+// A connection as the UI-free cores see it: the link whose send buffer they fill and whose reply
+// they read, and the way one command is sent and its failure reported on it (the main window's
+// runCommand on theLink, or the command-line tool's bare command on a link of its own per port).
+struct ScaleLine {
+    FrameLink& link;
+    CommandRunner runCommand;
+};
+
 // transact, then the status byte and the byte after it; afterwards the cursor is at reply byte 2.
 CommandOutcome performCommand(FrameLink& link, uint8_t code);
+
+// The link with performCommand as its runner: a failure is only returned, never reported.
+ScaleLine quietLine(FrameLink& link);

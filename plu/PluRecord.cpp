@@ -70,17 +70,17 @@ void putPluRecord(FrameLink& link, const PluTable& table, int row) {
     link.putByte(0);
 }
 
-int readPlu(const CommandRunner& runCommand, PluTable& table, uint16_t plu, uint16_t row) {
-    putPluQuery(theLink, plu);
-    if (!runCommand(kReadPluCommand))
+int readPlu(const ScaleLine& line, PluTable& table, uint16_t plu, uint16_t row) {
+    putPluQuery(line.link, plu);
+    if (!line.runCommand(kReadPluCommand))
         return kPluExchangeFailed;
-    return takePluRecord(theLink, plu, table, row) ? kPluRead : kPluAbsent;
+    return takePluRecord(line.link, plu, table, row) ? kPluRead : kPluAbsent;
 }
 
-bool writePlu(const CommandRunner& runCommand, const PluTable& table, uint16_t index) {
+bool writePlu(const ScaleLine& line, const PluTable& table, uint16_t index) {
     int row = index + 1;
     if (!table.rowInUse(row))
         return true;
-    putPluRecord(theLink, table, row);
-    return runCommand(kWritePluCommand);
+    putPluRecord(line.link, table, row);
+    return line.runCommand(kWritePluCommand);
 }

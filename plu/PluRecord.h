@@ -4,15 +4,11 @@
 // the command-line tool the bare command with a message on stderr.
 #pragma once
 
-#include "link/FrameLink.h"
+#include "link/Command.h"
 #include "plu/PluTable.h"
 
 #include <cstdint>
 #include <functional>
-
-// Sends the request built on theLink with the given code; false when the exchange failed (the
-// runner has reported it). Afterwards theLink's cursor is at reply byte 2.
-using CommandRunner = std::function<bool(uint8_t code)>;
 
 constexpr uint8_t kReadPluCommand = 0x04;
 constexpr uint8_t kWritePluCommand = 0x23;
@@ -33,8 +29,8 @@ bool takePluRecord(FrameLink& link, uint16_t plu, PluTable& table, int row);
 // The 0x23 request payload from row; throws ConversionError for a cell that does not convert.
 void putPluRecord(FrameLink& link, const PluTable& table, int row);
 
-// Reads PLU plu into row over theLink: kPluRead, kPluExchangeFailed or kPluAbsent.
-int readPlu(const CommandRunner& runCommand, PluTable& table, uint16_t plu, uint16_t row);
-// Writes row index + 1 over theLink. True when sent and acknowledged, or when the row's PRICE is
+// Reads PLU plu into row over the line: kPluRead, kPluExchangeFailed or kPluAbsent.
+int readPlu(const ScaleLine& line, PluTable& table, uint16_t plu, uint16_t row);
+// Writes row index + 1 over the line. True when sent and acknowledged, or when the row's PRICE is
 // empty (nothing is sent); false when the exchange failed. Throws ConversionError before sending.
-bool writePlu(const CommandRunner& runCommand, const PluTable& table, uint16_t index);
+bool writePlu(const ScaleLine& line, const PluTable& table, uint16_t index);

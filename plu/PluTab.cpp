@@ -2,7 +2,7 @@
 
 #include "app/Forms.h"
 #include "app/Prompts.h"
-#include "app/UNIT1.h"
+#include "app/ScaleSession.h"
 #include "app/Unit2.h"
 #include "plu/CellEditDelegate.h"
 #include "plu/PluCheck.h"
@@ -26,8 +26,8 @@ Ui::PluTab* setUpControls(QWidget* tab) {
 }
 } // namespace
 
-PluTab::PluTab(TForm1& form, QWidget* parent)
-    : QWidget(parent), ui(setUpControls(this)), form(form), grid(*ui->StringGrid1) {
+PluTab::PluTab(ScaleSession& session, QWidget* parent)
+    : QWidget(parent), ui(setUpControls(this)), session(session), grid(*ui->StringGrid1) {
     QTableWidget* table = ui->StringGrid1;
     table->setColumnCount(kPluColumnCount);
     table->setRowCount(kPluRowCount);
@@ -74,17 +74,17 @@ void PluTab::Button17Click() {
 
 void PluTab::StringGrid1SelectCell(int column, int row) {
     if (row >= 1 && column >= 0)
-        form.selectedCellText = grid.cell(column, row);
+        session.selectedCellText = grid.cell(column, row);
 }
 
 void PluTab::StringGrid1SetEditText(int column, int row, const QString& text, QLineEdit* editor) {
     grid.setCell(column, row, text);
     if (pluCellAccepted(column, text)) {
-        form.selectedCellText = text;
+        session.selectedCellText = text;
         return;
     }
-    grid.setCell(column, row, form.selectedCellText);
-    editor->setText(form.selectedCellText);
+    grid.setCell(column, row, session.selectedCellText);
+    editor->setText(session.selectedCellText);
     prompts().beep();
 }
 
@@ -97,7 +97,6 @@ std::pair<int, int> PluTab::range() const {
 
 TransferHooks PluTab::progressHooks() {
     TransferHooks hooks;
-    hooks.runCommand = [this](uint8_t code) { return form.runCommand(code); };
     hooks.begin = [](int maximum) { Form2->begin(maximum); };
     hooks.keepRunning = [] { return Form2->keepRunning; };
     hooks.step = [](int position, int number) {
@@ -108,20 +107,20 @@ TransferHooks PluTab::progressHooks() {
 }
 
 void PluTab::Button7Click() {
-    if (!form.requireConnection())
+    if (!session.requireConnection())
         return;
-    form.runHandler([this] {
+    session.runHandler([this] {
         auto [from, to] = range();
-        loadFromScale(grid, from, to, progressHooks());
+        loadFromScale(session.line(), grid, from, to, progressHooks());
     });
 }
 
 void PluTab::Button8Click() {
-    if (!form.requireConnection())
+    if (!session.requireConnection())
         return;
-    form.runHandler([this] {
+    session.runHandler([this] {
         auto [from, to] = range();
-        saveToScale(grid, from, to, progressHooks());
+        saveToScale(session.line(), grid, from, to, progressHooks());
     });
 }
 

@@ -11,13 +11,13 @@
 namespace Ui {
 class PluTab;
 }
-class TForm1;
+class ScaleSession;
 class QLineEdit;
 
 class PluTab : public QWidget {
     Q_OBJECT
 public:
-    explicit PluTab(TForm1& form, QWidget* parent = nullptr);
+    explicit PluTab(ScaleSession& session, QWidget* parent = nullptr);
     ~PluTab() override;
 
     // Start-up: the PLU grid's headings (row 0).
@@ -45,6 +45,6 @@ private:
     // FROM and TO as the handlers convert them: a text that is no whole number ends the handler.
     std::pair<int, int> range() const;
 
-    TForm1& form;
+    ScaleSession& session;
     PluGrid grid;
 };

@@ -45,7 +45,7 @@ struct ConnectTest : ::testing::Test {
     void connect() {
         Form1->Button11Click();
         ASSERT_TRUE(recorder.messages.empty()) << recorder.messages[0].text.toStdString();
-        ASSERT_TRUE(Form1->isConnected());
+        ASSERT_TRUE(Form1->session.isConnected());
     }
     void setIdentity(const std::string& identity) {
         scale.sim().withState([&](ScaleState& state) { state.identity = identity; });
@@ -67,12 +67,12 @@ TEST_F(ConnectTest, ConnectShowsTheIdentityAndDisconnectPutsTheBarBack) {
     ui->PageControl1->setCurrentWidget(ui->TabSheet3);
     Form1->Button11Click();
     EXPECT_TRUE(recorder.messages.empty());
-    EXPECT_FALSE(Form1->isConnected());
+    EXPECT_FALSE(Form1->session.isConnected());
     EXPECT_EQ(ui->Button11->text(), QStringLiteral("CONNECT"));
     EXPECT_EQ(ui->Shape1->brushColor(), QColor(0, 128, 0));
     EXPECT_TRUE(ui->StaticText1->text().isEmpty());
     EXPECT_EQ(ui->PageControl1->currentWidget(), ui->TabSheet1);
-    EXPECT_FALSE(Form1->requireConnection());
+    EXPECT_FALSE(Form1->session.requireConnection());
     EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{notConnected});
 
     // A second CONNECT sends the same request: nothing of the earlier exchanges is left in the payload.
@@ -91,13 +91,13 @@ TEST_F(ConnectTest, StatusBitTwoShowsTheSystemTabAfterEveryCommand) {
 
     scale.sim().withState([](ScaleState& state) { state.status = 0x0A; });
     theLink.clear();
-    EXPECT_TRUE(Form1->runCommand(0x01));
+    EXPECT_TRUE(Form1->session.runCommand(0x01));
     EXPECT_EQ(ui->Label4->text(), QStringLiteral("STATUS:0A"));
     EXPECT_FALSE(systemTabVisible());
 
     scale.sim().withState([](ScaleState& state) { state.status = 0xFC; });
     theLink.clear();
-    EXPECT_TRUE(Form1->runCommand(0x01));
+    EXPECT_TRUE(Form1->session.runCommand(0x01));
     EXPECT_EQ(ui->Label4->text(), QStringLiteral("STATUS:FC"));
     EXPECT_TRUE(systemTabVisible());
     // Reply data starts after the status byte and the byte after it.

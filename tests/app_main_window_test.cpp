@@ -69,7 +69,7 @@ TEST_F(MainWindowTest, StartsDisconnectedWithTheDesignSelections) {
     EXPECT_EQ(ui->Button11->text(), QStringLiteral("CONNECT"));
     EXPECT_EQ(ui->Shape1->brushColor(), QColor(0, 128, 0));
     EXPECT_TRUE(ui->StaticText1->text().isEmpty());
-    EXPECT_FALSE(Form1->isConnected());
+    EXPECT_FALSE(Form1->session.isConnected());
     EXPECT_FALSE(theLink.port.isOpen);
 
     EXPECT_TRUE(Form1->isVisible());
@@ -133,7 +133,7 @@ TEST_F(MainWindowTest, KeyboardFocusFollowsTheBarThenThePages) {
 }
 
 TEST_F(MainWindowTest, GuardRefusesEveryScaleOperationWhileDisconnected) {
-    EXPECT_FALSE(Form1->requireConnection());
+    EXPECT_FALSE(Form1->session.requireConnection());
     Form1->Button16Click();
     EXPECT_FALSE(Form3->isVisible());
     EXPECT_EQ(recorder.messages, (std::vector<RecordedPrompt>{notConnected, notConnected}));
@@ -157,7 +157,7 @@ TEST_F(MainWindowTest, PortThatCannotBeOpenedLeavesTheBarDisconnected) {
     typeInto(ui->ComboBox2, QStringLiteral("/nonexistent/ttyUSB0"));
     Form1->Button11Click();
     EXPECT_EQ(recorder.messages, (std::vector<RecordedPrompt>{cannotOpen, cannotOpen}));
-    EXPECT_FALSE(Form1->isConnected());
+    EXPECT_FALSE(Form1->session.isConnected());
     EXPECT_EQ(ui->Button11->text(), QStringLiteral("CONNECT"));
     EXPECT_EQ(ui->Shape1->brushColor(), QColor(0, 128, 0));
     EXPECT_EQ(ui->Label4->text(), QStringLiteral("Last Status: "));
@@ -181,7 +181,7 @@ TEST_F(MainWindowTest, ConnectWithoutAnAnsweringScaleClosesThePortAgain) {
     EXPECT_EQ(recorder.messages, (std::vector<RecordedPrompt>{communicationError}));
     // Three attempts of 1100 ms each; the margin keeps a loaded machine from failing the test.
     EXPECT_GE(elapsed, 3300 * 8 / 10);
-    EXPECT_FALSE(Form1->isConnected());
+    EXPECT_FALSE(Form1->session.isConnected());
     EXPECT_EQ(ui->Button11->text(), QStringLiteral("CONNECT"));
     EXPECT_EQ(ui->Shape1->brushColor(), QColor(0, 128, 0));
     EXPECT_TRUE(ui->StaticText1->text().isEmpty());

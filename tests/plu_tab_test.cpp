@@ -84,7 +84,7 @@ TEST_F(PluTabTest, EditorChecksEveryKeystrokeAndPutsTheLastGoodTextBack) {
     EXPECT_EQ(cell(DepColumn, 1), "4");
     EXPECT_EQ(editor->text(), "4");
     EXPECT_EQ(recorder.beeps, 1);
-    EXPECT_EQ(Form1->selectedCellText, "4");
+    EXPECT_EQ(Form1->session.selectedCellText, "4");
 
     QTest::keyClick(editor, Qt::Key_Backspace); // emptied: accepted
     EXPECT_EQ(cell(DepColumn, 1), "");
@@ -139,7 +139,7 @@ TEST_F(PluTabTest, SelectingACellRemembersItsTextAndClearEmptiesEveryCell) {
     tab->table().setCell(NumColumn, 1, QStringLiteral("17"));
     tab->table().setCell(CountColumn, 1801, QStringLiteral("3"));
     grid->setCurrentCell(0, NumColumn);
-    EXPECT_EQ(Form1->selectedCellText, "17");
+    EXPECT_EQ(Form1->session.selectedCellText, "17");
 
     ui->SpinEdit1->setValue(5);
     ui->Button17->click();

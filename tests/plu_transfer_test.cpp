@@ -48,13 +48,6 @@ protected:
 
     TransferHooks hooks() {
         TransferHooks h;
-        // The bare exchange and the two bytes every reply starts with, as the command-line tool sends.
-        h.runCommand = [](uint8_t code) {
-            theLink.transact(code);
-            theLink.getByte();
-            theLink.getByte();
-            return !theLink.exchangeFailed;
-        };
         h.begin = [this](int maximum) {
             progress.maximum = maximum;
             progress.running = true;
@@ -100,6 +93,8 @@ protected:
     }
 
     SimHarness scale;
+    // The bare exchange and the two bytes every reply starts with, as the command-line tool sends.
+    ScaleLine line = quietLine(theLink);
     Progress progress;
 };
 
@@ -111,7 +106,7 @@ TEST_F(PluTransferTest, FullLoadFillsRowsWithoutGapsAndKeepsTheRest) {
     PluMemoryTable table;
     fillRow(table, 5, {"old"});
 
-    EXPECT_EQ(loadFromScale(table, 1, 1799, hooks()), TransferEnd::Completed);
+    EXPECT_EQ(loadFromScale(line, table, 1, 1799, hooks()), TransferEnd::Completed);
     EXPECT_EQ(table.cell(NumColumn, 1), "0");
     EXPECT_EQ(table.cell(PriceColumn, 1), "-0.05");
     QStringList top;
@@ -144,7 +139,7 @@ TEST_F(PluTransferTest, FullSaveWritesRowOneRowLastThenTheRangeAndCloses) {
     fillRow(table, 4, {"99", "", "1"}); // no price: skipped
     fillRow(table, 1801, plainRow(1799));
 
-    EXPECT_EQ(saveToScale(table, 1, 1799, hooks()), TransferEnd::Completed);
+    EXPECT_EQ(saveToScale(line, table, 1, 1799, hooks()), TransferEnd::Completed);
     std::vector<std::pair<int, int>> sent = requests();
     // row 1, row 1801, then rows 2 to 1801 (1801 again), then 0x27
     EXPECT_EQ(sent, (std::vector<std::pair<int, int>>{
@@ -165,23 +160,23 @@ TEST_F(PluTransferTest, RangeAndToBelowFrom) {
     for (int n : {0, 5, 6, 7, 8, 1800})
         setScale(n, scalePlu(100 + n, "p"));
     PluMemoryTable table;
-    EXPECT_EQ(loadFromScale(table, 5, 7, hooks()), TransferEnd::Completed);
+    EXPECT_EQ(loadFromScale(line, table, 5, 7, hooks()), TransferEnd::Completed);
     EXPECT_EQ(requests(), (std::vector<std::pair<int, int>>{{4, 0}, {4, 1800}, {4, 5}, {4, 6}, {4, 7}}));
     EXPECT_EQ(table.cell(NumColumn, 5), "7");
     EXPECT_TRUE(table.cell(NumColumn, 6).isEmpty());
 
     sim().clearLog();
-    EXPECT_EQ(loadFromScale(table, 7, 6, hooks()), TransferEnd::Completed);
+    EXPECT_EQ(loadFromScale(line, table, 7, 6, hooks()), TransferEnd::Completed);
     EXPECT_EQ(requests(), (std::vector<std::pair<int, int>>{{4, 0}, {4, 1800}}));
 
     for (int row = 1; row <= kPluRowCount; ++row)
         fillRow(table, row, plainRow(row));
     sim().clearLog();
-    EXPECT_EQ(saveToScale(table, 7, 6, hooks()), TransferEnd::Completed); // TO = FROM - 1: row 2 too
+    EXPECT_EQ(saveToScale(line, table, 7, 6, hooks()), TransferEnd::Completed); // TO = FROM - 1: row 2 too
     EXPECT_EQ(requests(),
               (std::vector<std::pair<int, int>>{{0x23, 1}, {0x23, 1801 % 65536}, {0x23, 2}, {0x27, -1}}));
     sim().clearLog();
-    EXPECT_EQ(saveToScale(table, 7, 5, hooks()), TransferEnd::Completed);
+    EXPECT_EQ(saveToScale(line, table, 7, 5, hooks()), TransferEnd::Completed);
     EXPECT_EQ(requests(), (std::vector<std::pair<int, int>>{{0x23, 1}, {0x23, 1801}, {0x27, -1}}));
 }
 
@@ -190,7 +185,7 @@ TEST_F(PluTransferTest, StopTakesOneMoreRecordAndKeepsWhatWasTransferred) {
         setScale(n, scalePlu(100 + n, "p"));
     PluMemoryTable table;
     progress.stopAtStep = 2; // clicked while the third PLU of the range is shown
-    EXPECT_EQ(loadFromScale(table, 1, 20, hooks()), TransferEnd::Stopped);
+    EXPECT_EQ(loadFromScale(line, table, 1, 20, hooks()), TransferEnd::Stopped);
     EXPECT_EQ(requests().size(), 2u + 4u);
     EXPECT_EQ(table.cell(NumColumn, 5), "4");
     EXPECT_TRUE(table.cell(NumColumn, 6).isEmpty());
@@ -200,7 +195,7 @@ TEST_F(PluTransferTest, StopTakesOneMoreRecordAndKeepsWhatWasTransferred) {
     sim().clearLog();
     progress = Progress{};
     progress.stopAtStep = 0;
-    EXPECT_EQ(saveToScale(table, 1, 20, hooks()), TransferEnd::Stopped);
+    EXPECT_EQ(saveToScale(line, table, 1, 20, hooks()), TransferEnd::Stopped);
     // rows 1 and 1801 (empty), rows 2 and 3, then the upload is closed all the same
     EXPECT_EQ(requests(), (std::vector<std::pair<int, int>>{{0x23, 0}, {0x23, 1}, {0x23, 2}, {0x27, -1}}));
 }
@@ -210,7 +205,7 @@ TEST_F(PluTransferTest, FailedExchangeEndsTheTransferAtOnce) {
         setScale(n, scalePlu(100 + n, "p"));
     PluMemoryTable table;
     sim().injectFault(Fault::Nak, 3); // the first record fails on all three attempts
-    EXPECT_EQ(loadFromScale(table, 1, 10, hooks()), TransferEnd::Failed);
+    EXPECT_EQ(loadFromScale(line, table, 1, 10, hooks()), TransferEnd::Failed);
     EXPECT_TRUE(table.cell(NumColumn, 1).isEmpty());
     EXPECT_EQ(progress.finished, 1);
 
@@ -219,7 +214,7 @@ TEST_F(PluTransferTest, FailedExchangeEndsTheTransferAtOnce) {
         if (step == 3)
             sim().injectFault(Fault::Nak, 3);
     };
-    EXPECT_EQ(loadFromScale(table, 1, 10, hooks()), TransferEnd::Failed);
+    EXPECT_EQ(loadFromScale(line, table, 1, 10, hooks()), TransferEnd::Failed);
     // PLU 0 in row 1, PLU 1800 absent, PLUs 1 to 4 in rows 2 to 5; PLU 5 failed
     EXPECT_EQ(table.cell(NumColumn, 5), "4");
     EXPECT_TRUE(table.cell(NumColumn, 6).isEmpty());
@@ -234,7 +229,7 @@ TEST_F(PluTransferTest, FailedExchangeEndsTheTransferAtOnce) {
         if (step == 1)
             sim().injectFault(Fault::Nak, 3);
     };
-    EXPECT_EQ(saveToScale(table, 1, 10, hooks()), TransferEnd::Failed);
+    EXPECT_EQ(saveToScale(line, table, 1, 10, hooks()), TransferEnd::Failed);
     EXPECT_EQ(scaleHas(102).price, 100);
     EXPECT_EQ(scaleHas(103).price, 100);
     EXPECT_FALSE(scaleHas(104).present());
@@ -248,7 +243,7 @@ TEST_F(PluTransferTest, CellThatDoesNotConvertEndsSaveWithoutClosingTheUpload) {
         fillRow(table, row, plainRow(row));
     table.setCell(NumColumn, 4, QStringLiteral("12.5"));
     try {
-        saveToScale(table, 1, 10, hooks());
+        saveToScale(line, table, 1, 10, hooks());
         FAIL() << "no conversion error";
     } catch (const ConversionError& e) {
         EXPECT_STREQ(e.what(), "'12.5' is not a valid integer value");
@@ -258,14 +253,20 @@ TEST_F(PluTransferTest, CellThatDoesNotConvertEndsSaveWithoutClosingTheUpload) {
     EXPECT_FALSE(progress.running);
 }
 
-class PluCommandLineTest : public PluTransferTest {};
+class PluCommandLineTest : public PluTransferTest {
+protected:
+    static int plu(const std::vector<std::string>& args) {
+        PortRun run{theLink, "COM1"};
+        return runParsed(parsePlu(args), run);
+    }
+};
 
 TEST_F(PluCommandLineTest, PullWritesTheFileAndPushSendsItBackInFileOrder) {
     setScale(0, scalePlu(10, "zero"));
     setScale(4, scalePlu(44, "four"));
     setScale(1800, scalePlu(1800, "top"));
     QString path = filePath("pulled.TXT");
-    EXPECT_EQ(pluPull(1, 10, path.toStdString()), 0);
+    EXPECT_EQ(plu({"pull", "--from", "1", "--to", "10", "-o", path.toStdString()}), 0);
     PluMemoryTable table;
     PluFileResult loaded = loadPluFile(path, table);
     EXPECT_EQ(loaded.outcome, PluFileLoad::Loaded);
@@ -275,7 +276,7 @@ TEST_F(PluCommandLineTest, PullWritesTheFileAndPushSendsItBackInFileOrder) {
 
     sim().withState([](ScaleState& state) { state.plus.assign(kMaxPlu + 1, PluRecord{}); });
     sim().clearLog();
-    EXPECT_EQ(pluPush(path.toStdString()), 0);
+    EXPECT_EQ(plu({"push", path.toStdString()}), 0);
     EXPECT_EQ(requests(), (std::vector<std::pair<int, int>>{{0x23, 0}, {0x23, 1800}, {0x23, 4}, {0x27, -1}}));
     EXPECT_EQ(scaleHas(4).price, 44);
     EXPECT_EQ(fieldText(scaleHas(1800).name.data(), 31), "top");
@@ -287,17 +288,17 @@ TEST_F(PluCommandLineTest, BadFilesAndFailuresSendNothingOrWriteNothing) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("1\t1.00\t0\t0\t0\t0\t0\t0\ta\t0\t\r\n12.5\t1.00\t0\t0\t0\t0\t0\t0\tb\t0\t\r\n");
     file.close();
-    EXPECT_EQ(pluPush(bad.toStdString()), 3); // NUM 12.5 passes the reader, not the record
+    EXPECT_EQ(plu({"push", bad.toStdString()}), 3); // NUM 12.5 passes the reader, not the record
     ASSERT_TRUE(file.open(QIODevice::Append));
     file.write("x\r\n");
     file.close();
-    EXPECT_EQ(pluPush(bad.toStdString()), 3);
-    EXPECT_EQ(pluPush(filePath("missing.TXT").toStdString()), 4);
+    EXPECT_EQ(plu({"push", bad.toStdString()}), 3);
+    EXPECT_EQ(plu({"push", filePath("missing.TXT").toStdString()}), 4);
     EXPECT_TRUE(sim().requestBodies().empty());
 
-    EXPECT_EQ(pluPull(0, 10, filePath("x.TXT").toStdString()), 64);
+    EXPECT_EQ(plu({"pull", "--from", "0", "--to", "10", "-o", filePath("x.TXT").toStdString()}), 64);
     sim().injectFault(Fault::Nak, 3);
-    EXPECT_EQ(pluPull(1, 10, filePath("x.TXT").toStdString()), 1);
+    EXPECT_EQ(plu({"pull", "--from", "1", "--to", "10", "-o", filePath("x.TXT").toStdString()}), 1);
     EXPECT_FALSE(QFile::exists(filePath("x.TXT")));
 }
 } // namespace

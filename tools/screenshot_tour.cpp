@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
 
     Form1->ui->Button11->click();
     settle();
-    if (!Form1->isConnected()) {
+    if (!Form1->session.isConnected()) {
         std::fprintf(stderr, "screenshot-tour: no scale answered on COM1\n");
         return 1;
     }

@@ -1,0 +1,40 @@
+#include "app/ScaleSession.h"
+
+#include "app/Prompts.h"
+#include "link/FrameLink.h"
+#include "text/Numbers.h"
+
+namespace {
+const QString errorTitle = QStringLiteral("Error!");
+} // namespace
+
+bool ScaleSession::runCommand(uint8_t code) {
+    CommandOutcome outcome = performCommand(theLink, code);
+    if (!outcome.ok)
+        prompts().message(errorTitle, QStringLiteral("Communication Error!"));
+    emit statusReceived(outcome.status);
+    return outcome.ok;
+}
+
+bool ScaleSession::requireConnection() {
+    if (isConnected())
+        return true;
+    prompts().message(errorTitle, QStringLiteral("You are not connected to the scale!"));
+    return false;
+}
+
+bool ScaleSession::isConnected() const {
+    return theLink.port.isOpen;
+}
+
+void ScaleSession::runHandler(const std::function<void()>& body) {
+    try {
+        body();
+    } catch (const ConversionError& error) {
+        prompts().applicationError(error.message());
+    }
+}
+
+ScaleLine ScaleSession::line() {
+    return {theLink, [this](uint8_t code) { return runCommand(code); }};
+}

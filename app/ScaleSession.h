@@ -1,0 +1,41 @@
+// What the tabs and secondary windows need of the connection, below the main window: the command
+// wrapper, the connection guard, the handler runner and the grid text shared by the PLU and tax
+// grids. TForm1 owns the one session and hands it to every tab and window; none of them includes
+// the main window, and the main window learns each status byte through statusReceived.
+#pragma once
+
+#include "link/Command.h"
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class ScaleSession : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // One exchange on theLink with the built payload: reports "Communication Error!" and publishes
+    // the status byte. True when the exchange succeeded.
+    bool runCommand(uint8_t code);
+    // True when connected; otherwise reports "You are not connected to the scale!".
+    bool requireConnection();
+    bool isConnected() const;
+
+    // Runs a handler's body. A text that the body converts without its own check (strToInt,
+    // strToFloat) throws ConversionError; that ends the handler here with the standard conversion
+    // message in the application's error box, so no exception ever reaches Qt's event loop.
+    // Every handler that uses strTo* goes through this.
+    void runHandler(const std::function<void()>& body);
+
+    // theLink with this session's runCommand, for the UI-free cores.
+    ScaleLine line();
+
+    // Text of the grid cell selected last, or that passed its check last (PLU and tax grids).
+    QString selectedCellText;
+
+signals:
+    // Every command's status byte, after a failure too (decoded from whatever the reply buffer holds).
+    void statusReceived(uint8_t status);
+};

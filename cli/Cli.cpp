@@ -1,0 +1,51 @@
+#include "cli/Cli.h"
+
+#include <cstdlib>
+#include <iostream>
+
+int runParsed(const ParseResult& parsed, PortRun& run) {
+    if (const int* code = std::get_if<int>(&parsed))
+        return *code;
+    return std::get<Job>(parsed).run(run);
+}
+
+ScaleLine reportingLine(FrameLink& link) {
+    return {link, [&link](uint8_t code) {
+                if (performCommand(link, code).ok)
+                    return true;
+                std::cerr << "Communication Error!\n";
+                return false;
+            }};
+}
+
+std::optional<long> parseNumber(const std::string& text, int base, long low, long high) {
+    if (text.empty() || text[0] == ' ' || text[0] == '+')
+        return std::nullopt;
+    char* end = nullptr;
+    long value = std::strtol(text.c_str(), &end, base);
+    if (*end != '\0' || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+std::string fileSafePortName(const std::string& portName) {
+    std::string name = portName;
+    if (!name.empty() && name[0] == '/')
+        name.erase(0, 1);
+    for (size_t at = name.find("://"); at != std::string::npos; at = name.find("://", at))
+        name.replace(at, 3, "-");
+    for (char& c : name)
+        if (c == ':' || c == '/')
+            c = '-';
+    return name;
+}
+
+std::string outputPath(const std::string& pattern, const std::string& portName) {
+    static const std::string placeholder = "{port}";
+    std::string path = pattern;
+    std::string safe = fileSafePortName(portName);
+    for (size_t at = path.find(placeholder); at != std::string::npos;
+         at = path.find(placeholder, at + safe.size()))
+        path.replace(at, placeholder.size(), safe);
+    return path;
+}

@@ -1,0 +1,63 @@
+// What every scalectl command shares: the exit codes, the shape of a command (a parser that checks
+// the whole command line before any port is touched, and a job that runs against one open port),
+// the line the UI-free cores use, and small argument helpers.
+#pragma once
+
+#include "link/Command.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+constexpr int kExitOk = 0;
+constexpr int kExitCommunication = 1; // "Communication Error!"
+constexpr int kExitNoPort = 2;        // "Cannot initialize COM port!"
+constexpr int kExitBadInput = 3;      // a bad input file or value
+constexpr int kExitIoError = 4;       // "I/O Error!"
+constexpr int kExitUsage = 64;
+
+// One run of a job: the link opened on one port, and that port's name as given.
+struct PortRun {
+    FrameLink& link;
+    std::string portName;
+};
+
+struct Job {
+    std::function<int(PortRun& run)> run;
+    // False for a command that works without a scale (a preview); then run gets a closed link.
+    bool needsPort = true;
+    // The -o FILE a command writes, as given (may hold {port}); empty when it writes no file.
+    std::string outputPattern;
+};
+
+// A parser's answer: the job to run, or the exit code to end with at once.
+using ParseResult = std::variant<Job, int>;
+
+struct CliCommand {
+    std::string_view verb;
+    // The command's usage lines, each without "scalectl [OPTIONS] " in front.
+    std::vector<std::string_view> usage;
+    // The arguments after the verb.
+    ParseResult (*parse)(const std::vector<std::string>& args);
+};
+
+// Every command of the tool, in the order the usage text lists them.
+const std::vector<CliCommand>& cliCommands();
+
+// Runs a parser's answer on a link that is already open (tests, and each port of a run): the exit
+// code it ended with, or the job's.
+int runParsed(const ParseResult& parsed, PortRun& run);
+
+// The cores' line over link: the bare command, with "Communication Error!" on stderr on failure.
+ScaleLine reportingLine(FrameLink& link);
+
+// A whole decimal (base 10) or hexadecimal (base 16) number within low..high.
+std::optional<long> parseNumber(const std::string& text, int base, long low, long high);
+
+// The -o pattern with every {port} replaced by the port's name made safe for a file name.
+std::string outputPath(const std::string& pattern, const std::string& portName);
+// "socket://10.0.0.5:4001" -> "socket-10.0.0.5-4001", "/dev/ttyUSB0" -> "dev-ttyUSB0".
+std::string fileSafePortName(const std::string& portName);

@@ -1,0 +1,12 @@
+// The registry of scalectl's commands. A new command adds its parser here, in its own line.
+#include "cli/Cli.h"
+#include "cli/PluCommands.h"
+#include "cli/RawCommand.h"
+
+const std::vector<CliCommand>& cliCommands() {
+    static const std::vector<CliCommand> commands = {
+        {"raw", {"raw CODE [HEX]"}, parseRaw},
+        {"plu", {"plu pull [--from N] [--to N] [-o FILE]", "plu push FILE"}, parsePlu},
+    };
+    return commands;
+}
