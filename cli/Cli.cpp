@@ -1,7 +1,7 @@
 #include "cli/Cli.h"
 
 #include <cstdlib>
-#include <iostream>
+#include <ostream>
 
 int runParsed(const ParseResult& parsed, PortRun& run) {
     if (const int* code = std::get_if<int>(&parsed))
@@ -9,11 +9,11 @@ int runParsed(const ParseResult& parsed, PortRun& run) {
     return std::get<Job>(parsed).run(run);
 }
 
-ScaleLine reportingLine(FrameLink& link) {
-    return {link, [&link](uint8_t code) {
-                if (performCommand(link, code).ok)
+ScaleLine reportingLine(PortRun& run) {
+    return {run.link, [&run](uint8_t code) {
+                if (performCommand(run.link, code).ok)
                     return true;
-                std::cerr << "Communication Error!\n";
+                run.err << "Communication Error!\n";
                 return false;
             }};
 }

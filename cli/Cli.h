@@ -6,6 +6,7 @@
 #include "link/Command.h"
 
 #include <functional>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,10 +20,16 @@ constexpr int kExitBadInput = 3;      // a bad input file or value
 constexpr int kExitIoError = 4;       // "I/O Error!"
 constexpr int kExitUsage = 64;
 
-// One run of a job: the link opened on one port, and that port's name as given.
+// One run of a job: the link opened on one port, that port's name as given, and where the job's
+// output and messages go. A job writes only to out and err, never to the process's own streams, so
+// that several ports can run at once without mixing their texts.
 struct PortRun {
     FrameLink& link;
     std::string portName;
+    std::ostream& out;
+    std::ostream& err;
+    // Someone watches a terminal: a job may show progress on err.
+    bool showProgress = false;
 };
 
 struct Job {
@@ -51,8 +58,9 @@ const std::vector<CliCommand>& cliCommands();
 // code it ended with, or the job's.
 int runParsed(const ParseResult& parsed, PortRun& run);
 
-// The cores' line over link: the bare command, with "Communication Error!" on stderr on failure.
-ScaleLine reportingLine(FrameLink& link);
+// The cores' line over the run's link: the bare command, with "Communication Error!" on the run's
+// err on failure.
+ScaleLine reportingLine(PortRun& run);
 
 // A whole decimal (base 10) or hexadecimal (base 16) number within low..high.
 std::optional<long> parseNumber(const std::string& text, int base, long low, long high);

@@ -6,23 +6,23 @@
 
 #include <iostream>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
 // A progress line that rewrites itself, only when someone watches the terminal.
-TransferHooks terminalHooks() {
-    bool showProgress = isatty(STDERR_FILENO) != 0;
+TransferHooks terminalHooks(PortRun& run) {
+    bool showProgress = run.showProgress;
+    std::ostream& err = run.err;
     TransferHooks hooks;
     hooks.begin = [](int) {};
     hooks.keepRunning = [] { return true; };
-    hooks.step = [showProgress](int, int number) {
+    hooks.step = [showProgress, &err](int, int number) {
         if (showProgress)
-            std::cerr << '\r' << number << " PLUs" << std::flush;
+            err << '\r' << number << " PLUs" << std::flush;
     };
-    hooks.finish = [showProgress] {
+    hooks.finish = [showProgress, &err] {
         if (showProgress)
-            std::cerr << '\n';
+            err << '\n';
     };
     return hooks;
 }
@@ -33,19 +33,19 @@ int exitCodeFor(TransferEnd end) {
 
 int pluPull(PortRun& run, int from, int to, const std::string& outPattern) {
     PluMemoryTable table;
-    TransferEnd end = loadFromScale(reportingLine(run.link), table, from, to, terminalHooks());
+    TransferEnd end = loadFromScale(reportingLine(run), table, from, to, terminalHooks(run));
     if (end != TransferEnd::Completed)
         return exitCodeFor(end);
     if (outPattern.empty()) {
         QByteArray bytes = pluFileBytes(table, QDateTime::currentDateTime());
-        std::cout.write(bytes.constData(), bytes.size());
-        std::cout.flush();
-        if (std::cout)
+        run.out.write(bytes.constData(), bytes.size());
+        run.out.flush();
+        if (run.out)
             return kExitOk;
     } else if (savePluFile(QString::fromLocal8Bit(outputPath(outPattern, run.portName)), table)) {
         return kExitOk;
     }
-    std::cerr << "I/O Error!\n";
+    run.err << "I/O Error!\n";
     return kExitIoError;
 }
 
@@ -73,8 +73,7 @@ ParseResult preparePush(const std::string& file) {
     }
     int rows = loaded.rowsLoaded;
     return Job{[table, rows](PortRun& run) {
-                   return exitCodeFor(
-                       saveRowsInOrder(reportingLine(run.link), *table, rows, terminalHooks()));
+                   return exitCodeFor(saveRowsInOrder(reportingLine(run), *table, rows, terminalHooks(run)));
                },
                true,
                {}};

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <ostream>
 
 namespace {
 
@@ -23,13 +24,14 @@ std::optional<std::vector<uint8_t>> parseHex(const std::string& text) {
     return bytes;
 }
 
-int runRaw(FrameLink& link, uint8_t code, const std::vector<uint8_t>& payload) {
+int runRaw(PortRun& run, uint8_t code, const std::vector<uint8_t>& payload) {
+    FrameLink& link = run.link;
     link.clear();
     for (uint8_t b : payload)
         link.putByte(b);
     link.transact(code);
     if (link.exchangeFailed) {
-        std::fputs("Communication Error!\n", stderr);
+        run.err << "Communication Error!\n";
         return kExitCommunication;
     }
     // The body as the scale sent it, status byte first, without the trailing check byte.
@@ -40,8 +42,7 @@ int runRaw(FrameLink& link, uint8_t code, const std::vector<uint8_t>& payload) {
         std::snprintf(hex, sizeof hex, i ? " %02X" : "%02X", link.replyBuffer[i]);
         line += hex;
     }
-    line += '\n';
-    std::fputs(line.c_str(), stdout);
+    run.out << line << '\n';
     return kExitOk;
 }
 
@@ -62,7 +63,7 @@ ParseResult parseRaw(const std::vector<std::string>& args) {
     if (!payload)
         return kExitUsage;
     return Job{[code = static_cast<uint8_t>(*code), bytes = *payload](PortRun& run) {
-                   return runRaw(run.link, code, bytes);
+                   return runRaw(run, code, bytes);
                },
                true,
                {}};

@@ -10,7 +10,9 @@
 #include "link/FrameLink.h"
 
 #include <cstdio>
+#include <iostream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -76,7 +78,7 @@ int main(int argc, char** argv) {
         return *code == kExitUsage ? usage() : *code;
     Job& job = std::get<Job>(parsed);
 
-    PortRun run{theLink, port};
+    PortRun run{theLink, port, std::cout, std::cerr, isatty(STDERR_FILENO) != 0};
     if (!job.needsPort)
         return job.run(run);
     if (!openPort(theLink, port, static_cast<int32_t>(baud))) {

@@ -256,7 +256,7 @@ TEST_F(PluTransferTest, CellThatDoesNotConvertEndsSaveWithoutClosingTheUpload) {
 class PluCommandLineTest : public PluTransferTest {
 protected:
     static int plu(const std::vector<std::string>& args) {
-        PortRun run{theLink, "COM1"};
+        PortRun run{theLink, "COM1", std::cout, std::cerr};
         return runParsed(parsePlu(args), run);
     }
 };
