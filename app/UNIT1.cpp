@@ -5,12 +5,12 @@
 #include "app/EditableCombo.h"
 #include "app/Forms.h"
 #include "app/Prompts.h"
-#include "app/Unit3.h"
 #include "app/Unit5.h"
 #include "app/WindowFrames.h"
 #include "link/Command.h"
 #include "link/FrameLink.h"
 #include "plu/PluTab.h"
+#include "terminal/Unit3.h"
 #include "text/CodePage.h"
 #include "text/Numbers.h"
 

@@ -2,11 +2,14 @@
 #include "cli/Cli.h"
 #include "cli/PluCommands.h"
 #include "cli/RawCommand.h"
+#include "cli/TerminalCommands.h"
 
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands = {
         {"raw", {"raw CODE [HEX]"}, parseRaw},
         {"plu", {"plu pull [--from N] [--to N] [-o FILE]", "plu push FILE"}, parsePlu},
+        {"display", {"display"}, parseDisplay},
+        {"key", {"key KEY..."}, parseKey},
     };
     return commands;
 }

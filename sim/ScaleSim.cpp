@@ -82,6 +82,8 @@ struct ScaleSim::Server {
     int gapMs = kDefaultGapMs;
     std::vector<std::vector<uint8_t>> frames;
     std::vector<std::vector<uint8_t>> bodies;
+    std::vector<Clock::time_point> frameTimes;
+    std::vector<Clock::time_point> ackTimes;
     int acks = 0;
     int naks = 0;
     std::atomic<bool> stopping{false};
@@ -186,6 +188,8 @@ void ScaleSim::Server::receive(const uint8_t* bytes, size_t count, Clock::time_p
         case RequestReceiver::Event::Ack: {
             std::lock_guard lock(mutex);
             ++acks;
+            if (ackTimes.size() < kMaxLoggedFrames)
+                ackTimes.push_back(now);
             pendingReply.clear();
             break;
         }
@@ -213,6 +217,7 @@ void ScaleSim::Server::answer(const RequestFrame& frame) {
     if (frames.size() < kMaxLoggedFrames) {
         frames.push_back(frame.raw);
         bodies.push_back(frame.body);
+        frameTimes.push_back(Clock::now());
     }
     if (frame.address != 0)
         return; // another device's request
@@ -484,6 +489,16 @@ std::vector<std::vector<uint8_t>> ScaleSim::requestBodies() const {
     return server->bodies;
 }
 
+std::vector<Clock::time_point> ScaleSim::requestTimes() const {
+    std::lock_guard lock(server->mutex);
+    return server->frameTimes;
+}
+
+std::vector<Clock::time_point> ScaleSim::ackTimes() const {
+    std::lock_guard lock(server->mutex);
+    return server->ackTimes;
+}
+
 int ScaleSim::acksReceived() const {
     std::lock_guard lock(server->mutex);
     return server->acks;
@@ -498,6 +513,8 @@ void ScaleSim::clearLog() {
     std::lock_guard lock(server->mutex);
     server->frames.clear();
     server->bodies.clear();
+    server->frameTimes.clear();
+    server->ackTimes.clear();
     server->acks = 0;
     server->naks = 0;
 }

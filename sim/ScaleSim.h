@@ -9,6 +9,7 @@
 
 #include "sim/ScaleState.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -66,6 +67,10 @@ public:
 
     std::vector<std::vector<uint8_t>> requestFrames() const;
     std::vector<std::vector<uint8_t>> requestBodies() const;
+    // When each logged request frame was complete, and when each ACK from the PC arrived: the
+    // pacing of the PC's requests (the terminal's display poll) is checked against these.
+    std::vector<std::chrono::steady_clock::time_point> requestTimes() const;
+    std::vector<std::chrono::steady_clock::time_point> ackTimes() const;
     int acksReceived() const;
     int naksReceived() const;
     void clearLog();

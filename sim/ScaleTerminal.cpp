@@ -69,6 +69,10 @@ void pressKey(ScaleState& state, uint8_t key, int hourOfDay) {
             reg.entry *= 100;
         reg.unitPrice = reg.entry;
         break;
+    case 'g': // "<=": takes back the last digit typed
+        reg.entry /= 10;
+        reg.unitPrice = reg.entry;
+        break;
     case 'C':
         reg.entry = 0;
         reg.unitPrice = 0;

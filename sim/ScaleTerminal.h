@@ -1,7 +1,8 @@
 // The scale's keypad and displays as the remote terminal reaches them: a small price-computing
 // register. Digit keys type a unit price (per kilogram), PLU recalls a stored PLU's price by the
-// number typed, C clears, -0- zeroes the platter, -T- tares it, TOT books the sale into the report
-// memory, shift toggles the shift indicator. The displays show weight, unit price and total.
+// number typed, <= takes back a digit, C clears, -0- zeroes the platter, -T- tares it, TOT books
+// the sale into the report memory, shift toggles the shift indicator. The displays show weight,
+// unit price and total.
 #pragma once
 
 #include "sim/ScaleState.h"

@@ -2,8 +2,8 @@
 #include "app/CircleShape.h"
 #include "app/Forms.h"
 #include "app/UNIT1.h"
-#include "app/Unit3.h"
 #include "link/FrameLink.h"
+#include "terminal/Unit3.h"
 #include "tests/support/PromptRecorder.h"
 #include "tests/support/SimHarness.h"
 

@@ -1,0 +1,65 @@
+#include "cli/TerminalCommands.h"
+
+#include "terminal/Display.h"
+#include "terminal/Keypad.h"
+
+#include <QLocale>
+#include <ostream>
+
+namespace {
+
+// "0x" and exactly two hexadecimal digits.
+std::optional<uint8_t> writtenCode(const std::string& text) {
+    if (text.size() != 4 || text.compare(0, 2, "0x") != 0)
+        return std::nullopt;
+    auto value = parseNumber(text.substr(2), 16, 0, 255);
+    if (!value)
+        return std::nullopt;
+    return static_cast<uint8_t>(*value);
+}
+
+int showDisplay(PortRun& run) {
+    std::optional<DisplayState> state = pollDisplay(run.link);
+    if (!state) {
+        run.err << "Communication Error!\n";
+        return kExitCommunication;
+    }
+    QString separator = QLocale().decimalPoint();
+    QString text;
+    for (size_t n = 0; n < kDisplayLines; ++n)
+        text += lineWithSeparator(state->lines[n], state->decimals[n], separator) + QLatin1Char('\n');
+    text += indicatorNames(*state) + QLatin1Char('\n');
+    run.out << text.toLocal8Bit().toStdString() << std::flush;
+    return kExitOk;
+}
+
+} // namespace
+
+ParseResult parseDisplay(const std::vector<std::string>& args) {
+    if (!args.empty())
+        return kExitUsage;
+    return Job{showDisplay, true, {}};
+}
+
+ParseResult parseKey(const std::vector<std::string>& args) {
+    if (args.empty())
+        return kExitUsage;
+    std::vector<uint8_t> codes;
+    for (const std::string& arg : args) {
+        std::optional<uint8_t> code = keypadCode(arg);
+        if (!code)
+            code = writtenCode(arg);
+        if (!code)
+            return kExitUsage;
+        codes.push_back(*code);
+    }
+    return Job{[codes](PortRun& run) {
+                   ScaleLine line = reportingLine(run);
+                   for (uint8_t code : codes)
+                       if (!sendKey(line, code))
+                           return kExitCommunication;
+                   return kExitOk;
+               },
+               true,
+               {}};
+}

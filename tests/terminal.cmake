@@ -1,0 +1,6 @@
+# The remote terminal: keypad and keyboard map, display decoding, scalectl's display and key, and
+# the terminal window against the emulated scale.
+scale_test(terminal_core_test
+    SOURCES terminal_keypad_test.cpp terminal_display_test.cpp
+    LIBS scale_cli sim_harness)
+set_target_properties(terminal_core_test PROPERTIES AUTOMOC OFF AUTOUIC OFF)

@@ -1,0 +1,121 @@
+// The keypad's codes, the PC keyboard's map onto them, and key presses on the wire: the core
+// alone, and scalectl's key command against the emulated scale over a pty.
+#include "cli/TerminalCommands.h"
+#include "link/FrameLink.h"
+#include "terminal/Keypad.h"
+#include "tests/support/SimHarness.h"
+
+#include <Qt>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+struct KeyboardCase {
+    const char* name;
+    int qtKey;
+    bool numericPad;
+    uint8_t code;
+};
+
+void PrintTo(const KeyboardCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class KeyboardMap : public ::testing::TestWithParam<KeyboardCase> {};
+
+TEST_P(KeyboardMap, SendsTheKeypadsCode) {
+    EXPECT_EQ(keyboardCode(GetParam().qtKey, GetParam().numericPad), GetParam().code);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeyboardMap,
+    ::testing::Values(
+        KeyboardCase{"Digit0", Qt::Key_0, false, 0x30}, KeyboardCase{"Digit9", Qt::Key_9, false, 0x39},
+        KeyboardCase{"Escape", Qt::Key_Escape, false, 0x43}, KeyboardCase{"C", Qt::Key_C, false, 0x43},
+        KeyboardCase{"T", Qt::Key_T, false, 0x54}, KeyboardCase{"Z", Qt::Key_Z, false, 0x5A},
+        KeyboardCase{"M", Qt::Key_M, false, 0x4D}, KeyboardCase{"P", Qt::Key_P, false, 0x50},
+        KeyboardCase{"X", Qt::Key_X, false, 0x58}, KeyboardCase{"S", Qt::Key_S, false, 0x53},
+        KeyboardCase{"O", Qt::Key_O, false, 0x61}, KeyboardCase{"F1", Qt::Key_F1, false, 0x61},
+        KeyboardCase{"L", Qt::Key_L, false, 0x62}, KeyboardCase{"F2", Qt::Key_F2, false, 0x62},
+        KeyboardCase{"F3", Qt::Key_F3, false, 0x63}, KeyboardCase{"Insert", Qt::Key_Insert, false, 0x64},
+        KeyboardCase{"F4", Qt::Key_F4, false, 0x64}, KeyboardCase{"Left", Qt::Key_Left, false, 0x65},
+        KeyboardCase{"PrintScreen", Qt::Key_Print, false, 0x65}, KeyboardCase{"F5", Qt::Key_F5, false, 0x65},
+        KeyboardCase{"Right", Qt::Key_Right, false, 0x66},
+        KeyboardCase{"Delete", Qt::Key_Delete, false, 0x66}, KeyboardCase{"F6", Qt::Key_F6, false, 0x66},
+        KeyboardCase{"Backspace", Qt::Key_Backspace, false, 0x67},
+        KeyboardCase{"F7", Qt::Key_F7, false, 0x67}, KeyboardCase{"Enter", Qt::Key_Return, false, 0x68},
+        KeyboardCase{"F8", Qt::Key_F8, false, 0x68}, KeyboardCase{"F11", Qt::Key_F11, false, 0x56},
+        KeyboardCase{"F12", Qt::Key_F12, false, 0x57}, KeyboardCase{"Shift", Qt::Key_Shift, false, 0x73},
+        // Everything else, the numeric pad included, sends 0x00.
+        KeyboardCase{"A", Qt::Key_A, false, 0x00}, KeyboardCase{"Space", Qt::Key_Space, false, 0x00},
+        KeyboardCase{"F9", Qt::Key_F9, false, 0x00}, KeyboardCase{"Up", Qt::Key_Up, false, 0x00},
+        KeyboardCase{"Control", Qt::Key_Control, false, 0x00},
+        KeyboardCase{"PadDigit5", Qt::Key_5, true, 0x00}, KeyboardCase{"PadEnter", Qt::Key_Enter, true, 0x00},
+        KeyboardCase{"PadDelete", Qt::Key_Delete, true, 0x00},
+        KeyboardCase{"PadMinus", Qt::Key_Minus, true, 0x00}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Each caption of the keypad, row by row, with the code it sends.
+const std::vector<std::pair<std::string, uint8_t>> captionsAndCodes = {
+    {"7", 0x37},  {"8", 0x38},   {"9", 0x39},   {"M", 0x4D},   {"shift", 0x73}, {"ON", 0x51},
+    {"4", 0x34},  {"5", 0x35},   {"6", 0x36},   {"PLU", 0x50}, {"DRW", 0x61},   {"LF", 0x62},
+    {"1", 0x31},  {"2", 0x32},   {"3", 0x33},   {"X", 0x58},   {"PAY", 0x63},   {"%-", 0x64},
+    {"0", 0x30},  {"00", 0x2E},  {"C", 0x43},   {"TOT", 0x53}, {"<", 0x65},     {">", 0x66},
+    {"C1", 0x56}, {"-0-", 0x5A}, {"-T-", 0x54}, {"C2", 0x57},  {"<=", 0x67},    {"<=|", 0x68},
+};
+
+TEST(Keypad, CaptionsAndCodesInButtonOrder) {
+    ASSERT_EQ(kKeypad.size(), captionsAndCodes.size());
+    for (size_t i = 0; i < kKeypad.size(); ++i) {
+        EXPECT_EQ(kKeypad[i].caption, captionsAndCodes[i].first) << "Button" << i + 1;
+        EXPECT_EQ(kKeypad[i].code, captionsAndCodes[i].second) << "Button" << i + 1;
+        EXPECT_EQ(keypadCode(captionsAndCodes[i].first), captionsAndCodes[i].second);
+    }
+    EXPECT_FALSE(keypadCode("SHIFT"));
+    EXPECT_FALSE(keypadCode(""));
+}
+
+// scalectl key, run on a link opened on the emulated scale.
+class KeyCommand : public ::testing::Test {
+protected:
+    SimHarness scale;
+    FrameLink link;
+    std::ostringstream out, err;
+    PortRun run{link, "COM1", out, err};
+
+    void SetUp() override { ASSERT_TRUE(link.openDevice(scale.linkPath(), 9600)); }
+    int key(const std::vector<std::string>& args) { return runParsed(parseKey(args), run); }
+    ScaleSim& sim() { return scale.sim(); }
+};
+
+TEST_F(KeyCommand, SendsEveryCaptionAndWrittenCodeInOrder) {
+    std::vector<std::string> args;
+    std::vector<std::vector<uint8_t>> expected;
+    for (const auto& [caption, code] : captionsAndCodes) {
+        args.push_back(caption);
+        expected.push_back({0x40, code});
+    }
+    args.insert(args.end(), {"0x00", "0xfF", "0x5A"});
+    expected.insert(expected.end(), {{0x40, 0x00}, {0x40, 0xFF}, {0x40, 0x5A}});
+    EXPECT_EQ(key(args), kExitOk) << err.str();
+    EXPECT_EQ(sim().requestBodies(), expected);
+    EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(KeyCommand, RefusesUnknownKeysBeforeSendingAnything) {
+    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
+             {}, {"7", "SHIFT"}, {"0x5"}, {"0x123"}, {"0X5A"}, {"0xg1"}, {"0x-1"}, {"5A"}, {"--port"}})
+        EXPECT_EQ(key(bad), kExitUsage) << (bad.empty() ? "" : bad.back());
+    EXPECT_TRUE(sim().requestFrames().empty());
+}
+
+TEST_F(KeyCommand, StopsAtTheFirstFailedExchange) {
+    sim().injectFault(Fault::Silence, 3);
+    EXPECT_EQ(key({"1", "2"}), kExitCommunication);
+    EXPECT_EQ(err.str(), "Communication Error!\n");
+    // The three attempts of the first key, and nothing of the second.
+    EXPECT_EQ(sim().requestBodies(), (std::vector<std::vector<uint8_t>>(3, {0x40, 0x31})));
+}
+
+} // namespace
