@@ -4,3 +4,9 @@ scale_test(terminal_core_test
     SOURCES terminal_keypad_test.cpp terminal_display_test.cpp
     LIBS scale_cli sim_harness)
 set_target_properties(terminal_core_test PROPERTIES AUTOMOC OFF AUTOUIC OFF)
+
+scale_test(terminal_window_test
+    SOURCES gui_main.cpp terminal_window_test.cpp
+    LIBS scale_ui prompt_recorder sim_harness Qt6::Test
+    GUI)
+set_target_properties(terminal_window_test PROPERTIES AUTOUIC OFF)
