@@ -1,14 +1,17 @@
 // Takes the pictures of the windows for the documentation: creates the windows as the program does,
 // connects to the scale on COM1 with a click on CONNECT (tools/screenshots.sh starts the emulated
-// scale there), reads its PLUs, and saves main.png, help.png and progress.png into the folder given.
+// scale there), reads its PLUs, and saves main.png, help.png, progress.png and terminal.png into the
+// folder given.
 #include "app/Forms.h"
 #include "app/Prompts.h"
 #include "app/UNIT1.h"
 #include "app/Unit2.h"
 #include "app/Unit5.h"
 #include "plu/PluTab.h"
+#include "terminal/Unit3.h"
 
 #include "ui_UNIT1.h"
+#include "ui_Unit3.h"
 
 #include <QApplication>
 #include <QDir>
@@ -85,6 +88,16 @@ int main(int argc, char** argv) {
     settle();
     saved = save(Form2, folder, QStringLiteral("progress.png")) && saved;
     Form2->finish();
+
+    // The terminal, opened with TERMINAL: a unit price typed on its keys and shift on; the
+    // displays it shows come from its own polls while it is the active window.
+    Form1->ui->Button16->click();
+    Form3->activateWindow();
+    for (QPushButton* key :
+         {Form3->ui->Button14, Form3->ui->Button7, Form3->ui->Button19, Form3->ui->Button5})
+        key->click();
+    settle();
+    saved = save(Form3, folder, QStringLiteral("terminal.png")) && saved;
 
     destroyForms();
     return saved ? 0 : 1;
