@@ -17,62 +17,36 @@ std::optional<uint8_t> keypadCode(std::string_view caption) {
     return std::nullopt;
 }
 
+namespace {
+
+struct KeyboardKey {
+    int qtKey;
+    uint8_t code;
+};
+
+// The PC keys with a keypad equivalent, besides the digit keys of the main keyboard.
+constexpr KeyboardKey kKeyboard[] = {
+    {Qt::Key_Escape, 0x43}, {Qt::Key_C, 0x43},         {Qt::Key_T, 0x54},     {Qt::Key_Z, 0x5A},
+    {Qt::Key_M, 0x4D},      {Qt::Key_P, 0x50},         {Qt::Key_X, 0x58},     {Qt::Key_S, 0x53},
+    {Qt::Key_O, 0x61},      {Qt::Key_F1, 0x61},        {Qt::Key_L, 0x62},     {Qt::Key_F2, 0x62},
+    {Qt::Key_F3, 0x63},     {Qt::Key_Insert, 0x64},    {Qt::Key_F4, 0x64},    {Qt::Key_Left, 0x65},
+    {Qt::Key_Print, 0x65},  {Qt::Key_F5, 0x65},        {Qt::Key_Right, 0x66}, {Qt::Key_Delete, 0x66},
+    {Qt::Key_F6, 0x66},     {Qt::Key_Backspace, 0x67}, {Qt::Key_F7, 0x67},    {Qt::Key_Return, 0x68},
+    {Qt::Key_Enter, 0x68},  {Qt::Key_F8, 0x68},        {Qt::Key_F11, 0x56},   {Qt::Key_F12, 0x57},
+    {Qt::Key_Shift, 0x73},
+};
+
+} // namespace
+
 uint8_t keyboardCode(int qtKey, bool numericPad) {
     if (numericPad)
         return 0x00;
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
         return static_cast<uint8_t>('0' + (qtKey - Qt::Key_0));
-    switch (qtKey) {
-    case Qt::Key_Escape:
-    case Qt::Key_C:
-        return 0x43;
-    case Qt::Key_T:
-        return 0x54;
-    case Qt::Key_Z:
-        return 0x5A;
-    case Qt::Key_M:
-        return 0x4D;
-    case Qt::Key_P:
-        return 0x50;
-    case Qt::Key_X:
-        return 0x58;
-    case Qt::Key_S:
-        return 0x53;
-    case Qt::Key_O:
-    case Qt::Key_F1:
-        return 0x61;
-    case Qt::Key_L:
-    case Qt::Key_F2:
-        return 0x62;
-    case Qt::Key_F3:
-        return 0x63;
-    case Qt::Key_Insert:
-    case Qt::Key_F4:
-        return 0x64;
-    case Qt::Key_Left:
-    case Qt::Key_Print:
-    case Qt::Key_F5:
-        return 0x65;
-    case Qt::Key_Right:
-    case Qt::Key_Delete:
-    case Qt::Key_F6:
-        return 0x66;
-    case Qt::Key_Backspace:
-    case Qt::Key_F7:
-        return 0x67;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_F8:
-        return 0x68;
-    case Qt::Key_F11:
-        return 0x56;
-    case Qt::Key_F12:
-        return 0x57;
-    case Qt::Key_Shift:
-        return 0x73;
-    default:
-        return 0x00;
-    }
+    for (const KeyboardKey& key : kKeyboard)
+        if (key.qtKey == qtKey)
+            return key.code;
+    return 0x00;
 }
 
 bool sendKey(const ScaleLine& line, uint8_t code) {

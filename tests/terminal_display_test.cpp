@@ -3,11 +3,10 @@
 #include "cli/TerminalCommands.h"
 #include "terminal/Display.h"
 #include "tests/support/LocaleGuard.h"
-#include "tests/support/SimHarness.h"
+#include "tests/support/SimPortRun.h"
 
 #include <array>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
 
@@ -109,15 +108,9 @@ INSTANTIATE_TEST_SUITE_P(Flags, Indicators,
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The poll and scalectl display on a link opened on the emulated scale.
-class DisplayPoll : public ::testing::Test {
+class DisplayPoll : public ::testing::Test, public SimPortRun {
 protected:
-    SimHarness scale;
-    FrameLink link;
-    std::ostringstream out, err;
-    PortRun run{link, "COM1", out, err};
-
     void SetUp() override {
-        ASSERT_TRUE(link.openDevice(scale.linkPath(), 9600));
         // 750 g on the platter at 12.50 a kilogram, shift on.
         scale.sim().withState([](ScaleState& state) {
             state.terminal.unitPrice = 1250;

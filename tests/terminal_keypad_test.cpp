@@ -3,11 +3,10 @@
 #include "cli/TerminalCommands.h"
 #include "link/FrameLink.h"
 #include "terminal/Keypad.h"
-#include "tests/support/SimHarness.h"
+#include "tests/support/SimPortRun.h"
 
 #include <Qt>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
 
@@ -77,14 +76,8 @@ TEST(Keypad, CaptionsAndCodesInButtonOrder) {
 }
 
 // scalectl key, run on a link opened on the emulated scale.
-class KeyCommand : public ::testing::Test {
+class KeyCommand : public ::testing::Test, public SimPortRun {
 protected:
-    SimHarness scale;
-    FrameLink link;
-    std::ostringstream out, err;
-    PortRun run{link, "COM1", out, err};
-
-    void SetUp() override { ASSERT_TRUE(link.openDevice(scale.linkPath(), 9600)); }
     int key(const std::vector<std::string>& args) { return runParsed(parseKey(args), run); }
     ScaleSim& sim() { return scale.sim(); }
 };
