@@ -11,6 +11,7 @@
 #include "ui_UNIT1.h"
 #include "ui_Unit3.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QTest>
 #include <QTimer>
@@ -83,6 +84,10 @@ TEST_F(TerminalWindowTest, LayoutOfThePanelAndKeypad) {
         EXPECT_EQ(overlay->size(), QSize(157, 37));
         EXPECT_EQ(overlay->pos(), line->pos() + QPoint(12, 0));
         EXPECT_EQ(overlay->font(), line->font());
+        // The overlay shows seven cells: a separator centred in the eighth (no decimals) stays hidden.
+        int cell = QFontMetrics(overlay->font()).horizontalAdvance(QLatin1Char('0'));
+        EXPECT_GE(7 * cell + cell / 3, overlay->width()) << cell;
+        EXPECT_LE(8 * cell, line->width()) << cell;
     }
     // The indicators in a column at the panel's left edge, in this order from the top.
     const std::vector<std::pair<QLabel*, QString>> indicators = {
