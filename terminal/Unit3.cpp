@@ -51,10 +51,10 @@ TForm3::TForm3(ScaleSession& session, QWidget* parent)
     QFont digits = displayFont();
     for (QLabel* label : lineLabels)
         label->setFont(digits);
-    for (QLabel* label : overlayLabels) {
+    // The overlays paint no background of their own (a label fills none), so the digits show
+    // through them.
+    for (QLabel* label : overlayLabels)
         label->setFont(digits);
-        label->setAttribute(Qt::WA_TranslucentBackground);
-    }
     QFont small = font();
     small.setPixelSize(10);
     small.setBold(true);

@@ -3,6 +3,9 @@
 // is the active one it polls the displays and indicators every 100 ms and mirrors them.
 #pragma once
 
+#include "terminal/Display.h"
+#include "terminal/Keypad.h"
+
 #include <QWidget>
 #include <array>
 
@@ -13,7 +16,6 @@ class ScaleSession;
 class QPushButton;
 class QLabel;
 class QTimer;
-struct DisplayState;
 
 class TForm3 : public QWidget {
     Q_OBJECT
@@ -41,8 +43,8 @@ private:
     void showDisplay(const DisplayState& state);
 
     ScaleSession& session;
-    std::array<QPushButton*, 30> keys{};
-    std::array<QLabel*, 3> lineLabels{};
-    std::array<QLabel*, 3> overlayLabels{};
-    std::array<QLabel*, 9> indicatorLabels{};
+    std::array<QPushButton*, kKeypadKeys> keys{};
+    std::array<QLabel*, kDisplayLines> lineLabels{};
+    std::array<QLabel*, kDisplayLines> overlayLabels{};
+    std::array<QLabel*, kIndicators> indicatorLabels{}; // in Indicator order
 };
