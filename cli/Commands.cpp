@@ -1,4 +1,5 @@
 // The registry of scalectl's commands. A new command adds its parser here, in its own line.
+#include "cli/CalibrationCommands.h"
 #include "cli/Cli.h"
 #include "cli/PluCommands.h"
 #include "cli/RawCommand.h"
@@ -7,6 +8,7 @@ const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands = {
         {"raw", {"raw CODE [HEX]"}, parseRaw},
         {"plu", {"plu pull [--from N] [--to N] [-o FILE]", "plu push FILE"}, parsePlu},
+        {"calibration", {"calibration send [--preset NAME] [FIELD=VALUE]..."}, parseCalibration},
     };
     return commands;
 }

@@ -7,3 +7,7 @@ scale_test(metrology_tab_test
     LIBS scale_ui prompt_recorder sim_harness Qt6::Test
     GUI)
 set_target_properties(metrology_tab_test PROPERTIES AUTOUIC OFF)
+
+# scalectl's calibration commands against the emulated scale.
+scale_test(metrology_command_test SOURCES metrology_command_test.cpp LIBS scale_cli sim_harness)
+set_target_properties(metrology_command_test PROPERTIES AUTOMOC OFF AUTOUIC OFF)

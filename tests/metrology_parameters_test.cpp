@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,9 @@ struct PresetCase {
     uint8_t capacityByte, intervalByte, flagsByte;
     uint32_t maxTareThousandths;
 };
+void PrintTo(const PresetCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Presets : public ::testing::TestWithParam<PresetCase> {};
 
@@ -127,6 +131,9 @@ struct EdgeCase {
     size_t offset;
     std::vector<uint8_t> bytes;
 };
+void PrintTo(const EdgeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RequestBytes : public ::testing::TestWithParam<EdgeCase> {};
 
@@ -212,6 +219,9 @@ struct RefusalCase {
     std::function<void(SystemFields&)> change;
     const char* message;
 };
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Refusals : public ::testing::TestWithParam<RefusalCase> {};
 
