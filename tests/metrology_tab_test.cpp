@@ -278,4 +278,18 @@ TEST_F(SystemSendTest, AReplyWithoutTheCalibrationBitHidesTheTab) {
                                      {QStringLiteral("Error!"), QStringLiteral("Communication Error!")}}));
 }
 
+TEST_F(SystemTabTest, EveryControlGetsItsFullHeightInTheTab) {
+    QTabWidget* pages = Form1->ui->PageControl1;
+    pages->setTabVisible(pages->indexOf(Form1->ui->TabSheet4), true);
+    pages->setCurrentWidget(Form1->ui->TabSheet4);
+    QApplication::processEvents();
+    for (QWidget* control : tab->findChildren<QWidget*>()) {
+        if (control->objectName().isEmpty() || control->parentWidget() != tab)
+            continue;
+        EXPECT_GE(control->height(), control->minimumSizeHint().height())
+            << control->objectName().toStdString();
+        EXPECT_TRUE(tab->rect().contains(control->geometry())) << control->objectName().toStdString();
+    }
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 // Takes the pictures of the windows for the documentation: creates the windows as the program does,
 // connects to the scale on COM1 with a click on CONNECT (tools/screenshots.sh starts the emulated
-// scale there), reads its PLUs, and saves main.png, help.png and progress.png into the folder given.
+// scale there, in calibration mode), reads its PLUs, and saves main.png, help.png, progress.png and
+// system.png (the SYSTEM tab) into the folder given.
 #include "app/Forms.h"
 #include "app/Prompts.h"
 #include "app/UNIT1.h"
@@ -85,6 +86,16 @@ int main(int argc, char** argv) {
     settle();
     saved = save(Form2, folder, QStringLiteral("progress.png")) && saved;
     Form2->finish();
+
+    // The SYSTEM tab shows while the scale reports calibration mode (the script starts it so).
+    if (Form1->ui->PageControl1->isTabVisible(Form1->ui->PageControl1->indexOf(Form1->ui->TabSheet4))) {
+        Form1->ui->PageControl1->setCurrentWidget(Form1->ui->TabSheet4);
+        settle();
+        saved = save(Form1, folder, QStringLiteral("system.png")) && saved;
+    } else {
+        std::fprintf(stderr, "screenshot-tour: the scale is not in calibration mode, no SYSTEM tab\n");
+        saved = false;
+    }
 
     destroyForms();
     return saved ? 0 : 1;
