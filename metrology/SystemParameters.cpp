@@ -27,23 +27,16 @@ uint32_t maxTareThousandths(const QString& text) {
     return static_cast<uint32_t>(static_cast<uint64_t>(static_cast<int64_t>(whole) * kTareScale));
 }
 
+// Every preset sets the fields it does not name to the values a first run starts with, and checks
+// "Minimum Sale".
 SystemFields presetFields(const char* capacity, const char* interval, const char* maxTare, bool dual) {
-    return SystemFields{.capacity = QString::fromLatin1(capacity),
-                        .interval = QString::fromLatin1(interval),
-                        .unit = 1000,
-                        .initialZero = 10,
-                        .maxTare = QString::fromLatin1(maxTare),
-                        .digits = 32,
-                        .priceRound = QStringLiteral("1"),
-                        .localG = 97994,
-                        .destinationG = 97994,
-                        .stableCount = QStringLiteral("3"),
-                        .password = 0,
-                        .lb = false,
-                        .dualInterval = dual,
-                        .comma = false,
-                        .oneTimeTare = false,
-                        .minimumSale = true};
+    SystemFields fields = startFields();
+    fields.capacity = QString::fromLatin1(capacity);
+    fields.interval = QString::fromLatin1(interval);
+    fields.maxTare = QString::fromLatin1(maxTare);
+    fields.dualInterval = dual;
+    fields.minimumSale = true;
+    return fields;
 }
 
 } // namespace
