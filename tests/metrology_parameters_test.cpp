@@ -205,7 +205,7 @@ INSTANTIATE_TEST_SUITE_P(
         EdgeCase{"PasswordAboveRangeIsTheHighest",
                  [](SystemFields& f) { f.password = 1000000; },
                  24,
-                 {0x00, 0x01, 0x86, 0x9F}}, ),
+                 {0x00, 0x01, 0x86, 0x9F}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A text that does not convert, and the message that ends the SEND.
