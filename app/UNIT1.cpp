@@ -9,6 +9,7 @@
 #include "app/WindowFrames.h"
 #include "link/Command.h"
 #include "link/FrameLink.h"
+#include "metrology/SystemTab.h"
 #include "plu/PluTab.h"
 #include "terminal/Unit3.h"
 #include "text/CodePage.h"
@@ -57,6 +58,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(new Ui::TForm1) {
     pluLayout->setContentsMargins(0, 0, 0, 0);
     pluLayout->addWidget(pluTab);
 
+    systemTab = new SystemTab(session, ui->TabSheet4);
+    auto* systemLayout = new QVBoxLayout(ui->TabSheet4);
+    systemLayout->addWidget(systemTab);
+
     connect(ui->Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
     connect(ui->Button11, &QPushButton::clicked, this, &TForm1::Button11Click);
     connect(ui->Button15, &QPushButton::clicked, this, &TForm1::Button15Click);
@@ -75,6 +80,7 @@ void TForm1::FormCreate() {
     ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(ui->TabSheet4), false);
     ui->ComboBox1->setCurrentIndex(3);
     ui->ComboBox2->setCurrentIndex(0);
+    systemTab->selectInitialItems();
     pluTab->writeHeadings();
     pluTab->Button12Click();
 }

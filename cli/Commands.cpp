@@ -1,4 +1,5 @@
 // The registry of scalectl's commands. A new command adds its parser here, in its own line.
+#include "cli/CalibrationCommands.h"
 #include "cli/Cli.h"
 #include "cli/PluCommands.h"
 #include "cli/RawCommand.h"
@@ -10,6 +11,7 @@ const std::vector<CliCommand>& cliCommands() {
         {"plu", {"plu pull [--from N] [--to N] [-o FILE]", "plu push FILE"}, parsePlu},
         {"display", {"display"}, parseDisplay},
         {"key", {"key KEY..."}, parseKey},
+        {"calibration", {"calibration send [--preset NAME] [FIELD=VALUE]..."}, parseCalibration},
     };
     return commands;
 }

@@ -55,6 +55,12 @@ CommandResult writePlu(ScaleState& state, const Payload& p) {
     return {};
 }
 
+// The weighing parameters: 28 bytes that start with the fixed 8, whose flags byte uses only its
+// four low bits and whose "Minimum Sale" byte is 0 or 1.
+bool systemParametersLayout(const Payload& p) {
+    return p.size() == kSystemParametersSize && p[0] == 8 && (p[8] & 0xF0) == 0 && p[22] <= 1;
+}
+
 // Reads and writes of the indexed text tables (clerks, lines, departments).
 template <size_t N, size_t Count>
 CommandResult readText(const std::array<TextField<N>, Count>& table, const Payload& p, int first) {
@@ -221,7 +227,7 @@ CommandResult executeCommand(ScaleState& state, const std::vector<uint8_t>& body
         pressKey(state, p[0], scaleClock(state).hour);
         return {};
     case 0x41:
-        if (p.size() != kSystemParametersSize)
+        if (!systemParametersLayout(p))
             return fail(ReplyCode::MalformedRequest);
         // The weighing parameters are metrology: the scale takes them only while it is open for
         // calibration, whatever the PC sends.

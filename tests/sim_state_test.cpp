@@ -120,6 +120,15 @@ TEST_F(ScaleMemory, EveryRequestIsTakenOnlyInItsExactLayout) {
     EXPECT_TRUE(refused(0x23, pluWriteWith(2, 1)));
     EXPECT_TRUE(refused(0x23, pluWriteWith(47, 1)));
     EXPECT_TRUE(refused(0x0B, {0}));
+    // The weighing parameters' leading 8, the flags' unused high bits, the Minimum Sale byte.
+    auto systemWith = [&](size_t at, uint8_t value) {
+        auto changed = bytes(28, 8);
+        changed[at] = value;
+        return changed;
+    };
+    EXPECT_TRUE(refused(0x41, systemWith(0, 9)));
+    EXPECT_TRUE(refused(0x41, systemWith(8, 0x10)));
+    EXPECT_TRUE(refused(0x41, systemWith(22, 2)));
     // A logo block is an offset and at least one byte.
     EXPECT_TRUE(refused(0x24, {0x00, 0x00}));
     theLink.clear();
@@ -344,10 +353,20 @@ TEST_F(ScaleMemory, SettingsTablesAndClockRoundTrip) {
 }
 
 TEST_F(ScaleMemory, SystemParametersAreStoredAsSentOnlyInCalibrationMode) {
-    auto send = [this](uint8_t step) {
+    // Every byte different, within the layout's fixed parts.
+    auto payload = [](uint8_t step) {
+        std::array<uint8_t, kSystemParametersSize> bytes{};
+        for (size_t i = 0; i < bytes.size(); ++i)
+            bytes[i] = static_cast<uint8_t>(i * step);
+        bytes[0] = 8;
+        bytes[8] &= 0x0F;
+        bytes[22] &= 0x01;
+        return bytes;
+    };
+    auto send = [&](uint8_t step) {
         theLink.clear();
-        for (int i = 0; i < 28; ++i)
-            theLink.putByte(static_cast<uint8_t>(i * step));
+        for (uint8_t b : payload(step))
+            theLink.putByte(b);
         return run(0x41);
     };
     std::array<uint8_t, kSystemParametersSize> before{};
@@ -358,10 +377,7 @@ TEST_F(ScaleMemory, SystemParametersAreStoredAsSentOnlyInCalibrationMode) {
 
     scale.sim().setCalibration(true);
     EXPECT_EQ(send(7), 0);
-    scale.sim().withState([](ScaleState& s) {
-        for (int i = 0; i < 28; ++i)
-            EXPECT_EQ(s.systemParameters[i], static_cast<uint8_t>(i * 7));
-    });
+    scale.sim().withState([&](ScaleState& s) { EXPECT_EQ(s.systemParameters, payload(7)); });
 }
 
 TEST(ScaleLogo, UploadLandsInMemoryAndInThePbm) {

@@ -1,7 +1,7 @@
 // Takes the pictures of the windows for the documentation: creates the windows as the program does,
 // connects to the scale on COM1 with a click on CONNECT (tools/screenshots.sh starts the emulated
-// scale there), reads its PLUs, and saves main.png, help.png, progress.png and terminal.png into the
-// folder given.
+// scale there, in calibration mode), reads its PLUs, and saves main.png, help.png, progress.png,
+// terminal.png and system.png (the SYSTEM tab) into the folder given.
 #include "app/Forms.h"
 #include "app/Prompts.h"
 #include "app/UNIT1.h"
@@ -98,6 +98,15 @@ int main(int argc, char** argv) {
         key->click();
     settle();
     saved = save(Form3, folder, QStringLiteral("terminal.png")) && saved;
+    // The SYSTEM tab shows while the scale reports calibration mode (the script starts it so).
+    if (Form1->ui->PageControl1->isTabVisible(Form1->ui->PageControl1->indexOf(Form1->ui->TabSheet4))) {
+        Form1->ui->PageControl1->setCurrentWidget(Form1->ui->TabSheet4);
+        settle();
+        saved = save(Form1, folder, QStringLiteral("system.png")) && saved;
+    } else {
+        std::fprintf(stderr, "screenshot-tour: the scale is not in calibration mode, no SYSTEM tab\n");
+        saved = false;
+    }
 
     destroyForms();
     return saved ? 0 : 1;

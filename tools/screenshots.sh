@@ -1,6 +1,7 @@
 #!/bin/sh
-# Pictures of the main window (connected to the emulated scale), the help window and the progress
-# dialog, saved in docs/screenshots/. Builds what is missing; needs xvfb-run (packages xvfb, xauth).
+# Pictures of the main window (connected to the emulated scale, in calibration mode), the help
+# window, the progress dialog and the SYSTEM tab, saved in docs/screenshots/. Builds what is
+# missing; needs xvfb-run (packages xvfb, xauth).
 # BUILD_DIR chooses the build folder (default: build).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,7 +14,7 @@ bin=$build/bin
 mkdir -p "$bin/ports"
 
 log=$(mktemp)
-"$bin/scale-sim" --link "$bin/ports/COM1" >"$log" 2>&1 &
+"$bin/scale-sim" --link "$bin/ports/COM1" --calibration >"$log" 2>&1 &
 sim=$!
 trap 'kill "$sim" 2>/dev/null || true; wait "$sim" 2>/dev/null || true; rm -f "$log"' EXIT
 tries=0

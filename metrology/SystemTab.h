@@ -1,0 +1,45 @@
+// The SYSTEM tab of the main window: the weighing parameters, the six presets and SEND. TForm1
+// composes it into TabSheet4, whose visibility follows the calibration bit of the status byte. The
+// handlers read the controls, call the metrology core and write the controls.
+#pragma once
+
+#include "metrology/SystemParameters.h"
+
+#include <QWidget>
+
+namespace Ui {
+class SystemTab;
+}
+class ScaleSession;
+
+class SystemTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit SystemTab(ScaleSession& session, QWidget* parent = nullptr);
+    ~SystemTab() override;
+
+    // Start-up: the first selections of the Capacity, e=d= and price round lists.
+    void selectInitialItems();
+
+    void Button2Click();  // SEND
+    void Button21Click(); // Single 6Kg(1/3000)
+    void Button22Click(); // Single 15Kg(1/3000)
+    void Button23Click(); // Single 30Kg(1/3000)
+    void Button26Click(); // Dual 6Kg(1/6000)
+    void Button27Click(); // Dual 15Kg(1/6000)
+    void Button28Click(); // Dual 30Kg(1/6000)
+
+    // The fields as they stand: texts as typed, spin fields as read (a text that is no whole
+    // number reads as the field's minimum).
+    SystemFields fields() const;
+    // Writes every field: texts into the combo boxes (their lists are not consulted) and Max Tare,
+    // numbers into the spin fields, the check boxes' states.
+    void showFields(const SystemFields& fields);
+
+    Ui::SystemTab* ui;
+
+private:
+    void applyPreset(size_t index);
+
+    ScaleSession& session;
+};
