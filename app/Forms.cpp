@@ -5,7 +5,7 @@
 #include "app/Unit3.h"
 #include "app/Unit4.h"
 #include "app/Unit5.h"
-#include "app/Unit6.h"
+#include "reports/Unit6.h"
 
 TForm1* Form1 = nullptr;
 TForm2* Form2 = nullptr;
@@ -20,7 +20,7 @@ void createForms() {
     Form3 = new TForm3;
     Form4 = new TForm4;
     Form5 = new TForm5;
-    Form6 = new TForm6;
+    Form6 = new TForm6(Form1->session);
 }
 
 void destroyForms() {

@@ -11,6 +11,7 @@
 #include "link/Command.h"
 #include "link/FrameLink.h"
 #include "plu/PluTab.h"
+#include "reports/ReportsTab.h"
 #include "text/CodePage.h"
 #include "text/Numbers.h"
 
@@ -56,6 +57,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(new Ui::TForm1) {
     auto* pluLayout = new QVBoxLayout(ui->TabSheet1);
     pluLayout->setContentsMargins(0, 0, 0, 0);
     pluLayout->addWidget(pluTab);
+    reportsTab = new ReportsTab(session, ui->TabSheet3);
+    auto* reportsLayout = new QVBoxLayout(ui->TabSheet3);
+    reportsLayout->setContentsMargins(0, 0, 0, 0);
+    reportsLayout->addWidget(reportsTab);
 
     connect(ui->Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
     connect(ui->Button11, &QPushButton::clicked, this, &TForm1::Button11Click);

@@ -12,6 +12,7 @@ namespace Ui {
 class TForm1;
 }
 class PluTab;
+class ReportsTab;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -33,6 +34,7 @@ public:
 
     Ui::TForm1* ui;
     PluTab* pluTab = nullptr;
+    ReportsTab* reportsTab = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

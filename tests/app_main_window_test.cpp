@@ -7,9 +7,9 @@
 #include "app/Unit3.h"
 #include "app/Unit4.h"
 #include "app/Unit5.h"
-#include "app/Unit6.h"
 #include "link/FrameLink.h"
 #include "link/SerialPort.h"
+#include "reports/Unit6.h"
 #include "tests/support/PromptRecorder.h"
 
 #include "ui_UNIT1.h"
