@@ -2,11 +2,13 @@
 #include "cli/Cli.h"
 #include "cli/PluCommands.h"
 #include "cli/RawCommand.h"
+#include "cli/ReportCommands.h"
 
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands = {
         {"raw", {"raw CODE [HEX]"}, parseRaw},
         {"plu", {"plu pull [--from N] [--to N] [-o FILE]", "plu push FILE"}, parsePlu},
+        {"report", {"report [--z [--password N]] [-o FILE]"}, parseReport},
     };
     return commands;
 }
