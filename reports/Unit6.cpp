@@ -14,6 +14,8 @@ TForm6::TForm6(ScaleSession& session, QWidget* parent)
     setDialogFrame(this, 250, 110, DialogFrame::Normal);
     // The password field takes at most five characters, as many as its largest value has.
     ui->SpinEdit12->findChild<QLineEdit*>()->setMaxLength(5);
+    // The password starts at 0 in every run, shown as such from the first time the window opens.
+    ui->SpinEdit12->setValue(0);
     connect(ui->Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
 }
 
