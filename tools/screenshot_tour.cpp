@@ -1,12 +1,15 @@
 // Takes the pictures of the windows for the documentation: creates the windows as the program does,
 // connects to the scale on COM1 with a click on CONNECT (tools/screenshots.sh starts the emulated
-// scale there), reads its PLUs, and saves main.png, help.png and progress.png into the folder given.
+// scale there), reads its PLUs, and saves main.png, help.png and progress.png into the folder given;
+// then reads the Z report and saves reports.png and closez.png.
 #include "app/Forms.h"
 #include "app/Prompts.h"
 #include "app/UNIT1.h"
 #include "app/Unit2.h"
 #include "app/Unit5.h"
 #include "plu/PluTab.h"
+#include "reports/ReportsTab.h"
+#include "reports/Unit6.h"
 
 #include "ui_UNIT1.h"
 
@@ -85,6 +88,14 @@ int main(int argc, char** argv) {
     settle();
     saved = save(Form2, folder, QStringLiteral("progress.png")) && saved;
     Form2->finish();
+
+    // The Z report on the REPORTS tab with the confirmation waiting beside it; nothing is closed.
+    Form1->ui->PageControl1->setCurrentWidget(Form1->ui->TabSheet3);
+    Form1->reportsTab->Button31Click();
+    settle();
+    saved = save(Form1, folder, QStringLiteral("reports.png")) && saved;
+    saved = save(Form6, folder, QStringLiteral("closez.png")) && saved;
+    Form6->hide();
 
     destroyForms();
     return saved ? 0 : 1;
