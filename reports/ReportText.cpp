@@ -5,61 +5,51 @@
 #include "text/Numbers.h"
 
 #include <QSaveFile>
-#include <cstdlib>
 
 namespace reports {
 
 namespace {
 
 const QString kTab = QStringLiteral("\t");
-const QString kHeadingRule = QStringLiteral("----------------------- ");
 // The first sum over the clerks keeps this label in the Z report too.
 const QString kSalesSumLabel = QStringLiteral("TOTAL\t\t\t");
 
-ReportLabels makeSalesLabels() {
-    ReportLabels l;
-    l.title = kHeadingRule + QStringLiteral("REPORT ");
-    l.docNumber = QStringLiteral("DOC NUM\t\t");
-    l.total = QStringLiteral("TOTAL\t\t\t");
-    l.taxHeading = kHeadingRule + QStringLiteral("TOTALS BY TAX");
-    l.tax = QStringLiteral("TAX");
-    l.clerkHeading = kHeadingRule + QStringLiteral("CLERK ");
-    l.clients = QStringLiteral("CLIENTS\t\t\t");
-    l.operations = QStringLiteral("OPERATIONS\t\t");
-    l.clerkTotal = QStringLiteral("TOTAL\t\t\t");
-    l.cancelCount = QStringLiteral("COUNT CANCEL\t\t");
-    l.cancelTotal = QStringLiteral("TOTAL CANCEL\t\t");
-    l.discountCount = QStringLiteral("COUNT DISCOUNT\t\t");
-    l.discountTotal = QStringLiteral("TOTAL DISCOUNT\t\t");
-    l.cash = QStringLiteral("CASH\t\t\t");
-    l.credit = QStringLiteral("CREDIT\t\t\t");
-    l.clerksHeading = kHeadingRule + QStringLiteral("CLERKS TOTAL");
-    l.cashSum = QStringLiteral("TOTAL CASH\t\t");
-    l.creditSum = QStringLiteral("TOTAL CREDIT\t\t");
-    return l;
-}
+// Every label in the sales report and in the Z report, side by side.
+struct LabelTexts {
+    QString ReportLabels::*label;
+    const char* sales;
+    const char* z;
+};
 
-ReportLabels makeZLabels() {
-    ReportLabels l;
-    l.title = kHeadingRule + QStringLiteral("Berichte ");
-    l.docNumber = QStringLiteral("DOC NUM\t\t\t");
-    l.total = QStringLiteral("Summe\t\t\t");
-    l.taxHeading = kHeadingRule + QStringLiteral("Summe BY MwSt");
-    l.tax = QStringLiteral("MwSt");
-    l.clerkHeading = kHeadingRule + QStringLiteral("Verk\u00e4ufer ");
-    l.clients = QStringLiteral("Kunden\t\t\t");
-    l.operations = QStringLiteral("Operationen\t\t");
-    l.clerkTotal = QStringLiteral("Summe\t\t\t");
-    l.cancelCount = QStringLiteral("Anzahl Storno\t\t");
-    l.cancelTotal = QStringLiteral("Summe Storno\t\t");
-    l.discountCount = QStringLiteral("Anzahl Rabatt\t\t");
-    l.discountTotal = QStringLiteral("Summe Rabatt\t\t");
-    l.cash = QStringLiteral("Bar \t\t\t");
-    l.credit = QStringLiteral("Kredit \t\t\t");
-    l.clerksHeading = kHeadingRule + QStringLiteral("TOTAL-BERICHT");
-    l.cashSum = QStringLiteral("TOTAL BAR\t\t");
-    l.creditSum = QStringLiteral("TOTAL KREDIT\t\t");
-    return l;
+const LabelTexts kLabelTexts[] = {
+    {&ReportLabels::title, "----------------------- REPORT ", "----------------------- Berichte "},
+    {&ReportLabels::docNumber, "DOC NUM\t\t", "DOC NUM\t\t\t"},
+    {&ReportLabels::total, "TOTAL\t\t\t", "Summe\t\t\t"},
+    {&ReportLabels::taxHeading, "----------------------- TOTALS BY TAX",
+     "----------------------- Summe BY MwSt"},
+    {&ReportLabels::tax, "TAX", "MwSt"},
+    {&ReportLabels::clerkHeading, "----------------------- CLERK ",
+     "----------------------- Verk\u00e4ufer "},
+    {&ReportLabels::clients, "CLIENTS\t\t\t", "Kunden\t\t\t"},
+    {&ReportLabels::operations, "OPERATIONS\t\t", "Operationen\t\t"},
+    {&ReportLabels::clerkTotal, "TOTAL\t\t\t", "Summe\t\t\t"},
+    {&ReportLabels::cancelCount, "COUNT CANCEL\t\t", "Anzahl Storno\t\t"},
+    {&ReportLabels::cancelTotal, "TOTAL CANCEL\t\t", "Summe Storno\t\t"},
+    {&ReportLabels::discountCount, "COUNT DISCOUNT\t\t", "Anzahl Rabatt\t\t"},
+    {&ReportLabels::discountTotal, "TOTAL DISCOUNT\t\t", "Summe Rabatt\t\t"},
+    {&ReportLabels::cash, "CASH\t\t\t", "Bar \t\t\t"},
+    {&ReportLabels::credit, "CREDIT\t\t\t", "Kredit \t\t\t"},
+    {&ReportLabels::clerksHeading, "----------------------- CLERKS TOTAL",
+     "----------------------- TOTAL-BERICHT"},
+    {&ReportLabels::cashSum, "TOTAL CASH\t\t", "TOTAL BAR\t\t"},
+    {&ReportLabels::creditSum, "TOTAL CREDIT\t\t", "TOTAL KREDIT\t\t"},
+};
+
+ReportLabels makeLabels(const char* LabelTexts::*variant) {
+    ReportLabels labels;
+    for (const LabelTexts& texts : kLabelTexts)
+        labels.*texts.label = QString::fromUtf8(texts.*variant);
+    return labels;
 }
 
 // The sum of one amount over the four clerks, each clerk read afresh: nothing when a read failed.
@@ -77,12 +67,12 @@ std::optional<int64_t> sumOverClerks(const ScaleLine& line, int32_t ClerkTotals:
 } // namespace
 
 const ReportLabels& salesReportLabels() {
-    static const ReportLabels labels = makeSalesLabels();
+    static const ReportLabels labels = makeLabels(&LabelTexts::sales);
     return labels;
 }
 
 const ReportLabels& zReportLabels() {
-    static const ReportLabels labels = makeZLabels();
+    static const ReportLabels labels = makeLabels(&LabelTexts::z);
     return labels;
 }
 
@@ -126,7 +116,7 @@ bool writeReport(const ScaleLine& line, const ReportLabels& labels, const QDateT
             appendLine(labels.tax + twoWide(tax) + QStringLiteral("\t\t\t") + formatAmount(amount));
     }
     appendLine(QString());
-    appendLine(kHeadingRule + QStringLiteral("TOTALS BY TIME"));
+    appendLine(QStringLiteral("----------------------- TOTALS BY TIME"));
     for (int hour = 0; hour < kHours; ++hour) {
         uint16_t count = totals->hourCounts[size_t(hour)];
         if (count != 0)
