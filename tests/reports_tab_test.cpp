@@ -192,6 +192,9 @@ TEST_F(ReportsTabTest, FailedCloseKeepsTheWindowOpenForAnotherTry) {
     EXPECT_TRUE(Form6->isVisible());
     EXPECT_EQ(recorder.waitCursorChanges.back(), false);
 
+    // A typed text below the range goes out pulled into it.
+    confirm->SpinEdit12->clear();
+    QTest::keyClicks(confirm->SpinEdit12, QStringLiteral("-12"));
     confirm->Button1->click();
     EXPECT_FALSE(Form6->isVisible());
     EXPECT_EQ(scale.sim().requestBodies().back(), (std::vector<uint8_t>{0x44, 0, 0, 0, 0}));
