@@ -1,5 +1,6 @@
-// The report memory over the real link against the emulated scale: the 0x43 requests, the blocks
-// decoded field by field, and the Z close's password on the wire.
+// The Z close over the real link against the emulated scale: the password on the wire, and the
+// close's outcome being the exchange's. (The blocks' reads and decoding are checked through the
+// whole report text, where every field shows.)
 #include "reports/ReportBlocks.h"
 #include "tests/support/KnownReportMemory.h"
 #include "tests/support/SimHarness.h"
@@ -17,46 +18,6 @@ protected:
         scale.sim().clearLog();
     }
 };
-
-TEST_F(ReportBlocks, TotalsAreDecodedFromTheirBlockWithCountsUnsigned) {
-    std::optional<reports::ReportTotals> totals = reports::readReportTotals(quietLine(theLink));
-    ASSERT_TRUE(totals);
-    EXPECT_EQ(scale.sim().requestBodies(), (std::vector<std::vector<uint8_t>>{{0x43, 0x08, 0x00, 192}}));
-    EXPECT_EQ(totals->docNumber, 4711);
-    EXPECT_EQ(totals->grandTotal, 123456);
-    EXPECT_EQ(totals->taxTotals, (std::array<int32_t, 9>{100000, 0, -250, 0, 0, 0, 0, 0, 1250}));
-    EXPECT_EQ(totals->hourAmounts[0], 5);
-    EXPECT_EQ(totals->hourAmounts[12], 999);
-    EXPECT_EQ(totals->hourAmounts[23], -5);
-    EXPECT_EQ(totals->hourCounts[9], 14);
-    EXPECT_EQ(totals->hourCounts[12], 0);
-    EXPECT_EQ(totals->hourCounts[23], 65535);
-}
-
-TEST_F(ReportBlocks, EachClerkIsReadAtItsOwnAddress) {
-    for (int clerk = 1; clerk <= 4; ++clerk) {
-        std::optional<reports::ClerkTotals> totals = reports::readClerkTotals(quietLine(theLink), clerk);
-        ASSERT_TRUE(totals) << clerk;
-        EXPECT_EQ(totals->salesTotal, 2147483647) << clerk;
-        EXPECT_EQ(totals->operations, 9 + clerk) << clerk;
-        EXPECT_EQ(totals->cancelTotal, -100 * (clerk - 1)) << clerk;
-        EXPECT_EQ(totals->cancelCount, clerk - 1) << clerk;
-        EXPECT_EQ(totals->clients, clerk == 4 ? 65535 : 4 + clerk) << clerk;
-        EXPECT_EQ(totals->cashTotal, -2147483647 - 1) << clerk;
-        EXPECT_EQ(totals->creditTotal, 1000 * clerk) << clerk;
-        EXPECT_EQ(totals->discountCount, 2 * (clerk - 1)) << clerk;
-        EXPECT_EQ(totals->discountTotal, 50 * (clerk - 1)) << clerk;
-    }
-    EXPECT_EQ(
-        scale.sim().requestBodies(),
-        (std::vector<std::vector<uint8_t>>{
-            {0x43, 0x09, 0x00, 80}, {0x43, 0x09, 0x50, 80}, {0x43, 0x09, 0xA0, 80}, {0x43, 0x09, 0xF0, 80}}));
-}
-
-TEST_F(ReportBlocks, AFailedReadGivesNoBlock) {
-    scale.sim().injectFault(Fault::Nak, 3);
-    EXPECT_FALSE(reports::readReportBlock(quietLine(theLink), 0x0800, 192));
-}
 
 struct PasswordCase {
     const char* name;
