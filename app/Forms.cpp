@@ -4,7 +4,7 @@
 #include "app/Unit2.h"
 #include "app/Unit4.h"
 #include "app/Unit5.h"
-#include "app/Unit6.h"
+#include "reports/Unit6.h"
 #include "terminal/Unit3.h"
 
 TForm1* Form1 = nullptr;
@@ -20,7 +20,7 @@ void createForms() {
     Form3 = new TForm3(Form1->session);
     Form4 = new TForm4;
     Form5 = new TForm5;
-    Form6 = new TForm6;
+    Form6 = new TForm6(Form1->session);
 }
 
 void destroyForms() {

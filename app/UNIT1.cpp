@@ -12,6 +12,7 @@
 #include "metrology/SystemTab.h"
 #include "plu/PluTab.h"
 #include "terminal/Unit3.h"
+#include "reports/ReportsTab.h"
 #include "text/CodePage.h"
 #include "text/Numbers.h"
 
@@ -57,6 +58,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(new Ui::TForm1) {
     auto* pluLayout = new QVBoxLayout(ui->TabSheet1);
     pluLayout->setContentsMargins(0, 0, 0, 0);
     pluLayout->addWidget(pluTab);
+    reportsTab = new ReportsTab(session, ui->TabSheet3);
+    auto* reportsLayout = new QVBoxLayout(ui->TabSheet3);
+    reportsLayout->setContentsMargins(0, 0, 0, 0);
+    reportsLayout->addWidget(reportsTab);
 
     systemTab = new SystemTab(session, ui->TabSheet4);
     auto* systemLayout = new QVBoxLayout(ui->TabSheet4);

@@ -13,6 +13,7 @@ class TForm1;
 }
 class PluTab;
 class SystemTab;
+class ReportsTab;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -35,6 +36,7 @@ public:
     Ui::TForm1* ui;
     PluTab* pluTab = nullptr;
     SystemTab* systemTab = nullptr;
+    ReportsTab* reportsTab = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

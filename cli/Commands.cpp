@@ -4,6 +4,7 @@
 #include "cli/PluCommands.h"
 #include "cli/RawCommand.h"
 #include "cli/TerminalCommands.h"
+#include "cli/ReportCommands.h"
 
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands = {
@@ -12,6 +13,7 @@ const std::vector<CliCommand>& cliCommands() {
         {"display", {"display"}, parseDisplay},
         {"key", {"key KEY..."}, parseKey},
         {"calibration", {"calibration send [--preset NAME] [FIELD=VALUE]..."}, parseCalibration},
+        {"report", {"report [--z [--password N]] [-o FILE]"}, parseReport},
     };
     return commands;
 }

@@ -15,7 +15,7 @@ namespace {
 constexpr int kUsageError = 64; // EX_USAGE
 
 const char* const kUsage = "usage: scale-sim --link PATH [--baud N] [--state FILE] [--calibration] "
-                           "[--fault NAME[:COUNT]]... [--gap MS] [--logo-out FILE]\n";
+                           "[--fault NAME[:COUNT]]... [--gap MS] [--logo-out FILE] [--password N]\n";
 
 bool parseNumber(const std::string& text, int& value, int minimum) {
     const char* end = text.data() + text.size();
@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
     SimOptions options;
     std::vector<FaultRequest> faults;
     int gapMs = -1;
+    int password = -1;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         auto value = [&](std::string& into) {
@@ -74,6 +75,9 @@ int main(int argc, char** argv) {
         } else if (arg == "--gap") {
             if (!value(text) || !parseNumber(text, gapMs, 0))
                 return usage("--gap needs a number of milliseconds");
+        } else if (arg == "--password") {
+            if (!value(text) || !parseNumber(text, password, 0) || password > 99999)
+                return usage("--password needs a number from 0 to 99999");
         } else if (arg == "--fault") {
             FaultRequest request{};
             if (!value(text) || !parseFault(text, request))
@@ -107,6 +111,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "scale-sim: %s\n", sim.error().c_str());
         return 1;
     }
+    // The Z close's password, over the one a state file brought.
+    if (password >= 0)
+        sim.withState([password](ScaleState& state) { state.password = static_cast<uint32_t>(password); });
     std::printf("scale-sim: ready on %s\n", linkPath.c_str());
     std::fflush(stdout);
 

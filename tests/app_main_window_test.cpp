@@ -6,9 +6,9 @@
 #include "app/Unit2.h"
 #include "app/Unit4.h"
 #include "app/Unit5.h"
-#include "app/Unit6.h"
 #include "link/FrameLink.h"
 #include "link/SerialPort.h"
+#include "reports/Unit6.h"
 #include "terminal/Unit3.h"
 #include "tests/support/PromptRecorder.h"
 

@@ -143,7 +143,8 @@ TEST_F(ScaleSimProgram, ServesUntilSigtermAndKeepsItsStateAcrossRuns) {
         EXPECT_TRUE(std::filesystem::exists(stateFile));
     }
     {
-        SimProcess sim({"--link", link, "--state", stateFile, "--calibration", "--fault", "nak:1"});
+        SimProcess sim({"--link", link, "--state", stateFile, "--calibration", "--fault", "nak:1",
+                        "--password", "4711"});
         ASSERT_EQ(sim.readLine(), "scale-sim: ready on " + link + "\n");
         {
             RawLine line(link);
@@ -158,6 +159,13 @@ TEST_F(ScaleSimProgram, ServesUntilSigtermAndKeepsItsStateAcrossRuns) {
         EXPECT_EQ(theLink.getLong(), 99);
         theLink.cursor = 2 + 11;
         EXPECT_EQ(theLink.getText(30), "KEPT");
+        for (uint32_t password : {0u, 4711u}) {
+            theLink.clear();
+            theLink.putLong(password);
+            theLink.transact(0x44);
+            theLink.getByte();
+            EXPECT_EQ(theLink.getByte() == 0, password == 4711) << "--password: Z close with " << password;
+        }
         theLink.close();
         EXPECT_EQ(sim.terminate(SIGINT), 0);
         EXPECT_FALSE(std::filesystem::exists(link));
@@ -197,6 +205,7 @@ TEST_F(ScaleSimProgram, BadArgumentsGiveUsageAndExit64) {
                                           {"--link", link, "--fault", "smoke"},
                                           {"--link", link, "--fault", "nak:0"},
                                           {"--link", link, "--gap", "-5"},
+                                          {"--link", link, "--password", "100000"},
                                           {"--link", link, "--bogus"}}) {
         SimProcess sim(args);
         EXPECT_NE(sim.errors().find("usage: scale-sim --link PATH"), std::string::npos);

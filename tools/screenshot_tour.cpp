@@ -1,7 +1,8 @@
 // Takes the pictures of the windows for the documentation: creates the windows as the program does,
 // connects to the scale on COM1 with a click on CONNECT (tools/screenshots.sh starts the emulated
-// scale there, in calibration mode), reads its PLUs, and saves main.png, help.png, progress.png,
-// terminal.png and system.png (the SYSTEM tab) into the folder given.
+// scale there, in calibration mode), reads its PLUs, and saves a picture of every window and tab
+// into the folder given (main.png, help.png, progress.png, terminal.png, system.png, reports.png,
+// closez.png, ...).
 #include "app/Forms.h"
 #include "app/Prompts.h"
 #include "app/UNIT1.h"
@@ -9,6 +10,8 @@
 #include "app/Unit5.h"
 #include "plu/PluTab.h"
 #include "terminal/Unit3.h"
+#include "reports/ReportsTab.h"
+#include "reports/Unit6.h"
 
 #include "ui_UNIT1.h"
 #include "ui_Unit3.h"
@@ -107,6 +110,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "screenshot-tour: the scale is not in calibration mode, no SYSTEM tab\n");
         saved = false;
     }
+    // The Z report on the REPORTS tab with the confirmation waiting beside it; nothing is closed.
+    Form1->ui->PageControl1->setCurrentWidget(Form1->ui->TabSheet3);
+    Form1->reportsTab->Button31Click();
+    settle();
+    saved = save(Form1, folder, QStringLiteral("reports.png")) && saved;
+    saved = save(Form6, folder, QStringLiteral("closez.png")) && saved;
+    Form6->hide();
 
     destroyForms();
     return saved ? 0 : 1;

@@ -1,0 +1,72 @@
+// The scale's report memory as the PC reads it with command 0x43: the overall totals and the totals
+// of the four clerks, each decoded from a block of bytes the scale copies out of its memory; and the
+// Z close (command 0x44) that ends the day with the scale's password.
+//
+// The emulated scale keeps structures of the same names for its own side of this memory, so the
+// PC's decoded view lives in a namespace of its own.
+#pragma once
+
+#include "link/Command.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace reports {
+
+constexpr uint8_t kReadReportBlockCommand = 0x43;
+constexpr uint8_t kCloseZCommand = 0x44;
+
+constexpr uint16_t kTotalsAddress = 0x0800;
+constexpr uint8_t kTotalsLength = 192;
+constexpr uint16_t kFirstClerkAddress = 0x0900;
+constexpr uint8_t kClerkLength = 80;
+constexpr int kClerks = 4;
+constexpr int kTaxSlots = 9;
+constexpr int kHours = 24;
+
+using Block = std::vector<uint8_t>;
+
+// The overall totals. Amounts are signed hundredths of the currency unit, counts unsigned.
+struct ReportTotals {
+    int32_t docNumber = 0;
+    int32_t grandTotal = 0;
+    std::array<int32_t, kTaxSlots> taxTotals{}; // tax 1 to 9
+    std::array<int32_t, kHours> hourAmounts{};  // hour 0 to 23
+    std::array<uint16_t, kHours> hourCounts{};
+
+    // From a block of kTotalsLength bytes (its last four bytes are not used).
+    static ReportTotals decode(const Block& block);
+};
+
+// The totals of one clerk.
+struct ClerkTotals {
+    int32_t salesTotal = 0;
+    uint16_t operations = 0;
+    int32_t cancelTotal = 0;
+    uint16_t cancelCount = 0;
+    uint16_t clients = 0;
+    int32_t cashTotal = 0;
+    int32_t creditTotal = 0;
+    uint16_t discountCount = 0;
+    int32_t discountTotal = 0;
+
+    // From a block of kClerkLength bytes (bytes 28 on are not used).
+    static ClerkTotals decode(const Block& block);
+};
+
+// Where clerk 1 to 4 keeps its totals: 0x0900, 0x0950, 0x09A0, 0x09F0.
+uint16_t clerkAddress(int clerk);
+
+// One 0x43 exchange: `length` bytes of report memory from `address`, taken byte by byte from the
+// reply. Nothing when the exchange failed (the line has reported it).
+std::optional<Block> readReportBlock(const ScaleLine& line, uint16_t address, uint8_t length);
+std::optional<ReportTotals> readReportTotals(const ScaleLine& line);
+std::optional<ClerkTotals> readClerkTotals(const ScaleLine& line, int clerk);
+
+// The Z close with the password as one 32-bit value, high byte first. True when the exchange
+// succeeded; whether the scale accepted the password is the scale's business.
+bool closeZ(const ScaleLine& line, uint32_t password);
+
+} // namespace reports

@@ -1,0 +1,12 @@
+# Reports: the report memory blocks, the report text and file, the Z close, over the emulated scale;
+# the REPORTS tab and TForm6 as widgets; scalectl report.
+scale_test(reports_core_test
+    SOURCES reports_blocks_test.cpp reports_text_test.cpp reports_cli_test.cpp
+    LIBS scale_cli scale_reports sim_harness)
+set_target_properties(reports_core_test PROPERTIES AUTOMOC OFF AUTOUIC OFF)
+
+scale_test(reports_tab_test
+    SOURCES gui_main.cpp reports_tab_test.cpp
+    LIBS scale_ui prompt_recorder sim_harness Qt6::Test
+    GUI)
+set_target_properties(reports_tab_test PROPERTIES AUTOUIC OFF)
