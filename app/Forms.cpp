@@ -3,9 +3,9 @@
 #include "app/UNIT1.h"
 #include "app/Unit2.h"
 #include "app/Unit3.h"
-#include "app/Unit4.h"
 #include "app/Unit5.h"
 #include "app/Unit6.h"
+#include "logo/Unit4.h"
 
 TForm1* Form1 = nullptr;
 TForm2* Form2 = nullptr;
@@ -18,7 +18,7 @@ void createForms() {
     Form1 = new TForm1;
     Form2 = new TForm2;
     Form3 = new TForm3;
-    Form4 = new TForm4;
+    Form4 = new TForm4(Form1->session);
     Form5 = new TForm5;
     Form6 = new TForm6;
 }

@@ -5,11 +5,11 @@
 #include "app/UNIT1.h"
 #include "app/Unit2.h"
 #include "app/Unit3.h"
-#include "app/Unit4.h"
 #include "app/Unit5.h"
 #include "app/Unit6.h"
 #include "link/FrameLink.h"
 #include "link/SerialPort.h"
+#include "logo/Unit4.h"
 #include "tests/support/PromptRecorder.h"
 
 #include "ui_UNIT1.h"
