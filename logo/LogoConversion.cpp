@@ -27,32 +27,49 @@ void adjustTones(const LogoPlane& gray, int brightness, int contrast, LogoPlane&
     std::transform(gray.begin(), gray.end(), work.begin(), [&level](uint8_t v) { return level[v]; });
 }
 
+namespace {
+uint8_t clampToByte(int value) {
+    return uint8_t(value < 0 ? 0 : value > 255 ? 255 : value);
+}
+
+// One row of the diffusion in the direction `ahead` (+1 left to right, -1 right to left); below is
+// the next row, or null on the last one. The direction is a template argument so that the edge
+// tests are the only branches left in the loop.
+template <int ahead>
+void diffuseRow(uint8_t* row, uint8_t* below, int width) {
+    int x = ahead > 0 ? 0 : width - 1;
+    // The dot about to be decided, with the share ahead it got from the dot before: kept in a
+    // register rather than written back, since the dot is overwritten with 0 or 255 right after.
+    int v = row[x];
+    for (int n = 0; n < width; ++n, x += ahead) {
+        // A dot made white pushes its neighbours darker, a dot made black pushes them lighter.
+        const bool white = v >= 128;
+        // Unsigned, so that each share's division by 16 is a plain shift.
+        const unsigned e = unsigned(white ? 255 - v : v);
+        const int sign = white ? -1 : 1;
+        row[x] = white ? 255 : 0;
+        const bool hasAhead = n + 1 < width;
+        if (hasAhead)
+            v = clampToByte(row[x + ahead] + sign * int(7 * e / 16));
+        if (!below)
+            continue;
+        below[x] = clampToByte(below[x] + sign * int(5 * e / 16));
+        if (hasAhead)
+            below[x + ahead] = clampToByte(below[x + ahead] + sign * int(e / 16));
+        if (n > 0)
+            below[x - ahead] = clampToByte(below[x - ahead] + sign * int(3 * e / 16));
+    }
+}
+} // namespace
+
 void ditherImage(uint8_t* image, int width, int height) {
     for (int y = 0; y < height; ++y) {
         uint8_t* row = image + size_t(y) * size_t(width);
         uint8_t* below = y + 1 < height ? row + width : nullptr;
-        const int ahead = y % 2 == 0 ? 1 : -1;
-        int x = ahead > 0 ? 0 : width - 1;
-        for (int n = 0; n < width; ++n, x += ahead) {
-            const int v = row[x];
-            // A dot made white pushes its neighbours darker, a dot made black pushes them lighter.
-            const bool white = v >= 128;
-            const int e = white ? 255 - v : v;
-            row[x] = white ? 255 : 0;
-            if (e == 0)
-                continue;
-            auto share = [width, white](uint8_t* line, int at, int amount) {
-                if (at < 0 || at >= width)
-                    return;
-                line[at] = uint8_t(std::clamp(line[at] + (white ? -amount : amount), 0, 255));
-            };
-            share(row, x + ahead, 7 * e / 16);
-            if (below) {
-                share(below, x, 5 * e / 16);
-                share(below, x + ahead, e / 16);
-                share(below, x - ahead, 3 * e / 16);
-            }
-        }
+        if (y % 2 == 0)
+            diffuseRow<1>(row, below, width);
+        else
+            diffuseRow<-1>(row, below, width);
     }
 }
 
