@@ -9,7 +9,6 @@
 #include "logo/LogoUpload.h"
 #include "tests/support/SimHarness.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QPixmap>
 #include <benchmark/benchmark.h>
@@ -112,13 +111,3 @@ BENCHMARK(BM_UploadPaced)
     ->UseRealTime()
     ->Iterations(1);
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

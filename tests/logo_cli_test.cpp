@@ -59,8 +59,8 @@ struct SendCase {
     int bits;
     RowOrder order;
     QRgb colour;
-    std::vector<std::string> options;
-    int blackWidth; // every row sent has this many black dots from the left
+    const char* options; // separated by spaces
+    int blackWidth;      // every row sent has this many black dots from the left
 };
 
 class LogoSend : public LogoCommand, public ::testing::WithParamInterface<SendCase> {};
@@ -68,7 +68,9 @@ class LogoSend : public LogoCommand, public ::testing::WithParamInterface<SendCa
 TEST_P(LogoSend, PutsTheConvertedRowsOnTheWire) {
     const SendCase& c = GetParam();
     std::vector<std::string> args{"send", bitmap("IN.BMP", c.width, c.height, c.colour, c.bits, c.order)};
-    args.insert(args.end(), c.options.begin(), c.options.end());
+    std::istringstream options(c.options);
+    for (std::string option; options >> option;)
+        args.push_back(option);
     ASSERT_EQ(run(args), 0) << parseErr << runErr;
     std::vector<std::vector<uint8_t>> bodies = scale.sim().requestBodies();
     const int rows = std::min(c.height, 250);
@@ -86,42 +88,18 @@ TEST_P(LogoSend, PutsTheConvertedRowsOnTheWire) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LogoSend,
-    ::testing::Values(
-        SendCase{"BlackNarrowExtendedWithWhite", 200, 100, 24, RowOrder::BottomUp, qRgb(0, 0, 0), {}, 200},
-        SendCase{"BlackWideTallCut", 500, 300, 8, RowOrder::TopDown, qRgb(0, 0, 0), {}, 384},
-        SendCase{"WhiteOneBit", 384, 30, 1, RowOrder::TopDown, qRgb(255, 255, 255), {}, 0},
-        SendCase{"Gray127UnderThreshold",
-                 100,
-                 4,
-                 32,
-                 RowOrder::BottomUp,
-                 qRgb(130, 130, 130),
-                 {"--threshold", "--contrast", "0"},
-                 100},
-        SendCase{"Gray128OverThreshold",
-                 100,
-                 4,
-                 4,
-                 RowOrder::BottomUp,
-                 qRgb(131, 131, 131),
-                 {"--contrast", "0", "--threshold"},
-                 0},
-        SendCase{"DarkestBrightnessAllBlack",
-                 50,
-                 3,
-                 24,
-                 RowOrder::TopDown,
-                 qRgb(255, 255, 255),
-                 {"--brightness", "-128", "--contrast", "0", "--threshold"},
-                 384},
-        SendCase{"BrighterLiftsGrayOverThreshold",
-                 100,
-                 2,
-                 24,
-                 RowOrder::BottomUp,
-                 qRgb(130, 130, 130),
-                 {"--brightness", "1", "--contrast", "0", "--threshold"},
-                 0}),
+    ::testing::Values(SendCase{"BlackNarrowExtendedWithWhite", 200, 100, 24, RowOrder::BottomUp,
+                               qRgb(0, 0, 0), "", 200},
+                      SendCase{"BlackWideTallCut", 500, 300, 8, RowOrder::TopDown, qRgb(0, 0, 0), "", 384},
+                      SendCase{"WhiteOneBit", 384, 30, 1, RowOrder::TopDown, qRgb(255, 255, 255), "", 0},
+                      SendCase{"Gray127UnderThreshold", 100, 4, 32, RowOrder::BottomUp, qRgb(130, 130, 130),
+                               "--threshold --contrast 0", 100},
+                      SendCase{"Gray128OverThreshold", 100, 4, 4, RowOrder::BottomUp, qRgb(131, 131, 131),
+                               "--contrast 0 --threshold", 0},
+                      SendCase{"DarkestBrightnessAllBlack", 50, 3, 24, RowOrder::TopDown, qRgb(255, 255, 255),
+                               "--brightness -128 --contrast 0 --threshold", 384},
+                      SendCase{"BrighterLiftsGrayOverThreshold", 100, 2, 24, RowOrder::BottomUp,
+                               qRgb(130, 130, 130), "--brightness 1 --contrast 0 --threshold", 0}),
     [](const ::testing::TestParamInfo<SendCase>& info) { return std::string(info.param.name); });
 
 TEST_F(LogoCommand, PreviewWritesTheSameDotsAsSentWithoutAPort) {
