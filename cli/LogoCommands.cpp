@@ -73,7 +73,7 @@ bool parseControls(const std::vector<std::string>& args, size_t from, bool allow
 
 ParseResult parseLogo(const std::vector<std::string>& args) {
     const bool send = args.size() >= 2 && args[0] == "send";
-    const bool previewOnly = args.size() >= 3 && args[0] == "preview";
+    const bool previewOnly = args.size() >= 3 && args[0] == "preview" && args[2].rfind("--", 0) != 0;
     if (!send && !previewOnly)
         return kExitUsage;
     LogoControls controls;

@@ -35,8 +35,7 @@ uint8_t clampToByte(int value) {
 // One row of the diffusion in the direction `ahead` (+1 left to right, -1 right to left); below is
 // the next row, or null on the last one. The direction is a template argument so that the edge
 // tests are the only branches left in the loop.
-template <int ahead>
-void diffuseRow(uint8_t* row, uint8_t* below, int width) {
+template <int ahead> void diffuseRow(uint8_t* row, uint8_t* below, int width) {
     int x = ahead > 0 ? 0 : width - 1;
     // The dot about to be decided, with the share ahead it got from the dot before: kept in a
     // register rather than written back, since the dot is overwritten with 0 or 255 right after.

@@ -14,8 +14,9 @@ uint32_t little(const QByteArray& bytes, qsizetype at, int count) {
     return value;
 }
 
-// Qt's reader accepts an uncompressed bitmap whose pixel rows end early and leaves the missing rows
-// as whatever memory the image had: the logo would print noise. Such a file is refused instead.
+// Qt's reader accepts an uncompressed bitmap whose pixel rows end early and returns an image whose
+// missing rows it never read from the file: a logo made of them is not the picture. Such a file is
+// refused instead.
 // Run-length encoded bitmaps have no fixed size to check and are left to the reader.
 bool pixelRowsComplete(const QByteArray& bytes) {
     constexpr uint32_t kUncompressed = 0, kBitFields = 3, kAlphaBitFields = 6;
