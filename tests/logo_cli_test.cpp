@@ -181,6 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"ContrastWithoutValue", {"send", "IN", "--contrast"}, 64, ""},
         RefusalCase{"PreviewOptionOnPreview", {"preview", "IN", "OUT", "--preview", "OUT"}, 64, ""},
         RefusalCase{"PreviewWithoutOutput", {"preview", "IN"}, 64, ""},
+        RefusalCase{"PreviewWithAnOptionForOutput", {"preview", "IN", "--threshold"}, 64, ""},
         RefusalCase{"UnknownVerb", {"show", "IN"}, 64, ""},
         RefusalCase{
             "UnwritablePreview", {"send", "IN", "--preview", "/nonexistent/dir/P.png"}, 4, "I/O Error!\n"}),
