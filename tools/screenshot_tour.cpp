@@ -40,8 +40,8 @@ public:
     QStringList openAnswers;
 };
 
-// A made-up shop photo: sky, sun, hills and a name, with every gray level somewhere in it, so the
-// logo window has smooth tones and hard edges to dither.
+// A made-up shop photo: sky, sun, hills and a name, with smooth tones and hard edges, so the
+// logo window has both to dither.
 QImage testPhoto() {
     QImage photo(384, 240, QImage::Format_RGB32);
     QPainter painter(&photo);
