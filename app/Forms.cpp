@@ -2,8 +2,8 @@
 
 #include "app/UNIT1.h"
 #include "app/Unit2.h"
-#include "app/Unit4.h"
 #include "app/Unit5.h"
+#include "logo/Unit4.h"
 #include "reports/Unit6.h"
 #include "terminal/Unit3.h"
 
@@ -18,7 +18,7 @@ void createForms() {
     Form1 = new TForm1;
     Form2 = new TForm2;
     Form3 = new TForm3(Form1->session);
-    Form4 = new TForm4;
+    Form4 = new TForm4(Form1->session);
     Form5 = new TForm5;
     Form6 = new TForm6(Form1->session);
 }

@@ -10,7 +10,6 @@
 #include "plu/PluTransfer.h"
 #include "tests/support/SimHarness.h"
 
-#include <QApplication>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -164,13 +163,3 @@ void BM_LoadPluFile(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadPluFile)->Unit(benchmark::kMillisecond);
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

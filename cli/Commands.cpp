@@ -1,6 +1,7 @@
 // The registry of scalectl's commands. A new command adds its parser here, in its own line.
 #include "cli/CalibrationCommands.h"
 #include "cli/Cli.h"
+#include "cli/LogoCommands.h"
 #include "cli/PluCommands.h"
 #include "cli/RawCommand.h"
 #include "cli/TerminalCommands.h"
@@ -14,6 +15,10 @@ const std::vector<CliCommand>& cliCommands() {
         {"key", {"key KEY..."}, parseKey},
         {"calibration", {"calibration send [--preset NAME] [FIELD=VALUE]..."}, parseCalibration},
         {"report", {"report [--z [--password N]] [-o FILE]"}, parseReport},
+        {"logo",
+         {"logo send FILE [--brightness B] [--contrast C] [--threshold] [--preview OUT.png]",
+          "logo preview FILE OUT.png [--brightness B] [--contrast C] [--threshold]"},
+         parseLogo},
     };
     return commands;
 }

@@ -8,10 +8,11 @@
 #include "app/UNIT1.h"
 #include "app/Unit2.h"
 #include "app/Unit5.h"
+#include "logo/Unit4.h"
 #include "plu/PluTab.h"
-#include "terminal/Unit3.h"
 #include "reports/ReportsTab.h"
 #include "reports/Unit6.h"
+#include "terminal/Unit3.h"
 
 #include "ui_UNIT1.h"
 #include "ui_Unit3.h"
@@ -19,6 +20,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRadialGradient>
 #include <QTimer>
 #include <cstdio>
 
@@ -31,11 +35,45 @@ public:
         std::fprintf(stderr, "screenshot-tour: %s: %s\n", qPrintable(title), qPrintable(text));
     }
     void applicationError(const QString& text) override { message(applicationTitle(), text); }
-    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString openFileName(const QString&, const QString&, const QString&) override {
+        return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+    }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
     void beep() override {}
     void setWaitCursor(bool) override {}
+
+    // What the next file-open dialogs answer, first to last.
+    QStringList openAnswers;
 };
+
+// A made-up shop photo: sky, sun, hills and a name, with smooth tones and hard edges, so the
+// logo window has both to dither.
+QImage testPhoto() {
+    QImage photo(384, 240, QImage::Format_RGB32);
+    QPainter painter(&photo);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, 240);
+    sky.setColorAt(0, QColor(40, 90, 200));
+    sky.setColorAt(1, QColor(250, 220, 170));
+    painter.fillRect(photo.rect(), sky);
+    QRadialGradient sun(290, 80, 50);
+    sun.setColorAt(0, QColor(255, 255, 230));
+    sun.setColorAt(1, QColor(255, 170, 40));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(sun);
+    painter.drawEllipse(QPointF(290, 80), 45, 45);
+    painter.setBrush(QColor(60, 120, 50));
+    painter.drawEllipse(QRectF(-80, 160, 320, 160));
+    painter.setBrush(QColor(30, 80, 30));
+    painter.drawEllipse(QRectF(150, 175, 320, 140));
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setPixelSize(34);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(QRect(0, 190, 384, 50), Qt::AlignCenter, QStringLiteral("FRESH MARKET"));
+    return photo;
+}
 
 // Lets the window system map and draw what was just shown.
 void settle() {
@@ -117,6 +155,15 @@ int main(int argc, char** argv) {
     saved = save(Form1, folder, QStringLiteral("reports.png")) && saved;
     saved = save(Form6, folder, QStringLiteral("closez.png")) && saved;
     Form6->hide();
+    QImage photo = testPhoto();
+    QString photoBitmap = folder.filePath(QStringLiteral("logo-photo.bmp"));
+    saved = photo.save(folder.filePath(QStringLiteral("logo-photo.png"))) && photo.save(photoBitmap, "BMP") &&
+            saved;
+    printed.openAnswers << photoBitmap;
+    Form4->show();
+    Form4->Button1Click();
+    settle();
+    saved = save(Form4, folder, QStringLiteral("logo.png")) && saved;
 
     destroyForms();
     return saved ? 0 : 1;

@@ -1,7 +1,7 @@
 #!/bin/sh
-# Pictures of the main window (connected to the emulated scale, in calibration mode), the help
-# window, the progress dialog and the SYSTEM tab, saved in docs/screenshots/. Builds what is
-# missing; needs xvfb-run (packages xvfb, xauth).
+# Pictures of every window and tab (the main window connected to the emulated scale, in calibration
+# mode), and the logo test photo before and after scalectl's conversion, saved in docs/screenshots/.
+# Builds what is missing; needs xvfb-run (packages xvfb, xauth).
 # BUILD_DIR chooses the build folder (default: build).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -9,7 +9,7 @@ build=${BUILD_DIR:-$root/build}
 if [ ! -f "$build/build.ninja" ]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
 fi
-ninja -C "$build" scale-sim screenshot-tour
+ninja -C "$build" scale-sim screenshot-tour scalectl
 bin=$build/bin
 mkdir -p "$bin/ports"
 
@@ -29,4 +29,7 @@ until grep -q "scale-sim: ready on" "$log"; do
 done
 
 xvfb-run -a -s "-screen 0 1280x1024x24" "$bin/screenshot-tour" "$root/docs/screenshots"
+shots=$root/docs/screenshots
+"$bin/scalectl" logo preview "$shots/logo-photo.bmp" "$shots/logo-after.png"
+rm -f "$shots/logo-photo.bmp"
 echo "screenshots: saved in $root/docs/screenshots"

@@ -1,0 +1,101 @@
+#include "cli/LogoCommands.h"
+
+#include "logo/LogoConversion.h"
+#include "logo/LogoUpload.h"
+
+#include <iostream>
+#include <memory>
+
+namespace {
+
+// A PNG of one bit a dot: the converted picture is pure black and white, so nothing is lost.
+bool writePreview(const QImage& picture, const std::string& path) {
+    return picture.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither)
+        .save(QString::fromLocal8Bit(path), "PNG");
+}
+
+int writePreviewOrFail(const QImage& picture, const std::string& path, std::ostream& err) {
+    if (writePreview(picture, path))
+        return kExitOk;
+    err << "I/O Error!\n";
+    return kExitIoError;
+}
+
+int sendConverted(PortRun& run, const QImage& picture, const std::string& previewPattern) {
+    if (!previewPattern.empty()) {
+        int written = writePreviewOrFail(picture, outputPath(previewPattern, run.portName), run.err);
+        if (written != kExitOk)
+            return written;
+    }
+    const bool showProgress = run.showProgress;
+    std::ostream& err = run.err;
+    const int rows = picture.height();
+    bool sent = sendLogo(reportingLine(run), picture, [showProgress, &err, rows](int row) {
+        if (showProgress)
+            err << '\r' << row + 1 << '/' << rows << " rows" << std::flush;
+    });
+    if (showProgress && rows > 0)
+        err << '\n';
+    return sent ? kExitOk : kExitCommunication;
+}
+
+// The conversion's options after FILE (and OUT.png); false on anything else.
+bool parseControls(const std::vector<std::string>& args, size_t from, bool allowPreview,
+                   LogoControls& controls, std::string& preview) {
+    for (size_t i = from; i < args.size(); ++i) {
+        if (args[i] == "--threshold") {
+            controls.threshold = true;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return false;
+        const std::string& value = args[++i];
+        if (args[i - 1] == "--brightness") {
+            auto number = parseNumber(value, 10, kMinBrightness, kMaxBrightness);
+            if (!number)
+                return false;
+            controls.brightness = int(*number);
+        } else if (args[i - 1] == "--contrast") {
+            auto number = parseNumber(value, 10, kMinContrast, kMaxContrast);
+            if (!number)
+                return false;
+            controls.contrast = int(*number);
+        } else if (args[i - 1] == "--preview" && allowPreview) {
+            preview = value;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+ParseResult parseLogo(const std::vector<std::string>& args) {
+    const bool send = args.size() >= 2 && args[0] == "send";
+    const bool previewOnly = args.size() >= 3 && args[0] == "preview" && args[2].rfind("--", 0) != 0;
+    if (!send && !previewOnly)
+        return kExitUsage;
+    LogoControls controls;
+    std::string preview = previewOnly ? args[2] : std::string();
+    if (!parseControls(args, previewOnly ? 3 : 2, send, controls, preview))
+        return kExitUsage;
+
+    // The bitmap is loaded and converted before any port is touched: a bad file sends nothing.
+    LogoPictureLoad loaded = loadLogoFile(QString::fromLocal8Bit(args[1]));
+    if (!loaded.error.isEmpty()) {
+        std::cerr << loaded.error.toLocal8Bit().constData() << '\n';
+        return kExitBadInput;
+    }
+    auto images = std::make_shared<LogoImages>();
+    takePicture(*images, loaded.picture);
+    convertLogo(*images, controls);
+
+    if (previewOnly)
+        return Job{
+            [images, preview](PortRun& run) { return writePreviewOrFail(images->picture, preview, run.err); },
+            false,
+            {}};
+    return Job{[images, preview](PortRun& run) { return sendConverted(run, images->picture, preview); }, true,
+               preview};
+}
