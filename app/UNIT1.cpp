@@ -11,6 +11,7 @@
 #include "link/Command.h"
 #include "link/FrameLink.h"
 #include "plu/PluTab.h"
+#include "settings/SettingsTab.h"
 #include "text/CodePage.h"
 #include "text/Numbers.h"
 
@@ -57,6 +58,11 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(new Ui::TForm1) {
     pluLayout->setContentsMargins(0, 0, 0, 0);
     pluLayout->addWidget(pluTab);
 
+    settingsTab = new SettingsTab(session, ui->TabSheet2);
+    auto* settingsLayout = new QVBoxLayout(ui->TabSheet2);
+    settingsLayout->setContentsMargins(0, 0, 0, 0);
+    settingsLayout->addWidget(settingsTab);
+
     connect(ui->Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
     connect(ui->Button11, &QPushButton::clicked, this, &TForm1::Button11Click);
     connect(ui->Button15, &QPushButton::clicked, this, &TForm1::Button15Click);
@@ -73,10 +79,19 @@ TForm1::~TForm1() {
 void TForm1::FormCreate() {
     ui->PageControl1->setCurrentWidget(ui->TabSheet1);
     ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(ui->TabSheet4), false);
+    // Initial combo-box items: the connection bar's, then the SETTINGS tab's.
     ui->ComboBox1->setCurrentIndex(3);
     ui->ComboBox2->setCurrentIndex(0);
+    settingsTab->selectStartItems();
+
+    // Grid headings and row numbers: the PLU grid, then the settings grids.
     pluTab->writeHeadings();
+    settingsTab->writeHeadings();
+
     pluTab->Button12Click();
+
+    // Last: the clock field takes the PC's time, whatever a stored text said.
+    settingsTab->Button3Click();
 }
 
 void TForm1::FormClose() {}

@@ -12,6 +12,7 @@ namespace Ui {
 class TForm1;
 }
 class PluTab;
+class SettingsTab;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -33,6 +34,7 @@ public:
 
     Ui::TForm1* ui;
     PluTab* pluTab = nullptr;
+    SettingsTab* settingsTab = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

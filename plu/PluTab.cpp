@@ -4,7 +4,7 @@
 #include "app/Prompts.h"
 #include "app/ScaleSession.h"
 #include "app/Unit2.h"
-#include "plu/CellEditDelegate.h"
+#include "app/CellEditDelegate.h"
 #include "plu/PluCheck.h"
 #include "plu/PluFile.h"
 #include "text/Numbers.h"

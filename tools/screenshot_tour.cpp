@@ -1,12 +1,14 @@
 // Takes the pictures of the windows for the documentation: creates the windows as the program does,
 // connects to the scale on COM1 with a click on CONNECT (tools/screenshots.sh starts the emulated
-// scale there), reads its PLUs, and saves main.png, help.png and progress.png into the folder given.
+// scale there), reads its PLUs, and saves main.png, help.png, progress.png and
+// settings.png (the SETTINGS tab after LOAD FROM SCALE) into the folder given.
 #include "app/Forms.h"
 #include "app/Prompts.h"
 #include "app/UNIT1.h"
 #include "app/Unit2.h"
 #include "app/Unit5.h"
 #include "plu/PluTab.h"
+#include "settings/SettingsTab.h"
 
 #include "ui_UNIT1.h"
 
@@ -85,6 +87,12 @@ int main(int argc, char** argv) {
     settle();
     saved = save(Form2, folder, QStringLiteral("progress.png")) && saved;
     Form2->finish();
+
+    // The SETTINGS tab as the scale has them.
+    Form1->ui->PageControl1->setCurrentWidget(Form1->ui->TabSheet2);
+    Form1->settingsTab->Button9Click();
+    settle();
+    saved = save(Form1, folder, QStringLiteral("settings.png")) && saved;
 
     destroyForms();
     return saved ? 0 : 1;
