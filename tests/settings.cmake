@@ -1,0 +1,6 @@
+# The scale settings: record, file and clock on their own; the transfers and the tool against the
+# emulated scale; and the SETTINGS tab.
+scale_test(settings_core_test
+    SOURCES settings_record_test.cpp settings_file_test.cpp settings_clock_test.cpp
+    LIBS scale_settings)
+set_target_properties(settings_core_test PROPERTIES AUTOMOC OFF AUTOUIC OFF)
