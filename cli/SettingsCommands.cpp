@@ -56,16 +56,8 @@ ParseResult preparePush(const std::string& file, const std::optional<std::string
     case SettingsFileLoad::IoError:
         return ioError(std::cerr, kExitIoError);
     }
-    if (rate) {
-        double value = 0;
-        int error = 0;
-        tryParseFloat(QString::fromLocal8Bit(*rate), value, error);
-        if (error != 0)
-            return kExitUsage;
-        settings->rate = QString::fromLocal8Bit(*rate);
-    } else {
-        settings->rate = QStringLiteral("0"); // replaced by the scale's own rate before it is sent
-    }
+    // Without --rate, a stand-in until the scale's own rate replaces it.
+    settings->rate = rate ? QString::fromLocal8Bit(*rate) : QStringLiteral("0");
     try {
         FrameLink scratch;
         putSettingsRecord(scratch, *settings);
@@ -103,6 +95,11 @@ ParseResult parseSettings(const std::vector<std::string>& args) {
             if (args[i] != "--rate" || i + 1 >= args.size() || rate)
                 return kExitUsage;
             rate = args[i + 1];
+            double value = 0;
+            int error = 0;
+            tryParseFloat(QString::fromLocal8Bit(*rate), value, error);
+            if (error != 0)
+                return kExitUsage;
         }
         return preparePush(args[1], rate);
     }

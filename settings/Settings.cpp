@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-const std::array<QString, kClerkCount> kSampleClerkNames = {QStringLiteral("ANNA"), QStringLiteral("PETER"),
-                                                            QStringLiteral("MARTA"), QStringLiteral("JOHN")};
+const std::array<QString, kClerkNameCount> kSampleClerkNames = {
+    QStringLiteral("ANNA"), QStringLiteral("PETER"), QStringLiteral("MARTA"), QStringLiteral("JOHN")};
 
 int clerkModeIndex(int value) {
     return value >= 0 && value < kClerkModeCount ? value : -1;
@@ -35,7 +35,7 @@ void applyFactoryDefaults(Settings& s) {
                       QStringLiteral("~6VELDRAN ~7VELDRAN"),
                       QStringLiteral("~7FOOTER MESSAGE"),
                       QStringLiteral("12345678901234567890123456789012")};
-    for (int d = 0; d < kDepartmentCount; ++d)
+    for (int d = 0; d < kDepartmentNameCount; ++d)
         s.departments[size_t(d)] = QStringLiteral("GROUP %1").arg(d);
 }
 

@@ -9,12 +9,12 @@
 #include <array>
 #include <cstdint>
 
-constexpr int kClerkCount = 4;
+constexpr int kClerkNameCount = 4;
 constexpr int kHeaderLineCount = 6;
 constexpr int kFooterLineCount = 2;
 constexpr int kReceiptLineCount = kHeaderLineCount + kFooterLineCount;
-constexpr int kDepartmentCount = 40;
-constexpr int kTaxCount = 8;
+constexpr int kDepartmentNameCount = 40;
+constexpr int kTaxRateCount = 8;
 constexpr int kClerkModeCount = 5;
 
 // The range of a spin field; a value read from a file or the scale is pulled into it.
@@ -55,10 +55,10 @@ struct Settings {
     QString rate; // a decimal number in the regional notation, sent in hundredths
     bool printAllReports = false;
     bool printTax = false;
-    std::array<QString, kClerkCount> clerks;
+    std::array<QString, kClerkNameCount> clerks;
     std::array<QString, kReceiptLineCount> receiptLines; // header lines 1 to 6, then footer 1 and 2
-    std::array<QString, kDepartmentCount> departments;
-    std::array<QString, kTaxCount> taxes; // percent, decimal numbers in the regional notation
+    std::array<QString, kDepartmentNameCount> departments;
+    std::array<QString, kTaxRateCount> taxes; // percent, decimal numbers in the regional notation
 
     bool operator==(const Settings&) const = default;
 };
@@ -69,7 +69,7 @@ int clerkModeIndex(int value);
 // DEFAULT: the factory values of everything but the clerk mode and the tax rates, which stay.
 void applyFactoryDefaults(Settings& settings);
 // The names the clerk fields show at start and after DEFAULT.
-extern const std::array<QString, kClerkCount> kSampleClerkNames;
+extern const std::array<QString, kClerkNameCount> kSampleClerkNames;
 
 // A decimal text times 100, rounded to the nearest whole number with a tie going to the even
 // neighbour. Throws ConversionError for a text that is no decimal number, and for one whose

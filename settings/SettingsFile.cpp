@@ -92,9 +92,9 @@ private:
 } // namespace
 
 std::optional<QByteArray> settingsFileBytes(const Settings& s) {
-    std::array<int64_t, kTaxCount> taxes{};
+    std::array<int64_t, kTaxRateCount> taxes{};
     try {
-        for (int t = 0; t < kTaxCount; ++t)
+        for (int t = 0; t < kTaxRateCount; ++t)
             taxes[size_t(t)] = hundredthsOf(s.taxes[size_t(t)]);
     } catch (const ConversionError&) {
         return std::nullopt;

@@ -79,8 +79,8 @@ SettingsTab::SettingsTab(ScaleSession& session, QWidget* parent)
     ui->setupUi(this);
     for (QComboBox* box : {ui->ComboBox3, ui->ComboBox4, ui->ComboBox8})
         makeEditableCombo(box);
-    shapeGrid(ui->StringGrid2, kDepartmentCount, 24, 175, 16);
-    shapeGrid(ui->StringGrid3, kTaxCount, 20, 48, 16);
+    shapeGrid(ui->StringGrid2, kDepartmentNameCount, 24, 175, 16);
+    shapeGrid(ui->StringGrid3, kTaxRateCount, 20, 48, 16);
     ui->StringGrid3->horizontalHeader()->hide();
     shapeGrid(ui->StringGrid5, kHeaderLineCount, 24, 299, 20);
     shapeGrid(ui->StringGrid4, kFooterLineCount, 24, 298, 20);
@@ -132,7 +132,7 @@ void SettingsTab::writeHeadings() {
     setRowLabels(ui->StringGrid4, 1);
     setRowLabels(ui->StringGrid2, 0);
     QStringList letters;
-    for (int t = 0; t < kTaxCount; ++t) {
+    for (int t = 0; t < kTaxRateCount; ++t) {
         letters << QString(QChar('A' + t));
         setDataCell(ui->StringGrid3, t,
                     QStringLiteral("0") + regionalDecimalSeparator() + QStringLiteral("00"));
@@ -167,9 +167,9 @@ Settings SettingsTab::settings() const {
         s.receiptLines[size_t(n)] = dataCell(ui->StringGrid5, n);
     for (int n = 0; n < kFooterLineCount; ++n)
         s.receiptLines[size_t(kHeaderLineCount + n)] = dataCell(ui->StringGrid4, n);
-    for (int d = 0; d < kDepartmentCount; ++d)
+    for (int d = 0; d < kDepartmentNameCount; ++d)
         s.departments[size_t(d)] = dataCell(ui->StringGrid2, d);
-    for (int t = 0; t < kTaxCount; ++t)
+    for (int t = 0; t < kTaxRateCount; ++t)
         s.taxes[size_t(t)] = dataCell(ui->StringGrid3, t);
     return s;
 }
@@ -204,9 +204,9 @@ void SettingsTab::setSettings(const Settings& s) {
         setDataCell(ui->StringGrid5, n, s.receiptLines[size_t(n)]);
     for (int n = 0; n < kFooterLineCount; ++n)
         setDataCell(ui->StringGrid4, n, s.receiptLines[size_t(kHeaderLineCount + n)]);
-    for (int d = 0; d < kDepartmentCount; ++d)
+    for (int d = 0; d < kDepartmentNameCount; ++d)
         setDataCell(ui->StringGrid2, d, s.departments[size_t(d)]);
-    for (int t = 0; t < kTaxCount; ++t)
+    for (int t = 0; t < kTaxRateCount; ++t)
         setDataCell(ui->StringGrid3, t, s.taxes[size_t(t)]);
 }
 

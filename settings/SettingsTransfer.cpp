@@ -65,8 +65,8 @@ void putSettingsRecord(FrameLink& link, const Settings& s) {
 }
 
 void putTaxTable(FrameLink& link, const Settings& s) {
-    std::array<int64_t, kTaxCount> rates{};
-    for (int t = 0; t < kTaxCount; ++t)
+    std::array<int64_t, kTaxRateCount> rates{};
+    for (int t = 0; t < kTaxRateCount; ++t)
         rates[size_t(t)] = hundredthsOf(s.taxes[size_t(t)]);
     link.clear();
     for (int64_t rate : rates)
@@ -94,13 +94,13 @@ bool sendSettings(const ScaleLine& line, const Settings& s) {
     putSettingsRecord(line.link, s);
     if (!line.runCommand(kSendSettingsCommand))
         return false;
-    for (int i = 0; i < kClerkCount; ++i)
+    for (int i = 0; i < kClerkNameCount; ++i)
         if (!sendIndexedText(line, kSendClerkCommand, i, s.clerks[size_t(i)], kClerkNameWidth))
             return false;
     for (int n = 1; n <= kReceiptLineCount; ++n)
         if (!sendIndexedText(line, kSendLineCommand, n, s.receiptLines[size_t(n - 1)], kReceiptLineWidth))
             return false;
-    for (int d = 0; d < kDepartmentCount; ++d)
+    for (int d = 0; d < kDepartmentNameCount; ++d)
         if (!sendIndexedText(line, kSendDepartmentCommand, d, s.departments[size_t(d)], kDepartmentWidth))
             return false;
     putTaxTable(line.link, s);
@@ -112,7 +112,7 @@ bool loadSettings(const ScaleLine& line, Settings& s) {
     if (!line.runCommand(kReadSettingsCommand))
         return false;
     takeSettingsRecord(line.link, s);
-    for (int i = 0; i < kClerkCount; ++i) {
+    for (int i = 0; i < kClerkNameCount; ++i) {
         if (!requestIndexed(line, kReadClerkCommand, i))
             return false;
         s.clerks[size_t(i)] = takeText(line.link, kClerkNameWidth);
@@ -122,7 +122,7 @@ bool loadSettings(const ScaleLine& line, Settings& s) {
             return false;
         s.receiptLines[size_t(n - 1)] = takeText(line.link, kReceiptLineWidth);
     }
-    for (int d = 0; d < kDepartmentCount; ++d) {
+    for (int d = 0; d < kDepartmentNameCount; ++d) {
         if (!requestIndexed(line, kReadDepartmentCommand, d))
             return false;
         s.departments[size_t(d)] = takeText(line.link, kDepartmentWidth);

@@ -26,7 +26,7 @@ constexpr uint8_t kCurrencyWidth = 3;
 constexpr uint8_t kClerkNameWidth = 16;
 constexpr uint8_t kReceiptLineWidth = 32;
 constexpr uint8_t kDepartmentWidth = 16;
-constexpr int kSettingsExchangeCount = 1 + kClerkCount + kReceiptLineCount + kDepartmentCount + 1;
+constexpr int kSettingsExchangeCount = 1 + kClerkNameCount + kReceiptLineCount + kDepartmentNameCount + 1;
 
 // The currency as it travels: "EUR" goes as the single byte 0x80, the euro sign of the code page.
 std::string currencyBytes(const QString& currency);

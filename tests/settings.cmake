@@ -4,3 +4,8 @@ scale_test(settings_core_test
     SOURCES settings_record_test.cpp settings_file_test.cpp settings_clock_test.cpp
     LIBS scale_settings)
 set_target_properties(settings_core_test PROPERTIES AUTOMOC OFF AUTOUIC OFF)
+
+scale_test(settings_transfer_test
+    SOURCES settings_transfer_test.cpp
+    LIBS scale_cli sim_harness)
+set_target_properties(settings_transfer_test PROPERTIES AUTOMOC OFF AUTOUIC OFF)
