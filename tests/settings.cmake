@@ -9,3 +9,9 @@ scale_test(settings_transfer_test
     SOURCES settings_transfer_test.cpp
     LIBS scale_cli sim_harness)
 set_target_properties(settings_transfer_test PROPERTIES AUTOMOC OFF AUTOUIC OFF)
+
+scale_test(settings_tab_test
+    SOURCES gui_main.cpp settings_tab_test.cpp
+    LIBS scale_ui prompt_recorder sim_harness Qt6::Test
+    GUI)
+set_target_properties(settings_tab_test PROPERTIES AUTOUIC OFF)
