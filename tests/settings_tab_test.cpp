@@ -8,6 +8,7 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsTab.h"
 #include "settings/SettingsTransfer.h"
+#include "tests/support/GridTyping.h"
 #include "tests/support/PromptRecorder.h"
 #include "tests/support/SimHarness.h"
 
@@ -41,24 +42,7 @@ struct SettingsTabTest : ::testing::Test {
         destroyForms();
     }
     static QString cell(QTableWidget* grid, int row) { return grid->item(row, 0)->text(); }
-    // Selects tax row `row` and types text key by key; the first key opens the cell's editor.
-    QLineEdit* typeTax(int row, const QString& text) {
-        QTableWidget* grid = ui->StringGrid3;
-        grid->setCurrentCell(row, 0);
-        QLineEdit* editor = nullptr;
-        for (QChar key : text) {
-            if (!editor) {
-                QTest::keyClicks(grid, QString(key));
-                editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
-                EXPECT_NE(editor, nullptr);
-                if (!editor)
-                    return nullptr;
-            } else {
-                QTest::keyClicks(editor, QString(key));
-            }
-        }
-        return editor;
-    }
+    QLineEdit* typeTax(int row, const QString& text) { return typeIntoCell(ui->StringGrid3, row, 0, text); }
 };
 
 TEST_F(SettingsTabTest, StartsWithTheFirstItemsHeadingsAndThePcClock) {
