@@ -2,11 +2,11 @@
 // emulated scale over a real pseudo-terminal, paced at 9600 and at 115200 baud. Each run reports its
 // time against the line's byte budget: every byte that crossed the line (request frames, both
 // acknowledgements and the reply frames, stuffing included) at 10 bits a byte.
+#include "bench/LineBudget.h"
 #include "settings/SettingsTransfer.h"
 #include "tests/support/SimHarness.h"
 
 #include <benchmark/benchmark.h>
-#include <chrono>
 
 namespace {
 
@@ -43,21 +43,7 @@ void BM_SettingsTransferPaced(benchmark::State& state) {
         state.SkipWithError("transfer failed");
         return;
     }
-    // One traced transfer counts the bytes the line carries; the timed ones run without the trace.
-    size_t lineBytes = 0;
-    theLink.trace = [&lineBytes](FrameLink::TraceKind, const uint8_t*, size_t count) { lineBytes += count; };
-    if (!transfer(load, settings))
-        state.SkipWithError("transfer failed");
-    theLink.trace = nullptr;
-    auto started = std::chrono::steady_clock::now();
-    for (auto _ : state)
-        if (!transfer(load, settings))
-            state.SkipWithError("transfer failed");
-    std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
-    double budgetSeconds = double(lineBytes) * 10 / baud;
-    state.counters["line_bytes"] = double(lineBytes);
-    state.counters["budget_s"] = budgetSeconds;
-    state.counters["time/budget"] = elapsed.count() / (budgetSeconds * double(state.iterations()));
+    timeAgainstBudget(state, baud, [load, &settings] { return transfer(load, settings); });
     theLink.close();
 }
 BENCHMARK(BM_SettingsTransferPaced)
