@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
+#include <QValidator>
 
 namespace {
 const QString kFileFilter = QStringLiteral("Text files|*.TXT");
@@ -69,6 +70,24 @@ void setFieldText(QLineEdit* field, const QString& text) {
     field->setCursorPosition(0);
 }
 
+// A limit on what the operator types, not on what the program puts into the field: a rate of
+// 123.45 read from the scale, or a long clerk name from a file, is shown and sent back whole (a
+// field's maxLength would cut it).
+class TypedLengthLimit : public QValidator {
+public:
+    TypedLengthLimit(int limit, QObject* parent) : QValidator(parent), limit(limit) {}
+    State validate(QString& input, int&) const override {
+        return input.size() <= limit ? Acceptable : Invalid;
+    }
+
+private:
+    int limit;
+};
+
+void limitTyping(QLineEdit* field, int limit) {
+    field->setValidator(new TypedLengthLimit(limit, field));
+}
+
 void setFlag(QCheckBox* box, uint8_t flags, uint8_t mask) {
     box->setChecked((flags & mask) != 0);
 }
@@ -79,6 +98,10 @@ SettingsTab::SettingsTab(ScaleSession& session, QWidget* parent)
     ui->setupUi(this);
     for (QComboBox* box : {ui->ComboBox3, ui->ComboBox4, ui->ComboBox8})
         makeEditableCombo(box);
+    limitTyping(ui->Edit9, 3);
+    limitTyping(ui->Edit10, 5);
+    for (QLineEdit* clerk : {ui->Edit3, ui->Edit6, ui->Edit7, ui->Edit8})
+        limitTyping(clerk, kClerkNameWidth);
     shapeGrid(ui->StringGrid2, kDepartmentNameCount, 24, 175, 16);
     shapeGrid(ui->StringGrid3, kTaxRateCount, 20, 48, 16);
     ui->StringGrid3->horizontalHeader()->hide();

@@ -52,8 +52,6 @@ TEST_F(SettingsTabTest, StartsWithTheFirstItemsHeadingsAndThePcClock) {
     EXPECT_EQ(ui->SpinEdit6->text(), "50");
     EXPECT_EQ(ui->Edit9->text(), "Z?");
     EXPECT_EQ(ui->Edit10->text(), "4.00");
-    EXPECT_EQ(ui->Edit9->maxLength(), 3);
-    EXPECT_EQ(ui->Edit3->maxLength(), 16);
     EXPECT_TRUE(ui->CheckBox15->isChecked());
     EXPECT_FALSE(ui->CheckBox13->isChecked());
 
@@ -124,6 +122,22 @@ TEST_F(SettingsTabTest, TaxCellRefusalPutsBackTheTextItHadWhenSelected) {
     QTest::keyClicks(editor, "-");
     EXPECT_EQ(recorder.beeps, 4);
     EXPECT_EQ(cell(ui->StringGrid3, 1), "0.00");
+}
+
+TEST_F(SettingsTabTest, LengthLimitsStopTypingButNotTheProgramsOwnTexts) {
+    ui->Edit9->clear();
+    QTest::keyClicks(ui->Edit9, "EURO");
+    EXPECT_EQ(ui->Edit9->text(), "EUR");
+    ui->Edit3->clear();
+    QTest::keyClicks(ui->Edit3, QString(20, QChar('n')));
+    EXPECT_EQ(ui->Edit3->text(), QString(16, QChar('n')));
+
+    Settings s = tab->settings();
+    s.rate = QStringLiteral("123.45");
+    s.clerks[1] = QString(40, QChar('c'));
+    tab->setSettings(s);
+    EXPECT_EQ(ui->Edit10->text(), "123.45");
+    EXPECT_EQ(ui->Edit6->text(), QString(40, QChar('c')));
 }
 
 TEST_F(SettingsTabTest, SpinFieldsPullWhatIsTypedIntoTheirRange) {
