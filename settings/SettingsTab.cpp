@@ -146,7 +146,7 @@ void SettingsTab::writeHeadings() {
     for (QTableWidget* grid : {ui->StringGrid2, ui->StringGrid5, ui->StringGrid4}) {
         grid->setCornerButtonEnabled(false);
         auto* corner = new QLabel(QStringLiteral("N"), grid);
-        corner->setObjectName(grid->objectName() + QStringLiteral("Corner"));
+        corner->setObjectName(QStringLiteral("corner") + grid->objectName());
         corner->setGeometry(grid->frameWidth() + 2, grid->frameWidth(), grid->verticalHeader()->width() - 2,
                             grid->horizontalHeader()->height());
         corner->show();

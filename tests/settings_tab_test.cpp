@@ -63,7 +63,7 @@ TEST_F(SettingsTabTest, StartsWithTheFirstItemsHeadingsAndThePcClock) {
     EXPECT_EQ(ui->StringGrid5->verticalHeaderItem(5)->text(), "6");
     EXPECT_EQ(ui->StringGrid4->horizontalHeaderItem(0)->text(), "          FOOTER");
     EXPECT_EQ(ui->StringGrid4->rowCount(), 2);
-    EXPECT_EQ(ui->StringGrid2->findChild<QLabel*>(QStringLiteral("StringGrid2Corner"))->text(), "N");
+    EXPECT_EQ(ui->StringGrid2->findChild<QLabel*>(QStringLiteral("cornerStringGrid2"))->text(), "N");
     EXPECT_EQ(ui->StringGrid3->verticalHeaderItem(7)->text(), "H");
     EXPECT_EQ(cell(ui->StringGrid3, 0), "0.00");
     EXPECT_EQ(ui->StringGrid2->columnWidth(0), 175);
