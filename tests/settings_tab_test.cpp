@@ -9,6 +9,7 @@
 #include "settings/SettingsTab.h"
 #include "settings/SettingsTransfer.h"
 #include "tests/support/GridTyping.h"
+#include "tests/support/LocaleGuard.h"
 #include "tests/support/PromptRecorder.h"
 #include "tests/support/SimHarness.h"
 
@@ -124,6 +125,21 @@ TEST_F(SettingsTabTest, TaxCellRefusalPutsBackTheTextItHadWhenSelected) {
     EXPECT_EQ(cell(ui->StringGrid3, 1), "0.00");
 }
 
+TEST_F(SettingsTabTest, TaxRatesFollowTheRegionalSeparator) {
+    LocaleGuard comma(QLocale(QLocale::Polish, QLocale::Poland));
+    destroyForms();
+    createForms();
+    tab = Form1->settingsTab;
+    ui = tab->ui;
+    EXPECT_EQ(cell(ui->StringGrid3, 4), "0,00");
+    QLineEdit* editor = typeTax(4, "7,5");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(cell(ui->StringGrid3, 4), "7,5");
+    QTest::keyClicks(editor, ".");
+    EXPECT_EQ(cell(ui->StringGrid3, 4), "0,00");
+    EXPECT_EQ(recorder.beeps, 1);
+}
+
 TEST_F(SettingsTabTest, LengthLimitsStopTypingButNotTheProgramsOwnTexts) {
     ui->Edit9->clear();
     QTest::keyClicks(ui->Edit9, "EURO");
@@ -221,6 +237,17 @@ TEST_F(SettingsTabScaleTest, ScaleButtonsNeedAConnection) {
     connect();
     ui->Button14->click();
     EXPECT_TRUE(Form4->isVisible());
+}
+
+TEST_F(SettingsTabScaleTest, AFailedExchangeIsReportedOnceAndTheCursorComesBack) {
+    connect();
+    ui->Button24->click();
+    scale.sim().injectFault(Fault::Nak, 3);
+    ui->Button9->click(); // the first request fails: nothing changes
+    EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>({{"Error!", "Communication Error!"}}));
+    EXPECT_EQ(recorder.waitCursorChanges, std::vector<bool>({true, false}));
+    EXPECT_EQ(cell(ui->StringGrid2, 0), "GROUP 0");
+    EXPECT_EQ(ui->ComboBox4->currentText(), "115200");
 }
 
 TEST_F(SettingsTabScaleTest, SendShowsEurAgainAndAnEmptyTaxCellStopsBeforeTheTaxes) {
