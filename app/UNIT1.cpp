@@ -11,8 +11,9 @@
 #include "link/FrameLink.h"
 #include "metrology/SystemTab.h"
 #include "plu/PluTab.h"
-#include "terminal/Unit3.h"
 #include "reports/ReportsTab.h"
+#include "settings/SettingsTab.h"
+#include "terminal/Unit3.h"
 #include "text/CodePage.h"
 #include "text/Numbers.h"
 
@@ -67,6 +68,11 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(new Ui::TForm1) {
     auto* systemLayout = new QVBoxLayout(ui->TabSheet4);
     systemLayout->addWidget(systemTab);
 
+    settingsTab = new SettingsTab(session, ui->TabSheet2);
+    auto* settingsLayout = new QVBoxLayout(ui->TabSheet2);
+    settingsLayout->setContentsMargins(0, 0, 0, 0);
+    settingsLayout->addWidget(settingsTab);
+
     connect(ui->Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
     connect(ui->Button11, &QPushButton::clicked, this, &TForm1::Button11Click);
     connect(ui->Button15, &QPushButton::clicked, this, &TForm1::Button15Click);
@@ -83,11 +89,20 @@ TForm1::~TForm1() {
 void TForm1::FormCreate() {
     ui->PageControl1->setCurrentWidget(ui->TabSheet1);
     ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(ui->TabSheet4), false);
+    // Initial combo-box items: the connection bar's, then the SETTINGS tab's.
     ui->ComboBox1->setCurrentIndex(3);
     ui->ComboBox2->setCurrentIndex(0);
+    settingsTab->selectStartItems();
     systemTab->selectInitialItems();
+
+    // Grid headings and row numbers: the PLU grid, then the settings grids.
     pluTab->writeHeadings();
+    settingsTab->writeHeadings();
+
     pluTab->Button12Click();
+
+    // Last: the clock field takes the PC's time, whatever a stored text said.
+    settingsTab->Button3Click();
 }
 
 void TForm1::FormClose() {}

@@ -14,6 +14,7 @@ class TForm1;
 class PluTab;
 class SystemTab;
 class ReportsTab;
+class SettingsTab;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -37,6 +38,7 @@ public:
     PluTab* pluTab = nullptr;
     SystemTab* systemTab = nullptr;
     ReportsTab* reportsTab = nullptr;
+    SettingsTab* settingsTab = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

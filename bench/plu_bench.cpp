@@ -5,6 +5,7 @@
 //
 // The paced run reports its time against the line's byte budget: every byte that crossed the line
 // (request frames, both acknowledgements and the reply frames, stuffing included) at 10 bits a byte.
+#include "bench/LineBudget.h"
 #include "plu/PluFile.h"
 #include "plu/PluGrid.h"
 #include "plu/PluTransfer.h"
@@ -13,7 +14,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <chrono>
 
 namespace {
 constexpr int kBaud = 115200;
@@ -69,21 +69,9 @@ void BM_LoadFromScalePaced(benchmark::State& state) {
         return;
     PluMemoryTable table;
     TransferHooks hooks = quietHooks();
-    // One traced transfer counts the bytes the line carries; the timed ones run without the trace.
-    size_t lineBytes = 0;
-    theLink.trace = [&lineBytes](FrameLink::TraceKind, const uint8_t*, size_t count) { lineBytes += count; };
-    if (loadFromScale(quietLine(theLink), table, 1, 1799, hooks) != TransferEnd::Completed)
-        state.SkipWithError("transfer failed");
-    theLink.trace = nullptr;
-    auto started = std::chrono::steady_clock::now();
-    for (auto _ : state)
-        if (loadFromScale(quietLine(theLink), table, 1, 1799, hooks) != TransferEnd::Completed)
-            state.SkipWithError("transfer failed");
-    std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
-    double budgetSeconds = double(lineBytes) * 10 / kBaud;
-    state.counters["line_bytes"] = double(lineBytes);
-    state.counters["budget_s"] = budgetSeconds;
-    state.counters["time/budget"] = elapsed.count() / (budgetSeconds * double(state.iterations()));
+    timeAgainstBudget(state, kBaud, [&table, &hooks] {
+        return loadFromScale(quietLine(theLink), table, 1, 1799, hooks) == TransferEnd::Completed;
+    });
 }
 BENCHMARK(BM_LoadFromScalePaced)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 

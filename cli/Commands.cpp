@@ -4,8 +4,9 @@
 #include "cli/LogoCommands.h"
 #include "cli/PluCommands.h"
 #include "cli/RawCommand.h"
-#include "cli/TerminalCommands.h"
 #include "cli/ReportCommands.h"
+#include "cli/SettingsCommands.h"
+#include "cli/TerminalCommands.h"
 
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands = {
@@ -19,6 +20,8 @@ const std::vector<CliCommand>& cliCommands() {
          {"logo send FILE [--brightness B] [--contrast C] [--threshold] [--preview OUT.png]",
           "logo preview FILE OUT.png [--brightness B] [--contrast C] [--threshold]"},
          parseLogo},
+        {"settings", {"settings pull [-o FILE]", "settings push FILE [--rate R]"}, parseSettings},
+        {"clock", {"clock get", "clock set [--time \"dd-mm-yy hh:mm:ss\"]"}, parseClock},
     };
     return commands;
 }

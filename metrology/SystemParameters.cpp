@@ -41,10 +41,6 @@ SystemFields presetFields(const char* capacity, const char* interval, const char
 
 } // namespace
 
-int32_t SpinRange::pull(int32_t value) const {
-    return low == high ? value : std::clamp(value, std::min(low, high), std::max(low, high));
-}
-
 SystemFields startFields() {
     return SystemFields{.capacity = QStringLiteral("15"),
                         .interval = QStringLiteral("2"),

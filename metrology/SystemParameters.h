@@ -5,6 +5,7 @@
 #pragma once
 
 #include "link/Command.h"
+#include "text/SpinRange.h"
 
 #include <QString>
 #include <array>
@@ -13,14 +14,7 @@
 
 constexpr uint8_t kSystemParametersCommand = 0x41;
 
-// The range of a spin field; a field whose low equals its high has no limit.
-struct SpinRange {
-    int32_t low;
-    int32_t high;
-    // The value as the field holds it once the operator has left it.
-    int32_t pull(int32_t value) const;
-};
-
+// The spin fields' ranges.
 constexpr SpinRange kUnitRange{1, 10000};
 constexpr SpinRange kInitialZeroRange{0, 0};
 constexpr SpinRange kDigitsRange{11, 44};

@@ -1,10 +1,10 @@
 #include "plu/PluTab.h"
 
+#include "app/CellEditDelegate.h"
 #include "app/Forms.h"
 #include "app/Prompts.h"
 #include "app/ScaleSession.h"
 #include "app/Unit2.h"
-#include "plu/CellEditDelegate.h"
 #include "plu/PluCheck.h"
 #include "plu/PluFile.h"
 #include "text/Numbers.h"

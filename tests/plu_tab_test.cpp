@@ -6,6 +6,7 @@
 #include "app/Unit2.h"
 #include "link/FrameLink.h"
 #include "plu/PluTab.h"
+#include "tests/support/GridTyping.h"
 #include "tests/support/PromptRecorder.h"
 #include "tests/support/SimHarness.h"
 
@@ -43,23 +44,9 @@ struct PluTabTest : ::testing::Test {
         destroyForms();
     }
 
-    // Selects the cell (row 1..1801) and types text key by key, as the operator does: the first key
-    // opens the in-place editor over the cell.
+    // Types text into the cell (row 1..1801) key by key, as the operator does.
     QLineEdit* typeInto(int column, int row, const QString& text) {
-        grid->setCurrentCell(row - 1, column);
-        QLineEdit* editor = nullptr;
-        for (QChar key : text) {
-            if (!editor) {
-                QTest::keyClicks(grid, QString(key));
-                editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
-                EXPECT_NE(editor, nullptr);
-                if (!editor)
-                    return nullptr;
-            } else {
-                QTest::keyClicks(editor, QString(key));
-            }
-        }
-        return editor;
+        return typeIntoCell(grid, row - 1, column, text);
     }
     QString cell(int column, int row) const { return tab->table().cell(column, row); }
 };

@@ -12,6 +12,7 @@
 #include "plu/PluTab.h"
 #include "reports/ReportsTab.h"
 #include "reports/Unit6.h"
+#include "settings/SettingsTab.h"
 #include "terminal/Unit3.h"
 
 #include "ui_UNIT1.h"
@@ -164,6 +165,11 @@ int main(int argc, char** argv) {
     Form4->Button1Click();
     settle();
     saved = save(Form4, folder, QStringLiteral("logo.png")) && saved;
+    // The SETTINGS tab as the scale has them.
+    Form1->ui->PageControl1->setCurrentWidget(Form1->ui->TabSheet2);
+    Form1->settingsTab->Button9Click();
+    settle();
+    saved = save(Form1, folder, QStringLiteral("settings.png")) && saved;
 
     destroyForms();
     return saved ? 0 : 1;

@@ -1,4 +1,4 @@
-#include "plu/CellEditDelegate.h"
+#include "app/CellEditDelegate.h"
 
 CellEditDelegate::CellEditDelegate(EditHandler handler, QObject* parent)
     : QStyledItemDelegate(parent), handler(std::move(handler)) {}

@@ -1,0 +1,190 @@
+#include "settings/SettingsFile.h"
+
+#include "settings/SettingsTransfer.h"
+#include "text/CodePage.h"
+#include "text/Numbers.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int kNumberRunLimit = 32;
+
+// The print options in file order (lines 2 to 9).
+constexpr std::array<uint8_t, 8> kFlagLines = {PrintReceipt,   PrintDuplicate, PrintGraphicLogo,
+                                               PrintSingleBar, PrintTotalBar,  ObligatoryPaid,
+                                               PrintDiscount,  PrintPluCode};
+
+class FileWriter {
+public:
+    void number(int64_t value) { line(QByteArray::number(value)); }
+    void flag(bool on) { number(on ? 1 : 0); }
+    void text(const QString& value) {
+        std::string bytes = toCp1250(value);
+        line(QByteArray(bytes.data(), qsizetype(bytes.size())));
+    }
+    QByteArray bytes;
+
+private:
+    void line(const QByteArray& value) {
+        bytes += value;
+        bytes += "\r\n";
+    }
+};
+
+// A text file read value by value, with the rules of the system's standard text input.
+class FileReader {
+public:
+    explicit FileReader(const QByteArray& bytes) : data(bytes) {}
+
+    // False when the number line holds no whole number; at the end of the file the number is 0.
+    bool number(int& value) {
+        while (at < data.size() && isSkipped(data[at]))
+            ++at;
+        qsizetype start = at;
+        while (at < data.size() && at - start < kNumberRunLimit && uint8_t(data[at]) > ' ')
+            ++at;
+        if (at == start) {
+            value = 0;
+            return true;
+        }
+        int32_t parsed = 0;
+        int error = 0;
+        tryParseInt(QString::fromLatin1(data.mid(start, at - start)), parsed, error);
+        if (error != 0)
+            return false;
+        value = parsed;
+        skipLine();
+        return true;
+    }
+    bool flag(bool& on) {
+        int value = 0;
+        if (!number(value))
+            return false;
+        on = value != 0;
+        return true;
+    }
+    QString text() {
+        qsizetype start = at;
+        while (at < data.size() && data[at] != '\r')
+            ++at;
+        QByteArray bytes = data.mid(start, at - start);
+        skipLine();
+        return fromCp1250(bytes.toStdString());
+    }
+
+private:
+    static bool isSkipped(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+    // Past the end of the current line: its CR and one LF after it.
+    void skipLine() {
+        while (at < data.size() && data[at] != '\r')
+            ++at;
+        if (at < data.size())
+            ++at;
+        if (at < data.size() && data[at] == '\n')
+            ++at;
+    }
+    const QByteArray& data;
+    qsizetype at = 0;
+};
+
+} // namespace
+
+std::optional<QByteArray> settingsFileBytes(const Settings& s) {
+    std::array<int64_t, kTaxRateCount> taxes{};
+    try {
+        for (int t = 0; t < kTaxRateCount; ++t)
+            taxes[size_t(t)] = hundredthsOf(s.taxes[size_t(t)]);
+    } catch (const ConversionError&) {
+        return std::nullopt;
+    }
+    FileWriter w;
+    w.number(s.clerkMode);
+    for (uint8_t mask : kFlagLines)
+        w.flag((s.printFlags & mask) != 0);
+    w.text(s.singleBarcode);
+    w.text(s.totalBarcode);
+    w.text(s.baudRate);
+    w.number(s.lanNumber);
+    w.number(s.autoOffMinutes);
+    w.number(s.discountPercent);
+    w.number(s.drawerTime);
+    w.text(s.darkness);
+    w.text(s.currency);
+    w.flag(s.printAllReports);
+    w.flag(s.printTax);
+    for (const QString& clerk : s.clerks)
+        w.text(clerk);
+    for (const QString& line : s.receiptLines)
+        w.text(line);
+    for (const QString& department : s.departments)
+        w.text(department);
+    for (int64_t tax : taxes)
+        w.number(tax);
+    return w.bytes;
+}
+
+bool saveSettingsFile(const QString& path, const Settings& settings) {
+    std::optional<QByteArray> bytes = settingsFileBytes(settings);
+    if (!bytes)
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(*bytes) != bytes->size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+SettingsFileLoad readSettingsBytes(const QByteArray& bytes, Settings& s) {
+    FileReader r(bytes);
+    int value = 0;
+    if (!r.number(value))
+        return SettingsFileLoad::BadNumber;
+    s.clerkMode = clerkModeIndex(value);
+    for (uint8_t mask : kFlagLines) {
+        bool on = false;
+        if (!r.flag(on))
+            return SettingsFileLoad::BadNumber;
+        s.printFlags = static_cast<uint8_t>(on ? s.printFlags | mask : s.printFlags & ~mask);
+    }
+    s.singleBarcode = r.text();
+    s.totalBarcode = r.text();
+    s.baudRate = r.text();
+    for (auto [field, range] :
+         {std::pair{&s.lanNumber, kLanRange}, std::pair{&s.autoOffMinutes, kAutoOffRange},
+          std::pair{&s.discountPercent, kDiscountRange}, std::pair{&s.drawerTime, kDrawerRange}}) {
+        if (!r.number(value))
+            return SettingsFileLoad::BadNumber;
+        *field = range.pull(value);
+    }
+    s.darkness = r.text();
+    s.currency = r.text();
+    if (!r.flag(s.printAllReports) || !r.flag(s.printTax))
+        return SettingsFileLoad::BadNumber;
+    for (QString& clerk : s.clerks)
+        clerk = r.text();
+    for (QString& line : s.receiptLines)
+        line = r.text();
+    for (QString& department : s.departments)
+        department = r.text();
+    for (QString& tax : s.taxes) {
+        if (!r.number(value))
+            return SettingsFileLoad::BadNumber;
+        tax = decimalFromHundredths(value);
+    }
+    return SettingsFileLoad::Loaded;
+}
+
+SettingsFileLoad loadSettingsFile(const QString& path, Settings& settings) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return SettingsFileLoad::IoError;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return SettingsFileLoad::IoError;
+    return readSettingsBytes(bytes, settings);
+}

@@ -1,0 +1,323 @@
+// The SETTINGS tab as real widgets: its start-up state, DEFAULT, the tax cell check keystroke by
+// keystroke, the spin fields, the file buttons, and SEND, LOAD and the clock against the emulated
+// scale over a pty.
+#include "app/Forms.h"
+#include "app/UNIT1.h"
+#include "logo/Unit4.h"
+#include "link/FrameLink.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsTab.h"
+#include "settings/SettingsTransfer.h"
+#include "tests/support/GridTyping.h"
+#include "tests/support/LocaleGuard.h"
+#include "tests/support/PromptRecorder.h"
+#include "tests/support/SimHarness.h"
+
+#include "ui_SettingsTab.h"
+
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+const RecordedPrompt notConnected{QStringLiteral("Error!"),
+                                  QStringLiteral("You are not connected to the scale!")};
+const RecordedPrompt ioError{QStringLiteral("ERROR!"), QStringLiteral("I/O Error!")};
+
+struct SettingsTabTest : ::testing::Test {
+    PromptRecorder recorder;
+    SettingsTab* tab = nullptr;
+    Ui::SettingsTab* ui = nullptr;
+
+    void SetUp() override {
+        createForms();
+        tab = Form1->settingsTab;
+        ui = tab->ui;
+        Form1->show();
+    }
+    void TearDown() override {
+        theLink.close();
+        destroyForms();
+    }
+    static QString cell(QTableWidget* grid, int row) { return grid->item(row, 0)->text(); }
+    QLineEdit* typeTax(int row, const QString& text) { return typeIntoCell(ui->StringGrid3, row, 0, text); }
+};
+
+TEST_F(SettingsTabTest, StartsWithTheFirstItemsHeadingsAndThePcClock) {
+    EXPECT_EQ(ui->ComboBox4->currentText(), "1200");
+    EXPECT_EQ(ui->ComboBox3->currentText(), "All at once");
+    EXPECT_EQ(ui->ComboBox8->currentText(), "3");
+    EXPECT_EQ(ui->SpinEdit6->text(), "50");
+    EXPECT_EQ(ui->Edit9->text(), "Z?");
+    EXPECT_EQ(ui->Edit10->text(), "4.00");
+    EXPECT_TRUE(ui->CheckBox15->isChecked());
+    EXPECT_FALSE(ui->CheckBox13->isChecked());
+
+    EXPECT_EQ(ui->StringGrid2->rowCount(), 40);
+    EXPECT_EQ(ui->StringGrid2->horizontalHeaderItem(0)->text(), "     NAME");
+    EXPECT_EQ(ui->StringGrid2->verticalHeaderItem(0)->text(), "0");
+    EXPECT_EQ(ui->StringGrid2->verticalHeaderItem(39)->text(), "39");
+    EXPECT_EQ(ui->StringGrid5->horizontalHeaderItem(0)->text(), "         HEADER");
+    EXPECT_EQ(ui->StringGrid5->verticalHeaderItem(5)->text(), "6");
+    EXPECT_EQ(ui->StringGrid4->horizontalHeaderItem(0)->text(), "          FOOTER");
+    EXPECT_EQ(ui->StringGrid4->rowCount(), 2);
+    EXPECT_EQ(ui->StringGrid2->findChild<QLabel*>(QStringLiteral("cornerStringGrid2"))->text(), "N");
+    EXPECT_EQ(ui->StringGrid3->verticalHeaderItem(7)->text(), "H");
+    EXPECT_EQ(cell(ui->StringGrid3, 0), "0.00");
+    EXPECT_EQ(ui->StringGrid2->columnWidth(0), 175);
+    EXPECT_EQ(ui->StringGrid5->rowHeight(0), 20);
+
+    EXPECT_EQ(ui->MaskEdit1->text(), clockDisplayText(tab->heldTime));
+    EXPECT_EQ(tab->heldTime.year, QDate::currentDate().year());
+}
+
+TEST_F(SettingsTabTest, DefaultWritesTheFactoryValuesAndLeavesClerkModeTaxesAndClockAlone) {
+    ui->ComboBox3->setCurrentIndex(4);
+    ui->StringGrid3->item(2, 0)->setText(QStringLiteral("7.5"));
+    ui->MaskEdit1->setText(QStringLiteral("01-02-03 04:05:06"));
+    ui->CheckBox2->setChecked(true);
+    ui->SpinEdit3->setValue(100);
+    ui->Button24->click();
+
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_EQ(ui->ComboBox3->currentIndex(), 4);
+    EXPECT_EQ(cell(ui->StringGrid3, 2), "7.5");
+    EXPECT_EQ(ui->MaskEdit1->text(), "01-02-03 04:05:06");
+    EXPECT_FALSE(ui->CheckBox2->isChecked());
+    EXPECT_EQ(ui->SpinEdit3->text(), "0");
+    EXPECT_EQ(ui->ComboBox4->currentText(), "115200");
+    EXPECT_EQ(ui->Edit9->text(), QString::fromUtf8("Z\xC5\x82 "));
+    EXPECT_EQ(cell(ui->StringGrid5, 0), "~7HEADER MESSAGE");
+    EXPECT_EQ(cell(ui->StringGrid4, 1), "12345678901234567890123456789012");
+    EXPECT_EQ(cell(ui->StringGrid2, 0), "GROUP 0");
+    EXPECT_EQ(cell(ui->StringGrid2, 39), "GROUP 39");
+}
+
+TEST_F(SettingsTabTest, TaxCellRefusalPutsBackTheTextItHadWhenSelected) {
+    QLineEdit* editor = typeTax(0, "55");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(cell(ui->StringGrid3, 0), "55");
+    EXPECT_EQ(recorder.beeps, 0);
+    QTest::keyClicks(editor, "5"); // 555: the whole edit goes
+    EXPECT_EQ(cell(ui->StringGrid3, 0), "0.00");
+    EXPECT_EQ(editor->text(), "0.00");
+    EXPECT_EQ(recorder.beeps, 1);
+
+    editor->selectAll();
+    QTest::keyClicks(editor, "99.99");
+    EXPECT_EQ(cell(ui->StringGrid3, 0), "99.99");
+    QTest::keyClicks(editor, "1");
+    EXPECT_EQ(cell(ui->StringGrid3, 0), "0.00"); // not the 99.99 that passed
+    EXPECT_EQ(recorder.beeps, 2);
+
+    editor = typeTax(1, "-");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(cell(ui->StringGrid3, 1), "0.00");
+    EXPECT_EQ(recorder.beeps, 3);
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_Backspace); // emptied: accepted
+    EXPECT_EQ(cell(ui->StringGrid3, 1), "");
+    QTest::keyClicks(editor, "-");
+    EXPECT_EQ(recorder.beeps, 4);
+    EXPECT_EQ(cell(ui->StringGrid3, 1), "0.00");
+}
+
+TEST_F(SettingsTabTest, TaxRatesFollowTheRegionalSeparator) {
+    LocaleGuard comma(QLocale(QLocale::Polish, QLocale::Poland));
+    destroyForms();
+    createForms();
+    tab = Form1->settingsTab;
+    ui = tab->ui;
+    EXPECT_EQ(cell(ui->StringGrid3, 4), "0,00");
+    QLineEdit* editor = typeTax(4, "7,5");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(cell(ui->StringGrid3, 4), "7,5");
+    QTest::keyClicks(editor, ".");
+    EXPECT_EQ(cell(ui->StringGrid3, 4), "0,00");
+    EXPECT_EQ(recorder.beeps, 1);
+}
+
+TEST_F(SettingsTabTest, LengthLimitsStopTypingButNotTheProgramsOwnTexts) {
+    ui->Edit9->clear();
+    QTest::keyClicks(ui->Edit9, "EURO");
+    EXPECT_EQ(ui->Edit9->text(), "EUR");
+    ui->Edit3->clear();
+    QTest::keyClicks(ui->Edit3, QString(20, QChar('n')));
+    EXPECT_EQ(ui->Edit3->text(), QString(16, QChar('n')));
+
+    Settings s = tab->settings();
+    s.rate = QStringLiteral("123.45");
+    s.clerks[1] = QString(40, QChar('c'));
+    tab->setSettings(s);
+    EXPECT_EQ(ui->Edit10->text(), "123.45");
+    EXPECT_EQ(ui->Edit6->text(), QString(40, QChar('c')));
+}
+
+TEST_F(SettingsTabTest, SpinFieldsPullWhatIsTypedIntoTheirRange) {
+    ui->SpinEdit3->setFocus();
+    ui->SpinEdit3->selectAll();
+    QTest::keyClicks(ui->SpinEdit3, "300");
+    QTest::keyClick(ui->SpinEdit3, Qt::Key_Return);
+    EXPECT_EQ(ui->SpinEdit3->text(), "240");
+    ui->SpinEdit6->setFocus();
+    ui->SpinEdit6->selectAll();
+    QTest::keyClick(ui->SpinEdit6, Qt::Key_Backspace);
+    EXPECT_EQ(ui->SpinEdit6->text(), "");
+    EXPECT_EQ(tab->settings().drawerTime, 1);
+    EXPECT_EQ(tab->settings().autoOffMinutes, 240);
+}
+
+TEST_F(SettingsTabTest, FileButtonsSaveAndLoadTheControls) {
+    QTemporaryDir folder;
+    QString path = folder.filePath(QStringLiteral("s.TXT"));
+    ui->Button24->click();
+    ui->StringGrid3->item(3, 0)->setText(QStringLiteral("7.5"));
+    recorder.scriptedFileNames << path;
+    ui->Button29->click();
+    ASSERT_TRUE(recorder.messages.empty());
+    EXPECT_EQ(recorder.fileRequests.at(0).filter, "Text files|*.TXT");
+    EXPECT_EQ(recorder.fileRequests.at(0).defaultSuffix, "TXT");
+
+    Settings saved = tab->settings();
+    ui->Button24->click();
+    ui->StringGrid2->item(0, 0)->setText(QStringLiteral("changed"));
+    ui->StringGrid3->item(3, 0)->setText(QString());
+    ui->Edit10->setText(QStringLiteral("9.99"));
+    recorder.scriptedFileNames << folder.filePath(QStringLiteral("other.TXT"));
+    ui->Button29->click(); // an empty tax cell
+    EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{ioError});
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("other.TXT"))));
+
+    recorder.clear();
+    recorder.scriptedFileNames << path;
+    ui->Button30->click();
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_EQ(ui->Edit10->text(), "9.99"); // the rate is not in the file
+    EXPECT_EQ(settingsFileBytes(tab->settings())->toStdString(), settingsFileBytes(saved)->toStdString());
+    EXPECT_EQ(cell(ui->StringGrid3, 0), "0"); // 0.00 saved as hundredths
+    EXPECT_EQ(cell(ui->StringGrid3, 3), "7.5");
+    EXPECT_EQ(cell(ui->StringGrid2, 0), "GROUP 0");
+
+    QFile bad(folder.filePath(QStringLiteral("bad.TXT")));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("4\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\nA\r\nB\r\n2400\r\nabc\r\n");
+    bad.close();
+    recorder.scriptedFileNames << bad.fileName();
+    ui->Button30->click();
+    EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{ioError});
+    EXPECT_EQ(ui->ComboBox3->currentText(), "Label-2");
+    EXPECT_EQ(ui->ComboBox4->currentText(), "2400");
+    EXPECT_FALSE(ui->CheckBox1->isChecked());
+    EXPECT_EQ(cell(ui->StringGrid2, 0), "GROUP 0"); // after the bad line: as it was
+}
+
+struct SettingsTabScaleTest : SettingsTabTest {
+    SimHarness scale;
+    void connect() { ASSERT_TRUE(theLink.open(1, 115200)); }
+    std::vector<uint8_t> commandCodes() {
+        std::vector<uint8_t> codes;
+        for (const std::vector<uint8_t>& body : scale.sim().requestBodies())
+            codes.push_back(body.at(0));
+        return codes;
+    }
+};
+
+TEST_F(SettingsTabScaleTest, ScaleButtonsNeedAConnection) {
+    for (QPushButton* button : {ui->Button1, ui->Button9, ui->Button4, ui->Button13, ui->Button14}) {
+        recorder.clear();
+        button->click();
+        EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{notConnected})
+            << button->objectName().toStdString();
+    }
+    EXPECT_FALSE(Form4->isVisible());
+    EXPECT_TRUE(scale.sim().requestBodies().empty());
+    connect();
+    ui->Button14->click();
+    EXPECT_TRUE(Form4->isVisible());
+}
+
+TEST_F(SettingsTabScaleTest, AFailedExchangeIsReportedOnceAndTheCursorComesBack) {
+    connect();
+    ui->Button24->click();
+    scale.sim().injectFault(Fault::Nak, 3);
+    ui->Button9->click(); // the first request fails: nothing changes
+    EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>({{"Error!", "Communication Error!"}}));
+    EXPECT_EQ(recorder.waitCursorChanges, std::vector<bool>({true, false}));
+    EXPECT_EQ(cell(ui->StringGrid2, 0), "GROUP 0");
+    EXPECT_EQ(ui->ComboBox4->currentText(), "115200");
+}
+
+TEST_F(SettingsTabScaleTest, SendShowsEurAgainAndAnEmptyTaxCellStopsBeforeTheTaxes) {
+    connect();
+    ui->Edit9->setText(QStringLiteral("EUR"));
+    ui->StringGrid3->item(5, 0)->setText(QString());
+    scale.sim().clearLog();
+    ui->Button1->click();
+    EXPECT_EQ(recorder.messages,
+              std::vector<RecordedPrompt>({{applicationTitle(), "'' is not a valid floating point value"}}));
+    EXPECT_EQ(recorder.waitCursorChanges, std::vector<bool>({true, false}));
+    EXPECT_EQ(ui->Edit9->text(), "EUR");
+    std::vector<uint8_t> codes = commandCodes();
+    ASSERT_EQ(codes.size(), 53u);
+    EXPECT_EQ(codes.back(), 0x26);
+    ScaleState state;
+    scale.sim().withState([&state](ScaleState& s) { state = s; });
+    EXPECT_EQ(state.settings[46], 0x80);
+    EXPECT_EQ(state.settings[47], 0x00);
+
+    recorder.clear();
+    scale.sim().clearLog();
+    ui->ComboBox4->setEditText(QStringLiteral("abc"));
+    ui->Edit9->setText(euroSign());
+    ui->Button1->click();
+    EXPECT_EQ(recorder.messages,
+              std::vector<RecordedPrompt>({{applicationTitle(), "'abc' is not a valid integer value"}}));
+    EXPECT_TRUE(scale.sim().requestBodies().empty());
+    EXPECT_EQ(ui->Edit9->text(), "EUR"); // a lone euro sign shows as EUR after any SEND
+}
+
+TEST_F(SettingsTabScaleTest, LoadWritesTheScalesSettingsIntoTheControls) {
+    ui->Button24->click();
+    ui->StringGrid3->item(0, 0)->setText(QStringLiteral("1"));
+    Settings sent = tab->settings();
+    connect();
+    ui->Button1->click();
+    ASSERT_TRUE(recorder.messages.empty());
+
+    destroyForms();
+    createForms();
+    tab = Form1->settingsTab;
+    ui = tab->ui;
+    recorder.clear();
+    ui->Button9->click();
+    ASSERT_TRUE(recorder.messages.empty());
+    EXPECT_EQ(recorder.waitCursorChanges, std::vector<bool>({true, false}));
+    sent.currency = QString::fromUtf8("Z\xC5\x82 ");
+    sent.rate = QStringLiteral("4");
+    sent.taxes = {"1", "0", "0", "0", "0", "0", "0", "0"};
+    EXPECT_EQ(tab->settings(), sent);
+}
+
+TEST_F(SettingsTabScaleTest, ClockButtonsMoveTheHeldTimeNotTheTypedText) {
+    connect();
+    tab->heldTime = heldTimeFrom(QDateTime(QDate(2026, 12, 6), QTime(9, 5, 20)));
+    ui->MaskEdit1->setText(QStringLiteral("01-01-30 00:00:00"));
+    scale.sim().clearLog();
+    ui->Button13->click();
+    EXPECT_EQ(scale.sim().requestBodies().at(0),
+              std::vector<uint8_t>({0x20, 0x1A, 0x0C, 0x06, 0x09, 0x05, 0x14}));
+    EXPECT_EQ(ui->MaskEdit1->text(), "01-01-30 00:00:00");
+
+    ui->Button4->click();
+    EXPECT_TRUE(ui->MaskEdit1->text().startsWith(QStringLiteral("06-12-26 09:0")));
+    EXPECT_EQ(ui->MaskEdit1->text(), clockDisplayText(tab->heldTime));
+    EXPECT_TRUE(recorder.waitCursorChanges.empty());
+
+    ui->Button3->click();
+    EXPECT_EQ(tab->heldTime.year, QDate::currentDate().year());
+}
+
+} // namespace
