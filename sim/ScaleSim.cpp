@@ -62,6 +62,13 @@ std::optional<Fault> faultByName(const std::string& name) {
     return std::nullopt;
 }
 
+const char* faultName(Fault fault) {
+    for (const NamedFault& entry : kFaultNames)
+        if (fault == entry.fault)
+            return entry.name;
+    return "?";
+}
+
 struct ScaleSim::Server {
     // Bytes on their way to the PC. A gap spaces the bytes of a segment one by one (SlowGap); a
     // segment marked vanishAfter takes the device away once it is out.

@@ -53,6 +53,8 @@ enum class Fault {
 };
 
 std::optional<Fault> faultByName(const std::string& name);
+// The name scale-sim's --fault takes, e.g. "noack".
+const char* faultName(Fault fault);
 
 class ScaleSim {
 public:

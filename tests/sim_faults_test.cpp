@@ -212,6 +212,7 @@ TEST_P(FaultRecovery, TheLinkGetsTheIdentityDespiteTheFault) {
 INSTANTIATE_TEST_SUITE_P(EveryRecoverableFault, FaultRecovery,
                          ::testing::Values(Fault::Nak, Fault::BadCheck, Fault::Silence, Fault::Garbage,
                                            Fault::NoAck, Fault::Address, Fault::Restart, Fault::Endless,
-                                           Fault::SlowGap));
+                                           Fault::SlowGap),
+                         [](const auto& info) { return std::string(faultName(info.param)); });
 
 } // namespace

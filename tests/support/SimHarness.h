@@ -17,8 +17,14 @@
 
 #include <chrono>
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
+
+// Test parameters and messages show a fault by its name.
+inline void PrintTo(Fault fault, std::ostream* out) {
+    *out << faultName(fault);
+}
 
 class SimHarness {
 public:
