@@ -119,5 +119,7 @@ void SerialPort::purgeInput() {
 }
 
 void SerialPort::raiseDtr() {
+    // A port without modem lines refuses this (Wine on a pseudo-terminal answers error 50, "not
+    // supported"); as on Linux, that is not a failure here.
     EscapeCommFunction(asHandle(handle), SETDTR);
 }
