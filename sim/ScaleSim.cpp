@@ -202,12 +202,10 @@ void ScaleSim::Server::receive(const uint8_t* bytes, size_t count, Clock::time_p
     for (size_t i = 0; i < count; ++i) {
         switch (receiver.feed(bytes[i])) {
         case RequestReceiver::Event::Ack: {
-            {
-                std::lock_guard lock(mutex);
-                ++acks;
-            }
-            pendingReply.clear();
             settleReply(true);
+            std::lock_guard lock(mutex);
+            ++acks;
+            pendingReply.clear();
             break;
         }
         case RequestReceiver::Event::Nak: {
