@@ -42,10 +42,10 @@ if [ "$(readlink "$WINEPREFIX/dosdevices/com1" 2>/dev/null)" != "$ports/COM1" ];
     wineserver -k || true
     wineserver -w
 fi
-# One server for all the runs below, instead of one start per run. It takes the pseudo-terminal as
-# its controlling terminal and dumps its objects when that hangs up at the end of a case: that goes
-# to a log of its own.
-wineserver -p >"$out/wineserver.log" 2>&1
+# One server for all the runs below, instead of one start per run; it ends 30 s after the last one
+# even if this script is killed. It takes the pseudo-terminal as its controlling terminal and dumps
+# its objects when that hangs up at the end of a case: that goes to a log of its own.
+wineserver --persistent=30 >"$out/wineserver.log" 2>&1
 simpid=""
 cleanup() {
     [ -n "$simpid" ] && kill "$simpid" 2>/dev/null && wait "$simpid" 2>/dev/null
