@@ -4,8 +4,8 @@
 # plain tests once, each exchange case against an emulated scale started for it with the behaviour
 # the case needs. Wine's COM1 leads to the link that scale-sim makes (build-wine/ports/COM1), which
 # each scale-sim start points at its new pseudo-terminal, so Wine is set up once per prefix.
-# Installs what is missing (with sudo when not root); uses build/bin/scale-sim, building it if needed.
-# Fails when any test fails.
+# Installs what is missing (with sudo when not root); uses build/bin/scale-sim, brought up to date.
+# Fails when any test fails; a run that hangs is ended after two minutes and counts as failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -13,14 +13,12 @@ bash tools/setup.sh g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine w
 
 out=$root/build-wine
 jobs=$(nproc)
-if [ ! -x build/bin/scale-sim ]; then
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build build -j"$jobs" --target scale-sim
-fi
+[ -f build/CMakeCache.txt ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs" --target scale-sim
 sim=$root/build/bin/scale-sim
 # GoogleTest is built from Debian's sources (libgtest-dev) with the same toolchain.
-cmake --no-warn-unused-cli -S . -B "$out" -G Ninja -DCMAKE_TOOLCHAIN_FILE=tools/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DSCALE_WERROR=ON -DSCALE_WINE_TESTS=ON >/dev/null
+cmake --no-warn-unused-cli -S . -B "$out" -G Ninja -DCMAKE_TOOLCHAIN_FILE=tools/mingw-w64.cmake \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCALE_WERROR=ON -DSCALE_WINE_TESTS=ON >/dev/null
 cmake --build "$out" -j"$jobs" --target link_wine_tests
 exe=$out/bin/link_wine_tests.exe
 
@@ -55,7 +53,7 @@ trap cleanup EXIT
 
 failed=()
 echo "-- link tests without a port"
-wine "$exe" --gtest_brief=1 --gtest_filter='-ComPort.*' || failed+=("plain tests")
+timeout 120 wine "$exe" --gtest_brief=1 --gtest_filter='-ComPort.*' || failed+=("plain tests")
 
 # Each case: its name, its test, and the emulated scale's options for it.
 run_case() {
@@ -70,7 +68,8 @@ run_case() {
         sleep 0.1
     done
     echo "-- $name (scale-sim $*)"
-    SCALE_ACK_LOG="Z:$log" wine "$exe" --gtest_brief=1 --gtest_filter="ComPort.$test" || failed+=("$name")
+    SCALE_ACK_LOG="Z:$log" timeout 120 wine "$exe" --gtest_brief=1 --gtest_filter="ComPort.$test" ||
+        failed+=("$name")
     kill "$simpid"
     wait "$simpid" || true
     simpid=""
