@@ -52,10 +52,11 @@ private:
     void* handle = reinterpret_cast<void*>(static_cast<intptr_t>(-1));
 #else
     int handle = -1;
-    // The per-byte wait set up by the last open (timeoutTicks x 55 ms at that moment); a later change
-    // of timeoutTicks takes effect at the next open, as the device's own time-out would.
-    int waitMs = 0;
 #endif
+    // The per-byte wait set up by the last open (timeoutTicks x 55 ms at that moment); a later change
+    // of timeoutTicks takes effect at the next open, as the device's own time-out would. It also
+    // bounds the wait for the output to leave at close.
+    int waitMs = 0;
 };
 
 // Where "COMn" leads. On Linux the link ports/COMn in the port-link folder is used when it exists

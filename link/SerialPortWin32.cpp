@@ -2,6 +2,8 @@
 // through the DCB, one read time-out through COMMTIMEOUTS.
 #include "link/SerialPort.h"
 
+#include <algorithm>
+#include <climits>
 #include <windows.h>
 
 namespace {
@@ -21,6 +23,23 @@ std::string resolvePortName(uint8_t number) {
 
 void SerialPort::releaseHandle() {
     if (asHandle(handle) != INVALID_HANDLE_VALUE) {
+        // As on Linux: what was written last (the acknowledgement of the last reply) may still be in
+        // the transmit queue; let it leave, but only for the read time-out, so that a stalled or
+        // removed adapter cannot hang the close. Only such a stalled queue is purged; purging after
+        // a finished drain can drop bytes that the driver or a virtual port has taken already.
+        ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(waitMs);
+        DWORD errors = 0;
+        COMSTAT stat{};
+        bool stalled = false;
+        while (ClearCommError(asHandle(handle), &errors, &stat) && stat.cbOutQue > 0) {
+            if (GetTickCount64() >= deadline) {
+                stalled = true;
+                break;
+            }
+            Sleep(2);
+        }
+        if (stalled)
+            PurgeComm(asHandle(handle), PURGE_TXABORT | PURGE_TXCLEAR);
         CloseHandle(asHandle(handle));
         handle = INVALID_HANDLE_VALUE;
     }
@@ -68,6 +87,7 @@ bool SerialPort::openHandle(const std::string& path, int32_t baud) {
         lastErrorText = "SetCommTimeouts failed (error " + std::to_string(GetLastError()) + ")";
         return false;
     }
+    waitMs = static_cast<int>(std::min<DWORD>(t.ReadTotalTimeoutConstant, INT_MAX));
     return true;
 }
 
@@ -99,5 +119,7 @@ void SerialPort::purgeInput() {
 }
 
 void SerialPort::raiseDtr() {
+    // A port without modem lines refuses this (Wine on a pseudo-terminal answers error 50, "not
+    // supported"); as on Linux, that is not a failure here.
     EscapeCommFunction(asHandle(handle), SETDTR);
 }

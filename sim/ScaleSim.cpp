@@ -62,6 +62,13 @@ std::optional<Fault> faultByName(const std::string& name) {
     return std::nullopt;
 }
 
+const char* faultName(Fault fault) {
+    for (const NamedFault& entry : kFaultNames)
+        if (fault == entry.fault)
+            return entry.name;
+    return "?";
+}
+
 struct ScaleSim::Server {
     // Bytes on their way to the PC. A gap spaces the bytes of a segment one by one (SlowGap); a
     // segment marked vanishAfter takes the device away once it is out.
@@ -86,6 +93,9 @@ struct ScaleSim::Server {
     std::vector<Clock::time_point> ackTimes;
     int acks = 0;
     int naks = 0;
+    std::optional<uint8_t> awaitingAnswer; // the command of the last reply, until the PC answers it
+    std::vector<ReplyOutcome> outcomes;
+    FILE* ackLog = nullptr;
     std::atomic<bool> stopping{false};
     std::atomic<bool> vanished{false};
 
@@ -105,6 +115,8 @@ struct ScaleSim::Server {
     Clock::duration byteTime{};
     Clock::time_point sendClock{};     // earliest time of the next paced byte
     Clock::time_point inputLineFree{}; // when the PC's bytes seen so far have crossed the line
+    bool replyGoingOut = false;        // a reply is in `out`: the read delay starts when it has left
+    Clock::time_point readHeldUntil{}; // the line is not looked at before then (readDelayMs)
 
     explicit Server(SimOptions o) : options(std::move(o)), state(defaultScaleState()) {
         if (options.baud > 0)
@@ -115,6 +127,8 @@ struct ScaleSim::Server {
     void serve();
     void receive(const uint8_t* bytes, size_t count, Clock::time_point now);
     void answer(const RequestFrame& frame);
+    void settleReply(bool acknowledged);
+    void takeLeftoverInput();
     void enqueue(Segment segment);
     Waiting pump(Clock::time_point now);
     size_t writeSome(const uint8_t* bytes, size_t count);
@@ -172,6 +186,10 @@ ScaleSim::Server::Waiting ScaleSim::Server::pump(Clock::time_point now) {
             return Waiting::Nothing;
         }
         out.pop_front();
+        if (out.empty() && replyGoingOut) {
+            replyGoingOut = false;
+            readHeldUntil = now + std::chrono::milliseconds(options.readDelayMs);
+        }
     }
 }
 
@@ -186,6 +204,7 @@ void ScaleSim::Server::receive(const uint8_t* bytes, size_t count, Clock::time_p
     for (size_t i = 0; i < count; ++i) {
         switch (receiver.feed(bytes[i])) {
         case RequestReceiver::Event::Ack: {
+            settleReply(true);
             std::lock_guard lock(mutex);
             ++acks;
             if (ackTimes.size() < kMaxLoggedFrames)
@@ -211,7 +230,22 @@ void ScaleSim::Server::receive(const uint8_t* bytes, size_t count, Clock::time_p
     }
 }
 
+void ScaleSim::Server::settleReply(bool acknowledged) {
+    std::lock_guard lock(mutex);
+    if (!awaitingAnswer)
+        return;
+    outcomes.push_back({*awaitingAnswer, acknowledged});
+    if (ackLog) {
+        std::fprintf(ackLog, "%02X %s\n", *awaitingAnswer,
+                     acknowledged ? "acknowledged" : "not acknowledged");
+        std::fflush(ackLog);
+    }
+    awaitingAnswer.reset();
+}
+
 void ScaleSim::Server::answer(const RequestFrame& frame) {
+    // A new request means the PC is done with the previous reply, acknowledged or not.
+    settleReply(false);
     pendingReply.clear();
     std::unique_lock lock(mutex);
     if (frames.size() < kMaxLoggedFrames) {
@@ -249,6 +283,12 @@ void ScaleSim::Server::answer(const RequestFrame& frame) {
     const std::vector<uint8_t> ack{kAck};
     std::vector<uint8_t> reply = encodeFrame(body);
     pendingReply = reply;
+    // Every fault left here sends a whole reply frame except these two (a stream, half a frame).
+    if (fault != Fault::Endless && fault != Fault::Vanish) {
+        replyGoingOut = true;
+        std::lock_guard replyLock(mutex);
+        awaitingAnswer = frame.body.front();
+    }
     if (!fault) {
         enqueue(Segment{joined({&ack, &reply})}); // the ACK and the reply in one write
         return;
@@ -306,13 +346,20 @@ void ScaleSim::Server::serve() {
         Waiting waiting = pump(now);
         if (vanished)
             break;
-        pollfd fds[2] = {{wakeRead, POLLIN, 0}, {master, POLLIN, 0}};
+        bool reading = now >= readHeldUntil;
+        pollfd fds[2] = {{wakeRead, POLLIN, 0}, {master, static_cast<short>(reading ? POLLIN : 0), 0}};
         if (waiting == Waiting::Writable)
             fds[1].events |= POLLOUT;
+        std::optional<Clock::time_point> wakeAt;
+        if (waiting == Waiting::Time)
+            wakeAt = sendClock;
+        if (!reading)
+            wakeAt = std::min(wakeAt.value_or(readHeldUntil), readHeldUntil);
         timespec timeout{};
         timespec* limit = nullptr;
-        if (waiting == Waiting::Time) {
-            auto wait = std::chrono::duration_cast<std::chrono::nanoseconds>(sendClock - now);
+        if (wakeAt) {
+            auto wait = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                std::max(*wakeAt - now, Clock::duration{}));
             timeout.tv_sec = static_cast<time_t>(wait.count() / 1'000'000'000);
             timeout.tv_nsec = static_cast<long>(wait.count() % 1'000'000'000);
             limit = &timeout;
@@ -327,6 +374,15 @@ void ScaleSim::Server::serve() {
                 receive(buffer, static_cast<size_t>(n), Clock::now());
         }
     }
+}
+
+void ScaleSim::Server::takeLeftoverInput() {
+    // What the PC sent before the stop (its last acknowledgement, typically) still counts.
+    uint8_t buffer[4096];
+    ssize_t n;
+    while (master >= 0 && (n = ::read(master, buffer, sizeof buffer)) > 0)
+        receive(buffer, static_cast<size_t>(n), Clock::now());
+    settleReply(false);
 }
 
 void ScaleSim::Server::closeDevice() {
@@ -422,8 +478,15 @@ bool ScaleSim::start() {
         }
         s.linkMade = true;
     }
+    if (!o.ackLog.empty() && !(s.ackLog = std::fopen(o.ackLog.c_str(), "w"))) {
+        s.removeLink();
+        return failWith("cannot write " + o.ackLog);
+    }
     int wake[2];
     if (pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0) {
+        if (s.ackLog)
+            std::fclose(s.ackLog);
+        s.ackLog = nullptr;
         s.removeLink();
         return failWith("cannot create a pipe");
     }
@@ -443,6 +506,10 @@ void ScaleSim::stop() {
     if (::write(s.wakeWrite, &wake, 1) < 0)
         std::fprintf(stderr, "scale-sim: cannot wake the server: %s\n", std::strerror(errno));
     s.thread.join();
+    s.takeLeftoverInput();
+    if (s.ackLog)
+        std::fclose(s.ackLog);
+    s.ackLog = nullptr;
     ::close(s.wakeRead);
     ::close(s.wakeWrite);
     s.wakeRead = s.wakeWrite = -1;
@@ -509,8 +576,19 @@ int ScaleSim::naksReceived() const {
     return server->naks;
 }
 
+std::vector<ReplyOutcome> ScaleSim::replyOutcomes() const {
+    std::lock_guard lock(server->mutex);
+    return server->outcomes;
+}
+
+bool ScaleSim::replyAwaitingAnswer() const {
+    std::lock_guard lock(server->mutex);
+    return server->awaitingAnswer.has_value();
+}
+
 void ScaleSim::clearLog() {
     std::lock_guard lock(server->mutex);
+    server->outcomes.clear();
     server->frames.clear();
     server->bodies.clear();
     server->frameTimes.clear();

@@ -23,6 +23,19 @@ struct SimOptions {
     std::string stateFile;
     bool calibration = false;
     std::string logoOut; // PBM image written after every logo write
+    // A busy scale (or a bridge in between) that looks at its line only this long after each reply
+    // has gone out: whatever the PC sends meanwhile, its acknowledgement included, waits in the line.
+    int readDelayMs = 0;
+    // When set, this file gets one line per reply once the reply's fate is known: the command code in hex
+    // and "acknowledged" or "not acknowledged" (the PC asked again, or the scale stopped, without an
+    // ACK for it), e.g. "27 acknowledged".
+    std::string ackLog;
+};
+
+// What became of one reply: the PC acknowledged it, or moved on (or went away) without doing so.
+struct ReplyOutcome {
+    uint8_t command;
+    bool acknowledged;
 };
 
 // Each fault applies to the next valid requests (address 0, good check), one per request.
@@ -41,6 +54,8 @@ enum class Fault {
 };
 
 std::optional<Fault> faultByName(const std::string& name);
+// The name scale-sim's --fault takes, e.g. "noack".
+const char* faultName(Fault fault);
 
 class ScaleSim {
 public:
@@ -73,6 +88,10 @@ public:
     std::vector<std::chrono::steady_clock::time_point> ackTimes() const;
     int acksReceived() const;
     int naksReceived() const;
+    // Every reply whose fate is known, in order; a reply still waiting for the PC is not among them.
+    std::vector<ReplyOutcome> replyOutcomes() const;
+    // True while the last reply sent has been neither acknowledged nor passed over.
+    bool replyAwaitingAnswer() const;
     void clearLog();
 
     std::string slavePath() const;

@@ -15,7 +15,8 @@ namespace {
 constexpr int kUsageError = 64; // EX_USAGE
 
 const char* const kUsage = "usage: scale-sim --link PATH [--baud N] [--state FILE] [--calibration] "
-                           "[--fault NAME[:COUNT]]... [--gap MS] [--logo-out FILE] [--password N]\n";
+                           "[--fault NAME[:COUNT]]... [--gap MS] [--logo-out FILE] [--password N] "
+                           "[--read-delay MS] [--ack-log FILE]\n";
 
 bool parseNumber(const std::string& text, int& value, int minimum) {
     const char* end = text.data() + text.size();
@@ -72,6 +73,12 @@ int main(int argc, char** argv) {
         } else if (arg == "--baud") {
             if (!value(text) || !parseNumber(text, options.baud, 1))
                 return usage("--baud needs a positive number");
+        } else if (arg == "--ack-log") {
+            if (!value(options.ackLog) || options.ackLog.empty())
+                return usage("--ack-log needs a file");
+        } else if (arg == "--read-delay") {
+            if (!value(text) || !parseNumber(text, options.readDelayMs, 0))
+                return usage("--read-delay needs a number of milliseconds");
         } else if (arg == "--gap") {
             if (!value(text) || !parseNumber(text, gapMs, 0))
                 return usage("--gap needs a number of milliseconds");

@@ -51,6 +51,7 @@ TEST_F(Scalectl, RawPrintsTheReplyBodyStatusFirst) {
     ASSERT_EQ(run.out.size(), 35u * 3);
     EXPECT_EQ(run.out.substr(0, 3), "04 ");
     EXPECT_EQ(run.out.back(), '\n');
+    EXPECT_TRUE(scale.lastReplyAcknowledged());
 }
 
 TEST_F(Scalectl, PayloadAndTraceGoOnTheWireAsGiven) {
@@ -89,13 +90,34 @@ TEST_F(Scalectl, PluFilePulledAndPushedBack) {
     close(mkstemp(name));
     Outcome pull = scalectl(port() + "plu pull --from 1 --to 30 -o " + name);
     ASSERT_EQ(pull.exitCode, 0) << pull.err;
+    EXPECT_TRUE(scale.lastReplyAcknowledged());
     scale.sim().clearLog();
     Outcome push = scalectl(port() + "plu push " + name);
     EXPECT_EQ(push.exitCode, 0) << push.err;
+    EXPECT_TRUE(scale.lastReplyAcknowledged());
     auto bodies = scale.sim().requestBodies();
     ASSERT_FALSE(bodies.empty());
     EXPECT_EQ(bodies.back(), std::vector<uint8_t>{0x27});
     EXPECT_EQ(bodies.front()[0], 0x23);
+    std::remove(name);
+}
+
+// A scale that looks at its line only 300 ms after each reply, when scalectl has ended already:
+// every run's last acknowledgement still reaches it.
+TEST(ScalectlWithALateScale, EveryRunEndsWithItsLastReplyAcknowledged) {
+    SimOptions options;
+    options.readDelayMs = 300;
+    SimHarness scale(options);
+    std::string port = "--port " + scale.linkPath() + " ";
+    char name[] = "/tmp/scalectl-plu-XXXXXX";
+    close(mkstemp(name));
+    const std::string file = name;
+    for (const std::string& args :
+         {"raw 01" + std::string(), "plu pull --from 1 --to 2 -o " + file, "plu push " + file}) {
+        Outcome run = scalectl(port + args);
+        EXPECT_EQ(run.exitCode, 0) << args << ": " << run.err;
+        EXPECT_TRUE(scale.lastReplyAcknowledged()) << args;
+    }
     std::remove(name);
 }
 

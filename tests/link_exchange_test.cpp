@@ -4,11 +4,13 @@
 #include "tests/support/PtyPeer.h"
 
 #include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <future>
 #include <gtest/gtest.h>
 #include <termios.h>
 #include <thread>
+#include <unistd.h>
 
 using namespace std::chrono;
 using namespace std::chrono_literals;
@@ -236,6 +238,46 @@ TEST_F(Exchange, AVanishedDeviceFailsAtOnceInsteadOfWaiting) {
     auto again = startTransact(0x01);
     ASSERT_EQ(again.wait_for(2s), std::future_status::ready);
     EXPECT_TRUE(link.exchangeFailed);
+}
+
+// The acknowledgement of the last reply is often the last byte before the port is closed (a
+// command-line run ends right after it). A scale that looks at its line only a while later (a busy
+// scale, a bridge in between) must still find it there: closing never drops what has left already.
+TEST_F(Exchange, TheLastAcknowledgementOutlivesTheClose) {
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_TRUE(link.open(1, 9600));
+        link.clear();
+        // The close follows the acknowledgement at once, on the same thread, as at the end of a run.
+        auto done = std::async(std::launch::async, [this] {
+            link.transact(0x01);
+            link.close();
+        });
+        peer.read(kRequestWait);
+        peer.write(withAck(replyFrame({0x00, 0x00, 0x31})));
+        done.get();
+        ASSERT_FALSE(link.exchangeFailed);
+        std::this_thread::sleep_for(300ms);
+        EXPECT_EQ(toHex(peer.read(100ms)), "06") << "round " << round;
+    }
+}
+
+// A line whose output cannot leave (the far end holds it, as with XOFF or a stalled adapter): the
+// writes give up within the read time-out, and so does the close, instead of hanging on the bytes.
+TEST(SerialPortClose, AStalledLineClosesWithinTheReadTimeOut) {
+    PtyPeer peer;
+    int held = ::open(peer.slavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(tcflow(held, TCOOFF), 0);
+    SerialPort port;
+    port.timeoutTicks = 20;
+    ASSERT_TRUE(port.openPort(1, 9600));
+    EXPECT_FALSE(port.writeByte(0x06)); // the acknowledgement cannot leave
+    auto start = steady_clock::now();
+    port.closePort();
+    EXPECT_LT(duration_cast<milliseconds>(steady_clock::now() - start).count(), 1100 * 13 / 10);
+    EXPECT_FALSE(port.isOpen);
+    tcflow(held, TCOON);
+    ::close(held);
 }
 
 TEST(SerialPortOpen, MissingPortsFail) {

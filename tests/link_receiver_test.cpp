@@ -1,7 +1,9 @@
 // The PC's receive state machine, state by state, fed directly.
 #include "link/FrameReceiver.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 namespace {
@@ -31,6 +33,31 @@ struct Transition {
     State next;
     Step step;
 };
+
+const char* stateName(State state) {
+    static const char* const names[] = {"WaitAck", "Hunt", "Marker", "Address", "Data", "Escape"};
+    return names[static_cast<int>(state)];
+}
+
+// A case is named by the state it starts in, the byte and where it leads: "Marker_C3_Hunt".
+std::string caseName(const Transition& t) {
+    State from = State::WaitAck;
+    {
+        Receiver r;
+        for (uint8_t b : t.prefix)
+            r.rx.feed(b);
+        from = r.rx.state();
+    }
+    static const char* const steps[] = {"", "Complete", "BadCheck", "Failed"};
+    char byte[3];
+    std::snprintf(byte, sizeof byte, "%02X", t.byte);
+    std::string to = t.step == Step::More ? stateName(t.next) : steps[static_cast<int>(t.step)];
+    return std::string(stateName(from)) + "_" + byte + "_" + to;
+}
+
+void PrintTo(const Transition& t, std::ostream* out) {
+    *out << caseName(t);
+}
 
 class ReceiverTable : public ::testing::TestWithParam<Transition> {};
 
@@ -64,7 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Transition{{0x06, 0xC3, 0x04, 0x00, 0xC3}, 0x04, State::Address, Step::More},
                       Transition{{0x06, 0xC3, 0x04, 0x00, 0xC3}, 0x17, State::Hunt, Step::More},
                       // An empty body: the check over the address alone is 0.
-                      Transition{{0x06, 0xC3, 0x04, 0x00, 0xC3}, 0x02, State::Hunt, Step::Complete}));
+                      Transition{{0x06, 0xC3, 0x04, 0x00, 0xC3}, 0x02, State::Hunt, Step::Complete}),
+    [](const auto& info) { return caseName(info.param); });
 
 TEST(Receiver, StoresTheUnstuffedBodyWithItsCheck) {
     Receiver r;

@@ -47,11 +47,14 @@ TEST_F(LinkAgainstScale, IdentityExchange) {
 // Faults after which the request must go out again, and a later attempt succeeds.
 struct RetryCase {
     Fault fault;
-    const char* name;
     long long minMs;    // a time-out must have passed (1100 ms), or not (0)
     size_t maxRequests; // an endless stream may still fill the line after the purge of the second
                         // attempt, until the scale has heard the PC again
 };
+
+void PrintTo(const RetryCase& c, std::ostream* out) {
+    *out << faultName(c.fault);
+}
 
 class RetriedFaults : public LinkAgainstScale, public ::testing::WithParamInterface<RetryCase> {};
 
@@ -66,13 +69,11 @@ TEST_P(RetriedFaults, ALaterAttemptSucceeds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, RetriedFaults,
-                         ::testing::Values(RetryCase{Fault::Nak, "Nak", 0, 2},
-                                           RetryCase{Fault::Silence, "Silence", 1050, 2},
-                                           RetryCase{Fault::NoAck, "NoAck", 1050, 2},
-                                           RetryCase{Fault::Address, "Address", 1050, 2},
-                                           RetryCase{Fault::Endless, "Endless", 0, 3},
-                                           RetryCase{Fault::Overlong, "Overlong", 0, 2}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::Values(RetryCase{Fault::Nak, 0, 2}, RetryCase{Fault::Silence, 1050, 2},
+                                           RetryCase{Fault::NoAck, 1050, 2},
+                                           RetryCase{Fault::Address, 1050, 2},
+                                           RetryCase{Fault::Endless, 0, 3}, RetryCase{Fault::Overlong, 0, 2}),
+                         [](const auto& info) { return std::string(faultName(info.param.fault)); });
 
 // Faults that the receiver rides out within the first attempt.
 TEST_F(LinkAgainstScale, GarbageRestartAndWrongCheckNeedNoSecondRequest) {
@@ -80,8 +81,8 @@ TEST_F(LinkAgainstScale, GarbageRestartAndWrongCheckNeedNoSecondRequest) {
         scale.sim().clearLog();
         scale.sim().injectFault(f, 1);
         identify();
-        EXPECT_FALSE(theLink.exchangeFailed) << static_cast<int>(f);
-        EXPECT_EQ(requestsSeen(), 1u) << static_cast<int>(f);
+        EXPECT_FALSE(theLink.exchangeFailed) << faultName(f);
+        EXPECT_EQ(requestsSeen(), 1u) << faultName(f);
     }
     EXPECT_EQ(scale.sim().naksReceived(), 1); // the wrong check was answered with NAK
 }
@@ -127,6 +128,23 @@ TEST_F(LinkAgainstScale, DeviceVanishingMidReplyFailsWithoutHanging) {
     EXPECT_LT(took, 500);
     theLink.close();
     EXPECT_FALSE(theLink.port.isOpen);
+}
+
+// A scale that looks at its line only 300 ms after each reply, when the PC has long closed the port:
+// the acknowledgement of the last reply is still there for it.
+TEST(LinkAgainstALateScale, TheLastReplyIsAcknowledgedAfterTheClose) {
+    SimOptions options;
+    options.readDelayMs = 300;
+    SimHarness scale(options);
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_TRUE(theLink.open(1, 9600));
+        theLink.clear();
+        theLink.transact(0x01);
+        EXPECT_FALSE(theLink.exchangeFailed);
+        theLink.close();
+        EXPECT_TRUE(scale.lastReplyAcknowledged()) << "round " << round;
+    }
+    EXPECT_EQ(scale.sim().replyOutcomes().size(), 3u);
 }
 
 TEST_F(LinkAgainstScale, StatusByteComesThroughTheCommandCore) {

@@ -273,6 +273,7 @@ TEST_F(PluCommandLineTest, PullWritesTheFileAndPushSendsItBackInFileOrder) {
     ASSERT_EQ(loaded.rowsLoaded, 3);
     EXPECT_EQ(table.cell(NumColumn, 2), "1800");
     EXPECT_EQ(table.cell(NameColumn, 3), "four");
+    EXPECT_TRUE(scale.lastReplyAcknowledged());
 
     sim().withState([](ScaleState& state) { state.plus.assign(kMaxPlu + 1, PluRecord{}); });
     sim().clearLog();
@@ -280,6 +281,7 @@ TEST_F(PluCommandLineTest, PullWritesTheFileAndPushSendsItBackInFileOrder) {
     EXPECT_EQ(requests(), (std::vector<std::pair<int, int>>{{0x23, 0}, {0x23, 1800}, {0x23, 4}, {0x27, -1}}));
     EXPECT_EQ(scaleHas(4).price, 44);
     EXPECT_EQ(fieldText(scaleHas(1800).name.data(), 31), "top");
+    EXPECT_TRUE(scale.lastReplyAcknowledged()); // the reply to 0x27 that ends the upload
 }
 
 TEST_F(PluCommandLineTest, BadFilesAndFailuresSendNothingOrWriteNothing) {

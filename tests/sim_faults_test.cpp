@@ -3,8 +3,11 @@
 #include "tests/support/PtyPeer.h"
 #include "tests/support/SimHarness.h"
 
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 
 using namespace std::chrono;
 using namespace std::chrono_literals;
@@ -190,6 +193,35 @@ TEST(ScalePacing, RepliesTakeTheirLineTimeAtTheBaudRate) {
 
 namespace {
 
+// The acknowledgement log: a reply is settled by the PC's ACK, by its next request (not
+// acknowledged, a NAK in between notwithstanding), or by the scale stopping while it waits.
+TEST(ScaleAckLog, EveryReplyIsLoggedWithItsFate) {
+    char name[] = "/tmp/scale-acks-XXXXXX";
+    close(mkstemp(name));
+    SimOptions options;
+    options.ackLog = name;
+    {
+        SimHarness scale(options);
+        RawLine line{scale.linkPath()};
+        line.write(kIdentityRequest);
+        line.drain();
+        line.write({0x15}); // the PC asks for the reply again
+        line.drain();
+        line.write(kShortRequest); // and moves on without an ACK
+        line.drain();
+        line.write({0x06});
+        line.write(kIdentityRequest); // answered by the scale, then left alone until the stop
+        line.drain();
+        EXPECT_EQ(scale.sim().replyOutcomes().size(), 2u);
+        EXPECT_TRUE(scale.sim().replyAwaitingAnswer());
+    }
+    std::ifstream log(name);
+    std::stringstream text;
+    text << log.rdbuf();
+    EXPECT_EQ(text.str(), "01 not acknowledged\n7F acknowledged\n01 not acknowledged\n");
+    std::remove(name);
+}
+
 // Every fault a real line can show is one the link recovers from within its three attempts; a
 // fault that never let go (a stream that does not stop, a slow reply that is not abandoned)
 // would fail here.
@@ -212,6 +244,7 @@ TEST_P(FaultRecovery, TheLinkGetsTheIdentityDespiteTheFault) {
 INSTANTIATE_TEST_SUITE_P(EveryRecoverableFault, FaultRecovery,
                          ::testing::Values(Fault::Nak, Fault::BadCheck, Fault::Silence, Fault::Garbage,
                                            Fault::NoAck, Fault::Address, Fault::Restart, Fault::Endless,
-                                           Fault::SlowGap));
+                                           Fault::SlowGap),
+                         [](const auto& info) { return std::string(faultName(info.param)); });
 
 } // namespace

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build, run and test the utility.
-# Idempotent: when everything is there it only checks and says nothing.
+# Idempotent: when everything is there it only checks and says nothing. Packages named as arguments
+# are installed too (tools/wine-test.sh adds its cross compiler and Wine).
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth clang-14 libclang-rt-14-dev clang-format)
+  xvfb xauth clang-14 libclang-rt-14-dev clang-format "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test: the plain build, the same suite under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and a short bounded run of each fuzz target.
+# Installs what is missing, then builds and runs every test: the plain build, the link's Win32 backend
+# under Wine, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer, and a short
+# bounded run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
@@ -15,6 +16,9 @@ cmake --build build -j"$jobs"
 # them; a failing test gets one more run, and fails the build if it fails again.
 retry="--repeat until-pass:2"
 (cd build && ctest --output-on-failure -j2 --timeout 600 $retry)
+
+echo "== Win32 serial backend under Wine"
+bash tools/wine-test.sh
 
 echo "== sanitizer build (ASan + UBSan)"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSCALE_WERROR=ON -DSCALE_SANITIZE=ON \

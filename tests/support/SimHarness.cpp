@@ -12,6 +12,7 @@
 #include <poll.h>
 #include <stdexcept>
 #include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -45,6 +46,18 @@ SimHarness::~SimHarness() {
     theLink.close();
     std::error_code ignored;
     std::filesystem::remove_all(dir, ignored);
+}
+
+bool SimHarness::lastReplyAcknowledged(std::chrono::milliseconds wait) {
+    auto deadline = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+        auto outcomes = scale.replyOutcomes();
+        if (!scale.replyAwaitingAnswer() && !outcomes.empty())
+            return outcomes.back().acknowledged;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 }
 
 RawLine::RawLine(const std::string& path) {

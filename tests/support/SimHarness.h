@@ -17,8 +17,14 @@
 
 #include <chrono>
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
+
+// Test parameters and messages show a fault by its name.
+inline void PrintTo(Fault fault, std::ostream* out) {
+    *out << faultName(fault);
+}
 
 class SimHarness {
 public:
@@ -28,6 +34,10 @@ public:
     SimHarness& operator=(const SimHarness&) = delete;
 
     ScaleSim& sim() { return scale; }
+    // Waits until the PC has answered the scale's last reply, or moved on without (at most `wait`),
+    // and tells whether the answer was an ACK. A reply that is still unanswered then counts as not
+    // acknowledged.
+    bool lastReplyAcknowledged(std::chrono::milliseconds wait = std::chrono::milliseconds(3000));
     const std::string& folder() const { return dir; }
     std::string linkPath() const { return dir + "/ports/COM1"; }
 
