@@ -8,6 +8,7 @@
 #include "app/Unit3.h"
 #include "app/Unit5.h"
 #include "app/WindowFrames.h"
+#include "app/WindowState.h"
 #include "link/Command.h"
 #include "link/FrameLink.h"
 #include "plu/PluTab.h"
@@ -29,6 +30,8 @@ constexpr uint8_t identityCommand = 0x01;
 constexpr uint8_t identityWidth = 32;
 
 } // namespace
+
+QString TForm1::stateFile;
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(new Ui::TForm1) {
     ui->setupUi(this);
@@ -76,10 +79,33 @@ void TForm1::FormCreate() {
     ui->ComboBox1->setCurrentIndex(3);
     ui->ComboBox2->setCurrentIndex(0);
     pluTab->writeHeadings();
+    // Restored texts override the selections above; the PLU range and the clock are set after it.
+    restoreall();
     pluTab->Button12Click();
 }
 
-void TForm1::FormClose() {}
+void TForm1::FormClose() {
+    saveall();
+}
+
+namespace {
+
+windowstate::ControlLookup controlsOf(QWidget* window) {
+    return [window](const QString& name) { return window->findChild<QWidget*>(name); };
+}
+
+} // namespace
+
+void TForm1::saveall() {
+    // A file that cannot be written costs only the saved state; nothing holds up the close.
+    if (!stateFile.isEmpty())
+        windowstate::saveStateFile(stateFile, windowTitle(), controlsOf(this));
+}
+
+void TForm1::restoreall() {
+    if (!stateFile.isEmpty())
+        windowstate::restoreStateFile(stateFile, windowTitle(), controlsOf(this));
+}
 
 void TForm1::closeEvent(QCloseEvent* event) {
     FormClose();

@@ -1,11 +1,20 @@
 // The scale utility: creates its six windows, shows the main one and runs until it closes.
+#include "app/DataFolder.h"
 #include "app/Forms.h"
 #include "app/UNIT1.h"
+#include "app/WindowState.h"
+#include "link/SerialPort.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // The window-state file and the ports/ links live beside the program, or in the user's
+    // configuration folder when the program is installed.
+    QString folder = dataFolder(QCoreApplication::applicationDirPath());
+    setPortLinkFolder(folder.toStdString());
+    TForm1::stateFile = folder + QLatin1Char('/') +
+                        windowstate::stateFileName(QCoreApplication::applicationFilePath());
     createForms();
     Form1->show();
     int result = QApplication::exec();
