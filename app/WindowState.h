@@ -34,12 +34,15 @@ inline constexpr int kFileEnd = 60001;
 // Every control the file keeps, in ascending index order. The report memo (index 92) is the window's
 // only memo and is never kept, so no entry belongs to the memo section.
 inline constexpr std::array<Entry, 20> kEntries{{
-    {52, "ComboBox4", Section::Combo},   {56, "Edit1", Section::Edit},       {57, "Edit2", Section::Edit},
-    {67, "Edit8", Section::Edit},       {68, "Edit7", Section::Edit},       {69, "Edit6", Section::Edit},
-    {70, "Edit3", Section::Edit},       {71, "ComboBox3", Section::Combo},  {72, "MaskEdit1", Section::Masked},
-    {79, "ComboBox8", Section::Combo},  {80, "Edit9", Section::Edit},       {90, "Edit10", Section::Edit},
-    {109, "ComboBox5", Section::Combo}, {112, "ComboBox6", Section::Combo}, {117, "Edit4", Section::Edit},
-    {119, "ComboBox7", Section::Combo}, {130, "ComboBox9", Section::Combo}, {132, "ComboBox1", Section::Combo},
+    {52, "ComboBox4", Section::Combo},  {56, "Edit1", Section::Edit},
+    {57, "Edit2", Section::Edit},       {67, "Edit8", Section::Edit},
+    {68, "Edit7", Section::Edit},       {69, "Edit6", Section::Edit},
+    {70, "Edit3", Section::Edit},       {71, "ComboBox3", Section::Combo},
+    {72, "MaskEdit1", Section::Masked}, {79, "ComboBox8", Section::Combo},
+    {80, "Edit9", Section::Edit},       {90, "Edit10", Section::Edit},
+    {109, "ComboBox5", Section::Combo}, {112, "ComboBox6", Section::Combo},
+    {117, "Edit4", Section::Edit},      {119, "ComboBox7", Section::Combo},
+    {130, "ComboBox9", Section::Combo}, {132, "ComboBox1", Section::Combo},
     {133, "ComboBox2", Section::Combo}, {134, "Edit5", Section::Edit},
 }};
 

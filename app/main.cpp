@@ -13,8 +13,8 @@ int main(int argc, char** argv) {
     // configuration folder when the program is installed.
     QString folder = dataFolder(QCoreApplication::applicationDirPath());
     setPortLinkFolder(folder.toStdString());
-    TForm1::stateFile = folder + QLatin1Char('/') +
-                        windowstate::stateFileName(QCoreApplication::applicationFilePath());
+    TForm1::stateFile =
+        folder + QLatin1Char('/') + windowstate::stateFileName(QCoreApplication::applicationFilePath());
     createForms();
     Form1->show();
     int result = QApplication::exec();
