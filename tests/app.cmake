@@ -18,7 +18,7 @@ set_target_properties(app_connect_tests PROPERTIES AUTOUIC OFF)
 
 # The window-state file: its core over widgets built by the test, and the main window's start and close.
 scale_test(app_window_state_tests
-    SOURCES gui_main.cpp app_window_state_test.cpp
-    LIBS scale_ui Qt6::Test
+    SOURCES gui_main.cpp app_window_state_test.cpp app_window_state_main_test.cpp
+    LIBS scale_ui prompt_recorder Qt6::Test
     GUI)
 set_target_properties(app_window_state_tests PROPERTIES AUTOUIC OFF)
