@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QSaveFile>
+#include <algorithm>
 #include <optional>
 
 namespace windowstate {
@@ -32,15 +33,34 @@ const Entry* entryAt(int index) {
     return nullptr;
 }
 
-// The masked field's text as displayed, literals included and unfilled positions as blanks, whatever
-// blank character the mask shows while editing (the mask's digit positions take no other blank).
-QString displayedText(const QLineEdit* edit) {
+// The character a masked field shows in a position not filled in (a blank unless the mask names one).
+QChar maskBlank(const QLineEdit* edit) {
     QString mask = edit->inputMask();
     qsizetype separator = mask.lastIndexOf(QLatin1Char(';'));
-    QChar blank = separator >= 0 && separator + 1 < mask.size() ? mask.at(separator + 1) : QLatin1Char(' ');
+    return separator >= 0 && separator + 1 < mask.size() ? mask.at(separator + 1) : QLatin1Char(' ');
+}
+
+// The masked field's text as displayed, literals included and unfilled positions as blanks, whatever
+// blank character the field shows while editing (its digit positions take no other blank).
+QString displayedText(const QLineEdit* edit) {
     QString text = edit->displayText();
-    text.replace(blank, QLatin1Char(' '));
+    text.replace(maskBlank(edit), QLatin1Char(' '));
     return text;
+}
+
+// Gives the masked field a displayed text position by position: a blank leaves its position unfilled,
+// and a character the mask does not take in its position is dropped. (QLineEdit::setText would close
+// the gaps, moving "_1" to "1_".)
+void setDisplayedText(QLineEdit* edit, const QString& text) {
+    edit->clear();
+    const QString empty = edit->displayText();
+    const QChar blank = maskBlank(edit);
+    for (qsizetype i = 0; i < std::min(text.size(), empty.size()); ++i) {
+        if (empty.at(i) != blank || text.at(i) == QLatin1Char(' ') || text.at(i) == blank)
+            continue;
+        edit->setCursorPosition(int(i));
+        edit->insert(text.at(i));
+    }
 }
 
 class StateWriter {
@@ -118,7 +138,10 @@ bool readEntry(StateReader& in, QWidget* control, Section section) {
     std::optional<QString> text = in.text();
     if (!text)
         return false;
-    if (auto* edit = static_cast<QLineEdit*>(control))
+    auto* edit = static_cast<QLineEdit*>(control);
+    if (edit && section == Section::Masked)
+        setDisplayedText(edit, *text);
+    else if (edit)
         edit->setText(*text);
     return true;
 }
