@@ -6,6 +6,7 @@
 #include "app/Unit4.h"
 #include "app/Unit5.h"
 #include "app/Unit6.h"
+#include "app/WindowFrames.h"
 
 TForm1* Form1 = nullptr;
 TForm2* Form2 = nullptr;
@@ -21,6 +22,10 @@ void createForms() {
     Form4 = new TForm4;
     Form5 = new TForm5;
     Form6 = new TForm6;
+    // Windows that have no place of their own open over the main window; the terminal is centred on
+    // the screen by its own frame.
+    for (QWidget* window : std::initializer_list<QWidget*>{Form2, Form4, Form5, Form6})
+        centreOverOnShow(window, Form1);
 }
 
 void destroyForms() {
