@@ -507,7 +507,8 @@ TEST(WindowStateFile, NameAndFolderFollowTheProgram) {
     ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
     entry.close();
     QString config = dataFolder(root.filePath(QStringLiteral("bin")));
-    EXPECT_EQ(config, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    EXPECT_EQ(config,
+              QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/scale-utility");
     EXPECT_TRUE(QDir(config).exists());
     QStandardPaths::setTestModeEnabled(false);
 }
