@@ -114,7 +114,7 @@ TEST_F(WindowStateMainTest, FirstRunWithoutAFileShowsTheDesignAndWritesTheFileAt
     EXPECT_FALSE(Form1->isVisible());
     QByteArray saved = file();
     EXPECT_TRUE(saved.startsWith("KLO VELDRAN UTILITY REZ1.63 !DO NOT EDIT!\r\n145\r\n"));
-    EXPECT_TRUE(saved.contains("\r\n60002\r\n132\r\n3\r\n9600\r\n133\r\n0\r\nCOM1\r\n"));
+    EXPECT_TRUE(saved.contains("\r\n132\r\n3\r\n9600\r\n133\r\n0\r\nCOM1\r\n60002\r\n"));
     EXPECT_TRUE(saved.contains("\r\n134\r\n0\r\n60002\r\n"));
     EXPECT_TRUE(saved.endsWith("\r\n60002\r\n60001\r\n"));
     EXPECT_TRUE(recorder.messages.empty());
