@@ -5,6 +5,7 @@
 #include "app/UNIT1.h"
 #include "app/WindowState.h"
 #include "link/SerialPort.h"
+#include "tests/support/FirstRunStateFile.h"
 #include "tests/support/PromptRecorder.h"
 
 #include "ui_UNIT1.h"
@@ -184,65 +185,10 @@ TEST_F(WindowStateMainTest, FullWindowFirstRunFileAndChangedValuesComeBack) {
     auto text = [this](const char* name) { return control<QLineEdit>(name)->text(); };
     QString clock = control<QLineEdit>("MaskEdit1")->displayText();
     EXPECT_FALSE(clock.trimmed().isEmpty());
-    QStringList lines{"KLO VELDRAN UTILITY REZ1.63 !DO NOT EDIT!",
-                      "145",
-                      "56",
-                      "a44W5U5",
-                      "57",
-                      "a44W5P5",
-                      "67",
-                      text("Edit8"),
-                      "68",
-                      text("Edit7"),
-                      "69",
-                      text("Edit6"),
-                      "70",
-                      text("Edit3"),
-                      "80",
-                      "Z?",
-                      "90",
-                      "4.00",
-                      "117",
-                      "6.0",
-                      "134",
-                      "0",
-                      "60002",
-                      "52",
-                      "0",
-                      "1200",
-                      "71",
-                      "0",
-                      "All at once",
-                      "79",
-                      "2",
-                      "3",
-                      "109",
-                      "1",
-                      "15",
-                      "112",
-                      "1",
-                      "2",
-                      "119",
-                      "0",
-                      "1",
-                      "130",
-                      "-1",
-                      "3",
-                      "132",
-                      "3",
-                      "9600",
-                      "133",
-                      "0",
-                      "COM1",
-                      "60002",
-                      "72",
-                      clock,
-                      "60002",
-                      "60002",
-                      "60001"};
     close(CloseWay::WindowManager);
     QByteArray firstRun = file();
-    EXPECT_EQ(firstRun, (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
+    EXPECT_EQ(firstRun,
+              firstRunStateFile({text("Edit8"), text("Edit7"), text("Edit6"), text("Edit3")}, clock));
 
     // Every kept value changed, the clock to a time that start-up must replace.
     QByteArray changed = firstRun;

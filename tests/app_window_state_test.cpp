@@ -5,6 +5,7 @@
 #include "app/EditableCombo.h"
 #include "app/SpinEdit.h"
 #include "app/WindowState.h"
+#include "tests/support/FirstRunStateFile.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -88,65 +89,10 @@ struct StateWindow {
     void read(const QByteArray& bytes) const { readState(bytes, caption, lookup()); }
 };
 
-// The file of a first run, as the format gives it, with the clock field empty.
+const QStringList sampleClerks{"Olga", "Marek", "Jana", "Pavel"};
+
 QByteArray firstRunFile(const QString& clock) {
-    QStringList lines{caption + " !DO NOT EDIT!",
-                      "145",
-                      "56",
-                      "a44W5U5",
-                      "57",
-                      "a44W5P5",
-                      "67",
-                      "Olga",
-                      "68",
-                      "Marek",
-                      "69",
-                      "Jana",
-                      "70",
-                      "Pavel",
-                      "80",
-                      "Z?",
-                      "90",
-                      "4.00",
-                      "117",
-                      "6.0",
-                      "134",
-                      "0",
-                      "60002",
-                      "52",
-                      "0",
-                      "1200",
-                      "71",
-                      "0",
-                      "All at once",
-                      "79",
-                      "2",
-                      "3",
-                      "109",
-                      "1",
-                      "15",
-                      "112",
-                      "1",
-                      "2",
-                      "119",
-                      "0",
-                      "1",
-                      "130",
-                      "-1",
-                      "3",
-                      "132",
-                      "3",
-                      "9600",
-                      "133",
-                      "0",
-                      "COM1",
-                      "60002",
-                      "72",
-                      clock,
-                      "60002",
-                      "60002",
-                      "60001"};
-    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
+    return firstRunStateFile(sampleClerks, clock);
 }
 
 struct Texts {
@@ -379,41 +325,27 @@ TEST_P(WindowStateCut, RestoresWhatCameBeforeTheCut) {
     }
 }
 
+// What comes before Edit9's entry, before ComboBox8's, and everything.
+const QStringList beforeEdit9{"Edit1", "Edit2", "Edit8", "Edit7", "Edit6", "Edit3"};
+const QStringList beforeComboBox8 = editFields + QStringList{"ComboBox4", "ComboBox3"};
+const QStringList allKept = beforeComboBox8 + QStringList{"ComboBox8", "ComboBox5", "ComboBox6", "ComboBox7",
+                                                          "ComboBox9", "ComboBox1", "ComboBox2", "MaskEdit1"};
+
 INSTANTIATE_TEST_SUITE_P(
     Files, WindowStateCut,
     ::testing::Values(
-        CutFile{"InsideTheComboSection", cutAfter("\r\n71\r\n1\r\nnew\r\n79\r\n"),
-                editFields + QStringList{"ComboBox4", "ComboBox3"}},
-        CutFile{"InsideAnEditEntry",
-                cutAfter("\r\n80\r\n"),
-                {"Edit1", "Edit2", "Edit8", "Edit7", "Edit6", "Edit3"}},
-        CutFile{"WholeFile", everythingChanged()->write(),
-                editFields + QStringList{"ComboBox4", "ComboBox3", "ComboBox8", "ComboBox5", "ComboBox6",
-                                         "ComboBox7", "ComboBox9", "ComboBox1", "ComboBox2", "MaskEdit1"}},
-        CutFile{"IndexNotANumber",
-                replaced("\r\n80\r\n", "\r\nEdit9\r\n"),
-                {"Edit1", "Edit2", "Edit8", "Edit7", "Edit6", "Edit3"}},
-        CutFile{"IndexNoComponentHas",
-                replaced("\r\n80\r\n", "\r\n145\r\n"),
-                {"Edit1", "Edit2", "Edit8", "Edit7", "Edit6", "Edit3"}},
-        CutFile{"NegativeIndex",
-                replaced("\r\n80\r\n", "\r\n-80\r\n"),
-                {"Edit1", "Edit2", "Edit8", "Edit7", "Edit6", "Edit3"}},
-        CutFile{"EndMarkEarly",
-                replaced("\r\n80\r\n", "\r\n60001\r\n"),
-                {"Edit1", "Edit2", "Edit8", "Edit7", "Edit6", "Edit3"}},
-        CutFile{"LabelInTheEditSection",
-                replaced("\r\n80\r\n", "\r\n0\r\n"),
-                {"Edit1", "Edit2", "Edit8", "Edit7", "Edit6", "Edit3"}},
-        CutFile{"ComboInTheEditSection",
-                replaced("\r\n80\r\n", "\r\n79\r\n"),
-                {"Edit1", "Edit2", "Edit8", "Edit7", "Edit6", "Edit3"}},
-        CutFile{"ItemNotANumber", replaced("\r\n79\r\n1\r\n", "\r\n79\r\none\r\n"),
-                editFields + QStringList{"ComboBox4", "ComboBox3"}},
+        CutFile{"InsideTheComboSection", cutAfter("\r\n71\r\n1\r\nnew\r\n79\r\n"), beforeComboBox8},
+        CutFile{"InsideAnEditEntry", cutAfter("\r\n80\r\n"), beforeEdit9},
+        CutFile{"WholeFile", everythingChanged()->write(), allKept},
+        CutFile{"IndexNotANumber", replaced("\r\n80\r\n", "\r\nEdit9\r\n"), beforeEdit9},
+        CutFile{"IndexNoComponentHas", replaced("\r\n80\r\n", "\r\n145\r\n"), beforeEdit9},
+        CutFile{"NegativeIndex", replaced("\r\n80\r\n", "\r\n-80\r\n"), beforeEdit9},
+        CutFile{"EndMarkEarly", replaced("\r\n80\r\n", "\r\n60001\r\n"), beforeEdit9},
+        CutFile{"LabelInTheEditSection", replaced("\r\n80\r\n", "\r\n0\r\n"), beforeEdit9},
+        CutFile{"ComboInTheEditSection", replaced("\r\n80\r\n", "\r\n79\r\n"), beforeEdit9},
+        CutFile{"ItemNotANumber", replaced("\r\n79\r\n1\r\n", "\r\n79\r\none\r\n"), beforeComboBox8},
         CutFile{"ReportMemoInTheMemoSection",
-                replaced("\r\n60002\r\n60001\r\n", "\r\n92\r\n1\r\nline\r\n60002\r\n60001\r\n"),
-                editFields + QStringList{"ComboBox4", "ComboBox3", "ComboBox8", "ComboBox5", "ComboBox6",
-                                         "ComboBox7", "ComboBox9", "ComboBox1", "ComboBox2", "MaskEdit1"}}),
+                replaced("\r\n60002\r\n60001\r\n", "\r\n92\r\n1\r\nline\r\n60002\r\n60001\r\n"), allKept}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WindowStateFile, FileCutBetweenItemAndTextLeavesTheItemSelected) {

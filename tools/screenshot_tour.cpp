@@ -13,8 +13,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QScreen>
 #include <QEventLoop>
+#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 
