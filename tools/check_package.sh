@@ -38,5 +38,20 @@ mv "$state.new" "$state"
 run_and_close
 grep -A2 "^133.$" "$state" | tr -d '\r' | tr '\n' ' ' | grep -q "133 4 COM5" ||
     { echo "check_package: the saved port did not come back" >&2; exit 1; }
+# The installed scalectl finds COM1 where the installed utility keeps its port links.
+sim_log="$home/sim.log"
+/usr/bin/scale-sim --link "$home/.config/scale-utility/ports/COM1" >"$sim_log" 2>&1 &
+sim=$!
+tries=0
+until grep -q "ready on" "$sim_log"; do
+    tries=$((tries + 1))
+    [ "$tries" -le 100 ] || { echo "check_package: the emulated scale did not start" >&2; exit 1; }
+    sleep 0.1
+done
+HOME="$home" XDG_CONFIG_HOME="" /usr/bin/scalectl --port COM1 raw 01 >/dev/null ||
+    { kill "$sim"; echo "check_package: scalectl did not reach COM1 in the configuration folder" >&2; exit 1; }
+kill "$sim"
+wait "$sim" 2>/dev/null || true
+
 echo "check_package: the installed program wrote and read back $state:"
 cat "$state"
