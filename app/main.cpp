@@ -9,6 +9,8 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // Lets the desktop match the windows to the installed desktop entry (its name and icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral("scale-utility"));
     // The window-state file and the ports/ links live beside the program, or in the user's
     // configuration folder when the program is installed.
     QString folder = dataFolder(QCoreApplication::applicationDirPath());
