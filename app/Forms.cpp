@@ -3,6 +3,7 @@
 #include "app/UNIT1.h"
 #include "app/Unit2.h"
 #include "app/Unit5.h"
+#include "app/WindowFrames.h"
 #include "logo/Unit4.h"
 #include "reports/Unit6.h"
 #include "terminal/Unit3.h"
@@ -21,6 +22,10 @@ void createForms() {
     Form4 = new TForm4(Form1->session);
     Form5 = new TForm5;
     Form6 = new TForm6(Form1->session);
+    // Windows that have no place of their own open over the main window; the terminal is centred on
+    // the screen by its own frame.
+    for (QWidget* window : std::initializer_list<QWidget*>{Form2, Form4, Form5, Form6})
+        centreOverOnShow(window, Form1);
 }
 
 void destroyForms() {

@@ -7,6 +7,7 @@
 #include "app/Prompts.h"
 #include "app/Unit5.h"
 #include "app/WindowFrames.h"
+#include "app/WindowState.h"
 #include "link/Command.h"
 #include "link/FrameLink.h"
 #include "metrology/SystemTab.h"
@@ -32,6 +33,8 @@ constexpr uint8_t identityCommand = 0x01;
 constexpr uint8_t identityWidth = 32;
 
 } // namespace
+
+QString TForm1::stateFile;
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(new Ui::TForm1) {
     ui->setupUi(this);
@@ -89,7 +92,7 @@ TForm1::~TForm1() {
 void TForm1::FormCreate() {
     ui->PageControl1->setCurrentWidget(ui->TabSheet1);
     ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(ui->TabSheet4), false);
-    // Initial combo-box items: the connection bar's, then the SETTINGS tab's.
+    // Initial combo-box items: the connection bar's, then the SETTINGS and SYSTEM tabs'.
     ui->ComboBox1->setCurrentIndex(3);
     ui->ComboBox2->setCurrentIndex(0);
     settingsTab->selectStartItems();
@@ -99,13 +102,36 @@ void TForm1::FormCreate() {
     pluTab->writeHeadings();
     settingsTab->writeHeadings();
 
+    // Restored texts override the selections above; the PLU range and the clock are set after it.
+    restoreall();
     pluTab->Button12Click();
 
     // Last: the clock field takes the PC's time, whatever a stored text said.
     settingsTab->Button3Click();
 }
 
-void TForm1::FormClose() {}
+void TForm1::FormClose() {
+    saveall();
+}
+
+namespace {
+
+windowstate::ControlLookup controlsOf(QWidget* window) {
+    return [window](const QString& name) { return window->findChild<QWidget*>(name); };
+}
+
+} // namespace
+
+void TForm1::saveall() {
+    // A file that cannot be written costs only the saved state; nothing holds up the close.
+    if (!stateFile.isEmpty())
+        windowstate::saveStateFile(stateFile, windowTitle(), controlsOf(this));
+}
+
+void TForm1::restoreall() {
+    if (!stateFile.isEmpty())
+        windowstate::restoreStateFile(stateFile, windowTitle(), controlsOf(this));
+}
 
 void TForm1::closeEvent(QCloseEvent* event) {
     FormClose();

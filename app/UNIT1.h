@@ -22,6 +22,10 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
+    // The window-state file, chosen by the program before the window is created. Empty: the window
+    // neither reads nor writes one (a window created by a test that does not ask for it).
+    static QString stateFile;
+
     // The connection as the tabs and secondary windows use it; its status bytes show on the bar.
     ScaleSession session;
 
@@ -29,6 +33,9 @@ public:
     void FormCreate();
     // The main window is closing, whichever way; the program ends afterwards.
     void FormClose();
+    // Writes and reads the window-state file (app/WindowState.h).
+    void saveall();
+    void restoreall();
     void Button10Click(); // CLOSE
     void Button11Click(); // CONNECT / DISCONNECT
     void Button15Click(); // HELP

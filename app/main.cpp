@@ -1,11 +1,22 @@
 // The scale utility: creates its six windows, shows the main one and runs until it closes.
+#include "app/DataFolder.h"
 #include "app/Forms.h"
 #include "app/UNIT1.h"
+#include "app/WindowState.h"
+#include "link/SerialPort.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // Lets the desktop match the windows to the installed desktop entry (its name and icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral("scale-utility"));
+    // The window-state file and the ports/ links live beside the program, or in the user's
+    // configuration folder when the program is installed.
+    QString folder = dataFolder(QCoreApplication::applicationDirPath());
+    setPortLinkFolder(folder.toStdString());
+    TForm1::stateFile =
+        folder + QLatin1Char('/') + windowstate::stateFileName(QCoreApplication::applicationFilePath());
     createForms();
     Form1->show();
     int result = QApplication::exec();

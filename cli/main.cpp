@@ -5,9 +5,11 @@
 //
 // The commands are listed in cli/Commands.cpp. Exit codes: 0 success, 1 failed exchange, 2 port
 // cannot be opened, 3 bad input, 4 a file that cannot be read or written, 64 usage.
+#include "app/DataFolder.h"
 #include "cli/Cli.h"
 #include "cli/Trace.h"
 #include "link/FrameLink.h"
+#include "link/SerialPort.h"
 
 #include <cstdio>
 #include <iostream>
@@ -81,6 +83,9 @@ int main(int argc, char** argv) {
     PortRun run{theLink, port, std::cout, std::cerr, isatty(STDERR_FILENO) != 0};
     if (!job.needsPort)
         return job.run(run);
+    // COMn: the ports/ links of the utility, beside scalectl or, installed, in the utility's
+    // configuration folder (the default link folder is the program's own).
+    setPortLinkFolder(dataFolder(QString::fromStdString(portLinkFolder())).toStdString());
     if (!openPort(theLink, port, static_cast<int32_t>(baud))) {
         std::fputs("Cannot initialize COM port!\n", stderr);
         if (!theLink.port.lastError().empty())

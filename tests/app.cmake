@@ -4,7 +4,7 @@ add_library(prompt_recorder STATIC
 target_link_libraries(prompt_recorder PUBLIC scale_ui)
 
 scale_test(app_tests
-    SOURCES gui_main.cpp app_controls_test.cpp app_progress_test.cpp app_main_window_test.cpp
+    SOURCES gui_main.cpp app_controls_test.cpp app_progress_test.cpp app_main_window_test.cpp app_window_placement_test.cpp
     LIBS scale_ui prompt_recorder Qt6::Test
     GUI)
 set_target_properties(app_tests PROPERTIES AUTOUIC OFF)
@@ -15,3 +15,10 @@ scale_test(app_connect_tests
     LIBS scale_ui prompt_recorder sim_harness Qt6::Test
     GUI)
 set_target_properties(app_connect_tests PROPERTIES AUTOUIC OFF)
+
+# The window-state file: its core over widgets built by the test, and the main window's start and close.
+scale_test(app_window_state_tests
+    SOURCES gui_main.cpp app_window_state_test.cpp app_window_state_main_test.cpp
+    LIBS scale_ui prompt_recorder Qt6::Test
+    GUI)
+set_target_properties(app_window_state_tests PROPERTIES AUTOUIC OFF)

@@ -2,7 +2,8 @@
 // connects to the scale on COM1 with a click on CONNECT (tools/screenshots.sh starts the emulated
 // scale there, in calibration mode), reads its PLUs, and saves a picture of every window and tab
 // into the folder given (main.png, help.png, progress.png, terminal.png, system.png, reports.png,
-// closez.png, ...).
+// closez.png, ...), and transfer.png, the whole screen while the PLUs are read (where the progress
+// dialog opens).
 #include "app/Forms.h"
 #include "app/Prompts.h"
 #include "app/UNIT1.h"
@@ -24,6 +25,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
+#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 
@@ -91,6 +93,14 @@ bool save(QWidget* window, const QDir& folder, const QString& name) {
     return false;
 }
 
+bool saveScreen(const QDir& folder, const QString& name) {
+    QString path = folder.filePath(name);
+    if (QGuiApplication::primaryScreen()->grabWindow(0).save(path))
+        return true;
+    std::fprintf(stderr, "screenshot-tour: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -116,10 +126,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "screenshot-tour: no scale answered on COM1\n");
         return 1;
     }
-    // A table read from the scale shows what the window is for.
+    // A table read from the scale shows what the window is for. The transfer lets the window system
+    // run between records, which is when the screen is taken.
+    bool saved = true;
+    QTimer::singleShot(500, [&] { saved = saveScreen(folder, QStringLiteral("transfer.png")); });
     Form1->pluTab->Button7Click();
     settle();
-    bool saved = save(Form1, folder, QStringLiteral("main.png"));
+    saved = save(Form1, folder, QStringLiteral("main.png")) && saved;
 
     Form1->ui->Button15->click();
     settle();
