@@ -1,13 +1,27 @@
-// Win32 backend of SerialPort: the COM device opened exclusively and synchronously, the line set
+// Win32 device backend of SerialPort: the COM device opened exclusively and synchronously, the line set
 // through the DCB, one read time-out through COMMTIMEOUTS.
 #include "link/SerialPort.h"
 
 #include <windows.h>
 
 namespace {
-HANDLE asHandle(void* h) {
-    return static_cast<HANDLE>(h);
-}
+
+class Win32Device final : public PortBackend {
+public:
+    ~Win32Device() override { releaseHandle(); }
+    bool open(const std::string& path, int32_t baud, int waitMs) override;
+    bool readOne(uint8_t& b) override;
+    bool writeOne(uint8_t b) override;
+    void writeBlock(const uint8_t* block, int n) override;
+    void purgeInput() override;
+    void raiseDtr() override;
+
+private:
+    void releaseHandle();
+
+    HANDLE handle = INVALID_HANDLE_VALUE;
+};
+
 } // namespace
 
 void setPortLinkFolder(const std::string&) {}
@@ -19,22 +33,22 @@ std::string resolvePortName(uint8_t number) {
     return "COM" + std::to_string(number);
 }
 
-void SerialPort::releaseHandle() {
-    if (asHandle(handle) != INVALID_HANDLE_VALUE) {
-        CloseHandle(asHandle(handle));
+void Win32Device::releaseHandle() {
+    if (handle != INVALID_HANDLE_VALUE) {
+        CloseHandle(handle);
         handle = INVALID_HANDLE_VALUE;
     }
 }
 
-bool SerialPort::openHandle(const std::string& path, int32_t baud) {
+bool Win32Device::open(const std::string& path, int32_t baud, int waitMs) {
     handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (asHandle(handle) == INVALID_HANDLE_VALUE) {
-        lastErrorText = path + ": cannot open (error " + std::to_string(GetLastError()) + ")";
+    if (handle == INVALID_HANDLE_VALUE) {
+        errorText = path + ": cannot open (error " + std::to_string(GetLastError()) + ")";
         return false;
     }
     DCB dcb{};
     dcb.DCBlength = sizeof dcb;
-    GetCommState(asHandle(handle), &dcb);
+    GetCommState(handle, &dcb);
     dcb.BaudRate = static_cast<DWORD>(baud);
     dcb.ByteSize = 8;
     dcb.Parity = NOPARITY;
@@ -54,29 +68,29 @@ bool SerialPort::openHandle(const std::string& path, int32_t baud) {
     dcb.fRtsControl = 0;
     dcb.fAbortOnError = 0;
     dcb.fDummy2 = 0;
-    if (!SetCommState(asHandle(handle), &dcb)) {
-        lastErrorText = "SetCommState failed (error " + std::to_string(GetLastError()) + ")";
+    if (!SetCommState(handle, &dcb)) {
+        errorText = "SetCommState failed (error " + std::to_string(GetLastError()) + ")";
         return false;
     }
     COMMTIMEOUTS t{};
     t.ReadIntervalTimeout = 0;
     t.ReadTotalTimeoutMultiplier = 0;
-    t.ReadTotalTimeoutConstant = static_cast<DWORD>(timeoutTicks) * 55;
+    t.ReadTotalTimeoutConstant = static_cast<DWORD>(waitMs);
     t.WriteTotalTimeoutMultiplier = 0;
     t.WriteTotalTimeoutConstant = 0;
-    if (!SetCommTimeouts(asHandle(handle), &t)) {
-        lastErrorText = "SetCommTimeouts failed (error " + std::to_string(GetLastError()) + ")";
+    if (!SetCommTimeouts(handle, &t)) {
+        errorText = "SetCommTimeouts failed (error " + std::to_string(GetLastError()) + ")";
         return false;
     }
     return true;
 }
 
-bool SerialPort::writeOne(uint8_t b) {
+bool Win32Device::writeOne(uint8_t b) {
     for (;;) {
         DWORD written = 0;
-        if (!WriteFile(asHandle(handle), &b, 1, &written, nullptr)) {
+        if (!WriteFile(handle, &b, 1, &written, nullptr)) {
             // A removed adapter: end instead of repeating forever.
-            lastErrorText = "WriteFile failed (error " + std::to_string(GetLastError()) + ")";
+            errorText = "WriteFile failed (error " + std::to_string(GetLastError()) + ")";
             return false;
         }
         if (written == 1)
@@ -84,20 +98,24 @@ bool SerialPort::writeOne(uint8_t b) {
     }
 }
 
-void SerialPort::writeBlock(const uint8_t* block, int n) {
+void Win32Device::writeBlock(const uint8_t* block, int n) {
     DWORD written = 0;
-    WriteFile(asHandle(handle), block, static_cast<DWORD>(n), &written, nullptr);
+    WriteFile(handle, block, static_cast<DWORD>(n), &written, nullptr);
 }
 
-bool SerialPort::readOne(uint8_t& b) {
+bool Win32Device::readOne(uint8_t& b) {
     DWORD got = 0;
-    return ReadFile(asHandle(handle), &b, 1, &got, nullptr) && got == 1;
+    return ReadFile(handle, &b, 1, &got, nullptr) && got == 1;
 }
 
-void SerialPort::purgeInput() {
-    PurgeComm(asHandle(handle), PURGE_RXCLEAR);
+void Win32Device::purgeInput() {
+    PurgeComm(handle, PURGE_RXCLEAR);
 }
 
-void SerialPort::raiseDtr() {
-    EscapeCommFunction(asHandle(handle), SETDTR);
+void Win32Device::raiseDtr() {
+    EscapeCommFunction(handle, SETDTR);
+}
+
+std::unique_ptr<PortBackend> makeDeviceBackend() {
+    return std::make_unique<Win32Device>();
 }
