@@ -1,9 +1,19 @@
 #include "link/NetworkPort.h"
 
+#include <thread>
+
 namespace {
 // Big enough to take a whole reply frame (or a ser2net buffer) in one receive.
 constexpr size_t kReceiveBatch = 4096;
+// How long the last bytes sent get to leave the device server for the scale before the connection
+// ends: a server may drop what it still holds for the device when its client goes (ser2net does), and
+// the last acknowledgement of a run must not be lost that way. A byte takes 8 ms at 1200 baud.
+constexpr auto kLastBytesTime = std::chrono::milliseconds(100);
 } // namespace
+
+NetworkPort::~NetworkPort() {
+    std::this_thread::sleep_until(lastSent + kLastBytesTime);
+}
 
 bool splitNetworkAddress(const std::string& name, std::string& host, std::string& service) {
     size_t scheme = name.find("://");
@@ -68,6 +78,7 @@ bool NetworkPort::readOne(uint8_t& b) {
 }
 
 bool NetworkPort::sendRaw(const uint8_t* bytes, size_t n) {
+    lastSent = Clock::now();
     return stream.send(bytes, n, waitMs, errorText);
 }
 

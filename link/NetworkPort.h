@@ -17,6 +17,7 @@ public:
     // How long the device server has to accept the connection (and to agree to a session on it).
     static constexpr int kConnectMs = 3000;
 
+    ~NetworkPort() override;
     bool open(const std::string& name, int32_t baud, int waitMs) override;
     bool readOne(uint8_t& b) override;
     bool writeOne(uint8_t b) override;
@@ -47,6 +48,7 @@ private:
 
     TcpStream stream;
     int waitMs = 0;
+    Clock::time_point lastSent{};
     // The line's bytes received and not yet read, from readAt on.
     std::vector<uint8_t> pending;
     size_t readAt = 0;

@@ -24,6 +24,8 @@ public:
     bool send(const uint8_t* bytes, size_t n, int waitMs, std::string& error);
 
 private:
+    // How long closing waits for the server to end its side.
+    static constexpr int kCloseMs = 500;
     void close();
 
     // A POSIX descriptor or a Winsock SOCKET; -1 when there is none.

@@ -59,8 +59,19 @@ TcpStream::~TcpStream() {
 }
 
 void TcpStream::close() {
-    if (socket >= 0)
-        ::close(static_cast<int>(socket));
+    if (socket < 0)
+        return;
+    // A graceful end: the server reads everything sent (the last acknowledgement) before it sees
+    // the end. Closing with unread input would reset the connection instead, and a reset may take the
+    // bytes the server has not yet passed on to the scale with it.
+    int fd = static_cast<int>(socket);
+    shutdown(fd, SHUT_WR);
+    uint8_t rest[256];
+    std::string ignored;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kCloseMs);
+    while (receive(rest, sizeof rest, msUntil(deadline), ignored) > 0)
+        ;
+    ::close(fd);
     socket = -1;
 }
 

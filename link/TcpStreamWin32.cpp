@@ -81,8 +81,16 @@ TcpStream::~TcpStream() {
 }
 
 void TcpStream::close() {
-    if (socket >= 0)
-        closesocket(static_cast<SOCKET>(socket));
+    if (socket < 0)
+        return;
+    // A graceful end, so that the server passes on the last acknowledgement before it sees the end.
+    shutdown(static_cast<SOCKET>(socket), SD_SEND);
+    uint8_t rest[256];
+    std::string ignored;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kCloseMs);
+    while (receive(rest, sizeof rest, msUntil(deadline), ignored) > 0)
+        ;
+    closesocket(static_cast<SOCKET>(socket));
     socket = -1;
 }
 

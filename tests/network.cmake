@@ -1,0 +1,7 @@
+# Scales behind the network: the socket:// and rfc2217:// ports through Debian's ser2net, and
+# scalectl on many ports at once.
+add_library(ser2net_bridge STATIC ${CMAKE_CURRENT_LIST_DIR}/support/Ser2netBridge.h ${CMAKE_CURRENT_LIST_DIR}/support/Ser2netBridge.cpp)
+set_target_properties(ser2net_bridge PROPERTIES AUTOMOC OFF AUTOUIC OFF)
+
+scale_test(network_link_tests SOURCES network_link_test.cpp LIBS scale_link sim_harness ser2net_bridge)
+set_target_properties(network_link_tests PROPERTIES AUTOMOC OFF AUTOUIC OFF)
