@@ -37,6 +37,7 @@ protected:
     virtual void encode(const uint8_t* bytes, size_t n, std::vector<uint8_t>& out) = 0;
 
     void deliver(uint8_t b) { pending.push_back(b); }
+    int perByteWaitMs() const { return waitMs; }
     // Sends bytes over the connection as they stand.
     bool sendRaw(const uint8_t* bytes, size_t n);
     // Receives one batch from the connection and decodes it; false when nothing came by the deadline

@@ -60,6 +60,7 @@ private:
     // The server's confirmations of the line settings, by command, with the value it reported.
     std::array<bool, 16> confirmed{};
     std::array<uint32_t, 16> reported{};
+    bool purgesConfirmed = true;
 };
 
 bool wantedLocally(uint8_t option) {
@@ -241,8 +242,19 @@ void Rfc2217Port::subnegotiation() {
     reported[code] = value;
 }
 
+// The server confirms the purge in the stream: whatever came before the confirmation is stale and
+// dropped. Waiting for it also keeps the exchange quick: the request that follows carries the TCP
+// acknowledgement of the confirmation, so a server that holds small packets back until its last one
+// is acknowledged (Nagle's rule) sends the reply at once instead of after the delayed acknowledgement.
+// A server that does not confirm purges is not waited for again.
 void Rfc2217Port::purgeInput() {
     sendComPort(kPurgeData, {kPurgeReceiveBuffer});
+    if (purgesConfirmed) {
+        confirmed[kPurgeData] = false;
+        auto deadline = Clock::now() + std::chrono::milliseconds(perByteWaitMs());
+        while (!confirmed[kPurgeData] && purgesConfirmed)
+            purgesConfirmed = receiveSome(deadline);
+    }
     NetworkPort::purgeInput();
 }
 

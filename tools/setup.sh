@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth clang-14 libclang-rt-14-dev clang-format)
+  xvfb xauth clang-14 libclang-rt-14-dev clang-format ser2net)
 
 missing=()
 for p in "${packages[@]}"; do
