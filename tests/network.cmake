@@ -13,3 +13,9 @@ scale_test(cli_network_tests SOURCES cli_network_test.cpp LIBS sim_harness ser2n
 target_compile_definitions(cli_network_tests PRIVATE SCALECTL_PATH="$<TARGET_FILE:scalectl>")
 add_dependencies(cli_network_tests scalectl)
 set_target_properties(cli_network_tests PROPERTIES AUTOMOC OFF AUTOUIC OFF)
+
+scale_test(app_network_tests
+    SOURCES gui_main.cpp network_app_test.cpp
+    LIBS scale_ui prompt_recorder sim_harness ser2net_bridge Qt6::Test
+    GUI)
+set_target_properties(app_network_tests PROPERTIES AUTOUIC OFF)
