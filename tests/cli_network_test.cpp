@@ -207,7 +207,8 @@ TEST(ManyScales, EightPushedAtOnceThroughSer2netOneFaulty) {
     }
     // The silent scale stored nothing.
     rack[kFaulty].withState([](ScaleState& state) {
-        EXPECT_TRUE(std::none_of(state.plus.begin(), state.plus.end(), [](const PluRecord& p) { return p.present(); }));
+        EXPECT_TRUE(std::none_of(state.plus.begin(), state.plus.end(),
+                                 [](const PluRecord& p) { return p.present(); }));
     });
 }
 

@@ -66,12 +66,15 @@ Ser2netBridge::Ser2netBridge(const std::vector<std::string>& devices) {
     for (size_t i = 0; i < devices.size(); ++i) {
         rawPorts.push_back(freePort());
         telnetPorts.push_back(freePort());
-        // "local": the emulated scale's pseudo-terminal has no modem lines to watch.
-        std::string connector = "serialdev," + devices[i] + ",9600n81,local";
-        config << "connection: &raw" << i << "\n  accepter: tcp,127.0.0.1," << rawPorts[i]
-               << "\n  connector: " << connector << "\n"
-               << "connection: &telnet" << i << "\n  accepter: telnet(rfc2217),tcp,127.0.0.1,"
-               << telnetPorts[i] << "\n  connector: " << connector << "\n";
+        // The configuration the README gives. "local": the pseudo-terminal has no modem lines to
+        // watch. nodelay and chardelay off: every byte of the scale goes on at once, instead of being
+        // held back to be sent in bigger packets (or until the last packet is acknowledged), which
+        // would add milliseconds, or the 40 ms of a delayed acknowledgement, to every exchange.
+        std::string device =
+            "\n  connector: serialdev," + devices[i] + ",9600n81,local\n  options:\n    chardelay: false\n";
+        config << "connection: &raw" << i << "\n  accepter: tcp(nodelay),127.0.0.1," << rawPorts[i] << device
+               << "connection: &telnet" << i << "\n  accepter: telnet(rfc2217),tcp(nodelay),127.0.0.1,"
+               << telnetPorts[i] << device;
     }
     config.close();
 
