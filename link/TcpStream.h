@@ -3,9 +3,12 @@
 // send everything. The socket calls of each platform live in a source file of their own.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+
+struct addrinfo;
 
 class TcpStream {
 public:
@@ -24,9 +27,19 @@ public:
     bool send(const uint8_t* bytes, size_t n, int waitMs, std::string& error);
 
 private:
+    using Deadline = std::chrono::steady_clock::time_point;
     // How long closing waits for the server to end its side.
     static constexpr int kCloseMs = 500;
     void close();
+
+    // The platform's part, in TcpStreamPosix.cpp or TcpStreamWin32.cpp: the socket layer ready for
+    // use; the text of a name resolution failure; one address connected within waitMs (-1 and the
+    // reason in error when not); the sending side shut; the socket released.
+    static bool socketsReady(std::string& error);
+    static std::string resolveFailure(int code);
+    static intptr_t connectTo(const addrinfo& address, int waitMs, std::string& error);
+    void shutdownSending();
+    void release();
 
     // A POSIX descriptor or a Winsock SOCKET; -1 when there is none.
     intptr_t socket = -1;

@@ -2,7 +2,6 @@
 #include "link/TcpStream.h"
 
 #include <cerrno>
-#include <chrono>
 #include <cstring>
 #include <netdb.h>
 #include <netinet/in.h>
@@ -11,16 +10,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace {
-
-int msUntil(std::chrono::steady_clock::time_point deadline) {
-    auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
-}
-
-// One address: the socket connected within the deadline, or -1 with the reason in error.
-int connectTo(const addrinfo& address, std::chrono::steady_clock::time_point deadline, std::string& error) {
+intptr_t TcpStream::connectTo(const addrinfo& address, int waitMs, std::string& error) {
     int fd =
         ::socket(address.ai_family, address.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, address.ai_protocol);
     if (fd < 0) {
@@ -32,7 +22,7 @@ int connectTo(const addrinfo& address, std::chrono::steady_clock::time_point dea
         failure = errno;
         if (failure == EINPROGRESS) {
             pollfd p{fd, POLLOUT, 0};
-            int ready = poll(&p, 1, msUntil(deadline));
+            int ready = poll(&p, 1, waitMs);
             socklen_t size = sizeof failure;
             if (ready == 0)
                 failure = ETIMEDOUT;
@@ -52,52 +42,20 @@ int connectTo(const addrinfo& address, std::chrono::steady_clock::time_point dea
     return fd;
 }
 
-} // namespace
-
-TcpStream::~TcpStream() {
-    close();
+bool TcpStream::socketsReady(std::string&) {
+    return true;
 }
 
-void TcpStream::close() {
-    if (socket < 0)
-        return;
-    // A graceful end: the server reads everything sent (the last acknowledgement) before it sees
-    // the end. Closing with unread input would reset the connection instead, and a reset may take the
-    // bytes the server has not yet passed on to the scale with it.
-    int fd = static_cast<int>(socket);
-    shutdown(fd, SHUT_WR);
-    uint8_t rest[256];
-    std::string ignored;
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kCloseMs);
-    while (receive(rest, sizeof rest, msUntil(deadline), ignored) > 0)
-        ;
-    ::close(fd);
-    socket = -1;
+std::string TcpStream::resolveFailure(int code) {
+    return gai_strerror(code);
 }
 
-bool TcpStream::connect(const std::string& host, const std::string& service, int timeoutMs,
-                        std::string& error) {
-    close();
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    hints.ai_protocol = IPPROTO_TCP;
-    addrinfo* found = nullptr;
-    if (int rc = getaddrinfo(host.c_str(), service.c_str(), &hints, &found); rc != 0) {
-        error = host + ": " + gai_strerror(rc);
-        return false;
-    }
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    std::string why = "no address";
-    for (const addrinfo* address = found; address && socket < 0; address = address->ai_next) {
-        socket = connectTo(*address, deadline, why);
-        if (msUntil(deadline) == 0)
-            break;
-    }
-    freeaddrinfo(found);
-    if (socket < 0)
-        error = host + ":" + service + ": " + why;
-    return socket >= 0;
+void TcpStream::shutdownSending() {
+    shutdown(static_cast<int>(socket), SHUT_WR);
+}
+
+void TcpStream::release() {
+    ::close(static_cast<int>(socket));
 }
 
 int TcpStream::receive(uint8_t* into, size_t capacity, int waitMs, std::string& error) {

@@ -1,29 +1,13 @@
 // Winsock for TcpStream: a non-blocking socket, select() for every wait.
 #include "link/TcpStream.h"
 
-#include <chrono>
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
 namespace {
 
-// Winsock is started once, on the first connection, and stays up until the program ends.
-bool winsockReady() {
-    static const bool started = [] {
-        WSADATA data;
-        return WSAStartup(MAKEWORD(2, 2), &data) == 0;
-    }();
-    return started;
-}
-
 std::string socketError(const std::string& what) {
     return what + " (error " + std::to_string(WSAGetLastError()) + ")";
-}
-
-int msUntil(std::chrono::steady_clock::time_point deadline) {
-    auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
 }
 
 // Waits until the socket can be read (or written); an error counts as ready, the next call says
@@ -40,12 +24,13 @@ int waitFor(SOCKET s, bool writing, int waitMs) {
     return n == SOCKET_ERROR ? -1 : (n > 0 ? 1 : 0);
 }
 
-SOCKET connectTo(const addrinfo& address, std::chrono::steady_clock::time_point deadline,
-                 std::string& error) {
+} // namespace
+
+intptr_t TcpStream::connectTo(const addrinfo& address, int waitMs, std::string& error) {
     SOCKET s = ::socket(address.ai_family, address.ai_socktype, address.ai_protocol);
     if (s == INVALID_SOCKET) {
         error = socketError("socket");
-        return s;
+        return -1;
     }
     u_long nonBlocking = 1;
     ioctlsocket(s, FIONBIO, &nonBlocking);
@@ -53,7 +38,7 @@ SOCKET connectTo(const addrinfo& address, std::chrono::steady_clock::time_point 
     if (::connect(s, address.ai_addr, static_cast<int>(address.ai_addrlen)) == SOCKET_ERROR) {
         failure = WSAGetLastError();
         if (failure == WSAEWOULDBLOCK) {
-            int ready = waitFor(s, true, msUntil(deadline));
+            int ready = waitFor(s, true, waitMs);
             int size = sizeof failure;
             failure = 0;
             if (ready == 0)
@@ -66,63 +51,35 @@ SOCKET connectTo(const addrinfo& address, std::chrono::steady_clock::time_point 
     if (failure != 0) {
         error = "cannot connect (error " + std::to_string(failure) + ")";
         closesocket(s);
-        return INVALID_SOCKET;
+        return -1;
     }
     // Requests and acknowledgements are a few bytes each: they must leave at once.
     BOOL on = TRUE;
     setsockopt(s, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&on), sizeof on);
-    return s;
+    return static_cast<intptr_t>(s);
 }
 
-} // namespace
-
-TcpStream::~TcpStream() {
-    close();
-}
-
-void TcpStream::close() {
-    if (socket < 0)
-        return;
-    // A graceful end, so that the server passes on the last acknowledgement before it sees the end.
-    shutdown(static_cast<SOCKET>(socket), SD_SEND);
-    uint8_t rest[256];
-    std::string ignored;
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kCloseMs);
-    while (receive(rest, sizeof rest, msUntil(deadline), ignored) > 0)
-        ;
-    closesocket(static_cast<SOCKET>(socket));
-    socket = -1;
-}
-
-bool TcpStream::connect(const std::string& host, const std::string& service, int timeoutMs,
-                        std::string& error) {
-    close();
-    if (!winsockReady()) {
+bool TcpStream::socketsReady(std::string& error) {
+    // Winsock is started once, on the first connection, and stays up until the program ends.
+    static const bool started = [] {
+        WSADATA data;
+        return WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    }();
+    if (!started)
         error = "Winsock cannot be started";
-        return false;
-    }
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    hints.ai_protocol = IPPROTO_TCP;
-    addrinfo* found = nullptr;
-    if (int rc = getaddrinfo(host.c_str(), service.c_str(), &hints, &found); rc != 0) {
-        error = host + ": cannot resolve (error " + std::to_string(rc) + ")";
-        return false;
-    }
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    std::string why = "no address";
-    for (const addrinfo* address = found; address && socket < 0; address = address->ai_next) {
-        SOCKET s = connectTo(*address, deadline, why);
-        if (s != INVALID_SOCKET)
-            socket = static_cast<intptr_t>(s);
-        if (msUntil(deadline) == 0)
-            break;
-    }
-    freeaddrinfo(found);
-    if (socket < 0)
-        error = host + ":" + service + ": " + why;
-    return socket >= 0;
+    return started;
+}
+
+std::string TcpStream::resolveFailure(int code) {
+    return "cannot resolve (error " + std::to_string(code) + ")";
+}
+
+void TcpStream::shutdownSending() {
+    shutdown(static_cast<SOCKET>(socket), SD_SEND);
+}
+
+void TcpStream::release() {
+    closesocket(static_cast<SOCKET>(socket));
 }
 
 int TcpStream::receive(uint8_t* into, size_t capacity, int waitMs, std::string& error) {
