@@ -1,6 +1,7 @@
 // POSIX device backend of SerialPort: termios2 for any baud rate, TIOCEXCL plus flock for exclusive use,
 // poll() for the per-byte time-out. A pseudo-terminal is accepted as a port (ioctls that a pty does
 // not support, such as the modem lines, are tolerated).
+#include "link/DevicePort.h"
 #include "link/SerialPort.h"
 
 #include <asm/termbits.h>
@@ -56,28 +57,7 @@ std::string resolvePortName(uint8_t number) {
     return "/dev/ttyS" + std::to_string(static_cast<int>(number) - 1);
 }
 
-namespace {
-
-class PosixDevice final : public PortBackend {
-public:
-    ~PosixDevice() override { releaseHandle(); }
-    bool open(const std::string& path, int32_t baud, int wait) override;
-    bool readOne(uint8_t& b) override;
-    bool writeOne(uint8_t b) override;
-    void writeBlock(const uint8_t* block, int n) override;
-    void purgeInput() override;
-    void raiseDtr() override;
-
-private:
-    void releaseHandle();
-
-    int handle = -1;
-    int waitMs = 0;
-};
-
-} // namespace
-
-void PosixDevice::releaseHandle() {
+void DevicePort::releaseHandle() {
     if (handle >= 0) {
         // What was written last (the acknowledgement of the last reply, typically, when a command
         // line run ends right after it) is still in the output queue at a low baud rate: let it leave
@@ -103,7 +83,7 @@ void PosixDevice::releaseHandle() {
     }
 }
 
-bool PosixDevice::open(const std::string& path, int32_t baud, int wait) {
+bool DevicePort::open(const std::string& path, int32_t baud, int wait) {
     waitMs = wait;
     auto fail = [this](const std::string& what) {
         errorText = what + ": " + std::strerror(errno);
@@ -159,7 +139,7 @@ bool PosixDevice::open(const std::string& path, int32_t baud, int wait) {
     return true;
 }
 
-bool PosixDevice::writeOne(uint8_t b) {
+bool DevicePort::writeOne(uint8_t b) {
     for (;;) {
         ssize_t n = ::write(handle, &b, 1);
         if (n == 1)
@@ -175,7 +155,7 @@ bool PosixDevice::writeOne(uint8_t b) {
     }
 }
 
-void PosixDevice::writeBlock(const uint8_t* block, int n) {
+void DevicePort::writeBlock(const uint8_t* block, int n) {
     int done = 0;
     // One write in the normal case; a non-blocking descriptor may take a long frame in parts.
     while (handle >= 0 && done < n) {
@@ -192,7 +172,7 @@ void PosixDevice::writeBlock(const uint8_t* block, int n) {
     }
 }
 
-bool PosixDevice::readOne(uint8_t& b) {
+bool DevicePort::readOne(uint8_t& b) {
     // Bytes already received are taken without waiting; poll() only when the queue is empty.
     for (;;) {
         ssize_t n = ::read(handle, &b, 1);
@@ -215,12 +195,12 @@ bool PosixDevice::readOne(uint8_t& b) {
     }
 }
 
-void PosixDevice::purgeInput() {
+void DevicePort::purgeInput() {
     if (handle >= 0)
         ioctl(handle, TCFLSH, TCIFLUSH);
 }
 
-void PosixDevice::raiseDtr() {
+void DevicePort::raiseDtr() {
     if (handle < 0)
         return;
     int bits = TIOCM_DTR;
@@ -229,5 +209,5 @@ void PosixDevice::raiseDtr() {
 }
 
 std::unique_ptr<PortBackend> makeDeviceBackend() {
-    return std::make_unique<PosixDevice>();
+    return std::make_unique<DevicePort>();
 }

@@ -1,28 +1,9 @@
 // Win32 device backend of SerialPort: the COM device opened exclusively and synchronously, the line set
 // through the DCB, one read time-out through COMMTIMEOUTS.
+#include "link/DevicePort.h"
 #include "link/SerialPort.h"
 
 #include <windows.h>
-
-namespace {
-
-class Win32Device final : public PortBackend {
-public:
-    ~Win32Device() override { releaseHandle(); }
-    bool open(const std::string& path, int32_t baud, int waitMs) override;
-    bool readOne(uint8_t& b) override;
-    bool writeOne(uint8_t b) override;
-    void writeBlock(const uint8_t* block, int n) override;
-    void purgeInput() override;
-    void raiseDtr() override;
-
-private:
-    void releaseHandle();
-
-    HANDLE handle = INVALID_HANDLE_VALUE;
-};
-
-} // namespace
 
 void setPortLinkFolder(const std::string&) {}
 std::string portLinkFolder() {
@@ -33,14 +14,14 @@ std::string resolvePortName(uint8_t number) {
     return "COM" + std::to_string(number);
 }
 
-void Win32Device::releaseHandle() {
+void DevicePort::releaseHandle() {
     if (handle != INVALID_HANDLE_VALUE) {
         CloseHandle(handle);
         handle = INVALID_HANDLE_VALUE;
     }
 }
 
-bool Win32Device::open(const std::string& path, int32_t baud, int waitMs) {
+bool DevicePort::open(const std::string& path, int32_t baud, int waitMs) {
     handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         errorText = path + ": cannot open (error " + std::to_string(GetLastError()) + ")";
@@ -85,7 +66,7 @@ bool Win32Device::open(const std::string& path, int32_t baud, int waitMs) {
     return true;
 }
 
-bool Win32Device::writeOne(uint8_t b) {
+bool DevicePort::writeOne(uint8_t b) {
     for (;;) {
         DWORD written = 0;
         if (!WriteFile(handle, &b, 1, &written, nullptr)) {
@@ -98,24 +79,24 @@ bool Win32Device::writeOne(uint8_t b) {
     }
 }
 
-void Win32Device::writeBlock(const uint8_t* block, int n) {
+void DevicePort::writeBlock(const uint8_t* block, int n) {
     DWORD written = 0;
     WriteFile(handle, block, static_cast<DWORD>(n), &written, nullptr);
 }
 
-bool Win32Device::readOne(uint8_t& b) {
+bool DevicePort::readOne(uint8_t& b) {
     DWORD got = 0;
     return ReadFile(handle, &b, 1, &got, nullptr) && got == 1;
 }
 
-void Win32Device::purgeInput() {
+void DevicePort::purgeInput() {
     PurgeComm(handle, PURGE_RXCLEAR);
 }
 
-void Win32Device::raiseDtr() {
+void DevicePort::raiseDtr() {
     EscapeCommFunction(handle, SETDTR);
 }
 
 std::unique_ptr<PortBackend> makeDeviceBackend() {
-    return std::make_unique<Win32Device>();
+    return std::make_unique<DevicePort>();
 }
