@@ -230,6 +230,19 @@ TEST(ManyPorts, OutputsInPortOrderFilesPerPortAndUsage) {
     EXPECT_EQ(lines[3].rfind(missing + ": Cannot initialize COM port! (" + missing, 0), 0u) << lines[3];
     EXPECT_EQ(lines[4], a + ": ok");
 
+    // Each port's trace in one piece: its request, the scale's ACK and frame, the PC's ACK.
+    ScalectlOutcome traced = scalectl({"--trace", "--port", a, "--port", b, "raw", "01"});
+    auto traceLines = traced.errLines();
+    ASSERT_EQ(traceLines.size(), 10u) << traced.err;
+    for (size_t first : {0, 4}) {
+        EXPECT_NE(traceLines[first].find("request C3 04 00 01 01 C3 02"), std::string::npos) << traced.err;
+        EXPECT_NE(traceLines[first + 1].find("scale -> PC  ACK"), std::string::npos) << traced.err;
+        EXPECT_NE(traceLines[first + 2].find("scale -> PC  bytes"), std::string::npos) << traced.err;
+        EXPECT_NE(traceLines[first + 3].find("PC -> scale  ACK"), std::string::npos) << traced.err;
+    }
+    EXPECT_EQ(traceLines[8], a + ": ok");
+    EXPECT_EQ(traceLines[9], b + ": ok");
+
     // A file per port, named by the port.
     ScalectlOutcome pull =
         scalectl({"--port", a, "--port", b, "plu", "pull", "--to", "5", "-o", rack.file("{port}.txt")});

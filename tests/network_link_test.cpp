@@ -261,4 +261,34 @@ TEST(NetworkPortConnect, Rfc2217ServerThatRefusesComPortControlFailsTheOpen) {
     port.closePort();
 }
 
+TEST(NetworkPortConnect, ServersThatDoNotAnswerFailTheOpenAfterTheTimeOut) {
+    // A listener whose queue is full: the kernel drops further connection requests, as a device
+    // server that is switched off (or behind a dead route) would, and the connect never completes.
+    int full = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    ASSERT_EQ(bind(full, reinterpret_cast<sockaddr*>(&address), size), 0);
+    ASSERT_EQ(listen(full, 0), 0);
+    getsockname(full, reinterpret_cast<sockaddr*>(&address), &size);
+    std::vector<int> queued;
+    for (int i = 0; i < 3; ++i) {
+        queued.push_back(socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+        connect(queued.back(), reinterpret_cast<sockaddr*>(&address), size);
+    }
+    SerialPort port;
+    EXPECT_FALSE(port.openDevice("socket://127.0.0.1:" + std::to_string(ntohs(address.sin_port)), 9600));
+    EXPECT_NE(port.lastError().find("timed out"), std::string::npos) << port.lastError();
+    for (int fd : queued)
+        ::close(fd);
+    ::close(full);
+
+    // Connected, but no Telnet server behind it: the COM port option is never agreed.
+    Listener silent(AF_INET, holdOpen);
+    EXPECT_FALSE(port.openDevice("rfc2217://127.0.0.1:" + std::to_string(silent.port), 9600));
+    EXPECT_NE(port.lastError().find("does not answer"), std::string::npos) << port.lastError();
+    port.closePort();
+}
+
 } // namespace
