@@ -1,6 +1,6 @@
 // Many scales at once, and a scale behind ser2net: `scalectl plu push` of a 1801-row file to 1, 4 and
 // 8 emulated scales paced at 115200 baud over their own pseudo-terminals, and to one scale through
-// ser2net by socket://. Each run is the real program, as a nightly update runs it.
+// ser2net by socket:// and by rfc2217://. Each run is the real program, as a nightly update runs it.
 //
 // Reported: the wall time; for the multi-scale runs its ratio to the one-scale run (the lines work in
 // parallel, so the goal is at most 1.1); for every run its ratio to the line's byte budget (every
@@ -102,16 +102,23 @@ void BM_PushToScales(benchmark::State& state) {
 }
 BENCHMARK(BM_PushToScales)->Arg(1)->Arg(4)->Arg(8)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
-void BM_PushThroughSer2netSocket(benchmark::State& state) {
+// One scale through ser2net: state.range(0) 0 for socket://, 1 for rfc2217://.
+void BM_PushThroughSer2net(benchmark::State& state) {
     if (Ser2netBridge::program().empty()) {
         state.SkipWithError(Ser2netBridge::kMissing);
         return;
     }
     Shop shop(1, kBaud);
     Ser2netBridge bridge({shop.scales[0]->slavePath()});
-    pushAndReport(state, shop, {bridge.socketPort(0)});
+    pushAndReport(state, shop, {state.range(0) ? bridge.rfc2217Port(0) : bridge.socketPort(0)});
 }
-BENCHMARK(BM_PushThroughSer2netSocket)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_PushThroughSer2net)
+    ->ArgName("rfc2217")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
 
 } // namespace
 
