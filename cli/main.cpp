@@ -173,7 +173,8 @@ int main(int argc, char** argv) {
         return *code == kExitUsage ? usage() : *code;
     const Job& job = std::get<Job>(parsed);
 
-    if (ports.size() == 1)
+    // A command that works without a scale (a preview) runs once, however many ports are named.
+    if (ports.size() == 1 || !job.needsPort)
         return runOnPort(job, ports[0], settings, std::cout, std::cerr, std::cerr,
                          isatty(STDERR_FILENO) != 0);
     for (size_t p = 0; p < ports.size(); ++p)
