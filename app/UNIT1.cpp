@@ -158,11 +158,12 @@ void TForm1::Button11Click() {
     }
     session.runHandler([this] {
         int32_t baud = strToInt(ui->ComboBox1->currentText());
-        // A device path typed into the port box is opened as it stands (COM names mean nothing on
-        // Linux); otherwise the selected item is the port, and no selection gives port 0, which fails.
-        QString portText = ui->ComboBox2->currentText();
-        bool opened = portText.startsWith(QLatin1Char('/'))
-                          ? theLink.openDevice(portText.toLocal8Bit().toStdString(), baud)
+        // A device path or a network port (socket://, rfc2217://) typed into the port box is opened
+        // as it stands; otherwise the selected item is the port, and no selection gives port 0, which
+        // fails.
+        std::string portText = ui->ComboBox2->currentText().toLocal8Bit().toStdString();
+        bool opened = isPortPath(portText)
+                          ? theLink.openDevice(portText, baud)
                           : theLink.open(static_cast<uint8_t>(ui->ComboBox2->currentIndex() + 1), baud);
         if (!opened) {
             prompts().message(errorTitle, QStringLiteral("Cannot initialize COM port!"));

@@ -3,8 +3,12 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <ostream>
+#include <string>
 
-void traceToStderr(FrameLink::TraceKind kind, const uint8_t* bytes, size_t count) {
+namespace {
+
+std::string traceLine(FrameLink::TraceKind kind, const uint8_t* bytes, size_t count) {
     using namespace std::chrono;
     auto now = system_clock::now();
     std::time_t seconds = system_clock::to_time_t(now);
@@ -34,9 +38,22 @@ void traceToStderr(FrameLink::TraceKind kind, const uint8_t* bytes, size_t count
         what = "attempt failed, the request goes again (or the exchange ends after three)";
         break;
     }
-    std::fprintf(stderr, "%02d:%02d:%02d.%03d %s", local.tm_hour, local.tm_min, local.tm_sec,
-                 static_cast<int>(millis), what);
-    for (size_t i = 0; i < count; ++i)
-        std::fprintf(stderr, " %02X", bytes[i]);
-    std::fputc('\n', stderr);
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "%02d:%02d:%02d.%03d ", local.tm_hour, local.tm_min, local.tm_sec,
+                  static_cast<int>(millis));
+    std::string line = std::string(stamp) + what;
+    char hex[4];
+    for (size_t i = 0; i < count; ++i) {
+        std::snprintf(hex, sizeof hex, " %02X", bytes[i]);
+        line += hex;
+    }
+    return line + '\n';
+}
+
+} // namespace
+
+FrameLink::TraceHook traceTo(std::ostream& err) {
+    return [&err](FrameLink::TraceKind kind, const uint8_t* bytes, size_t count) {
+        err << traceLine(kind, bytes, count) << std::flush;
+    };
 }

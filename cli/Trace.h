@@ -1,6 +1,9 @@
-// The --trace output of scalectl: every frame and acknowledgement, with a time stamp, on stderr.
+// The --trace output of scalectl: every frame and acknowledgement, with a time stamp, on the port
+// run's error stream.
 #pragma once
 
 #include "link/FrameLink.h"
 
-void traceToStderr(FrameLink::TraceKind kind, const uint8_t* bytes, size_t count);
+#include <iosfwd>
+
+FrameLink::TraceHook traceTo(std::ostream& err);

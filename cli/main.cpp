@@ -1,70 +1,165 @@
 // scalectl: the command-line companion of the utility. It talks to the scale through the same link
 // and the same core code as the windows, for scripts, service work and checking a line.
 //
-//   scalectl [--port COMn|DEVICE] [--baud N] [--trace] COMMAND ...
+//   scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] COMMAND ...
+//
+// PORT is COMn, a device path, socket://HOST:PORT or rfc2217://HOST:PORT. With several ports the
+// command runs on all of them at once (at most N at a time with --jobs), each on a link and a thread
+// of its own; their outputs are written one port after the other, in the order of the --port
+// options, and then one line per port says "PORT: ok" or "PORT: " and what went wrong.
 //
 // The commands are listed in cli/Commands.cpp. Exit codes: 0 success, 1 failed exchange, 2 port
-// cannot be opened, 3 bad input, 4 a file that cannot be read or written, 64 usage.
+// cannot be opened, 3 bad input, 4 a file that cannot be read or written, 64 usage; with several
+// ports, the code of the first port (in --port order) that failed.
 #include "app/DataFolder.h"
 #include "cli/Cli.h"
 #include "cli/Trace.h"
 #include "link/FrameLink.h"
+#include "link/NetworkPort.h"
 #include "link/SerialPort.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <atomic>
 #include <iostream>
+#include <sstream>
 #include <string>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
 int usage() {
-    const char* lead = "usage: scalectl [--port COMn|DEVICE] [--baud N] [--trace] ";
+    const char* lead = "usage: scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] ";
     for (const CliCommand& command : cliCommands())
         for (std::string_view line : command.usage) {
-            std::fprintf(stderr, "%s%.*s\n", lead, int(line.size()), line.data());
-            lead = "       scalectl [--port COMn|DEVICE] [--baud N] [--trace] ";
+            std::cerr << lead << line << '\n';
+            lead = "       scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] ";
         }
+    std::cerr << "PORT: COMn, a device path, socket://HOST:PORT or rfc2217://HOST:PORT\n";
     return kExitUsage;
 }
 
-bool openPort(FrameLink& link, const std::string& port, int32_t baud) {
-    if (!port.empty() && port[0] == '/')
-        return link.openDevice(port, baud);
-    auto number = port.size() > 3 && port.compare(0, 3, "COM") == 0 ? parseNumber(port.substr(3), 10, 0, 255)
-                                                                    : std::nullopt;
-    return number && link.open(static_cast<uint8_t>(*number), baud);
+int usage(const std::string& problem) {
+    std::cerr << "scalectl: " << problem << '\n';
+    return kExitUsage;
+}
+
+std::optional<long> comNumber(const std::string& port) {
+    if (port.size() > 3 && port.compare(0, 3, "COM") == 0)
+        return parseNumber(port.substr(3), 10, 0, 255);
+    return std::nullopt;
 }
 
 bool validPortName(const std::string& port) {
-    return (!port.empty() && port[0] == '/') ||
-           (port.size() > 3 && port.compare(0, 3, "COM") == 0 && parseNumber(port.substr(3), 10, 0, 255));
+    std::string host, service;
+    if (port.find("://") != std::string::npos)
+        return isPortPath(port) && splitNetworkAddress(port, host, service);
+    return isPortPath(port) || comNumber(port);
+}
+
+struct Settings {
+    int32_t baud = 9600;
+    bool trace = false;
+};
+
+// The job on one port, on a link of its own; messages on err, the trace on traceOut.
+int runOnPort(const Job& job, const std::string& port, const Settings& settings, std::ostream& out,
+              std::ostream& err, std::ostream& traceOut, bool showProgress) {
+    FrameLink link;
+    PortRun run{link, port, out, err, showProgress};
+    if (!job.needsPort)
+        return job.run(run);
+    auto number = comNumber(port);
+    bool opened = number ? link.open(static_cast<uint8_t>(*number), settings.baud)
+                         : link.openDevice(port, settings.baud);
+    if (!opened) {
+        err << "Cannot initialize COM port!\n";
+        if (!link.port.lastError().empty())
+            err << '(' << link.port.lastError() << ")\n";
+        return kExitNoPort;
+    }
+    if (settings.trace)
+        link.trace = traceTo(traceOut);
+    int result = job.run(run);
+    link.close();
+    return result;
+}
+
+// What went wrong on a port, on one line: its messages joined.
+std::string oneLine(const std::string& messages, int code) {
+    std::string line;
+    std::istringstream in(messages);
+    for (std::string part; std::getline(in, part);)
+        if (!part.empty())
+            line += (line.empty() ? "" : " ") + part;
+    return line.empty() ? "exit code " + std::to_string(code) : line;
+}
+
+int runOnPorts(const Job& job, const std::vector<std::string>& ports, const Settings& settings, size_t jobs) {
+    struct Result {
+        std::ostringstream out, err, trace;
+        int code = kExitOk;
+    };
+    std::vector<Result> results(ports.size());
+    std::atomic<size_t> next{0};
+    auto worker = [&] {
+        for (size_t i; (i = next++) < ports.size();) {
+            Result& r = results[i];
+            r.code = runOnPort(job, ports[i], settings, r.out, r.err, r.trace, false);
+        }
+    };
+    std::vector<std::thread> threads;
+    for (size_t n = 0; n < std::min(jobs, ports.size()); ++n)
+        threads.emplace_back(worker);
+    for (std::thread& thread : threads)
+        thread.join();
+
+    int exitCode = kExitOk;
+    for (const Result& r : results) {
+        std::cout << r.out.str() << std::flush;
+        std::cerr << r.trace.str() << r.err.str();
+    }
+    for (size_t i = 0; i < ports.size(); ++i) {
+        const Result& r = results[i];
+        std::cerr << ports[i] << ": " << (r.code == kExitOk ? "ok" : oneLine(r.err.str(), r.code)) << '\n';
+        if (exitCode == kExitOk)
+            exitCode = r.code;
+    }
+    return exitCode;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    std::string port = "COM1";
-    long baud = 9600;
-    bool trace = false;
+    std::vector<std::string> ports;
+    Settings settings;
+    size_t jobs = 0;
     size_t i = 0;
     for (; i < args.size() && args[i].rfind("--", 0) == 0; ++i) {
+        bool hasValue = i + 1 < args.size();
         if (args[i] == "--trace") {
-            trace = true;
-        } else if (args[i] == "--port" && i + 1 < args.size()) {
-            port = args[++i];
-        } else if (args[i] == "--baud" && i + 1 < args.size()) {
+            settings.trace = true;
+        } else if (args[i] == "--port" && hasValue) {
+            ports.push_back(args[++i]);
+        } else if (args[i] == "--baud" && hasValue) {
             auto value = parseNumber(args[++i], 10, 1, 4000000);
             if (!value)
                 return usage();
-            baud = *value;
+            settings.baud = static_cast<int32_t>(*value);
+        } else if (args[i] == "--jobs" && hasValue) {
+            auto value = parseNumber(args[++i], 10, 1, 1000);
+            if (!value)
+                return usage();
+            jobs = static_cast<size_t>(*value);
         } else {
             return usage();
         }
     }
-    if (i >= args.size() || !validPortName(port))
+    if (ports.empty())
+        ports.push_back("COM1");
+    if (i >= args.size() || !std::all_of(ports.begin(), ports.end(), validPortName))
         return usage();
     const std::string verb = args[i++];
     const CliCommand* command = nullptr;
@@ -74,27 +169,24 @@ int main(int argc, char** argv) {
     if (!command)
         return usage();
 
-    // The whole command line (and any input file) is checked before the port is touched.
+    // The whole command line (and any input file) is checked before a port is touched.
     ParseResult parsed = command->parse(std::vector<std::string>(args.begin() + long(i), args.end()));
     if (const int* code = std::get_if<int>(&parsed))
         return *code == kExitUsage ? usage() : *code;
-    Job& job = std::get<Job>(parsed);
-
-    PortRun run{theLink, port, std::cout, std::cerr, isatty(STDERR_FILENO) != 0};
-    if (!job.needsPort)
-        return job.run(run);
+    const Job& job = std::get<Job>(parsed);
     // COMn: the ports/ links of the utility, beside scalectl or, installed, in the utility's
     // configuration folder (the default link folder is the program's own).
     setPortLinkFolder(dataFolder(QString::fromStdString(portLinkFolder())).toStdString());
-    if (!openPort(theLink, port, static_cast<int32_t>(baud))) {
-        std::fputs("Cannot initialize COM port!\n", stderr);
-        if (!theLink.port.lastError().empty())
-            std::fprintf(stderr, "(%s)\n", theLink.port.lastError().c_str());
-        return kExitNoPort;
-    }
-    if (trace)
-        theLink.trace = traceToStderr;
-    int result = job.run(run);
-    theLink.close();
-    return result;
+
+    // A command that works without a scale (a preview) runs once, however many ports are named.
+    if (ports.size() == 1 || !job.needsPort)
+        return runOnPort(job, ports[0], settings, std::cout, std::cerr, std::cerr,
+                         isatty(STDERR_FILENO) != 0);
+    for (size_t p = 0; p < ports.size(); ++p)
+        if (std::find(ports.begin(), ports.begin() + long(p), ports[p]) != ports.begin() + long(p))
+            return usage(ports[p] + " is named twice");
+    // Every port writes its own file: one name for all would have them overwrite each other.
+    if (!job.outputPattern.empty() && job.outputPattern.find("{port}") == std::string::npos)
+        return usage("with several ports, -o needs {port} in the file name");
+    return runOnPorts(job, ports, settings, jobs == 0 ? ports.size() : jobs);
 }

@@ -1,10 +1,32 @@
-// The part of SerialPort that is the same on every platform: the open/close bookkeeping and the
-// sticky read failure.
+// The part of SerialPort that is the same for every backend: the choice of backend, the open/close
+// bookkeeping and the sticky read failure.
 #include "link/SerialPort.h"
 
-SerialPort::~SerialPort() {
-    releaseHandle();
+#include <algorithm>
+#include <climits>
+
+namespace {
+constexpr std::string_view kSocketScheme = "socket://";
+constexpr std::string_view kRfc2217Scheme = "rfc2217://";
+
+bool startsWith(const std::string& text, std::string_view prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
 }
+} // namespace
+
+std::unique_ptr<PortBackend> makePortBackend(const std::string& name) {
+    if (startsWith(name, kSocketScheme))
+        return makeSocketBackend();
+    if (startsWith(name, kRfc2217Scheme))
+        return makeRfc2217Backend();
+    return makeDeviceBackend();
+}
+
+bool isPortPath(const std::string& name) {
+    return startsWith(name, "/") || startsWith(name, kSocketScheme) || startsWith(name, kRfc2217Scheme);
+}
+
+SerialPort::~SerialPort() = default;
 
 bool SerialPort::openPort(uint8_t number, int32_t baud) {
     return openDevice(resolvePortName(number), baud);
@@ -13,18 +35,27 @@ bool SerialPort::openPort(uint8_t number, int32_t baud) {
 bool SerialPort::openDevice(const std::string& path, int32_t baud) {
     readFailed = false;
     // Opening again never leaks the device held from an earlier open.
-    releaseHandle();
-    isOpen = openHandle(path, baud);
+    backend.reset();
+    backend = makePortBackend(path);
+    // The per-byte wait is fixed here; a later change of timeoutTicks waits for the next open, as the
+    // device's own time-out would.
+    int waitMs = static_cast<int>(std::clamp<int64_t>(int64_t{timeoutTicks} * 55, 0, INT_MAX));
+    isOpen = backend->open(path, baud, waitMs);
     return isOpen;
 }
 
 void SerialPort::closePort() {
-    releaseHandle();
+    backend.reset();
     isOpen = false;
 }
 
 bool SerialPort::writeByte(uint8_t b) {
-    return isOpen && writeOne(b);
+    return isOpen && backend->writeOne(b);
+}
+
+void SerialPort::writeBlock(const uint8_t* block, int n) {
+    if (backend)
+        backend->writeBlock(block, n);
 }
 
 uint8_t SerialPort::readByte() {
@@ -33,7 +64,22 @@ uint8_t SerialPort::readByte() {
     if (readFailed)
         return 0;
     uint8_t b = 0;
-    if (!readOne(b))
+    if (!backend->readOne(b))
         readFailed = true;
     return b;
+}
+
+void SerialPort::purgeInput() {
+    if (backend)
+        backend->purgeInput();
+}
+
+void SerialPort::raiseDtr() {
+    if (backend)
+        backend->raiseDtr();
+}
+
+const std::string& SerialPort::lastError() const {
+    static const std::string none;
+    return backend ? backend->error() : none;
 }

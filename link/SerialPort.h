@@ -2,10 +2,15 @@
 //
 // Reads are one byte at a time with a single time-out (timeoutTicks x 55 ms); a failed or timed-out
 // read sets the sticky readFailed flag, after which readByte returns 0 without touching the device
-// until the owner clears the flag. The operating-system part lives in one backend file per platform.
+// until the owner clears the flag. What carries the bytes is a backend chosen by the port's name at
+// open (link/PortBackend.h): the operating system's device, one source file per platform, or a device
+// server on the network.
 #pragma once
 
+#include "link/PortBackend.h"
+
 #include <cstdint>
+#include <memory>
 #include <string>
 
 struct SerialPort {
@@ -16,7 +21,9 @@ struct SerialPort {
     // Opens "COM<number>" (see resolvePortName) with the given baud rate. Any previously held device
     // is released first. False when the device is missing, busy or refuses the line settings.
     bool openPort(uint8_t number, int32_t baud);
-    // Opens a device by its path (a Linux addition: "/dev/ttyUSB0" typed into the port box).
+    // Opens a port by its name as typed: a device path (a Linux addition: "/dev/ttyUSB0"), or a
+    // device server on the network, "socket://HOST:PORT" (raw TCP) or "rfc2217://HOST:PORT" (Telnet
+    // with COM port control).
     bool openDevice(const std::string& path, int32_t baud);
     void closePort();
 
@@ -30,8 +37,8 @@ struct SerialPort {
     void purgeInput();
     void raiseDtr();
 
-    // Text of the last operating-system failure, for diagnostics (never shown in a message box).
-    const std::string& lastError() const { return lastErrorText; }
+    // Text of the last failure, for diagnostics (never shown in a message box).
+    const std::string& lastError() const;
 
     SerialPort() = default;
     SerialPort(const SerialPort&) = delete;
@@ -39,25 +46,13 @@ struct SerialPort {
     ~SerialPort();
 
 private:
-    // The operating system's part, one source file per platform: open and set up the device
-    // (lastErrorText says why not), release it, wait for one byte within the time-out, and write one
-    // byte until the device takes it or fails.
-    bool openHandle(const std::string& path, int32_t baud);
-    void releaseHandle();
-    bool readOne(uint8_t& b);
-    bool writeOne(uint8_t b);
-
-    std::string lastErrorText;
-#ifdef _WIN32
-    void* handle = reinterpret_cast<void*>(static_cast<intptr_t>(-1));
-#else
-    int handle = -1;
-#endif
-    // The per-byte wait set up by the last open (timeoutTicks x 55 ms at that moment); a later change
-    // of timeoutTicks takes effect at the next open, as the device's own time-out would. It also
-    // bounds the wait for the output to leave at close.
-    int waitMs = 0;
+    // Kept after a failed open, as a device handle would be, until the next open or close.
+    std::unique_ptr<PortBackend> backend;
 };
+
+// True for a port name that is opened as it stands rather than by a COM number: a device path or a
+// network port.
+bool isPortPath(const std::string& name);
 
 // Where "COMn" leads. On Linux the link ports/COMn in the port-link folder is used when it exists
 // (a symlink to /dev/ttyUSB0, /dev/serial/by-id/... or an emulator's pty), else /dev/ttyS<n-1>.

@@ -1,9 +1,9 @@
-// POSIX backend of SerialPort: termios2 for any baud rate, TIOCEXCL plus flock for exclusive use,
+// POSIX device backend of SerialPort: termios2 for any baud rate, TIOCEXCL plus flock for exclusive use,
 // poll() for the per-byte time-out. A pseudo-terminal is accepted as a port (ioctls that a pty does
 // not support, such as the modem lines, are tolerated).
+#include "link/DevicePort.h"
 #include "link/SerialPort.h"
 
-#include <algorithm>
 #include <asm/termbits.h>
 #include <cerrno>
 #include <chrono>
@@ -57,7 +57,7 @@ std::string resolvePortName(uint8_t number) {
     return "/dev/ttyS" + std::to_string(static_cast<int>(number) - 1);
 }
 
-void SerialPort::releaseHandle() {
+void DevicePort::releaseHandle() {
     if (handle >= 0) {
         // What was written last (the acknowledgement of the last reply, typically, when a command
         // line run ends right after it) is still in the output queue at a low baud rate: let it leave
@@ -83,9 +83,10 @@ void SerialPort::releaseHandle() {
     }
 }
 
-bool SerialPort::openHandle(const std::string& path, int32_t baud) {
+bool DevicePort::open(const std::string& path, int32_t baud, int wait) {
+    waitMs = wait;
     auto fail = [this](const std::string& what) {
-        lastErrorText = what + ": " + std::strerror(errno);
+        errorText = what + ": " + std::strerror(errno);
         return false;
     };
 
@@ -135,17 +136,16 @@ bool SerialPort::openHandle(const std::string& path, int32_t baud) {
         errno = EINVAL;
         return fail("baud rate " + std::to_string(baud) + " not taken");
     }
-    waitMs = static_cast<int>(std::clamp<int64_t>(int64_t{timeoutTicks} * 55, 0, INT_MAX));
     return true;
 }
 
-bool SerialPort::writeOne(uint8_t b) {
+bool DevicePort::writeOne(uint8_t b) {
     for (;;) {
         ssize_t n = ::write(handle, &b, 1);
         if (n == 1)
             return true;
         if (n < 0 && errno != EAGAIN && errno != EINTR) {
-            lastErrorText = std::string("write: ") + std::strerror(errno);
+            errorText = std::string("write: ") + std::strerror(errno);
             return false;
         }
         // The output queue is full: wait until it takes a byte, but never forever.
@@ -155,7 +155,7 @@ bool SerialPort::writeOne(uint8_t b) {
     }
 }
 
-void SerialPort::writeBlock(const uint8_t* block, int n) {
+void DevicePort::writeBlock(const uint8_t* block, int n) {
     int done = 0;
     // One write in the normal case; a non-blocking descriptor may take a long frame in parts.
     while (handle >= 0 && done < n) {
@@ -172,7 +172,7 @@ void SerialPort::writeBlock(const uint8_t* block, int n) {
     }
 }
 
-bool SerialPort::readOne(uint8_t& b) {
+bool DevicePort::readOne(uint8_t& b) {
     // Bytes already received are taken without waiting; poll() only when the queue is empty.
     for (;;) {
         ssize_t n = ::read(handle, &b, 1);
@@ -181,7 +181,7 @@ bool SerialPort::readOne(uint8_t& b) {
         if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) {
             // End of file or a hard error: the device is gone, fail now instead of waiting.
             if (n < 0)
-                lastErrorText = std::string("read: ") + std::strerror(errno);
+                errorText = std::string("read: ") + std::strerror(errno);
             return false;
         }
         if (n < 0 && errno == EINTR)
@@ -195,15 +195,19 @@ bool SerialPort::readOne(uint8_t& b) {
     }
 }
 
-void SerialPort::purgeInput() {
+void DevicePort::purgeInput() {
     if (handle >= 0)
         ioctl(handle, TCFLSH, TCIFLUSH);
 }
 
-void SerialPort::raiseDtr() {
+void DevicePort::raiseDtr() {
     if (handle < 0)
         return;
     int bits = TIOCM_DTR;
     // A pseudo-terminal has no modem lines and answers ENOTTY; that is not a failure here.
     ioctl(handle, TIOCMBIS, &bits);
+}
+
+std::unique_ptr<PortBackend> makeDeviceBackend() {
+    return std::make_unique<DevicePort>();
 }

@@ -1,16 +1,9 @@
-// Win32 backend of SerialPort: the COM device opened exclusively and synchronously, the line set
+// Win32 device backend of SerialPort: the COM device opened exclusively and synchronously, the line set
 // through the DCB, one read time-out through COMMTIMEOUTS.
+#include "link/DevicePort.h"
 #include "link/SerialPort.h"
 
-#include <algorithm>
-#include <climits>
 #include <windows.h>
-
-namespace {
-HANDLE asHandle(void* h) {
-    return static_cast<HANDLE>(h);
-}
-} // namespace
 
 void setPortLinkFolder(const std::string&) {}
 std::string portLinkFolder() {
@@ -21,8 +14,8 @@ std::string resolvePortName(uint8_t number) {
     return "COM" + std::to_string(number);
 }
 
-void SerialPort::releaseHandle() {
-    if (asHandle(handle) != INVALID_HANDLE_VALUE) {
+void DevicePort::releaseHandle() {
+    if (handle != INVALID_HANDLE_VALUE) {
         // As on Linux: what was written last (the acknowledgement of the last reply) may still be in
         // the transmit queue; let it leave, but only for the read time-out, so that a stalled or
         // removed adapter cannot hang the close. Only such a stalled queue is purged; purging after
@@ -31,7 +24,7 @@ void SerialPort::releaseHandle() {
         DWORD errors = 0;
         COMSTAT stat{};
         bool stalled = false;
-        while (ClearCommError(asHandle(handle), &errors, &stat) && stat.cbOutQue > 0) {
+        while (ClearCommError(handle, &errors, &stat) && stat.cbOutQue > 0) {
             if (GetTickCount64() >= deadline) {
                 stalled = true;
                 break;
@@ -39,21 +32,22 @@ void SerialPort::releaseHandle() {
             Sleep(2);
         }
         if (stalled)
-            PurgeComm(asHandle(handle), PURGE_TXABORT | PURGE_TXCLEAR);
-        CloseHandle(asHandle(handle));
+            PurgeComm(handle, PURGE_TXABORT | PURGE_TXCLEAR);
+        CloseHandle(handle);
         handle = INVALID_HANDLE_VALUE;
     }
 }
 
-bool SerialPort::openHandle(const std::string& path, int32_t baud) {
+bool DevicePort::open(const std::string& path, int32_t baud, int wait) {
+    waitMs = wait;
     handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (asHandle(handle) == INVALID_HANDLE_VALUE) {
-        lastErrorText = path + ": cannot open (error " + std::to_string(GetLastError()) + ")";
+    if (handle == INVALID_HANDLE_VALUE) {
+        errorText = path + ": cannot open (error " + std::to_string(GetLastError()) + ")";
         return false;
     }
     DCB dcb{};
     dcb.DCBlength = sizeof dcb;
-    GetCommState(asHandle(handle), &dcb);
+    GetCommState(handle, &dcb);
     dcb.BaudRate = static_cast<DWORD>(baud);
     dcb.ByteSize = 8;
     dcb.Parity = NOPARITY;
@@ -73,30 +67,29 @@ bool SerialPort::openHandle(const std::string& path, int32_t baud) {
     dcb.fRtsControl = 0;
     dcb.fAbortOnError = 0;
     dcb.fDummy2 = 0;
-    if (!SetCommState(asHandle(handle), &dcb)) {
-        lastErrorText = "SetCommState failed (error " + std::to_string(GetLastError()) + ")";
+    if (!SetCommState(handle, &dcb)) {
+        errorText = "SetCommState failed (error " + std::to_string(GetLastError()) + ")";
         return false;
     }
     COMMTIMEOUTS t{};
     t.ReadIntervalTimeout = 0;
     t.ReadTotalTimeoutMultiplier = 0;
-    t.ReadTotalTimeoutConstant = static_cast<DWORD>(timeoutTicks) * 55;
+    t.ReadTotalTimeoutConstant = static_cast<DWORD>(waitMs);
     t.WriteTotalTimeoutMultiplier = 0;
     t.WriteTotalTimeoutConstant = 0;
-    if (!SetCommTimeouts(asHandle(handle), &t)) {
-        lastErrorText = "SetCommTimeouts failed (error " + std::to_string(GetLastError()) + ")";
+    if (!SetCommTimeouts(handle, &t)) {
+        errorText = "SetCommTimeouts failed (error " + std::to_string(GetLastError()) + ")";
         return false;
     }
-    waitMs = static_cast<int>(std::min<DWORD>(t.ReadTotalTimeoutConstant, INT_MAX));
     return true;
 }
 
-bool SerialPort::writeOne(uint8_t b) {
+bool DevicePort::writeOne(uint8_t b) {
     for (;;) {
         DWORD written = 0;
-        if (!WriteFile(asHandle(handle), &b, 1, &written, nullptr)) {
+        if (!WriteFile(handle, &b, 1, &written, nullptr)) {
             // A removed adapter: end instead of repeating forever.
-            lastErrorText = "WriteFile failed (error " + std::to_string(GetLastError()) + ")";
+            errorText = "WriteFile failed (error " + std::to_string(GetLastError()) + ")";
             return false;
         }
         if (written == 1)
@@ -104,22 +97,26 @@ bool SerialPort::writeOne(uint8_t b) {
     }
 }
 
-void SerialPort::writeBlock(const uint8_t* block, int n) {
+void DevicePort::writeBlock(const uint8_t* block, int n) {
     DWORD written = 0;
-    WriteFile(asHandle(handle), block, static_cast<DWORD>(n), &written, nullptr);
+    WriteFile(handle, block, static_cast<DWORD>(n), &written, nullptr);
 }
 
-bool SerialPort::readOne(uint8_t& b) {
+bool DevicePort::readOne(uint8_t& b) {
     DWORD got = 0;
-    return ReadFile(asHandle(handle), &b, 1, &got, nullptr) && got == 1;
+    return ReadFile(handle, &b, 1, &got, nullptr) && got == 1;
 }
 
-void SerialPort::purgeInput() {
-    PurgeComm(asHandle(handle), PURGE_RXCLEAR);
+void DevicePort::purgeInput() {
+    PurgeComm(handle, PURGE_RXCLEAR);
 }
 
-void SerialPort::raiseDtr() {
+void DevicePort::raiseDtr() {
     // A port without modem lines refuses this (Wine on a pseudo-terminal answers error 50, "not
     // supported"); as on Linux, that is not a failure here.
-    EscapeCommFunction(asHandle(handle), SETDTR);
+    EscapeCommFunction(handle, SETDTR);
+}
+
+std::unique_ptr<PortBackend> makeDeviceBackend() {
+    return std::make_unique<DevicePort>();
 }

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth clang-14 libclang-rt-14-dev clang-format python3 "$@")
+  xvfb xauth clang-14 libclang-rt-14-dev clang-format python3 ser2net "$@")
 
 missing=()
 for p in "${packages[@]}"; do

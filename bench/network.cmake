@@ -1,0 +1,5 @@
+add_executable(network_bench ${CMAKE_CURRENT_LIST_DIR}/network_bench.cpp)
+target_link_libraries(network_bench PRIVATE scale_cli sim_harness ser2net_bridge scalectl_process benchmark::benchmark)
+target_compile_definitions(network_bench PRIVATE SCALECTL_PATH="$<TARGET_FILE:scalectl>")
+add_dependencies(network_bench scalectl)
+set_target_properties(network_bench PROPERTIES AUTOMOC OFF AUTOUIC OFF)
