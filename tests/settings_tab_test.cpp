@@ -3,8 +3,8 @@
 // scale over a pty.
 #include "app/Forms.h"
 #include "app/UNIT1.h"
-#include "logo/Unit4.h"
 #include "link/FrameLink.h"
+#include "logo/Unit4.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsTab.h"
 #include "settings/SettingsTransfer.h"
