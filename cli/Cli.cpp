@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include <cctype>
 #include <cstdlib>
 #include <ostream>
 
@@ -19,7 +20,8 @@ ScaleLine reportingLine(PortRun& run) {
 }
 
 std::optional<long> parseNumber(const std::string& text, int base, long low, long high) {
-    if (text.empty() || text[0] == ' ' || text[0] == '+')
+    // strtol would skip any leading white space and take a plus sign.
+    if (text.empty() || std::isspace(static_cast<unsigned char>(text[0])) || text[0] == '+')
         return std::nullopt;
     char* end = nullptr;
     long value = std::strtol(text.c_str(), &end, base);

@@ -1,6 +1,9 @@
 #include "terminal/Keypad.h"
 
+#include "terminal/DigitRow.h"
+
 #include <Qt>
+#include <algorithm>
 
 const std::array<KeypadKey, kKeypadKeys> kKeypad = {{
     {"7", 0x37},  {"8", 0x38},   {"9", 0x39},   {"M", 0x4D},   {"shift", 0x73}, {"ON", 0x51},
@@ -38,9 +41,12 @@ constexpr KeyboardKey kKeyboard[] = {
 
 } // namespace
 
-uint8_t keyboardCode(int qtKey, bool numericPad) {
+uint8_t keyboardCode(int qtKey, bool numericPad, uint32_t scanCode) {
     if (numericPad)
         return 0x00;
+    auto row = std::find(kDigitRowScanCodes.begin(), kDigitRowScanCodes.end(), scanCode);
+    if (scanCode != 0 && row != kDigitRowScanCodes.end())
+        return static_cast<uint8_t>('0' + (row - kDigitRowScanCodes.begin()));
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
         return static_cast<uint8_t>('0' + (qtKey - Qt::Key_0));
     for (const KeyboardKey& key : kKeyboard)

@@ -88,8 +88,9 @@ void TForm3::ButtonXClick(const QPushButton* button) {
         sendKey(session.line(), kKeypad[static_cast<size_t>(at - keys.begin())].code);
 }
 
-void TForm3::FormKeyDown(int qtKey, Qt::KeyboardModifiers modifiers) {
-    sendKey(session.line(), keyboardCode(qtKey, modifiers.testFlag(Qt::KeypadModifier)));
+void TForm3::FormKeyDown(const QKeyEvent& key) {
+    sendKey(session.line(),
+            keyboardCode(key.key(), key.modifiers().testFlag(Qt::KeypadModifier), key.nativeScanCode()));
 }
 
 void TForm3::FormActivate() {
@@ -128,7 +129,7 @@ bool TForm3::event(QEvent* event) {
 }
 
 void TForm3::keyPressEvent(QKeyEvent* event) {
-    FormKeyDown(event->key(), event->modifiers());
+    FormKeyDown(*event);
     // The key is not consumed: it goes on as if the window had not looked at it.
     event->ignore();
 }

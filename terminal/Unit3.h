@@ -26,7 +26,7 @@ public:
     // The one click handler of Button1 to Button30: sends the clicked key's code.
     void ButtonXClick(const QPushButton* button);
     // Every key press of the PC keyboard, auto-repeats included, mapped onto a key code and sent.
-    void FormKeyDown(int qtKey, Qt::KeyboardModifiers modifiers);
+    void FormKeyDown(const QKeyEvent& key);
     void FormActivate();   // starts polling
     void FormDeactivate(); // stops it
     // One display poll; it runs the timer again only when the poll succeeded.

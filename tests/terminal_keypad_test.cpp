@@ -2,6 +2,7 @@
 // alone, and scalectl's key command against the emulated scale over a pty.
 #include "cli/TerminalCommands.h"
 #include "link/FrameLink.h"
+#include "terminal/DigitRow.h"
 #include "terminal/Keypad.h"
 #include "tests/support/SimPortRun.h"
 
@@ -15,6 +16,7 @@ struct KeyboardCase {
     int qtKey;
     bool numericPad;
     uint8_t code;
+    uint32_t scanCode = 0; // none, as synthetic key presses have
 };
 
 void PrintTo(const KeyboardCase& c, std::ostream* os) {
@@ -24,7 +26,7 @@ void PrintTo(const KeyboardCase& c, std::ostream* os) {
 class KeyboardMap : public ::testing::TestWithParam<KeyboardCase> {};
 
 TEST_P(KeyboardMap, SendsTheKeypadsCode) {
-    EXPECT_EQ(keyboardCode(GetParam().qtKey, GetParam().numericPad), GetParam().code);
+    EXPECT_EQ(keyboardCode(GetParam().qtKey, GetParam().numericPad, GetParam().scanCode), GetParam().code);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -46,10 +48,15 @@ INSTANTIATE_TEST_SUITE_P(
         KeyboardCase{"F7", Qt::Key_F7, false, 0x67}, KeyboardCase{"Enter", Qt::Key_Return, false, 0x68},
         KeyboardCase{"F8", Qt::Key_F8, false, 0x68}, KeyboardCase{"F11", Qt::Key_F11, false, 0x56},
         KeyboardCase{"F12", Qt::Key_F12, false, 0x57}, KeyboardCase{"Shift", Qt::Key_Shift, false, 0x73},
+        // A digit-row key is its digit whatever Shift or the layout makes of it.
+        KeyboardCase{"ShiftedDigit1", Qt::Key_Exclam, false, 0x31, kDigitRowScanCodes[1]},
+        KeyboardCase{"LayoutDigit0", Qt::Key_Agrave, false, 0x30, kDigitRowScanCodes[0]},
+        KeyboardCase{"Digit9ByScanCode", Qt::Key_9, false, 0x39, kDigitRowScanCodes[9]},
         // Everything else, the numeric pad included, sends 0x00.
         KeyboardCase{"A", Qt::Key_A, false, 0x00}, KeyboardCase{"Space", Qt::Key_Space, false, 0x00},
         KeyboardCase{"F9", Qt::Key_F9, false, 0x00}, KeyboardCase{"Up", Qt::Key_Up, false, 0x00},
         KeyboardCase{"Control", Qt::Key_Control, false, 0x00},
+        KeyboardCase{"ExclamWithoutScanCode", Qt::Key_Exclam, false, 0x00},
         KeyboardCase{"PadDigit5", Qt::Key_5, true, 0x00}, KeyboardCase{"PadEnter", Qt::Key_Enter, true, 0x00},
         KeyboardCase{"PadDelete", Qt::Key_Delete, true, 0x00},
         KeyboardCase{"PadMinus", Qt::Key_Minus, true, 0x00}),
@@ -97,8 +104,17 @@ TEST_F(KeyCommand, SendsEveryCaptionAndWrittenCodeInOrder) {
 }
 
 TEST_F(KeyCommand, RefusesUnknownKeysBeforeSendingAnything) {
-    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
-             {}, {"7", "SHIFT"}, {"0x5"}, {"0x123"}, {"0X5A"}, {"0xg1"}, {"0x-1"}, {"5A"}, {"--port"}})
+    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{{},
+                                                                                     {"7", "SHIFT"},
+                                                                                     {"0x5"},
+                                                                                     {"0x123"},
+                                                                                     {"0X5A"},
+                                                                                     {"0xg1"},
+                                                                                     {"0x-1"},
+                                                                                     {"0x\t1"},
+                                                                                     {"0x\n1"},
+                                                                                     {"5A"},
+                                                                                     {"--port"}})
         EXPECT_EQ(key(bad), kExitUsage) << (bad.empty() ? "" : bad.back());
     EXPECT_TRUE(sim().requestFrames().empty());
 }

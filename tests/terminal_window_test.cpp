@@ -4,6 +4,7 @@
 #include "app/Forms.h"
 #include "app/UNIT1.h"
 #include "link/FrameLink.h"
+#include "terminal/DigitRow.h"
 #include "terminal/Unit3.h"
 #include "tests/support/PromptRecorder.h"
 #include "tests/support/SimHarness.h"
@@ -125,6 +126,12 @@ TEST_F(TerminalWindowTest, KeysAndKeyboardGoOnTheWire) {
     QTest::keyClick(Form3, Qt::Key_5, Qt::KeypadModifier);
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_T, Qt::ShiftModifier, QStringLiteral("T"), true);
     QApplication::sendEvent(Form3, &repeat);
+    // Shift held with the digit-row 1: Qt calls it "!", the key is still 1.
+    QKeyEvent shiftedOne(QEvent::KeyPress, Qt::Key_Exclam, Qt::ShiftModifier, kDigitRowScanCodes[1], 0, 0,
+                         QStringLiteral("!"));
+    QApplication::sendEvent(Form3, &shiftedOne);
+    // Tab is a key like any other, not a move of the focus.
+    QTest::keyClick(Form3, Qt::Key_Tab);
     EXPECT_EQ(sim().requestBodies(), (Bodies{{0x40, 0x37},
                                              {0x40, 0x2E},
                                              {0x40, 0x68},
@@ -133,7 +140,9 @@ TEST_F(TerminalWindowTest, KeysAndKeyboardGoOnTheWire) {
                                              {0x40, 0x66},
                                              {0x40, 0x00},
                                              {0x40, 0x00},
-                                             {0x40, 0x54}}));
+                                             {0x40, 0x54},
+                                             {0x40, 0x31},
+                                             {0x40, 0x00}}));
     EXPECT_TRUE(recorder.messages.empty());
     // The key press publishes its status as every command does.
     sim().withState([](ScaleState& state) { state.status = 0x04; });
