@@ -63,6 +63,13 @@ void setDisplayedText(QLineEdit* edit, const QString& text) {
     }
 }
 
+// A restored text shows from its start, as a field the operator has not touched does: a barcode
+// format or clerk name wider than its field would otherwise show only its end.
+void showFromStart(QLineEdit* edit, const QString& text) {
+    edit->setText(text);
+    edit->setCursorPosition(0);
+}
+
 class StateWriter {
 public:
     void line(const QString& text) {
@@ -131,8 +138,8 @@ bool readEntry(StateReader& in, QWidget* control, Section section) {
         if (!text)
             return false;
         // The text wins over the selected item's text; the selection stays.
-        if (box)
-            box->setEditText(*text);
+        if (box && box->lineEdit())
+            showFromStart(box->lineEdit(), *text);
         return true;
     }
     std::optional<QString> text = in.text();
@@ -142,7 +149,7 @@ bool readEntry(StateReader& in, QWidget* control, Section section) {
     if (edit && section == Section::Masked)
         setDisplayedText(edit, *text);
     else if (edit)
-        edit->setText(*text);
+        showFromStart(edit, *text);
     return true;
 }
 

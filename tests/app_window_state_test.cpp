@@ -187,6 +187,9 @@ TEST(WindowStateFile, ChangedValuesSurviveAWriteAndARead) {
     after.read(file);
     EXPECT_EQ(textsOf(after), textsOf(before));
     EXPECT_EQ(after.lineEdit("Edit3")->text(), QStringLiteral("Łucja Żółć"));
+    // Restored texts show from their start, as untouched fields do.
+    EXPECT_EQ(after.lineEdit("Edit3")->cursorPosition(), 0);
+    EXPECT_EQ(after.box("ComboBox3")->lineEdit()->cursorPosition(), 0);
     EXPECT_EQ(after.box("ComboBox9")->currentIndex(), 0);
     EXPECT_EQ(after.box("ComboBox9")->currentText(), QStringLiteral("1"));
     EXPECT_EQ(after.write(), file);
