@@ -69,6 +69,7 @@ TEST_F(ReportsTabTest, ControlsAreNamedAndPlacedAsDesigned) {
     EXPECT_EQ(Form1->findChild<QPlainTextEdit*>(QStringLiteral("Memo3")), ui->Memo3);
     EXPECT_TRUE(ui->Memo3->isReadOnly());
     EXPECT_EQ(ui->Memo3->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(ui->Memo3->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QStringList captions;
     for (const char* name : {"Button18", "Button19", "Button20", "Button31"})
         captions << Form1->findChild<QPushButton*>(QString::fromLatin1(name))->text();
