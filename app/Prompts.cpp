@@ -21,6 +21,8 @@ QString askFileName(QFileDialog::AcceptMode mode, const QString& filter, const Q
     QFileDialog dialog(QApplication::activeWindow());
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // Every save of the program replaces an existing file without a question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilter(qtNameFilters(filter));
     dialog.setDefaultSuffix(defaultSuffix);
     if (!folder.isEmpty())

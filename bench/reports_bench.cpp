@@ -10,8 +10,9 @@
 namespace {
 
 bool report(benchmark::State& state) {
-    bool complete = reports::writeReport(quietLine(theLink), reports::salesReportLabels(),
-                                         QDateTime::currentDateTime(), [](const QString&) {});
+    bool complete = reports::writeReport(
+        quietLine(theLink), reports::salesReportLabels(), [] { return QDateTime::currentDateTime(); },
+        [](const QString&) {});
     if (!complete)
         state.SkipWithError("report failed");
     return complete;

@@ -25,9 +25,9 @@ bool writeText(PortRun& run, const std::string& outPattern, const QStringList& l
 int runReport(PortRun& run, const ReportRequest& request) {
     const ScaleLine line = reportingLine(run);
     QStringList lines;
-    const bool complete =
-        reports::writeReport(line, request.zClose ? reports::zReportLabels() : reports::salesReportLabels(),
-                             QDateTime::currentDateTime(), [&lines](const QString& text) { lines << text; });
+    const bool complete = reports::writeReport(
+        line, request.zClose ? reports::zReportLabels() : reports::salesReportLabels(),
+        [] { return QDateTime::currentDateTime(); }, [&lines](const QString& text) { lines << text; });
     if (!writeText(run, request.outPattern, lines)) {
         run.err << "I/O Error!\n";
         return kExitIoError;

@@ -100,12 +100,12 @@ QString reportTimestamp(const QDateTime& now) {
     return text;
 }
 
-bool writeReport(const ScaleLine& line, const ReportLabels& labels, const QDateTime& now,
+bool writeReport(const ScaleLine& line, const ReportLabels& labels, const std::function<QDateTime()>& clock,
                  const std::function<void(const QString&)>& appendLine) {
     std::optional<ReportTotals> totals = readReportTotals(line);
     if (!totals)
         return false;
-    appendLine(labels.title + reportTimestamp(now));
+    appendLine(labels.title + reportTimestamp(clock()));
     appendLine(QString());
     appendLine(labels.docNumber + QString::number(totals->docNumber));
     appendLine(labels.total + formatAmount(totals->grandTotal));

@@ -47,9 +47,11 @@ QString twoWide(int number);
 QString reportTimestamp(const QDateTime& now);
 
 // The report sequence: reads the totals, the four clerks and the four clerks three times more for
-// the sums (17 exchanges in all), handing every line to appendLine as soon as it is made. It stops
-// at the first failed exchange, the lines made so far handed on. True when every read succeeded.
-bool writeReport(const ScaleLine& line, const ReportLabels& labels, const QDateTime& now,
+// the sums (17 exchanges in all), handing every line to appendLine as soon as it is made. The date
+// line takes the time from clock once the totals have arrived, however long their read took. It
+// stops at the first failed exchange, the lines made so far handed on. True when every read
+// succeeded.
+bool writeReport(const ScaleLine& line, const ReportLabels& labels, const std::function<QDateTime()>& clock,
                  const std::function<void(const QString&)>& appendLine);
 
 // The report file: every line in code page 1250 followed by CR LF, the last too; no lines, no bytes.

@@ -37,8 +37,9 @@ QStringList ReportsTab::memoLines() const {
 
 bool ReportsTab::readReport(const reports::ReportLabels& labels) {
     ui->Memo3->clear();
-    return reports::writeReport(session.line(), labels, QDateTime::currentDateTime(),
-                                [this](const QString& line) { ui->Memo3->appendPlainText(line); });
+    return reports::writeReport(
+        session.line(), labels, [] { return QDateTime::currentDateTime(); },
+        [this](const QString& line) { ui->Memo3->appendPlainText(line); });
 }
 
 void ReportsTab::Button18Click() {

@@ -16,10 +16,13 @@
 #include "ui_UNIT1.h"
 #include "ui_Unit6.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -66,6 +69,7 @@ TEST_F(ReportsTabTest, ControlsAreNamedAndPlacedAsDesigned) {
     EXPECT_EQ(Form1->findChild<QPlainTextEdit*>(QStringLiteral("Memo3")), ui->Memo3);
     EXPECT_TRUE(ui->Memo3->isReadOnly());
     EXPECT_EQ(ui->Memo3->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(ui->Memo3->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QStringList captions;
     for (const char* name : {"Button18", "Button19", "Button20", "Button31"})
         captions << Form1->findChild<QPushButton*>(QString::fromLatin1(name))->text();
@@ -137,6 +141,39 @@ TEST_F(ReportsTabTest, ReportFillsTheMemoAndSaveWritesItWithCrLf) {
     recorder.scriptedFileNames << savePath("missing/REPORT.TXT");
     ui->Button20->click();
     EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{ioError});
+}
+
+// SAVE TO FILE through the real dialog: its filter, the extension added to a bare name, and an
+// existing file replaced without a question.
+TEST_F(ReportsTabTest, SaveDialogReplacesAnExistingFileWithoutAsking) {
+    const QString path = savePath("DAY.TXT");
+    {
+        QFile existing(path);
+        ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+        existing.write("an older report\r\n");
+    }
+    ui->Memo3->setPlainText(QStringLiteral("new"));
+    setPrompts(nullptr);
+    QStringList seen;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        seen << dialog->nameFilters().join('|') << dialog->defaultSuffix();
+        // A question before replacing would hold the test in a second modal box: end here instead.
+        if (dialog->testOption(QFileDialog::DontConfirmOverwrite)) {
+            dialog->selectFile(savePath("DAY"));
+            static_cast<QDialog*>(dialog)->accept(); // the file dialog's own checks run
+        } else {
+            seen << QStringLiteral("asks before replacing");
+            dialog->reject();
+        }
+    });
+    ui->Button20->click();
+    setPrompts(&recorder);
+    EXPECT_EQ(seen.join(" / "), "Text files (*.TXT) / TXT");
+    EXPECT_EQ(fileBytes(path), QByteArray("new\r\n"));
+    EXPECT_TRUE(recorder.messages.empty());
 }
 
 TEST_F(ReportsTabTest, ReportInTheCommaLocale) {

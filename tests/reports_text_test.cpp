@@ -127,6 +127,8 @@ protected:
     LocaleGuard english{QLocale(QLocale::English, QLocale::UnitedStates)};
     const QDateTime now{QDate(2026, 3, 5), QTime(14, 7, 9)};
     int exchanges = 0;
+    // How many exchanges had been asked for each time the sequence read the clock.
+    std::vector<int> clockReads;
 
     void SetUp() override {
         scale.sim().withState(fillKnownReportMemory);
@@ -142,8 +144,13 @@ protected:
     }
     std::pair<bool, QStringList> report(const reports::ReportLabels& labels) {
         QStringList lines;
-        bool complete = reports::writeReport(countingLine(), labels, now,
-                                             [&lines](const QString& line) { lines << line; });
+        bool complete = reports::writeReport(
+            countingLine(), labels,
+            [this] {
+                clockReads.push_back(exchanges);
+                return now;
+            },
+            [&lines](const QString& line) { lines << line; });
         return {complete, lines};
     }
     QString timestamp() const { return regionalShortDate(now.date()) + ' ' + regionalLongTime(now.time()); }
@@ -166,8 +173,10 @@ TEST_F(ReportSequence, ZReportHasTheGermanLabelsByteForByte) {
 }
 
 // Totals, four clerk sections, then each sum from its own four reads: 17 exchanges in this order.
+// The date line's time is the one at which the totals have arrived.
 TEST_F(ReportSequence, ReadsTheMemoryInSeventeenExchanges) {
     EXPECT_TRUE(report(reports::salesReportLabels()).first);
+    EXPECT_EQ(clockReads, std::vector<int>{1});
     std::vector<std::vector<uint8_t>> expected{{0x43, 0x08, 0x00, 192}};
     for (int round = 0; round < 4; ++round)
         for (uint8_t low : {0x00, 0x50, 0xA0, 0xF0})
