@@ -4,9 +4,12 @@
 #include <QFile>
 #include <QImageReader>
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace {
+constexpr uint32_t kUncompressed = 0, kBitFields = 3, kAlphaBitFields = 6;
+
 uint32_t little(const QByteArray& bytes, qsizetype at, int count) {
     uint32_t value = 0;
     for (int i = count - 1; i >= 0; --i)
@@ -19,7 +22,6 @@ uint32_t little(const QByteArray& bytes, qsizetype at, int count) {
 // refused instead.
 // Run-length encoded bitmaps have no fixed size to check and are left to the reader.
 bool pixelRowsComplete(const QByteArray& bytes) {
-    constexpr uint32_t kUncompressed = 0, kBitFields = 3, kAlphaBitFields = 6;
     if (bytes.size() < 30)
         return false;
     const bool coreHeader = little(bytes, 14, 4) == 12; // the oldest header, 16-bit sizes
@@ -33,6 +35,37 @@ bool pixelRowsComplete(const QByteArray& bytes) {
         return true;
     const int64_t stride = (width * bits + 31) / 32 * 4;
     return int64_t(little(bytes, 10, 4)) + stride * (height < 0 ? -height : height) <= bytes.size();
+}
+
+// Bits of the red, green and blue fields of a 16-bit or bit-field bitmap's pixels; 8 for the others.
+std::array<int, 3> channelBits(const QByteArray& bytes) {
+    std::array<int, 3> bits{8, 8, 8};
+    if (bytes.size() < 34 || little(bytes, 14, 4) < 40)
+        return bits;
+    const uint32_t depth = little(bytes, 28, 2);
+    const uint32_t compression = little(bytes, 30, 4);
+    if ((compression == kBitFields || compression == kAlphaBitFields) && bytes.size() >= 66) {
+        for (size_t c = 0; c < 3; ++c)
+            bits[c] = std::popcount(little(bytes, 54 + 4 * qsizetype(c), 4));
+    } else if (depth == 16 && compression == kUncompressed) {
+        bits = {5, 5, 5};
+    }
+    return bits;
+}
+
+// Qt's reader puts a field of fewer than 8 bits in the high bits of its byte and leaves the low
+// bits 0, so a 5-bit white reads as 248. The system's bitmap services, which the logo's gray levels
+// are defined on, repeat the field's high bits in the low ones (white stays 255); so do these pixels.
+void widenNarrowChannels(QImage& picture, const std::array<int, 3>& bits) {
+    if (std::none_of(bits.begin(), bits.end(), [](int b) { return b > 0 && b < 8; }))
+        return;
+    auto widen = [](int value, int b) { return b > 0 && b < 8 ? value | value >> b : value; };
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* pixel = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            pixel[x] = qRgb(widen(qRed(pixel[x]), bits[0]), widen(qGreen(pixel[x]), bits[1]),
+                            widen(qBlue(pixel[x]), bits[2]));
+    }
 }
 
 // Qt's copy() would fill the part beyond a narrow picture with black; the logo's margin is white.
@@ -64,7 +97,9 @@ LogoPictureLoad loadLogoBytes(const QByteArray& bytes) {
     QImage image = reader.read();
     if (image.isNull() || image.width() < 1 || image.height() < 1 || !pixelRowsComplete(bytes))
         return {{}, QStringLiteral("Bitmap image is not valid")};
-    return {fitToLogo(image), {}};
+    QImage picture = fitToLogo(image);
+    widenNarrowChannels(picture, channelBits(bytes));
+    return {picture, {}};
 }
 
 void takeGrayLevels(const QImage& picture, LogoPlane& gray) {

@@ -10,6 +10,7 @@
 #include <array>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace {
 // A few colours, so that even the 1-bit table holds the pattern at its depth.
@@ -26,6 +27,11 @@ QRgb patternPixel(int bits, int x, int y) {
     if (bits <= 8)
         return kColours[size_t((x / 5 + y * 3) % 16)];
     return qRgb(x * 7 % 256, y * 13 % 256, (x + 2 * y) % 256);
+}
+
+// An 8-bit level through a 5-bit field and back: 255 stays 255, 131 (10000) becomes 132.
+int fiveBitLevel(int level) {
+    return (level & 0xF8) | level >> 5;
 }
 
 struct PictureCase {
@@ -51,6 +57,9 @@ TEST_P(LogoPictureLoading, KeepsThePixelsCutsTheRestAndExtendsWithWhite) {
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < 384; ++x) {
             QRgb expected = x < c.width ? patternPixel(c.bits, x, y) : qRgb(255, 255, 255);
+            if (c.bits == 16) // 5 bits a colour, widened to 8 by repeating the high bits
+                expected = qRgb(fiveBitLevel(qRed(expected)), fiveBitLevel(qGreen(expected)),
+                                fiveBitLevel(qBlue(expected)));
             wrong += picture.pixel(x, y) != expected;
         }
     EXPECT_EQ(wrong, 0);
@@ -68,11 +77,49 @@ INSTANTIATE_TEST_SUITE_P(
                       PictureCase{"Bits4TopDownWideTall", 4, RowOrder::TopDown, 500, 300},
                       PictureCase{"Bits8BottomUpWideTall", 8, RowOrder::BottomUp, 500, 300},
                       PictureCase{"Bits8TopDownNarrow", 8, RowOrder::TopDown, 199, 250},
+                      PictureCase{"Bits16BottomUpNarrow", 16, RowOrder::BottomUp, 150, 40},
+                      PictureCase{"Bits16TopDownWideTall", 16, RowOrder::TopDown, 500, 300},
                       PictureCase{"Bits24BottomUpExact", 24, RowOrder::BottomUp, 384, 250},
                       PictureCase{"Bits24TopDownNarrow", 24, RowOrder::TopDown, 203, 1},
                       PictureCase{"Bits32BottomUpWideTall", 32, RowOrder::BottomUp, 500, 300},
                       PictureCase{"Bits32TopDownNarrow", 32, RowOrder::TopDown, 1, 100}),
     pictureName);
+
+// One row of 16-bit pixels with the 5-6-5 bit fields (red, green, blue masks after the header).
+QByteArray bitFields565(const std::vector<uint16_t>& pixels) {
+    QByteArray bytes;
+    auto put = [&bytes](uint32_t value, int count) {
+        for (int i = 0; i < count; ++i)
+            bytes.append(char(value >> (8 * i)));
+    };
+    const int stride = (int(pixels.size()) * 2 + 3) / 4 * 4;
+    bytes.append("BM");
+    put(14 + 40 + 12 + uint32_t(stride), 4);
+    put(0, 4);
+    put(14 + 40 + 12, 4);
+    for (uint32_t field : {40U, uint32_t(pixels.size()), 1U})
+        put(field, 4);
+    put(1, 2);
+    put(16, 2);
+    put(3, 4); // bit fields
+    for (uint32_t field : {uint32_t(stride), 2835U, 2835U, 0U, 0U, 0xF800U, 0x07E0U, 0x001FU})
+        put(field, 4);
+    for (uint16_t pixel : pixels)
+        put(pixel, 2);
+    bytes.append(QByteArray(stride - 2 * qsizetype(pixels.size()), '\0'));
+    return bytes;
+}
+
+TEST(LogoPictureBitFields, WidenEachFieldByRepeatingItsHighBits) {
+    LogoPictureLoad loaded = loadLogoBytes(bitFields565({0xFFFF, 0x0000, 0x8410, 0x07E0}));
+    ASSERT_TRUE(loaded.error.isEmpty()) << loaded.error.toStdString();
+    EXPECT_EQ(loaded.picture.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(loaded.picture.pixel(1, 0), qRgb(0, 0, 0));
+    // The upper half of each field: 5 bits 10000 → 132, 6 bits 100000 → 130.
+    EXPECT_EQ(loaded.picture.pixel(2, 0), qRgb(132, 130, 132));
+    EXPECT_EQ(loaded.picture.pixel(3, 0), qRgb(0, 255, 0));
+    EXPECT_EQ(loaded.picture.pixel(4, 0), qRgb(255, 255, 255)) << "the white margin";
+}
 
 struct RefusedCase {
     const char* name;

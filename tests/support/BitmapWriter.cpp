@@ -42,7 +42,12 @@ QByteArray bitmapBytes(int width, int height, int bits, RowOrder order,
             QRgb colour = pixel(x, y);
             if (!indexed) {
                 QByteArray bytes;
-                putColour(bytes, colour, bits == 32);
+                if (bits == 16) // 5 bits of each, red highest
+                    putLittle(
+                        bytes,
+                        uint32_t(qRed(colour) >> 3 << 10 | qGreen(colour) >> 3 << 5 | qBlue(colour) >> 3), 2);
+                else
+                    putColour(bytes, colour, bits == 32);
                 row.replace(x * (bits / 8), bytes.size(), bytes);
                 continue;
             }
