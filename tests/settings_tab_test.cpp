@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,8 +28,18 @@ const RecordedPrompt notConnected{QStringLiteral("Error!"),
                                   QStringLiteral("You are not connected to the scale!")};
 const RecordedPrompt ioError{QStringLiteral("ERROR!"), QStringLiteral("I/O Error!")};
 
+// A recorder that lets a test look at the window at the moment a conversion message appears.
+struct HookedRecorder : PromptRecorder {
+    std::function<void()> atApplicationError;
+    void applicationError(const QString& text) override {
+        PromptRecorder::applicationError(text);
+        if (atApplicationError)
+            atApplicationError();
+    }
+};
+
 struct SettingsTabTest : ::testing::Test {
-    PromptRecorder recorder;
+    HookedRecorder recorder;
     SettingsTab* tab = nullptr;
     Ui::SettingsTab* ui = nullptr;
 
@@ -255,9 +266,18 @@ TEST_F(SettingsTabScaleTest, SendShowsEurAgainAndAnEmptyTaxCellStopsBeforeTheTax
     ui->Edit9->setText(QStringLiteral("EUR"));
     ui->StringGrid3->item(5, 0)->setText(QString());
     scale.sim().clearLog();
+    // The closing step comes before the message: the message shows over the normal cursor.
+    std::vector<bool> cursorAtMessage;
+    QString currencyAtMessage;
+    recorder.atApplicationError = [&] {
+        cursorAtMessage = recorder.waitCursorChanges;
+        currencyAtMessage = ui->Edit9->text();
+    };
     ui->Button1->click();
     EXPECT_EQ(recorder.messages,
               std::vector<RecordedPrompt>({{applicationTitle(), "'' is not a valid floating point value"}}));
+    EXPECT_EQ(cursorAtMessage, std::vector<bool>({true, false}));
+    EXPECT_EQ(currencyAtMessage, "EUR");
     EXPECT_EQ(recorder.waitCursorChanges, std::vector<bool>({true, false}));
     EXPECT_EQ(ui->Edit9->text(), "EUR");
     std::vector<uint8_t> codes = commandCodes();
