@@ -279,7 +279,16 @@ void SettingsTab::Button9Click() {
     if (session.requireConnection()) {
         prompts().setWaitCursor(true);
         Settings s = settings();
-        loadSettings(session.line(), s);
+        // Each control takes its value as soon as the reply has arrived: what the earlier replies
+        // brought is in the controls before the next request goes out, so a failure is reported
+        // over the values already read.
+        ScaleLine scale = session.line();
+        loadSettings(ScaleLine{scale.link,
+                               [this, &s, scale](uint8_t code) {
+                                   setSettings(s);
+                                   return scale.runCommand(code);
+                               }},
+                     s);
         setSettings(s);
     }
     prompts().setWaitCursor(false);

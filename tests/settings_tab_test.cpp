@@ -28,13 +28,18 @@ const RecordedPrompt notConnected{QStringLiteral("Error!"),
                                   QStringLiteral("You are not connected to the scale!")};
 const RecordedPrompt ioError{QStringLiteral("ERROR!"), QStringLiteral("I/O Error!")};
 
-// A recorder that lets a test look at the window at the moment a conversion message appears.
+// A recorder that lets a test look at the window at the moment a message appears.
 struct HookedRecorder : PromptRecorder {
-    std::function<void()> atApplicationError;
+    std::function<void()> atMessage;
+    void message(const QString& title, const QString& text) override {
+        PromptRecorder::message(title, text);
+        if (atMessage)
+            atMessage();
+    }
     void applicationError(const QString& text) override {
         PromptRecorder::applicationError(text);
-        if (atApplicationError)
-            atApplicationError();
+        if (atMessage)
+            atMessage();
     }
 };
 
@@ -259,6 +264,23 @@ TEST_F(SettingsTabScaleTest, AFailedExchangeIsReportedOnceAndTheCursorComesBack)
     EXPECT_EQ(recorder.waitCursorChanges, std::vector<bool>({true, false}));
     EXPECT_EQ(cell(ui->StringGrid2, 0), "GROUP 0");
     EXPECT_EQ(ui->ComboBox4->currentText(), "115200");
+
+    // The 21st department fails: the message appears over the values already read.
+    recorder.clear();
+    int exchanges = 0;
+    QObject::connect(&Form1->session, &ScaleSession::statusReceived, [this, &exchanges] {
+        if (++exchanges == 1 + 4 + 8 + 20)
+            scale.sim().injectFault(Fault::Nak, 3);
+    });
+    QStringList departmentsAtMessage;
+    recorder.atMessage = [&] {
+        departmentsAtMessage << cell(ui->StringGrid2, 19) << cell(ui->StringGrid2, 20);
+    };
+    ui->Button9->click();
+    EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>({{"Error!", "Communication Error!"}}));
+    EXPECT_EQ(departmentsAtMessage, QStringList({"DEPT 20", "GROUP 20"}));
+    EXPECT_EQ(ui->ComboBox4->currentText(), "9600");
+    EXPECT_EQ(cell(ui->StringGrid2, 20), "GROUP 20");
 }
 
 TEST_F(SettingsTabScaleTest, SendShowsEurAgainAndAnEmptyTaxCellStopsBeforeTheTaxes) {
@@ -269,7 +291,7 @@ TEST_F(SettingsTabScaleTest, SendShowsEurAgainAndAnEmptyTaxCellStopsBeforeTheTax
     // The closing step comes before the message: the message shows over the normal cursor.
     std::vector<bool> cursorAtMessage;
     QString currencyAtMessage;
-    recorder.atApplicationError = [&] {
+    recorder.atMessage = [&] {
         cursorAtMessage = recorder.waitCursorChanges;
         currencyAtMessage = ui->Edit9->text();
     };
