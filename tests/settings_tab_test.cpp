@@ -15,11 +15,14 @@
 
 #include "ui_SettingsTab.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -228,6 +231,24 @@ TEST_F(SettingsTabTest, FileButtonsSaveAndLoadTheControls) {
     EXPECT_EQ(ui->ComboBox4->currentText(), "2400");
     EXPECT_FALSE(ui->CheckBox1->isChecked());
     EXPECT_EQ(cell(ui->StringGrid2, 0), "GROUP 0"); // after the bad line: as it was
+}
+
+// With the program's own dialogs: SAVE TO DISK replaces a file it is pointed at without a question.
+TEST(SettingsSaveDialog, ReplacesAnExistingFileWithoutAsking) {
+    bool asksFirst = true;
+    bool shown = false;
+    QTimer::singleShot(0, [&asksFirst, &shown] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        shown = true;
+        asksFirst = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        dialog->reject();
+    });
+    EXPECT_EQ(prompts().saveFileName(QStringLiteral("Text files|*.TXT"), QStringLiteral("TXT"), QString()),
+              "");
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(asksFirst);
 }
 
 struct SettingsTabScaleTest : SettingsTabTest {
