@@ -42,13 +42,15 @@ public:
     bool number(int& value) {
         while (at < data.size() && isSkipped(data[at]))
             ++at;
-        qsizetype start = at;
-        while (at < data.size() && at - start < kNumberRunLimit && uint8_t(data[at]) > ' ')
-            ++at;
-        if (at == start) {
+        if (at == data.size()) {
             value = 0;
             return true;
         }
+        // A control character other than a blank, tab or line end starts an empty run, which is
+        // no number either.
+        qsizetype start = at;
+        while (at < data.size() && at - start < kNumberRunLimit && uint8_t(data[at]) > ' ')
+            ++at;
         int32_t parsed = 0;
         int error = 0;
         tryParseInt(QString::fromLatin1(data.mid(start, at - start)), parsed, error);

@@ -13,6 +13,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTableWidget>
 #include <QValidator>
 
@@ -257,22 +258,37 @@ void SettingsTab::Button24Click() {
 }
 
 void SettingsTab::Button1Click() {
-    if (session.requireConnection()) {
+    session.runHandler([this] {
+        // The closing step, however the handler ends, and before a conversion message is shown:
+        // the message appears over the normal cursor and the restored currency. "EUR" went to the
+        // scale as the euro sign alone; a field that holds the euro sign alone shows "EUR" from now
+        // on too.
+        auto closingStep = qScopeGuard([this] {
+            prompts().setWaitCursor(false);
+            if (ui->Edit9->text() == euroSign())
+                ui->Edit9->setText(QStringLiteral("EUR"));
+        });
+        if (!session.requireConnection())
+            return;
         prompts().setWaitCursor(true);
-        session.runHandler([this] { sendSettings(session.line(), settings()); });
-    }
-    // The closing step, however the handler ended. "EUR" went to the scale as the euro sign alone;
-    // a field that holds the euro sign alone shows "EUR" from now on too.
-    prompts().setWaitCursor(false);
-    if (ui->Edit9->text() == euroSign())
-        ui->Edit9->setText(QStringLiteral("EUR"));
+        sendSettings(session.line(), settings());
+    });
 }
 
 void SettingsTab::Button9Click() {
     if (session.requireConnection()) {
         prompts().setWaitCursor(true);
         Settings s = settings();
-        loadSettings(session.line(), s);
+        // Each control takes its value as soon as the reply has arrived: what the earlier replies
+        // brought is in the controls before the next request goes out, so a failure is reported
+        // over the values already read.
+        ScaleLine scale = session.line();
+        loadSettings(ScaleLine{scale.link,
+                               [this, &s, scale](uint8_t code) {
+                                   setSettings(s);
+                                   return scale.runCommand(code);
+                               }},
+                     s);
         setSettings(s);
     }
     prompts().setWaitCursor(false);

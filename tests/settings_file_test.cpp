@@ -138,7 +138,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLineCase{"DecimalAtLine14", 14, "1.5", SettingsFileLoad::BadNumber},
                       BadLineCase{"TrailingTextSkipped", 14, "7 minutes", SettingsFileLoad::Loaded},
                       BadLineCase{"LeadingBlanksSkipped", 15, " \t+9", SettingsFileLoad::Loaded},
-                      BadLineCase{"OverflowAtLine16", 16, "99999999999", SettingsFileLoad::BadNumber}),
+                      BadLineCase{"OverflowAtLine16", 16, "99999999999", SettingsFileLoad::BadNumber},
+                      BadLineCase{"ControlCharacterAtLine13", 13, "\f5", SettingsFileLoad::BadNumber}),
     [](const ::testing::TestParamInfo<BadLineCase>& info) { return std::string(info.param.name); });
 
 TEST(SettingsFileRead, ValuesArePulledIntoTheControlsRanges) {

@@ -15,11 +15,15 @@
 
 #include "ui_SettingsTab.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,8 +31,23 @@ const RecordedPrompt notConnected{QStringLiteral("Error!"),
                                   QStringLiteral("You are not connected to the scale!")};
 const RecordedPrompt ioError{QStringLiteral("ERROR!"), QStringLiteral("I/O Error!")};
 
+// A recorder that lets a test look at the window at the moment a message appears.
+struct HookedRecorder : PromptRecorder {
+    std::function<void()> atMessage;
+    void message(const QString& title, const QString& text) override {
+        PromptRecorder::message(title, text);
+        if (atMessage)
+            atMessage();
+    }
+    void applicationError(const QString& text) override {
+        PromptRecorder::applicationError(text);
+        if (atMessage)
+            atMessage();
+    }
+};
+
 struct SettingsTabTest : ::testing::Test {
-    PromptRecorder recorder;
+    HookedRecorder recorder;
     SettingsTab* tab = nullptr;
     Ui::SettingsTab* ui = nullptr;
 
@@ -214,6 +233,24 @@ TEST_F(SettingsTabTest, FileButtonsSaveAndLoadTheControls) {
     EXPECT_EQ(cell(ui->StringGrid2, 0), "GROUP 0"); // after the bad line: as it was
 }
 
+// With the program's own dialogs: SAVE TO DISK replaces a file it is pointed at without a question.
+TEST(SettingsSaveDialog, ReplacesAnExistingFileWithoutAsking) {
+    bool asksFirst = true;
+    bool shown = false;
+    QTimer::singleShot(0, [&asksFirst, &shown] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        shown = true;
+        asksFirst = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        dialog->reject();
+    });
+    EXPECT_EQ(prompts().saveFileName(QStringLiteral("Text files|*.TXT"), QStringLiteral("TXT"), QString()),
+              "");
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(asksFirst);
+}
+
 struct SettingsTabScaleTest : SettingsTabTest {
     SimHarness scale;
     void connect() { ASSERT_TRUE(theLink.open(1, 115200)); }
@@ -248,6 +285,23 @@ TEST_F(SettingsTabScaleTest, AFailedExchangeIsReportedOnceAndTheCursorComesBack)
     EXPECT_EQ(recorder.waitCursorChanges, std::vector<bool>({true, false}));
     EXPECT_EQ(cell(ui->StringGrid2, 0), "GROUP 0");
     EXPECT_EQ(ui->ComboBox4->currentText(), "115200");
+
+    // The 21st department fails: the message appears over the values already read.
+    recorder.clear();
+    int exchanges = 0;
+    QObject::connect(&Form1->session, &ScaleSession::statusReceived, [this, &exchanges] {
+        if (++exchanges == 1 + 4 + 8 + 20)
+            scale.sim().injectFault(Fault::Nak, 3);
+    });
+    QStringList departmentsAtMessage;
+    recorder.atMessage = [&] {
+        departmentsAtMessage << cell(ui->StringGrid2, 19) << cell(ui->StringGrid2, 20);
+    };
+    ui->Button9->click();
+    EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>({{"Error!", "Communication Error!"}}));
+    EXPECT_EQ(departmentsAtMessage, QStringList({"DEPT 20", "GROUP 20"}));
+    EXPECT_EQ(ui->ComboBox4->currentText(), "9600");
+    EXPECT_EQ(cell(ui->StringGrid2, 20), "GROUP 20");
 }
 
 TEST_F(SettingsTabScaleTest, SendShowsEurAgainAndAnEmptyTaxCellStopsBeforeTheTaxes) {
@@ -255,9 +309,18 @@ TEST_F(SettingsTabScaleTest, SendShowsEurAgainAndAnEmptyTaxCellStopsBeforeTheTax
     ui->Edit9->setText(QStringLiteral("EUR"));
     ui->StringGrid3->item(5, 0)->setText(QString());
     scale.sim().clearLog();
+    // The closing step comes before the message: the message shows over the normal cursor.
+    std::vector<bool> cursorAtMessage;
+    QString currencyAtMessage;
+    recorder.atMessage = [&] {
+        cursorAtMessage = recorder.waitCursorChanges;
+        currencyAtMessage = ui->Edit9->text();
+    };
     ui->Button1->click();
     EXPECT_EQ(recorder.messages,
               std::vector<RecordedPrompt>({{applicationTitle(), "'' is not a valid floating point value"}}));
+    EXPECT_EQ(cursorAtMessage, std::vector<bool>({true, false}));
+    EXPECT_EQ(currencyAtMessage, "EUR");
     EXPECT_EQ(recorder.waitCursorChanges, std::vector<bool>({true, false}));
     EXPECT_EQ(ui->Edit9->text(), "EUR");
     std::vector<uint8_t> codes = commandCodes();
