@@ -25,8 +25,6 @@ QString askFileName(QFileDialog::AcceptMode mode, const QString& filter, const Q
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilter(qtNameFilters(filter));
     dialog.setDefaultSuffix(defaultSuffix);
-    // The program's save dialogs replace an existing file without asking first.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!folder.isEmpty())
         dialog.setDirectory(folder);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
