@@ -3,6 +3,7 @@
 #include "cli/TerminalCommands.h"
 #include "link/FrameLink.h"
 #include "terminal/Keypad.h"
+#include "tests/support/NamedCase.h"
 #include "tests/support/SimPortRun.h"
 
 #include <Qt>
@@ -10,16 +11,14 @@
 
 namespace {
 
+using testcases::PrintTo;
+
 struct KeyboardCase {
     const char* name;
     int qtKey;
     bool numericPad;
     uint8_t code;
 };
-
-void PrintTo(const KeyboardCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class KeyboardMap : public ::testing::TestWithParam<KeyboardCase> {};
 
@@ -53,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyboardCase{"PadDigit5", Qt::Key_5, true, 0x00}, KeyboardCase{"PadEnter", Qt::Key_Enter, true, 0x00},
         KeyboardCase{"PadDelete", Qt::Key_Delete, true, 0x00},
         KeyboardCase{"PadMinus", Qt::Key_Minus, true, 0x00}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testcases::caseName);
 
 // Each caption of the keypad, row by row, with the code it sends.
 const std::vector<std::pair<std::string, uint8_t>> captionsAndCodes = {
