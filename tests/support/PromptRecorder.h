@@ -15,6 +15,15 @@ struct RecordedPrompt {
     bool operator==(const RecordedPrompt&) const = default;
 };
 
+// The message boxes that many windows show, as the recorder records them.
+inline const RecordedPrompt notConnected{QStringLiteral("Error!"),
+                                         QStringLiteral("You are not connected to the scale!")};
+inline const RecordedPrompt communicationError{QStringLiteral("Error!"),
+                                               QStringLiteral("Communication Error!")};
+inline const RecordedPrompt cannotOpen{QStringLiteral("Error!"),
+                                       QStringLiteral("Cannot initialize COM port!")};
+inline const RecordedPrompt ioError{QStringLiteral("ERROR!"), QStringLiteral("I/O Error!")};
+
 struct RecordedFileRequest {
     bool save;
     QString filter;
