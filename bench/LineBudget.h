@@ -4,10 +4,25 @@
 #pragma once
 
 #include "link/FrameLink.h"
+#include "tests/support/SimHarness.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <functional>
+#include <memory>
+
+// The emulated scale paced at baud with theLink open on it; null, and the benchmark skipped, when
+// the link does not open.
+inline std::unique_ptr<SimHarness> pacedScale(benchmark::State& state, int baud) {
+    SimOptions options;
+    options.baud = baud;
+    auto scale = std::make_unique<SimHarness>(options);
+    if (!theLink.open(1, baud)) {
+        state.SkipWithError("emulator not reachable");
+        return nullptr;
+    }
+    return scale;
+}
 
 // Runs transfer once on theLink with the trace on; the bytes it moved, or 0 when it failed.
 inline size_t tracedLineBytes(const std::function<bool()>& transfer) {

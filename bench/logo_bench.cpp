@@ -5,14 +5,13 @@
 //
 // The paced runs report their time against the line's byte budget: every byte that crossed the line
 // (request frames, both acknowledgements and the reply frames, stuffing included) at 10 bits a byte.
+#include "bench/LineBudget.h"
 #include "logo/LogoConversion.h"
 #include "logo/LogoUpload.h"
-#include "tests/support/SimHarness.h"
 
 #include <QBuffer>
 #include <QPixmap>
 #include <benchmark/benchmark.h>
-#include <chrono>
 
 namespace {
 
@@ -79,30 +78,13 @@ BENCHMARK(BM_LoadBitmap)->Unit(benchmark::kMicrosecond);
 
 void BM_UploadPaced(benchmark::State& state) {
     const int baud = int(state.range(0));
-    SimOptions options;
-    options.baud = baud;
-    SimHarness scale(options);
-    if (!theLink.open(1, baud)) {
-        state.SkipWithError("emulator not reachable");
+    std::unique_ptr<SimHarness> scale = pacedScale(state, baud);
+    if (!scale)
         return;
-    }
     LogoImages& images = loadedImages();
     convertLogo(images, {0, 128, false});
-    // One traced upload counts the bytes the line carries; the timed ones run without the trace.
-    size_t lineBytes = 0;
-    theLink.trace = [&lineBytes](FrameLink::TraceKind, const uint8_t*, size_t count) { lineBytes += count; };
-    if (!sendLogo(quietLine(theLink), images.picture, [](int) {}))
-        state.SkipWithError("upload failed");
-    theLink.trace = nullptr;
-    auto started = std::chrono::steady_clock::now();
-    for (auto _ : state)
-        if (!sendLogo(quietLine(theLink), images.picture, [](int) {}))
-            state.SkipWithError("upload failed");
-    std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
-    double budgetSeconds = double(lineBytes) * 10 / baud;
-    state.counters["line_bytes"] = double(lineBytes);
-    state.counters["budget_s"] = budgetSeconds;
-    state.counters["time/budget"] = elapsed.count() / (budgetSeconds * double(state.iterations()));
+    timeAgainstBudget(state, baud,
+                      [&images] { return sendLogo(quietLine(theLink), images.picture, [](int) {}); });
 }
 BENCHMARK(BM_UploadPaced)
     ->Arg(9600)

@@ -1,11 +1,10 @@
 // The sales report's speed: the 17 exchanges and the text against the emulated scale over a real
 // pseudo-terminal, unpaced, and paced at 9600 baud (the scales' usual rate), where the time is
 // reported against the line's byte budget (every byte that crossed the line at 10 bits a byte).
+#include "bench/LineBudget.h"
 #include "reports/ReportText.h"
-#include "tests/support/SimHarness.h"
 
 #include <benchmark/benchmark.h>
-#include <chrono>
 
 namespace {
 
@@ -32,28 +31,10 @@ BENCHMARK(BM_ReportUnpaced)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTi
 
 void BM_ReportPaced9600(benchmark::State& state) {
     constexpr int kBaud = 9600;
-    SimOptions options;
-    options.baud = kBaud;
-    SimHarness scale(options);
-    if (!theLink.open(1, kBaud)) {
-        state.SkipWithError("emulator not reachable");
+    std::unique_ptr<SimHarness> scale = pacedScale(state, kBaud);
+    if (!scale)
         return;
-    }
-    size_t lineBytes = 0;
-    theLink.trace = [&lineBytes](FrameLink::TraceKind, const uint8_t*, size_t count) { lineBytes += count; };
-    bool counted = report(state);
-    theLink.trace = nullptr;
-    if (!counted)
-        return;
-    auto started = std::chrono::steady_clock::now();
-    for (auto _ : state)
-        if (!report(state))
-            break;
-    std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
-    double budgetSeconds = double(lineBytes) * 10 / kBaud;
-    state.counters["line_bytes"] = double(lineBytes);
-    state.counters["budget_s"] = budgetSeconds;
-    state.counters["time/budget"] = elapsed.count() / (budgetSeconds * double(state.iterations()));
+    timeAgainstBudget(state, kBaud, [&state] { return report(state); });
 }
 BENCHMARK(BM_ReportPaced9600)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 

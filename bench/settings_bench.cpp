@@ -4,7 +4,6 @@
 // acknowledgements and the reply frames, stuffing included) at 10 bits a byte.
 #include "bench/LineBudget.h"
 #include "settings/SettingsTransfer.h"
-#include "tests/support/SimHarness.h"
 
 #include <benchmark/benchmark.h>
 
@@ -30,13 +29,9 @@ bool transfer(bool load, Settings& settings) {
 void BM_SettingsTransferPaced(benchmark::State& state) {
     int baud = int(state.range(0));
     bool load = state.range(1) != 0;
-    SimOptions options;
-    options.baud = baud;
-    SimHarness scale(options);
-    if (!theLink.open(1, baud)) {
-        state.SkipWithError("emulator not reachable");
+    std::unique_ptr<SimHarness> scale = pacedScale(state, baud);
+    if (!scale)
         return;
-    }
     Settings settings = fullSettings();
     // The scale holds the same full settings, so LOAD's replies are as long as SEND's requests.
     if (!sendSettings(quietLine(theLink), settings)) {

@@ -4,7 +4,7 @@
 #include "app/UNIT1.h"
 #include "link/FrameLink.h"
 #include "terminal/Unit3.h"
-#include "tests/support/PromptRecorder.h"
+#include "tests/support/FormsTest.h"
 #include "tests/support/SimHarness.h"
 
 #include "ui_UNIT1.h"
@@ -22,22 +22,15 @@ extern "C" int ioctl(int fd, unsigned long request, ...);
 
 namespace {
 
-const RecordedPrompt notConnected{QStringLiteral("Error!"),
-                                  QStringLiteral("You are not connected to the scale!")};
 const std::vector<uint8_t> identityRequest{0xC3, 0x04, 0x00, 0x01, 0x01, 0xC3, 0x02};
 
-struct ConnectTest : ::testing::Test {
-    PromptRecorder recorder;
+struct ConnectTest : FormsTest {
     SimHarness scale;
     Ui::TForm1* ui = nullptr;
 
     void SetUp() override {
-        createForms();
+        FormsTest::SetUp();
         ui = Form1->ui;
-    }
-    void TearDown() override {
-        theLink.close();
-        destroyForms();
     }
     bool systemTabVisible() const {
         return ui->PageControl1->isTabVisible(ui->PageControl1->indexOf(ui->TabSheet4));

@@ -10,7 +10,7 @@
 #include "logo/Unit4.h"
 #include "reports/Unit6.h"
 #include "terminal/Unit3.h"
-#include "tests/support/PromptRecorder.h"
+#include "tests/support/FormsTest.h"
 
 #include "ui_UNIT1.h"
 
@@ -26,13 +26,7 @@
 
 namespace {
 
-const RecordedPrompt notConnected{QStringLiteral("Error!"),
-                                  QStringLiteral("You are not connected to the scale!")};
-const RecordedPrompt cannotOpen{QStringLiteral("Error!"), QStringLiteral("Cannot initialize COM port!")};
-const RecordedPrompt communicationError{QStringLiteral("Error!"), QStringLiteral("Communication Error!")};
-
-struct MainWindowTest : ::testing::Test {
-    PromptRecorder recorder;
+struct MainWindowTest : FormsTest {
     QTemporaryDir portFolder;
     Ui::TForm1* ui = nullptr;
 
@@ -42,12 +36,8 @@ struct MainWindowTest : ::testing::Test {
         // port point COM1 at a pty of their own.
         ASSERT_TRUE(QDir(portFolder.path()).mkpath(QStringLiteral("ports")));
         setPortLinkFolder(portFolder.path().toStdString());
-        createForms();
+        FormsTest::SetUp();
         ui = Form1->ui;
-    }
-    void TearDown() override {
-        theLink.close();
-        destroyForms();
     }
     int systemTab() const { return ui->PageControl1->indexOf(ui->TabSheet4); }
     void typeInto(QComboBox* box, const QString& text) {

@@ -6,6 +6,7 @@
 #include "app/SpinEdit.h"
 #include "app/WindowState.h"
 #include "tests/support/FirstRunStateFile.h"
+#include "tests/support/NamedCase.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -20,6 +21,7 @@
 #include <memory>
 
 using namespace windowstate;
+using testcases::PrintTo;
 
 namespace {
 
@@ -227,10 +229,6 @@ struct ForeignFile {
     bool restored; // whether the file's values come through
 };
 
-void PrintTo(const ForeignFile& file, std::ostream* os) {
-    *os << file.name;
-}
-
 class WindowStateForeign : public ::testing::TestWithParam<ForeignFile> {};
 
 QByteArray changedFile() {
@@ -263,17 +261,13 @@ INSTANTIATE_TEST_SUITE_P(
                     false},
         ForeignFile{"Empty", QByteArray(), false},
         ForeignFile{"CaptionOnly", QByteArray(changedFile()).left(caption.size() + 14), false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testcases::caseName);
 
 struct CutFile {
     const char* name;
     QByteArray bytes;
     QStringList restored; // the kept controls that take the file's value; the others keep theirs
 };
-
-void PrintTo(const CutFile& file, std::ostream* os) {
-    *os << file.name;
-}
 
 class WindowStateCut : public ::testing::TestWithParam<CutFile> {};
 
@@ -349,7 +343,7 @@ INSTANTIATE_TEST_SUITE_P(
         CutFile{"ItemNotANumber", replaced("\r\n79\r\n1\r\n", "\r\n79\r\none\r\n"), beforeComboBox8},
         CutFile{"ReportMemoInTheMemoSection",
                 replaced("\r\n60002\r\n60001\r\n", "\r\n92\r\n1\r\nline\r\n60002\r\n60001\r\n"), allKept}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testcases::caseName);
 
 TEST(WindowStateFile, FileCutBetweenItemAndTextLeavesTheItemSelected) {
     StateWindow window;

@@ -87,12 +87,6 @@ std::string withoutFirstLine(const std::string& text) {
     return end == std::string::npos ? std::string() : text.substr(end + 1);
 }
 
-enum class Scheme { Socket, Rfc2217 };
-
-std::string schemeName(const ::testing::TestParamInfo<Scheme>& info) {
-    return info.param == Scheme::Socket ? "socket" : "rfc2217";
-}
-
 class ScalectlThroughSer2net : public ::testing::TestWithParam<Scheme> {
 protected:
     void SetUp() override {
@@ -100,7 +94,7 @@ protected:
             GTEST_SKIP() << Ser2netBridge::kMissing;
     }
     std::string networkPort(const Ser2netBridge& bridge, size_t i) const {
-        return GetParam() == Scheme::Socket ? bridge.socketPort(i) : bridge.rfc2217Port(i);
+        return bridge.port(GetParam(), i);
     }
 };
 
@@ -166,7 +160,7 @@ TEST_P(ScalectlThroughSer2net, ServerDroppedMidTransferIsAClearFailure) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ser2net, ScalectlThroughSer2net, ::testing::Values(Scheme::Socket, Scheme::Rfc2217),
-                         schemeName);
+                         [](const auto& info) { return std::string(schemeName(info.param)); });
 
 TEST(ManyScales, EightPushedAtOnceThroughSer2netOneFaulty) {
     if (Ser2netBridge::program().empty())

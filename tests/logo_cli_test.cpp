@@ -2,6 +2,7 @@
 // for bitmaps of known content, the preview's dots, and the refusals before any port is touched.
 #include "cli/LogoCommands.h"
 #include "tests/support/BitmapWriter.h"
+#include "tests/support/NamedCase.h"
 #include "tests/support/SimHarness.h"
 
 #include <QImage>
@@ -11,6 +12,8 @@
 #include <vector>
 
 namespace {
+
+using testcases::PrintTo;
 
 class LogoCommand : public ::testing::Test {
 protected:
@@ -100,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                                "--brightness -128 --contrast 0 --threshold", 384},
                       SendCase{"BrighterLiftsGrayOverThreshold", 100, 2, 24, RowOrder::BottomUp,
                                qRgb(130, 130, 130), "--brightness 1 --contrast 0 --threshold", 0}),
-    [](const ::testing::TestParamInfo<SendCase>& info) { return std::string(info.param.name); });
+    testcases::caseName);
 
 TEST_F(LogoCommand, PreviewWritesTheSameDotsAsSentWithoutAPort) {
     // A horizontal ramp from black to white, dithered.
@@ -185,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"UnknownVerb", {"show", "IN"}, 64, ""},
         RefusalCase{
             "UnwritablePreview", {"send", "IN", "--preview", "/nonexistent/dir/P.png"}, 4, "I/O Error!\n"}),
-    [](const ::testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+    testcases::caseName);
 
 TEST_F(LogoCommand, AFailedRowEndsWithTheCommunicationError) {
     std::string in = bitmap("IN.BMP", 384, 5, qRgb(0, 0, 0));

@@ -3,6 +3,7 @@
 // whole conversions of pictures into black and white rows.
 #include "logo/LogoConversion.h"
 #include "logo/LogoUpload.h"
+#include "tests/support/NamedCase.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -10,6 +11,8 @@
 #include <vector>
 
 namespace {
+
+using testcases::PrintTo;
 
 TEST(LogoToneTable, FollowsTheSineCurveWithinPlusMinus26) {
     const std::array<int, 256>& t = toneTable();
@@ -64,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // The curve is indexed by the gray level before brightness: T[64], not T[128].
                       ToneCase{"CurveIndexedByUnadjustedGray", 64, 64, 100, 102},
                       ToneCase{"CurveIndexedByUnadjustedGrayAbove", 192, -64, 100, 154}),
-    [](const ::testing::TestParamInfo<ToneCase>& info) { return std::string(info.param.name); });
+    testcases::caseName);
 
 struct DitherCase {
     const char* name;
@@ -99,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
         DitherCase{"Uniform128StartsWhiteThenBlack", 3, 1, {128, 128, 128}, {255, 0, 255}},
         // Shares that would fall left of column 0 or below the last row are dropped.
         DitherCase{"SharesOutsideAreDropped", 1, 1, {60}, {0}}),
-    [](const ::testing::TestParamInfo<DitherCase>& info) { return std::string(info.param.name); });
+    testcases::caseName);
 
 // A picture of h rows in one colour, loaded into fresh images.
 LogoImages imagesOf(int width, int rows, QRgb colour) {
@@ -161,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
         ConversionCase{"PureBlackStaysBlack", qRgb(0, 0, 0), {0, 128, false}, 200 * 20},
         ConversionCase{"MidGrayDithersToAMix", qRgb(131, 131, 131), {0, 0, false}, -1},
         ConversionCase{"Contrast255DithersToAMix", qRgb(131, 131, 131), {0, 255, false}, -1}),
-    [](const ::testing::TestParamInfo<ConversionCase>& info) { return std::string(info.param.name); });
+    testcases::caseName);
 
 TEST(LogoConversionKeepsTheGrayLevels, SoTheControlsCanMoveAgain) {
     LogoImages images = imagesOf(kLogoWidth, 10, qRgb(131, 131, 131));
@@ -210,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RowCase{"EighthDot", {7}, {{0, 0x01}}}, RowCase{"NinthDot", {8}, {{1, 0x80}}},
                       RowCase{"RightmostDot", {383}, {{47, 0x01}}},
                       RowCase{"Mixed", {0, 2, 4, 6, 9, 10, 376}, {{0, 0xAA}, {1, 0x60}, {47, 0x80}}}),
-    [](const ::testing::TestParamInfo<RowCase>& info) { return std::string(info.param.name); });
+    testcases::caseName);
 
 TEST(LogoRowPackingAllBlack, GivesFF) {
     QImage picture(kLogoWidth, 1, QImage::Format_RGB32);

@@ -3,6 +3,7 @@
 // are missing or are no bitmap; and the gray levels taken from the pixels.
 #include "logo/LogoPicture.h"
 #include "tests/support/BitmapWriter.h"
+#include "tests/support/NamedCase.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -13,6 +14,9 @@
 #include <vector>
 
 namespace {
+
+using testcases::PrintTo;
+
 // A few colours, so that even the 1-bit table holds the pattern at its depth.
 const std::array<QRgb, 16> kColours = {
     qRgb(0, 0, 0),     qRgb(255, 255, 255), qRgb(200, 30, 40),   qRgb(10, 220, 90),
@@ -65,10 +69,6 @@ TEST_P(LogoPictureLoading, KeepsThePixelsCutsTheRestAndExtendsWithWhite) {
     EXPECT_EQ(wrong, 0);
 }
 
-std::string pictureName(const ::testing::TestParamInfo<PictureCase>& info) {
-    return info.param.name;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     EveryDepthBothOrders, LogoPictureLoading,
     ::testing::Values(PictureCase{"Bits1BottomUpNarrow", 1, RowOrder::BottomUp, 200, 100},
@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PictureCase{"Bits24TopDownNarrow", 24, RowOrder::TopDown, 203, 1},
                       PictureCase{"Bits32BottomUpWideTall", 32, RowOrder::BottomUp, 500, 300},
                       PictureCase{"Bits32TopDownNarrow", 32, RowOrder::TopDown, 1, 100}),
-    pictureName);
+    testcases::caseName);
 
 // One row of 16-bit pixels with the 5-6-5 bit fields (red, green, blue masks after the header).
 QByteArray bitFields565(const std::vector<uint16_t>& pixels) {
@@ -157,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(NotABitmap, LogoPictureRefused,
                                            RefusedCase{"HeaderOnly", truncatedBitmap(24, 50 * 152)},
                                            RefusedCase{"LastRowShort", truncatedBitmap(8, 1)},
                                            RefusedCase{"HalfTheRows", truncatedBitmap(32, 25 * 200)}),
-                         [](const ::testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });
+                         testcases::caseName);
 
 TEST(LogoPictureFile, LoadsFromDiskAndNamesAFileThatCannotBeOpened) {
     QTemporaryDir dir;

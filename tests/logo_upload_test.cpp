@@ -3,6 +3,7 @@
 // what the scale keeps (and the picture it writes of it), and the stop at the first failed block.
 #include "logo/LogoConversion.h"
 #include "logo/LogoUpload.h"
+#include "tests/support/NamedCase.h"
 #include "tests/support/SimHarness.h"
 
 #include <QFile>
@@ -11,6 +12,8 @@
 #include <vector>
 
 namespace {
+
+using testcases::PrintTo;
 
 // A picture with a different pattern on every row, as a conversion leaves it (pure black and white).
 QImage stripes(int rows) {
@@ -100,11 +103,12 @@ TEST_P(LogoUploadSizes, SendsTheHeaderThenEachRowAtItsOffset) {
     EXPECT_EQ(written.readAll().toStdString(), pbm);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LogoUploadSizes,
-    ::testing::Values(UploadCase{"NoPictureSendsOnlyTheRowCount", 0, 0}, UploadCase{"HundredRows", 100, 100},
-                      UploadCase{"FullHeight", 250, 250}, UploadCase{"TallerPictureStopsAt250", 260, 250}),
-    [](const ::testing::TestParamInfo<UploadCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, LogoUploadSizes,
+                         ::testing::Values(UploadCase{"NoPictureSendsOnlyTheRowCount", 0, 0},
+                                           UploadCase{"HundredRows", 100, 100},
+                                           UploadCase{"FullHeight", 250, 250},
+                                           UploadCase{"TallerPictureStopsAt250", 260, 250}),
+                         testcases::caseName);
 
 TEST_F(LogoUpload, StopsAtTheFirstFailedRowKeepingWhatWasSent) {
     QImage picture = stripes(10);

@@ -6,7 +6,7 @@
 #include "link/FrameLink.h"
 #include "logo/Unit4.h"
 #include "tests/support/BitmapWriter.h"
-#include "tests/support/PromptRecorder.h"
+#include "tests/support/FormsTest.h"
 #include "tests/support/SimHarness.h"
 
 #include "ui_Unit4.h"
@@ -15,23 +15,14 @@
 #include <gtest/gtest.h>
 
 namespace {
-const RecordedPrompt notConnected{QStringLiteral("Error!"),
-                                  QStringLiteral("You are not connected to the scale!")};
-const RecordedPrompt communicationError{QStringLiteral("Error!"), QStringLiteral("Communication Error!")};
-
-struct LogoWindowTest : ::testing::Test {
-    PromptRecorder recorder;
+struct LogoWindowTest : FormsTest {
     SimHarness scale;
     Ui::TForm4* ui = nullptr;
 
     void SetUp() override {
-        createForms();
+        FormsTest::SetUp();
         ui = Form4->ui;
         Form4->show();
-    }
-    void TearDown() override {
-        theLink.close();
-        destroyForms();
     }
 
     QString path(const char* name) const { return QString::fromStdString(scale.folder()) + '/' + name; }

@@ -4,6 +4,7 @@
 #include "cli/CalibrationCommands.h"
 #include "link/FrameLink.h"
 #include "tests/support/LocaleGuard.h"
+#include "tests/support/NamedCase.h"
 #include "tests/support/SimHarness.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@
 #include <sstream>
 
 namespace {
+
+using testcases::PrintTo;
 
 // A preset's request: the bytes every preset shares, with its Capacity, e=d=, flags and Max Tare.
 std::vector<uint8_t> presetRequest(uint8_t capacity, uint8_t interval, uint8_t flags, uint16_t tare) {
@@ -75,10 +78,6 @@ struct PresetRequest {
     const char* name;
     std::vector<uint8_t> bytes;
 };
-void PrintTo(const PresetRequest& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class CalibrationPreset : public CalibrationSend, public ::testing::WithParamInterface<PresetRequest> {};
 
 TEST_P(CalibrationPreset, SendsExactlyThePresetsValues) {
@@ -125,10 +124,6 @@ struct Refusal {
     std::vector<std::string> args;
     int exitCode;
 };
-void PrintTo(const Refusal& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class CalibrationRefusal : public CalibrationSend, public ::testing::WithParamInterface<Refusal> {};
 
 TEST_P(CalibrationRefusal, EndsBeforeAnythingIsSent) {
@@ -149,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Refusal{"ComboText", {"capacity=15kg"}, 3},
                       Refusal{"EmptyStableCount", {"stable-count="}, 3},
                       Refusal{"MaxTareEmpty", {"max-tare="}, 3}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testcases::caseName);
 
 TEST_F(CalibrationSend, ConversionMessagesAndTheCommaLocale) {
     ::testing::internal::CaptureStderr();

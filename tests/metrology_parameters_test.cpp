@@ -3,6 +3,7 @@
 // that stop a SEND before anything is put on the line.
 #include "metrology/SystemParameters.h"
 #include "tests/support/LocaleGuard.h"
+#include "tests/support/NamedCase.h"
 #include "text/Numbers.h"
 
 #include <algorithm>
@@ -13,6 +14,8 @@
 #include <vector>
 
 namespace {
+
+using testcases::PrintTo;
 
 std::vector<uint8_t> payloadOf(const SystemFields& fields) {
     FrameLink link;
@@ -67,10 +70,6 @@ struct PresetCase {
     const char* maxTare;
     bool dualInterval;
 };
-void PrintTo(const PresetCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class Presets : public ::testing::TestWithParam<PresetCase> {};
 
 TEST_P(Presets, WriteTheirFixedValuesIntoEveryField) {
@@ -130,10 +129,6 @@ struct EdgeCase {
     size_t offset;
     std::vector<uint8_t> bytes;
 };
-void PrintTo(const EdgeCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class RequestBytes : public ::testing::TestWithParam<EdgeCase> {};
 
 TEST_P(RequestBytes, LandWhereTheScaleReadsThem) {
@@ -206,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
                  [](SystemFields& f) { f.password = 1000000; },
                  24,
                  {0x00, 0x01, 0x86, 0x9F}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testcases::caseName);
 
 // A text that does not convert, and the message that ends the SEND.
 struct RefusalCase {
@@ -214,10 +209,6 @@ struct RefusalCase {
     std::function<void(SystemFields&)> change;
     const char* message;
 };
-void PrintTo(const RefusalCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class Refusals : public ::testing::TestWithParam<RefusalCase> {};
 
 TEST_P(Refusals, StopTheRequestWithTheStandardMessage) {
@@ -252,7 +243,7 @@ INSTANTIATE_TEST_SUITE_P(
                         f.priceRound = "z";
                     },
                     "'z' is not a valid integer value"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testcases::caseName);
 
 TEST(SystemParameters, CommaLocaleRefusesAPointInMaxTare) {
     LocaleGuard comma(QLocale(QLocale::Polish, QLocale::Poland));

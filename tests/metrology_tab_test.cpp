@@ -6,8 +6,8 @@
 #include "app/UNIT1.h"
 #include "link/FrameLink.h"
 #include "metrology/SystemTab.h"
+#include "tests/support/FormsTest.h"
 #include "tests/support/LocaleGuard.h"
-#include "tests/support/PromptRecorder.h"
 #include "tests/support/SimHarness.h"
 
 #include "ui_SystemTab.h"
@@ -21,19 +21,11 @@
 
 namespace {
 
-const RecordedPrompt notConnected{QStringLiteral("Error!"),
-                                  QStringLiteral("You are not connected to the scale!")};
-
-struct SystemTabTest : ::testing::Test {
-    PromptRecorder recorder;
+struct SystemTabTest : FormsTest {
     SystemTab* tab = nullptr;
     Ui::SystemTab* ui = nullptr;
 
     void SetUp() override { createWindow(); }
-    void TearDown() override {
-        theLink.close();
-        destroyForms();
-    }
     void createWindow() {
         createForms();
         tab = Form1->systemTab;

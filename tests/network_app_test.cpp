@@ -33,7 +33,6 @@ TEST(PortBox, ConnectsToATypedNetworkPort) {
     bridge.drop();
     ui->ComboBox2->setCurrentText(QString::fromStdString(bridge.socketPort(0)));
     Form1->Button11Click();
-    const RecordedPrompt cannotOpen{QStringLiteral("Error!"), QStringLiteral("Cannot initialize COM port!")};
     EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{cannotOpen});
     EXPECT_FALSE(Form1->session.isConnected());
     destroyForms();

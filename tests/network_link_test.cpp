@@ -23,12 +23,6 @@ namespace {
 
 constexpr int32_t kBaud = 19200;
 
-enum class Scheme { Socket, Rfc2217 };
-
-std::string schemeName(const ::testing::TestParamInfo<Scheme>& info) {
-    return info.param == Scheme::Socket ? "socket" : "rfc2217";
-}
-
 // The reply of one command as the link stored it (status byte first, check byte last).
 std::vector<uint8_t> exchange(FrameLink& link, uint8_t code, const std::vector<uint8_t>& payload) {
     link.clear();
@@ -61,9 +55,7 @@ protected:
             GTEST_SKIP() << Ser2netBridge::kMissing;
         bridge = std::make_unique<Ser2netBridge>(std::vector<std::string>{scale.sim().slavePath()});
     }
-    std::string port() const {
-        return GetParam() == Scheme::Socket ? bridge->socketPort(0) : bridge->rfc2217Port(0);
-    }
+    std::string port() const { return bridge->port(GetParam(), 0); }
     // The last acknowledgement may still be on its way to the scale when the link has closed.
     int acksOnceArrived(int expected) {
         for (int i = 0; i < 200 && scale.sim().acksReceived() < expected; ++i)
@@ -135,7 +127,7 @@ TEST_P(NetworkPortTest, DroppedConnectionFailsTheNextExchangeWithoutWaiting) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ser2net, NetworkPortTest, ::testing::Values(Scheme::Socket, Scheme::Rfc2217),
-                         schemeName);
+                         [](const auto& info) { return std::string(schemeName(info.param)); });
 
 TEST(NetworkPortName, SplitsHostAndPort) {
     struct Case {

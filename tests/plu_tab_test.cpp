@@ -6,8 +6,8 @@
 #include "app/Unit2.h"
 #include "link/FrameLink.h"
 #include "plu/PluTab.h"
+#include "tests/support/FormsTest.h"
 #include "tests/support/GridTyping.h"
-#include "tests/support/PromptRecorder.h"
 #include "tests/support/SimHarness.h"
 
 #include "ui_PluTab.h"
@@ -24,24 +24,18 @@
 
 namespace {
 const RecordedPrompt inputError{QStringLiteral("ERROR!"), QStringLiteral("error in input file")};
-const RecordedPrompt ioError{QStringLiteral("ERROR!"), QStringLiteral("I/O Error!")};
 
-struct PluTabTest : ::testing::Test {
-    PromptRecorder recorder;
+struct PluTabTest : FormsTest {
     PluTab* tab = nullptr;
     Ui::PluTab* ui = nullptr;
     QTableWidget* grid = nullptr;
 
     void SetUp() override {
-        createForms();
+        FormsTest::SetUp();
         tab = Form1->pluTab;
         ui = tab->ui;
         grid = ui->StringGrid1;
         Form1->show();
-    }
-    void TearDown() override {
-        theLink.close();
-        destroyForms();
     }
 
     // Types text into the cell (row 1..1801) key by key, as the operator does.

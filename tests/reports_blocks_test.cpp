@@ -3,11 +3,14 @@
 // whole report text, where every field shows.)
 #include "reports/ReportBlocks.h"
 #include "tests/support/KnownReportMemory.h"
+#include "tests/support/NamedCase.h"
 #include "tests/support/SimHarness.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+using testcases::PrintTo;
 
 class ReportBlocks : public ::testing::Test {
 protected:
@@ -39,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(Reports, ZClosePassword,
                          ::testing::Values(PasswordCase{"StartValue", 0, {0, 0, 0, 0}},
                                            PasswordCase{"OneDigit", 7, {0, 0, 0, 7}},
                                            PasswordCase{"Highest", 99999, {0x00, 0x01, 0x86, 0x9F}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testcases::caseName);
 
 // The close's success is the exchange's: a password the scale refuses still answers, and the totals
 // stay; the right one clears them.

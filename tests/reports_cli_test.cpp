@@ -5,6 +5,7 @@
 #include "tests/support/ExchangeFailure.h"
 #include "tests/support/KnownReportMemory.h"
 #include "tests/support/LocaleGuard.h"
+#include "tests/support/NamedCase.h"
 #include "tests/support/SimHarness.h"
 
 #include <QFile>
@@ -13,6 +14,8 @@
 #include <sstream>
 
 namespace {
+
+using testcases::PrintTo;
 
 const std::vector<uint8_t> kCloseWith4711{0x44, 0x00, 0x00, 0x12, 0x67};
 
@@ -108,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CommandFailure{"FirstRead", 1, "", false},
                       CommandFailure{"LastRead", 17, "\r\nTOTAL BAR\t\t-85899345.92\r\n", false},
                       CommandFailure{"Close", 18, "\r\nTOTAL KREDIT\t\t100.00\r\n", true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testcases::caseName);
 
 // A Z text that cannot be kept is not closed: the totals would be gone with nothing to show for them.
 TEST_F(ReportCommand, UnwritableFileStopsBeforeTheClose) {

@@ -8,8 +8,8 @@
 #include "reports/ReportsTab.h"
 #include "reports/Unit6.h"
 #include "tests/support/ExchangeFailure.h"
+#include "tests/support/FormsTest.h"
 #include "tests/support/LocaleGuard.h"
-#include "tests/support/PromptRecorder.h"
 #include "tests/support/SimHarness.h"
 
 #include "ui_ReportsTab.h"
@@ -27,30 +27,20 @@
 
 namespace {
 
-const RecordedPrompt notConnected{QStringLiteral("Error!"),
-                                  QStringLiteral("You are not connected to the scale!")};
-const RecordedPrompt communicationError{QStringLiteral("Error!"), QStringLiteral("Communication Error!")};
-const RecordedPrompt ioError{QStringLiteral("ERROR!"), QStringLiteral("I/O Error!")};
-
-class ReportsTabTest : public ::testing::Test {
+class ReportsTabTest : public FormsTest {
 protected:
     SimHarness scale;
-    PromptRecorder recorder;
     LocaleGuard english{QLocale(QLocale::English, QLocale::UnitedStates)};
     ReportsTab* tab = nullptr;
     Ui::ReportsTab* ui = nullptr;
     Ui::TForm6* confirm = nullptr;
 
     void SetUp() override {
-        createForms();
+        FormsTest::SetUp();
         tab = Form1->reportsTab;
         ui = tab->ui;
         confirm = Form6->ui;
         Form1->show();
-    }
-    void TearDown() override {
-        theLink.close();
-        destroyForms();
     }
     void connect() {
         ASSERT_TRUE(theLink.open(1, 9600));

@@ -5,6 +5,7 @@
 #include "tests/support/ExchangeFailure.h"
 #include "tests/support/KnownReportMemory.h"
 #include "tests/support/LocaleGuard.h"
+#include "tests/support/NamedCase.h"
 #include "tests/support/SimHarness.h"
 #include "text/DateTimeText.h"
 
@@ -13,6 +14,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using testcases::PrintTo;
 
 struct AmountCase {
     const char* name;
@@ -40,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
                       AmountCase{"FourTimesInt32Max", 4 * int64_t(2147483647), "85899345.88", "85899345,88"},
                       AmountCase{"FourTimesInt32Min", -4 * int64_t(2147483648), "-85899345.92",
                                  "-85899345,92"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testcases::caseName);
 
 TEST(ReportNumbers, TwoWideFieldsPadWithOneBlank) {
     EXPECT_EQ(reports::twoWide(0), " 0");
@@ -233,7 +236,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"ClerkThree", 4, false, "----------------------- CLERK 3"},
                       FailureCase{"FirstSumRead", 6, false, "TOTAL\t\t\t85899345.88"},
                       FailureCase{"LastReadOfTheZReport", 17, true, "TOTAL KREDIT\t\t100.00"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testcases::caseName);
 
 TEST(ReportFile, EveryLineEndsWithCrLfInCodePage1250) {
     EXPECT_TRUE(reports::reportFileBytes({}).isEmpty());

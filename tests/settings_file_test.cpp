@@ -3,6 +3,7 @@
 // before it touches an earlier file.
 #include "settings/SettingsFile.h"
 #include "tests/support/LocaleGuard.h"
+#include "tests/support/NamedCase.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using testcases::PrintTo;
 
 Settings defaults() {
     Settings s;
@@ -140,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLineCase{"LeadingBlanksSkipped", 15, " \t+9", SettingsFileLoad::Loaded},
                       BadLineCase{"OverflowAtLine16", 16, "99999999999", SettingsFileLoad::BadNumber},
                       BadLineCase{"ControlCharacterAtLine13", 13, "\f5", SettingsFileLoad::BadNumber}),
-    [](const ::testing::TestParamInfo<BadLineCase>& info) { return std::string(info.param.name); });
+    testcases::caseName);
 
 TEST(SettingsFileRead, ValuesArePulledIntoTheControlsRanges) {
     Settings s;

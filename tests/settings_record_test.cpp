@@ -2,11 +2,14 @@
 // conversions (hundredths with ties to even, the shortest decimal text) in both notations.
 #include "settings/Settings.h"
 #include "tests/support/LocaleGuard.h"
+#include "tests/support/NamedCase.h"
 #include "text/Numbers.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+using testcases::PrintTo;
 
 TEST(SettingsDefaults, SetTheFactoryValuesAndLeaveClerkModeAndTaxesAlone) {
     Settings s;
@@ -53,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(HundredthsCase{"Half", "7.5", 750}, HundredthsCase{"TieDown", "0.125", 12},
                       HundredthsCase{"TieUp", "0.375", 38}, HundredthsCase{"Negative", "-5", -500},
                       HundredthsCase{"Highest", "99.99", 9999}, HundredthsCase{"Blanks", " 4.00 ", 400}),
-    [](const ::testing::TestParamInfo<HundredthsCase>& info) { return std::string(info.param.name); });
+    testcases::caseName);
 
 TEST(HundredthsOfText, RefuseWhatIsNoNumberWithTheStandardMessage) {
     for (const char* text : {"", "abc", "7,5", "1e300"}) {

@@ -8,9 +8,9 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsTab.h"
 #include "settings/SettingsTransfer.h"
+#include "tests/support/FormsTest.h"
 #include "tests/support/GridTyping.h"
 #include "tests/support/LocaleGuard.h"
-#include "tests/support/PromptRecorder.h"
 #include "tests/support/SimHarness.h"
 
 #include "ui_SettingsTab.h"
@@ -27,39 +27,15 @@
 #include <gtest/gtest.h>
 
 namespace {
-const RecordedPrompt notConnected{QStringLiteral("Error!"),
-                                  QStringLiteral("You are not connected to the scale!")};
-const RecordedPrompt ioError{QStringLiteral("ERROR!"), QStringLiteral("I/O Error!")};
-
-// A recorder that lets a test look at the window at the moment a message appears.
-struct HookedRecorder : PromptRecorder {
-    std::function<void()> atMessage;
-    void message(const QString& title, const QString& text) override {
-        PromptRecorder::message(title, text);
-        if (atMessage)
-            atMessage();
-    }
-    void applicationError(const QString& text) override {
-        PromptRecorder::applicationError(text);
-        if (atMessage)
-            atMessage();
-    }
-};
-
-struct SettingsTabTest : ::testing::Test {
-    HookedRecorder recorder;
+struct SettingsTabTest : FormsTest {
     SettingsTab* tab = nullptr;
     Ui::SettingsTab* ui = nullptr;
 
     void SetUp() override {
-        createForms();
+        FormsTest::SetUp();
         tab = Form1->settingsTab;
         ui = tab->ui;
         Form1->show();
-    }
-    void TearDown() override {
-        theLink.close();
-        destroyForms();
     }
     static QString cell(QTableWidget* grid, int row) { return grid->item(row, 0)->text(); }
     QLineEdit* typeTax(int row, const QString& text) { return typeIntoCell(ui->StringGrid3, row, 0, text); }

@@ -3,12 +3,15 @@
 #include "cli/TerminalCommands.h"
 #include "terminal/Display.h"
 #include "tests/support/LocaleGuard.h"
+#include "tests/support/NamedCase.h"
 #include "tests/support/SimPortRun.h"
 
 #include <array>
 #include <gtest/gtest.h>
 
 namespace {
+
+using testcases::PrintTo;
 
 // A 0x42 reply body as it lies in the reply buffer: status, two bytes, the lines with one unused
 // byte after each of the first two, the decimals bytes, the two indicator bytes.
@@ -34,10 +37,6 @@ struct DecimalsCase {
     const char* text;    // the line as scalectl prints it
 };
 
-void PrintTo(const DecimalsCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class DecimalPoint : public ::testing::TestWithParam<DecimalsCase> {};
 
 TEST_P(DecimalPoint, FallsBetweenTheDigitsWithDecimalsToItsRight) {
@@ -58,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(Decimals, DecimalPoint,
                                            DecimalsCase{"Eight", 8, "        ", "0012345"},
                                            DecimalsCase{"Nine", 9, "        ", "0012345"},
                                            DecimalsCase{"Max", 255, "        ", "0012345"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testcases::caseName);
 
 TEST(DisplayDecoding, TakesEachLineAndItsDecimalsFromItsOwnBytes) {
     auto bytes = reply({"  0.750", "abcdefg", "-123456"}, {3, 2, 1}, 0, 0);
@@ -85,10 +84,6 @@ struct IndicatorCase {
     const char* shown;
 };
 
-void PrintTo(const IndicatorCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class Indicators : public ::testing::TestWithParam<IndicatorCase> {};
 
 TEST_P(Indicators, ShowExactlyTheirFlags) {
@@ -105,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Flags, Indicators,
                                            IndicatorCase{"AllInPanelOrder", 0xFF, 0xFF,
                                                          "SHIFT MODE STAB ZERO NET BATT SBT PAPER CHARG"},
                                            IndicatorCase{"UnusedBitsOnly", 0xC4, 0xE1, ""}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testcases::caseName);
 
 // The poll and scalectl display on a link opened on the emulated scale.
 class DisplayPoll : public ::testing::Test, public SimPortRun {

@@ -4,12 +4,15 @@
 #include "link/FrameLink.h"
 #include "terminal/DigitRow.h"
 #include "terminal/Keypad.h"
+#include "tests/support/NamedCase.h"
 #include "tests/support/SimPortRun.h"
 
 #include <Qt>
 #include <gtest/gtest.h>
 
 namespace {
+
+using testcases::PrintTo;
 
 struct KeyboardCase {
     const char* name;
@@ -18,10 +21,6 @@ struct KeyboardCase {
     uint8_t code;
     uint32_t scanCode = 0; // none, as synthetic key presses have
 };
-
-void PrintTo(const KeyboardCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class KeyboardMap : public ::testing::TestWithParam<KeyboardCase> {};
 
@@ -60,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyboardCase{"PadDigit5", Qt::Key_5, true, 0x00}, KeyboardCase{"PadEnter", Qt::Key_Enter, true, 0x00},
         KeyboardCase{"PadDelete", Qt::Key_Delete, true, 0x00},
         KeyboardCase{"PadMinus", Qt::Key_Minus, true, 0x00}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testcases::caseName);
 
 // Each caption of the keypad, row by row, with the code it sends.
 const std::vector<std::pair<std::string, uint8_t>> captionsAndCodes = {

@@ -6,7 +6,7 @@
 #include "link/FrameLink.h"
 #include "terminal/DigitRow.h"
 #include "terminal/Unit3.h"
-#include "tests/support/PromptRecorder.h"
+#include "tests/support/FormsTest.h"
 #include "tests/support/SimHarness.h"
 
 #include "ui_UNIT1.h"
@@ -23,22 +23,15 @@ namespace {
 using std::chrono::milliseconds;
 using Bodies = std::vector<std::vector<uint8_t>>;
 
-const RecordedPrompt communicationError{QStringLiteral("Error!"), QStringLiteral("Communication Error!")};
-
 bool isPoll(const std::vector<uint8_t>& body) {
     return body == std::vector<uint8_t>{0x42};
 }
 
-struct TerminalWindowTest : ::testing::Test {
-    PromptRecorder recorder;
+struct TerminalWindowTest : FormsTest {
     std::unique_ptr<SimHarness> scale;
     Ui::TForm3* ui = nullptr;
 
     void SetUp() override { start({}); }
-    void TearDown() override {
-        theLink.close();
-        destroyForms();
-    }
     void start(SimOptions options) {
         scale = std::make_unique<SimHarness>(options);
         createForms();

@@ -10,10 +10,14 @@ PromptRecorder::~PromptRecorder() {
 
 void PromptRecorder::message(const QString& title, const QString& text) {
     messages.push_back({title, text});
+    if (atMessage)
+        atMessage();
 }
 
 void PromptRecorder::applicationError(const QString& text) {
     messages.push_back({applicationTitle(), text});
+    if (atMessage)
+        atMessage();
 }
 
 QString PromptRecorder::openFileName(const QString& filter, const QString& defaultSuffix,

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 struct RecordedPrompt {
@@ -14,6 +15,15 @@ struct RecordedPrompt {
     QString text;
     bool operator==(const RecordedPrompt&) const = default;
 };
+
+// The message boxes that many windows show, as the recorder records them.
+inline const RecordedPrompt notConnected{QStringLiteral("Error!"),
+                                         QStringLiteral("You are not connected to the scale!")};
+inline const RecordedPrompt communicationError{QStringLiteral("Error!"),
+                                               QStringLiteral("Communication Error!")};
+inline const RecordedPrompt cannotOpen{QStringLiteral("Error!"),
+                                       QStringLiteral("Cannot initialize COM port!")};
+inline const RecordedPrompt ioError{QStringLiteral("ERROR!"), QStringLiteral("I/O Error!")};
 
 struct RecordedFileRequest {
     bool save;
@@ -45,6 +55,8 @@ public:
     int beeps = 0;
     // Every change of the wait cursor, in order (true = hourglass on).
     std::vector<bool> waitCursorChanges;
+    // Called as each message box appears, so a test can look at the windows at that moment.
+    std::function<void()> atMessage;
 
     void clear();
 };

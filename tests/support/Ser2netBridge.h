@@ -9,9 +9,21 @@
 //     theLink.openDevice(bridge.socketPort(0), 9600);
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <sys/types.h>
 #include <vector>
+
+// The two ways the bridge serves every device; a test that holds for both runs once for each.
+enum class Scheme { Socket, Rfc2217 };
+
+// "socket" or "rfc2217": a parameterised test is named, and prints GetParam(), by it.
+inline const char* schemeName(Scheme scheme) {
+    return scheme == Scheme::Socket ? "socket" : "rfc2217";
+}
+inline void PrintTo(Scheme scheme, std::ostream* out) {
+    *out << schemeName(scheme);
+}
 
 class Ser2netBridge {
 public:
@@ -27,6 +39,9 @@ public:
 
     std::string socketPort(size_t device) const;
     std::string rfc2217Port(size_t device) const;
+    std::string port(Scheme scheme, size_t device) const {
+        return scheme == Scheme::Socket ? socketPort(device) : rfc2217Port(device);
+    }
     // Kills the server: every connection drops at once, nothing is answered any more.
     void drop();
     // ser2net's own output, for a failure message.
