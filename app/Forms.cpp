@@ -15,6 +15,10 @@ TForm4* Form4 = nullptr;
 TForm5* Form5 = nullptr;
 TForm6* Form6 = nullptr;
 
+QWidget* mainWindow() {
+    return Form1;
+}
+
 void createForms() {
     Form1 = new TForm1;
     Form2 = new TForm2;

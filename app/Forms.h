@@ -1,6 +1,7 @@
 // The program's six windows, created at start in this order and alive until the program ends.
 #pragma once
 
+class QWidget;
 class TForm1;
 class TForm2;
 class TForm3;
@@ -14,6 +15,9 @@ extern TForm3* Form3;
 extern TForm4* Form4;
 extern TForm5* Form5;
 extern TForm6* Form6;
+
+// The main window as a plain widget, for code that needs no more of it (no include of its header).
+QWidget* mainWindow();
 
 // Creates TForm1 to TForm6 in order (only the main window is shown by the caller).
 void createForms();

@@ -114,23 +114,15 @@ void TForm1::FormClose() {
     saveall();
 }
 
-namespace {
-
-windowstate::ControlLookup controlsOf(QWidget* window) {
-    return [window](const QString& name) { return window->findChild<QWidget*>(name); };
-}
-
-} // namespace
-
 void TForm1::saveall() {
     // A file that cannot be written costs only the saved state; nothing holds up the close.
     if (!stateFile.isEmpty())
-        windowstate::saveStateFile(stateFile, windowTitle(), controlsOf(this));
+        windowstate::saveStateFile(stateFile, windowTitle(), windowstate::controlsUnder(this));
 }
 
 void TForm1::restoreall() {
     if (!stateFile.isEmpty())
-        windowstate::restoreStateFile(stateFile, windowTitle(), controlsOf(this));
+        windowstate::restoreStateFile(stateFile, windowTitle(), windowstate::controlsUnder(this));
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

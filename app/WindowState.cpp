@@ -155,6 +155,10 @@ bool readEntry(StateReader& in, QWidget* control, Section section) {
 
 } // namespace
 
+ControlLookup controlsUnder(QWidget* window) {
+    return [window](const QString& name) { return window->findChild<QWidget*>(name); };
+}
+
 QWidget* controlOf(const Entry& entry, const ControlLookup& find) {
     QWidget* widget = find(QString::fromLatin1(entry.name));
     switch (entry.section) {

@@ -48,6 +48,8 @@ inline constexpr std::array<Entry, 20> kEntries{{
 
 // Finds a control of the window by its name; nullptr when the window has none of that name.
 using ControlLookup = std::function<QWidget*(const QString& name)>;
+// The lookup among the controls of window (its children at any depth).
+ControlLookup controlsUnder(QWidget* window);
 
 // The control named by the entry when it exists and is of the entry's kind (a plain line edit for
 // the edit section, a combo box, a line edit with an input mask for the masked section).

@@ -2,21 +2,13 @@
 // crash nor apply anything outside the kept controls, whatever the numbers, line ends and lengths.
 // Whatever it restored must then survive a write and a read unchanged.
 #include "app/Forms.h"
-#include "app/UNIT1.h"
 #include "app/WindowState.h"
 
 #include <QApplication>
+#include <QWidget>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-
-namespace {
-
-QWidget* findInMainWindow(const QString& name) {
-    return Form1->findChild<QWidget*>(name);
-}
-
-} // namespace
 
 // The font library behind the offscreen platform keeps its caches for the life of the process.
 extern "C" const char* __lsan_default_suppressions() {
@@ -31,7 +23,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString caption = Form1->windowTitle();
+    QWidget* window = mainWindow();
+    const QString caption = window->windowTitle();
+    const windowstate::ControlLookup findInMainWindow = windowstate::controlsUnder(window);
     windowstate::readState(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)), caption,
                            findInMainWindow);
     QByteArray written = windowstate::writeState(caption, findInMainWindow);

@@ -39,6 +39,14 @@ void applyFactoryDefaults(Settings& s) {
         s.departments[size_t(d)] = QStringLiteral("GROUP %1").arg(d);
 }
 
+bool taxCellAccepted(const QString& text) {
+    constexpr double highestTaxRate = 99.99;
+    double rate = 0;
+    int error = 0;
+    tryParseFloat(text, rate, error);
+    return (error == 0 && rate <= highestTaxRate) || text.isEmpty();
+}
+
 int64_t hundredthsOf(const QString& text) {
     double hundredths = strToFloat(text) * 100;
     // Beyond 2^62 a double has no whole-number neighbours worth rounding to; such a "rate" is no

@@ -72,6 +72,9 @@ extern const std::array<QString, kClerkNameCount> kSampleClerkNames;
 // neighbour. Throws ConversionError for a text that is no decimal number, and for one whose
 // hundredths are too large to be counted at all.
 int64_t hundredthsOf(const QString& text);
+
+// The tax grid's check of every keystroke: empty, or a regional decimal number up to 99.99.
+bool taxCellAccepted(const QString& text);
 // Hundredths as the shortest decimal text to 15 significant digits, with the regional separator
 // and no trailing zeros (400 -> "4", 725 -> "7.25", -1 -> "-0.01").
 QString decimalFromHundredths(int64_t hundredths);

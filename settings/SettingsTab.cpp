@@ -22,7 +22,6 @@ const QString kFileFilter = QStringLiteral("Text files|*.TXT");
 const QString kFileSuffix = QStringLiteral("TXT");
 const QString kFileErrorTitle = QStringLiteral("ERROR!");
 const QString kIoError = QStringLiteral("I/O Error!");
-constexpr double kHighestTaxRate = 99.99;
 
 // The editable cells of a grid are its one column; the fixed first column is the row header and
 // the fixed first row, where a grid has one, the column header.
@@ -241,10 +240,7 @@ void SettingsTab::StringGrid3SelectCell(int, int row) {
 
 void SettingsTab::StringGrid3SetEditText(int, int row, const QString& text, QLineEdit* editor) {
     setDataCell(ui->StringGrid3, row, text);
-    double rate = 0;
-    int error = 0;
-    tryParseFloat(text, rate, error);
-    if ((error == 0 && rate <= kHighestTaxRate) || text.isEmpty())
+    if (taxCellAccepted(text))
         return;
     setDataCell(ui->StringGrid3, row, session.selectedCellText);
     editor->setText(session.selectedCellText);

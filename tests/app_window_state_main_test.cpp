@@ -78,8 +78,7 @@ struct WindowStateMainTest : ::testing::Test {
     static QStringList missingControls() {
         QStringList missing;
         for (const windowstate::Entry& entry : windowstate::kEntries)
-            if (!windowstate::controlOf(entry,
-                                        [](const QString& name) { return Form1->findChild<QWidget*>(name); }))
+            if (!windowstate::controlOf(entry, windowstate::controlsUnder(Form1)))
                 missing << QString::fromLatin1(entry.name);
         return missing;
     }

@@ -78,9 +78,7 @@ struct StateWindow {
         box->setCurrentIndex(selected);
         return box;
     }
-    ControlLookup lookup() const {
-        return [w = window.get()](const QString& name) { return w->findChild<QWidget*>(name); };
-    }
+    ControlLookup lookup() const { return windowstate::controlsUnder(window.get()); }
     QLineEdit* lineEdit(const char* name) const {
         return window->findChild<QLineEdit*>(QString::fromLatin1(name));
     }
