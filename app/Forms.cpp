@@ -1,12 +1,12 @@
 #include "app/Forms.h"
 
 #include "app/UNIT1.h"
-#include "app/Unit2.h"
 #include "app/Unit5.h"
-#include "app/WindowFrames.h"
 #include "logo/Unit4.h"
 #include "reports/Unit6.h"
 #include "terminal/Unit3.h"
+#include "ui/Unit2.h"
+#include "ui/WindowFrames.h"
 
 TForm1* Form1 = nullptr;
 TForm2* Form2 = nullptr;
@@ -26,6 +26,9 @@ void createForms() {
     Form4 = new TForm4(Form1->session);
     Form5 = new TForm5;
     Form6 = new TForm6(Form1->session);
+    Form1->session.progressDialog = Form2;
+    Form1->session.closeConfirmation = Form6;
+    Form1->session.logoWindow = Form4;
     // Windows that have no place of their own open over the main window; the terminal is centred on
     // the screen by its own frame.
     for (QWidget* window : std::initializer_list<QWidget*>{Form2, Form4, Form5, Form6})

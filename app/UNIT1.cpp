@@ -2,11 +2,8 @@
 
 #include "ui_UNIT1.h"
 
-#include "app/EditableCombo.h"
 #include "app/Forms.h"
-#include "app/Prompts.h"
 #include "app/Unit5.h"
-#include "app/WindowFrames.h"
 #include "app/WindowState.h"
 #include "link/Command.h"
 #include "link/FrameLink.h"
@@ -17,6 +14,9 @@
 #include "terminal/Unit3.h"
 #include "text/CodePage.h"
 #include "text/Numbers.h"
+#include "ui/EditableCombo.h"
+#include "ui/Prompts.h"
+#include "ui/WindowFrames.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

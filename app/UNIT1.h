@@ -3,7 +3,7 @@
 // window owns and hands to them.
 #pragma once
 
-#include "app/ScaleSession.h"
+#include "ui/ScaleSession.h"
 
 #include <QWidget>
 #include <cstdint>

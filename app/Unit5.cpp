@@ -1,6 +1,6 @@
 #include "app/Unit5.h"
 
-#include "app/WindowFrames.h"
+#include "ui/WindowFrames.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>

@@ -1,9 +1,9 @@
 // The scale utility: creates its six windows, shows the main one and runs until it closes.
-#include "app/DataFolder.h"
 #include "app/Forms.h"
 #include "app/UNIT1.h"
 #include "app/WindowState.h"
 #include "link/SerialPort.h"
+#include "store/DataFolder.h"
 
 #include <QApplication>
 

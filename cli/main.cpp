@@ -11,12 +11,12 @@
 // The commands are listed in cli/Commands.cpp. Exit codes: 0 success, 1 failed exchange, 2 port
 // cannot be opened, 3 bad input, 4 a file that cannot be read or written, 64 usage; with several
 // ports, the code of the first port (in --port order) that failed.
-#include "app/DataFolder.h"
 #include "cli/Cli.h"
 #include "cli/Trace.h"
 #include "link/FrameLink.h"
 #include "link/NetworkPort.h"
 #include "link/SerialPort.h"
+#include "store/DataFolder.h"
 
 #include <algorithm>
 #include <atomic>

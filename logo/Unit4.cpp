@@ -1,9 +1,9 @@
 #include "logo/Unit4.h"
 
-#include "app/Prompts.h"
-#include "app/ScaleSession.h"
-#include "app/WindowFrames.h"
 #include "logo/LogoUpload.h"
+#include "ui/Prompts.h"
+#include "ui/ScaleSession.h"
+#include "ui/WindowFrames.h"
 #include "ui_Unit4.h"
 
 #include <QPixmap>

@@ -1,7 +1,7 @@
 #include "metrology/SystemTab.h"
 
-#include "app/EditableCombo.h"
-#include "app/ScaleSession.h"
+#include "ui/EditableCombo.h"
+#include "ui/ScaleSession.h"
 #include "ui_SystemTab.h"
 
 namespace {

@@ -1,13 +1,12 @@
 #include "plu/PluTab.h"
 
-#include "app/CellEditDelegate.h"
-#include "app/Forms.h"
-#include "app/Prompts.h"
-#include "app/ScaleSession.h"
-#include "app/Unit2.h"
 #include "plu/PluCheck.h"
 #include "plu/PluFile.h"
 #include "text/Numbers.h"
+#include "ui/CellEditDelegate.h"
+#include "ui/Prompts.h"
+#include "ui/ScaleSession.h"
+#include "ui/Unit2.h"
 #include "ui_PluTab.h"
 
 #include <QHeaderView>
@@ -97,12 +96,13 @@ std::pair<int, int> PluTab::range() const {
 
 TransferHooks PluTab::progressHooks() {
     TransferHooks hooks;
-    hooks.begin = [](int maximum) { Form2->begin(maximum); };
-    hooks.keepRunning = [] { return Form2->keepRunning; };
-    hooks.step = [](int position, int number) {
-        Form2->step(position, QString::number(number) + QStringLiteral(" PLUs"));
+    TForm2* progress = session.progressDialog;
+    hooks.begin = [progress](int maximum) { progress->begin(maximum); };
+    hooks.keepRunning = [progress] { return progress->keepRunning; };
+    hooks.step = [progress](int position, int number) {
+        progress->step(position, QString::number(number) + QStringLiteral(" PLUs"));
     };
-    hooks.finish = [] { Form2->finish(); };
+    hooks.finish = [progress] { progress->finish(); };
     return hooks;
 }
 

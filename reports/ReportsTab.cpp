@@ -1,10 +1,9 @@
 #include "reports/ReportsTab.h"
 
-#include "app/Forms.h"
-#include "app/Prompts.h"
-#include "app/ScaleSession.h"
 #include "reports/ReportText.h"
 #include "reports/Unit6.h"
+#include "ui/Prompts.h"
+#include "ui/ScaleSession.h"
 #include "ui_ReportsTab.h"
 
 #include <QFontMetrics>
@@ -64,8 +63,6 @@ void ReportsTab::Button31Click() {
         return;
     // Only a complete Z report opens the confirmation: no close may follow totals not all on screen.
     if (readReport(reports::zReportLabels())) {
-        Form6->show();
-        Form6->raise();
-        Form6->activateWindow();
+        ScaleSession::showWindow(session.closeConfirmation);
     }
 }

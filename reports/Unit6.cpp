@@ -1,9 +1,9 @@
 #include "reports/Unit6.h"
 
-#include "app/Prompts.h"
-#include "app/ScaleSession.h"
-#include "app/WindowFrames.h"
 #include "reports/ReportBlocks.h"
+#include "ui/Prompts.h"
+#include "ui/ScaleSession.h"
+#include "ui/WindowFrames.h"
 #include "ui_Unit6.h"
 
 #include <QLineEdit>

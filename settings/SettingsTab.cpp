@@ -1,14 +1,12 @@
 #include "settings/SettingsTab.h"
 
-#include "app/CellEditDelegate.h"
-#include "app/EditableCombo.h"
-#include "app/Forms.h"
-#include "app/Prompts.h"
-#include "app/ScaleSession.h"
-#include "logo/Unit4.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsTransfer.h"
 #include "text/Numbers.h"
+#include "ui/CellEditDelegate.h"
+#include "ui/EditableCombo.h"
+#include "ui/Prompts.h"
+#include "ui/ScaleSession.h"
 #include "ui_SettingsTab.h"
 
 #include <QHeaderView>
@@ -327,5 +325,5 @@ void SettingsTab::Button4Click() {
 
 void SettingsTab::Button14Click() {
     if (session.requireConnection())
-        Form4->show();
+        session.logoWindow->show();
 }

@@ -2,10 +2,10 @@
 
 #include "ui_Unit3.h"
 
-#include "app/ScaleSession.h"
-#include "app/WindowFrames.h"
 #include "terminal/Display.h"
 #include "terminal/Keypad.h"
+#include "ui/ScaleSession.h"
+#include "ui/WindowFrames.h"
 
 #include <QKeyEvent>
 #include <QLocale>

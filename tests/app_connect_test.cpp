@@ -1,11 +1,11 @@
 // CONNECT, DISCONNECT and the command wrapper against the emulated scale over a real pty.
-#include "app/CircleShape.h"
 #include "app/Forms.h"
 #include "app/UNIT1.h"
 #include "link/FrameLink.h"
 #include "terminal/Unit3.h"
 #include "tests/support/FormsTest.h"
 #include "tests/support/SimHarness.h"
+#include "ui/CircleShape.h"
 
 #include "ui_UNIT1.h"
 

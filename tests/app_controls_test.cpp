@@ -1,6 +1,6 @@
 // The spin field and the editable combo box behave like the system's controls, not like Qt's.
-#include "app/EditableCombo.h"
-#include "app/SpinEdit.h"
+#include "ui/EditableCombo.h"
+#include "ui/SpinEdit.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,9 +1,7 @@
 // The main window without a scale: start-up state, the connection bar's design, the guard, the
 // failures of CONNECT that need no answering scale, HELP, TERMINAL and the focus order.
-#include "app/CircleShape.h"
 #include "app/Forms.h"
 #include "app/UNIT1.h"
-#include "app/Unit2.h"
 #include "app/Unit5.h"
 #include "link/FrameLink.h"
 #include "link/SerialPort.h"
@@ -11,6 +9,8 @@
 #include "reports/Unit6.h"
 #include "terminal/Unit3.h"
 #include "tests/support/FormsTest.h"
+#include "ui/CircleShape.h"
+#include "ui/Unit2.h"
 
 #include "ui_UNIT1.h"
 

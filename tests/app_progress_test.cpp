@@ -1,6 +1,6 @@
 // The progress dialog's protocol: shown with keepRunning set, STOP handled between two records,
 // one more record after STOP, hidden and reset afterwards, ready for the next transfer.
-#include "app/Unit2.h"
+#include "ui/Unit2.h"
 
 #include "ui_Unit2.h"
 

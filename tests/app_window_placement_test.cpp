@@ -2,11 +2,11 @@
 // is centred on the screen.
 #include "app/Forms.h"
 #include "app/UNIT1.h"
-#include "app/Unit2.h"
 #include "app/Unit5.h"
 #include "logo/Unit4.h"
 #include "reports/Unit6.h"
 #include "terminal/Unit3.h"
+#include "ui/Unit2.h"
 
 #include <QScreen>
 #include <gtest/gtest.h>

@@ -1,12 +1,12 @@
 // The main window with its window-state file: read at start-up between the fixed selections and the
 // PLU range, written when the window closes (CLOSE, the close box, the window manager's close).
 #include "app/Forms.h"
-#include "app/SpinEdit.h"
 #include "app/UNIT1.h"
 #include "app/WindowState.h"
 #include "link/SerialPort.h"
 #include "tests/support/FirstRunStateFile.h"
 #include "tests/support/PromptRecorder.h"
+#include "ui/SpinEdit.h"
 
 #include "ui_UNIT1.h"
 

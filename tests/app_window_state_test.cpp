@@ -1,12 +1,12 @@
 // The window-state file over real widgets of the kept kinds and names, built here without the tabs:
 // the file's lines, values surviving a write and a read, code page 1250, foreign and cut files, typed
 // combo texts, the clock field, controls a window lacks, the file's name and folder.
-#include "app/DataFolder.h"
-#include "app/EditableCombo.h"
-#include "app/SpinEdit.h"
 #include "app/WindowState.h"
+#include "store/DataFolder.h"
 #include "tests/support/FirstRunStateFile.h"
 #include "tests/support/NamedCase.h"
+#include "ui/EditableCombo.h"
+#include "ui/SpinEdit.h"
 
 #include <QComboBox>
 #include <QDir>

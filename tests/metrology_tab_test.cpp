@@ -2,13 +2,13 @@
 // and start values, the presets (which send nothing), and SEND against the emulated scale over a
 // pty, with the edge values typed as the operator types them and the comma locale's refusal.
 #include "app/Forms.h"
-#include "app/SpinEdit.h"
 #include "app/UNIT1.h"
 #include "link/FrameLink.h"
 #include "metrology/SystemTab.h"
 #include "tests/support/FormsTest.h"
 #include "tests/support/LocaleGuard.h"
 #include "tests/support/SimHarness.h"
+#include "ui/SpinEdit.h"
 
 #include "ui_SystemTab.h"
 #include "ui_UNIT1.h"

@@ -3,12 +3,12 @@
 // the progress dialog against the emulated scale over a pty.
 #include "app/Forms.h"
 #include "app/UNIT1.h"
-#include "app/Unit2.h"
 #include "link/FrameLink.h"
 #include "plu/PluTab.h"
 #include "tests/support/FormsTest.h"
 #include "tests/support/GridTyping.h"
 #include "tests/support/SimHarness.h"
+#include "ui/Unit2.h"
 
 #include "ui_PluTab.h"
 #include "ui_Unit2.h"

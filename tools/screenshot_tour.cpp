@@ -5,9 +5,7 @@
 // closez.png, ...), and transfer.png, the whole screen while the PLUs are read (where the progress
 // dialog opens).
 #include "app/Forms.h"
-#include "app/Prompts.h"
 #include "app/UNIT1.h"
-#include "app/Unit2.h"
 #include "app/Unit5.h"
 #include "logo/Unit4.h"
 #include "plu/PluTab.h"
@@ -15,6 +13,8 @@
 #include "reports/Unit6.h"
 #include "settings/SettingsTab.h"
 #include "terminal/Unit3.h"
+#include "ui/Prompts.h"
+#include "ui/Unit2.h"
 
 #include "ui_UNIT1.h"
 #include "ui_Unit3.h"

@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
+bash tools/check_layers.sh
 
 jobs=$(nproc)
 fuzz_seconds=${FUZZ_SECONDS:-30}

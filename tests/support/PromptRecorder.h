@@ -3,7 +3,7 @@
 // Constructing one installs it; destroying it puts the Qt prompts back.
 #pragma once
 
-#include "app/Prompts.h"
+#include "ui/Prompts.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "app/WindowFrames.h"
+#include "ui/WindowFrames.h"
 
 #include <QEvent>
 #include <QPointer>

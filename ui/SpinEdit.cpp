@@ -1,4 +1,4 @@
-#include "app/SpinEdit.h"
+#include "ui/SpinEdit.h"
 
 #include "text/Numbers.h"
 

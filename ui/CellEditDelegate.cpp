@@ -1,4 +1,4 @@
-#include "app/CellEditDelegate.h"
+#include "ui/CellEditDelegate.h"
 
 CellEditDelegate::CellEditDelegate(EditHandler handler, QObject* parent)
     : QStyledItemDelegate(parent), handler(std::move(handler)) {}

@@ -1,4 +1,4 @@
-#include "app/CircleShape.h"
+#include "ui/CircleShape.h"
 
 #include <QPainter>
 

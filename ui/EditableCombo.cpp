@@ -1,4 +1,4 @@
-#include "app/EditableCombo.h"
+#include "ui/EditableCombo.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,8 +1,10 @@
-#include "app/ScaleSession.h"
+#include "ui/ScaleSession.h"
 
-#include "app/Prompts.h"
 #include "link/FrameLink.h"
 #include "text/Numbers.h"
+#include "ui/Prompts.h"
+
+#include <QWidget>
 
 namespace {
 const QString errorTitle = QStringLiteral("Error!");
@@ -37,4 +39,10 @@ void ScaleSession::runHandler(const std::function<void()>& body) {
 
 ScaleLine ScaleSession::line() {
     return {theLink, [this](uint8_t code) { return runCommand(code); }};
+}
+
+void ScaleSession::showWindow(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
 }

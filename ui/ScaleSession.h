@@ -7,9 +7,13 @@
 #include "link/Command.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <functional>
+
+class QWidget;
+class TForm2;
 
 class ScaleSession : public QObject {
     Q_OBJECT
@@ -31,6 +35,15 @@ public:
 
     // theLink with this session's runCommand, for the UI-free cores.
     ScaleLine line();
+
+    // The windows a tab opens, set by the program when it creates them: the progress dialog of
+    // transfers, the Z close's confirmation and the logo window. Through these the tabs reach them
+    // without the program's globals.
+    QPointer<TForm2> progressDialog;
+    QPointer<QWidget> closeConfirmation;
+    QPointer<QWidget> logoWindow;
+    // Shows a window brought to the front, as the tabs open their secondary windows.
+    static void showWindow(QWidget* window);
 
     // Text of the grid cell selected last, or that passed its check last (PLU and tax grids).
     QString selectedCellText;

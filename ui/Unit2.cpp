@@ -1,4 +1,4 @@
-#include "app/Unit2.h"
+#include "ui/Unit2.h"
 
 #include "ui_Unit2.h"
 

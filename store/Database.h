@@ -1,0 +1,59 @@
+// The utility's own database: what it keeps beyond one run of one window (the PLU rows each scale is
+// known to hold, the sales archive). An SQLite file in the data folder by default; a PostgreSQL
+// server when named by a postgresql:// address, for a chain whose back office collects from many PCs.
+//
+// Each part that keeps something here owns its tables and their history as a list of migration
+// steps (Database::migrate): the database records, per part, how many steps it has taken, so a newer
+// utility opens an older database by running only the steps it lacks, and parts never share a list.
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+namespace store {
+
+// The file name of the embedded database in the data folder.
+inline constexpr const char* databaseFileName = "scale-utility.db";
+
+// The default database of a data folder: <dataFolder>/scale-utility.db.
+QString defaultDatabase(const QString& dataFolder);
+
+// One open connection. Qt's connections belong to the thread that opened them: every thread (each
+// port of scalectl, the window) opens its own, under a name of its own, closed with the object.
+class Database {
+public:
+    // Opens the database named by `where`: "postgresql://USER@HOST[:PORT]/DB" (password, if any,
+    // from the environment as libpq reads it: PGPASSWORD or ~/.pgpass) or else an SQLite file path,
+    // created when missing. Null with `error` set when it cannot be opened.
+    static std::unique_ptr<Database> open(const QString& where, QString* error);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    QSqlDatabase& sql() { return db; }
+    bool isPostgres() const { return postgres; }
+    // What was named: the file path or the postgresql:// address.
+    const QString& location() const { return where; }
+
+    // Brings `part`'s tables up to date: runs, in one transaction each, the steps of `steps` beyond
+    // the number this database has recorded for `part`, and records the new number. A step is a list
+    // of SQL statements written for both engines (or the caller picks by isPostgres()). False with
+    // `error` set when a step fails; that step leaves nothing behind.
+    bool migrate(const QString& part, const QList<QStringList>& steps, QString* error);
+
+    // The steps recorded for `part` (0 for a part never migrated), -1 when it cannot be read.
+    int version(const QString& part);
+
+    // The text of the last error of a query or of the connection, for messages.
+    QString lastError() const;
+
+private:
+    Database(QSqlDatabase db, QString where, bool postgres);
+    QSqlDatabase db;
+    QString where;
+    bool postgres;
+};
+
+} // namespace store
