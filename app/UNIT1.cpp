@@ -29,8 +29,6 @@ const QColor disconnectedColour(0, 128, 0);
 const QColor connectedColour(0, 255, 0);
 const QString errorTitle = QStringLiteral("Error!");
 const QString disconnectCaption = QStringLiteral("DISCONNECT");
-constexpr uint8_t identityCommand = 0x01;
-constexpr uint8_t identityWidth = 32;
 
 } // namespace
 
@@ -161,12 +159,15 @@ void TForm1::Button11Click() {
             prompts().message(errorTitle, QStringLiteral("Cannot initialize COM port!"));
             return;
         }
-        theLink.clear();
-        if (!session.runCommand(identityCommand)) {
+        std::optional<std::string> identity = requestIdentity(session.line());
+        if (!identity) {
             theLink.close();
             return;
         }
-        ui->StaticText1->setText(QStringLiteral("SCALE ID: ") + fromCp1250(theLink.getText(identityWidth)));
+        // The scale's record is found by the port as named and the identity it reported.
+        session.portName = ui->ComboBox2->currentText();
+        session.scaleIdentity = fromCp1250(*identity);
+        ui->StaticText1->setText(QStringLiteral("SCALE ID: ") + session.scaleIdentity);
         ui->Button11->setText(disconnectCaption);
         ui->Shape1->setBrushColor(connectedColour);
     });

@@ -18,6 +18,7 @@ constexpr int kExitCommunication = 1; // "Communication Error!"
 constexpr int kExitNoPort = 2;        // "Cannot initialize COM port!"
 constexpr int kExitBadInput = 3;      // a bad input file or value
 constexpr int kExitIoError = 4;       // "I/O Error!"
+constexpr int kExitDiffers = 5;       // the scale does not hold what the file says (plu diff)
 constexpr int kExitUsage = 64;
 
 // One run of a job: the link opened on one port, that port's name as given, and where the job's
@@ -30,6 +31,9 @@ struct PortRun {
     std::ostream& err;
     // Someone watches a terminal: a job may show progress on err.
     bool showProgress = false;
+    // The database of the scales' records (--records, else the data folder's); empty: the PLU
+    // commands keep no record (a run made by a test that does not ask for one).
+    std::string records;
 };
 
 struct Job {

@@ -11,7 +11,10 @@
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands = {
         {"raw", {"raw CODE [HEX]"}, parseRaw},
-        {"plu", {"plu pull [--from N] [--to N] [-o FILE]", "plu push FILE"}, parsePlu},
+        {"plu",
+         {"plu pull [--from N] [--to N] [-o FILE]", "plu push FILE [--changed]",
+          "plu diff FILE [--from N] [--to N]"},
+         parsePlu},
         {"display", {"display"}, parseDisplay},
         {"key", {"key KEY..."}, parseKey},
         {"calibration", {"calibration send [--preset NAME] [FIELD=VALUE]..."}, parseCalibration},

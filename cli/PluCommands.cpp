@@ -1,11 +1,15 @@
 #include "cli/PluCommands.h"
 
+#include "plu/PluCompare.h"
 #include "plu/PluFile.h"
-#include "plu/PluTransfer.h"
+#include "plu/PluRecordKeeping.h"
+#include "text/CodePage.h"
 #include "text/Numbers.h"
 
 #include <iostream>
 #include <memory>
+#include <numeric>
+#include <set>
 
 namespace {
 
@@ -27,15 +31,62 @@ TransferHooks terminalHooks(PortRun& run) {
     return hooks;
 }
 
-int exitCodeFor(TransferEnd end) {
-    return end == TransferEnd::Completed ? kExitOk : kExitCommunication;
+int recordError(PortRun& run, const QString& error) {
+    run.err << "I/O Error!\n(scale records: " << error.toStdString() << ")\n";
+    return kExitIoError;
 }
 
+// One PLU command on one port with the scale's record: opened before anything is sent (a database
+// that cannot be written ends the command there), then the identity read to find the scale's record.
+struct RecordedRun {
+    explicit RecordedRun(PortRun& run) : run(run), line(reportingLine(run)), hooks(terminalHooks(run)) {}
+
+    // kExitOk when the command may go on, else the code to end with.
+    int start() {
+        if (!run.records.empty()) {
+            QString error;
+            records = store::ScaleRecords::open(QString::fromLocal8Bit(run.records), &error);
+            if (!records)
+                return recordError(run, error);
+        }
+        std::optional<std::string> identity = requestIdentity(line);
+        if (!identity)
+            return kExitCommunication;
+        if (records && !records->select(QString::fromStdString(run.portName), fromCp1250(*identity)))
+            return recordError(run, records->lastError());
+        keepRecord(hooks, records.get(), seen);
+        return kExitOk;
+    }
+
+    int exitCodeFor(TransferEnd end) {
+        switch (end) {
+        case TransferEnd::Completed:
+            return kExitOk;
+        case TransferEnd::RecordFailed:
+            return recordError(run, records->lastError());
+        case TransferEnd::Stopped:
+        case TransferEnd::Failed:
+            break;
+        }
+        return kExitCommunication;
+    }
+
+    PortRun& run;
+    ScaleLine line;
+    TransferHooks hooks;
+    std::unique_ptr<store::ScaleRecords> records;
+    // What the exchanges proved: the PLUs read, or the rows a write got acknowledged.
+    std::map<int, QByteArray> seen;
+};
+
 int pluPull(PortRun& run, int from, int to, const std::string& outPattern) {
+    RecordedRun recorded(run);
+    if (int code = recorded.start())
+        return code;
     PluMemoryTable table;
-    TransferEnd end = loadFromScale(reportingLine(run), table, from, to, terminalHooks(run));
+    TransferEnd end = loadFromScale(recorded.line, table, from, to, recorded.hooks);
     if (end != TransferEnd::Completed)
-        return exitCodeFor(end);
+        return recorded.exitCodeFor(end);
     if (outPattern.empty()) {
         QByteArray bytes = pluFileBytes(table, QDateTime::currentDateTime());
         run.out.write(bytes.constData(), bytes.size());
@@ -49,56 +100,109 @@ int pluPull(PortRun& run, int from, int to, const std::string& outPattern) {
     return kExitIoError;
 }
 
-// The file is read and every row converted before the port is touched, so a bad file changes
-// nothing on the scale: a text the file reader accepts can still fail the record's conversions (a
-// NUM of 12.5).
-ParseResult preparePush(const std::string& file) {
-    auto table = std::make_shared<PluMemoryTable>();
-    PluFileResult loaded = loadPluFile(QString::fromLocal8Bit(file), *table);
-    if (loaded.outcome == PluFileLoad::IoError) {
+// A PLU file read, every row converted, before the port is touched, so a bad file changes nothing on
+// the scale: a text the file reader accepts can still fail the record's conversions (a NUM of 12.5).
+struct LoadedFile {
+    std::shared_ptr<PluMemoryTable> table = std::make_shared<PluMemoryTable>();
+    // Rows 1 to n, the order a push writes them.
+    std::vector<int> rows;
+};
+
+std::variant<LoadedFile, int> loadFile(const std::string& file) {
+    LoadedFile loaded;
+    PluFileResult result = loadPluFile(QString::fromLocal8Bit(file), *loaded.table);
+    if (result.outcome == PluFileLoad::IoError) {
         std::cerr << "I/O Error!\n";
         return kExitIoError;
     }
-    if (loaded.outcome == PluFileLoad::BadLine) {
+    if (result.outcome == PluFileLoad::BadLine) {
         std::cerr << "error in input file\n";
         return kExitBadInput;
     }
+    loaded.rows.resize(size_t(result.rowsLoaded));
+    std::iota(loaded.rows.begin(), loaded.rows.end(), 1);
     try {
-        FrameLink scratch;
-        for (int row = 1; row <= loaded.rowsLoaded; ++row)
-            putPluRecord(scratch, *table, row);
+        decidingRows(*loaded.table, loaded.rows);
     } catch (const ConversionError& e) {
         std::cerr << e.what() << '\n';
         return kExitBadInput;
     }
-    int rows = loaded.rowsLoaded;
-    return Job{[table, rows](PortRun& run) {
-                   return exitCodeFor(saveRowsInOrder(reportingLine(run), *table, rows, terminalHooks(run)));
-               },
-               true,
-               {}};
+    return loaded;
 }
+
+int pluPush(PortRun& run, const LoadedFile& file, bool changedOnly) {
+    RecordedRun recorded(run);
+    if (int code = recorded.start())
+        return code;
+    if (!changedOnly)
+        return recorded.exitCodeFor(
+            saveRowsInOrder(recorded.line, *file.table, int(file.rows.size()), recorded.hooks));
+    int current = 0;
+    const std::map<int, QByteArray> none;
+    std::vector<int> rows =
+        changedRows(*file.table, file.rows, recorded.records ? recorded.records->known() : none, &current);
+    int code = recorded.exitCodeFor(saveRows(recorded.line, *file.table, rows, recorded.hooks));
+    run.err << recorded.seen.size() << " sent, " << current << " current\n";
+    return code;
+}
+
+int pluDiff(PortRun& run, const LoadedFile& file, int from, int to) {
+    RecordedRun recorded(run);
+    if (int code = recorded.start())
+        return code;
+    PluMemoryTable scale;
+    TransferEnd end = loadFromScale(recorded.line, scale, from, to, recorded.hooks);
+    if (end != TransferEnd::Completed)
+        return recorded.exitCodeFor(end);
+    std::set<int> differing;
+    for (const PluDifference& difference : comparePlus(recorded.seen, *file.table, file.rows)) {
+        run.out << differenceLine(difference).toStdString() << '\n';
+        differing.insert(difference.plu);
+    }
+    run.out.flush();
+    if (differing.empty())
+        return kExitOk;
+    run.err << differing.size() << (differing.size() == 1 ? " PLU differs\n" : " PLUs differ\n");
+    return kExitDiffers;
+}
+
 } // namespace
 
 ParseResult parsePlu(const std::vector<std::string>& args) {
-    if (args.size() == 2 && args[0] == "push")
-        return preparePush(args[1]);
-    if (args.empty() || args[0] != "pull")
+    if (args.empty())
         return kExitUsage;
+    const std::string& verb = args[0];
     long from = 1, to = 1799;
-    std::string out;
+    std::string out, file;
+    bool changed = false;
     for (size_t i = 1; i < args.size(); ++i) {
-        if ((args[i] == "--from" || args[i] == "--to") && i + 1 < args.size()) {
+        bool hasValue = i + 1 < args.size();
+        if (verb != "push" && (args[i] == "--from" || args[i] == "--to") && hasValue) {
             auto value = parseNumber(args[i + 1], 10, 1, 1799);
             if (!value)
                 return kExitUsage;
             (args[i] == "--from" ? from : to) = *value;
             ++i;
-        } else if (args[i] == "-o" && i + 1 < args.size()) {
+        } else if (verb == "pull" && args[i] == "-o" && hasValue) {
             out = args[++i];
+        } else if (verb == "push" && args[i] == "--changed") {
+            changed = true;
+        } else if (verb != "pull" && file.empty() && args[i].rfind("--", 0) != 0) {
+            file = args[i];
         } else {
             return kExitUsage;
         }
     }
-    return Job{[from, to, out](PortRun& run) { return pluPull(run, int(from), int(to), out); }, true, out};
+    if (verb == "pull")
+        return Job{[from, to, out](PortRun& run) { return pluPull(run, int(from), int(to), out); }, true,
+                   out};
+    if ((verb != "push" && verb != "diff") || file.empty())
+        return kExitUsage;
+    std::variant<LoadedFile, int> loaded = loadFile(file);
+    if (const int* code = std::get_if<int>(&loaded))
+        return *code;
+    LoadedFile rows = std::get<LoadedFile>(loaded);
+    if (verb == "push")
+        return Job{[rows, changed](PortRun& run) { return pluPush(run, rows, changed); }, true, {}};
+    return Job{[rows, from, to](PortRun& run) { return pluDiff(run, rows, int(from), int(to)); }, true, {}};
 }

@@ -1,22 +1,27 @@
 // scalectl: the command-line companion of the utility. It talks to the scale through the same link
 // and the same core code as the windows, for scripts, service work and checking a line.
 //
-//   scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] COMMAND ...
+//   scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] [--records FILE] COMMAND ...
 //
 // PORT is COMn, a device path, socket://HOST:PORT or rfc2217://HOST:PORT. With several ports the
 // command runs on all of them at once (at most N at a time with --jobs), each on a link and a thread
 // of its own; their outputs are written one port after the other, in the order of the --port
 // options, and then one line per port says "PORT: ok" or "PORT: " and what went wrong.
 //
+// --records FILE: the SQLite file that keeps what each scale holds (default: the utility's database
+// in its data folder).
+//
 // The commands are listed in cli/Commands.cpp. Exit codes: 0 success, 1 failed exchange, 2 port
-// cannot be opened, 3 bad input, 4 a file that cannot be read or written, 64 usage; with several
-// ports, the code of the first port (in --port order) that failed.
+// cannot be opened, 3 bad input, 4 a file (or the records database) that cannot be read or written,
+// 5 the scale differs from the file (plu diff), 64 usage; with several ports, the code of the first
+// port (in --port order) that failed, else 5 when any port differs.
 #include "cli/Cli.h"
 #include "cli/Trace.h"
 #include "link/FrameLink.h"
 #include "link/NetworkPort.h"
 #include "link/SerialPort.h"
 #include "store/DataFolder.h"
+#include "store/Database.h"
 
 #include <algorithm>
 #include <atomic>
@@ -30,11 +35,11 @@
 namespace {
 
 int usage() {
-    const char* lead = "usage: scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] ";
+    const char* lead = "usage: scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] [--records FILE] ";
     for (const CliCommand& command : cliCommands())
         for (std::string_view line : command.usage) {
             std::cerr << lead << line << '\n';
-            lead = "       scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] ";
+            lead = "       scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] [--records FILE] ";
         }
     std::cerr << "PORT: COMn, a device path, socket://HOST:PORT or rfc2217://HOST:PORT\n";
     return kExitUsage;
@@ -61,13 +66,14 @@ bool validPortName(const std::string& port) {
 struct Settings {
     int32_t baud = 9600;
     bool trace = false;
+    std::string records;
 };
 
 // The job on one port, on a link of its own; messages on err, the trace on traceOut.
 int runOnPort(const Job& job, const std::string& port, const Settings& settings, std::ostream& out,
               std::ostream& err, std::ostream& traceOut, bool showProgress) {
     FrameLink link;
-    PortRun run{link, port, out, err, showProgress};
+    PortRun run{link, port, out, err, showProgress, settings.records};
     if (!job.needsPort)
         return job.run(run);
     auto number = comNumber(port);
@@ -123,7 +129,8 @@ int runOnPorts(const Job& job, const std::vector<std::string>& ports, const Sett
     for (size_t i = 0; i < ports.size(); ++i) {
         const Result& r = results[i];
         std::cerr << ports[i] << ": " << (r.code == kExitOk ? "ok" : oneLine(r.err.str(), r.code)) << '\n';
-        if (exitCode == kExitOk)
+        // A port that differs does not hide one that failed after it.
+        if (exitCode == kExitOk || (exitCode == kExitDiffers && r.code != kExitOk))
             exitCode = r.code;
     }
     return exitCode;
@@ -143,6 +150,8 @@ int main(int argc, char** argv) {
             settings.trace = true;
         } else if (args[i] == "--port" && hasValue) {
             ports.push_back(args[++i]);
+        } else if (args[i] == "--records" && hasValue) {
+            settings.records = args[++i];
         } else if (args[i] == "--baud" && hasValue) {
             auto value = parseNumber(args[++i], 10, 1, 4000000);
             if (!value)
@@ -176,7 +185,10 @@ int main(int argc, char** argv) {
     const Job& job = std::get<Job>(parsed);
     // COMn: the ports/ links of the utility, beside scalectl or, installed, in the utility's
     // configuration folder (the default link folder is the program's own).
-    setPortLinkFolder(dataFolder(QString::fromStdString(portLinkFolder())).toStdString());
+    const QString folder = dataFolder(QString::fromStdString(portLinkFolder()));
+    setPortLinkFolder(folder.toStdString());
+    if (settings.records.empty())
+        settings.records = store::defaultDatabase(folder).toStdString();
 
     // A command that works without a scale (a preview) runs once, however many ports are named.
     if (ports.size() == 1 || !job.needsPort)

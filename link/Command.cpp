@@ -10,3 +10,10 @@ CommandOutcome performCommand(FrameLink& link, uint8_t code) {
 ScaleLine quietLine(FrameLink& link) {
     return {link, [&link](uint8_t code) { return performCommand(link, code).ok; }};
 }
+
+std::optional<std::string> requestIdentity(const ScaleLine& line) {
+    line.link.clear();
+    if (!line.runCommand(kIdentityCommand))
+        return std::nullopt;
+    return line.link.getText(kIdentityWidth);
+}

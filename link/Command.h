@@ -7,11 +7,17 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 
 struct CommandOutcome {
     bool ok;        // the exchange succeeded
     uint8_t status; // reply byte 0 (decoded even after a failure, from whatever the buffer holds)
 };
+
+// The identity request: an empty payload, a text field of width 32 in the reply.
+constexpr uint8_t kIdentityCommand = 0x01;
+constexpr uint8_t kIdentityWidth = 32;
 
 // Bit 2 of the status byte: the scale is in calibration mode.
 constexpr uint8_t kCalibrationBit = 0x04;
@@ -33,3 +39,7 @@ CommandOutcome performCommand(FrameLink& link, uint8_t code);
 
 // The link with performCommand as its runner: a failure is only returned, never reported.
 ScaleLine quietLine(FrameLink& link);
+
+// The identity request through the line: the scale's identity, or nothing when the exchange failed
+// (the line's runner has reported it).
+std::optional<std::string> requestIdentity(const ScaleLine& line);

@@ -45,6 +45,15 @@ public:
     // Shows a window brought to the front, as the tabs open their secondary windows.
     static void showWindow(QWidget* window);
 
+    // The utility's database, where the PLU transfers keep each scale's record (set by the program
+    // from its data folder). Empty: no record is kept (a window created by a test that does not ask
+    // for one).
+    QString recordsDatabase;
+    // The connected scale as its record knows it: the port as named in the port box and the
+    // identity read at CONNECT.
+    QString portName;
+    QString scaleIdentity;
+
     // Text of the grid cell selected last, or that passed its check last (PLU and tax grids).
     QString selectedCellText;
 
