@@ -33,7 +33,7 @@ struct PortRun {
     bool showProgress = false;
     // The database of the scales' records (--records, else the data folder's); empty: the PLU
     // commands keep no record (a run made by a test that does not ask for one).
-    std::string records;
+    std::string records = {};
 };
 
 struct Job {

@@ -137,12 +137,18 @@ int pluPush(PortRun& run, const LoadedFile& file, bool changedOnly) {
     if (!changedOnly)
         return recorded.exitCodeFor(
             saveRowsInOrder(recorded.line, *file.table, int(file.rows.size()), recorded.hooks));
+    // A scale without a record gets the full push.
     int current = 0;
-    const std::map<int, QByteArray> none;
-    std::vector<int> rows =
-        changedRows(*file.table, file.rows, recorded.records ? recorded.records->known() : none, &current);
+    std::vector<int> rows = file.rows;
+    if (recorded.records && !recorded.records->known().empty())
+        rows = changedRows(*file.table, file.rows, recorded.records->known(), &current);
+    int sent = 0;
+    recorded.hooks.proved = [&sent, keep = recorded.hooks.proved](const PluImage& image) {
+        ++sent;
+        return keep(image);
+    };
     int code = recorded.exitCodeFor(saveRows(recorded.line, *file.table, rows, recorded.hooks));
-    run.err << recorded.seen.size() << " sent, " << current << " current\n";
+    run.err << sent << " sent, " << current << " current\n";
     return code;
 }
 

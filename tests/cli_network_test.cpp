@@ -15,8 +15,24 @@ namespace {
 
 using Args = std::vector<std::string>;
 
+// The scales' records of this test's runs, apart from the data folder's database that other tests
+// running at the same time use.
+struct RecordsFolder {
+    RecordsFolder() {
+        char pattern[] = "/tmp/scalectl-records-XXXXXX";
+        if (!mkdtemp(pattern))
+            throw std::runtime_error("cannot create a temporary folder");
+        path = pattern;
+    }
+    ~RecordsFolder() { std::filesystem::remove_all(path); }
+    std::string path;
+};
+
 ScalectlOutcome scalectl(const Args& args) {
-    return runScalectl(SCALECTL_PATH, args);
+    static const RecordsFolder records;
+    Args withRecords{"--records", records.path + "/records.db"};
+    withRecords.insert(withRecords.end(), args.begin(), args.end());
+    return runScalectl(SCALECTL_PATH, withRecords);
 }
 
 // Several emulated scales, each on its own pseudo-terminal, linked in one temporary folder.

@@ -40,7 +40,9 @@ Outcome scalectl(const std::string& args) {
 class Scalectl : public ::testing::Test {
 protected:
     SimHarness scale;
-    std::string port() { return "--port " + scale.linkPath() + " "; }
+    std::string port() {
+        return "--port " + scale.linkPath() + " --records " + scale.folder() + "/records.db ";
+    }
 };
 
 TEST_F(Scalectl, RawPrintsTheReplyBodyStatusFirst) {
@@ -96,9 +98,10 @@ TEST_F(Scalectl, PluFilePulledAndPushedBack) {
     EXPECT_EQ(push.exitCode, 0) << push.err;
     EXPECT_TRUE(scale.lastReplyAcknowledged());
     auto bodies = scale.sim().requestBodies();
-    ASSERT_FALSE(bodies.empty());
+    ASSERT_GT(bodies.size(), 1u);
     EXPECT_EQ(bodies.back(), std::vector<uint8_t>{0x27});
-    EXPECT_EQ(bodies.front()[0], 0x23);
+    EXPECT_EQ(bodies[0], std::vector<uint8_t>{0x01}); // the identity finds the scale's record
+    EXPECT_EQ(bodies[1][0], 0x23);
     std::remove(name);
 }
 
@@ -108,7 +111,7 @@ TEST(ScalectlWithALateScale, EveryRunEndsWithItsLastReplyAcknowledged) {
     SimOptions options;
     options.readDelayMs = 300;
     SimHarness scale(options);
-    std::string port = "--port " + scale.linkPath() + " ";
+    std::string port = "--port " + scale.linkPath() + " --records " + scale.folder() + "/records.db ";
     char name[] = "/tmp/scalectl-plu-XXXXXX";
     close(mkstemp(name));
     const std::string file = name;
