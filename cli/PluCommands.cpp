@@ -58,6 +58,13 @@ struct RecordedRun {
         return kExitOk;
     }
 
+    // start, then PLU 0, PLU 1800 and the range read into table as Load From SCALE does.
+    int readScale(PluTable& table, int from, int to) {
+        if (int code = start())
+            return code;
+        return exitCodeFor(loadFromScale(line, table, from, to, hooks));
+    }
+
     int exitCodeFor(TransferEnd end) {
         switch (end) {
         case TransferEnd::Completed:
@@ -81,12 +88,9 @@ struct RecordedRun {
 
 int pluPull(PortRun& run, int from, int to, const std::string& outPattern) {
     RecordedRun recorded(run);
-    if (int code = recorded.start())
-        return code;
     PluMemoryTable table;
-    TransferEnd end = loadFromScale(recorded.line, table, from, to, recorded.hooks);
-    if (end != TransferEnd::Completed)
-        return recorded.exitCodeFor(end);
+    if (int code = recorded.readScale(table, from, to))
+        return code;
     if (outPattern.empty()) {
         QByteArray bytes = pluFileBytes(table, QDateTime::currentDateTime());
         run.out.write(bytes.constData(), bytes.size());
@@ -154,12 +158,9 @@ int pluPush(PortRun& run, const LoadedFile& file, bool changedOnly) {
 
 int pluDiff(PortRun& run, const LoadedFile& file, int from, int to) {
     RecordedRun recorded(run);
-    if (int code = recorded.start())
-        return code;
     PluMemoryTable scale;
-    TransferEnd end = loadFromScale(recorded.line, scale, from, to, recorded.hooks);
-    if (end != TransferEnd::Completed)
-        return recorded.exitCodeFor(end);
+    if (int code = recorded.readScale(scale, from, to))
+        return code;
     std::set<int> differing;
     for (const PluDifference& difference : comparePlus(recorded.seen, *file.table, file.rows)) {
         run.out << differenceLine(difference).toStdString() << '\n';
