@@ -110,6 +110,8 @@ struct LoadedFile {
     std::shared_ptr<PluMemoryTable> table = std::make_shared<PluMemoryTable>();
     // Rows 1 to n, the order a push writes them.
     std::vector<int> rows;
+    // What a push of them leaves on the scale, by PLU number.
+    std::map<int, DecidingRow> deciding;
 };
 
 std::variant<LoadedFile, int> loadFile(const std::string& file) {
@@ -126,7 +128,7 @@ std::variant<LoadedFile, int> loadFile(const std::string& file) {
     loaded.rows.resize(size_t(result.rowsLoaded));
     std::iota(loaded.rows.begin(), loaded.rows.end(), 1);
     try {
-        decidingRows(*loaded.table, loaded.rows);
+        loaded.deciding = decidingRows(*loaded.table, loaded.rows);
     } catch (const ConversionError& e) {
         std::cerr << e.what() << '\n';
         return kExitBadInput;
@@ -145,7 +147,7 @@ int pluPush(PortRun& run, const LoadedFile& file, bool changedOnly) {
     int current = 0;
     std::vector<int> rows = file.rows;
     if (recorded.records && !recorded.records->known().empty())
-        rows = changedRows(*file.table, file.rows, recorded.records->known(), &current);
+        rows = changedRows(file.deciding, recorded.records->known(), &current);
     int sent = 0;
     recorded.hooks.proved = [&sent, keep = recorded.hooks.proved](const PluImage& image) {
         ++sent;

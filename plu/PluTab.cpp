@@ -171,7 +171,7 @@ void PluTab::Button8Click() {
         std::vector<int> rows = saveToScaleOrder(from, to);
         int current = 0;
         if (record.records && !record.records->known().empty())
-            rows = changedRows(grid, rows, record.records->known(), &current);
+            rows = changedRows(decidingRows(grid, rows), record.records->known(), &current);
         transferEnded(saveRows(session.line(), grid, rows, record.hooks), record);
     });
 }

@@ -144,16 +144,16 @@ std::map<int, DecidingRow> decidingRows(const PluTable& table, const std::vector
     return deciding;
 }
 
-std::vector<int> changedRows(const PluTable& table, const std::vector<int>& order,
+std::vector<int> changedRows(const std::map<int, DecidingRow>& deciding,
                              const std::map<int, QByteArray>& known, int* current) {
     std::vector<std::pair<size_t, int>> changed;
     *current = 0;
-    for (const auto& [plu, deciding] : decidingRows(table, order)) {
+    for (const auto& [plu, row] : deciding) {
         auto held = known.find(plu);
-        if (held != known.end() && held->second == deciding.fields)
+        if (held != known.end() && held->second == row.fields)
             ++*current;
         else
-            changed.emplace_back(deciding.position, deciding.row);
+            changed.emplace_back(row.position, row.row);
     }
     std::sort(changed.begin(), changed.end());
     std::vector<int> rows;

@@ -61,10 +61,11 @@ struct DecidingRow {
 };
 std::map<int, DecidingRow> decidingRows(const PluTable& table, const std::vector<int>& order);
 
-// The rows of `order` that a price update sends: those whose image differs from what `known` (the
-// scale's record: PLU -> fields, empty for absent) says the scale holds, or that it lacks, in the
-// order of `order`. `current` counts the PLUs that are already as the table says.
-std::vector<int> changedRows(const PluTable& table, const std::vector<int>& order,
+// The rows that a price update sends, of those decidingRows gave: those whose image differs from
+// what `known` (the scale's record: PLU -> fields, empty for absent) says the scale holds, or that it
+// lacks, in the order of their positions. `current` counts the PLUs that are already as the table
+// says.
+std::vector<int> changedRows(const std::map<int, DecidingRow>& deciding,
                              const std::map<int, QByteArray>& known, int* current);
 
 // The rows Save To SCALE writes, in its order: row 1, row 1801, then rows 2 to to - from + 3.

@@ -397,7 +397,7 @@ TEST_F(PluRecordTest, PushCutOffAfterSevenRowsSendsTheRestWhenRunAgain) {
         };
         int current = 0;
         sim().clearLog();
-        return saveRows(line, table, changedRows(table, order, kept->known(), &current), h);
+        return saveRows(line, table, changedRows(decidingRows(table, order), kept->known(), &current), h);
     };
     EXPECT_EQ(pushChanged(7), TransferEnd::Failed);
     // Seven acknowledged, the eighth refused on all three attempts.
