@@ -38,16 +38,11 @@ struct PriceFiles {
             for (int row = 1; row <= kPluRowCount; ++row) {
                 const int plu = row - 1;
                 const bool changes = version == 1 && plu % (kPluRowCount / kChanged) == 7;
-                QStringList cells = {QString::number(plu),
-                                     changes ? "3.45" : "12.34",
-                                     "123456",
-                                     "12",
-                                     "3",
-                                     "1",
-                                     "0",
-                                     "1",
-                                     "ARTICLE NAME " + QString::number(plu),
-                                     "365"};
+                const QStringList cells =
+                    QStringLiteral("%1\t%2\t123456\t12\t3\t1\t0\t1\tARTICLE NAME %1\t365")
+                        .arg(plu)
+                        .arg(changes ? "3.45" : "12.34")
+                        .split(QLatin1Char('\t'));
                 for (int column = 0; column < cells.size(); ++column)
                     table.setCell(column, row, cells[column]);
             }
