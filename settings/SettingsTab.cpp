@@ -97,6 +97,7 @@ SettingsTab::SettingsTab(ScaleSession& session, QWidget* parent)
     for (QComboBox* box : {ui->ComboBox3, ui->ComboBox4, ui->ComboBox8})
         makeEditableCombo(box);
     limitTyping(ui->Edit9, 3);
+    ui->Edit10->setText(factoryRate());
     limitTyping(ui->Edit10, 5);
     for (QLineEdit* clerk : {ui->Edit3, ui->Edit6, ui->Edit7, ui->Edit8})
         limitTyping(clerk, kClerkNameWidth);

@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <clocale>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -338,6 +339,43 @@ TEST_F(SettingsTabScaleTest, LoadWritesTheScalesSettingsIntoTheControls) {
     sent.rate = QStringLiteral("4");
     sent.taxes = {"1", "0", "0", "0", "0", "0", "0", "0"};
     EXPECT_EQ(tab->settings(), sent);
+}
+
+// Also run under a real generated comma locale (LC_ALL). The rate starts, and DEFAULT writes it, in
+// the regional notation, so the first SEND of a comma locale goes through; typed rates go out as
+// their hundredths.
+TEST_F(SettingsTabScaleTest, CommaLocaleSendsTheHundredthsOfTheRateAndTheTaxes) {
+    LocaleGuard comma(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    destroyForms();
+    createForms();
+    tab = Form1->settingsTab;
+    ui = tab->ui;
+    EXPECT_EQ(ui->Edit10->text(), "4,00");
+    ui->Edit10->clear();
+    ui->Button24->click();
+    EXPECT_EQ(ui->Edit10->text(), "4,00");
+    connect();
+    ui->Button1->click();
+    EXPECT_TRUE(recorder.messages.empty());
+
+    typeTax(0, "12,34");
+    typeTax(7, "0,9");
+    ui->Edit10->setText(QStringLiteral("12,34"));
+    ui->Button1->click();
+    EXPECT_TRUE(recorder.messages.empty());
+    scale.sim().withState([](ScaleState& s) {
+        EXPECT_EQ(s.taxes[0], 1234);
+        EXPECT_EQ(s.taxes[7], 90);
+        EXPECT_EQ(std::vector<uint8_t>(s.settings.begin() + 50, s.settings.begin() + 54),
+                  (std::vector<uint8_t>{0, 0, 0x04, 0xD2}));
+    });
+}
+
+// The C library follows the desktop's locale as Qt does, when that locale is installed: the check
+// that the comma-locale runs above really had a comma in the C library.
+TEST(CommaLocale, TheCLibraryTakesTheDesktopsDecimalSeparator) {
+    EXPECT_EQ(QString::fromLatin1(std::localeconv()->decimal_point), QLocale::system().decimalPoint())
+        << "LC_ALL=" << qgetenv("LC_ALL").toStdString() << " is not installed (localedef)";
 }
 
 TEST_F(SettingsTabScaleTest, ClockButtonsMoveTheHeldTimeNotTheTypedText) {
