@@ -109,12 +109,10 @@ SettingsTab::SettingsTab(ScaleSession& session, QWidget* parent)
 
     QTableWidget* taxes = ui->StringGrid3;
     taxes->setItemDelegate(new CellEditDelegate(
-        [this](const QModelIndex& index, const QString& text, QLineEdit* editor) {
-            StringGrid3SetEditText(1, index.row(), text, editor);
+        [this](const QModelIndex& index, const QString& text, QLineEdit* editor, QString& putBackText) {
+            StringGrid3SetEditText(1, index.row(), text, editor, putBackText);
         },
         taxes));
-    connect(taxes, &QTableWidget::currentCellChanged, this,
-            [this](int row) { StringGrid3SelectCell(1, row); });
 
     connect(ui->Button24, &QPushButton::clicked, this, &SettingsTab::Button24Click);
     connect(ui->Button1, &QPushButton::clicked, this, &SettingsTab::Button1Click);
@@ -232,17 +230,13 @@ void SettingsTab::setSettings(const Settings& s) {
         setDataCell(ui->StringGrid3, t, s.taxes[size_t(t)]);
 }
 
-void SettingsTab::StringGrid3SelectCell(int, int row) {
-    if (row >= 0)
-        session.selectedCellText = dataCell(ui->StringGrid3, row);
-}
-
-void SettingsTab::StringGrid3SetEditText(int, int row, const QString& text, QLineEdit* editor) {
+void SettingsTab::StringGrid3SetEditText(int, int row, const QString& text, QLineEdit* editor,
+                                         const QString& putBackText) {
     setDataCell(ui->StringGrid3, row, text);
     if (taxCellAccepted(text))
         return;
-    setDataCell(ui->StringGrid3, row, session.selectedCellText);
-    editor->setText(session.selectedCellText);
+    setDataCell(ui->StringGrid3, row, putBackText);
+    editor->setText(putBackText);
     prompts().beep();
 }
 

@@ -121,6 +121,26 @@ TEST_F(SettingsTabTest, TaxCellRefusalPutsBackTheTextItHadWhenSelected) {
     EXPECT_EQ(cell(ui->StringGrid3, 1), "0.00");
 }
 
+// The PLU grid and the tax grid each put back a text of their own cell, taken when its editor
+// opened; coming back to a grid's current cell selects nothing anew.
+TEST_F(SettingsTabTest, EachGridPutsBackItsOwnCellsText) {
+    auto* plus = Form1->findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+    ASSERT_NE(plus, nullptr);
+    plus->setItem(0, 1, new QTableWidgetItem(QStringLiteral("2.50")));
+    plus->setCurrentCell(0, 1);
+    ui->StringGrid3->item(0, 0)->setText(QStringLiteral("7.5"));
+    ui->StringGrid3->setCurrentCell(0, 0);
+    QLineEdit* price = typeIntoCell(plus, 0, 1, "x");
+    ASSERT_NE(price, nullptr);
+    EXPECT_EQ(plus->item(0, 1)->text(), "2.50");
+    QTest::keyClicks(price, "5"); // accepted: a price of 2.505
+    QLineEdit* tax = typeTax(0, "x");
+    ASSERT_NE(tax, nullptr);
+    EXPECT_EQ(cell(ui->StringGrid3, 0), "7.5");
+    EXPECT_EQ(tax->text(), "7.5");
+    EXPECT_EQ(recorder.beeps, 2);
+}
+
 TEST_F(SettingsTabTest, TaxRatesFollowTheRegionalSeparator) {
     LocaleGuard comma(QLocale(QLocale::Polish, QLocale::Poland));
     destroyForms();
