@@ -12,6 +12,7 @@
 #include "tests/support/GridTyping.h"
 #include "tests/support/LocaleGuard.h"
 #include "tests/support/SimHarness.h"
+#include "ui/SpinEdit.h"
 
 #include "ui_SettingsTab.h"
 
@@ -68,6 +69,62 @@ TEST_F(SettingsTabTest, StartsWithTheFirstItemsHeadingsAndThePcClock) {
 
     EXPECT_EQ(ui->MaskEdit1->text(), clockDisplayText(tab->heldTime));
     EXPECT_EQ(tab->heldTime.year, QDate::currentDate().year());
+}
+// Every control's caption and unit label, the spin fields' ranges, the button captions, the clock's
+// mask of optional digits and the print options in one column, top to bottom.
+TEST_F(SettingsTabTest, ControlsHaveTheirCaptionsUnitsRangesAndPlaces) {
+    auto label = [this](const char* name) {
+        auto* found = tab->findChild<QLabel*>(QString::fromLatin1(name));
+        return found ? found->text() : QStringLiteral("(none)");
+    };
+    struct Caption {
+        const char* control;
+        const char* caption;
+        const char* unit;
+    };
+    for (const Caption& c :
+         {Caption{"ComboBox4", "RS Baud rate", nullptr}, Caption{"SpinEdit3", "Auto OFF Time", "min"},
+          Caption{"SpinEdit4", "LAN Number", nullptr}, Caption{"SpinEdit5", "Discount", "%"},
+          Caption{"Edit1", "Single Item BAR", nullptr}, Caption{"Edit2", "Total BAR", nullptr},
+          Caption{"SpinEdit6", "Drawer Open time", "ms"}, Caption{"ComboBox8", "Printer Darkness", nullptr},
+          Caption{"Edit9", "Currency", nullptr}, Caption{"Edit10", "RATE", nullptr},
+          Caption{"ComboBox3", "Clerk Mode", nullptr}, Caption{"Edit3", "CLERK 1", nullptr},
+          Caption{"Edit6", "CLERK 2", nullptr}, Caption{"Edit7", "CLERK 3", nullptr},
+          Caption{"Edit8", "CLERK 4", nullptr}, Caption{"StringGrid3", "Taxes", nullptr},
+          Caption{"StringGrid5", "HEADER / FOOTER MESSAGE", nullptr},
+          Caption{"StringGrid2", "DEPARTMENT NAMES", nullptr},
+          Caption{"MaskEdit1", "Real Time Clock", nullptr}}) {
+        SCOPED_TRACE(c.control);
+        EXPECT_EQ(label((std::string("caption") + c.control).c_str()), c.caption);
+        EXPECT_EQ(label((std::string("unit") + c.control).c_str()), c.unit ? c.unit : "(none)");
+    }
+    struct Range {
+        SpinEdit* field;
+        int low, high;
+    };
+    for (const Range& r : {Range{ui->SpinEdit3, 0, 240}, Range{ui->SpinEdit4, 0, 99},
+                           Range{ui->SpinEdit5, 0, 99}, Range{ui->SpinEdit6, 1, 99}}) {
+        EXPECT_EQ(r.field->minimum(), r.low) << r.field->objectName().toStdString();
+        EXPECT_EQ(r.field->maximum(), r.high) << r.field->objectName().toStdString();
+    }
+    QStringList buttons;
+    for (QPushButton* b : {ui->Button30, ui->Button29, ui->Button9, ui->Button1, ui->Button24, ui->Button3,
+                           ui->Button4, ui->Button13, ui->Button14})
+        buttons << b->text();
+    EXPECT_EQ(buttons.join('|'), "LOAD FROM DISK|SAVE TO DISK|LOAD FROM SCALE|SEND TO SCALE|DEFAULT|From PC|"
+                                 "From SCALE|To SCALE|GRAPHICAL LOGO");
+
+    EXPECT_EQ(ui->MaskEdit1->inputMask(), "00-00-00 00:00:00;_");
+    QCheckBox* above = nullptr;
+    for (QCheckBox* box : {ui->CheckBox1, ui->CheckBox2, ui->CheckBox3, ui->CheckBox4, ui->CheckBox5,
+                           ui->CheckBox6, ui->CheckBox7, ui->CheckBox8, ui->CheckBox13, ui->CheckBox15}) {
+        if (above) {
+            EXPECT_EQ(box->x(), above->x()) << box->objectName().toStdString();
+            EXPECT_GE(box->y(), above->geometry().bottom()) << box->objectName().toStdString();
+        }
+        EXPECT_LT(box->geometry().bottom(), ui->Button30->y());
+        above = box;
+    }
 }
 
 TEST_F(SettingsTabTest, DefaultWritesTheFactoryValuesAndLeavesClerkModeTaxesAndClockAlone) {
@@ -170,6 +227,22 @@ TEST_F(SettingsTabTest, LengthLimitsStopTypingButNotTheProgramsOwnTexts) {
     tab->setSettings(s);
     EXPECT_EQ(ui->Edit10->text(), "123.45");
     EXPECT_EQ(ui->Edit6->text(), QString(40, QChar('c')));
+    // Over its limit, a field refuses insertions and takes deletions.
+    for (QLineEdit* field : {ui->Edit10, ui->Edit6}) {
+        const QString loaded = field->text();
+        field->setFocus();
+        field->end(false);
+        QTest::keyClicks(field, "9");
+        EXPECT_EQ(field->text(), loaded);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        EXPECT_EQ(field->text(), loaded.chopped(1));
+    }
+    // DEFAULT leaves a typed clerk mode as it is.
+    ui->ComboBox3->setFocus();
+    ui->ComboBox3->lineEdit()->selectAll();
+    QTest::keyClicks(ui->ComboBox3, "xyz");
+    ui->Button24->click();
+    EXPECT_EQ(ui->ComboBox3->currentText(), "xyz");
 }
 
 TEST_F(SettingsTabTest, SpinFieldsPullWhatIsTypedIntoTheirRange) {
@@ -228,6 +301,22 @@ TEST_F(SettingsTabTest, FileButtonsSaveAndLoadTheControls) {
     EXPECT_EQ(ui->ComboBox4->currentText(), "2400");
     EXPECT_FALSE(ui->CheckBox1->isChecked());
     EXPECT_EQ(cell(ui->StringGrid2, 0), "GROUP 0"); // after the bad line: as it was
+
+    // A file without a valid clerk mode leaves the box without an item and without a typed text.
+    ui->ComboBox3->setFocus();
+    ui->ComboBox3->lineEdit()->selectAll();
+    QTest::keyClicks(ui->ComboBox3, "xyz");
+    ASSERT_EQ(ui->ComboBox3->currentIndex(), -1);
+    std::optional<QByteArray> bytes = settingsFileBytes(saved);
+    bytes->replace(0, 1, "9");
+    QFile noMode(folder.filePath(QStringLiteral("nomode.TXT")));
+    ASSERT_TRUE(noMode.open(QIODevice::WriteOnly));
+    noMode.write(*bytes);
+    noMode.close();
+    recorder.scriptedFileNames << noMode.fileName();
+    ui->Button30->click();
+    EXPECT_EQ(ui->ComboBox3->currentIndex(), -1);
+    EXPECT_EQ(ui->ComboBox3->currentText(), "");
 }
 
 // With the program's own dialogs: SAVE TO DISK replaces a file it is pointed at without a question.
@@ -359,6 +448,15 @@ TEST_F(SettingsTabScaleTest, LoadWritesTheScalesSettingsIntoTheControls) {
     sent.rate = QStringLiteral("4");
     sent.taxes = {"1", "0", "0", "0", "0", "0", "0", "0"};
     EXPECT_EQ(tab->settings(), sent);
+
+    // A scale without a valid clerk mode: no item and no text, a typed text included.
+    scale.sim().withState([](ScaleState& s) { s.settings[0] = 7; });
+    ui->ComboBox3->setFocus();
+    ui->ComboBox3->lineEdit()->selectAll();
+    QTest::keyClicks(ui->ComboBox3, "xyz");
+    ui->Button9->click();
+    EXPECT_EQ(ui->ComboBox3->currentIndex(), -1);
+    EXPECT_EQ(ui->ComboBox3->currentText(), "");
 }
 
 // Also run under a real generated comma locale (LC_ALL). The rate starts, and DEFAULT writes it, in
