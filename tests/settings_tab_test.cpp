@@ -39,6 +39,13 @@ struct SettingsTabTest : FormsTest {
         ui = tab->ui;
         Form1->show();
     }
+    // A new main window, as the program starts, in the regional settings of the moment.
+    void restart() {
+        destroyForms();
+        createForms();
+        tab = Form1->settingsTab;
+        ui = tab->ui;
+    }
     static QString cell(QTableWidget* grid, int row) { return grid->item(row, 0)->text(); }
     QLineEdit* typeTax(int row, const QString& text) { return typeIntoCell(ui->StringGrid3, row, 0, text); }
 };
@@ -200,10 +207,7 @@ TEST_F(SettingsTabTest, EachGridPutsBackItsOwnCellsText) {
 
 TEST_F(SettingsTabTest, TaxRatesFollowTheRegionalSeparator) {
     LocaleGuard comma(QLocale(QLocale::Polish, QLocale::Poland));
-    destroyForms();
-    createForms();
-    tab = Form1->settingsTab;
-    ui = tab->ui;
+    restart();
     EXPECT_EQ(cell(ui->StringGrid3, 4), "0,00");
     QLineEdit* editor = typeTax(4, "7,5");
     ASSERT_NE(editor, nullptr);
@@ -436,10 +440,7 @@ TEST_F(SettingsTabScaleTest, LoadWritesTheScalesSettingsIntoTheControls) {
     ui->Button1->click();
     ASSERT_TRUE(recorder.messages.empty());
 
-    destroyForms();
-    createForms();
-    tab = Form1->settingsTab;
-    ui = tab->ui;
+    restart();
     recorder.clear();
     ui->Button9->click();
     ASSERT_TRUE(recorder.messages.empty());
@@ -464,10 +465,7 @@ TEST_F(SettingsTabScaleTest, LoadWritesTheScalesSettingsIntoTheControls) {
 // their hundredths.
 TEST_F(SettingsTabScaleTest, CommaLocaleSendsTheHundredthsOfTheRateAndTheTaxes) {
     LocaleGuard comma(QLocale(QLocale::Czech, QLocale::CzechRepublic));
-    destroyForms();
-    createForms();
-    tab = Form1->settingsTab;
-    ui = tab->ui;
+    restart();
     EXPECT_EQ(ui->Edit10->text(), "4,00");
     ui->Edit10->clear();
     ui->Button24->click();
