@@ -75,7 +75,8 @@ void setFieldText(QLineEdit* field, const QString& text) {
 // clears, and they count as valid: QLineEdit rolls a refused edit back only from a valid text.
 class TypedLengthLimit : public QValidator {
 public:
-    TypedLengthLimit(int limit, QLineEdit* field) : QValidator(field), limit(limit), field(field) {}
+    TypedLengthLimit(int limit, QLineEdit* field)
+        : QValidator(field), limit(limit), field(field), lastText(field->text()) {}
     State validate(QString& input, int&) const override {
         if (input.size() > limit && field->isModified() && input.size() >= lastText.size())
             return Invalid;

@@ -14,8 +14,9 @@ fuzz_seconds=${FUZZ_SECONDS:-30}
 # takes a locale only when it is installed. Quick when they are there already.
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
+installed=$(locale -a)
 for name in cs_CZ de_DE pl_PL; do
-    locale -a | grep -qx "$name.utf8" || $sudo localedef -i "$name" -f UTF-8 "$name.UTF-8"
+    grep -qx "$name.utf8" <<<"$installed" || $sudo localedef -i "$name" -f UTF-8 "$name.UTF-8"
 done
 
 echo "== plain build"
