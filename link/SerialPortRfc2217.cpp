@@ -6,7 +6,6 @@
 #include "link/NetworkPort.h"
 
 #include <array>
-#include <cstdlib>
 
 namespace {
 
@@ -24,7 +23,7 @@ constexpr size_t kMaxSubnegotiation = 64;
 
 class Rfc2217Port final : public NetworkPort {
 protected:
-    bool startSession(int32_t baud) override;
+    bool startSession(int32_t baud, Clock::time_point deadline) override;
     void decode(const uint8_t* bytes, size_t n) override;
     void encode(const uint8_t* bytes, size_t n, std::vector<uint8_t>& out) override;
 
@@ -42,13 +41,17 @@ private:
     }
 
     void sendCommand(uint8_t command, uint8_t option);
+    void refuse(uint8_t command, uint8_t option, bool& refusedBefore);
     void sendComPort(uint8_t command, const std::vector<uint8_t>& value);
     void negotiate(uint8_t command, uint8_t option);
     void subnegotiation();
 
-    // Per option: enabled on our side (WILL) and on the server's (DO), and whether we asked for it.
+    // Per option: enabled on our side (WILL) and on the server's (DO), whether we asked for it, and
+    // whether we have refused it already (a refusal is sent once: a server that repeats a request
+    // without end gets no stream of answers to stall on).
     struct OptionState {
         bool local = false, remote = false, askedLocal = false, askedRemote = false;
+        bool refusedLocal = false, refusedRemote = false;
     };
     std::array<OptionState, 256> on{};
     bool refused = false;
@@ -83,9 +86,16 @@ void Rfc2217Port::sendComPort(uint8_t code, const std::vector<uint8_t>& value) {
     sendRaw(out.data(), out.size());
 }
 
+void Rfc2217Port::refuse(uint8_t verb, uint8_t option, bool& refusedBefore) {
+    if (!refusedBefore)
+        sendCommand(verb, option);
+    refusedBefore = true;
+}
+
 bool Rfc2217Port::waitUntil(bool (Rfc2217Port::*done)() const, Clock::time_point deadline,
                             const char* failure) {
-    while (!(this->*done)())
+    // Line bytes before the line is set up mean nothing; they are dropped as they come.
+    for (; !(this->*done)(); dropPending())
         if (!receiveSome(deadline)) {
             if (errorText.empty())
                 errorText = failure;
@@ -94,7 +104,7 @@ bool Rfc2217Port::waitUntil(bool (Rfc2217Port::*done)() const, Clock::time_point
     return true;
 }
 
-bool Rfc2217Port::startSession(int32_t baud) {
+bool Rfc2217Port::startSession(int32_t baud, Clock::time_point deadline) {
     if (baud <= 0) {
         errorText = "baud rate " + std::to_string(baud);
         return false;
@@ -107,7 +117,6 @@ bool Rfc2217Port::startSession(int32_t baud) {
         on[option].askedRemote = true;
         sendCommand(kDo, option);
     }
-    auto deadline = Clock::now() + std::chrono::milliseconds(kConnectMs);
     if (!waitUntil(&Rfc2217Port::comPortDecided, deadline,
                    "the device server does not answer the COM port option"))
         return false;
@@ -125,8 +134,9 @@ bool Rfc2217Port::startSession(int32_t baud) {
                    "the device server does not confirm the line settings"))
         return false;
     // As with a serial device, a rate the server rounded off (2 % and more) or refused fails the open.
-    long got = static_cast<long>(reported[kSetBaudRate]);
-    if (std::labs(got - baud) * 50 > baud || reported[kSetDataSize] != 8 ||
+    // 64-bit: the server may report any 32-bit rate, and long has 32 bits on Windows.
+    int64_t off = int64_t{reported[kSetBaudRate]} - baud;
+    if ((off < 0 ? -off : off) * 50 > baud || reported[kSetDataSize] != 8 ||
         reported[kSetParity] != kParityNone || reported[kSetStopSize] != kOneStopBit) {
         errorText = "the device server did not take " + std::to_string(baud) + " 8N1";
         return false;
@@ -196,7 +206,7 @@ void Rfc2217Port::negotiate(uint8_t verb, uint8_t option) {
     switch (verb) {
     case kDo:
         if (!wantedLocally(option)) {
-            sendCommand(kWont, option);
+            refuse(kWont, option, o.refusedLocal);
         } else if (!o.local) {
             o.local = true;
             if (!o.askedLocal)
@@ -213,7 +223,7 @@ void Rfc2217Port::negotiate(uint8_t verb, uint8_t option) {
         break;
     case kWill:
         if (!wantedRemotely(option)) {
-            sendCommand(kDont, option);
+            refuse(kDont, option, o.refusedRemote);
         } else if (!o.remote) {
             o.remote = true;
             if (!o.askedRemote)
@@ -252,8 +262,10 @@ void Rfc2217Port::purgeInput() {
     if (purgesConfirmed) {
         confirmed[kPurgeData] = false;
         auto deadline = Clock::now() + std::chrono::milliseconds(perByteWaitMs());
-        while (!confirmed[kPurgeData] && purgesConfirmed)
+        while (!confirmed[kPurgeData] && purgesConfirmed) {
             purgesConfirmed = receiveSome(deadline);
+            dropPending();
+        }
     }
     NetworkPort::purgeInput();
 }

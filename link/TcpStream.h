@@ -26,6 +26,10 @@ public:
     // gone or stays stalled.
     bool send(const uint8_t* bytes, size_t n, int waitMs, std::string& error);
 
+    // Ends the connection at once, without the graceful end: for a session that never started, where
+    // nothing sent has to reach the device and a server that keeps sending is not waited for.
+    void abandon();
+
 private:
     using Deadline = std::chrono::steady_clock::time_point;
     // How long closing waits for the server to end its side.
