@@ -9,13 +9,11 @@
 #include <netinet/in.h>
 #endif
 
-namespace {
-int msUntil(std::chrono::steady_clock::time_point deadline) {
+int TcpStream::msUntil(Deadline deadline) {
     auto left =
         std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     return left.count() > 0 ? static_cast<int>(left.count()) : 0;
 }
-} // namespace
 
 TcpStream::~TcpStream() {
     close();

@@ -136,6 +136,13 @@ void HostileServer::stop() {
     stopped = true;
 }
 
+bool HostileServer::clientLeavesWithin(std::chrono::milliseconds wait) const {
+    auto until = std::chrono::steady_clock::now() + wait;
+    while (!left && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(kSliceMs));
+    return left;
+}
+
 std::string HostileServer::url(const std::string& scheme) const {
     return scheme + "://127.0.0.1:" + std::to_string(listening);
 }

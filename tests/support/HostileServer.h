@@ -57,6 +57,8 @@ public:
     // True once the client closed the connection before the server ended it: the client gave up by
     // itself rather than being let go.
     bool clientLeft() const { return left; }
+    // Waits up to wait for the client to leave; clientLeft() then.
+    bool clientLeavesWithin(std::chrono::milliseconds wait) const;
 
 private:
     int fd = -1;
