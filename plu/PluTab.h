@@ -36,11 +36,10 @@ public:
     // grid's cells that differ from it; the PLUs only on the scale are named in a message.
     void compareButtonClick();
 
-    // A cell (row 1 to 1801) is about to become current: remember its text for a refused edit.
-    void StringGrid1SelectCell(int column, int row);
-    // Every change of the in-place editor, the new text already typed: keep it or put the last
-    // good text back and beep.
-    void StringGrid1SetEditText(int column, int row, const QString& text, QLineEdit* editor);
+    // Every change of the in-place editor of a cell (row 1 to 1801), the new text already typed:
+    // keep it (the editor's next put-back text) or put the last good text back and beep.
+    void StringGrid1SetEditText(int column, int row, const QString& text, QLineEdit* editor,
+                                QString& putBackText);
 
     // The grid as a PLU table.
     PluTable& table() { return grid; }

@@ -54,9 +54,6 @@ public:
     QString portName;
     QString scaleIdentity;
 
-    // Text of the grid cell selected last, or that passed its check last (PLU and tax grids).
-    QString selectedCellText;
-
 signals:
     // Every command's status byte, after a failure too (decoded from whatever the reply buffer holds).
     void statusReceived(uint8_t status);
