@@ -45,11 +45,8 @@ std::string traceLine(FrameLink::TraceKind kind, const uint8_t* bytes, size_t co
     std::snprintf(stamp, sizeof stamp, "%02d:%02d:%02d.%03d ", local.tm_hour, local.tm_min, local.tm_sec,
                   static_cast<int>(millis));
     std::string line = std::string(stamp) + what;
-    char hex[4];
-    for (size_t i = 0; i < count; ++i) {
-        std::snprintf(hex, sizeof hex, " %02X", bytes[i]);
-        line += hex;
-    }
+    if (count > 0)
+        line += ' ' + hexBytes(bytes, count);
     // What the bytes mean, after them.
     return line + "  " + note.what + '\n';
 }

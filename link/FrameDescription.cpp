@@ -73,6 +73,13 @@ std::string requestFields(uint8_t code, const uint8_t* payload, size_t size) {
 
 } // namespace
 
+std::string hexBytes(const uint8_t* bytes, size_t count) {
+    std::string text;
+    for (size_t i = 0; i < count; ++i)
+        text += (i ? " " : "") + hexByte(bytes[i]);
+    return text;
+}
+
 std::string commandName(uint8_t code) {
     switch (code) {
     case 0x01:

@@ -16,6 +16,9 @@ struct LineNote {
     bool failure = false; // a NAK, a bad check, an unexpected answer or a failed attempt
 };
 
+// Bytes as the line shows them: two hexadecimal digits each, one blank between them.
+std::string hexBytes(const uint8_t* bytes, size_t count);
+
 // The name of a command code ("read PLU"), or "command XX" for a code the program never sends.
 std::string commandName(uint8_t code);
 
