@@ -2,16 +2,22 @@
 #include "app/Forms.h"
 #include "app/UNIT1.h"
 #include "link/FrameLink.h"
+#include "plu/PluTab.h"
+#include "service/LineMonitor.h"
 #include "terminal/Unit3.h"
 #include "tests/support/FormsTest.h"
 #include "tests/support/SimHarness.h"
 #include "ui/CircleShape.h"
+#include "ui/Unit2.h"
 
+#include "ui_PluTab.h"
 #include "ui_UNIT1.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QRegularExpression>
+#include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -148,6 +154,68 @@ TEST_F(ConnectTest, TypedBaudRateReachesThePortUnchanged) {
     ui->ComboBox1->setCurrentIndex(4);
     connect();
     EXPECT_EQ(linkBaud(scale.sim().slavePath()), 14400);
+}
+
+// The line monitor during a Load From SCALE: every frame and acknowledgement has its row, named, and
+// the scale's NAK stands out in the failure colour.
+TEST_F(ConnectTest, LineMonitorNamesEveryFrameOfAPluTransfer) {
+    connect();
+    Form1->MonitorClick();
+    auto* monitor = qobject_cast<LineMonitor*>(Form1->session.lineMonitor.data());
+    ASSERT_NE(monitor, nullptr);
+    EXPECT_TRUE(monitor->isVisible());
+    Form1->pluTab->ui->SpinEdit1->setValue(1);
+    Form1->pluTab->ui->SpinEdit2->setValue(2);
+    scale.sim().injectFault(Fault::Nak, 1);
+    Form1->pluTab->Button7Click();
+    ASSERT_TRUE(recorder.messages.empty());
+    monitor->showBatch();
+
+    QStringList frames;
+    int naks = 0;
+    for (int row = 0; row < monitor->table->rowCount(); ++row) {
+        QTableWidgetItem* frame = monitor->table->item(row, 3);
+        frames << frame->text();
+        if (frame->text() == QStringLiteral("NAK")) {
+            ++naks;
+            EXPECT_EQ(frame->foreground().color(), LineMonitor::failureColour);
+        } else if (!frame->text().startsWith(QStringLiteral("attempt"))) {
+            EXPECT_NE(frame->foreground().color(), LineMonitor::failureColour) << frame->text().toStdString();
+        }
+    }
+    EXPECT_EQ(naks, 1) << frames.join('\n').toStdString();
+    // PLU 0, PLU 1800, then the range; the NAK made the first request go twice.
+    EXPECT_EQ(frames.filter(QRegularExpression(QStringLiteral("^read PLU \\d+$"))),
+              QStringList({"read PLU 0", "read PLU 0", "read PLU 1800", "read PLU 1", "read PLU 2"}));
+    EXPECT_EQ(frames.filter(QStringLiteral("read PLU reply, status 00")).size(), 4);
+
+    // Closed, it no longer watches: nothing more arrives.
+    monitor->close();
+    theLink.clear();
+    theLink.transact(0x01);
+    monitor->showBatch();
+    EXPECT_EQ(monitor->table->rowCount(), frames.size());
+}
+
+// FIND against a scale that hears only 19200 baud: the port and baud boxes show where it is.
+TEST(FindOnTheConnectionBar, PutsTheScaleFoundIntoThePortAndBaudBoxes) {
+    SimOptions options;
+    options.baud = 19200;
+    options.ownBaudOnly = true;
+    SimHarness scale(options);
+    PromptRecorder recorder;
+    createForms();
+    Form1->ui->ComboBox2->setCurrentIndex(4);
+    Form1->FindClick();
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_EQ(Form1->ui->ComboBox2->currentText(), QStringLiteral("COM1"));
+    EXPECT_EQ(Form1->ui->ComboBox2->currentIndex(), 0);
+    EXPECT_EQ(Form1->ui->ComboBox1->currentText(), QStringLiteral("19200"));
+    EXPECT_FALSE(Form2->isVisible());
+    Form1->Button11Click();
+    EXPECT_TRUE(Form1->session.isConnected());
+    theLink.close();
+    destroyForms();
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 #include "tests/support/SimHarness.h"
 
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/wait.h>
@@ -61,7 +61,8 @@ TEST_F(Scalectl, PayloadAndTraceGoOnTheWireAsGiven) {
     EXPECT_EQ(run.exitCode, 0) << run.err;
     ASSERT_FALSE(scale.sim().requestFrames().empty());
     EXPECT_EQ(scale.sim().requestBodies().back(), (std::vector<uint8_t>{0x04, 0x00, 0x01, 0x00, 0x36}));
-    EXPECT_NE(run.err.find("request C3 04 00 04 00 01 00 36 33 C3 02  read PLU 1\n"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("request C3 04 00 04 00 01 00 36 33 C3 02  read PLU 1\n"), std::string::npos)
+        << run.err;
     EXPECT_NE(run.err.find("scale -> PC  ACK     06"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("PC -> scale  ACK     06"), std::string::npos) << run.err;
 }
@@ -152,7 +153,8 @@ TEST(ScalectlFind, EachScaleIsFoundAtItsOwnRate) {
     Outcome run = scalectl("--port " + slow.linkPath() + " find --port " + silent.path() + " --port " +
                            fast.linkPath() + " --port " + missing);
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, slow.linkPath() + "\t4800\tSCALE SIM 15KG V1.63\n" + fast.linkPath() + "\t57600\tFAST ONE\n");
+    EXPECT_EQ(run.out,
+              slow.linkPath() + "\t4800\tSCALE SIM 15KG V1.63\n" + fast.linkPath() + "\t57600\tFAST ONE\n");
     EXPECT_EQ(run.err.rfind(missing + ": cannot be opened", 0), 0u) << run.err;
     // One identity request at each rate tried, none after the scale answered.
     EXPECT_EQ(fast.sim().requestFrames().size(), 1u);
