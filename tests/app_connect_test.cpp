@@ -200,20 +200,28 @@ TEST_F(ConnectTest, LineMonitorNamesEveryFrameOfAPluTransfer) {
     EXPECT_EQ(rows->rowCount(), frames.size());
 }
 
-// FIND against a scale that hears only 19200 baud: the port and baud boxes show where it is.
-TEST(FindOnTheConnectionBar, PutsTheScaleFoundIntoThePortAndBaudBoxes) {
+// FIND against two scales that hear only their own rates, on COM1 and COM2: the operator is offered
+// both and picks the second; the port and baud boxes then show where it is.
+TEST(FindOnTheConnectionBar, PutsTheScalePickedIntoThePortAndBaudBoxes) {
     SimOptions options;
     options.baud = 19200;
     options.ownBaudOnly = true;
     SimHarness scale(options);
+    options.baud = 57600;
+    options.linkPath = scale.folder() + "/ports/COM2";
+    ScaleSim second(options);
+    ASSERT_TRUE(second.start()) << second.error();
     PromptRecorder recorder;
+    recorder.scriptedChoices = {1};
     createForms();
     Form1->ui->ComboBox2->setCurrentIndex(4);
     Form1->FindClick();
     EXPECT_TRUE(recorder.messages.empty());
-    EXPECT_EQ(Form1->ui->ComboBox2->currentText(), QStringLiteral("COM1"));
-    EXPECT_EQ(Form1->ui->ComboBox2->currentIndex(), 0);
-    EXPECT_EQ(Form1->ui->ComboBox1->currentText(), QStringLiteral("19200"));
+    ASSERT_EQ(recorder.choices.size(), 1u);
+    EXPECT_EQ(recorder.choices[0].size(), 2);
+    EXPECT_TRUE(recorder.choices[0][0].startsWith(QStringLiteral("COM1  19200  ")));
+    EXPECT_EQ(Form1->ui->ComboBox2->currentIndex(), 1);
+    EXPECT_EQ(Form1->ui->ComboBox1->currentText(), QStringLiteral("57600"));
     EXPECT_FALSE(Form2->isVisible());
     Form1->Button11Click();
     EXPECT_TRUE(Form1->session.isConnected());
