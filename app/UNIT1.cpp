@@ -31,8 +31,6 @@ const QColor disconnectedColour(0, 128, 0);
 const QColor connectedColour(0, 255, 0);
 const QString errorTitle = QStringLiteral("Error!");
 const QString disconnectCaption = QStringLiteral("DISCONNECT");
-constexpr uint8_t identityCommand = 0x01;
-constexpr uint8_t identityWidth = 32;
 
 } // namespace
 
@@ -167,11 +165,11 @@ void TForm1::Button11Click() {
             return;
         }
         theLink.clear();
-        if (!session.runCommand(identityCommand)) {
+        if (!session.runCommand(kIdentityCommand)) {
             theLink.close();
             return;
         }
-        ui->StaticText1->setText(QStringLiteral("SCALE ID: ") + fromCp1250(theLink.getText(identityWidth)));
+        ui->StaticText1->setText(QStringLiteral("SCALE ID: ") + fromCp1250(theLink.getText(kIdentityWidth)));
         ui->Button11->setText(disconnectCaption);
         ui->Shape1->setBrushColor(connectedColour);
     });

@@ -13,6 +13,10 @@ struct CommandOutcome {
     uint8_t status; // reply byte 0 (decoded even after a failure, from whatever the buffer holds)
 };
 
+// The identity request (no payload) and the width of the identity text at reply byte 2.
+constexpr uint8_t kIdentityCommand = 0x01;
+constexpr uint8_t kIdentityWidth = 32;
+
 // Bit 2 of the status byte: the scale is in calibration mode.
 constexpr uint8_t kCalibrationBit = 0x04;
 

@@ -1,5 +1,6 @@
 #include "link/FrameDescription.h"
 
+#include "link/Command.h"
 #include "link/FrameReceiver.h"
 
 #include <cstdio>
@@ -8,8 +9,6 @@ namespace {
 
 constexpr uint8_t kAck = 0x06;
 constexpr uint8_t kNak = 0x15;
-constexpr uint8_t kIdentity = 0x01;
-constexpr size_t kIdentityWidth = 32;
 constexpr size_t kLogoBytesPerRow = 48;
 
 struct Frame {
@@ -156,7 +155,7 @@ std::string FrameDescriber::describeReply(const uint8_t* bytes, size_t count, bo
     std::string what = commandName(lastCommand) + " reply";
     if (frame.size >= 1)
         what += ", status " + hexByte(frame.body[0]);
-    if (lastCommand == kIdentity && frame.size > 2) {
+    if (lastCommand == kIdentityCommand && frame.size > 2) {
         // The identity as the window shows it: up to its NUL, at most its width.
         std::string identity;
         for (size_t i = 2; i < frame.size && i < 2 + kIdentityWidth && frame.body[i] != 0; ++i)

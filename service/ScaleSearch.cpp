@@ -13,8 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr uint8_t kIdentityCommand = 0x01;
-constexpr uint8_t kIdentityWidth = 32;
 // Request, acknowledgement and reply of the identity exchange, 10 bits a byte.
 constexpr int64_t kExchangeBits = 50 * 10;
 constexpr int64_t kMarginMs = 50;
