@@ -13,11 +13,14 @@
 #include "ui_PluTab.h"
 #include "ui_UNIT1.h"
 
+#include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -191,6 +194,26 @@ TEST_F(ConnectTest, LineMonitorNamesEveryFrameOfAPluTransfer) {
     EXPECT_EQ(frames.filter(QRegularExpression(QStringLiteral("^read PLU \\d+$"))),
               QStringList({"read PLU 0", "read PLU 0", "read PLU 1800", "read PLU 1", "read PLU 2"}));
     EXPECT_EQ(frames.filter(QStringLiteral("read PLU reply, status 00")).size(), 4);
+
+    // SAVE writes the rows as text, one a line, the decoding after the bytes.
+    QTemporaryDir dir;
+    recorder.scriptedFileNames << dir.filePath(QStringLiteral("line.txt"));
+    monitor->SaveClick();
+    QFile saved(dir.filePath(QStringLiteral("line.txt")));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    QStringList lines = QString::fromLatin1(saved.readAll()).split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.size(), frames.size());
+    EXPECT_TRUE(
+        lines.filter(QStringLiteral("PC -> scale  C3 04 00 04 00 01 00 36 33 C3 02  read PLU 1")).size() == 1)
+        << lines.join('\n').toStdString();
+
+    // PAUSE holds the rows back.
+    monitor->pause->setChecked(true);
+    theLink.clear();
+    theLink.transact(0x01);
+    monitor->showBatch();
+    EXPECT_EQ(rows->rowCount(), frames.size());
+    monitor->pause->setChecked(false);
 
     // Closed, it no longer watches: nothing more arrives.
     monitor->close();
