@@ -203,8 +203,8 @@ TEST_F(ConnectTest, LineMonitorNamesEveryFrameOfAPluTransfer) {
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     QStringList lines = QString::fromLatin1(saved.readAll()).split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(lines.size(), frames.size());
-    EXPECT_TRUE(
-        lines.filter(QStringLiteral("PC -> scale  C3 04 00 04 00 01 00 36 33 C3 02  read PLU 1")).size() == 1)
+    EXPECT_EQ(
+        lines.filter(QStringLiteral("PC -> scale  C3 04 00 04 00 01 00 36 33 C3 02  read PLU 1")).size(), 1)
         << lines.join('\n').toStdString();
 
     // PAUSE holds the rows back.
