@@ -1,5 +1,8 @@
 #include "cli/Cli.h"
 
+#include "link/NetworkPort.h"
+#include "link/SerialPort.h"
+
 #include <cctype>
 #include <cstdlib>
 #include <ostream>
@@ -28,6 +31,13 @@ std::optional<long> parseNumber(const std::string& text, int base, long low, lon
     if (*end != '\0' || value < low || value > high)
         return std::nullopt;
     return value;
+}
+
+bool validPortName(const std::string& port) {
+    std::string host, service;
+    if (port.find("://") != std::string::npos)
+        return isPortPath(port) && splitNetworkAddress(port, host, service);
+    return isPortPath(port) || comPortNumber(port);
 }
 
 std::string fileSafePortName(const std::string& portName) {

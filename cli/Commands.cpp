@@ -1,6 +1,7 @@
 // The registry of scalectl's commands. A new command adds its parser here, in its own line.
 #include "cli/CalibrationCommands.h"
 #include "cli/Cli.h"
+#include "cli/FindCommand.h"
 #include "cli/LogoCommands.h"
 #include "cli/PluCommands.h"
 #include "cli/RawCommand.h"
@@ -25,6 +26,7 @@ const std::vector<CliCommand>& cliCommands() {
          parseLogo},
         {"settings", {"settings pull [-o FILE]", "settings push FILE [--rate R]"}, parseSettings},
         {"clock", {"clock get", "clock set [--time \"dd-mm-yy hh:mm:ss\"]"}, parseClock},
+        {"find", {"find [--port PORT]... [--baud N]..."}, parseFind, true},
     };
     return commands;
 }

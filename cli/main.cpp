@@ -18,7 +18,6 @@
 #include "cli/Cli.h"
 #include "cli/Trace.h"
 #include "link/FrameLink.h"
-#include "link/NetworkPort.h"
 #include "link/SerialPort.h"
 #include "store/DataFolder.h"
 #include "store/Database.h"
@@ -53,19 +52,6 @@ int usage(const std::string& problem) {
     return kExitUsage;
 }
 
-std::optional<long> comNumber(const std::string& port) {
-    if (port.size() > 3 && port.compare(0, 3, "COM") == 0)
-        return parseNumber(port.substr(3), 10, 0, 255);
-    return std::nullopt;
-}
-
-bool validPortName(const std::string& port) {
-    std::string host, service;
-    if (port.find("://") != std::string::npos)
-        return isPortPath(port) && splitNetworkAddress(port, host, service);
-    return isPortPath(port) || comNumber(port);
-}
-
 struct Settings {
     int32_t baud = 9600;
     bool trace = false;
@@ -79,7 +65,7 @@ int runOnPort(const Job& job, const std::string& port, const Settings& settings,
     PortRun run{link, port, out, err, showProgress, settings.records};
     if (!job.needsPort)
         return job.run(run);
-    auto number = comNumber(port);
+    auto number = comPortNumber(port);
     bool opened = number ? link.open(static_cast<uint8_t>(*number), settings.baud)
                          : link.openDevice(port, settings.baud);
     if (!opened) {
@@ -182,6 +168,8 @@ bool outputFilesDistinct(const std::string& pattern, const std::vector<std::stri
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     std::vector<std::string> ports;
+    // The --port and --baud options as given, for a command that takes them itself (find).
+    std::vector<std::string> portOptions;
     Settings settings;
     size_t jobs = 0;
     size_t i = 0;
@@ -191,6 +179,7 @@ int main(int argc, char** argv) {
             settings.trace = true;
         } else if (args[i] == "--port" && hasValue) {
             ports.push_back(args[++i]);
+            portOptions.insert(portOptions.end(), {args[i - 1], args[i]});
         } else if (args[i] == "--records" && hasValue) {
             settings.records = args[++i];
         } else if (args[i] == "--baud" && hasValue) {
@@ -198,6 +187,7 @@ int main(int argc, char** argv) {
             if (!value)
                 return usage();
             settings.baud = static_cast<int32_t>(*value);
+            portOptions.insert(portOptions.end(), {args[i - 1], args[i]});
         } else if (args[i] == "--jobs" && hasValue) {
             auto value = parseNumber(args[++i], 10, 1, 1000);
             if (!value)
@@ -220,7 +210,10 @@ int main(int argc, char** argv) {
         return usage();
 
     // The whole command line (and any input file) is checked before a port is touched.
-    ParseResult parsed = command->parse(std::vector<std::string>(args.begin() + long(i), args.end()));
+    std::vector<std::string> commandArgs(args.begin() + long(i), args.end());
+    if (command->takesPortOptions)
+        commandArgs.insert(commandArgs.begin(), portOptions.begin(), portOptions.end());
+    ParseResult parsed = command->parse(commandArgs);
     if (const int* code = std::get_if<int>(&parsed))
         return *code == kExitUsage ? usage() : *code;
     const Job& job = std::get<Job>(parsed);

@@ -15,7 +15,7 @@ struct CommandOutcome {
     uint8_t status; // reply byte 0 (decoded even after a failure, from whatever the buffer holds)
 };
 
-// The identity request: an empty payload, a text field of width 32 in the reply.
+// The identity request (no payload) and the width of the identity text at reply byte 2.
 constexpr uint8_t kIdentityCommand = 0x01;
 constexpr uint8_t kIdentityWidth = 32;
 
