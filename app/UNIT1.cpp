@@ -29,8 +29,6 @@ const QColor disconnectedColour(0, 128, 0);
 const QColor connectedColour(0, 255, 0);
 const QString errorTitle = QStringLiteral("Error!");
 const QString disconnectCaption = QStringLiteral("DISCONNECT");
-constexpr uint8_t identityCommand = 0x01;
-constexpr uint8_t identityWidth = 32;
 
 } // namespace
 
@@ -141,6 +139,7 @@ void TForm1::showStatus(uint8_t status) {
 void TForm1::Button11Click() {
     if (ui->Button11->text() == disconnectCaption) {
         ui->StaticText1->clear();
+        session.scaleIdentity.clear();
         ui->Button11->setText(QStringLiteral("CONNECT"));
         ui->Shape1->setBrushColor(disconnectedColour);
         ui->PageControl1->setCurrentWidget(ui->TabSheet1);
@@ -161,12 +160,14 @@ void TForm1::Button11Click() {
             prompts().message(errorTitle, QStringLiteral("Cannot initialize COM port!"));
             return;
         }
-        theLink.clear();
-        if (!session.runCommand(identityCommand)) {
+        const std::optional<std::string> identity = readIdentity(session.line());
+        if (!identity) {
             theLink.close();
             return;
         }
-        ui->StaticText1->setText(QStringLiteral("SCALE ID: ") + fromCp1250(theLink.getText(identityWidth)));
+        session.scaleIdentity = fromCp1250(*identity);
+        session.portName = ui->ComboBox2->currentText();
+        ui->StaticText1->setText(QStringLiteral("SCALE ID: ") + session.scaleIdentity);
         ui->Button11->setText(disconnectCaption);
         ui->Shape1->setBrushColor(connectedColour);
     });

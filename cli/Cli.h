@@ -30,6 +30,9 @@ struct PortRun {
     std::ostream& err;
     // Someone watches a terminal: a job may show progress on err.
     bool showProgress = false;
+    // The sales archive every report read is kept in (--archive): an SQLite file or a
+    // postgresql:// address.
+    std::string archive;
 };
 
 struct Job {

@@ -16,6 +16,8 @@ const std::vector<CliCommand>& cliCommands() {
         {"key", {"key KEY..."}, parseKey},
         {"calibration", {"calibration send [--preset NAME] [FIELD=VALUE]..."}, parseCalibration},
         {"report", {"report [--z [--password N]] [-o FILE]"}, parseReport},
+        {"history", {"history [--scale IDENTITY] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--format csv|json]"},
+         parseHistory},
         {"logo",
          {"logo send FILE [--brightness B] [--contrast C] [--threshold] [--preview OUT.png]",
           "logo preview FILE OUT.png [--brightness B] [--contrast C] [--threshold]"},

@@ -1,7 +1,7 @@
 // scalectl: the command-line companion of the utility. It talks to the scale through the same link
 // and the same core code as the windows, for scripts, service work and checking a line.
 //
-//   scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] COMMAND ...
+//   scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] [--archive FILE|URL] COMMAND ...
 //
 // PORT is COMn, a device path, socket://HOST:PORT or rfc2217://HOST:PORT. With several ports the
 // command runs on all of them at once (at most N at a time with --jobs), each on a link and a thread
@@ -11,12 +11,16 @@
 // The commands are listed in cli/Commands.cpp. Exit codes: 0 success, 1 failed exchange, 2 port
 // cannot be opened, 3 bad input, 4 a file that cannot be read or written, 64 usage; with several
 // ports, the code of the first port (in --port order) that failed.
+//
+// --archive names the sales archive (every report read is kept there; history lists it): an SQLite
+// file or postgresql://USER@HOST[:PORT]/DB; by default the database in the utility's data folder.
 #include "cli/Cli.h"
 #include "cli/Trace.h"
 #include "link/FrameLink.h"
 #include "link/NetworkPort.h"
 #include "link/SerialPort.h"
 #include "store/DataFolder.h"
+#include "store/Database.h"
 
 #include <algorithm>
 #include <atomic>
@@ -37,6 +41,7 @@ int usage() {
             lead = "       scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] ";
         }
     std::cerr << "PORT: COMn, a device path, socket://HOST:PORT or rfc2217://HOST:PORT\n";
+    std::cerr << "--archive FILE|postgresql://USER@HOST[:PORT]/DB (before the command): the sales archive\n";
     return kExitUsage;
 }
 
@@ -61,13 +66,14 @@ bool validPortName(const std::string& port) {
 struct Settings {
     int32_t baud = 9600;
     bool trace = false;
+    std::string archive;
 };
 
 // The job on one port, on a link of its own; messages on err, the trace on traceOut.
 int runOnPort(const Job& job, const std::string& port, const Settings& settings, std::ostream& out,
               std::ostream& err, std::ostream& traceOut, bool showProgress) {
     FrameLink link;
-    PortRun run{link, port, out, err, showProgress};
+    PortRun run{link, port, out, err, showProgress, settings.archive};
     if (!job.needsPort)
         return job.run(run);
     auto number = comNumber(port);
@@ -148,6 +154,8 @@ int main(int argc, char** argv) {
             if (!value)
                 return usage();
             settings.baud = static_cast<int32_t>(*value);
+        } else if (args[i] == "--archive" && hasValue) {
+            settings.archive = args[++i];
         } else if (args[i] == "--jobs" && hasValue) {
             auto value = parseNumber(args[++i], 10, 1, 1000);
             if (!value)
@@ -176,7 +184,10 @@ int main(int argc, char** argv) {
     const Job& job = std::get<Job>(parsed);
     // COMn: the ports/ links of the utility, beside scalectl or, installed, in the utility's
     // configuration folder (the default link folder is the program's own).
-    setPortLinkFolder(dataFolder(QString::fromStdString(portLinkFolder())).toStdString());
+    const QString folder = dataFolder(QString::fromStdString(portLinkFolder()));
+    setPortLinkFolder(folder.toStdString());
+    if (settings.archive.empty())
+        settings.archive = store::defaultDatabase(folder).toStdString();
 
     // A command that works without a scale (a preview) runs once, however many ports are named.
     if (ports.size() == 1 || !job.needsPort)

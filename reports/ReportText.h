@@ -38,21 +38,28 @@ struct ReportLabels {
 const ReportLabels& salesReportLabels();
 const ReportLabels& zReportLabels();
 
-// An amount in hundredths as the report writes it: two decimals, the regional decimal separator,
-// no grouping, exact for any 64-bit sum ("-0.05", "123.45").
+// An amount in hundredths as the report writes it: two decimals, the regional decimal separator
+// (or the one given), no grouping, exact for any 64-bit sum ("-0.05", "123.45").
 QString formatAmount(int64_t hundredths);
+QString formatAmount(int64_t hundredths, QChar decimalSeparator);
 // A number right-aligned in two characters ("%2.d": " 0", " 7", "12").
 QString twoWide(int number);
 // The regional short date, a blank and the long time; the date alone at exactly midnight.
 QString reportTimestamp(const QDateTime& now);
 
+// The figures a complete report sequence read: the totals and each clerk's first read.
+struct ReportFigures {
+    ReportTotals totals;
+    std::array<ClerkTotals, kClerks> clerks;
+};
+
 // The report sequence: reads the totals, the four clerks and the four clerks three times more for
 // the sums (17 exchanges in all), handing every line to appendLine as soon as it is made. The date
 // line takes the time from clock once the totals have arrived, however long their read took. It
 // stops at the first failed exchange, the lines made so far handed on. True when every read
-// succeeded.
+// succeeded, and then `figures` (when given) holds what was read.
 bool writeReport(const ScaleLine& line, const ReportLabels& labels, const std::function<QDateTime()>& clock,
-                 const std::function<void(const QString&)>& appendLine);
+                 const std::function<void(const QString&)>& appendLine, ReportFigures* figures = nullptr);
 
 // The report file: every line in code page 1250 followed by CR LF, the last too; no lines, no bytes.
 QByteArray reportFileBytes(const QStringList& lines);

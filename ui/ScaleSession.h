@@ -45,6 +45,14 @@ public:
     // Shows a window brought to the front, as the tabs open their secondary windows.
     static void showWindow(QWidget* window);
 
+    // The connected scale's identity (from CONNECT, empty while disconnected) and the port it was
+    // reached on, which the sales archive keeps with every report.
+    QString scaleIdentity;
+    QString portName;
+    // Where the sales archive is kept: an SQLite file or a postgresql:// address, set by the program
+    // to the data folder's database and changed in the HISTORY window.
+    QString archiveLocation;
+
     // Text of the grid cell selected last, or that passed its check last (PLU and tax grids).
     QString selectedCellText;
 
