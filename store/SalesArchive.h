@@ -36,6 +36,8 @@ struct ClerkFigures {
     int64_t credit = 0;
     int64_t discountCount = 0;
     int64_t discountTotal = 0;
+
+    bool operator==(const ClerkFigures&) const = default;
 };
 
 // Every figure of one report, as read.
