@@ -7,8 +7,8 @@ namespace reports {
 namespace {
 
 // The columns before the figures and after them.
-const QStringList kLeadingColumns = {QStringLiteral("read_at"), QStringLiteral("identity"), QStringLiteral("port"),
-                                     QStringLiteral("kind")};
+const QStringList kLeadingColumns = {QStringLiteral("read_at"), QStringLiteral("identity"),
+                                     QStringLiteral("port"), QStringLiteral("kind")};
 const QStringList kTrailingColumns = {QStringLiteral("read_at_local"), QStringLiteral("reads"),
                                       QStringLiteral("close_acknowledged")};
 // Text columns, quoted in JSON; every other column is a number (close_acknowledged may be null).
@@ -42,8 +42,8 @@ bool isTextColumn(int column) {
 
 } // namespace
 
-store::ArchiveEntry archiveEntry(const ReportFigures& figures, store::ReportKind kind, const QString& identity,
-                                 const QString& port, const QDateTime& readAt) {
+store::ArchiveEntry archiveEntry(const ReportFigures& figures, store::ReportKind kind,
+                                 const QString& identity, const QString& port, const QDateTime& readAt) {
     store::ArchiveEntry entry;
     entry.readAt = readAt.toUTC();
     entry.readAtLocal = readAt.toLocalTime();
@@ -59,7 +59,7 @@ store::ArchiveEntry archiveEntry(const ReportFigures& figures, store::ReportKind
     std::copy(t.hourCounts.begin(), t.hourCounts.end(), f.hourCounts.begin());
     for (size_t n = 0; n < f.clerks.size(); ++n) {
         const ClerkTotals& c = figures.clerks[n];
-        f.clerks[n] = {c.salesTotal, c.operations, c.cancelTotal,   c.cancelCount,  c.clients,
+        f.clerks[n] = {c.salesTotal, c.operations,  c.cancelTotal,   c.cancelCount,  c.clients,
                        c.cashTotal,  c.creditTotal, c.discountCount, c.discountTotal};
     }
     return entry;
@@ -97,7 +97,8 @@ QStringList historyValues(const store::ArchiveEntry& entry) {
     store::forEachFigure(figures, [&values](const QString&, bool amount, int64_t& value) {
         values << (amount ? formatAmount(value, QLatin1Char('.')) : QString::number(value));
     });
-    values << entry.readAtLocal.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) << QString::number(entry.reads)
+    values << entry.readAtLocal.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"))
+           << QString::number(entry.reads)
            << (entry.closeAcknowledged ? QString::number(int(*entry.closeAcknowledged)) : QString());
     return values;
 }
@@ -138,8 +139,9 @@ QByteArray historyJson(const std::vector<store::ArchiveEntry>& entries) {
 }
 
 std::vector<std::pair<QDate, int64_t>> dailyTotals(const std::vector<store::ArchiveEntry>& entries) {
-    const bool anyZ = std::any_of(entries.begin(), entries.end(),
-                                  [](const store::ArchiveEntry& e) { return e.kind == store::ReportKind::Z; });
+    const bool anyZ = std::any_of(entries.begin(), entries.end(), [](const store::ArchiveEntry& e) {
+        return e.kind == store::ReportKind::Z;
+    });
     const store::ReportKind kind = anyZ ? store::ReportKind::Z : store::ReportKind::X;
     std::map<QDate, int64_t> days;
     for (const store::ArchiveEntry& entry : entries)

@@ -18,8 +18,8 @@
 namespace reports {
 
 // The entry for a complete report read at `readAt` (the PC's local time).
-store::ArchiveEntry archiveEntry(const ReportFigures& figures, store::ReportKind kind, const QString& identity,
-                                 const QString& port, const QDateTime& readAt);
+store::ArchiveEntry archiveEntry(const ReportFigures& figures, store::ReportKind kind,
+                                 const QString& identity, const QString& port, const QDateTime& readAt);
 
 // Opens the archive at `where` and commits the entry: its id, or none with `error` set.
 std::optional<int64_t> archiveReport(const QString& where, const store::ArchiveEntry& entry, QString* error);

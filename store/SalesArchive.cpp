@@ -15,9 +15,12 @@ const QString kLocalFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
 const QString kDayFormat = QStringLiteral("yyyy-MM-dd");
 
 // The columns that describe an entry, in the order entries() selects them, before the figures.
-const QStringList kEntryColumns = {QStringLiteral("read_at"), QStringLiteral("read_at_local"),
-                                   QStringLiteral("identity"), QStringLiteral("port"),
-                                   QStringLiteral("kind"), QStringLiteral("reads"),
+const QStringList kEntryColumns = {QStringLiteral("read_at"),
+                                   QStringLiteral("read_at_local"),
+                                   QStringLiteral("identity"),
+                                   QStringLiteral("port"),
+                                   QStringLiteral("kind"),
+                                   QStringLiteral("reads"),
                                    QStringLiteral("close_acknowledged")};
 
 QString kindText(ReportKind kind) {
@@ -83,14 +86,14 @@ QList<QStringList> SalesArchive::migrationSteps(bool postgres) {
     // a server's language collation need not keep.
     const QString time = postgres ? QStringLiteral("VARCHAR(32) COLLATE \"C\" NOT NULL")
                                   : QStringLiteral("VARCHAR(32) NOT NULL");
-    QString table = QStringLiteral("CREATE TABLE %1 (id %2, read_at %3, read_at_local %3, "
-                                   "identity TEXT NOT NULL, port TEXT NOT NULL, "
-                                   "kind CHAR(1) NOT NULL, reads INTEGER NOT NULL DEFAULT 1, "
-                                   "close_acknowledged INTEGER, fingerprint CHAR(64) NOT NULL")
-                        .arg(kTable,
-                             postgres ? QStringLiteral("BIGSERIAL PRIMARY KEY")
-                                      : QStringLiteral("INTEGER PRIMARY KEY"),
-                             time);
+    QString table =
+        QStringLiteral("CREATE TABLE %1 (id %2, read_at %3, read_at_local %3, "
+                       "identity TEXT NOT NULL, port TEXT NOT NULL, "
+                       "kind CHAR(1) NOT NULL, reads INTEGER NOT NULL DEFAULT 1, "
+                       "close_acknowledged INTEGER, fingerprint CHAR(64) NOT NULL")
+            .arg(kTable,
+                 postgres ? QStringLiteral("BIGSERIAL PRIMARY KEY") : QStringLiteral("INTEGER PRIMARY KEY"),
+                 time);
     for (const auto& [column, amount] : figureColumns())
         table += QStringLiteral(", %1 BIGINT NOT NULL").arg(column);
     table += QStringLiteral(", UNIQUE (identity, kind, document, fingerprint))");
@@ -172,8 +175,9 @@ std::optional<std::vector<ArchiveEntry>> SalesArchive::entries(const HistoryFilt
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY read_at, id")
                   .arg(columns.join(QLatin1Char(',')), kTable,
-                       conditions.isEmpty() ? QString()
-                                            : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "))));
+                       conditions.isEmpty()
+                           ? QString()
+                           : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "))));
     for (const QVariant& value : values)
         q.addBindValue(value);
     if (!q.exec()) {

@@ -62,7 +62,7 @@ const std::vector<std::pair<QString, bool>>& figureColumns();
 enum class ReportKind { X, Z };
 
 struct ArchiveEntry {
-    QDateTime readAt; // the moment of reading, in UTC
+    QDateTime readAt;      // the moment of reading, in UTC
     QDateTime readAtLocal; // the same moment in the PC's local time, as the shop counts its days
     QString identity;
     QString port;

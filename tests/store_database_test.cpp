@@ -96,7 +96,8 @@ store::ArchiveEntry distinctEntry(const QString& identity, store::ReportKind kin
     entry.port = QStringLiteral("COM3");
     entry.kind = kind;
     int64_t next = -5000000000LL;
-    store::forEachFigure(entry.figures, [&next](const QString&, bool, int64_t& value) { value = next += 7777777; });
+    store::forEachFigure(entry.figures,
+                         [&next](const QString&, bool, int64_t& value) { value = next += 7777777; });
     return entry;
 }
 
@@ -120,7 +121,8 @@ protected:
         EXPECT_TRUE(archive) << error.toStdString();
         return archive;
     }
-    std::vector<store::ArchiveEntry> list(store::SalesArchive& archive, const store::HistoryFilter& filter = {}) {
+    std::vector<store::ArchiveEntry> list(store::SalesArchive& archive,
+                                          const store::HistoryFilter& filter = {}) {
         auto entries = archive.entries(filter, &error);
         EXPECT_TRUE(entries) << error.toStdString();
         return entries ? *entries : std::vector<store::ArchiveEntry>{};
@@ -168,7 +170,8 @@ TEST_P(SalesArchiveTest, ArchiveOfThePreviousSchemaOpensWithItsEntries) {
         ASSERT_TRUE(db) << error.toStdString();
         const QList<QStringList> steps = store::SalesArchive::migrationSteps(db->isPostgres());
         ASSERT_GE(steps.size(), 2);
-        ASSERT_TRUE(db->migrate("sales_archive", steps.mid(0, steps.size() - 1), &error)) << error.toStdString();
+        ASSERT_TRUE(db->migrate("sales_archive", steps.mid(0, steps.size() - 1), &error))
+            << error.toStdString();
         EXPECT_EQ(db->version("sales_archive"), steps.size() - 1);
     }
     {
@@ -189,8 +192,7 @@ TEST_P(SalesArchiveTest, ArchiveOfThePreviousSchemaOpensWithItsEntries) {
 TEST_P(SalesArchiveTest, ListingTakesOneScaleAndTheShopsDaysOldestFirst) {
     auto archive = open();
     ASSERT_TRUE(archive);
-    // Stored out of order; Tuesday 00:30 local is still Monday in UTC for a shop east of Greenwich,
-    // and the days are the shop's.
+    // Stored out of order; the days are the shop's local days.
     const QDateTime tuesdayEarly(QDate(2026, 3, 3), QTime(0, 30));
     int document = 0;
     for (const auto& [identity, at] : {std::pair{"B", monday.addDays(2)}, std::pair{"A", tuesdayEarly},
@@ -212,7 +214,8 @@ TEST_P(SalesArchiveTest, ListingTakesOneScaleAndTheShopsDaysOldestFirst) {
     EXPECT_EQ(days({"C", {}, {}}), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Engines, SalesArchiveTest, ::testing::Values(kSqlite, kPostgres), testcases::caseName);
+INSTANTIATE_TEST_SUITE_P(Engines, SalesArchiveTest, ::testing::Values(kSqlite, kPostgres),
+                         testcases::caseName);
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

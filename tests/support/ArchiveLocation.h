@@ -14,12 +14,17 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <unistd.h>
 
 struct ArchiveEngine {
     const char* name;
     bool postgres;
 };
+
+inline void PrintTo(const ArchiveEngine& engine, std::ostream* out) {
+    *out << engine.name;
+}
 
 inline const ArchiveEngine kSqlite{"Sqlite", false};
 inline const ArchiveEngine kPostgres{"Postgres", true};
