@@ -105,6 +105,11 @@ QList<QStringList> SalesArchive::migrationSteps(bool postgres) {
 }
 
 std::unique_ptr<SalesArchive> SalesArchive::open(const QString& where, QString* error) {
+    // SQLite would take an empty name for a private temporary database, and keep nothing.
+    if (where.isEmpty()) {
+        *error = QStringLiteral("no sales archive is set");
+        return nullptr;
+    }
     std::unique_ptr<Database> db = Database::open(where, error);
     if (!db || !db->migrate(kPart, migrationSteps(db->isPostgres()), error))
         return nullptr;
