@@ -37,6 +37,11 @@ QString fingerprint(ReportFigures figures) {
     return QString::fromLatin1(QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex());
 }
 
+// Qt binds a null QString as SQL NULL; an empty identity or port is still a text.
+QString text(const QString& value) {
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
 bool fail(QString* error, const QString& where, const QSqlQuery& q) {
     *error = QStringLiteral("%1: %2").arg(where, q.lastError().text());
     return false;
@@ -121,8 +126,8 @@ std::optional<int64_t> SalesArchive::store(const ArchiveEntry& entry, QString* e
     columns << QStringLiteral("fingerprint");
     QVariantList values = {entry.readAt.toUTC().toString(Qt::ISODate),
                            entry.readAtLocal.toString(kLocalFormat),
-                           entry.identity,
-                           entry.port,
+                           text(entry.identity),
+                           text(entry.port),
                            kindText(entry.kind),
                            1,
                            entry.closeAcknowledged ? QVariant(int(*entry.closeAcknowledged)) : QVariant(),
