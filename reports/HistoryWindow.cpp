@@ -164,12 +164,14 @@ void HistoryWindow::showEvent(QShowEvent* event) {
 
 void HistoryWindow::loadClick() {
     session.archiveLocation = archiveEdit->text().trimmed();
+    filter = {QString(), dayOf(fromEdit), dayOf(toEdit)};
     QString error;
-    std::unique_ptr<store::SalesArchive> archive = store::SalesArchive::open(session.archiveLocation, &error);
+    archive = store::SalesArchive::open(session.archiveLocation, &error);
     std::optional<std::vector<store::ArchiveEntry>> list;
     if (archive)
-        list = archive->entries({QString(), dayOf(fromEdit), dayOf(toEdit)}, &error);
+        list = archive->entries(filter, &error, store::SalesArchive::Figures::Totals);
     if (!list) {
+        archive.reset();
         prompts().message(kErrorTitle, kIoError);
         list.emplace();
     }
@@ -187,9 +189,13 @@ void HistoryWindow::exportClick() {
         prompts().saveFileName(QStringLiteral("CSV files|*.csv"), QStringLiteral("csv"), QString());
     if (path.isEmpty())
         return;
+    QString error;
+    std::optional<std::vector<store::ArchiveEntry>> list;
+    if (archive)
+        list = archive->entries(filter, &error);
     QSaveFile file(path);
-    const QByteArray bytes = reports::historyCsv(model->entries);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    const QByteArray bytes = list ? reports::historyCsv(*list) : QByteArray();
+    if (!list || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         prompts().message(kErrorTitle, kIoError);
 }
 
@@ -216,9 +222,15 @@ void HistoryWindow::showEntry(int row) {
     for (QAbstractAxis* axis : hourChart->axes())
         hourChart->removeAxis(axis);
     clerkChart->removeAllSeries();
-    if (row < 0 || row >= int(model->entries.size()))
+    if (row < 0 || row >= int(model->entries.size()) || !archive)
         return;
-    const store::ReportFigures& figures = model->entries[size_t(row)].figures;
+    store::HistoryFilter one;
+    one.id = model->entries[size_t(row)].id;
+    QString error;
+    const std::optional<std::vector<store::ArchiveEntry>> read = archive->entries(one, &error);
+    if (!read || read->empty())
+        return;
+    const store::ReportFigures& figures = read->front().figures;
     auto* hours = new QBarSet(QStringLiteral("Sales"));
     QStringList labels;
     for (int h = 0; h < store::kArchiveHours; ++h) {

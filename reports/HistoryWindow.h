@@ -8,6 +8,7 @@
 #include "store/SalesArchive.h"
 
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 class QChart;
@@ -29,11 +30,12 @@ public:
     // LOAD: reads the entries of the period from the archive named in the location field, which
     // becomes the session's archive; "I/O Error!" when it cannot be read.
     void loadClick();
-    // EXPORT CSV: the listed entries as a CSV file.
+    // EXPORT CSV: the listed entries, every figure, as a CSV file.
     void exportClick();
     // Draws the hour and clerk charts of the entry in table row `row`.
     void showEntry(int row);
 
+    // The listed entries, with their totals (the other figures are read for the selected one).
     const std::vector<store::ArchiveEntry>& entries() const;
 
     QLineEdit* archiveEdit;
@@ -54,4 +56,7 @@ private:
 
     ScaleSession& session;
     reports::HistoryModel* model;
+    // The archive loaded last, kept open for the selected entries' figures, and the period listed.
+    std::unique_ptr<store::SalesArchive> archive;
+    store::HistoryFilter filter;
 };

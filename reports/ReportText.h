@@ -38,10 +38,9 @@ struct ReportLabels {
 const ReportLabels& salesReportLabels();
 const ReportLabels& zReportLabels();
 
-// An amount in hundredths as the report writes it: two decimals, the regional decimal separator
-// (or the one given), no grouping, exact for any 64-bit sum ("-0.05", "123.45").
+// An amount in hundredths as the report writes it: two decimals, the regional decimal separator,
+// no grouping, exact for any 64-bit sum ("-0.05", "123.45").
 QString formatAmount(int64_t hundredths);
-QString formatAmount(int64_t hundredths, QChar decimalSeparator);
 // A number right-aligned in two characters ("%2.d": " 0", " 7", "12").
 QString twoWide(int number);
 // The regional short date, a blank and the long time; the date alone at exactly midnight.

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -29,11 +30,10 @@ bool archiveCloseOutcome(const QString& where, int64_t id, bool acknowledged, QS
 // The listing's column names, in order: read_at, identity, port, kind, the figures, then
 // read_at_local, reads and close_acknowledged.
 QStringList historyColumns();
-// Whether a listing column holds an amount (written with two decimals).
-bool isAmountColumn(int column);
-// An entry's values in those columns, machine-readable whatever the locale: read_at in ISO 8601 UTC,
-// amounts with a point and two decimals, counts as integers, close_acknowledged as 1, 0 or empty.
-QStringList historyValues(const store::ArchiveEntry& entry);
+// An entry's values in those columns as UTF-8, machine-readable whatever the locale: read_at in ISO
+// 8601 UTC, amounts with a point and two decimals, counts as integers, close_acknowledged as 1, 0 or
+// empty.
+std::vector<std::string> historyValues(const store::ArchiveEntry& entry);
 
 // The listing as CSV (a header line, then a line per entry, LF ends, RFC 4180 quoting) or as a JSON
 // array of objects with the same fields (amounts and counts as numbers).

@@ -11,11 +11,11 @@ namespace {
 
 const QString kPart = QStringLiteral("sales_archive");
 const QString kTable = QStringLiteral("sales_reports");
-const QString kLocalFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
 const QString kDayFormat = QStringLiteral("yyyy-MM-dd");
 
 // The columns that describe an entry, in the order entries() selects them, before the figures.
-const QStringList kEntryColumns = {QStringLiteral("read_at"),
+const QStringList kEntryColumns = {QStringLiteral("id"),
+                                   QStringLiteral("read_at"),
                                    QStringLiteral("read_at_local"),
                                    QStringLiteral("identity"),
                                    QStringLiteral("port"),
@@ -29,9 +29,9 @@ QString kindText(ReportKind kind) {
 
 // What makes two reads the same report beyond scale, kind and document: every figure. A digest
 // keeps the uniqueness index small on both engines.
-QString fingerprint(ReportFigures figures) {
+QString fingerprint(const ReportFigures& figures) {
     QByteArray text;
-    forEachFigure(figures, [&text](const QString&, bool, int64_t& value) {
+    forEachFigure(figures, [&text](const FigureColumn&, int64_t value) {
         text += QByteArray::number(qint64(value)) + ',';
     });
     return QString::fromLatin1(QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex());
@@ -47,39 +47,65 @@ bool fail(QString* error, const QString& where, const QSqlQuery& q) {
     return false;
 }
 
+// A field of `width` digits at `at`, -1 when it is not all digits.
+int digits(QStringView text, qsizetype at, int width) {
+    int value = 0;
+    for (qsizetype i = at; i < at + width; ++i) {
+        if (!text[i].isDigit())
+            return -1;
+        value = value * 10 + text[i].digitValue();
+    }
+    return value;
+}
+
+void appendDigits(std::string& out, int value, int width) {
+    char text[8];
+    for (int i = width - 1; i >= 0; --i, value /= 10)
+        text[i] = char('0' + value % 10);
+    out.append(text, size_t(width));
+}
+
 } // namespace
 
-void forEachFigure(ReportFigures& figures,
-                   const std::function<void(const QString& column, bool amount, int64_t& value)>& visit) {
-    visit(QStringLiteral("document"), false, figures.document);
-    visit(QStringLiteral("grand_total"), true, figures.grandTotal);
-    for (int n = 0; n < kArchiveTaxes; ++n)
-        visit(QStringLiteral("tax%1").arg(n + 1), true, figures.taxes[size_t(n)]);
-    for (int h = 0; h < kArchiveHours; ++h)
-        visit(QStringLiteral("hour%1_amount").arg(h), true, figures.hourAmounts[size_t(h)]);
-    for (int h = 0; h < kArchiveHours; ++h)
-        visit(QStringLiteral("hour%1_count").arg(h), false, figures.hourCounts[size_t(h)]);
-    for (int n = 0; n < kArchiveClerks; ++n) {
-        ClerkFigures& c = figures.clerks[size_t(n)];
-        const QString clerk = QStringLiteral("clerk%1_").arg(n + 1);
-        visit(clerk + QStringLiteral("sales"), true, c.sales);
-        visit(clerk + QStringLiteral("operations"), false, c.operations);
-        visit(clerk + QStringLiteral("cancel_total"), true, c.cancelTotal);
-        visit(clerk + QStringLiteral("cancel_count"), false, c.cancelCount);
-        visit(clerk + QStringLiteral("clients"), false, c.clients);
-        visit(clerk + QStringLiteral("cash"), true, c.cash);
-        visit(clerk + QStringLiteral("credit"), true, c.credit);
-        visit(clerk + QStringLiteral("discount_count"), false, c.discountCount);
-        visit(clerk + QStringLiteral("discount_total"), true, c.discountTotal);
-    }
+std::string isoTime(const QDateTime& time) {
+    const QDate d = time.date();
+    const QTime t = time.time();
+    std::string text;
+    text.reserve(20);
+    appendDigits(text, d.year(), 4);
+    text += '-';
+    appendDigits(text, d.month(), 2);
+    text += '-';
+    appendDigits(text, d.day(), 2);
+    text += 'T';
+    appendDigits(text, t.hour(), 2);
+    text += ':';
+    appendDigits(text, t.minute(), 2);
+    text += ':';
+    appendDigits(text, t.second(), 2);
+    return text;
+}
+
+QDateTime fromIsoTime(QStringView text, Qt::TimeSpec spec) {
+    static const char shape[] = "0000-00-00T00:00:00";
+    if (text.size() < qsizetype(sizeof shape - 1))
+        return {};
+    for (qsizetype i = 0; i < qsizetype(sizeof shape - 1); ++i)
+        if (shape[i] != '0' && text[i] != QLatin1Char(shape[i]))
+            return {};
+    return QDateTime(QDate(digits(text, 0, 4), digits(text, 5, 2), digits(text, 8, 2)),
+                     QTime(digits(text, 11, 2), digits(text, 14, 2), digits(text, 17, 2)), spec);
 }
 
 const std::vector<std::pair<QString, bool>>& figureColumns() {
     static const std::vector<std::pair<QString, bool>> columns = [] {
         std::vector<std::pair<QString, bool>> list;
         ReportFigures figures;
-        forEachFigure(figures, [&list](const QString& column, bool amount, int64_t&) {
-            list.emplace_back(column, amount);
+        forEachFigure(figures, [&list](const FigureColumn& column, int64_t&) {
+            QString name = QString::fromLatin1(column.prefix);
+            if (column.number >= 0)
+                name += QString::number(column.number);
+            list.emplace_back(name + QLatin1String(column.suffix), column.amount);
         });
         return list;
     }();
@@ -104,8 +130,9 @@ QList<QStringList> SalesArchive::migrationSteps(bool postgres) {
     table += QStringLiteral(", UNIQUE (identity, kind, document, fingerprint))");
     return {
         {table},
-        // The listings go by the shop's days, over years of closes.
-        {QStringLiteral("CREATE INDEX sales_reports_by_day ON %1 (read_at_local)").arg(kTable)},
+        // The listings run in time order and take the shop's days, over years of closes.
+        {QStringLiteral("CREATE INDEX sales_reports_by_time ON %1 (read_at, id)").arg(kTable),
+         QStringLiteral("CREATE INDEX sales_reports_by_day ON %1 (read_at_local)").arg(kTable)},
     };
 }
 
@@ -122,21 +149,20 @@ std::unique_ptr<SalesArchive> SalesArchive::open(const QString& where, QString* 
 }
 
 std::optional<int64_t> SalesArchive::store(const ArchiveEntry& entry, QString* error) {
-    QStringList columns = kEntryColumns;
+    QStringList columns = kEntryColumns.mid(1);
     columns << QStringLiteral("fingerprint");
-    QVariantList values = {entry.readAt.toUTC().toString(Qt::ISODate),
-                           entry.readAtLocal.toString(kLocalFormat),
+    QVariantList values = {QString::fromStdString(isoTime(entry.readAt.toUTC()) + 'Z'),
+                           QString::fromStdString(isoTime(entry.readAtLocal)),
                            text(entry.identity),
                            text(entry.port),
                            kindText(entry.kind),
                            1,
                            entry.closeAcknowledged ? QVariant(int(*entry.closeAcknowledged)) : QVariant(),
                            fingerprint(entry.figures)};
-    ReportFigures figures = entry.figures;
-    forEachFigure(figures, [&](const QString& column, bool, int64_t& value) {
+    for (const auto& [column, amount] : figureColumns())
         columns << column;
-        values << QVariant(qint64(value));
-    });
+    forEachFigure(entry.figures,
+                  [&values](const FigureColumn&, int64_t value) { values << QVariant(qint64(value)); });
     // The same report read again counts a read; its first read time stays. One statement, so two
     // PCs storing the same report at once still make one entry.
     QSqlQuery q(db->sql());
@@ -163,12 +189,21 @@ bool SalesArchive::recordClose(int64_t id, bool acknowledged, QString* error) {
     return true;
 }
 
-std::optional<std::vector<ArchiveEntry>> SalesArchive::entries(const HistoryFilter& filter, QString* error) {
+std::optional<std::vector<ArchiveEntry>> SalesArchive::entries(const HistoryFilter& filter, QString* error,
+                                                               Figures figures) {
     QStringList columns = kEntryColumns;
-    for (const auto& [column, amount] : figureColumns())
-        columns << column;
+    if (figures == Figures::All) {
+        for (const auto& [column, amount] : figureColumns())
+            columns << column;
+    } else {
+        columns << QStringLiteral("document") << QStringLiteral("grand_total");
+    }
     QStringList conditions;
     QVariantList values;
+    if (filter.id != 0) {
+        conditions << QStringLiteral("id = ?");
+        values << QVariant(qint64(filter.id));
+    }
     if (!filter.identity.isEmpty()) {
         conditions << QStringLiteral("identity = ?");
         values << filter.identity;
@@ -197,18 +232,26 @@ std::optional<std::vector<ArchiveEntry>> SalesArchive::entries(const HistoryFilt
     std::vector<ArchiveEntry> list;
     while (q.next()) {
         ArchiveEntry& e = list.emplace_back();
-        e.readAt = QDateTime::fromString(q.value(0).toString(), Qt::ISODate);
-        e.readAtLocal = QDateTime::fromString(q.value(1).toString(), kLocalFormat);
-        e.identity = q.value(2).toString();
-        e.port = q.value(3).toString();
-        e.kind = q.value(4).toString() == QStringLiteral("Z") ? ReportKind::Z : ReportKind::X;
-        e.reads = q.value(5).toInt();
-        if (!q.isNull(6))
-            e.closeAcknowledged = q.value(6).toInt() != 0;
+        e.id = q.value(0).toLongLong();
+        e.readAt = fromIsoTime(q.value(1).toString(), Qt::UTC);
+        // The shop's wall-clock time as written, not converted: a local-time QDateTime would ask the C
+        // library for the zone (a stat of /etc/localtime) once an entry, seconds over years of closes.
+        e.readAtLocal = fromIsoTime(q.value(2).toString(), Qt::UTC);
+        e.identity = q.value(3).toString();
+        e.port = q.value(4).toString();
+        e.kind = q.value(5).toString() == QStringLiteral("Z") ? ReportKind::Z : ReportKind::X;
+        e.reads = q.value(6).toInt();
+        if (!q.isNull(7))
+            e.closeAcknowledged = q.value(7).toInt() != 0;
         int at = int(kEntryColumns.size());
-        forEachFigure(e.figures, [&q, &at](const QString&, bool, int64_t& value) {
-            value = q.value(at++).toLongLong();
-        });
+        if (figures == Figures::All) {
+            forEachFigure(e.figures, [&q, &at](const FigureColumn&, int64_t& value) {
+                value = q.value(at++).toLongLong();
+            });
+        } else {
+            e.figures.document = q.value(at).toLongLong();
+            e.figures.grandTotal = q.value(at + 1).toLongLong();
+        }
     }
     return list;
 }

@@ -15,9 +15,9 @@
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace store {
@@ -52,18 +52,51 @@ struct ReportFigures {
     bool operator==(const ReportFigures&) const = default;
 };
 
-// Each figure in the archive's column order, with its column name and whether it is an amount (in
-// hundredths) or a count. One list serves the table, the queries and every export.
-void forEachFigure(ReportFigures& figures,
-                   const std::function<void(const QString& column, bool amount, int64_t& value)>& visit);
+// A figure's column: prefix, number (none when negative) and suffix make its name ("tax3",
+// "hour9_count", "clerk2_cash"); an amount is in hundredths, every other figure a count.
+struct FigureColumn {
+    const char* prefix;
+    int number;
+    const char* suffix;
+    bool amount;
+};
+
+// Visits each figure of `figures` (a ReportFigures, const or not) in the archive's column order with
+// its column. One list serves the table, the queries and every export.
+template <typename Figures, typename Visit> void forEachFigure(Figures& figures, Visit&& visit) {
+    visit(FigureColumn{"document", -1, "", false}, figures.document);
+    visit(FigureColumn{"grand_total", -1, "", true}, figures.grandTotal);
+    for (int n = 0; n < kArchiveTaxes; ++n)
+        visit(FigureColumn{"tax", n + 1, "", true}, figures.taxes[size_t(n)]);
+    for (int h = 0; h < kArchiveHours; ++h)
+        visit(FigureColumn{"hour", h, "_amount", true}, figures.hourAmounts[size_t(h)]);
+    for (int h = 0; h < kArchiveHours; ++h)
+        visit(FigureColumn{"hour", h, "_count", false}, figures.hourCounts[size_t(h)]);
+    for (int n = 0; n < kArchiveClerks; ++n) {
+        auto& c = figures.clerks[size_t(n)];
+        visit(FigureColumn{"clerk", n + 1, "_sales", true}, c.sales);
+        visit(FigureColumn{"clerk", n + 1, "_operations", false}, c.operations);
+        visit(FigureColumn{"clerk", n + 1, "_cancel_total", true}, c.cancelTotal);
+        visit(FigureColumn{"clerk", n + 1, "_cancel_count", false}, c.cancelCount);
+        visit(FigureColumn{"clerk", n + 1, "_clients", false}, c.clients);
+        visit(FigureColumn{"clerk", n + 1, "_cash", true}, c.cash);
+        visit(FigureColumn{"clerk", n + 1, "_credit", true}, c.credit);
+        visit(FigureColumn{"clerk", n + 1, "_discount_count", false}, c.discountCount);
+        visit(FigureColumn{"clerk", n + 1, "_discount_total", true}, c.discountTotal);
+    }
+}
+
 // The figures' column names in that order, and which of them are amounts.
 const std::vector<std::pair<QString, bool>>& figureColumns();
 
 enum class ReportKind { X, Z };
 
 struct ArchiveEntry {
-    QDateTime readAt;      // the moment of reading, in UTC
-    QDateTime readAtLocal; // the same moment in the PC's local time, as the shop counts its days
+    int64_t id = 0;   // the archive's number for the entry, once stored
+    QDateTime readAt; // the moment of reading, in UTC
+    // The same moment in the PC's local time, as the shop counts its days: its date and time. Read
+    // back from the archive, it holds them as written, without a zone.
+    QDateTime readAtLocal;
     QString identity;
     QString port;
     ReportKind kind = ReportKind::X;
@@ -75,12 +108,19 @@ struct ArchiveEntry {
 };
 
 // Which entries a listing takes: one scale (all when empty), and the local days from..to (either
-// open when invalid).
+// open when invalid); or the one entry numbered id (when not 0).
 struct HistoryFilter {
     QString identity;
     QDate from;
     QDate to;
+    int64_t id = 0;
 };
+
+// A time as the archive writes it, "yyyy-MM-ddTHH:mm:ss" (ISO 8601 without a zone), and back in the
+// given time spec (invalid for any other text). A listing formats and parses two per entry, and Qt's
+// general date-time parser takes tens of microseconds for each.
+std::string isoTime(const QDateTime& time);
+QDateTime fromIsoTime(QStringView text, Qt::TimeSpec spec);
 
 class SalesArchive {
 public:
@@ -97,7 +137,11 @@ public:
     // Records the answer to the close that followed Z entry `id`.
     bool recordClose(int64_t id, bool acknowledged, QString* error);
     // The entries the filter takes, oldest first; none with `error` set when they cannot be read.
-    std::optional<std::vector<ArchiveEntry>> entries(const HistoryFilter& filter, QString* error);
+    // With Figures::Totals only the document number and grand total of the figures are read, enough
+    // for a table of years of closes.
+    enum class Figures { All, Totals };
+    std::optional<std::vector<ArchiveEntry>> entries(const HistoryFilter& filter, QString* error,
+                                                     Figures figures = Figures::All);
 
     Database& database() { return *db; }
 

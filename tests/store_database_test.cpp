@@ -97,7 +97,7 @@ store::ArchiveEntry distinctEntry(const QString& identity, store::ReportKind kin
     entry.kind = kind;
     int64_t next = -5000000000LL;
     store::forEachFigure(entry.figures,
-                         [&next](const QString&, bool, int64_t& value) { value = next += 7777777; });
+                         [&next](const store::FigureColumn&, int64_t& value) { value = next += 7777777; });
     return entry;
 }
 

@@ -1,6 +1,7 @@
 #include "text/Numbers.h"
 
 #include <QLocale>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -124,6 +125,23 @@ QString formatFixed(double value, int decimals, int minWidth) {
     QString text = QString::number(value, 'f', decimals);
     text.replace(QChar('.'), regionalDecimalSeparator());
     return text.rightJustified(minWidth, QChar(' '));
+}
+
+std::string formatHundredths(int64_t hundredths) {
+    // Integer arithmetic throughout: a sum over many amounts may exceed what a double shows exactly
+    // after a division by 100.
+    const uint64_t magnitude =
+        hundredths < 0 ? 0 - static_cast<uint64_t>(hundredths) : static_cast<uint64_t>(hundredths);
+    char text[32];
+    char* end = text;
+    if (hundredths < 0)
+        *end++ = '-';
+    end = std::to_chars(end, text + sizeof text, magnitude / 100).ptr;
+    const unsigned cents = unsigned(magnitude % 100);
+    *end++ = '.';
+    *end++ = char('0' + cents / 10);
+    *end++ = char('0' + cents % 10);
+    return std::string(text, end);
 }
 
 int64_t roundHalfEven(double value) {
