@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPieSeries>
 #include <QPushButton>
 #include <QSaveFile>
@@ -92,6 +93,7 @@ double units(int64_t hundredths) {
 
 QChartView* chartView(QChart* chart, const QString& title) {
     chart->setTitle(title);
+    chart->setLocalizeNumbers(true);
     chart->legend()->hide();
     chart->setAnimationOptions(QChart::NoAnimation);
     auto* view = new QChartView(chart);
@@ -135,6 +137,8 @@ HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
     table->horizontalHeader()->setStretchLastSection(true);
 
     auto* grid = new QGridLayout(this);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 2);
     grid->addLayout(settings, 0, 0, 1, 2);
     grid->addWidget(table, 1, 0);
     grid->addWidget(chartView(dayChart, QStringLiteral("Total per day")), 1, 1);
@@ -177,11 +181,14 @@ void HistoryWindow::loadClick() {
     }
     model->setEntries(std::move(*list));
     drawDays();
+    table->resizeColumnsToContents();
     // The newest report is the one the owner looks at first.
-    if (!model->entries.empty())
+    if (!model->entries.empty()) {
         table->selectRow(int(model->entries.size()) - 1);
-    else
+        table->scrollToBottom();
+    } else {
         showEntry(-1);
+    }
 }
 
 void HistoryWindow::exportClick() {
@@ -208,13 +215,14 @@ void HistoryWindow::drawDays() {
         series->append(double(day.startOfDay().toMSecsSinceEpoch()), units(total));
     dayChart->addSeries(series);
     auto* time = new QDateTimeAxis;
-    time->setFormat(QStringLiteral("yyyy-MM-dd"));
+    time->setFormat(QLocale().dateFormat(QLocale::ShortFormat));
     time->setTickCount(4);
     dayChart->addAxis(time, Qt::AlignBottom);
     series->attachAxis(time);
     auto* value = new QValueAxis;
     dayChart->addAxis(value, Qt::AlignLeft);
     series->attachAxis(value);
+    value->applyNiceNumbers();
 }
 
 void HistoryWindow::showEntry(int row) {
@@ -242,11 +250,16 @@ void HistoryWindow::showEntry(int row) {
     hourChart->addSeries(bars);
     auto* hourAxis = new QBarCategoryAxis;
     hourAxis->append(labels);
+    // Twenty-four labels share the chart's width.
+    QFont small = hourAxis->labelsFont();
+    small.setPointSizeF(small.pointSizeF() * 0.6);
+    hourAxis->setLabelsFont(small);
     hourChart->addAxis(hourAxis, Qt::AlignBottom);
     bars->attachAxis(hourAxis);
     auto* value = new QValueAxis;
     hourChart->addAxis(value, Qt::AlignLeft);
     bars->attachAxis(value);
+    value->applyNiceNumbers();
 
     // A share is a clerk's sales; a clerk with none (or a negative total) has no slice.
     auto* pie = new QPieSeries;
