@@ -32,7 +32,7 @@ struct PortRun {
     bool showProgress = false;
     // The sales archive every report read is kept in (--archive): an SQLite file or a
     // postgresql:// address.
-    std::string archive;
+    std::string archive = {};
 };
 
 struct Job {
