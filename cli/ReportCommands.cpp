@@ -48,7 +48,8 @@ int runReport(PortRun& run, const ReportRequest& request) {
         line, request.zClose ? reports::zReportLabels() : reports::salesReportLabels(),
         [&readAt] { return readAt = QDateTime::currentDateTime(); },
         [&lines](const QString& text) { lines << text; }, &figures);
-    if (!writeText(run, request.outPattern, lines))
+    // A report that read nothing leaves an earlier file of the same name as it was.
+    if (!lines.isEmpty() && !writeText(run, request.outPattern, lines))
         return ioError(run);
     if (!complete)
         return kExitCommunication;

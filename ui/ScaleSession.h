@@ -53,9 +53,6 @@ public:
     // to the data folder's database and changed in the HISTORY window.
     QString archiveLocation;
 
-    // Text of the grid cell selected last, or that passed its check last (PLU and tax grids).
-    QString selectedCellText;
-
 signals:
     // Every command's status byte, after a failure too (decoded from whatever the reply buffer holds).
     void statusReceived(uint8_t status);
