@@ -34,6 +34,9 @@ struct PortRun {
     // The database of the scales' records (--records, else the data folder's); empty: the PLU
     // commands keep no record (a run made by a test that does not ask for one).
     std::string records = {};
+    // The sales archive every report read is kept in (--archive): an SQLite file or a
+    // postgresql:// address.
+    std::string archive = {};
 };
 
 struct Job {

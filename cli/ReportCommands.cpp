@@ -1,6 +1,7 @@
 #include "cli/ReportCommands.h"
 
-#include "reports/ReportText.h"
+#include "reports/SalesHistory.h"
+#include "text/CodePage.h"
 
 #include <ostream>
 
@@ -22,22 +23,51 @@ bool writeText(PortRun& run, const std::string& outPattern, const QStringList& l
     return bool(run.out);
 }
 
+int ioError(PortRun& run, const QString& reason = QString()) {
+    run.err << "I/O Error!\n";
+    if (!reason.isEmpty())
+        run.err << '(' << reason.toStdString() << ")\n";
+    return kExitIoError;
+}
+
 int runReport(PortRun& run, const ReportRequest& request) {
+    QString error;
+    // An archive that cannot be opened fails before the scale is asked anything.
+    std::unique_ptr<store::SalesArchive> archive =
+        store::SalesArchive::open(QString::fromStdString(run.archive), &error);
+    if (!archive)
+        return ioError(run, error);
     const ScaleLine line = reportingLine(run);
+    const std::optional<std::string> identity = requestIdentity(line);
+    if (!identity)
+        return kExitCommunication;
     QStringList lines;
+    QDateTime readAt;
+    reports::ReportFigures figures;
     const bool complete = reports::writeReport(
         line, request.zClose ? reports::zReportLabels() : reports::salesReportLabels(),
-        [] { return QDateTime::currentDateTime(); }, [&lines](const QString& text) { lines << text; });
+        [&readAt] { return readAt = QDateTime::currentDateTime(); },
+        [&lines](const QString& text) { lines << text; }, &figures);
     // A report that read nothing leaves an earlier file of the same name as it was.
-    if (!lines.isEmpty() && !writeText(run, request.outPattern, lines)) {
-        run.err << "I/O Error!\n";
-        return kExitIoError;
-    }
+    if (!lines.isEmpty() && !writeText(run, request.outPattern, lines))
+        return ioError(run);
     if (!complete)
         return kExitCommunication;
-    if (request.zClose && !reports::closeZ(line, request.password))
-        return kExitCommunication;
-    return kExitOk;
+    // The figures are committed before a close is sent: the day's totals are never cleared on the
+    // scale without being kept.
+    const std::optional<int64_t> id = archive->store(
+        reports::archiveEntry(figures, request.zClose ? store::ReportKind::Z : store::ReportKind::X,
+                              fromCp1250(*identity), QString::fromStdString(run.portName), readAt),
+        &error);
+    if (!id)
+        return ioError(run, error);
+    if (!request.zClose)
+        return kExitOk;
+    const bool closed = reports::closeZ(line, request.password);
+    // A close that failed is the line's failure, whether or not that could be noted.
+    if (!archive->recordClose(*id, closed, &error) && closed)
+        return ioError(run, error);
+    return closed ? kExitOk : kExitCommunication;
 }
 
 } // namespace
@@ -63,4 +93,56 @@ ParseResult parseReport(const std::vector<std::string>& args) {
     if (passwordGiven && !request.zClose)
         return kExitUsage;
     return Job{[request](PortRun& run) { return runReport(run, request); }, true, request.outPattern};
+}
+
+namespace {
+
+struct HistoryRequest {
+    store::HistoryFilter filter;
+    bool json = false;
+};
+
+int runHistory(PortRun& run, const HistoryRequest& request) {
+    QString error;
+    std::unique_ptr<store::SalesArchive> archive =
+        store::SalesArchive::open(QString::fromStdString(run.archive), &error);
+    std::optional<std::vector<store::ArchiveEntry>> entries;
+    if (archive)
+        entries = archive->entries(request.filter, &error);
+    if (!entries)
+        return ioError(run, error);
+    const QByteArray text = request.json ? reports::historyJson(*entries) : reports::historyCsv(*entries);
+    run.out.write(text.constData(), text.size());
+    run.out.flush();
+    return run.out ? kExitOk : ioError(run);
+}
+
+std::optional<QDate> parseDay(const std::string& text) {
+    const QDate day = QDate::fromString(QString::fromStdString(text), QStringLiteral("yyyy-MM-dd"));
+    return day.isValid() ? std::optional<QDate>(day) : std::nullopt;
+}
+
+} // namespace
+
+ParseResult parseHistory(const std::vector<std::string>& args) {
+    HistoryRequest request;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const bool hasValue = i + 1 < args.size();
+        if (!hasValue)
+            return kExitUsage;
+        const std::string& value = args[++i];
+        if (args[i - 1] == "--scale") {
+            request.filter.identity = QString::fromLocal8Bit(value);
+        } else if (args[i - 1] == "--from" || args[i - 1] == "--to") {
+            const std::optional<QDate> day = parseDay(value);
+            if (!day)
+                return kExitUsage;
+            (args[i - 1] == "--from" ? request.filter.from : request.filter.to) = *day;
+        } else if (args[i - 1] == "--format" && (value == "csv" || value == "json")) {
+            request.json = value == "json";
+        } else {
+            return kExitUsage;
+        }
+    }
+    return Job{[request](PortRun& run) { return runHistory(run, request); }, false, {}};
 }

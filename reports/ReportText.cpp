@@ -77,14 +77,8 @@ const ReportLabels& zReportLabels() {
 }
 
 QString formatAmount(int64_t hundredths) {
-    // Integer arithmetic throughout: a sum over the clerks may exceed what a double shows exactly
-    // after a division by 100.
-    uint64_t magnitude =
-        hundredths < 0 ? 0 - static_cast<uint64_t>(hundredths) : static_cast<uint64_t>(hundredths);
-    QString text = hundredths < 0 ? QStringLiteral("-") : QString();
-    text += QString::number(magnitude / 100);
-    text += regionalDecimalSeparator();
-    text += QString::number(magnitude % 100).rightJustified(2, QLatin1Char('0'));
+    QString text = QString::fromLatin1(formatHundredths(hundredths));
+    text.replace(QLatin1Char('.'), regionalDecimalSeparator());
     return text;
 }
 
@@ -101,10 +95,11 @@ QString reportTimestamp(const QDateTime& now) {
 }
 
 bool writeReport(const ScaleLine& line, const ReportLabels& labels, const std::function<QDateTime()>& clock,
-                 const std::function<void(const QString&)>& appendLine) {
+                 const std::function<void(const QString&)>& appendLine, ReportFigures* figures) {
     std::optional<ReportTotals> totals = readReportTotals(line);
     if (!totals)
         return false;
+    ReportFigures read{*totals, {}};
     appendLine(labels.title + reportTimestamp(clock()));
     appendLine(QString());
     appendLine(labels.docNumber + QString::number(totals->docNumber));
@@ -129,6 +124,7 @@ bool writeReport(const ScaleLine& line, const ReportLabels& labels, const std::f
         std::optional<ClerkTotals> c = readClerkTotals(line, clerk);
         if (!c)
             return false;
+        read.clerks[size_t(clerk - 1)] = *c;
         appendLine(labels.clerkHeading + QString::number(clerk));
         appendLine(labels.clients + QString::number(c->clients));
         appendLine(labels.operations + QString::number(c->operations));
@@ -154,6 +150,8 @@ bool writeReport(const ScaleLine& line, const ReportLabels& labels, const std::f
             return false;
         appendLine(*label + formatAmount(*sum));
     }
+    if (figures)
+        *figures = read;
     return true;
 }
 
