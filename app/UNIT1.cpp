@@ -162,6 +162,7 @@ void TForm1::Button11Click() {
             return;
         }
         theLink.clear();
+        theLink.expectReply(identityWidth + 1);
         if (!session.runCommand(identityCommand)) {
             theLink.close();
             return;

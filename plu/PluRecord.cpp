@@ -72,6 +72,7 @@ void putPluRecord(FrameLink& link, const PluTable& table, int row) {
 
 int readPlu(const ScaleLine& line, PluTable& table, uint16_t plu, uint16_t row) {
     putPluQuery(line.link, plu);
+    line.link.expectReply(kPluRecordBytes);
     if (!line.runCommand(kReadPluCommand))
         return kPluExchangeFailed;
     return takePluRecord(line.link, plu, table, row) ? kPluRead : kPluAbsent;

@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
                 return usage(
                     "unknown fault '" + text +
                     "' (nak, badcheck, silence, garbage, noack, address, restart, endless, overlong, "
-                    "slowgap, vanish; optionally :COUNT)");
+                    "slowgap, vanish, statusonly; optionally :COUNT)");
             faults.push_back(request);
         } else {
             return usage("unknown argument '" + arg + "'");
