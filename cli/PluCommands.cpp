@@ -60,7 +60,7 @@ ParseResult preparePush(const std::string& file) {
         return kExitIoError;
     }
     if (loaded.outcome == PluFileLoad::BadLine) {
-        std::cerr << "error in input file\n";
+        std::cerr << "error in input file: " << badLinePlace(loaded).toLocal8Bit().constData() << '\n';
         return kExitBadInput;
     }
     try {
@@ -81,23 +81,25 @@ ParseResult preparePush(const std::string& file) {
 } // namespace
 
 ParseResult parsePlu(const std::vector<std::string>& args) {
-    if (args.size() == 2 && args[0] == "push")
-        return preparePush(args[1]);
+    if (!args.empty() && args[0] == "push")
+        return args.size() == 2 ? preparePush(args[1]) : unexpectedWord("plu push", args, 2);
     if (args.empty() || args[0] != "pull")
-        return kExitUsage;
+        return unexpectedWord("plu", args, 0);
     long from = 1, to = 1799;
     std::string out;
     for (size_t i = 1; i < args.size(); ++i) {
-        if ((args[i] == "--from" || args[i] == "--to") && i + 1 < args.size()) {
-            auto value = parseNumber(args[i + 1], 10, 1, 1799);
+        if (i + 1 >= args.size() && (args[i] == "--from" || args[i] == "--to" || args[i] == "-o"))
+            return unexpectedWord("plu pull", args, i + 1);
+        if (args[i] == "--from" || args[i] == "--to") {
+            auto value = numberArgument(args[i], args[i + 1], 10, 1, 1799);
             if (!value)
                 return kExitUsage;
             (args[i] == "--from" ? from : to) = *value;
             ++i;
-        } else if (args[i] == "-o" && i + 1 < args.size()) {
+        } else if (args[i] == "-o") {
             out = args[++i];
         } else {
-            return kExitUsage;
+            return unexpectedWord("plu pull", args, i);
         }
     }
     return Job{[from, to, out](PortRun& run) { return pluPull(run, int(from), int(to), out); }, true, out};

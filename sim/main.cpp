@@ -16,7 +16,8 @@ constexpr int kUsageError = 64; // EX_USAGE
 
 const char* const kUsage = "usage: scale-sim --link PATH [--baud N] [--state FILE] [--calibration] "
                            "[--fault NAME[:COUNT]]... [--gap MS] [--logo-out FILE] [--password N] "
-                           "[--read-delay MS] [--ack-log FILE]\n";
+                           "[--read-delay MS] [--ack-log FILE]\n"
+                           "       scale-sim --help | --version\n";
 
 bool parseNumber(const std::string& text, int& value, int minimum) {
     const char* end = text.data() + text.size();
@@ -59,6 +60,14 @@ int main(int argc, char** argv) {
             return true;
         };
         std::string text;
+        if (arg == "--help") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::puts("scale-sim " SCALE_VERSION);
+            return 0;
+        }
         if (arg == "--calibration") {
             options.calibration = true;
         } else if (arg == "--link") {
