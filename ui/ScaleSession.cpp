@@ -3,6 +3,7 @@
 #include "link/FrameLink.h"
 #include "text/Numbers.h"
 #include "ui/Prompts.h"
+#include "ui/Unit2.h"
 
 #include <QWidget>
 
@@ -39,6 +40,10 @@ void ScaleSession::runHandler(const std::function<void()>& body) {
 
 ScaleLine ScaleSession::line() {
     return {theLink, [this](uint8_t code) { return runCommand(code); }};
+}
+
+bool ScaleSession::transferRunning() const {
+    return progressDialog && progressDialog->isVisible();
 }
 
 void ScaleSession::showWindow(QWidget* window) {

@@ -42,6 +42,8 @@ public:
     QPointer<TForm2> progressDialog;
     QPointer<QWidget> closeConfirmation;
     QPointer<QWidget> logoWindow;
+    // True while a transfer's progress dialog is up: the terminal's poll waits until it has ended.
+    bool transferRunning() const;
     // Shows a window brought to the front, as the tabs open their secondary windows.
     static void showWindow(QWidget* window);
 
