@@ -48,11 +48,14 @@ int settingsPush(PortRun& run, Settings settings, bool rateGiven) {
 // rate sends nothing at all.
 ParseResult preparePush(const std::string& file, const std::optional<std::string>& rate) {
     auto settings = std::make_shared<Settings>();
-    switch (loadSettingsFile(QString::fromLocal8Bit(file), *settings)) {
+    SettingsFilePlace bad{};
+    switch (loadSettingsFile(QString::fromLocal8Bit(file), *settings, &bad)) {
     case SettingsFileLoad::Loaded:
         break;
     case SettingsFileLoad::BadNumber:
-        return ioError(std::cerr, kExitBadInput);
+        std::cerr << "I/O Error! line " << bad.line << ": '" << bad.text.toLocal8Bit().constData()
+                  << "' is not a whole number\n";
+        return kExitBadInput;
     case SettingsFileLoad::IoError:
         return ioError(std::cerr, kExitIoError);
     }
