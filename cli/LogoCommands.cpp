@@ -74,8 +74,10 @@ ParseResult parseLogo(const std::vector<std::string>& args) {
     const bool send = args.size() >= 2 && args[0] == "send";
     const bool previewOnly = args.size() >= 3 && args[0] == "preview" && args[2].rfind("--", 0) != 0;
     if (!send && !previewOnly) {
-        bool knownVerb = !args.empty() && (args[0] == "send" || args[0] == "preview");
-        return unexpectedWord(knownVerb ? "logo " + args[0] : "logo", args, knownVerb ? args.size() : 0);
+        if (args.empty() || (args[0] != "send" && args[0] != "preview"))
+            return unexpectedWord("logo", args, 0);
+        return usageError(args[0] == "send" ? "logo send: FILE is missing"
+                                            : "logo preview: FILE and OUT.png come first");
     }
     LogoControls controls;
     std::string preview = previewOnly ? args[2] : std::string();
