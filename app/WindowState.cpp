@@ -1,5 +1,6 @@
 #include "app/WindowState.h"
 
+#include "text/BoundedRead.h"
 #include "text/CodePage.h"
 #include "text/Numbers.h"
 
@@ -73,11 +74,7 @@ void showFromStart(QLineEdit* edit, const QString& text) {
 class StateWriter {
 public:
     void line(const QString& text) {
-        // A text can hold line breaks (a clerk name loaded from the scale is any bytes); written as
-        // they are, they would split the entry and lose every entry after it at the next start.
-        QString oneLine = text;
-        oneLine.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        bytes += toCp1250(oneLine);
+        bytes += toCp1250Line(text);
         bytes += "\r\n";
     }
     void number(int value) { line(QString::number(value)); }
@@ -238,8 +235,10 @@ void restoreStateFile(const QString& path, const QString& caption, const Control
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    // A read that fails part-way gives the bytes before the failure: the restore stops there.
-    readState(file.readAll(), caption, find);
+    // A read that fails part-way gives the bytes before the failure: the restore stops there. A file
+    // too large to be a state file restores nothing.
+    if (std::optional<QByteArray> bytes = readWholeBounded(file))
+        readState(*bytes, caption, find);
 }
 
 QString stateFileName(const QString& programFileName) {

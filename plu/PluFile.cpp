@@ -1,5 +1,6 @@
 #include "plu/PluFile.h"
 
+#include "text/BoundedRead.h"
 #include "text/CodePage.h"
 #include "text/DateTimeText.h"
 #include "text/Numbers.h"
@@ -138,6 +139,8 @@ PluFileResult readPluLines(QIODevice& device, PluTable& table) {
 }
 
 QString badLinePlace(const PluFileResult& result) {
+    if (result.badLine == 0)
+        return QStringLiteral("the file is too large");
     QString place = QStringLiteral("line %1").arg(result.badLine);
     if (result.badColumn >= 0)
         place += QStringLiteral(", %1: '%2'")
@@ -156,7 +159,11 @@ PluFileResult loadPluFile(const QString& path, PluTable& table) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {PluFileLoad::IoError, 0, 0, -1, {}};
-    PluFileResult result = readPluLines(file, table);
+    // A file too large to be a PLU file is refused before any of it is taken.
+    std::optional<QByteArray> bytes = readWholeBounded(file);
+    if (!bytes)
+        return {PluFileLoad::BadLine, 0, 0, -1, {}};
+    PluFileResult result = readPluBytes(*bytes, table);
     if (result.outcome == PluFileLoad::Loaded && file.error() != QFileDevice::NoError)
         result.outcome = PluFileLoad::IoError;
     return result;

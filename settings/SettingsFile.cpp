@@ -1,6 +1,7 @@
 #include "settings/SettingsFile.h"
 
 #include "settings/SettingsTransfer.h"
+#include "text/BoundedRead.h"
 #include "text/CodePage.h"
 #include "text/Numbers.h"
 
@@ -21,7 +22,7 @@ public:
     void number(int64_t value) { line(QByteArray::number(value)); }
     void flag(bool on) { number(on ? 1 : 0); }
     void text(const QString& value) {
-        std::string bytes = toCp1250(value);
+        std::string bytes = toCp1250Line(value);
         line(QByteArray(bytes.data(), qsizetype(bytes.size())));
     }
     QByteArray bytes;
@@ -209,8 +210,10 @@ SettingsFileLoad loadSettingsFile(const QString& path, Settings& settings, Setti
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return SettingsFileLoad::IoError;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    // A file too large to be a settings file is refused like one that cannot be read: nothing of it
+    // is taken.
+    std::optional<QByteArray> bytes = readWholeBounded(file);
+    if (!bytes || file.error() != QFileDevice::NoError)
         return SettingsFileLoad::IoError;
-    return readSettingsBytes(bytes, settings, badPlace);
+    return readSettingsBytes(*bytes, settings, badPlace);
 }

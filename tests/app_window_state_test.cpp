@@ -57,7 +57,7 @@ struct StateWindow {
         combo("ComboBox2", {"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8"}, 0);
         auto* clock = new QLineEdit(window.get());
         clock->setObjectName(QStringLiteral("MaskEdit1"));
-        clock->setInputMask(QStringLiteral("99-99-99 99:99:99;_"));
+        clock->setInputMask(QStringLiteral("00-00-00 00:00:00;_"));
         auto* spin = new SpinEdit(window.get());
         spin->setObjectName(QStringLiteral("SpinEdit3"));
         auto* label = new QLabel(QStringLiteral("Last Status: "), window.get());
@@ -392,8 +392,10 @@ TEST(WindowStateFile, FileIsReplacedWholeOrNotAtAll) {
     QString path = folder.filePath(QStringLiteral("scale-utility.CFG"));
     StateWindow window;
 
-    // No file: nothing changes.
+    // No file, or an endless one: nothing changes.
     restoreStateFile(path, caption, window.lookup());
+    EXPECT_EQ(window.write(), firstRunFile(emptyClock));
+    restoreStateFile(QStringLiteral("/dev/zero"), caption, window.lookup());
     EXPECT_EQ(window.write(), firstRunFile(emptyClock));
 
     QFile old(path);

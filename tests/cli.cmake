@@ -2,6 +2,7 @@ scale_test(cli_tests SOURCES cli_test.cpp LIBS sim_harness)
 target_compile_definitions(cli_tests PRIVATE SCALECTL_PATH="$<TARGET_FILE:scalectl>")
 add_dependencies(cli_tests scalectl)
 set_target_properties(cli_tests PROPERTIES AUTOMOC OFF AUTOUIC OFF)
+scale_comma_locale_runs(cli_tests)
 
 # --help, --version and the bash completion of the installed programs.
 add_test(NAME cli.conventions
