@@ -107,7 +107,7 @@ void FrameLink::expectReply(size_t bytes) {
 void FrameLink::transact(uint8_t code) {
     command = code;
     exchangeFrame();
-    if (!exchangeFailed && replyCount < kLeadingBytes + replyExpected + kCheckBytes)
+    if (!exchangeFailed && replyExpected > 0 && replyCount < kLeadingBytes + replyExpected + kCheckBytes)
         exchangeFailed = true;
     replyExpected = 0;
     cursor = 0;

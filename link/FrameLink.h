@@ -64,7 +64,8 @@ struct FrameLink {
     // Declares how many reply bytes after the two leading ones the next exchange's reader takes. A
     // checked reply shorter than that (a scale that refuses a read with its status bytes only) fails
     // the exchange: otherwise the reader would decode the rest from an earlier reply's bytes, which
-    // stay in the reply buffer. Every reply must carry at least the two leading bytes.
+    // stay in the reply buffer. A command whose reply is not read (a write, or scalectl's raw, which
+    // shows the reply as it came) declares nothing and takes a reply of any length.
     void expectReply(size_t bytes);
 
     // Opens COM<number> (or a device path) with 1100 ms per byte and raises DTR.

@@ -133,8 +133,8 @@ TEST_F(Scalectl, ExitCodesSayWhatWentWrong) {
     char name[] = "/tmp/scalectl-bad-XXXXXX";
     close(mkstemp(name));
     if (FILE* f = std::fopen(name, "w")) {
-        std::fputs(
-            "; created\r\n\r\n1\t1.00\t0\t0\t0\t0\t0\t0\ta\t0\t\r\n2\tabc\t0\t0\t0\t0\t0\t0\tb\t0\t\r\n", f);
+        std::fputs("; created\r\n\r\n1\t1\t0\t0\t0\t0\t0\t0\ta\t0\t\r\n2\tabc\t0\t0\t0\t0\t0\t0\tb\t0\t\r\n",
+                   f);
         std::fclose(f);
     }
     Outcome badFile = scalectl(port() + "plu push " + name);

@@ -150,8 +150,8 @@ TEST(PluFileReader, BadLineEndsLoadingWithItsGoodFieldsAlreadyStored) {
 
     // The place of the bad line counts every line of the file, whatever ends it (CR LF, LF, CR).
     PluMemoryTable counted;
-    result = readPluBytes(
-        "\r\n;c\r1\t1.00\t0\t0\t0\t0\t0\t0\ta\t0\t\r\n\n2\tabc\t0\t0\t0\t0\t0\t0\tb\t0\t\r\n", counted);
+    result = readPluBytes("\r\n;c\r1\t1\t0\t0\t0\t0\t0\t0\ta\t0\t\r\n\n2\tabc\t0\t0\t0\t0\t0\t0\tb\t0\t\r\n",
+                          counted);
     EXPECT_EQ(badLinePlace(result), "line 5, PRICE: 'abc'");
 }
 
