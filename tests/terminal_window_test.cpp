@@ -209,18 +209,25 @@ TEST_F(TerminalWindowTest, FailedPollStopsSilentlyUntilActivatedAgain) {
 
 TEST_F(TerminalWindowTest, EachPollStartsAtLeastTheIntervalAfterThePreviousEnded) {
     // At 1200 baud one poll's exchange takes several times the interval, so polls timed from their
-    // starts would follow each other without a pause.
+    // starts would follow each other without a pause. The times are taken on the PC's side of the
+    // line, as the frames go out: the emulator's own clock would add its thread's scheduling.
     theLink.close();
     destroyForms();
     SimOptions paced;
     paced.baud = 1200;
     start(paced);
+    std::vector<std::chrono::steady_clock::time_point> requests, acks;
+    theLink.trace = [&](FrameLink::TraceKind kind, const uint8_t*, size_t) {
+        if (kind == FrameLink::TraceKind::RequestSent)
+            requests.push_back(std::chrono::steady_clock::now());
+        else if (kind == FrameLink::TraceKind::AckSent)
+            acks.push_back(std::chrono::steady_clock::now());
+    };
     activate();
     QTest::qWait(2500);
     deactivate();
+    theLink.trace = nullptr;
 
-    std::vector<std::chrono::steady_clock::time_point> requests = sim().requestTimes();
-    std::vector<std::chrono::steady_clock::time_point> acks = sim().ackTimes();
     ASSERT_GE(requests.size(), 3u);
     for (size_t i = 1; i < requests.size(); ++i) {
         auto lastAck = std::find_if(acks.rbegin(), acks.rend(), [&](auto at) { return at < requests[i]; });
