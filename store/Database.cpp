@@ -118,43 +118,41 @@ int Database::version(const QString& part) {
 }
 
 bool Database::migrate(const QString& part, const QList<QStringList>& steps, QString* error) {
-    int have = version(part);
-    if (have < 0) {
-        *error = QStringLiteral("%1: %2").arg(where, lastError());
+    // The whole migration holds the database's write lock from the version's read to the last step:
+    // the ports of one scalectl run, or a cron job beside the window, open a new database at the same
+    // moment, and each would otherwise run the first step against tables another has just made.
+    // SQLite takes the lock with BEGIN IMMEDIATE (others wait out the busy time-out); PostgreSQL with
+    // a transaction-scoped advisory lock. A step that fails takes back the whole migration.
+    QSqlQuery q(db);
+    auto fail = [&](const QString& why) {
+        *error = QStringLiteral("%1: %2").arg(where, why);
+        q.exec(QStringLiteral("ROLLBACK"));
         return false;
+    };
+    if (!q.exec(postgres ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE")))
+        return fail(q.lastError().text());
+    if (postgres && !q.exec(QStringLiteral("SELECT pg_advisory_xact_lock(7370416)")))
+        return fail(q.lastError().text());
+    const int have = version(part);
+    if (have < 0)
+        return fail(lastError());
+    if (have > steps.size())
+        return fail(
+            QStringLiteral("written by a newer version of the utility (%1 version %2)").arg(part).arg(have));
+    for (int step = have; step < steps.size(); ++step)
+        for (const QString& statement : steps[step])
+            if (!q.exec(statement))
+                return fail(q.lastError().text());
+    if (have < steps.size()) {
+        q.prepare(have == 0 ? QStringLiteral("INSERT INTO schema_versions (version, part) VALUES (?, ?)")
+                            : QStringLiteral("UPDATE schema_versions SET version = ? WHERE part = ?"));
+        q.addBindValue(int(steps.size()));
+        q.addBindValue(part);
+        if (!q.exec())
+            return fail(q.lastError().text());
     }
-    if (have > steps.size()) {
-        *error = QStringLiteral("%1: written by a newer version of the utility (%2 version %3)")
-                     .arg(where, part)
-                     .arg(have);
-        return false;
-    }
-    for (int step = have; step < steps.size(); ++step) {
-        if (!db.transaction()) {
-            *error = QStringLiteral("%1: %2").arg(where, lastError());
-            return false;
-        }
-        QSqlQuery q(db);
-        bool ok = true;
-        for (const QString& statement : steps[step]) {
-            if (!q.exec(statement)) {
-                ok = false;
-                break;
-            }
-        }
-        if (ok) {
-            q.prepare(step == 0 ? QStringLiteral("INSERT INTO schema_versions (version, part) VALUES (?, ?)")
-                                : QStringLiteral("UPDATE schema_versions SET version = ? WHERE part = ?"));
-            q.addBindValue(step + 1);
-            q.addBindValue(part);
-            ok = q.exec();
-        }
-        if (!ok || !db.commit()) {
-            *error = QStringLiteral("%1: %2").arg(where, q.lastError().text());
-            db.rollback();
-            return false;
-        }
-    }
+    if (!q.exec(QStringLiteral("COMMIT")))
+        return fail(q.lastError().text());
     return true;
 }
 

@@ -37,10 +37,12 @@ public:
     // What was named: the file path or the postgresql:// address.
     const QString& location() const { return where; }
 
-    // Brings `part`'s tables up to date: runs, in one transaction each, the steps of `steps` beyond
-    // the number this database has recorded for `part`, and records the new number. A step is a list
-    // of SQL statements written for both engines (or the caller picks by isPostgres()). False with
-    // `error` set when a step fails; that step leaves nothing behind.
+    // Brings `part`'s tables up to date: runs the steps of `steps` beyond the number this database
+    // has recorded for `part`, and records the new number, all in one transaction that holds the
+    // database's write lock (safe when several threads or programs open a new database at once). A
+    // step is a list of SQL statements written for both engines (or the caller picks by
+    // isPostgres()). False with `error` set when a step fails; the migration then leaves nothing
+    // behind.
     bool migrate(const QString& part, const QList<QStringList>& steps, QString* error);
 
     // The steps recorded for `part` (0 for a part never migrated), -1 when it cannot be read.

@@ -3,7 +3,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
-#include <mutex>
 
 namespace store {
 
@@ -18,21 +17,14 @@ const QList<QStringList> steps = {
                     "plu INTEGER NOT NULL, fields TEXT, PRIMARY KEY (port, identity, plu))")},
 };
 
-// The ports of one scalectl run open the database on threads of their own at the same moment; on a
-// new database their first migration steps would race each other for the same tables.
-std::mutex migrationMutex;
-
 } // namespace
 
 std::unique_ptr<ScaleRecords> ScaleRecords::open(const QString& where, QString* error) {
     auto db = Database::open(where, error);
     if (!db)
         return nullptr;
-    {
-        std::lock_guard<std::mutex> lock(migrationMutex);
-        if (!db->migrate(part, steps, error))
-            return nullptr;
-    }
+    if (!db->migrate(part, steps, error))
+        return nullptr;
     // A real write, taken back: a read-only file, a full disk's refusal or a server's missing
     // privilege shows here, before the first exchange, not after the first row was sent.
     QSqlQuery probe(db->sql());

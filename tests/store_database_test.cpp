@@ -11,7 +11,9 @@
 #include <QFile>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <atomic>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -128,6 +130,22 @@ protected:
         return entries ? *entries : std::vector<store::ArchiveEntry>{};
     }
 };
+
+// The ports of one scalectl run open a new database at the same moment, each on its own thread and
+// connection: every one of them finds the tables made, whoever made them.
+TEST_P(SalesArchiveTest, ManyOpenANewDatabaseAtOnce) {
+    std::vector<std::thread> threads;
+    std::atomic<int> opened{0};
+    std::vector<QString> errors(8);
+    for (size_t i = 0; i < errors.size(); ++i)
+        threads.emplace_back([&, i] {
+            if (store::SalesArchive::open(where, &errors[i]))
+                ++opened;
+        });
+    for (std::thread& thread : threads)
+        thread.join();
+    EXPECT_EQ(opened, 8) << errors[0].toStdString() << errors[7].toStdString();
+}
 
 TEST_P(SalesArchiveTest, SameReportReadAgainIsOneEntryWhileXAndZAreTwo) {
     auto archive = open();
