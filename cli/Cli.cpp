@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <ostream>
+#include <sstream>
 
 int runParsed(const ParseResult& parsed, PortRun& run) {
     if (const int* code = std::get_if<int>(&parsed))
@@ -28,6 +29,15 @@ std::optional<long> parseNumber(const std::string& text, int base, long low, lon
     if (*end != '\0' || value < low || value > high)
         return std::nullopt;
     return value;
+}
+
+std::string messagesOnOneLine(const std::string& messages, int code) {
+    std::string line;
+    std::istringstream in(messages);
+    for (std::string part; std::getline(in, part);)
+        if (!part.empty())
+            line += (line.empty() ? "" : " ") + part;
+    return line.empty() ? "exit code " + std::to_string(code) : line;
 }
 
 std::string fileSafePortName(const std::string& portName) {

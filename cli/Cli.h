@@ -5,6 +5,7 @@
 
 #include "link/Command.h"
 
+#include <QJsonObject>
 #include <functional>
 #include <iosfwd>
 #include <optional>
@@ -18,6 +19,7 @@ constexpr int kExitCommunication = 1; // "Communication Error!"
 constexpr int kExitNoPort = 2;        // "Cannot initialize COM port!"
 constexpr int kExitBadInput = 3;      // a bad input file or value
 constexpr int kExitIoError = 4;       // "I/O Error!"
+constexpr int kExitDiffers = 5;       // the scale does not hold what the file says (plu diff)
 constexpr int kExitUsage = 64;
 
 // One run of a job: the link opened on one port, that port's name as given, and where the job's
@@ -30,6 +32,9 @@ struct PortRun {
     std::ostream& err;
     // Someone watches a terminal: a job may show progress on err.
     bool showProgress = false;
+    // What the job found or did, as --format json prints it in the port's "result". Every job fills
+    // it whatever the format: it costs little beside the exchanges.
+    QJsonObject result = {};
 };
 
 struct Job {
@@ -64,6 +69,9 @@ ScaleLine reportingLine(PortRun& run);
 
 // A whole decimal (base 10) or hexadecimal (base 16) number within low..high.
 std::optional<long> parseNumber(const std::string& text, int base, long low, long high);
+
+// A port's messages on one line, joined by blanks; "exit code N" when there were none.
+std::string messagesOnOneLine(const std::string& messages, int code);
 
 // The -o pattern with every {port} replaced by the port's name made safe for a file name.
 std::string outputPath(const std::string& pattern, const std::string& portName);

@@ -1,5 +1,7 @@
 #include "cli/PluCommands.h"
 
+#include "cli/JsonOutput.h"
+
 #include "plu/PluFile.h"
 #include "plu/PluTransfer.h"
 #include "text/Numbers.h"
@@ -31,11 +33,30 @@ int exitCodeFor(TransferEnd end) {
     return end == TransferEnd::Completed ? kExitOk : kExitCommunication;
 }
 
+// The rows in use as objects, one key a column ("valid_date" for "Valid Date"), numbers as numbers.
+QJsonArray pluRows(const PluTable& table) {
+    QJsonArray rows;
+    for (int row = 1; row <= kPluRowCount; ++row) {
+        if (!table.rowInUse(row))
+            continue;
+        QJsonObject object;
+        for (int column = 0; column < kPluColumnCount; ++column) {
+            QString key =
+                QString::fromLatin1(kPluColumns[size_t(column)].heading).toLower().replace(' ', '_');
+            QString text = table.cell(column, row);
+            object[key] = column == NameColumn ? QJsonValue(text) : cellValue(text);
+        }
+        rows.append(object);
+    }
+    return rows;
+}
+
 int pluPull(PortRun& run, int from, int to, const std::string& outPattern) {
     PluMemoryTable table;
     TransferEnd end = loadFromScale(reportingLine(run), table, from, to, terminalHooks(run));
     if (end != TransferEnd::Completed)
         return exitCodeFor(end);
+    run.result = {{"rows", pluRows(table)}};
     if (outPattern.empty()) {
         QByteArray bytes = pluFileBytes(table, QDateTime::currentDateTime());
         run.out.write(bytes.constData(), bytes.size());
@@ -73,7 +94,10 @@ ParseResult preparePush(const std::string& file) {
     }
     int rows = loaded.rowsLoaded;
     return Job{[table, rows](PortRun& run) {
-                   return exitCodeFor(saveRowsInOrder(reportingLine(run), *table, rows, terminalHooks(run)));
+                   TransferEnd end = saveRowsInOrder(reportingLine(run), *table, rows, terminalHooks(run));
+                   if (end == TransferEnd::Completed)
+                       run.result = {{"sent", rows}, {"current", 0}};
+                   return exitCodeFor(end);
                },
                true,
                {}};

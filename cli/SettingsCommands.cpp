@@ -1,5 +1,7 @@
 #include "cli/SettingsCommands.h"
 
+#include "cli/JsonOutput.h"
+
 #include "settings/ClockTime.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsTransfer.h"
@@ -16,10 +18,52 @@ int ioError(std::ostream& err, int code) {
     return code;
 }
 
+QJsonArray texts(const QString* first, size_t count, bool numbers) {
+    QJsonArray array;
+    for (size_t i = 0; i < count; ++i)
+        array.append(numbers ? cellValue(first[i]) : QJsonValue(first[i]));
+    return array;
+}
+
+// Every setting by name; numbers the record keeps as texts (rate, taxes) as numbers.
+QJsonObject settingsObject(const Settings& s) {
+    static const std::pair<const char*, PrintFlag> flagNames[] = {
+        {"receipt", PrintReceipt},          {"duplicate", PrintDuplicate},
+        {"graphic_logo", PrintGraphicLogo}, {"single_barcode", PrintSingleBar},
+        {"total_barcode", PrintTotalBar},   {"obligatory_paid", ObligatoryPaid},
+        {"discount", PrintDiscount},        {"plu_code", PrintPluCode},
+    };
+    QJsonObject print;
+    for (const auto& [name, flag] : flagNames)
+        print[QLatin1String(name)] = (s.printFlags & flag) != 0;
+    return {
+        {"clerk_mode", s.clerkMode},
+        {"print", print},
+        {"single_barcode_format", s.singleBarcode},
+        {"total_barcode_format", s.totalBarcode},
+        {"baud_rate", cellValue(s.baudRate)},
+        {"lan_number", s.lanNumber},
+        {"auto_off_minutes", s.autoOffMinutes},
+        {"discount_percent", s.discountPercent},
+        {"drawer_time", s.drawerTime},
+        {"darkness", cellValue(s.darkness)},
+        {"currency", s.currency},
+        {"rate", cellValue(s.rate)},
+        {"print_all_reports", s.printAllReports},
+        {"print_tax", s.printTax},
+        {"clerks", texts(s.clerks.data(), s.clerks.size(), false)},
+        {"header", texts(s.receiptLines.data(), kHeaderLineCount, false)},
+        {"footer", texts(s.receiptLines.data() + kHeaderLineCount, kFooterLineCount, false)},
+        {"departments", texts(s.departments.data(), s.departments.size(), false)},
+        {"taxes", texts(s.taxes.data(), s.taxes.size(), true)},
+    };
+}
+
 int settingsPull(PortRun& run, const std::string& outPattern) {
     Settings settings;
     if (!loadSettings(reportingLine(run), settings))
         return kExitCommunication;
+    run.result = settingsObject(settings);
     if (outPattern.empty()) {
         std::optional<QByteArray> bytes = settingsFileBytes(settings);
         if (bytes) {
@@ -88,6 +132,17 @@ std::optional<HeldTime> parseClockText(const std::string& text) {
 
 } // namespace
 
+QJsonObject clockResult(const HeldTime& time, const QDateTime& pcNow) {
+    const std::array<uint8_t, 6> bytes = clockBytes(time);
+    const QString iso = QString::asprintf("%04d-%02d-%02dT%02d:%02d:%02d", time.year, time.month, time.day,
+                                          time.hour, time.minute, time.second);
+    const QDateTime scaleTime(QDate(time.year, time.month, time.day),
+                              QTime(time.hour, time.minute, time.second));
+    return {{"time", iso},
+            {"bytes", hexText(bytes.data(), bytes.size())},
+            {"difference", scaleTime.isValid() ? QJsonValue(pcNow.secsTo(scaleTime)) : QJsonValue()}};
+}
+
 ParseResult parseSettings(const std::vector<std::string>& args) {
     if (args.size() >= 2 && args[0] == "push") {
         std::optional<std::string> rate;
@@ -116,6 +171,7 @@ ParseResult parseClock(const std::vector<std::string>& args) {
                        HeldTime time;
                        if (!readClock(reportingLine(run), time))
                            return kExitCommunication;
+                       run.result = clockResult(time, QDateTime::currentDateTime());
                        run.out << clockDisplayText(time).toStdString() << '\n';
                        return kExitOk;
                    },
@@ -133,8 +189,12 @@ ParseResult parseClock(const std::vector<std::string>& args) {
         return kExitUsage;
     }
     return Job{[given](PortRun& run) {
-                   HeldTime time = given ? *given : heldTimeFrom(QDateTime::currentDateTime());
-                   return sendClock(reportingLine(run), time) ? kExitOk : kExitCommunication;
+                   const QDateTime now = QDateTime::currentDateTime();
+                   HeldTime time = given ? *given : heldTimeFrom(now);
+                   if (!sendClock(reportingLine(run), time))
+                       return kExitCommunication;
+                   run.result = clockResult(time, now);
+                   return kExitOk;
                },
                true,
                {}};

@@ -14,6 +14,12 @@
 #pragma once
 
 #include "cli/Cli.h"
+#include "settings/ClockTime.h"
 
 ParseResult parseSettings(const std::vector<std::string>& args);
 ParseResult parseClock(const std::vector<std::string>& args);
+
+// A clock's JSON result: "time" as ISO 8601 text of the fields as they are (an impossible date stays
+// as the scale holds it), "bytes" as on the wire, and "difference", the clock minus pcNow in seconds
+// (null when the fields make no date).
+QJsonObject clockResult(const HeldTime& time, const QDateTime& pcNow);

@@ -1,17 +1,21 @@
 // scalectl: the command-line companion of the utility. It talks to the scale through the same link
 // and the same core code as the windows, for scripts, service work and checking a line.
 //
-//   scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] COMMAND ...
+//   scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] [--format text|json] COMMAND ...
 //
 // PORT is COMn, a device path, socket://HOST:PORT or rfc2217://HOST:PORT. With several ports the
 // command runs on all of them at once (at most N at a time with --jobs), each on a link and a thread
 // of its own; their outputs are written one port after the other, in the order of the --port
 // options, and then one line per port says "PORT: ok" or "PORT: " and what went wrong.
 //
+// --format json writes, for every port in --port order, one JSON object on a line of its own
+// (cli/JsonOutput.h) instead of the command's text; messages stay on standard error.
+//
 // The commands are listed in cli/Commands.cpp. Exit codes: 0 success, 1 failed exchange, 2 port
 // cannot be opened, 3 bad input, 4 a file that cannot be read or written, 64 usage; with several
 // ports, the code of the first port (in --port order) that failed.
 #include "cli/Cli.h"
+#include "cli/JsonOutput.h"
 #include "cli/Trace.h"
 #include "link/FrameLink.h"
 #include "link/NetworkPort.h"
@@ -30,11 +34,12 @@
 namespace {
 
 int usage() {
-    const char* lead = "usage: scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] ";
+    const char* lead =
+        "usage: scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] [--format text|json] ";
     for (const CliCommand& command : cliCommands())
         for (std::string_view line : command.usage) {
             std::cerr << lead << line << '\n';
-            lead = "       scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] ";
+            lead = "       scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] [--format text|json] ";
         }
     std::cerr << "PORT: COMn, a device path, socket://HOST:PORT or rfc2217://HOST:PORT\n";
     return kExitUsage;
@@ -61,15 +66,20 @@ bool validPortName(const std::string& port) {
 struct Settings {
     int32_t baud = 9600;
     bool trace = false;
+    bool json = false; // --format json
 };
 
-// The job on one port, on a link of its own; messages on err, the trace on traceOut.
-int runOnPort(const Job& job, const std::string& port, const Settings& settings, std::ostream& out,
-              std::ostream& err, std::ostream& traceOut, bool showProgress) {
+// The job on one port, on a link of its own; messages on err, the trace on traceOut, what the job
+// found in result.
+int runJob(const Job& job, const std::string& port, const Settings& settings, std::ostream& out,
+           std::ostream& err, std::ostream& traceOut, bool showProgress, QJsonObject& result) {
     FrameLink link;
     PortRun run{link, port, out, err, showProgress};
-    if (!job.needsPort)
-        return job.run(run);
+    if (!job.needsPort) {
+        int code = job.run(run);
+        result = run.result;
+        return code;
+    }
     auto number = comNumber(port);
     bool opened = number ? link.open(static_cast<uint8_t>(*number), settings.baud)
                          : link.openDevice(port, settings.baud);
@@ -81,19 +91,22 @@ int runOnPort(const Job& job, const std::string& port, const Settings& settings,
     }
     if (settings.trace)
         link.trace = traceTo(traceOut);
-    int result = job.run(run);
+    int code = job.run(run);
     link.close();
-    return result;
+    result = run.result;
+    return code;
 }
 
-// What went wrong on a port, on one line: its messages joined.
-std::string oneLine(const std::string& messages, int code) {
-    std::string line;
-    std::istringstream in(messages);
-    for (std::string part; std::getline(in, part);)
-        if (!part.empty())
-            line += (line.empty() ? "" : " ") + part;
-    return line.empty() ? "exit code " + std::to_string(code) : line;
+// The job on one port as the format asks: its own output, or its JSON line.
+int runOnPort(const Job& job, const std::string& port, const Settings& settings, std::ostream& out,
+              std::ostream& err, std::ostream& traceOut, bool showProgress) {
+    QJsonObject result;
+    if (!settings.json)
+        return runJob(job, port, settings, out, err, traceOut, showProgress, result);
+    JsonPortStreams streams(err);
+    int code = runJob(job, port, settings, streams.out(), streams.err(), traceOut, false, result);
+    out << streams.line(port, code, result) << std::endl;
+    return code;
 }
 
 int runOnPorts(const Job& job, const std::vector<std::string>& ports, const Settings& settings, size_t jobs) {
@@ -122,7 +135,8 @@ int runOnPorts(const Job& job, const std::vector<std::string>& ports, const Sett
     }
     for (size_t i = 0; i < ports.size(); ++i) {
         const Result& r = results[i];
-        std::cerr << ports[i] << ": " << (r.code == kExitOk ? "ok" : oneLine(r.err.str(), r.code)) << '\n';
+        std::cerr << ports[i] << ": " << (r.code == kExitOk ? "ok" : messagesOnOneLine(r.err.str(), r.code))
+                  << '\n';
         if (exitCode == kExitOk)
             exitCode = r.code;
     }
@@ -141,6 +155,8 @@ int main(int argc, char** argv) {
         bool hasValue = i + 1 < args.size();
         if (args[i] == "--trace") {
             settings.trace = true;
+        } else if (args[i] == "--format" && hasValue && (args[i + 1] == "json" || args[i + 1] == "text")) {
+            settings.json = args[++i] == "json";
         } else if (args[i] == "--port" && hasValue) {
             ports.push_back(args[++i]);
         } else if (args[i] == "--baud" && hasValue) {
