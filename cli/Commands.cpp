@@ -1,6 +1,7 @@
 // The registry of scalectl's commands. A new command adds its parser here, in its own line.
 #include "cli/CalibrationCommands.h"
 #include "cli/Cli.h"
+#include "cli/InfoCommand.h"
 #include "cli/LogoCommands.h"
 #include "cli/PluCommands.h"
 #include "cli/RawCommand.h"
@@ -20,8 +21,12 @@ const std::vector<CliCommand>& cliCommands() {
          {"logo send FILE [--brightness B] [--contrast C] [--threshold] [--preview OUT.png]",
           "logo preview FILE OUT.png [--brightness B] [--contrast C] [--threshold]"},
          parseLogo},
-        {"settings", {"settings pull [-o FILE]", "settings push FILE [--rate R]"}, parseSettings},
+        {"settings",
+         {"settings pull [-o FILE]", "settings push FILE [--rate R] [--changed]",
+          "settings diff FILE [--rate R]"},
+         parseSettings},
         {"clock", {"clock get", "clock set [--time \"dd-mm-yy hh:mm:ss\"]"}, parseClock},
+        {"info", {"info"}, parseInfo},
     };
     return commands;
 }

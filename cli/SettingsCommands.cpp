@@ -7,6 +7,7 @@
 #include "settings/SettingsTransfer.h"
 #include "text/Numbers.h"
 
+#include <QJsonDocument>
 #include <QRegularExpression>
 #include <iostream>
 #include <memory>
@@ -88,9 +89,48 @@ int settingsPush(PortRun& run, Settings settings, bool rateGiven) {
     return sendSettings(line, settings) ? kExitOk : kExitCommunication;
 }
 
+// What a push of the file would change: the scale's settings are read and compared by name with the
+// file's (the rate, not in the file, is the scale's own unless --rate gave one); one line per
+// difference, "NAME<TAB>SCALE<TAB>FILE" with the values as JSON. With send, a scale that differs
+// gets the file; without, a difference ends with kExitDiffers.
+int settingsSync(PortRun& run, Settings wanted, bool rateGiven, bool send) {
+    ScaleLine line = reportingLine(run);
+    Settings held;
+    if (!loadSettings(line, held))
+        return kExitCommunication;
+    if (!rateGiven)
+        wanted.rate = held.rate;
+    const QJsonObject have = settingsObject(held);
+    const QJsonObject want = settingsObject(wanted);
+    QJsonObject differences;
+    for (auto it = want.begin(); it != want.end(); ++it) {
+        if (have[it.key()] == it.value())
+            continue;
+        differences[it.key()] = QJsonObject{{"scale", have[it.key()]}, {"file", it.value()}};
+        auto compact = [](const QJsonValue& value) {
+            return QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).toStdString();
+        };
+        run.out << it.key().toStdString() << '\t' << compact(have[it.key()]) << '\t' << compact(it.value())
+                << '\n';
+    }
+    run.out.flush();
+    run.result = {{"differences", differences}, {"sent", false}};
+    if (differences.isEmpty())
+        return kExitOk;
+    if (!send)
+        return kExitDiffers;
+    if (!sendSettings(line, wanted))
+        return kExitCommunication;
+    run.result[QLatin1String("sent")] = true;
+    return kExitOk;
+}
+
 // The file is read and every value converted before the port is touched: unlike the tab, a bad tax
 // rate sends nothing at all.
-ParseResult preparePush(const std::string& file, const std::optional<std::string>& rate) {
+// What a push or a diff of a settings file does with it.
+enum class FileUse { Push, PushChanged, Diff };
+
+ParseResult preparePush(const std::string& file, const std::optional<std::string>& rate, FileUse use) {
     auto settings = std::make_shared<Settings>();
     switch (loadSettingsFile(QString::fromLocal8Bit(file), *settings)) {
     case SettingsFileLoad::Loaded:
@@ -111,6 +151,12 @@ ParseResult preparePush(const std::string& file, const std::optional<std::string
         return kExitBadInput;
     }
     bool rateGiven = rate.has_value();
+    if (use != FileUse::Push)
+        return Job{[settings, rateGiven, use](PortRun& run) {
+                       return settingsSync(run, *settings, rateGiven, use == FileUse::PushChanged);
+                   },
+                   true,
+                   {}};
     return Job{
         [settings, rateGiven](PortRun& run) { return settingsPush(run, *settings, rateGiven); }, true, {}};
 }
@@ -144,19 +190,24 @@ QJsonObject clockResult(const HeldTime& time, const QDateTime& pcNow) {
 }
 
 ParseResult parseSettings(const std::vector<std::string>& args) {
-    if (args.size() >= 2 && args[0] == "push") {
+    if (args.size() >= 2 && (args[0] == "push" || args[0] == "diff")) {
         std::optional<std::string> rate;
-        for (size_t i = 2; i < args.size(); i += 2) {
+        FileUse use = args[0] == "diff" ? FileUse::Diff : FileUse::Push;
+        for (size_t i = 2; i < args.size(); ++i) {
+            if (args[i] == "--changed" && use == FileUse::Push) {
+                use = FileUse::PushChanged;
+                continue;
+            }
             if (args[i] != "--rate" || i + 1 >= args.size() || rate)
                 return kExitUsage;
-            rate = args[i + 1];
+            rate = args[++i];
             double value = 0;
             int error = 0;
             tryParseFloat(QString::fromLocal8Bit(*rate), value, error);
             if (error != 0)
                 return kExitUsage;
         }
-        return preparePush(args[1], rate);
+        return preparePush(args[1], rate, use);
     }
     if (args.size() == 1 && args[0] == "pull")
         return Job{[](PortRun& run) { return settingsPull(run, {}); }, true, {}};

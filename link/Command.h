@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 
 struct CommandOutcome {
     bool ok;        // the exchange succeeded
@@ -33,3 +35,8 @@ CommandOutcome performCommand(FrameLink& link, uint8_t code);
 
 // The link with performCommand as its runner: a failure is only returned, never reported.
 ScaleLine quietLine(FrameLink& link);
+
+// The identity request (0x01): the scale's identity text as its bytes (code page 1250), none when the
+// exchange failed (the runner has reported it).
+constexpr uint8_t kIdentityCommand = 0x01;
+std::optional<std::string> readIdentity(const ScaleLine& line);
