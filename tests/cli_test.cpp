@@ -1,5 +1,10 @@
 // scalectl as a process against the emulated scale: output, exit codes and the trace.
+#include "tests/support/NamedCase.h"
 #include "tests/support/SimHarness.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <array>
 #include <cstdio>
@@ -118,6 +123,137 @@ TEST(ScalectlWithALateScale, EveryRunEndsWithItsLastReplyAcknowledged) {
         EXPECT_EQ(run.exitCode, 0) << args << ": " << run.err;
         EXPECT_TRUE(scale.lastReplyAcknowledged()) << args;
     }
+    std::remove(name);
+}
+
+// --format json: standard output holds one object per port and nothing else, in --port order.
+struct JsonCase {
+    const char* name;
+    std::string args;
+    // A key every port's result must have.
+    const char* resultKey;
+};
+using testcases::PrintTo;
+
+class ScalectlJson : public ::testing::TestWithParam<JsonCase> {
+protected:
+    SimHarness first, second;
+
+    // The lines of out, each parsed; a line that is no object fails the test.
+    static std::vector<QJsonObject> objects(const std::string& out) {
+        std::vector<QJsonObject> parsed;
+        size_t start = 0;
+        for (size_t end; (end = out.find('\n', start)) != std::string::npos; start = end + 1) {
+            QJsonParseError error{};
+            QJsonDocument document =
+                QJsonDocument::fromJson(QByteArray::fromStdString(out.substr(start, end - start)), &error);
+            EXPECT_TRUE(document.isObject()) << error.errorString().toStdString() << " in " << out;
+            parsed.push_back(document.object());
+        }
+        EXPECT_EQ(start, out.size()) << "output does not end with a line end";
+        return parsed;
+    }
+};
+
+TEST_P(ScalectlJson, EachPortGivesOneObjectInPortOrder) {
+    Outcome run = scalectl("--format json --port " + second.linkPath() + " --port " + first.linkPath() + " " +
+                           GetParam().args);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    std::vector<QJsonObject> lines = objects(run.out);
+    ASSERT_EQ(lines.size(), 2u) << run.out;
+    const std::string ports[] = {second.linkPath(), first.linkPath()};
+    for (size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(lines[i]["port"].toString().toStdString(), ports[i]);
+        EXPECT_EQ(lines[i]["ok"], QJsonValue(true));
+        EXPECT_EQ(lines[i]["exit"], QJsonValue(0));
+        EXPECT_TRUE(lines[i]["error"].isNull());
+        EXPECT_TRUE(lines[i]["result"].toObject().contains(QLatin1String(GetParam().resultKey))) << run.out;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, ScalectlJson,
+    ::testing::Values(JsonCase{"Raw", "raw 01", "reply"},
+                      JsonCase{"PluPull", "plu pull --from 1 --to 3", "rows"},
+                      JsonCase{"SettingsPull", "settings pull", "departments"},
+                      JsonCase{"ClockGet", "clock get", "difference"},
+                      JsonCase{"ClockSet", "clock set", "time"}, JsonCase{"Display", "display", "indicators"},
+                      JsonCase{"Key", "key 7 shift", "pressed"},
+                      JsonCase{"Calibration", "calibration send --preset single-6", "capacity"},
+                      JsonCase{"Info", "info", "status_bits"}),
+    testcases::caseName);
+
+TEST_F(ScalectlJson, ResultsCarryTheScalesValues) {
+    first.sim().withState([](ScaleState& s) {
+        s.status = 0x05;
+        s.clockOffsetSeconds = -3600;
+    });
+    std::vector<QJsonObject> info =
+        objects(scalectl("--format json --port " + first.linkPath() + " info").out);
+    ASSERT_EQ(info.size(), 1u);
+    QJsonObject result = info[0]["result"].toObject();
+    EXPECT_EQ(result["identity"].toString(), QStringLiteral("SCALE SIM 15KG V1.63"));
+    EXPECT_EQ(result["status"], QJsonValue(5));
+    EXPECT_EQ(result["status_bits"].toArray(), (QJsonArray{"bit0", "calibration"}));
+    // A second may pass between the read and the PC's time.
+    EXPECT_NEAR(result["clock"].toObject()["difference"].toDouble(), -3600, 1);
+
+    std::vector<QJsonObject> plu =
+        objects(scalectl("--format json --port " + first.linkPath() + " plu pull --from 1 --to 1").out);
+    ASSERT_EQ(plu.size(), 1u);
+    QJsonArray rows = plu[0]["result"].toObject()["rows"].toArray();
+    ASSERT_EQ(rows.size(), 2); // PLU 0 (shown whatever its price) and PLU 1; PLU 1800 is absent
+    QJsonObject apples = rows.last().toObject();
+    EXPECT_EQ(apples["num"], QJsonValue(1));
+    EXPECT_EQ(apples["price"], QJsonValue(2.49));
+    EXPECT_EQ(apples["name"], QJsonValue("APPLES GOLDEN"));
+    EXPECT_EQ(apples.size(), 13);
+}
+
+// A port that fails is an object of its own with scalectl's message, beside the one that worked; a
+// diff that finds differences is an answer (ok), not a failure.
+TEST_F(ScalectlJson, FailuresAndDifferencesAreReportedPerPort) {
+    const std::string missing = first.folder() + "/ports/COM9";
+    Outcome run = scalectl("--format json --port " + missing + " --port " + first.linkPath() + " raw 01");
+    EXPECT_EQ(run.exitCode, 2);
+    std::vector<QJsonObject> lines = objects(run.out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0]["ok"], QJsonValue(false));
+    EXPECT_EQ(lines[0]["exit"], QJsonValue(2));
+    EXPECT_TRUE(lines[0]["error"].toString().startsWith("Cannot initialize COM port!")) << run.out;
+    EXPECT_EQ(lines[1]["ok"], QJsonValue(true));
+    EXPECT_NE(run.err.find("Cannot initialize COM port!"), std::string::npos) << "messages stay on stderr";
+
+    char name[] = "/tmp/scalectl-settings-XXXXXX";
+    close(mkstemp(name));
+    ASSERT_EQ(scalectl("--port " + first.linkPath() + " settings pull -o " + name).exitCode, 0);
+    second.sim().withState([](ScaleState& s) { s.departments[0][0] = 'X'; });
+    Outcome diff = scalectl("--format json --port " + first.linkPath() + " --port " + second.linkPath() +
+                            " settings diff " + name);
+    EXPECT_EQ(diff.exitCode, 5) << diff.err;
+    lines = objects(diff.out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_TRUE(lines[0]["result"].toObject()["differences"].toObject().isEmpty());
+    EXPECT_EQ(lines[1]["ok"], QJsonValue(true));
+    EXPECT_EQ(lines[1]["exit"], QJsonValue(5));
+    EXPECT_EQ(lines[1]["result"].toObject()["differences"].toObject().keys(), QStringList{"departments"});
+
+    // settings push --changed sends only to the scale that differs.
+    first.sim().clearLog();
+    second.sim().clearLog();
+    Outcome push = scalectl("--format json --port " + first.linkPath() + " --port " + second.linkPath() +
+                            " settings push " + name + " --changed");
+    EXPECT_EQ(push.exitCode, 0) << push.err;
+    lines = objects(push.out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0]["result"].toObject()["sent"], QJsonValue(false));
+    EXPECT_EQ(lines[1]["result"].toObject()["sent"], QJsonValue(true));
+    auto writes = [](ScaleSim& sim) {
+        auto bodies = sim.requestBodies();
+        return std::count_if(bodies.begin(), bodies.end(), [](const auto& b) { return b[0] == 0x22; });
+    };
+    EXPECT_EQ(writes(first.sim()), 0);
+    EXPECT_EQ(writes(second.sim()), 1);
     std::remove(name);
 }
 
