@@ -74,7 +74,7 @@ ParseResult parseKey(const std::vector<std::string>& args) {
                            code = kExitCommunication;
                            break;
                        }
-                       pressed.append(hexText(&key, 1));
+                       pressed.append(QStringLiteral("0x") + hexText(&key, 1));
                    }
                    run.result = {{"pressed", pressed}};
                    return code;
