@@ -73,11 +73,7 @@ void showFromStart(QLineEdit* edit, const QString& text) {
 class StateWriter {
 public:
     void line(const QString& text) {
-        // A text can hold line breaks (a clerk name loaded from the scale is any bytes); written as
-        // they are, they would split the entry and lose every entry after it at the next start.
-        QString oneLine = text;
-        oneLine.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        bytes += toCp1250(oneLine);
+        bytes += toCp1250Line(text);
         bytes += "\r\n";
     }
     void number(int value) { line(QString::number(value)); }

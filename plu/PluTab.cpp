@@ -36,13 +36,11 @@ PluTab::PluTab(ScaleSession& session, QWidget* parent)
     for (int column = 0; column < kPluColumnCount; ++column)
         table->setColumnWidth(column, kPluColumns[size_t(column)].width);
     table->setItemDelegate(new CellEditDelegate(
-        [this](const QModelIndex& index, const QString& text, QLineEdit* editor) {
-            StringGrid1SetEditText(index.column(), index.row() + 1, text, editor);
+        [this](const QModelIndex& index, const QString& text, QLineEdit* editor, QString& putBackText) {
+            StringGrid1SetEditText(index.column(), index.row() + 1, text, editor, putBackText);
         },
         table));
 
-    connect(table, &QTableWidget::currentCellChanged, this,
-            [this](int row, int column) { StringGrid1SelectCell(column, row + 1); });
     connect(ui->Button12, &QPushButton::clicked, this, &PluTab::Button12Click);
     connect(ui->Button17, &QPushButton::clicked, this, &PluTab::Button17Click);
     connect(ui->Button7, &QPushButton::clicked, this, &PluTab::Button7Click);
@@ -71,19 +69,15 @@ void PluTab::Button17Click() {
     ui->StringGrid1->clearContents();
 }
 
-void PluTab::StringGrid1SelectCell(int column, int row) {
-    if (row >= 1 && column >= 0)
-        session.selectedCellText = grid.cell(column, row);
-}
-
-void PluTab::StringGrid1SetEditText(int column, int row, const QString& text, QLineEdit* editor) {
+void PluTab::StringGrid1SetEditText(int column, int row, const QString& text, QLineEdit* editor,
+                                    QString& putBackText) {
     grid.setCell(column, row, text);
     if (pluCellAccepted(column, text)) {
-        session.selectedCellText = text;
+        putBackText = text;
         return;
     }
-    grid.setCell(column, row, session.selectedCellText);
-    editor->setText(session.selectedCellText);
+    grid.setCell(column, row, putBackText);
+    editor->setText(putBackText);
     prompts().beep();
 }
 

@@ -29,11 +29,10 @@ public:
     void Button6Click();  // Save To DISK
     void Button5Click();  // Load From DISK
 
-    // A cell (row 1 to 1801) is about to become current: remember its text for a refused edit.
-    void StringGrid1SelectCell(int column, int row);
-    // Every change of the in-place editor, the new text already typed: keep it or put the last
-    // good text back and beep.
-    void StringGrid1SetEditText(int column, int row, const QString& text, QLineEdit* editor);
+    // Every change of the in-place editor of a cell (row 1 to 1801), the new text already typed:
+    // keep it (the editor's next put-back text) or put the last good text back and beep.
+    void StringGrid1SetEditText(int column, int row, const QString& text, QLineEdit* editor,
+                                QString& putBackText);
 
     // The grid as a PLU table.
     PluTable& table() { return grid; }

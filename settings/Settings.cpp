@@ -11,6 +11,10 @@ int clerkModeIndex(int value) {
     return value >= 0 && value < kClerkModeCount ? value : -1;
 }
 
+QString factoryRate() {
+    return formatFixed(4, 2);
+}
+
 void applyFactoryDefaults(Settings& s) {
     s.printFlags =
         PrintReceipt | PrintGraphicLogo | PrintSingleBar | PrintTotalBar | PrintDiscount | PrintPluCode;
@@ -23,7 +27,7 @@ void applyFactoryDefaults(Settings& s) {
     s.drawerTime = 50;
     s.darkness = QStringLiteral("3");
     s.currency = QStringLiteral("Z\u0142 "); // the bytes 5A B3 20 in code page 1250
-    s.rate = QStringLiteral("4.00");
+    s.rate = factoryRate();
     s.printAllReports = false;
     s.printTax = true;
     s.clerks = kSampleClerkNames;

@@ -63,6 +63,10 @@ struct Settings {
 // The clerk mode as the combo box keeps it: an index outside its five items selects nothing.
 int clerkModeIndex(int value);
 
+// The factory rate, "4.00" in the regional notation: RATE's start text and DEFAULT's value, which
+// the program's own conversion must take back on the first SEND.
+QString factoryRate();
+
 // DEFAULT: the factory values of everything but the clerk mode and the tax rates, which stay.
 void applyFactoryDefaults(Settings& settings);
 // The names the clerk fields show at start and after DEFAULT.

@@ -21,7 +21,7 @@ public:
     void number(int64_t value) { line(QByteArray::number(value)); }
     void flag(bool on) { number(on ? 1 : 0); }
     void text(const QString& value) {
-        std::string bytes = toCp1250(value);
+        std::string bytes = toCp1250Line(value);
         line(QByteArray(bytes.data(), qsizetype(bytes.size())));
     }
     QByteArray bytes;

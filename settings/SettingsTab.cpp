@@ -70,16 +70,24 @@ void setFieldText(QLineEdit* field, const QString& text) {
 
 // A limit on what the operator types, not on what the program puts into the field: a rate of
 // 123.45 read from the scale, or a long clerk name from a file, is shown and sent back whole (a
-// field's maxLength would cut it).
+// field's maxLength would cut it). Over the limit, the operator may still delete; an insertion is
+// refused. The program's own texts are told apart by the field's modified flag, which setText
+// clears, and they count as valid: QLineEdit rolls a refused edit back only from a valid text.
 class TypedLengthLimit : public QValidator {
 public:
-    TypedLengthLimit(int limit, QObject* parent) : QValidator(parent), limit(limit) {}
+    TypedLengthLimit(int limit, QLineEdit* field)
+        : QValidator(field), limit(limit), field(field), lastText(field->text()) {}
     State validate(QString& input, int&) const override {
-        return input.size() <= limit ? Acceptable : Invalid;
+        if (input.size() > limit && field->isModified() && input.size() >= lastText.size())
+            return Invalid;
+        lastText = input;
+        return Acceptable;
     }
 
 private:
     int limit;
+    QLineEdit* field;
+    mutable QString lastText; // the text last let through, which a refusal puts back
 };
 
 void limitTyping(QLineEdit* field, int limit) {
@@ -97,6 +105,7 @@ SettingsTab::SettingsTab(ScaleSession& session, QWidget* parent)
     for (QComboBox* box : {ui->ComboBox3, ui->ComboBox4, ui->ComboBox8})
         makeEditableCombo(box);
     limitTyping(ui->Edit9, 3);
+    ui->Edit10->setText(factoryRate());
     limitTyping(ui->Edit10, 5);
     for (QLineEdit* clerk : {ui->Edit3, ui->Edit6, ui->Edit7, ui->Edit8})
         limitTyping(clerk, kClerkNameWidth);
@@ -108,12 +117,10 @@ SettingsTab::SettingsTab(ScaleSession& session, QWidget* parent)
 
     QTableWidget* taxes = ui->StringGrid3;
     taxes->setItemDelegate(new CellEditDelegate(
-        [this](const QModelIndex& index, const QString& text, QLineEdit* editor) {
-            StringGrid3SetEditText(1, index.row(), text, editor);
+        [this](const QModelIndex& index, const QString& text, QLineEdit* editor, QString& putBackText) {
+            StringGrid3SetEditText(1, index.row(), text, editor, putBackText);
         },
         taxes));
-    connect(taxes, &QTableWidget::currentCellChanged, this,
-            [this](int row) { StringGrid3SelectCell(1, row); });
 
     connect(ui->Button24, &QPushButton::clicked, this, &SettingsTab::Button24Click);
     connect(ui->Button1, &QPushButton::clicked, this, &SettingsTab::Button1Click);
@@ -196,9 +203,10 @@ Settings SettingsTab::settings() const {
 }
 
 void SettingsTab::setSettings(const Settings& s) {
-    // Selecting nothing empties the box's text, so the box is touched only when its index changes.
-    if (ui->ComboBox3->currentIndex() != s.clerkMode)
-        ui->ComboBox3->setCurrentIndex(s.clerkMode);
+    // No valid mode: no item and no text, a text the operator typed into the box included.
+    ui->ComboBox3->setCurrentIndex(s.clerkMode);
+    if (s.clerkMode < 0)
+        ui->ComboBox3->clearEditText();
     QCheckBox* boxes[] = {ui->CheckBox1, ui->CheckBox2, ui->CheckBox3, ui->CheckBox4,
                           ui->CheckBox5, ui->CheckBox6, ui->CheckBox7, ui->CheckBox8};
     for (int bit = 0; bit < 8; ++bit)
@@ -231,24 +239,23 @@ void SettingsTab::setSettings(const Settings& s) {
         setDataCell(ui->StringGrid3, t, s.taxes[size_t(t)]);
 }
 
-void SettingsTab::StringGrid3SelectCell(int, int row) {
-    if (row >= 0)
-        session.selectedCellText = dataCell(ui->StringGrid3, row);
-}
-
-void SettingsTab::StringGrid3SetEditText(int, int row, const QString& text, QLineEdit* editor) {
+void SettingsTab::StringGrid3SetEditText(int, int row, const QString& text, QLineEdit* editor,
+                                         const QString& putBackText) {
     setDataCell(ui->StringGrid3, row, text);
     if (taxCellAccepted(text))
         return;
-    setDataCell(ui->StringGrid3, row, session.selectedCellText);
-    editor->setText(session.selectedCellText);
+    setDataCell(ui->StringGrid3, row, putBackText);
+    editor->setText(putBackText);
     prompts().beep();
 }
 
 void SettingsTab::Button24Click() {
     Settings s = settings();
     applyFactoryDefaults(s);
+    // DEFAULT leaves the clerk mode as it is, a text typed into the box too.
+    const QString clerkModeText = ui->ComboBox3->currentText();
     setSettings(s);
+    ui->ComboBox3->setEditText(clerkModeText);
 }
 
 void SettingsTab::Button1Click() {
@@ -275,15 +282,18 @@ void SettingsTab::Button9Click() {
         Settings s = settings();
         // Each control takes its value as soon as the reply has arrived: what the earlier replies
         // brought is in the controls before the next request goes out, so a failure is reported
-        // over the values already read.
+        // over the values already read. A load that fails at its first request changes nothing.
         ScaleLine scale = session.line();
-        loadSettings(ScaleLine{scale.link,
-                               [this, &s, scale](uint8_t code) {
-                                   setSettings(s);
-                                   return scale.runCommand(code);
-                               }},
-                     s);
-        setSettings(s);
+        int requests = 0;
+        bool loaded = loadSettings(ScaleLine{scale.link,
+                                             [this, &s, &requests, scale](uint8_t code) {
+                                                 if (requests++ > 0)
+                                                     setSettings(s);
+                                                 return scale.runCommand(code);
+                                             }},
+                                   s);
+        if (loaded || requests > 1)
+            setSettings(s);
     }
     prompts().setWaitCursor(false);
 }

@@ -37,11 +37,10 @@ public:
     void Button13Click(); // clock To SCALE
     void Button14Click(); // GRAPHICAL LOGO
 
-    // A tax cell (column 1, rows 0 to 7) is about to become current: remember its text.
-    void StringGrid3SelectCell(int column, int row);
-    // Every change of the tax cell's editor: keep a rate up to 99.99 or an empty cell, otherwise
-    // put back the text the cell had when it was selected, and beep.
-    void StringGrid3SetEditText(int column, int row, const QString& text, QLineEdit* editor);
+    // Every change of a tax cell's editor (column 1, rows 0 to 7): keep a rate up to 99.99 or an
+    // empty cell, otherwise put back the text the cell had when its editor opened, and beep.
+    void StringGrid3SetEditText(int column, int row, const QString& text, QLineEdit* editor,
+                                const QString& putBackText);
 
     // The controls as a record, and a record written into them.
     Settings settings() const;

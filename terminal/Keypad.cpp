@@ -1,6 +1,6 @@
 #include "terminal/Keypad.h"
 
-#include "terminal/DigitRow.h"
+#include "terminal/KeyPositions.h"
 
 #include <Qt>
 #include <algorithm>
@@ -49,6 +49,13 @@ uint8_t keyboardCode(int qtKey, bool numericPad, uint32_t scanCode) {
         return static_cast<uint8_t>('0' + (row - kDigitRowScanCodes.begin()));
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
         return static_cast<uint8_t>('0' + (qtKey - Qt::Key_0));
+    // A layout whose letters are no Latin ones (Cyrillic, Greek): the letter key goes by its place,
+    // as on a Latin layout the key goes by its letter.
+    const bool nonLatinCharacter = qtKey > 0xFF && qtKey < Qt::Key_Escape;
+    if (nonLatinCharacter && scanCode != 0)
+        for (const LetterKeyPosition& position : kLetterScanCodes)
+            if (position.scanCode == scanCode)
+                qtKey = position.letter;
     for (const KeyboardKey& key : kKeyboard)
         if (key.qtKey == qtKey)
             return key.code;

@@ -26,7 +26,8 @@ std::optional<uint8_t> keypadCode(std::string_view caption);
 // The code a key of the PC keyboard sends (a Qt::Key value and the platform's scan code, 0 when
 // there is none); 0x00 for every key without a keypad equivalent. The keys of the numeric pad send
 // 0x00 whatever they are, and the state of Shift, Ctrl and Alt plays no part: a key of the digit
-// row sends its digit whatever character Shift or the layout makes of it.
+// row sends its digit whatever character Shift or the layout makes of it, and under a layout of
+// non-Latin letters a letter key sends what the Latin letter in its place would.
 uint8_t keyboardCode(int qtKey, bool numericPad, uint32_t scanCode);
 
 constexpr uint8_t kKeyCommand = 0x40;

@@ -57,7 +57,7 @@ struct StateWindow {
         combo("ComboBox2", {"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8"}, 0);
         auto* clock = new QLineEdit(window.get());
         clock->setObjectName(QStringLiteral("MaskEdit1"));
-        clock->setInputMask(QStringLiteral("99-99-99 99:99:99;_"));
+        clock->setInputMask(QStringLiteral("00-00-00 00:00:00;_"));
         auto* spin = new SpinEdit(window.get());
         spin->setObjectName(QStringLiteral("SpinEdit3"));
         auto* label = new QLabel(QStringLiteral("Last Status: "), window.get());

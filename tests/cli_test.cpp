@@ -24,7 +24,10 @@ Outcome scalectl(const std::string& args) {
     char errName[] = "/tmp/scalectl-err-XXXXXX";
     int errFd = mkstemp(errName);
     close(errFd);
-    std::string command = std::string(SCALECTL_PATH) + " " + args + " 2>" + errName;
+    // In the desktop's locale, a comma one unless the run names another (then installed, so the C
+    // library follows it as well).
+    std::string command =
+        "LC_ALL=${LC_ALL:-de_DE.UTF-8} " + std::string(SCALECTL_PATH) + " " + args + " 2>" + errName;
     Outcome run{-1, {}, {}};
     FILE* pipe = popen(command.c_str(), "r");
     std::array<char, 4096> buf{};
@@ -104,6 +107,40 @@ TEST_F(Scalectl, PluFilePulledAndPushedBack) {
     ASSERT_FALSE(bodies.empty());
     EXPECT_EQ(bodies.back(), std::vector<uint8_t>{0x27});
     EXPECT_EQ(bodies.front()[0], 0x23);
+    std::remove(name);
+}
+
+// Also run under a real generated comma locale (LC_ALL): prices, tax rates, the rate and Max Tare
+// written with a comma go out as the scale's hundredths (thousandths for the tare).
+TEST_F(Scalectl, CommaLocaleSendsTheHundredthsOfEveryDecimal) {
+    char name[] = "/tmp/scalectl-comma-XXXXXX";
+    close(mkstemp(name));
+    const std::string file = name;
+    if (FILE* f = std::fopen(name, "w")) {
+        std::fputs("; created: today\r\n\r\n7\t12,34\t0\t0\t0\t0\t0\t0\tcomma\t0\t\r\n", f);
+        std::fclose(f);
+    }
+    Outcome plu = scalectl(port() + "plu push " + file);
+    EXPECT_EQ(plu.exitCode, 0) << plu.err;
+
+    scale.sim().withState([](ScaleState& s) { s.taxes[2] = 1234; });
+    Outcome pull = scalectl(port() + "settings pull -o " + file);
+    ASSERT_EQ(pull.exitCode, 0) << pull.err;
+    scale.sim().withState([](ScaleState& s) { s.taxes[2] = 0; });
+    Outcome push = scalectl(port() + "settings push " + file + " --rate 12,34");
+    EXPECT_EQ(push.exitCode, 0) << push.err;
+
+    scale.sim().setCalibration(true);
+    Outcome tare = scalectl(port() + "calibration send max-tare=12,34");
+    EXPECT_EQ(tare.exitCode, 0) << tare.err;
+    scale.sim().withState([](ScaleState& s) {
+        EXPECT_EQ(s.plus[7].price, 1234);
+        EXPECT_EQ(s.taxes[2], 1234);
+        EXPECT_EQ(std::vector<uint8_t>(s.settings.begin() + 50, s.settings.begin() + 54),
+                  (std::vector<uint8_t>{0, 0, 0x04, 0xD2}));
+        EXPECT_EQ(std::vector<uint8_t>(s.systemParameters.begin() + 18, s.systemParameters.begin() + 22),
+                  (std::vector<uint8_t>{0x00, 0x00, 0x2E, 0xE0}));
+    });
     std::remove(name);
 }
 

@@ -11,3 +11,4 @@ set_target_properties(metrology_tab_test PROPERTIES AUTOUIC OFF)
 # scalectl's calibration commands against the emulated scale.
 scale_test(metrology_command_test SOURCES metrology_command_test.cpp LIBS scale_cli sim_harness)
 set_target_properties(metrology_command_test PROPERTIES AUTOMOC OFF AUTOUIC OFF)
+scale_comma_locale_runs(metrology_tab_test)

@@ -256,6 +256,19 @@ TEST_F(SystemSendTest, ConversionFailuresAndNoConnectionSendNothing) {
     EXPECT_TRUE(scale.sim().requestFrames().empty());
 }
 
+// Also run under a real generated comma locale (LC_ALL): Max Tare's whole part, in thousandths.
+TEST_F(SystemSendTest, CommaLocaleSendsMaxTare) {
+    LocaleGuard comma(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    connectInCalibration();
+    type(ui->Edit4, "12,34");
+    tab->Button2Click();
+    EXPECT_TRUE(recorder.messages.empty());
+    std::vector<std::vector<uint8_t>> sent = systemRequests();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(std::vector<uint8_t>(sent[0].begin() + 18, sent[0].begin() + 22),
+              (std::vector<uint8_t>{0x00, 0x00, 0x2E, 0xE0}));
+}
+
 TEST_F(SystemSendTest, AReplyWithoutTheCalibrationBitHidesTheTab) {
     connectInCalibration();
     scale.sim().setCalibration(false);

@@ -10,3 +10,4 @@ scale_test(plu_tab_test
     LIBS scale_ui prompt_recorder sim_harness Qt6::Test
     GUI)
 set_target_properties(plu_tab_test PROPERTIES AUTOUIC OFF)
+scale_comma_locale_runs(plu_tab_test)

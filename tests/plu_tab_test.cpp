@@ -7,6 +7,7 @@
 #include "plu/PluTab.h"
 #include "tests/support/FormsTest.h"
 #include "tests/support/GridTyping.h"
+#include "tests/support/LocaleGuard.h"
 #include "tests/support/SimHarness.h"
 #include "ui/Unit2.h"
 
@@ -19,6 +20,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -65,7 +67,6 @@ TEST_F(PluTabTest, EditorChecksEveryKeystrokeAndPutsTheLastGoodTextBack) {
     EXPECT_EQ(cell(DepColumn, 1), "4");
     EXPECT_EQ(editor->text(), "4");
     EXPECT_EQ(recorder.beeps, 1);
-    EXPECT_EQ(Form1->session.selectedCellText, "4");
 
     QTest::keyClick(editor, Qt::Key_Backspace); // emptied: accepted
     EXPECT_EQ(cell(DepColumn, 1), "");
@@ -116,11 +117,9 @@ TEST_F(PluTabTest, ReadOnlyColumnsRefuseEveryKeystroke) {
     EXPECT_EQ(recorder.beeps, 2);
 }
 
-TEST_F(PluTabTest, SelectingACellRemembersItsTextAndClearEmptiesEveryCell) {
+TEST_F(PluTabTest, ClearEmptiesEveryCell) {
     tab->table().setCell(NumColumn, 1, QStringLiteral("17"));
     tab->table().setCell(CountColumn, 1801, QStringLiteral("3"));
-    grid->setCurrentCell(0, NumColumn);
-    EXPECT_EQ(Form1->session.selectedCellText, "17");
 
     ui->SpinEdit1->setValue(5);
     ui->Button17->click();
@@ -262,5 +261,31 @@ TEST_F(PluTabScaleTest, ConversionFailuresShowTheStandardMessageAndCloseTheDialo
     EXPECT_EQ(recorder.messages[0].text, "'abc' is not a valid integer value");
     EXPECT_FALSE(Form2->isVisible());
     EXPECT_TRUE(scale.sim().requestBodies().empty());
+}
+
+// Also run under a real generated comma locale (LC_ALL), where the C library reads "12.34"-style
+// numbers with a comma too: a price from the file and a typed one go out as their hundredths.
+TEST_F(PluTabScaleTest, CommaLocaleSendsTheHundredthsOfAFilePriceAndATypedOne) {
+    LocaleGuard comma(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    connect();
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("PLU.TXT"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("; created: today\r\n\r\n7\t12,34\t0\t0\t0\t0\t0\t0\tfile\t0\t\r\n");
+    file.close();
+    recorder.scriptedFileNames = {path};
+    ui->Button5->click();
+    ASSERT_TRUE(recorder.messages.empty());
+    for (int column = NumColumn; column <= ValidDateColumn; ++column)
+        tab->table().setCell(column, 2, column == NumColumn ? QStringLiteral("8") : QStringLiteral("0"));
+    typeInto(PriceColumn, 2, "0,9");
+    ASSERT_EQ(cell(PriceColumn, 2), "0,9");
+    ui->Button8->click();
+    EXPECT_TRUE(recorder.messages.empty());
+    scale.sim().withState([](ScaleState& state) {
+        EXPECT_EQ(state.plus[7].price, 1234);
+        EXPECT_EQ(state.plus[8].price, 90);
+    });
 }
 } // namespace

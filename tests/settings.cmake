@@ -15,3 +15,4 @@ scale_test(settings_tab_test
     LIBS scale_ui prompt_recorder sim_harness Qt6::Test
     GUI)
 set_target_properties(settings_tab_test PROPERTIES AUTOUIC OFF)
+scale_comma_locale_runs(settings_tab_test)

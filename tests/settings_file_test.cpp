@@ -81,7 +81,11 @@ TEST(SettingsFileRoundTrip, ReadsBackWhatWasWrittenInEitherNotation) {
     s.departments[39] = QString(40, QChar('x'));
     s.taxes[0] = QStringLiteral("7.5");
     s.rate = QStringLiteral("4.00");
+    s.departments[3] = QStringLiteral("A\rB"); // line breaks inside a text are saved as blanks
+    s.clerks[1] = QStringLiteral("C\nD");
     QByteArray bytes = *settingsFileBytes(s);
+    s.departments[3] = QStringLiteral("A B");
+    s.clerks[1] = QStringLiteral("C D");
 
     Settings read;
     read.rate = QStringLiteral("1.23");

@@ -12,6 +12,7 @@
 #include "tests/support/GridTyping.h"
 #include "tests/support/LocaleGuard.h"
 #include "tests/support/SimHarness.h"
+#include "ui/SpinEdit.h"
 
 #include "ui_SettingsTab.h"
 
@@ -23,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <clocale>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -36,6 +38,13 @@ struct SettingsTabTest : FormsTest {
         tab = Form1->settingsTab;
         ui = tab->ui;
         Form1->show();
+    }
+    // A new main window, as the program starts, in the regional settings of the moment.
+    void restart() {
+        destroyForms();
+        createForms();
+        tab = Form1->settingsTab;
+        ui = tab->ui;
     }
     static QString cell(QTableWidget* grid, int row) { return grid->item(row, 0)->text(); }
     QLineEdit* typeTax(int row, const QString& text) { return typeIntoCell(ui->StringGrid3, row, 0, text); }
@@ -67,6 +76,62 @@ TEST_F(SettingsTabTest, StartsWithTheFirstItemsHeadingsAndThePcClock) {
 
     EXPECT_EQ(ui->MaskEdit1->text(), clockDisplayText(tab->heldTime));
     EXPECT_EQ(tab->heldTime.year, QDate::currentDate().year());
+}
+// Every control's caption and unit label, the spin fields' ranges, the button captions, the clock's
+// mask of optional digits and the print options in one column, top to bottom.
+TEST_F(SettingsTabTest, ControlsHaveTheirCaptionsUnitsRangesAndPlaces) {
+    auto label = [this](const char* name) {
+        auto* found = tab->findChild<QLabel*>(QString::fromLatin1(name));
+        return found ? found->text() : QStringLiteral("(none)");
+    };
+    struct Caption {
+        const char* control;
+        const char* caption;
+        const char* unit;
+    };
+    for (const Caption& c :
+         {Caption{"ComboBox4", "RS Baud rate", nullptr}, Caption{"SpinEdit3", "Auto OFF Time", "min"},
+          Caption{"SpinEdit4", "LAN Number", nullptr}, Caption{"SpinEdit5", "Discount", "%"},
+          Caption{"Edit1", "Single Item BAR", nullptr}, Caption{"Edit2", "Total BAR", nullptr},
+          Caption{"SpinEdit6", "Drawer Open time", "ms"}, Caption{"ComboBox8", "Printer Darkness", nullptr},
+          Caption{"Edit9", "Currency", nullptr}, Caption{"Edit10", "RATE", nullptr},
+          Caption{"ComboBox3", "Clerk Mode", nullptr}, Caption{"Edit3", "CLERK 1", nullptr},
+          Caption{"Edit6", "CLERK 2", nullptr}, Caption{"Edit7", "CLERK 3", nullptr},
+          Caption{"Edit8", "CLERK 4", nullptr}, Caption{"StringGrid3", "Taxes", nullptr},
+          Caption{"StringGrid5", "HEADER / FOOTER MESSAGE", nullptr},
+          Caption{"StringGrid2", "DEPARTMENT NAMES", nullptr},
+          Caption{"MaskEdit1", "Real Time Clock", nullptr}}) {
+        SCOPED_TRACE(c.control);
+        EXPECT_EQ(label((std::string("caption") + c.control).c_str()), c.caption);
+        EXPECT_EQ(label((std::string("unit") + c.control).c_str()), c.unit ? c.unit : "(none)");
+    }
+    struct Range {
+        SpinEdit* field;
+        int low, high;
+    };
+    for (const Range& r : {Range{ui->SpinEdit3, 0, 240}, Range{ui->SpinEdit4, 0, 99},
+                           Range{ui->SpinEdit5, 0, 99}, Range{ui->SpinEdit6, 1, 99}}) {
+        EXPECT_EQ(r.field->minimum(), r.low) << r.field->objectName().toStdString();
+        EXPECT_EQ(r.field->maximum(), r.high) << r.field->objectName().toStdString();
+    }
+    QStringList buttons;
+    for (QPushButton* b : {ui->Button30, ui->Button29, ui->Button9, ui->Button1, ui->Button24, ui->Button3,
+                           ui->Button4, ui->Button13, ui->Button14})
+        buttons << b->text();
+    EXPECT_EQ(buttons.join('|'), "LOAD FROM DISK|SAVE TO DISK|LOAD FROM SCALE|SEND TO SCALE|DEFAULT|From PC|"
+                                 "From SCALE|To SCALE|GRAPHICAL LOGO");
+
+    EXPECT_EQ(ui->MaskEdit1->inputMask(), "00-00-00 00:00:00;_");
+    QCheckBox* above = nullptr;
+    for (QCheckBox* box : {ui->CheckBox1, ui->CheckBox2, ui->CheckBox3, ui->CheckBox4, ui->CheckBox5,
+                           ui->CheckBox6, ui->CheckBox7, ui->CheckBox8, ui->CheckBox13, ui->CheckBox15}) {
+        if (above) {
+            EXPECT_EQ(box->x(), above->x()) << box->objectName().toStdString();
+            EXPECT_GE(box->y(), above->geometry().bottom()) << box->objectName().toStdString();
+        }
+        EXPECT_LT(box->geometry().bottom(), ui->Button30->y());
+        above = box;
+    }
 }
 
 TEST_F(SettingsTabTest, DefaultWritesTheFactoryValuesAndLeavesClerkModeTaxesAndClockAlone) {
@@ -120,12 +185,29 @@ TEST_F(SettingsTabTest, TaxCellRefusalPutsBackTheTextItHadWhenSelected) {
     EXPECT_EQ(cell(ui->StringGrid3, 1), "0.00");
 }
 
+// The PLU grid and the tax grid each put back a text of their own cell, taken when its editor
+// opened; coming back to a grid's current cell selects nothing anew.
+TEST_F(SettingsTabTest, EachGridPutsBackItsOwnCellsText) {
+    auto* plus = Form1->findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+    ASSERT_NE(plus, nullptr);
+    plus->setItem(0, 1, new QTableWidgetItem(QStringLiteral("2.50")));
+    plus->setCurrentCell(0, 1);
+    ui->StringGrid3->item(0, 0)->setText(QStringLiteral("7.5"));
+    ui->StringGrid3->setCurrentCell(0, 0);
+    QLineEdit* price = typeIntoCell(plus, 0, 1, "x");
+    ASSERT_NE(price, nullptr);
+    EXPECT_EQ(plus->item(0, 1)->text(), "2.50");
+    QTest::keyClicks(price, "5"); // accepted: a price of 2.505
+    QLineEdit* tax = typeTax(0, "x");
+    ASSERT_NE(tax, nullptr);
+    EXPECT_EQ(cell(ui->StringGrid3, 0), "7.5");
+    EXPECT_EQ(tax->text(), "7.5");
+    EXPECT_EQ(recorder.beeps, 2);
+}
+
 TEST_F(SettingsTabTest, TaxRatesFollowTheRegionalSeparator) {
     LocaleGuard comma(QLocale(QLocale::Polish, QLocale::Poland));
-    destroyForms();
-    createForms();
-    tab = Form1->settingsTab;
-    ui = tab->ui;
+    restart();
     EXPECT_EQ(cell(ui->StringGrid3, 4), "0,00");
     QLineEdit* editor = typeTax(4, "7,5");
     ASSERT_NE(editor, nullptr);
@@ -149,6 +231,22 @@ TEST_F(SettingsTabTest, LengthLimitsStopTypingButNotTheProgramsOwnTexts) {
     tab->setSettings(s);
     EXPECT_EQ(ui->Edit10->text(), "123.45");
     EXPECT_EQ(ui->Edit6->text(), QString(40, QChar('c')));
+    // Over its limit, a field refuses insertions and takes deletions.
+    for (QLineEdit* field : {ui->Edit10, ui->Edit6}) {
+        const QString loaded = field->text();
+        field->setFocus();
+        field->end(false);
+        QTest::keyClicks(field, "9");
+        EXPECT_EQ(field->text(), loaded);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        EXPECT_EQ(field->text(), loaded.chopped(1));
+    }
+    // DEFAULT leaves a typed clerk mode as it is.
+    ui->ComboBox3->setFocus();
+    ui->ComboBox3->lineEdit()->selectAll();
+    QTest::keyClicks(ui->ComboBox3, "xyz");
+    ui->Button24->click();
+    EXPECT_EQ(ui->ComboBox3->currentText(), "xyz");
 }
 
 TEST_F(SettingsTabTest, SpinFieldsPullWhatIsTypedIntoTheirRange) {
@@ -207,6 +305,22 @@ TEST_F(SettingsTabTest, FileButtonsSaveAndLoadTheControls) {
     EXPECT_EQ(ui->ComboBox4->currentText(), "2400");
     EXPECT_FALSE(ui->CheckBox1->isChecked());
     EXPECT_EQ(cell(ui->StringGrid2, 0), "GROUP 0"); // after the bad line: as it was
+
+    // A file without a valid clerk mode leaves the box without an item and without a typed text.
+    ui->ComboBox3->setFocus();
+    ui->ComboBox3->lineEdit()->selectAll();
+    QTest::keyClicks(ui->ComboBox3, "xyz");
+    ASSERT_EQ(ui->ComboBox3->currentIndex(), -1);
+    std::optional<QByteArray> bytes = settingsFileBytes(saved);
+    bytes->replace(0, 1, "9");
+    QFile noMode(folder.filePath(QStringLiteral("nomode.TXT")));
+    ASSERT_TRUE(noMode.open(QIODevice::WriteOnly));
+    noMode.write(*bytes);
+    noMode.close();
+    recorder.scriptedFileNames << noMode.fileName();
+    ui->Button30->click();
+    EXPECT_EQ(ui->ComboBox3->currentIndex(), -1);
+    EXPECT_EQ(ui->ComboBox3->currentText(), "");
 }
 
 // With the program's own dialogs: SAVE TO DISK replaces a file it is pointed at without a question.
@@ -326,10 +440,7 @@ TEST_F(SettingsTabScaleTest, LoadWritesTheScalesSettingsIntoTheControls) {
     ui->Button1->click();
     ASSERT_TRUE(recorder.messages.empty());
 
-    destroyForms();
-    createForms();
-    tab = Form1->settingsTab;
-    ui = tab->ui;
+    restart();
     recorder.clear();
     ui->Button9->click();
     ASSERT_TRUE(recorder.messages.empty());
@@ -338,6 +449,49 @@ TEST_F(SettingsTabScaleTest, LoadWritesTheScalesSettingsIntoTheControls) {
     sent.rate = QStringLiteral("4");
     sent.taxes = {"1", "0", "0", "0", "0", "0", "0", "0"};
     EXPECT_EQ(tab->settings(), sent);
+
+    // A scale without a valid clerk mode: no item and no text, a typed text included.
+    scale.sim().withState([](ScaleState& s) { s.settings[0] = 7; });
+    ui->ComboBox3->setFocus();
+    ui->ComboBox3->lineEdit()->selectAll();
+    QTest::keyClicks(ui->ComboBox3, "xyz");
+    ui->Button9->click();
+    EXPECT_EQ(ui->ComboBox3->currentIndex(), -1);
+    EXPECT_EQ(ui->ComboBox3->currentText(), "");
+}
+
+// Also run under a real generated comma locale (LC_ALL). The rate starts, and DEFAULT writes it, in
+// the regional notation, so the first SEND of a comma locale goes through; typed rates go out as
+// their hundredths.
+TEST_F(SettingsTabScaleTest, CommaLocaleSendsTheHundredthsOfTheRateAndTheTaxes) {
+    LocaleGuard comma(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    restart();
+    EXPECT_EQ(ui->Edit10->text(), "4,00");
+    ui->Edit10->clear();
+    ui->Button24->click();
+    EXPECT_EQ(ui->Edit10->text(), "4,00");
+    connect();
+    ui->Button1->click();
+    EXPECT_TRUE(recorder.messages.empty());
+
+    typeTax(0, "12,34");
+    typeTax(7, "0,9");
+    ui->Edit10->setText(QStringLiteral("12,34"));
+    ui->Button1->click();
+    EXPECT_TRUE(recorder.messages.empty());
+    scale.sim().withState([](ScaleState& s) {
+        EXPECT_EQ(s.taxes[0], 1234);
+        EXPECT_EQ(s.taxes[7], 90);
+        EXPECT_EQ(std::vector<uint8_t>(s.settings.begin() + 50, s.settings.begin() + 54),
+                  (std::vector<uint8_t>{0, 0, 0x04, 0xD2}));
+    });
+}
+
+// The C library follows the desktop's locale as Qt does, when that locale is installed: the check
+// that the comma-locale runs above really had a comma in the C library.
+TEST(CommaLocale, TheCLibraryTakesTheDesktopsDecimalSeparator) {
+    EXPECT_EQ(QString::fromLatin1(std::localeconv()->decimal_point), QLocale::system().decimalPoint())
+        << "LC_ALL=" << qgetenv("LC_ALL").toStdString() << " is not installed (localedef)";
 }
 
 TEST_F(SettingsTabScaleTest, ClockButtonsMoveTheHeldTimeNotTheTypedText) {

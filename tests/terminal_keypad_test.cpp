@@ -2,7 +2,6 @@
 // alone, and scalectl's key command against the emulated scale over a pty.
 #include "cli/TerminalCommands.h"
 #include "link/FrameLink.h"
-#include "terminal/DigitRow.h"
 #include "terminal/Keypad.h"
 #include "tests/support/NamedCase.h"
 #include "tests/support/SimPortRun.h"
@@ -21,6 +20,16 @@ struct KeyboardCase {
     uint8_t code;
     uint32_t scanCode = 0; // none, as synthetic key presses have
 };
+
+// The scan code of a key on a US keyboard, written out: XKB's key code (the kernel's plus 8), or
+// Windows' set-1 code.
+constexpr uint32_t scan([[maybe_unused]] uint32_t xkb, [[maybe_unused]] uint32_t set1) {
+#ifdef _WIN32
+    return set1;
+#else
+    return xkb;
+#endif
+}
 
 class KeyboardMap : public ::testing::TestWithParam<KeyboardCase> {};
 
@@ -48,9 +57,22 @@ INSTANTIATE_TEST_SUITE_P(
         KeyboardCase{"F8", Qt::Key_F8, false, 0x68}, KeyboardCase{"F11", Qt::Key_F11, false, 0x56},
         KeyboardCase{"F12", Qt::Key_F12, false, 0x57}, KeyboardCase{"Shift", Qt::Key_Shift, false, 0x73},
         // A digit-row key is its digit whatever Shift or the layout makes of it.
-        KeyboardCase{"ShiftedDigit1", Qt::Key_Exclam, false, 0x31, kDigitRowScanCodes[1]},
-        KeyboardCase{"LayoutDigit0", Qt::Key_Agrave, false, 0x30, kDigitRowScanCodes[0]},
-        KeyboardCase{"Digit9ByScanCode", Qt::Key_9, false, 0x39, kDigitRowScanCodes[9]},
+        KeyboardCase{"ShiftedDigit1", Qt::Key_Exclam, false, 0x31, scan(10, 0x02)},
+        KeyboardCase{"LayoutDigit0", Qt::Key_Agrave, false, 0x30, scan(19, 0x0B)},
+        KeyboardCase{"Digit9ByScanCode", Qt::Key_9, false, 0x39, scan(18, 0x0A)},
+        // A Cyrillic layout's letters go by their place: the keys of C, T, Z, M, P, X, S, O and L.
+        KeyboardCase{"CyrillicEsAtC", 0x0421, false, 0x43, scan(54, 0x2E)},
+        KeyboardCase{"CyrillicIeAtT", 0x0415, false, 0x54, scan(28, 0x14)},
+        KeyboardCase{"CyrillicYaAtZ", 0x042F, false, 0x5A, scan(52, 0x2C)},
+        KeyboardCase{"CyrillicSoftSignAtM", 0x042C, false, 0x4D, scan(58, 0x32)},
+        KeyboardCase{"CyrillicZeAtP", 0x0417, false, 0x50, scan(33, 0x19)},
+        KeyboardCase{"CyrillicCheAtX", 0x0427, false, 0x58, scan(53, 0x2D)},
+        KeyboardCase{"CyrillicYeruAtS", 0x042B, false, 0x53, scan(39, 0x1F)},
+        KeyboardCase{"CyrillicShchaAtO", 0x0429, false, 0x61, scan(32, 0x18)},
+        KeyboardCase{"CyrillicDeAtL", 0x0414, false, 0x62, scan(46, 0x26)},
+        KeyboardCase{"CyrillicEfAtA", 0x0424, false, 0x00, scan(38, 0x1E)},
+        // A Latin layout's letters go by the letter: QWERTZ's Y sits where QWERTY has its Z.
+        KeyboardCase{"LatinYAtZ", Qt::Key_Y, false, 0x00, scan(52, 0x2C)},
         // Everything else, the numeric pad included, sends 0x00.
         KeyboardCase{"A", Qt::Key_A, false, 0x00}, KeyboardCase{"Space", Qt::Key_Space, false, 0x00},
         KeyboardCase{"F9", Qt::Key_F9, false, 0x00}, KeyboardCase{"Up", Qt::Key_Up, false, 0x00},

@@ -52,7 +52,10 @@ TEST(Numbers, DecimalsUseTheRegionalSeparatorAlone) {
     EXPECT_TRUE(floatOk("-.5", -0.5));
     EXPECT_TRUE(floatOk("1e3", 1000));
     EXPECT_TRUE(floatOk("2.5E-1", 0.25));
-    for (const char* bad : {"", "-", ".", "1,000", "12,5", "1e", "inf", "nan", "1.2.3", "1e3x"})
+    EXPECT_TRUE(floatOk("+2.5", 2.5));
+    EXPECT_TRUE(floatOk("1e-400", 0)); // below the smallest double: zero, not a failure
+    for (const char* bad :
+         {"", "-", ".", "1,000", "12,5", "1e", "inf", "nan", "1.2.3", "1e3x", "1e400", "+-1"})
         EXPECT_TRUE(floatFails(bad)) << bad;
 
     LocaleGuard comma(QLocale(QLocale::German));

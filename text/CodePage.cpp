@@ -13,3 +13,9 @@ std::string toCp1250(const QString& text) {
     QByteArray bytes = encode(text);
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
+
+std::string toCp1250Line(const QString& text) {
+    QString oneLine = text;
+    oneLine.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return toCp1250(oneLine);
+}

@@ -8,3 +8,6 @@
 
 QString fromCp1250(const std::string& bytes);
 std::string toCp1250(const QString& text);
+// A text as one line of a file: CR and LF inside it (a text read from the scale is any bytes)
+// become blanks, so that they cannot split the line and shift every line after it.
+std::string toCp1250Line(const QString& text);

@@ -1,8 +1,8 @@
 #include "text/Numbers.h"
 
 #include <QLocale>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -62,9 +62,12 @@ void tryParseFloat(const QString& text, double& value, int& error) {
         ++i;
     while (n > i && isBlank(text[n - 1]))
         --n;
-    std::string plain; // the number in the C locale's notation, for strtod
+    // The number in the C notation, for from_chars: strtod would follow the C library's locale,
+    // which a QApplication on Linux takes from the desktop, and read "12.34" as 12 in a comma locale.
+    std::string plain;
     if (i < n && (text[i] == QChar('+') || text[i] == QChar('-')))
-        plain.push_back(static_cast<char>(text[i++].unicode()));
+        if (text[i++] == QChar('-'))
+            plain.push_back('-');
     int digits = 0;
     for (; i < n && isDigit(text[i]); ++i, ++digits)
         plain.push_back(static_cast<char>(text[i].unicode()));
@@ -77,11 +80,14 @@ void tryParseFloat(const QString& text, double& value, int& error) {
         error = 1;
         return;
     }
+    bool negativeExponent = false;
     if (i < n && (text[i] == QChar('e') || text[i] == QChar('E'))) {
         plain.push_back('e');
         ++i;
-        if (i < n && (text[i] == QChar('+') || text[i] == QChar('-')))
+        if (i < n && (text[i] == QChar('+') || text[i] == QChar('-'))) {
+            negativeExponent = text[i] == QChar('-');
             plain.push_back(static_cast<char>(text[i++].unicode()));
+        }
         int exponentDigits = 0;
         for (; i < n && isDigit(text[i]); ++i, ++exponentDigits)
             plain.push_back(static_cast<char>(text[i].unicode()));
@@ -94,8 +100,11 @@ void tryParseFloat(const QString& text, double& value, int& error) {
         error = 1;
         return;
     }
-    double result = std::strtod(plain.c_str(), nullptr);
-    if (!std::isfinite(result)) {
+    double result = 0;
+    auto [end, problem] = std::from_chars(plain.data(), plain.data() + plain.size(), result);
+    if (problem == std::errc::result_out_of_range && negativeExponent)
+        result = plain.front() == '-' ? -0.0 : 0.0; // too small for a double: zero, as strtod reads it
+    else if (problem != std::errc() || end != plain.data() + plain.size()) {
         error = 1;
         return;
     }

@@ -10,7 +10,8 @@ QWidget* CellEditDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
     QPersistentModelIndex cell(index);
     // textEdited, not textChanged: a text the handler puts back must not be checked again.
     connect(editor, &QLineEdit::textEdited, editor,
-            [this, cell, editor](const QString& text) { handler(cell, text, editor); });
+            [this, cell, editor, putBackText = index.data(Qt::EditRole).toString()](
+                const QString& text) mutable { handler(cell, text, editor, putBackText); });
     return editor;
 }
 

@@ -1,7 +1,8 @@
 // In-place editing of a text grid that is checked on every change, as the grids of this program
 // work: the editor reports each keystroke, paste or deletion at once (not only when editing ends),
 // so the handler can write the new text into the cell and refuse it by putting the old text back
-// into both the cell and the editor.
+// into both the cell and the editor. Each editor keeps its own put-back text, the cell's text when
+// the editor opened, so no grid refuses an edit with a text from another grid or another cell.
 #pragma once
 
 #include <QLineEdit>
@@ -11,8 +12,10 @@
 class CellEditDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    // Called with the edited cell, the editor's new text and the editor itself.
-    using EditHandler = std::function<void(const QModelIndex& index, const QString& text, QLineEdit* editor)>;
+    // Called with the edited cell, the editor's new text, the editor itself and the editor's
+    // put-back text (which the handler may move on to a text it accepted).
+    using EditHandler = std::function<void(const QModelIndex& index, const QString& text, QLineEdit* editor,
+                                           QString& putBackText)>;
 
     CellEditDelegate(EditHandler handler, QObject* parent);
 

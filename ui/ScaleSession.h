@@ -45,9 +45,6 @@ public:
     // Shows a window brought to the front, as the tabs open their secondary windows.
     static void showWindow(QWidget* window);
 
-    // Text of the grid cell selected last, or that passed its check last (PLU and tax grids).
-    QString selectedCellText;
-
 signals:
     // Every command's status byte, after a failure too (decoded from whatever the reply buffer holds).
     void statusReceived(uint8_t status);
