@@ -40,7 +40,7 @@ def main(argv):
             faults.append('%s: %s, expected %s (%s)' % (host, got, want, result.get('msg', '')))
         if figures and got != 'failed':
             for port, scale in result.get('scales', {}).items():
-                if not isinstance(scale.get('totals', {}).get('grand_total'), int):
+                if not isinstance(scale.get('grand_total'), int):
                     faults.append('%s %s: no grand total in %s' % (host, port, scale))
     for fault in faults:
         print(fault)

@@ -43,21 +43,27 @@ EXAMPLES = r'''
 
 - name: The grand totals
   ansible.builtin.debug:
-    msg: "{{ day.scales | dict2items | map(attribute='value.totals.grand_total') | list }}"
+    msg: "{{ day.scales | dict2items | map(attribute='value.grand_total') | list }}"
 '''
 
 RETURN = r'''
 scales:
   description:
-    - Per port, the report's figures by name, amounts in hundredths as integers (C(totals) and
-      C(clerks)), and C(closed) when the Z close was sent.
+    - Per port, every figure of the report by name (C(document), C(grand_total), C(tax1) to C(tax9),
+      C(hour0_amount) ..., C(hour0_count) ..., C(clerk1_sales) ... C(clerk4_discount_total)), amounts
+      in hundredths as integers; C(kind) X or Z, C(identity), and C(closed) (the Z close was sent
+      and answered).
   returned: always
   type: dict
   sample:
     COM1:
+      kind: Z
+      identity: SCALE SIM 15KG V1.63
       closed: true
-      totals: {doc_number: 118, grand_total: 431250, tax_totals: [0, 41250], hours: []}
-      clerks: [{sales_total: 120050, operations: 40}]
+      document: 118
+      grand_total: 431250
+      tax1: 0
+      clerk1_sales: 120050
 '''
 
 from ansible.module_utils.basic import AnsibleModule
