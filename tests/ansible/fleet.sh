@@ -73,7 +73,8 @@ run_playbook() {
     local out=$1
     shift
     ANSIBLE_HOME="$WORK/ansible" ANSIBLE_LOCAL_TEMP="$WORK/ansible/tmp" ANSIBLE_REMOTE_TEMP="$WORK/ansible/tmp" \
-        ANSIBLE_COLLECTIONS_PATH="$SOURCE" ANSIBLE_STDOUT_CALLBACK=json ANSIBLE_NOCOLOR=1 \
+        ANSIBLE_COLLECTIONS_PATH="$SOURCE" ANSIBLE_CALLBACK_PLUGINS="$SOURCE/tests/ansible/callbacks" \
+        ANSIBLE_STDOUT_CALLBACK=results_json ANSIBLE_NOCOLOR=1 \
         ANSIBLE_RETRY_FILES_ENABLED=0 ANSIBLE_LOCALHOST_WARNING=0 ANSIBLE_DEPRECATION_WARNINGS=0 \
         ansible-playbook -f 10 -i "$WORK/inventory.yml" "$@" >"$out"
 }
