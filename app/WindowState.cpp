@@ -1,5 +1,6 @@
 #include "app/WindowState.h"
 
+#include "text/BoundedRead.h"
 #include "text/CodePage.h"
 #include "text/Numbers.h"
 
@@ -234,8 +235,10 @@ void restoreStateFile(const QString& path, const QString& caption, const Control
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    // A read that fails part-way gives the bytes before the failure: the restore stops there.
-    readState(file.readAll(), caption, find);
+    // A read that fails part-way gives the bytes before the failure: the restore stops there. A file
+    // too large to be a state file restores nothing.
+    if (std::optional<QByteArray> bytes = readWholeBounded(file))
+        readState(*bytes, caption, find);
 }
 
 QString stateFileName(const QString& programFileName) {

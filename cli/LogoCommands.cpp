@@ -3,15 +3,19 @@
 #include "logo/LogoConversion.h"
 #include "logo/LogoUpload.h"
 
+#include <QSaveFile>
 #include <iostream>
 #include <memory>
 
 namespace {
 
-// A PNG of one bit a dot: the converted picture is pure black and white, so nothing is lost.
+// A PNG of one bit a dot: the converted picture is pure black and white, so nothing is lost. Written
+// beside the file and renamed over it once complete, as every file of the program.
 bool writePreview(const QImage& picture, const std::string& path) {
-    return picture.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither)
-        .save(QString::fromLocal8Bit(path), "PNG");
+    QSaveFile file(QString::fromLocal8Bit(path));
+    return file.open(QIODevice::WriteOnly) &&
+           picture.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither).save(&file, "PNG") &&
+           file.commit();
 }
 
 int writePreviewOrFail(const QImage& picture, const std::string& path, std::ostream& err) {

@@ -28,7 +28,8 @@ int runReport(PortRun& run, const ReportRequest& request) {
     const bool complete = reports::writeReport(
         line, request.zClose ? reports::zReportLabels() : reports::salesReportLabels(),
         [] { return QDateTime::currentDateTime(); }, [&lines](const QString& text) { lines << text; });
-    if (!writeText(run, request.outPattern, lines)) {
+    // A report that read nothing leaves an earlier file of the same name as it was.
+    if (!lines.isEmpty() && !writeText(run, request.outPattern, lines)) {
         run.err << "I/O Error!\n";
         return kExitIoError;
     }

@@ -5,8 +5,8 @@
 //
 // PORT is COMn, a device path, socket://HOST:PORT or rfc2217://HOST:PORT. With several ports the
 // command runs on all of them at once (at most N at a time with --jobs), each on a link and a thread
-// of its own; their outputs are written one port after the other, in the order of the --port
-// options, and then one line per port says "PORT: ok" or "PORT: " and what went wrong.
+// of its own. Each port's output is written, followed by the line "PORT: ok" or "PORT: " and what
+// went wrong, as soon as that port and every port before it in --port order are done.
 //
 // --format json writes, for every port in --port order, one JSON object on a line of its own
 // (cli/JsonOutput.h) instead of the command's text; messages stay on standard error.
@@ -24,7 +24,10 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <iostream>
+#include <mutex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -97,14 +100,28 @@ int runJob(const Job& job, const std::string& port, const Settings& settings, st
     return code;
 }
 
+// One port's job: whatever it throws (out of memory included) is that port's failure, never the end
+// of the whole run.
+int runGuarded(const Job& job, const std::string& port, const Settings& settings, std::ostream& out,
+               std::ostream& err, std::ostream& traceOut, bool showProgress, QJsonObject& result) {
+    try {
+        return runJob(job, port, settings, out, err, traceOut, showProgress, result);
+    } catch (const std::exception& e) {
+        err << "scalectl: " << e.what() << '\n';
+    } catch (...) {
+        err << "scalectl: unexpected failure\n";
+    }
+    return kExitCommunication;
+}
+
 // The job on one port as the format asks: its own output, or its JSON line.
 int runOnPort(const Job& job, const std::string& port, const Settings& settings, std::ostream& out,
               std::ostream& err, std::ostream& traceOut, bool showProgress) {
     QJsonObject result;
     if (!settings.json)
-        return runJob(job, port, settings, out, err, traceOut, showProgress, result);
+        return runGuarded(job, port, settings, out, err, traceOut, showProgress, result);
     JsonPortStreams streams(err);
-    int code = runJob(job, port, settings, streams.out(), streams.err(), traceOut, false, result);
+    int code = runGuarded(job, port, settings, streams.out(), streams.err(), traceOut, false, result);
     out << streams.line(port, code, result) << std::endl;
     return code;
 }
@@ -113,34 +130,57 @@ int runOnPorts(const Job& job, const std::vector<std::string>& ports, const Sett
     struct Result {
         std::ostringstream out, err, trace;
         int code = kExitOk;
+        bool done = false;
     };
     std::vector<Result> results(ports.size());
+    std::mutex mutex;
+    std::condition_variable finished;
     std::atomic<size_t> next{0};
     auto worker = [&] {
         for (size_t i; (i = next++) < ports.size();) {
             Result& r = results[i];
-            r.code = runOnPort(job, ports[i], settings, r.out, r.err, r.trace, false);
+            int code = runOnPort(job, ports[i], settings, r.out, r.err, r.trace, false);
+            std::lock_guard lock(mutex);
+            r.code = code;
+            r.done = true;
+            finished.notify_all();
         }
     };
     std::vector<std::thread> threads;
     for (size_t n = 0; n < std::min(jobs, ports.size()); ++n)
         threads.emplace_back(worker);
-    for (std::thread& thread : threads)
-        thread.join();
 
+    // Port after port in --port order, each as soon as it is done: a port that takes long holds back
+    // only the ports after it.
     int exitCode = kExitOk;
-    for (const Result& r : results) {
-        std::cout << r.out.str() << std::flush;
-        std::cerr << r.trace.str() << r.err.str();
-    }
     for (size_t i = 0; i < ports.size(); ++i) {
-        const Result& r = results[i];
-        std::cerr << ports[i] << ": " << (r.code == kExitOk ? "ok" : messagesOnOneLine(r.err.str(), r.code))
-                  << '\n';
+        Result& r = results[i];
+        {
+            std::unique_lock lock(mutex);
+            finished.wait(lock, [&r] { return r.done; });
+        }
+        std::cout << r.out.str() << std::flush;
+        std::cerr << r.trace.str() << r.err.str() << ports[i] << ": "
+                  << (r.code == kExitOk ? "ok" : messagesOnOneLine(r.err.str(), r.code)) << std::endl;
         if (exitCode == kExitOk)
             exitCode = r.code;
     }
+    for (std::thread& thread : threads)
+        thread.join();
     return exitCode;
+}
+
+// The output files of a run, one per port: false (with the file in clash) when two ports would write
+// the same file, as "/x/p/a" and "/x/p-a" both become "x-p-a".
+bool outputFilesDistinct(const std::string& pattern, const std::vector<std::string>& ports,
+                         std::string& clash) {
+    std::set<std::string> paths;
+    for (const std::string& port : ports)
+        if (!paths.insert(outputPath(pattern, port)).second) {
+            clash = outputPath(pattern, port);
+            return false;
+        }
+    return true;
 }
 
 } // namespace
@@ -204,5 +244,8 @@ int main(int argc, char** argv) {
     // Every port writes its own file: one name for all would have them overwrite each other.
     if (!job.outputPattern.empty() && job.outputPattern.find("{port}") == std::string::npos)
         return usage("with several ports, -o needs {port} in the file name");
+    if (std::string clash;
+        !job.outputPattern.empty() && !outputFilesDistinct(job.outputPattern, ports, clash))
+        return usage("two ports would write the same file " + clash);
     return runOnPorts(job, ports, settings, jobs == 0 ? ports.size() : jobs);
 }

@@ -2,6 +2,8 @@
 
 #include "link/FrameReceiver.h"
 
+#include <algorithm>
+#include <chrono>
 #include <vector>
 
 FrameLink theLink;
@@ -75,14 +77,16 @@ uint32_t FrameLink::swapLong(uint32_t value) {
     return (value >> 24) | ((value >> 8) & 0xFF00u) | ((value << 8) & 0xFF0000u) | (value << 24);
 }
 
-bool FrameLink::open(uint8_t number, int32_t baud) {
+bool FrameLink::open(uint8_t number, int32_t lineBaud) {
+    baud = lineBaud;
     port.timeoutTicks = kTimeoutTicks;
     bool opened = port.openPort(number, baud);
     port.raiseDtr();
     return opened;
 }
 
-bool FrameLink::openDevice(const std::string& path, int32_t baud) {
+bool FrameLink::openDevice(const std::string& path, int32_t lineBaud) {
+    baud = lineBaud;
     port.timeoutTicks = kTimeoutTicks;
     bool opened = port.openDevice(path, baud);
     port.raiseDtr();
@@ -143,6 +147,11 @@ bool FrameLink::attempt() {
     size_t length = buildFrame();
     notify(TraceKind::RequestSent, frameBuffer, length);
     port.writeBlock(frameBuffer, static_cast<int>(length));
+    // A trickle of stray bytes never trips the per-byte limit and takes long to reach the byte limit:
+    // no byte is waited for once the line could have carried the whole byte limit (10 bits a byte),
+    // so an attempt ends within that time plus one per-byte wait.
+    auto lineMs = int64_t{FrameReceiver::kAttemptByteLimit} * 10 * 1000 / std::max<int32_t>(baud, 1);
+    auto lastRead = std::chrono::steady_clock::now() + std::chrono::milliseconds(lineMs);
 
     FrameReceiver receiver(address, replyBuffer, check);
     std::vector<uint8_t> seen; // only filled while tracing
@@ -152,8 +161,9 @@ bool FrameLink::attempt() {
         seen.clear();
     };
     for (;;) {
-        uint8_t b = port.readByte();
-        if (port.readFailed) {
+        bool late = std::chrono::steady_clock::now() >= lastRead;
+        uint8_t b = late ? 0 : port.readByte();
+        if (late || port.readFailed) {
             flushSeen();
             return false;
         }

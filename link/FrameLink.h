@@ -69,6 +69,8 @@ struct FrameLink {
 private:
     // One attempt: send the request frame, receive the reply. True on a checked reply.
     bool attempt();
+    // The baud rate of the last open, which sets how long an attempt may take.
+    int32_t baud = 0;
     size_t buildFrame();
     void notify(TraceKind kind, const uint8_t* bytes, size_t count) const;
 };

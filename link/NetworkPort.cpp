@@ -49,19 +49,35 @@ bool NetworkPort::open(const std::string& name, int32_t baud, int wait) {
         errorText = name + ": the address is not HOST:PORT";
         return false;
     }
-    return stream.connect(host, service, kConnectMs, errorText) && startSession(baud);
+    auto deadline = Clock::now() + std::chrono::milliseconds(kConnectMs);
+    if (!stream.connect(host, service, kConnectMs, errorText))
+        return false;
+    if (startSession(baud, deadline))
+        return true;
+    stream.abandon();
+    ended = true;
+    return false;
 }
 
-bool NetworkPort::receiveSome(Clock::time_point deadline) {
-    uint8_t batch[kReceiveBatch];
+bool NetworkPort::receiveSome(Clock::time_point deadline, bool wait) {
     auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    int n = stream.receive(batch, sizeof batch, left > 0 ? static_cast<int>(left) : 0, errorText);
-    if (n < 0)
+    if (ended || left <= 0)
         return false;
+    uint8_t batch[kReceiveBatch];
+    int n = stream.receive(batch, sizeof batch, wait ? static_cast<int>(left) : 0, errorText);
+    if (n < 0) {
+        ended = true;
+        return false;
+    }
     if (n == 0)
-        return Clock::now() < deadline;
+        return wait && Clock::now() < deadline;
     decode(batch, static_cast<size_t>(n));
     return true;
+}
+
+void NetworkPort::dropPending() {
+    pending.clear();
+    readAt = 0;
 }
 
 bool NetworkPort::readOne(uint8_t& b) {
@@ -78,8 +94,11 @@ bool NetworkPort::readOne(uint8_t& b) {
 }
 
 bool NetworkPort::sendRaw(const uint8_t* bytes, size_t n) {
+    if (ended)
+        return false;
     lastSent = Clock::now();
-    return stream.send(bytes, n, waitMs, errorText);
+    ended = !stream.send(bytes, n, waitMs, errorText);
+    return !ended;
 }
 
 bool NetworkPort::sendLine(const uint8_t* bytes, size_t n) {
@@ -100,8 +119,10 @@ void NetworkPort::writeBlock(const uint8_t* block, int n) {
 void NetworkPort::purgeInput() {
     // What has already arrived is dropped; bytes still on their way cannot be told from the reply to
     // the next request, as on a serial line whose driver is purged while a byte is being received.
-    while (receiveSome(Clock::now()))
-        ;
-    pending.clear();
-    readAt = 0;
+    // Each batch is dropped as it is read, and a server that never stops sending is given up on after
+    // the per-byte wait: the next attempt then fails on its own bounds.
+    auto deadline = Clock::now() + std::chrono::milliseconds(waitMs);
+    do
+        dropPending();
+    while (receiveSome(deadline, false));
 }

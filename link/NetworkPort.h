@@ -14,7 +14,8 @@
 
 class NetworkPort : public PortBackend {
 public:
-    // How long the device server has to accept the connection (and to agree to a session on it).
+    // How long the device server has to accept the connection and agree to a session on it, both
+    // together.
     static constexpr int kConnectMs = 3000;
 
     ~NetworkPort() override;
@@ -29,8 +30,8 @@ public:
 protected:
     using Clock = std::chrono::steady_clock;
 
-    // Runs after the connection is made and before the open succeeds.
-    virtual bool startSession(int32_t baud) = 0;
+    // Runs after the connection is made and before the open succeeds; deadline ends the whole open.
+    virtual bool startSession(int32_t baud, Clock::time_point deadline) = 0;
     // Bytes as they came over the connection; the line's bytes among them go to deliver.
     virtual void decode(const uint8_t* bytes, size_t n) = 0;
     // The line's bytes as they must go over the connection, appended to out.
@@ -38,19 +39,25 @@ protected:
 
     void deliver(uint8_t b) { pending.push_back(b); }
     int perByteWaitMs() const { return waitMs; }
-    // Sends bytes over the connection as they stand.
+    // Sends bytes over the connection as they stand. A send that fails or stalls ends the session:
+    // from then on every send and receive fails at once.
     bool sendRaw(const uint8_t* bytes, size_t n);
-    // Receives one batch from the connection and decodes it; false when nothing came by the deadline
-    // or the connection has gone.
-    bool receiveSome(Clock::time_point deadline);
+    // Receives one batch from the connection and decodes it; false once the deadline has passed (even
+    // while bytes keep coming), when nothing came by it, or when the session has ended. Without wait
+    // it takes only what has already arrived.
+    bool receiveSome(Clock::time_point deadline, bool wait = true);
+    // Drops the line's bytes received and not yet read.
+    void dropPending();
 
 private:
     bool sendLine(const uint8_t* bytes, size_t n);
 
     TcpStream stream;
+    bool ended = false;
     int waitMs = 0;
     Clock::time_point lastSent{};
-    // The line's bytes received and not yet read, from readAt on.
+    // The line's bytes received and not yet read, from readAt on. Filled by one batch at a time, and
+    // only once the last one has been read (or dropped), so it never holds more than a batch decodes to.
     std::vector<uint8_t> pending;
     size_t readAt = 0;
 };

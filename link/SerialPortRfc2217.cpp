@@ -4,88 +4,41 @@
 // own receive buffer. The line's bytes travel in Telnet's binary mode, where only IAC (FF) is special
 // and is sent and received doubled.
 #include "link/NetworkPort.h"
-
-#include <array>
-#include <cstdlib>
+#include "link/Rfc2217Session.h"
 
 namespace {
 
-// Telnet commands and options.
-constexpr uint8_t kIac = 255, kDont = 254, kDo = 253, kWont = 252, kWill = 251, kSb = 250, kSe = 240;
-constexpr uint8_t kBinary = 0, kSuppressGoAhead = 3, kComPort = 44;
-
-// COM-PORT-CONTROL commands as the client sends them; the server answers each with the code + 100.
-constexpr uint8_t kSetBaudRate = 1, kSetDataSize = 2, kSetParity = 3, kSetStopSize = 4, kSetControl = 5,
-                  kPurgeData = 12;
-constexpr uint8_t kServerOffset = 100;
+using Telnet = Rfc2217Session;
 constexpr uint8_t kParityNone = 1, kOneStopBit = 1, kNoFlowControl = 1, kPurgeReceiveBuffer = 1;
-// Subnegotiations longer than this are none that the port needs; the rest is dropped.
-constexpr size_t kMaxSubnegotiation = 64;
 
 class Rfc2217Port final : public NetworkPort {
 protected:
-    bool startSession(int32_t baud) override;
-    void decode(const uint8_t* bytes, size_t n) override;
-    void encode(const uint8_t* bytes, size_t n, std::vector<uint8_t>& out) override;
+    bool startSession(int32_t baud, Clock::time_point deadline) override;
+    void decode(const uint8_t* bytes, size_t n) override { session.decode(bytes, n); }
+    void encode(const uint8_t* bytes, size_t n, std::vector<uint8_t>& out) override {
+        Telnet::encode(bytes, n, out);
+    }
 
 public:
     void purgeInput() override;
 
 private:
-    enum class Receiving { Data, Command, Option, Sub, SubCommand };
-
     bool waitUntil(bool (Rfc2217Port::*done)() const, Clock::time_point deadline, const char* failure);
-    bool comPortDecided() const { return on[kComPort].local || refused; }
+    bool comPortDecided() const { return session.comPortDecided(); }
     bool lineConfirmed() const {
-        return confirmed[kSetBaudRate] && confirmed[kSetDataSize] && confirmed[kSetParity] &&
-               confirmed[kSetStopSize];
+        return session.confirmed(Telnet::kSetBaudRate) && session.confirmed(Telnet::kSetDataSize) &&
+               session.confirmed(Telnet::kSetParity) && session.confirmed(Telnet::kSetStopSize);
     }
 
-    void sendCommand(uint8_t command, uint8_t option);
-    void sendComPort(uint8_t command, const std::vector<uint8_t>& value);
-    void negotiate(uint8_t command, uint8_t option);
-    void subnegotiation();
-
-    // Per option: enabled on our side (WILL) and on the server's (DO), and whether we asked for it.
-    struct OptionState {
-        bool local = false, remote = false, askedLocal = false, askedRemote = false;
-    };
-    std::array<OptionState, 256> on{};
-    bool refused = false;
-
-    Receiving state = Receiving::Data;
-    uint8_t command = 0;
-    std::vector<uint8_t> sub;
-
-    // The server's confirmations of the line settings, by command, with the value it reported.
-    std::array<bool, 16> confirmed{};
-    std::array<uint32_t, 16> reported{};
+    Rfc2217Session session{[this](const uint8_t* bytes, size_t n) { sendRaw(bytes, n); },
+                           [this](uint8_t b) { deliver(b); }};
     bool purgesConfirmed = true;
 };
 
-bool wantedLocally(uint8_t option) {
-    return option == kBinary || option == kSuppressGoAhead || option == kComPort;
-}
-
-bool wantedRemotely(uint8_t option) {
-    return option == kBinary || option == kSuppressGoAhead;
-}
-
-void Rfc2217Port::sendCommand(uint8_t verb, uint8_t option) {
-    const uint8_t bytes[] = {kIac, verb, option};
-    sendRaw(bytes, sizeof bytes);
-}
-
-void Rfc2217Port::sendComPort(uint8_t code, const std::vector<uint8_t>& value) {
-    std::vector<uint8_t> out = {kIac, kSb, kComPort, code};
-    encode(value.data(), value.size(), out);
-    out.insert(out.end(), {kIac, kSe});
-    sendRaw(out.data(), out.size());
-}
-
 bool Rfc2217Port::waitUntil(bool (Rfc2217Port::*done)() const, Clock::time_point deadline,
                             const char* failure) {
-    while (!(this->*done)())
+    // Line bytes before the line is set up mean nothing; they are dropped as they come.
+    for (; !(this->*done)(); dropPending())
         if (!receiveSome(deadline)) {
             if (errorText.empty())
                 errorText = failure;
@@ -94,152 +47,39 @@ bool Rfc2217Port::waitUntil(bool (Rfc2217Port::*done)() const, Clock::time_point
     return true;
 }
 
-bool Rfc2217Port::startSession(int32_t baud) {
+bool Rfc2217Port::startSession(int32_t baud, Clock::time_point deadline) {
     if (baud <= 0) {
         errorText = "baud rate " + std::to_string(baud);
         return false;
     }
-    for (uint8_t option : {kBinary, kSuppressGoAhead, kComPort}) {
-        on[option].askedLocal = true;
-        sendCommand(kWill, option);
-    }
-    for (uint8_t option : {kBinary, kSuppressGoAhead}) {
-        on[option].askedRemote = true;
-        sendCommand(kDo, option);
-    }
-    auto deadline = Clock::now() + std::chrono::milliseconds(kConnectMs);
+    session.start();
     if (!waitUntil(&Rfc2217Port::comPortDecided, deadline,
                    "the device server does not answer the COM port option"))
         return false;
-    if (refused) {
+    if (session.comPortRefused()) {
         errorText = "the device server refuses COM port control";
         return false;
     }
     auto b = static_cast<uint32_t>(baud);
-    sendComPort(kSetBaudRate, {uint8_t(b >> 24), uint8_t(b >> 16), uint8_t(b >> 8), uint8_t(b)});
-    sendComPort(kSetDataSize, {8});
-    sendComPort(kSetParity, {kParityNone});
-    sendComPort(kSetStopSize, {kOneStopBit});
-    sendComPort(kSetControl, {kNoFlowControl});
+    session.sendComPort(Telnet::kSetBaudRate,
+                        {uint8_t(b >> 24), uint8_t(b >> 16), uint8_t(b >> 8), uint8_t(b)});
+    session.sendComPort(Telnet::kSetDataSize, {8});
+    session.sendComPort(Telnet::kSetParity, {kParityNone});
+    session.sendComPort(Telnet::kSetStopSize, {kOneStopBit});
+    session.sendComPort(Telnet::kSetControl, {kNoFlowControl});
     if (!waitUntil(&Rfc2217Port::lineConfirmed, deadline,
                    "the device server does not confirm the line settings"))
         return false;
     // As with a serial device, a rate the server rounded off (2 % and more) or refused fails the open.
-    long got = static_cast<long>(reported[kSetBaudRate]);
-    if (std::labs(got - baud) * 50 > baud || reported[kSetDataSize] != 8 ||
-        reported[kSetParity] != kParityNone || reported[kSetStopSize] != kOneStopBit) {
+    // 64-bit: the server may report any 32-bit rate, and long has 32 bits on Windows.
+    int64_t off = int64_t{session.reported(Telnet::kSetBaudRate)} - baud;
+    if ((off < 0 ? -off : off) * 50 > baud || session.reported(Telnet::kSetDataSize) != 8 ||
+        session.reported(Telnet::kSetParity) != kParityNone ||
+        session.reported(Telnet::kSetStopSize) != kOneStopBit) {
         errorText = "the device server did not take " + std::to_string(baud) + " 8N1";
         return false;
     }
     return true;
-}
-
-void Rfc2217Port::encode(const uint8_t* bytes, size_t n, std::vector<uint8_t>& out) {
-    for (size_t i = 0; i < n; ++i) {
-        out.push_back(bytes[i]);
-        if (bytes[i] == kIac)
-            out.push_back(kIac);
-    }
-}
-
-void Rfc2217Port::decode(const uint8_t* bytes, size_t n) {
-    for (size_t i = 0; i < n; ++i) {
-        uint8_t b = bytes[i];
-        switch (state) {
-        case Receiving::Data:
-            if (b == kIac)
-                state = Receiving::Command;
-            else
-                deliver(b);
-            break;
-        case Receiving::Command:
-            state = Receiving::Data;
-            if (b == kIac) {
-                deliver(b);
-            } else if (b >= kWill && b <= kDont) {
-                command = b;
-                state = Receiving::Option;
-            } else if (b == kSb) {
-                sub.clear();
-                state = Receiving::Sub;
-            } // any other command (NOP, go-ahead, ...) means nothing on this line
-            break;
-        case Receiving::Option:
-            negotiate(command, b);
-            state = Receiving::Data;
-            break;
-        case Receiving::Sub:
-            if (b == kIac)
-                state = Receiving::SubCommand;
-            else if (sub.size() < kMaxSubnegotiation)
-                sub.push_back(b);
-            break;
-        case Receiving::SubCommand:
-            if (b == kIac) {
-                if (sub.size() < kMaxSubnegotiation)
-                    sub.push_back(b);
-                state = Receiving::Sub;
-            } else {
-                if (b == kSe)
-                    subnegotiation();
-                state = Receiving::Data;
-            }
-            break;
-        }
-    }
-}
-
-// The options this port uses are agreed to, every other one refused. A request that would not
-// change an option's state is not answered, so that the two sides never loop.
-void Rfc2217Port::negotiate(uint8_t verb, uint8_t option) {
-    OptionState& o = on[option];
-    switch (verb) {
-    case kDo:
-        if (!wantedLocally(option)) {
-            sendCommand(kWont, option);
-        } else if (!o.local) {
-            o.local = true;
-            if (!o.askedLocal)
-                sendCommand(kWill, option);
-            o.askedLocal = true;
-        }
-        break;
-    case kDont:
-        if (option == kComPort)
-            refused = true;
-        if (o.local)
-            sendCommand(kWont, option);
-        o.local = false;
-        break;
-    case kWill:
-        if (!wantedRemotely(option)) {
-            sendCommand(kDont, option);
-        } else if (!o.remote) {
-            o.remote = true;
-            if (!o.askedRemote)
-                sendCommand(kDo, option);
-            o.askedRemote = true;
-        }
-        break;
-    default: // kWont
-        if (o.remote)
-            sendCommand(kDont, option);
-        o.remote = false;
-        break;
-    }
-}
-
-void Rfc2217Port::subnegotiation() {
-    if (sub.size() < 3 || sub[0] != kComPort || sub[1] <= kServerOffset)
-        return;
-    size_t code = sub[1] - kServerOffset;
-    if (code >= confirmed.size())
-        return;
-    uint32_t value = 0;
-    for (size_t i = 2; i < sub.size() && i < 6; ++i)
-        value = value << 8 | sub[i];
-    confirmed[code] = true;
-    reported[code] = value;
 }
 
 // The server confirms the purge in the stream: whatever came before the confirmation is stale and
@@ -248,12 +88,14 @@ void Rfc2217Port::subnegotiation() {
 // is acknowledged (Nagle's rule) sends the reply at once instead of after the delayed acknowledgement.
 // A server that does not confirm purges is not waited for again.
 void Rfc2217Port::purgeInput() {
-    sendComPort(kPurgeData, {kPurgeReceiveBuffer});
+    session.sendComPort(Telnet::kPurgeData, {kPurgeReceiveBuffer});
     if (purgesConfirmed) {
-        confirmed[kPurgeData] = false;
+        session.forget(Telnet::kPurgeData);
         auto deadline = Clock::now() + std::chrono::milliseconds(perByteWaitMs());
-        while (!confirmed[kPurgeData] && purgesConfirmed)
+        while (!session.confirmed(Telnet::kPurgeData) && purgesConfirmed) {
             purgesConfirmed = receiveSome(deadline);
+            dropPending();
+        }
     }
     NetworkPort::purgeInput();
 }

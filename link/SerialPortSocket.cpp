@@ -7,7 +7,7 @@ namespace {
 
 class SocketPort final : public NetworkPort {
 protected:
-    bool startSession(int32_t) override { return true; }
+    bool startSession(int32_t, Clock::time_point) override { return true; }
     void decode(const uint8_t* bytes, size_t n) override {
         for (size_t i = 0; i < n; ++i)
             deliver(bytes[i]);

@@ -22,12 +22,18 @@ public:
     // What has arrived, waiting up to waitMs for it: the count, 0 when nothing came, -1 when the
     // connection has gone (error says why).
     int receive(uint8_t* into, size_t capacity, int waitMs, std::string& error);
-    // Sends all n bytes, waiting up to waitMs whenever the connection takes nothing; false when it has
-    // gone or stays stalled.
+    // Sends all n bytes within waitMs; false when the connection has gone, or has not taken them all
+    // by then (a server that stops reading, or reads a byte at a time).
     bool send(const uint8_t* bytes, size_t n, int waitMs, std::string& error);
+
+    // Ends the connection at once, without the graceful end: for a session that never started, where
+    // nothing sent has to reach the device and a server that keeps sending is not waited for.
+    void abandon();
 
 private:
     using Deadline = std::chrono::steady_clock::time_point;
+    // What is left of the time until deadline, in whole milliseconds; 0 once it has passed.
+    static int msUntil(Deadline deadline);
     // How long closing waits for the server to end its side.
     static constexpr int kCloseMs = 500;
     void close();

@@ -91,6 +91,7 @@ int TcpStream::receive(uint8_t* into, size_t capacity, int waitMs, std::string& 
 
 bool TcpStream::send(const uint8_t* bytes, size_t n, int waitMs, std::string& error) {
     int fd = static_cast<int>(socket);
+    Deadline deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
     size_t done = 0;
     while (done < n) {
         // MSG_NOSIGNAL: a connection the server has dropped fails the send instead of killing the
@@ -107,7 +108,8 @@ bool TcpStream::send(const uint8_t* bytes, size_t n, int waitMs, std::string& er
             return false;
         }
         pollfd p{fd, POLLOUT, 0};
-        if (poll(&p, 1, waitMs) <= 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL))) {
+        int left = msUntil(deadline);
+        if (left <= 0 || poll(&p, 1, left) <= 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL))) {
             error = "send: the connection takes nothing";
             return false;
         }

@@ -111,6 +111,7 @@ int TcpStream::receive(uint8_t* into, size_t capacity, int waitMs, std::string& 
 
 bool TcpStream::send(const uint8_t* bytes, size_t n, int waitMs, std::string& error) {
     SOCKET s = static_cast<SOCKET>(socket);
+    Deadline deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
     size_t done = 0;
     while (done < n) {
         int sent = ::send(s, reinterpret_cast<const char*>(bytes + done), static_cast<int>(n - done), 0);
@@ -122,7 +123,8 @@ bool TcpStream::send(const uint8_t* bytes, size_t n, int waitMs, std::string& er
             error = socketError("send");
             return false;
         }
-        if (waitFor(s, true, waitMs) <= 0) {
+        int left = msUntil(deadline);
+        if (left <= 0 || waitFor(s, true, left) <= 0) {
             error = "send: the connection takes nothing";
             return false;
         }

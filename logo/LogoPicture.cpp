@@ -1,5 +1,7 @@
 #include "logo/LogoPicture.h"
 
+#include "text/BoundedRead.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -84,7 +86,8 @@ LogoPictureLoad loadLogoFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, QStringLiteral("Cannot open file %1").arg(path)};
-    return loadLogoBytes(file.readAll());
+    // Too large to be a logo: as invalid as any other picture that is not one.
+    return loadLogoBytes(readWholeBounded(file).value_or(QByteArray()));
 }
 
 LogoPictureLoad loadLogoBytes(const QByteArray& bytes) {

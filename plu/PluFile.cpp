@@ -1,5 +1,6 @@
 #include "plu/PluFile.h"
 
+#include "text/BoundedRead.h"
 #include "text/CodePage.h"
 #include "text/DateTimeText.h"
 #include "text/Numbers.h"
@@ -135,7 +136,11 @@ PluFileResult loadPluFile(const QString& path, PluTable& table) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {PluFileLoad::IoError, 0};
-    PluFileResult result = readPluLines(file, table);
+    // A file too large to be a PLU file is refused before any of it is taken.
+    std::optional<QByteArray> bytes = readWholeBounded(file);
+    if (!bytes)
+        return {PluFileLoad::BadLine, 0};
+    PluFileResult result = readPluBytes(*bytes, table);
     if (result.outcome == PluFileLoad::Loaded && file.error() != QFileDevice::NoError)
         return {PluFileLoad::IoError, result.rowsLoaded};
     return result;

@@ -1,6 +1,7 @@
 #include "settings/SettingsFile.h"
 
 #include "settings/SettingsTransfer.h"
+#include "text/BoundedRead.h"
 #include "text/CodePage.h"
 #include "text/Numbers.h"
 
@@ -185,8 +186,10 @@ SettingsFileLoad loadSettingsFile(const QString& path, Settings& settings) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return SettingsFileLoad::IoError;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    // A file too large to be a settings file is refused like one that cannot be read: nothing of it
+    // is taken.
+    std::optional<QByteArray> bytes = readWholeBounded(file);
+    if (!bytes || file.error() != QFileDevice::NoError)
         return SettingsFileLoad::IoError;
-    return readSettingsBytes(bytes, settings);
+    return readSettingsBytes(*bytes, settings);
 }

@@ -96,6 +96,8 @@ struct ScaleSim::Server {
     std::optional<uint8_t> awaitingAnswer; // the command of the last reply, until the PC answers it
     std::vector<ReplyOutcome> outcomes;
     FILE* ackLog = nullptr;
+    // The state file exists but is none of ours: it is not saved over at the end.
+    bool stateFileForeign = false;
     std::atomic<bool> stopping{false};
     std::atomic<bool> vanished{false};
 
@@ -432,9 +434,12 @@ bool ScaleSim::start() {
         std::lock_guard lock(s.mutex);
         if (!o.stateFile.empty() && fs::exists(o.stateFile)) {
             std::string reason;
-            if (!loadStateFile(o.stateFile, s.state, reason))
-                std::fprintf(stderr, "scale-sim: ignoring the state file %s: %s\n", o.stateFile.c_str(),
-                             reason.c_str());
+            // A file that is not a state file (a device, another program's file) is neither taken
+            // nor replaced at the end.
+            s.stateFileForeign = !loadStateFile(o.stateFile, s.state, reason);
+            if (s.stateFileForeign)
+                std::fprintf(stderr, "scale-sim: ignoring the state file %s: %s; it is left as it is\n",
+                             o.stateFile.c_str(), reason.c_str());
         }
         if (o.calibration)
             s.state.setCalibration(true);
@@ -515,7 +520,7 @@ void ScaleSim::stop() {
     s.wakeRead = s.wakeWrite = -1;
     s.closeDevice();
     s.removeLink();
-    if (!s.options.stateFile.empty()) {
+    if (!s.options.stateFile.empty() && !s.stateFileForeign) {
         std::string reason;
         std::lock_guard lock(s.mutex);
         if (!saveStateFile(s.options.stateFile, s.state, reason))

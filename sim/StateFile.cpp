@@ -4,7 +4,8 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iterator>
+#include <stdlib.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -149,7 +150,15 @@ bool loadStateFile(const std::string& path, ScaleState& state, std::string& reas
         reason = std::strerror(errno);
         return false;
     }
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Far more than a state file holds: an endless file (/dev/zero) is refused after this much.
+    constexpr size_t kMaxFileBytes = 8 * 1024 * 1024;
+    std::vector<uint8_t> bytes(kMaxFileBytes + 1);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    if (bytes.size() > kMaxFileBytes) {
+        reason = "not a scale memory file (too large)";
+        return false;
+    }
     constexpr size_t header = sizeof kMagic + 8;
     if (bytes.size() < header + 4 || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0) {
         reason = "not a scale memory file";
@@ -186,14 +195,23 @@ bool saveStateFile(const std::string& path, const ScaleState& state, std::string
     file.insert(file.end(), writer.bytes.begin(), writer.bytes.end());
     putBigEndian(file, fnv1a(writer.bytes, 0, writer.bytes.size()), 4);
 
-    std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-        if (!out.flush()) {
-            reason = "cannot write " + temporary;
-            return false;
-        }
+    // The temporary file is created exclusively under a name of its own beside path, so that nothing
+    // planted there (a symlink to another file) is followed, and synced before it replaces path.
+    std::string temporary = path + ".XXXXXX";
+    int fd = mkstemp(temporary.data());
+    if (fd < 0) {
+        reason = "cannot create a file beside " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    size_t done = 0;
+    for (ssize_t n = 0; done < file.size() && (n = ::write(fd, file.data() + done, file.size() - done)) > 0;)
+        done += static_cast<size_t>(n);
+    bool written = done == file.size() && fsync(fd) == 0;
+    ::close(fd);
+    if (!written) {
+        reason = "cannot write " + temporary;
+        std::remove(temporary.c_str());
+        return false;
     }
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
         reason = std::strerror(errno);

@@ -392,8 +392,10 @@ TEST(WindowStateFile, FileIsReplacedWholeOrNotAtAll) {
     QString path = folder.filePath(QStringLiteral("scale-utility.CFG"));
     StateWindow window;
 
-    // No file: nothing changes.
+    // No file, or an endless one: nothing changes.
     restoreStateFile(path, caption, window.lookup());
+    EXPECT_EQ(window.write(), firstRunFile(emptyClock));
+    restoreStateFile(QStringLiteral("/dev/zero"), caption, window.lookup());
     EXPECT_EQ(window.write(), firstRunFile(emptyClock));
 
     QFile old(path);

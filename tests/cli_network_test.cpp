@@ -1,4 +1,5 @@
 // scalectl on scales behind ser2net, and on many ports in one run.
+#include "tests/support/HostileServer.h"
 #include "tests/support/ScalectlProcess.h"
 #include "tests/support/Ser2netBridge.h"
 #include "tests/support/SimHarness.h"
@@ -9,6 +10,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/resource.h>
 #include <thread>
 
 namespace {
@@ -187,12 +189,13 @@ TEST(ManyScales, EightPushedAtOnceThroughSer2netOneFaulty) {
 
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.empty());
-    std::vector<std::string> summary;
-    for (size_t i = 0; i < kScales; ++i)
-        summary.push_back(ports[i] + (i == kFaulty ? ": Communication Error!" : ": ok"));
-    // The faulty port's own message, then one line per port in --port order.
-    std::vector<std::string> expectedErr{"Communication Error!"};
-    expectedErr.insert(expectedErr.end(), summary.begin(), summary.end());
+    // One line per port in --port order, the faulty port's own message before its line.
+    std::vector<std::string> expectedErr;
+    for (size_t i = 0; i < kScales; ++i) {
+        if (i == kFaulty)
+            expectedErr.push_back("Communication Error!");
+        expectedErr.push_back(ports[i] + (i == kFaulty ? ": Communication Error!" : ": ok"));
+    }
     EXPECT_EQ(run.errLines(), expectedErr) << run.err;
     for (size_t i = 0; i < kScales; ++i) {
         if (i != kFaulty) {
@@ -211,7 +214,7 @@ TEST(ManyPorts, OutputsInPortOrderFilesPerPortAndUsage) {
     rack[1].withState([](ScaleState& s) { s.status = 0x04; });
     std::string a = rack.devicePort(0), b = rack.devicePort(1), missing = rack.file("COM9");
 
-    // stdout port after port, the failures' messages, then the summary; --jobs 1 runs them in turn.
+    // stdout port after port, each port's messages followed by its line; --jobs 1 runs them in turn.
     ScalectlOutcome raw = scalectl({"--jobs", "1", "--port", b, "--port", missing, "--port", a, "raw", "03"});
     EXPECT_EQ(raw.exitCode, 2);
     ASSERT_EQ(raw.out.size(), 2 * raw.out.find('\n') + 2) << raw.out;
@@ -219,8 +222,8 @@ TEST(ManyPorts, OutputsInPortOrderFilesPerPortAndUsage) {
     EXPECT_EQ(raw.out.substr(raw.out.find('\n') + 1, 3), "00 ");
     auto lines = raw.errLines();
     ASSERT_EQ(lines.size(), 5u) << raw.err;
-    EXPECT_EQ(lines[0], "Cannot initialize COM port!");
-    EXPECT_EQ(lines[2], b + ": ok");
+    EXPECT_EQ(lines[0], b + ": ok");
+    EXPECT_EQ(lines[1], "Cannot initialize COM port!");
     EXPECT_EQ(lines[3].rfind(missing + ": Cannot initialize COM port! (" + missing, 0), 0u) << lines[3];
     EXPECT_EQ(lines[4], a + ": ok");
 
@@ -228,13 +231,13 @@ TEST(ManyPorts, OutputsInPortOrderFilesPerPortAndUsage) {
     ScalectlOutcome traced = scalectl({"--trace", "--port", a, "--port", b, "raw", "01"});
     auto traceLines = traced.errLines();
     ASSERT_EQ(traceLines.size(), 10u) << traced.err;
-    for (size_t first : {0, 4}) {
+    for (size_t first : {0, 5}) {
         EXPECT_NE(traceLines[first].find("request C3 04 00 01 01 C3 02"), std::string::npos) << traced.err;
         EXPECT_NE(traceLines[first + 1].find("scale -> PC  ACK"), std::string::npos) << traced.err;
         EXPECT_NE(traceLines[first + 2].find("scale -> PC  bytes"), std::string::npos) << traced.err;
         EXPECT_NE(traceLines[first + 3].find("PC -> scale  ACK"), std::string::npos) << traced.err;
     }
-    EXPECT_EQ(traceLines[8], a + ": ok");
+    EXPECT_EQ(traceLines[4], a + ": ok");
     EXPECT_EQ(traceLines[9], b + ": ok");
 
     // A file per port, named by the port.
@@ -249,15 +252,74 @@ TEST(ManyPorts, OutputsInPortOrderFilesPerPortAndUsage) {
     }
 
     rack[0].clearLog();
-    for (const Args& refused : {Args{"--port", a, "--port", b, "plu", "pull", "-o", rack.file("one.txt")},
-                                Args{"--port", a, "--port", a, "raw", "01"}, Args{"--jobs", "0", "raw", "01"},
-                                Args{"--port", "socket://nowhere", "raw", "01"}}) {
+    for (const Args& refused :
+         {Args{"--port", a, "--port", b, "plu", "pull", "-o", rack.file("one.txt")},
+          Args{"--port", a, "--port", a, "raw", "01"}, Args{"--jobs", "0", "raw", "01"},
+          Args{"--port", "socket://nowhere", "raw", "01"},
+          // Both ports' files would be x-p-a.txt.
+          Args{"--port", "/x/p/a", "--port", "/x/p-a", "plu", "pull", "-o", rack.file("{port}.txt")}}) {
         ScalectlOutcome run = scalectl(refused);
         EXPECT_EQ(run.exitCode, 64) << refused[3];
         EXPECT_FALSE(run.err.empty());
     }
     EXPECT_TRUE(rack[0].requestFrames().empty());
     EXPECT_FALSE(std::filesystem::exists(rack.file("one.txt")));
+}
+
+// scalectl against servers that flood or stall: it ends by itself (the server never lets go first)
+// with the documented exit code, in bounded memory.
+struct HostileRun {
+    const char* name;
+    const char* scheme;
+    HostileServer::Behaviour behaviour;
+    int exitCode;
+    const char* out;
+};
+
+class ScalectlAgainstHostileServers : public ::testing::TestWithParam<HostileRun> {};
+
+TEST_P(ScalectlAgainstHostileServers, EndsByItselfWithTheDocumentedExitCode) {
+    const HostileRun& c = GetParam();
+    HostileServer server(c.behaviour);
+    ScalectlOutcome run = scalectl({"--port", server.url(c.scheme), "raw", "01"});
+    EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
+    EXPECT_EQ(run.out, c.out);
+    EXPECT_TRUE(server.clientLeavesWithin(std::chrono::seconds(2)));
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    EXPECT_LT(usage.ru_maxrss, 100 * 1024) << "kB at the peak of a child";
+}
+
+void floodZeros(HostileServer::Peer& peer) {
+    peer.flood({0});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Loopback, ScalectlAgainstHostileServers,
+    ::testing::Values(
+        HostileRun{"FloodFromTheStart", "socket", floodZeros, 1, ""},
+        HostileRun{"FloodAfterAGoodRfc2217Session", "rfc2217", rfc2217Agreeing(floodZeros), 1, ""},
+        HostileRun{"TelnetNopFlood", "rfc2217",
+                   [](HostileServer::Peer& peer) {
+                       peer.flood({telnet::kIac, telnet::kNop});
+                   },
+                   2, ""},
+        HostileRun{"FloodAfterTheReply", "socket",
+                   answeringOnce({0x06, 0xC3, 0x04, 0x00, 0x00, 0x00, 0xC3, 0x02}, floodZeros), 0, "00\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A good port's result is written while a stuck port after it is still being tried.
+TEST(ManyPorts, AGoodPortIsNotHeldBehindAStuckOne) {
+    ScaleRack rack(1);
+    HostileServer stuck([](HostileServer::Peer& peer) { peer.hold(); });
+    std::string good = rack.devicePort(0);
+    ScalectlRun run(SCALECTL_PATH, {"--port", good, "--port", stuck.url("socket"), "raw", "01"});
+    std::optional<std::string> first = run.nextErrLine(std::chrono::seconds(20));
+    EXPECT_EQ(first, good + ": ok");
+    EXPECT_FALSE(stuck.clientLeft());
+    EXPECT_EQ(run.nextErrLine(std::chrono::seconds(20)), "Communication Error!");
+    EXPECT_EQ(run.exitCode(), 1);
+    EXPECT_TRUE(stuck.clientLeft());
 }
 
 } // namespace

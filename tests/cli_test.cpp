@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 namespace {
@@ -143,6 +144,36 @@ TEST_F(Scalectl, CommaLocaleSendsTheHundredthsOfEveryDecimal) {
     });
     std::remove(name);
 }
+
+// An endless input file is refused at once with the reader's usual message, in little memory, and
+// nothing reaches the scale.
+struct EndlessFile {
+    const char* command;
+    int exitCode;
+    const char* message;
+};
+
+class ScalectlEndlessFile : public Scalectl, public ::testing::WithParamInterface<EndlessFile> {};
+
+TEST_P(ScalectlEndlessFile, IsRefusedBeforeThePortIsTouched) {
+    Outcome run = scalectl(port() + GetParam().command + " /dev/zero");
+    EXPECT_EQ(run.exitCode, GetParam().exitCode);
+    EXPECT_EQ(run.err, GetParam().message);
+    EXPECT_TRUE(scale.sim().requestFrames().empty());
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    EXPECT_LT(usage.ru_maxrss, 100 * 1024) << "kB at the peak of a child";
+}
+
+INSTANTIATE_TEST_SUITE_P(DevZero, ScalectlEndlessFile,
+                         ::testing::Values(EndlessFile{"settings push", 4, "I/O Error!\n"},
+                                           EndlessFile{"plu push", 3, "error in input file\n"},
+                                           EndlessFile{"logo send", 3, "Bitmap image is not valid\n"}),
+                         [](const auto& info) {
+                             std::string name = info.param.command;
+                             name.erase(name.find(' '), 1);
+                             return name;
+                         });
 
 // A scale that looks at its line only 300 ms after each reply, when scalectl has ended already:
 // every run's last acknowledgement still reaches it.

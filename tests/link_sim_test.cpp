@@ -99,6 +99,9 @@ TEST_F(LinkAgainstScale, ThreeSilentAttemptsFailAndTheNextExchangeWorks) {
 }
 
 TEST_F(LinkAgainstScale, SlowBytesPassBelowTheLimitAndFailAboveIt) {
+    // At 1200 baud an attempt may take the line time of its byte bound (17 s): only the per-byte
+    // limit is in play.
+    ASSERT_TRUE(theLink.open(1, 1200));
     // A command with a short reply, so that the slow bytes take seconds, not minutes.
     auto closeUpload = [] {
         theLink.clear();

@@ -3,16 +3,17 @@
 #include "link/Command.h"
 #include "link/FrameLink.h"
 #include "link/NetworkPort.h"
+#include "tests/support/HostileServer.h"
 #include "tests/support/Ser2netBridge.h"
 #include "tests/support/SimHarness.h"
 
-#include <arpa/inet.h>
 #include <asm/ioctls.h>
 #include <asm/termbits.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <memory>
 #include <netinet/in.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
@@ -162,74 +163,27 @@ TEST(NetworkPortName, SplitsHostAndPort) {
     EXPECT_FALSE(isPortPath("tcp://h:1"));
 }
 
-// A listening socket of the test's own on the loopback of the given family; `serve` gets each
-// accepted connection on a thread of its own.
-class Listener {
-public:
-    Listener(int family, std::function<void(int)> serve) {
-        fd = socket(family, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_storage address{};
-        socklen_t size;
-        if (family == AF_INET6) {
-            auto* a = reinterpret_cast<sockaddr_in6*>(&address);
-            a->sin6_family = AF_INET6;
-            a->sin6_addr = in6addr_loopback;
-            size = sizeof *a;
-        } else {
-            auto* a = reinterpret_cast<sockaddr_in*>(&address);
-            a->sin_family = AF_INET;
-            a->sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-            size = sizeof *a;
-        }
-        if (bind(fd, reinterpret_cast<sockaddr*>(&address), size) != 0 || listen(fd, 4) != 0)
-            throw std::runtime_error("cannot listen");
-        getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
-        port = ntohs(family == AF_INET6 ? reinterpret_cast<sockaddr_in6*>(&address)->sin6_port
-                                        : reinterpret_cast<sockaddr_in*>(&address)->sin_port);
-        server = std::thread([this, serve] {
-            int client = accept(fd, nullptr, nullptr);
-            if (client >= 0) {
-                serve(client);
-                ::close(client);
-            }
-        });
-    }
-    ~Listener() {
-        shutdown(fd, SHUT_RDWR);
-        server.join();
-        ::close(fd);
-    }
-    int port = 0;
-
-private:
-    int fd = -1;
-    std::thread server;
-};
-
-// Reads until the peer closes, so that the connection stays up for the link's whole life.
-void holdOpen(int client) {
-    char buffer[256];
-    while (read(client, buffer, sizeof buffer) > 0)
-        ;
+void holdOpen(HostileServer::Peer& peer) {
+    peer.hold();
 }
 
 TEST(NetworkPortConnect, ResolvesNamesAndIPv6AndFailsCleanlyWhenRefused) {
     {
-        Listener v6(AF_INET6, holdOpen);
+        HostileServer v6(holdOpen, std::chrono::seconds(20), AF_INET6);
         SerialPort port;
         port.timeoutTicks = 20;
-        EXPECT_TRUE(port.openDevice("socket://[::1]:" + std::to_string(v6.port), 9600)) << port.lastError();
+        EXPECT_TRUE(port.openDevice("socket://[::1]:" + std::to_string(v6.port()), 9600)) << port.lastError();
         port.closePort();
     }
     {
         // "localhost" may resolve to ::1 first, where nothing listens: the next address is tried.
-        Listener v4(AF_INET, holdOpen);
+        HostileServer v4(holdOpen);
         SerialPort port;
-        EXPECT_TRUE(port.openDevice("socket://localhost:" + std::to_string(v4.port), 9600))
+        EXPECT_TRUE(port.openDevice("socket://localhost:" + std::to_string(v4.port()), 9600))
             << port.lastError();
         port.closePort();
     }
-    int unused = Listener(AF_INET, [](int) {}).port;
+    int unused = HostileServer(holdOpen).port();
     SerialPort port;
     EXPECT_FALSE(port.openDevice("socket://127.0.0.1:" + std::to_string(unused), 9600));
     EXPECT_FALSE(port.isOpen);
@@ -239,16 +193,14 @@ TEST(NetworkPortConnect, ResolvesNamesAndIPv6AndFailsCleanlyWhenRefused) {
 }
 
 TEST(NetworkPortConnect, Rfc2217ServerThatRefusesComPortControlFailsTheOpen) {
-    Listener refusing(AF_INET, [](int client) {
-        const uint8_t refusal[] = {255, 254, 44}; // IAC DONT COM-PORT-OPTION
-        char buffer[64];
-        if (read(client, buffer, sizeof buffer) > 0 &&
-            write(client, refusal, sizeof refusal) == sizeof refusal)
-            holdOpen(client);
+    HostileServer refusing([](HostileServer::Peer& peer) {
+        // IAC DONT COM-PORT-OPTION
+        if (!peer.receive(1000).empty() && peer.send({255, 254, 44}))
+            peer.hold();
     });
     SerialPort port;
     port.timeoutTicks = 20;
-    EXPECT_FALSE(port.openDevice("rfc2217://127.0.0.1:" + std::to_string(refusing.port), 9600));
+    EXPECT_FALSE(port.openDevice(refusing.url("rfc2217"), 9600));
     EXPECT_NE(port.lastError().find("refuses"), std::string::npos) << port.lastError();
     port.closePort();
 }
@@ -277,10 +229,74 @@ TEST(NetworkPortConnect, ServersThatDoNotAnswerFailTheOpenAfterTheTimeOut) {
     ::close(full);
 
     // Connected, but no Telnet server behind it: the COM port option is never agreed.
-    Listener silent(AF_INET, holdOpen);
-    EXPECT_FALSE(port.openDevice("rfc2217://127.0.0.1:" + std::to_string(silent.port), 9600));
+    HostileServer silent(holdOpen);
+    EXPECT_FALSE(port.openDevice(silent.url("rfc2217"), 9600));
     EXPECT_NE(port.lastError().find("does not answer"), std::string::npos) << port.lastError();
     port.closePort();
 }
+
+// Servers that flood, stall or trickle: the link gives up within its own bounds, in time and memory,
+// while the server would still go on (the connection is closed by the client, not by the server's
+// end), and reports the failure.
+struct HostileCase {
+    const char* name;
+    const char* scheme;
+    HostileServer::Behaviour behaviour;
+    int32_t baud;
+    bool opens;     // the open succeeds
+    bool exchanges; // one exchange then succeeds
+};
+
+// The scale's answer and a reply frame for address 0: status 00, check 00.
+const HostileServer::Bytes kGoodReply{0x06, 0xC3, 0x04, 0x00, 0x00, 0x00, 0xC3, 0x02};
+
+void floodZeros(HostileServer::Peer& peer) {
+    peer.flood({0});
+}
+
+class HostileServers : public ::testing::TestWithParam<HostileCase> {};
+
+TEST_P(HostileServers, TheLinkGivesUpWithinItsBoundsWhileTheServerGoesOn) {
+    const HostileCase& c = GetParam();
+    HostileServer server(c.behaviour);
+    {
+        FrameLink link;
+        ASSERT_EQ(link.openDevice(server.url(c.scheme), c.baud), c.opens) << link.port.lastError();
+        if (c.opens)
+            EXPECT_EQ(exchange(link, 0x01, {}).empty(), !c.exchanges);
+        else
+            EXPECT_FALSE(link.port.lastError().empty());
+        link.close();
+    }
+    EXPECT_TRUE(server.clientLeavesWithin(std::chrono::seconds(2)));
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    EXPECT_LT(usage.ru_maxrss, 100 * 1024) << "kB at the peak";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Loopback, HostileServers,
+    ::testing::Values(
+        HostileCase{"FloodDuringPurge", "socket", floodZeros, 9600, true, false},
+        HostileCase{"FloodAfterAGoodRfc2217Session", "rfc2217", rfc2217Agreeing(floodZeros), 9600, true,
+                    false},
+        HostileCase{"TelnetNopFlood", "rfc2217",
+                    [](HostileServer::Peer& peer) {
+                        peer.flood({telnet::kIac, telnet::kNop});
+                    },
+                    9600, false, false},
+        HostileCase{"OptionRequestFloodNeverRead", "rfc2217",
+                    [](HostileServer::Peer& peer) {
+                        HostileServer::Bytes requests;
+                        for (int option = 45; option < 255; ++option)
+                            requests.insert(requests.end(), {telnet::kIac, telnet::kDo, uint8_t(option)});
+                        peer.flood(requests);
+                    },
+                    9600, false, false},
+        HostileCase{"FloodAfterTheReply", "socket", answeringOnce(kGoodReply, floodZeros), 9600, true, true},
+        HostileCase{"TrickleUnderThePerByteLimit", "socket",
+                    [](HostileServer::Peer& peer) { peer.trickle(0x00, std::chrono::milliseconds(200)); },
+                    115200, true, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -85,15 +85,19 @@ TEST_F(ReportCommand, FileHoldsWhatSaveToFileWrites) {
 struct CommandFailure {
     const char* name;
     int failingExchange;
-    const char* fileEnd; // the file ends with this; "" for an empty file
+    const char* fileEnd; // the file ends with this; "" when the earlier file must be left as it was
     bool closeSent;
 };
 
 class ReportCommandFailure : public ReportCommand, public ::testing::WithParamInterface<CommandFailure> {};
 
-// The lines read so far are written, the close never follows an incomplete report, and the exit
-// code says that the line failed.
+// The lines read so far replace an earlier file (which stays as it was when nothing was read), the
+// close never follows an incomplete report, and the exit code says that the line failed.
 TEST_P(ReportCommandFailure, WritesWhatWasReadAndExitsWithOne) {
+    const QByteArray earlier = "EARLIER REPORT\r\n";
+    QFile previous(QString::fromStdString(file()));
+    ASSERT_TRUE(previous.open(QIODevice::WriteOnly) && previous.write(earlier) == earlier.size());
+    previous.close();
     ExchangeFailure failure(scale.sim(), theLink, GetParam().failingExchange);
     EXPECT_EQ(run({"--z", "--password", "4711", "-o", file()}), kExitCommunication);
     EXPECT_EQ(err.str(), "Communication Error!\n");
@@ -101,7 +105,7 @@ TEST_P(ReportCommandFailure, WritesWhatWasReadAndExitsWithOne) {
     if (*GetParam().fileEnd)
         EXPECT_TRUE(bytes.endsWith(GetParam().fileEnd)) << bytes.right(60).toStdString();
     else
-        EXPECT_TRUE(bytes.isEmpty());
+        EXPECT_EQ(bytes, earlier);
     EXPECT_EQ(closeSent(), GetParam().closeSent);
     EXPECT_EQ(grandTotal(), 123456);
 }

@@ -460,6 +460,39 @@ TEST(ScaleStateFile, KeepsTheMemoryAndRefusesADamagedFile) {
     EXPECT_TRUE(refused(bytes.substr(0, bytes.size() - 1)));
     EXPECT_TRUE(refused("P4\n384 2\n"));
     EXPECT_TRUE(refused(""));
+    ScaleState untouched;
+    EXPECT_FALSE(loadStateFile("/dev/zero", untouched, reason));
+    EXPECT_NE(reason.find("too large"), std::string::npos) << reason;
+    std::filesystem::remove_all(folder);
+}
+
+// Links planted where the file or a temporary file of a fixed name would go are never followed, and
+// a foreign file named as the state file is never replaced: the file stays as it was.
+TEST(ScaleStateFile, SavingNeverWritesThroughAPlantedLinkNorOverAForeignFile) {
+    char folder[] = "/tmp/scale-state-XXXXXX";
+    ASSERT_TRUE(mkdtemp(folder));
+    std::string path = std::string(folder) + "/scale.mem", victim = std::string(folder) + "/victim";
+    std::ofstream(victim) << "KEEP";
+    for (const std::string& planted : {path + ".tmp", path}) {
+        std::filesystem::create_symlink(victim, planted);
+        std::string reason;
+        ASSERT_TRUE(saveStateFile(path, defaultScaleState(), reason)) << reason;
+        std::ifstream in(victim);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "KEEP") << planted;
+        ScaleState loaded;
+        EXPECT_TRUE(loadStateFile(path, loaded, reason)) << reason;
+        std::filesystem::remove(path);
+    }
+    // A file that is not a state file is neither taken nor saved over when the scale stops.
+    SimOptions options;
+    options.linkPath = std::string(folder) + "/COM1";
+    options.stateFile = victim;
+    {
+        ScaleSim scale(options);
+        ASSERT_TRUE(scale.start()) << scale.error();
+    }
+    std::ifstream in(victim);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "KEEP");
     std::filesystem::remove_all(folder);
 }
 
