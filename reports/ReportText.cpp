@@ -101,10 +101,11 @@ QString reportTimestamp(const QDateTime& now) {
 }
 
 bool writeReport(const ScaleLine& line, const ReportLabels& labels, const std::function<QDateTime()>& clock,
-                 const std::function<void(const QString&)>& appendLine) {
+                 const std::function<void(const QString&)>& appendLine, ReportFigures* figures) {
     std::optional<ReportTotals> totals = readReportTotals(line);
     if (!totals)
         return false;
+    ReportFigures read{*totals, {}};
     appendLine(labels.title + reportTimestamp(clock()));
     appendLine(QString());
     appendLine(labels.docNumber + QString::number(totals->docNumber));
@@ -129,6 +130,7 @@ bool writeReport(const ScaleLine& line, const ReportLabels& labels, const std::f
         std::optional<ClerkTotals> c = readClerkTotals(line, clerk);
         if (!c)
             return false;
+        read.clerks[size_t(clerk - 1)] = *c;
         appendLine(labels.clerkHeading + QString::number(clerk));
         appendLine(labels.clients + QString::number(c->clients));
         appendLine(labels.operations + QString::number(c->operations));
@@ -154,6 +156,8 @@ bool writeReport(const ScaleLine& line, const ReportLabels& labels, const std::f
             return false;
         appendLine(*label + formatAmount(*sum));
     }
+    if (figures)
+        *figures = read;
     return true;
 }
 

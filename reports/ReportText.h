@@ -46,13 +46,19 @@ QString twoWide(int number);
 // The regional short date, a blank and the long time; the date alone at exactly midnight.
 QString reportTimestamp(const QDateTime& now);
 
+// The figures a complete report sequence read: the totals and each clerk's first read.
+struct ReportFigures {
+    ReportTotals totals;
+    std::array<ClerkTotals, kClerks> clerks;
+};
+
 // The report sequence: reads the totals, the four clerks and the four clerks three times more for
 // the sums (17 exchanges in all), handing every line to appendLine as soon as it is made. The date
 // line takes the time from clock once the totals have arrived, however long their read took. It
 // stops at the first failed exchange, the lines made so far handed on. True when every read
-// succeeded.
+// succeeded, and then `figures` (when given) holds what was read.
 bool writeReport(const ScaleLine& line, const ReportLabels& labels, const std::function<QDateTime()>& clock,
-                 const std::function<void(const QString&)>& appendLine);
+                 const std::function<void(const QString&)>& appendLine, ReportFigures* figures = nullptr);
 
 // The report file: every line in code page 1250 followed by CR LF, the last too; no lines, no bytes.
 QByteArray reportFileBytes(const QStringList& lines);

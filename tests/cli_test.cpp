@@ -248,7 +248,7 @@ INSTANTIATE_TEST_SUITE_P(
                       JsonCase{"ClockSet", "clock set", "time"}, JsonCase{"Display", "display", "indicators"},
                       JsonCase{"Key", "key 7 shift", "pressed"},
                       JsonCase{"Calibration", "calibration send --preset single-6", "capacity"},
-                      JsonCase{"Info", "info", "status_bits"}),
+                      JsonCase{"Info", "info", "status_bits"}, JsonCase{"Report", "report", "grand_total"}),
     testcases::caseName);
 
 TEST_F(ScalectlJson, ResultsCarryTheScalesValues) {
