@@ -4,6 +4,7 @@
 #include "app/Unit5.h"
 #include "logo/Unit4.h"
 #include "reports/Unit6.h"
+#include "service/LineMonitor.h"
 #include "terminal/Unit3.h"
 #include "ui/Unit2.h"
 #include "ui/WindowFrames.h"
@@ -14,6 +15,10 @@ TForm3* Form3 = nullptr;
 TForm4* Form4 = nullptr;
 TForm5* Form5 = nullptr;
 TForm6* Form6 = nullptr;
+
+namespace {
+LineMonitor* monitor = nullptr;
+} // namespace
 
 QWidget* mainWindow() {
     return Form1;
@@ -29,13 +34,17 @@ void createForms() {
     Form1->session.progressDialog = Form2;
     Form1->session.closeConfirmation = Form6;
     Form1->session.logoWindow = Form4;
+    monitor = new LineMonitor(Form1->session);
+    Form1->session.lineMonitor = monitor;
     // Windows that have no place of their own open over the main window; the terminal is centred on
     // the screen by its own frame.
-    for (QWidget* window : std::initializer_list<QWidget*>{Form2, Form4, Form5, Form6})
+    for (QWidget* window : std::initializer_list<QWidget*>{Form2, Form4, Form5, Form6, monitor})
         centreOverOnShow(window, Form1);
 }
 
 void destroyForms() {
+    delete monitor;
+    monitor = nullptr;
     delete Form6;
     delete Form5;
     delete Form4;

@@ -1,4 +1,5 @@
-// The program's six windows, created at start in this order and alive until the program ends.
+// The program's six windows, created at start in this order and alive until the program ends, and the
+// line monitor, which the session hands to whoever opens it.
 #pragma once
 
 class QWidget;

@@ -10,6 +10,7 @@
 #include "metrology/SystemTab.h"
 #include "plu/PluTab.h"
 #include "reports/ReportsTab.h"
+#include "service/FindScale.h"
 #include "settings/SettingsTab.h"
 #include "terminal/Unit3.h"
 #include "text/CodePage.h"
@@ -21,6 +22,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontDatabase>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -29,8 +31,6 @@ const QColor disconnectedColour(0, 128, 0);
 const QColor connectedColour(0, 255, 0);
 const QString errorTitle = QStringLiteral("Error!");
 const QString disconnectCaption = QStringLiteral("DISCONNECT");
-constexpr uint8_t identityCommand = 0x01;
-constexpr uint8_t identityWidth = 32;
 
 } // namespace
 
@@ -80,6 +80,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(new Ui::TForm1) {
     connect(ui->Button11, &QPushButton::clicked, this, &TForm1::Button11Click);
     connect(ui->Button15, &QPushButton::clicked, this, &TForm1::Button15Click);
     connect(ui->Button16, &QPushButton::clicked, this, &TForm1::Button16Click);
+    connect(ui->FindButton, &QPushButton::clicked, this, &TForm1::FindClick);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, this,
+            &TForm1::MonitorClick);
 
     centreOnScreen(this);
     FormCreate();
@@ -161,12 +164,15 @@ void TForm1::Button11Click() {
             prompts().message(errorTitle, QStringLiteral("Cannot initialize COM port!"));
             return;
         }
-        theLink.clear();
-        if (!session.runCommand(identityCommand)) {
+        std::optional<std::string> identity = requestIdentity(session.line());
+        if (!identity) {
             theLink.close();
             return;
         }
-        ui->StaticText1->setText(QStringLiteral("SCALE ID: ") + fromCp1250(theLink.getText(identityWidth)));
+        // The scale's record is found by the port as named and the identity it reported.
+        session.portName = ui->ComboBox2->currentText();
+        session.scaleIdentity = fromCp1250(*identity);
+        ui->StaticText1->setText(QStringLiteral("SCALE ID: ") + session.scaleIdentity);
         ui->Button11->setText(disconnectCaption);
         ui->Shape1->setBrushColor(connectedColour);
     });
@@ -183,4 +189,32 @@ void TForm1::Button15Click() {
 void TForm1::Button16Click() {
     if (session.requireConnection())
         Form3->show();
+}
+
+void TForm1::FindClick() {
+    // A device path or network port typed into the port box is tried first, then every port there is.
+    std::vector<std::string> ports;
+    std::string typed = ui->ComboBox2->currentText().toLocal8Bit().toStdString();
+    if (isPortPath(typed))
+        ports.push_back(typed);
+    for (const std::string& port : defaultSearchPorts())
+        ports.push_back(port);
+    std::optional<FoundScale> found = findScale(session, ports, defaultSearchBauds());
+    if (!found)
+        return;
+    QString port = QString::fromLocal8Bit(found->port);
+    int portIndex = ui->ComboBox2->findText(port);
+    ui->ComboBox2->setCurrentIndex(portIndex);
+    if (portIndex < 0)
+        ui->ComboBox2->setEditText(port);
+    QString baud = QString::number(found->baud);
+    int baudIndex = ui->ComboBox1->findText(baud);
+    ui->ComboBox1->setCurrentIndex(baudIndex);
+    if (baudIndex < 0)
+        ui->ComboBox1->setEditText(baud);
+}
+
+void TForm1::MonitorClick() {
+    if (session.lineMonitor)
+        ScaleSession::showWindow(session.lineMonitor);
 }

@@ -40,6 +40,10 @@ public:
     void Button11Click(); // CONNECT / DISCONNECT
     void Button15Click(); // HELP
     void Button16Click(); // TERMINAL
+    // FIND: searches every port at every rate and puts the scale found into the port and baud boxes.
+    void FindClick();
+    // Ctrl+L: the line monitor.
+    void MonitorClick();
 
     Ui::TForm1* ui;
     PluTab* pluTab = nullptr;

@@ -4,6 +4,7 @@
 #include "app/WindowState.h"
 #include "link/SerialPort.h"
 #include "store/DataFolder.h"
+#include "store/Database.h"
 
 #include <QApplication>
 
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     TForm1::stateFile =
         folder + QLatin1Char('/') + windowstate::stateFileName(QCoreApplication::applicationFilePath());
     createForms();
+    Form1->session.recordsDatabase = store::defaultDatabase(folder);
     Form1->show();
     int result = QApplication::exec();
     destroyForms();

@@ -1,5 +1,8 @@
 #include "cli/Cli.h"
 
+#include "link/NetworkPort.h"
+#include "link/SerialPort.h"
+
 #include <cctype>
 #include <cstdlib>
 #include <ostream>
@@ -38,6 +41,13 @@ std::string messagesOnOneLine(const std::string& messages, int code) {
         if (!part.empty())
             line += (line.empty() ? "" : " ") + part;
     return line.empty() ? "exit code " + std::to_string(code) : line;
+}
+
+bool validPortName(const std::string& port) {
+    std::string host, service;
+    if (port.find("://") != std::string::npos)
+        return isPortPath(port) && splitNetworkAddress(port, host, service);
+    return isPortPath(port) || comPortNumber(port);
 }
 
 std::string fileSafePortName(const std::string& portName) {

@@ -32,6 +32,9 @@ struct PortRun {
     std::ostream& err;
     // Someone watches a terminal: a job may show progress on err.
     bool showProgress = false;
+    // The database of the scales' records (--records, else the data folder's); empty: the PLU
+    // commands keep no record (a run made by a test that does not ask for one).
+    std::string records = {};
     // What the job found or did, as --format json prints it in the port's "result". Every job fills
     // it whatever the format: it costs little beside the exchanges.
     QJsonObject result = {};
@@ -54,6 +57,9 @@ struct CliCommand {
     std::vector<std::string_view> usage;
     // The arguments after the verb.
     ParseResult (*parse)(const std::vector<std::string>& args);
+    // The command handles the ports itself: the --port and --baud options given before the verb
+    // come first in its arguments, and its job runs once, without a port opened for it.
+    bool takesPortOptions = false;
 };
 
 // Every command of the tool, in the order the usage text lists them.
@@ -66,6 +72,9 @@ int runParsed(const ParseResult& parsed, PortRun& run);
 // The cores' line over the run's link: the bare command, with "Communication Error!" on the run's
 // err on failure.
 ScaleLine reportingLine(PortRun& run);
+
+// A port name scalectl takes: COMn, a device path, socket://HOST:PORT or rfc2217://HOST:PORT.
+bool validPortName(const std::string& port);
 
 // A whole decimal (base 10) or hexadecimal (base 16) number within low..high.
 std::optional<long> parseNumber(const std::string& text, int base, long low, long high);

@@ -1,6 +1,7 @@
 // The registry of scalectl's commands. A new command adds its parser here, in its own line.
 #include "cli/CalibrationCommands.h"
 #include "cli/Cli.h"
+#include "cli/FindCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/LogoCommands.h"
 #include "cli/PluCommands.h"
@@ -12,7 +13,10 @@
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands = {
         {"raw", {"raw CODE [HEX]"}, parseRaw},
-        {"plu", {"plu pull [--from N] [--to N] [-o FILE]", "plu push FILE"}, parsePlu},
+        {"plu",
+         {"plu pull [--from N] [--to N] [-o FILE]", "plu push FILE [--changed]",
+          "plu diff FILE [--from N] [--to N]"},
+         parsePlu},
         {"display", {"display"}, parseDisplay},
         {"key", {"key KEY..."}, parseKey},
         {"calibration", {"calibration send [--preset NAME] [FIELD=VALUE]..."}, parseCalibration},
@@ -26,6 +30,7 @@ const std::vector<CliCommand>& cliCommands() {
           "settings diff FILE [--rate R]"},
          parseSettings},
         {"clock", {"clock get", "clock set [--time \"dd-mm-yy hh:mm:ss\"]"}, parseClock},
+        {"find", {"find [--port PORT]... [--baud N]..."}, parseFind, true},
         {"info", {"info"}, parseInfo},
     };
     return commands;

@@ -20,7 +20,7 @@ QJsonArray statusBits(uint8_t status) {
 
 int runInfo(PortRun& run) {
     const ScaleLine line = reportingLine(run);
-    const std::optional<std::string> identity = readIdentity(line);
+    const std::optional<std::string> identity = requestIdentity(line);
     if (!identity)
         return kExitCommunication;
     const uint8_t status = run.link.replyBuffer[0];

@@ -1,14 +1,17 @@
 #include "cli/Trace.h"
 
+#include "link/FrameDescription.h"
+
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <memory>
 #include <ostream>
 #include <string>
 
 namespace {
 
-std::string traceLine(FrameLink::TraceKind kind, const uint8_t* bytes, size_t count) {
+std::string traceLine(FrameLink::TraceKind kind, const uint8_t* bytes, size_t count, const LineNote& note) {
     using namespace std::chrono;
     auto now = system_clock::now();
     std::time_t seconds = system_clock::to_time_t(now);
@@ -42,18 +45,17 @@ std::string traceLine(FrameLink::TraceKind kind, const uint8_t* bytes, size_t co
     std::snprintf(stamp, sizeof stamp, "%02d:%02d:%02d.%03d ", local.tm_hour, local.tm_min, local.tm_sec,
                   static_cast<int>(millis));
     std::string line = std::string(stamp) + what;
-    char hex[4];
-    for (size_t i = 0; i < count; ++i) {
-        std::snprintf(hex, sizeof hex, " %02X", bytes[i]);
-        line += hex;
-    }
-    return line + '\n';
+    if (count > 0)
+        line += ' ' + hexBytes(bytes, count);
+    // What the bytes mean, after them.
+    return line + "  " + note.what + '\n';
 }
 
 } // namespace
 
 FrameLink::TraceHook traceTo(std::ostream& err) {
-    return [&err](FrameLink::TraceKind kind, const uint8_t* bytes, size_t count) {
-        err << traceLine(kind, bytes, count) << std::flush;
+    auto describer = std::make_shared<FrameDescriber>();
+    return [&err, describer](FrameLink::TraceKind kind, const uint8_t* bytes, size_t count) {
+        err << traceLine(kind, bytes, count, describer->describe(kind, bytes, count)) << std::flush;
     };
 }

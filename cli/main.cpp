@@ -1,7 +1,8 @@
 // scalectl: the command-line companion of the utility. It talks to the scale through the same link
 // and the same core code as the windows, for scripts, service work and checking a line.
 //
-//   scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] [--format text|json] COMMAND ...
+//   scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] [--records FILE] [--format text|json] COMMAND
+//   ...
 //
 // PORT is COMn, a device path, socket://HOST:PORT or rfc2217://HOST:PORT. With several ports the
 // command runs on all of them at once (at most N at a time with --jobs), each on a link and a thread
@@ -11,16 +12,20 @@
 // --format json writes, for every port in --port order, one JSON object on a line of its own
 // (cli/JsonOutput.h) instead of the command's text; messages stay on standard error.
 //
+// --records FILE: the SQLite file that keeps what each scale holds (default: the utility's database
+// in its data folder).
+//
 // The commands are listed in cli/Commands.cpp. Exit codes: 0 success, 1 failed exchange, 2 port
-// cannot be opened, 3 bad input, 4 a file that cannot be read or written, 64 usage; with several
-// ports, the code of the first port (in --port order) that failed.
+// cannot be opened, 3 bad input, 4 a file (or the records database) that cannot be read or written,
+// 5 the scale differs from the file (plu diff), 64 usage; with several ports, the code of the first
+// port (in --port order) that failed, else 5 when any port differs.
 #include "cli/Cli.h"
 #include "cli/JsonOutput.h"
 #include "cli/Trace.h"
 #include "link/FrameLink.h"
-#include "link/NetworkPort.h"
 #include "link/SerialPort.h"
 #include "store/DataFolder.h"
+#include "store/Database.h"
 
 #include <algorithm>
 #include <atomic>
@@ -37,12 +42,13 @@
 namespace {
 
 int usage() {
-    const char* lead =
-        "usage: scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] [--format text|json] ";
+    const char* lead = "usage: scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] [--records FILE] "
+                       "[--format text|json] ";
     for (const CliCommand& command : cliCommands())
         for (std::string_view line : command.usage) {
             std::cerr << lead << line << '\n';
-            lead = "       scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] [--format text|json] ";
+            lead = "       scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] [--records FILE] "
+                   "[--format text|json] ";
         }
     std::cerr << "PORT: COMn, a device path, socket://HOST:PORT or rfc2217://HOST:PORT\n";
     return kExitUsage;
@@ -53,23 +59,11 @@ int usage(const std::string& problem) {
     return kExitUsage;
 }
 
-std::optional<long> comNumber(const std::string& port) {
-    if (port.size() > 3 && port.compare(0, 3, "COM") == 0)
-        return parseNumber(port.substr(3), 10, 0, 255);
-    return std::nullopt;
-}
-
-bool validPortName(const std::string& port) {
-    std::string host, service;
-    if (port.find("://") != std::string::npos)
-        return isPortPath(port) && splitNetworkAddress(port, host, service);
-    return isPortPath(port) || comNumber(port);
-}
-
 struct Settings {
     int32_t baud = 9600;
     bool trace = false;
     bool json = false; // --format json
+    std::string records;
 };
 
 // The job on one port, on a link of its own; messages on err, the trace on traceOut, what the job
@@ -77,13 +71,13 @@ struct Settings {
 int runJob(const Job& job, const std::string& port, const Settings& settings, std::ostream& out,
            std::ostream& err, std::ostream& traceOut, bool showProgress, QJsonObject& result) {
     FrameLink link;
-    PortRun run{link, port, out, err, showProgress};
+    PortRun run{link, port, out, err, showProgress, settings.records};
     if (!job.needsPort) {
         int code = job.run(run);
         result = run.result;
         return code;
     }
-    auto number = comNumber(port);
+    auto number = comPortNumber(port);
     bool opened = number ? link.open(static_cast<uint8_t>(*number), settings.baud)
                          : link.openDevice(port, settings.baud);
     if (!opened) {
@@ -162,7 +156,8 @@ int runOnPorts(const Job& job, const std::vector<std::string>& ports, const Sett
         std::cout << r.out.str() << std::flush;
         std::cerr << r.trace.str() << r.err.str() << ports[i] << ": "
                   << (r.code == kExitOk ? "ok" : messagesOnOneLine(r.err.str(), r.code)) << std::endl;
-        if (exitCode == kExitOk)
+        // A port that differs does not hide one that failed after it.
+        if (exitCode == kExitOk || (exitCode == kExitDiffers && r.code != kExitOk))
             exitCode = r.code;
     }
     for (std::thread& thread : threads)
@@ -188,6 +183,8 @@ bool outputFilesDistinct(const std::string& pattern, const std::vector<std::stri
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     std::vector<std::string> ports;
+    // The --port and --baud options as given, for a command that takes them itself (find).
+    std::vector<std::string> portOptions;
     Settings settings;
     size_t jobs = 0;
     size_t i = 0;
@@ -199,11 +196,15 @@ int main(int argc, char** argv) {
             settings.json = args[++i] == "json";
         } else if (args[i] == "--port" && hasValue) {
             ports.push_back(args[++i]);
+            portOptions.insert(portOptions.end(), {args[i - 1], args[i]});
+        } else if (args[i] == "--records" && hasValue) {
+            settings.records = args[++i];
         } else if (args[i] == "--baud" && hasValue) {
             auto value = parseNumber(args[++i], 10, 1, 4000000);
             if (!value)
                 return usage();
             settings.baud = static_cast<int32_t>(*value);
+            portOptions.insert(portOptions.end(), {args[i - 1], args[i]});
         } else if (args[i] == "--jobs" && hasValue) {
             auto value = parseNumber(args[++i], 10, 1, 1000);
             if (!value)
@@ -226,13 +227,19 @@ int main(int argc, char** argv) {
         return usage();
 
     // The whole command line (and any input file) is checked before a port is touched.
-    ParseResult parsed = command->parse(std::vector<std::string>(args.begin() + long(i), args.end()));
+    std::vector<std::string> commandArgs(args.begin() + long(i), args.end());
+    if (command->takesPortOptions)
+        commandArgs.insert(commandArgs.begin(), portOptions.begin(), portOptions.end());
+    ParseResult parsed = command->parse(commandArgs);
     if (const int* code = std::get_if<int>(&parsed))
         return *code == kExitUsage ? usage() : *code;
     const Job& job = std::get<Job>(parsed);
     // COMn: the ports/ links of the utility, beside scalectl or, installed, in the utility's
     // configuration folder (the default link folder is the program's own).
-    setPortLinkFolder(dataFolder(QString::fromStdString(portLinkFolder())).toStdString());
+    const QString folder = dataFolder(QString::fromStdString(portLinkFolder()));
+    setPortLinkFolder(folder.toStdString());
+    if (settings.records.empty())
+        settings.records = store::defaultDatabase(folder).toStdString();
 
     // A command that works without a scale (a preview) runs once, however many ports are named.
     if (ports.size() == 1 || !job.needsPort)

@@ -15,6 +15,10 @@ struct CommandOutcome {
     uint8_t status; // reply byte 0 (decoded even after a failure, from whatever the buffer holds)
 };
 
+// The identity request (no payload) and the width of the identity text at reply byte 2.
+constexpr uint8_t kIdentityCommand = 0x01;
+constexpr uint8_t kIdentityWidth = 32;
+
 // Bit 2 of the status byte: the scale is in calibration mode.
 constexpr uint8_t kCalibrationBit = 0x04;
 
@@ -36,7 +40,6 @@ CommandOutcome performCommand(FrameLink& link, uint8_t code);
 // The link with performCommand as its runner: a failure is only returned, never reported.
 ScaleLine quietLine(FrameLink& link);
 
-// The identity request (0x01): the scale's identity text as its bytes (code page 1250), none when the
-// exchange failed (the runner has reported it).
-constexpr uint8_t kIdentityCommand = 0x01;
-std::optional<std::string> readIdentity(const ScaleLine& line);
+// The identity request through the line: the scale's identity, or nothing when the exchange failed
+// (the line's runner has reported it).
+std::optional<std::string> requestIdentity(const ScaleLine& line);

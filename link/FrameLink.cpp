@@ -14,7 +14,6 @@ constexpr uint8_t kMarker = 0x04;
 constexpr uint8_t kEnd = 0x02;
 constexpr uint8_t kAck = 0x06;
 constexpr uint8_t kNak = 0x15;
-constexpr int kAttempts = 3;
 // The link's per-byte limit: 20 ticks of 55 ms.
 constexpr int32_t kTimeoutTicks = 20;
 } // namespace
@@ -106,7 +105,7 @@ void FrameLink::transact(uint8_t code) {
 void FrameLink::exchangeFrame() {
     for (int attempts = 0;;) {
         port.purgeInput();
-        if (++attempts > kAttempts) {
+        if (++attempts > attemptLimit) {
             exchangeFailed = true;
             return;
         }

@@ -42,8 +42,11 @@ struct FrameLink {
 
     // Reply bytes (check byte included) stored by the last exchange's last frame.
     size_t replyCount = 0;
-    // Optional observer of every frame and acknowledgement, for the command-line trace.
+    // Optional observer of every frame and acknowledgement, for the command-line trace and the line
+    // monitor.
     TraceHook trace;
+    // Attempts per exchange: three, as the protocol has it; the scale search makes one at each rate.
+    int attemptLimit = 3;
 
     void clear();
     void putByte(uint8_t value);

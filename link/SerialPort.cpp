@@ -3,6 +3,7 @@
 #include "link/SerialPort.h"
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
 
 namespace {
@@ -24,6 +25,17 @@ std::unique_ptr<PortBackend> makePortBackend(const std::string& name) {
 
 bool isPortPath(const std::string& name) {
     return startsWith(name, "/") || startsWith(name, kSocketScheme) || startsWith(name, kRfc2217Scheme);
+}
+
+std::optional<uint8_t> comPortNumber(const std::string& name) {
+    if (!startsWith(name, "COM") || name.size() == 3)
+        return std::nullopt;
+    unsigned value = 0;
+    const char* end = name.data() + name.size();
+    auto [at, error] = std::from_chars(name.data() + 3, end, value);
+    if (error != std::errc() || at != end || value > 255)
+        return std::nullopt;
+    return static_cast<uint8_t>(value);
 }
 
 SerialPort::~SerialPort() = default;

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 struct SerialPort {
@@ -53,6 +54,9 @@ private:
 // True for a port name that is opened as it stands rather than by a COM number: a device path or a
 // network port.
 bool isPortPath(const std::string& name);
+
+// The n of a port name "COMn" (0 to 255), or nothing for any other name.
+std::optional<uint8_t> comPortNumber(const std::string& name);
 
 // Where "COMn" leads. On Linux the link ports/COMn in the port-link folder is used when it exists
 // (a symlink to /dev/ttyUSB0, /dev/serial/by-id/... or an emulator's pty), else /dev/ttyS<n-1>.

@@ -3,6 +3,7 @@
 #include "text/CodePage.h"
 #include "text/Numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -68,6 +69,43 @@ void putPluRecord(FrameLink& link, const PluTable& table, int row) {
     link.putText(toCp1250(table.cell(NameColumn, row)), kPluNameWidth);
     link.putWord(static_cast<uint16_t>(strToInt(table.cell(ValidDateColumn, row))));
     link.putByte(0);
+}
+
+PluImage pluImage(const PluTable& table, int row) {
+    FrameLink scratch;
+    putPluRecord(scratch, table, row);
+    const uint8_t* payload = scratch.sendBuffer;
+    PluImage image{static_cast<uint16_t>(payload[0] << 8 | payload[1]), {}};
+    const bool negative = payload[3] & 0x80;
+    if (image.plu == 0 || !negative)
+        image.fields = QByteArray(reinterpret_cast<const char*>(payload + 3), kPluWrittenBytes);
+    return image;
+}
+
+namespace {
+// One row is all the decoding below needs.
+class OneRowTable : public PluTable {
+public:
+    QString cell(int column, int) const override { return cells[size_t(column)]; }
+    void setCell(int column, int, const QString& text) override { cells[size_t(column)] = text; }
+
+private:
+    std::array<QString, kPluColumnCount> cells;
+};
+} // namespace
+
+QStringList pluImageTexts(const QByteArray& fields) {
+    // Decoded as a read of the record decodes it, so both sides of a comparison read alike; the
+    // counters after the written part are zero and not shown.
+    FrameLink scratch;
+    std::copy(fields.begin(), fields.begin() + std::min<qsizetype>(fields.size(), kPluWrittenBytes),
+              scratch.replyBuffer);
+    OneRowTable row;
+    takePluRecord(scratch, 0, row, 1);
+    QStringList texts;
+    for (int column = PriceColumn; column <= ValidDateColumn; ++column)
+        texts << row.cell(column, 1);
+    return texts;
 }
 
 int readPlu(const ScaleLine& line, PluTable& table, uint16_t plu, uint16_t row) {

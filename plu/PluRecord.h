@@ -7,6 +7,8 @@
 #include "link/Command.h"
 #include "plu/PluTable.h"
 
+#include <QByteArray>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 
@@ -28,6 +30,23 @@ void putPluQuery(FrameLink& link, uint16_t plu);
 bool takePluRecord(FrameLink& link, uint16_t plu, PluTable& table, int row);
 // The 0x23 request payload from row; throws ConversionError for a cell that does not convert.
 void putPluRecord(FrameLink& link, const PluTable& table, int row);
+
+// A PLU as the scale holds it after a write of a row: its number and the written fields, the 44
+// bytes from price to valid date of the 0x23 request, exactly as they go on the wire. Two rows hold
+// the same PLU when these bytes agree, whatever their texts ("1.5" and "1.50"). Empty fields: the
+// scale holds no such PLU (a negative price; PLU 0 is always held).
+struct PluImage {
+    uint16_t plu;
+    QByteArray fields;
+    bool present() const { return !fields.isEmpty(); }
+};
+constexpr int kPluWrittenBytes = 44;
+
+// The image of row as a write would leave it on the scale; throws ConversionError like putPluRecord.
+PluImage pluImage(const PluTable& table, int row);
+// The texts of the written fields, PRICE to Valid Date (columns 1 to 9), as a read of the PLU would
+// show them in the table and the PLU file write them.
+QStringList pluImageTexts(const QByteArray& fields);
 
 // Reads PLU plu into row over the line: kPluRead, kPluExchangeFailed or kPluAbsent.
 int readPlu(const ScaleLine& line, PluTable& table, uint16_t plu, uint16_t row);

@@ -1,7 +1,10 @@
 #include "plu/PluTab.h"
 
 #include "plu/PluCheck.h"
+#include "plu/PluCompare.h"
 #include "plu/PluFile.h"
+#include "plu/PluRecordKeeping.h"
+#include "text/CodePage.h"
 #include "text/Numbers.h"
 #include "ui/CellEditDelegate.h"
 #include "ui/Prompts.h"
@@ -10,12 +13,15 @@
 #include "ui_PluTab.h"
 
 #include <QHeaderView>
+#include <numeric>
 
 namespace {
 const QString kFileFilter = QStringLiteral("TAB separated Text Files|*.TXT");
 const QString kFileSuffix = QStringLiteral("TXT");
 const QString kFileFolder = QStringLiteral(".");
 const QString kFileErrorTitle = QStringLiteral("ERROR!");
+const QString kCompareTitle = QStringLiteral("Compare With SCALE");
+const QColor kMarkColour(255, 200, 0);
 
 // The controls exist before the grid adapter that refers to them is made.
 Ui::PluTab* setUpControls(QWidget* tab) {
@@ -47,6 +53,7 @@ PluTab::PluTab(ScaleSession& session, QWidget* parent)
     connect(ui->Button8, &QPushButton::clicked, this, &PluTab::Button8Click);
     connect(ui->Button6, &QPushButton::clicked, this, &PluTab::Button6Click);
     connect(ui->Button5, &QPushButton::clicked, this, &PluTab::Button5Click);
+    connect(ui->compareButton, &QPushButton::clicked, this, &PluTab::compareButtonClick);
 }
 
 PluTab::~PluTab() {
@@ -100,12 +107,45 @@ TransferHooks PluTab::progressHooks() {
     return hooks;
 }
 
+bool PluTab::openRecord(Record& record, bool readIdentity) {
+    record.hooks = progressHooks();
+    if (!session.recordsDatabase.isEmpty()) {
+        QString error;
+        record.records = store::ScaleRecords::open(session.recordsDatabase, &error);
+        if (!record.records) {
+            prompts().message(kFileErrorTitle, QStringLiteral("I/O Error!\n(scale records: %1)").arg(error));
+            return false;
+        }
+    }
+    // The identity read at CONNECT, or read again by the commands that decide by the record.
+    if (readIdentity) {
+        std::optional<std::string> identity = requestIdentity(session.line());
+        if (!identity)
+            return false;
+        session.scaleIdentity = fromCp1250(*identity);
+    }
+    if (record.records && !record.records->select(session.portName, session.scaleIdentity)) {
+        transferEnded(TransferEnd::RecordFailed, record);
+        return false;
+    }
+    keepRecord(record.hooks, record.records.get(), record.seen);
+    return true;
+}
+
+void PluTab::transferEnded(TransferEnd end, const Record& record) {
+    if (end == TransferEnd::RecordFailed)
+        prompts().message(kFileErrorTitle,
+                          QStringLiteral("I/O Error!\n(scale records: %1)").arg(record.records->lastError()));
+}
+
 void PluTab::Button7Click() {
     if (!session.requireConnection())
         return;
     session.runHandler([this] {
         auto [from, to] = range();
-        loadFromScale(session.line(), grid, from, to, progressHooks());
+        Record record;
+        if (openRecord(record, false))
+            transferEnded(loadFromScale(session.line(), grid, from, to, record.hooks), record);
     });
 }
 
@@ -114,8 +154,70 @@ void PluTab::Button8Click() {
         return;
     session.runHandler([this] {
         auto [from, to] = range();
-        saveToScale(session.line(), grid, from, to, progressHooks());
+        const bool changedOnly = ui->changedOnlyBox->isChecked();
+        Record record;
+        if (!openRecord(record, changedOnly))
+            return;
+        if (!changedOnly)
+            return transferEnded(saveToScale(session.line(), grid, from, to, record.hooks), record);
+        // The rows Save To SCALE would write, less those the scale is known to hold already; a scale
+        // without a record gets them all.
+        std::vector<int> rows = saveToScaleOrder(from, to);
+        int current = 0;
+        if (record.records && !record.records->known().empty())
+            rows = changedRows(decidingRows(grid, rows), record.records->known(), &current);
+        transferEnded(saveRows(session.line(), grid, rows, record.hooks), record);
     });
+}
+
+void PluTab::compareButtonClick() {
+    if (!session.requireConnection())
+        return;
+    session.runHandler([this] {
+        auto [from, to] = range();
+        Record record;
+        if (!openRecord(record, true))
+            return;
+        PluMemoryTable scale;
+        TransferEnd end = loadFromScale(session.line(), scale, from, to, record.hooks);
+        transferEnded(end, record);
+        if (end != TransferEnd::Completed)
+            return;
+        std::vector<int> order(kPluRowCount);
+        std::iota(order.begin(), order.end(), 1);
+        std::vector<int> marks;
+        QStringList onlyOnScale;
+        for (const PluDifference& difference : comparePlus(record.seen, grid, order)) {
+            if (difference.kind == PluDifference::OnlyOnScale)
+                onlyOnScale << QString::number(difference.plu);
+            for (int column = NumColumn; column <= ValidDateColumn; ++column)
+                if (difference.kind == PluDifference::OnlyInTable || column == difference.column)
+                    marks.push_back(difference.row * kPluColumnCount + column);
+        }
+        markDifferences(marks);
+        if (marks.empty() && onlyOnScale.isEmpty())
+            prompts().message(kCompareTitle, QStringLiteral("The scale holds what the table says."));
+        else if (onlyOnScale.isEmpty())
+            prompts().message(kCompareTitle, QStringLiteral("The marked cells differ from the scale."));
+        else
+            prompts().message(kCompareTitle, QStringLiteral("The marked cells differ from the scale. Only on "
+                                                            "the scale: PLU %1.")
+                                                 .arg(onlyOnScale.join(QStringLiteral(", "))));
+    });
+}
+
+void PluTab::markDifferences(const std::vector<int>& marks) {
+    QTableWidget* table = ui->StringGrid1;
+    for (int mark : marked)
+        if (QTableWidgetItem* item = table->item(mark / kPluColumnCount - 1, mark % kPluColumnCount))
+            item->setBackground(QBrush());
+    for (int mark : marks) {
+        const int row = mark / kPluColumnCount - 1, column = mark % kPluColumnCount;
+        if (!table->item(row, column))
+            table->setItem(row, column, new QTableWidgetItem);
+        table->item(row, column)->setBackground(kMarkColour);
+    }
+    marked = marks;
 }
 
 void PluTab::Button6Click() {

@@ -5,8 +5,12 @@
 
 #include "plu/PluGrid.h"
 #include "plu/PluTransfer.h"
+#include "store/ScaleRecords.h"
 
 #include <QWidget>
+#include <map>
+#include <memory>
+#include <vector>
 
 namespace Ui {
 class PluTab;
@@ -28,6 +32,9 @@ public:
     void Button8Click();  // Save To SCALE
     void Button6Click();  // Save To DISK
     void Button5Click();  // Load From DISK
+    // Reads the range from the scale (as Load From SCALE does, into no row of the grid) and marks the
+    // grid's cells that differ from it; the PLUs only on the scale are named in a message.
+    void compareButtonClick();
 
     // Every change of the in-place editor of a cell (row 1 to 1801), the new text already typed:
     // keep it (the editor's next put-back text) or put the last good text back and beep.
@@ -37,13 +44,30 @@ public:
     // The grid as a PLU table.
     PluTable& table() { return grid; }
 
-    Ui::PluTab* ui; // StringGrid1, SpinEdit1, SpinEdit2, Button5 to Button8, Button12, Button17
+    // StringGrid1, SpinEdit1, SpinEdit2, Button5 to Button8, Button12, Button17; compareButton and
+    // changedOnlyBox (Save To SCALE sends only the rows that differ from the scale's record).
+    Ui::PluTab* ui;
 
 private:
+    // The scale's record for one transfer: opened before anything is sent, and with the hooks that
+    // keep it. Without a records database in the session, none is kept.
+    struct Record {
+        std::unique_ptr<store::ScaleRecords> records;
+        std::map<int, QByteArray> seen;
+        TransferHooks hooks;
+    };
+    // False, after the failure was shown, when the record cannot be used (or, with readIdentity, the
+    // identity request failed); nothing has then been sent but that request.
+    bool openRecord(Record& record, bool readIdentity);
+    // Reports a record that could not be kept during the transfer.
+    void transferEnded(TransferEnd end, const Record& record);
+    void markDifferences(const std::vector<int>& marks);
     TransferHooks progressHooks();
     // FROM and TO as the handlers convert them: a text that is no whole number ends the handler.
     std::pair<int, int> range() const;
 
     ScaleSession& session;
     PluGrid grid;
+    // Grid cells marked by the last comparison: row * kPluColumnCount + column.
+    std::vector<int> marked;
 };

@@ -1,7 +1,8 @@
 #include "plu/PluTransfer.h"
 
 #include <algorithm>
-#include <initializer_list>
+#include <numeric>
+#include <optional>
 
 namespace {
 // Calls finish on every way out of a transfer, a conversion error included, so the progress
@@ -23,21 +24,45 @@ TransferEnd closeUpload(const ScaleLine& line, TransferEnd end) {
     return end;
 }
 
-// The leading rows (by index) without a stop test, then count rows from firstIndex on with the
-// stop test and progress after each; numbers for the progress text start at firstNumber.
-TransferEnd sendRows(const ScaleLine& line, const PluTable& table, std::initializer_list<int> leading,
-                     int firstIndex, int count, int firstNumber, const TransferHooks& hooks) {
-    for (int index : leading)
-        if (!writePlu(line, table, static_cast<uint16_t>(index)))
-            return closeUpload(line, TransferEnd::Failed);
-    // The table ends at index 1800 whatever range the caller passed.
-    count = std::min(count, kPluRowCount - firstIndex);
-    for (int i = 0; i < count; ++i) {
-        if (!writePlu(line, table, static_cast<uint16_t>(firstIndex + i)))
-            return closeUpload(line, TransferEnd::Failed);
+// Writes one row, keeping the record around the exchange: nothing when the transfer goes on,
+// otherwise how it ends.
+std::optional<TransferEnd> writeRow(const ScaleLine& line, const PluTable& table, int row,
+                                    const TransferHooks& hooks) {
+    if (!table.rowInUse(row))
+        return std::nullopt;
+    std::optional<PluImage> image;
+    if (hooks.proved) {
+        image = pluImage(table, row);
+        if (hooks.unsure && !hooks.unsure(image->plu))
+            return TransferEnd::RecordFailed;
+    }
+    if (!writePlu(line, table, static_cast<uint16_t>(row - 1)))
+        return TransferEnd::Failed;
+    if (image && !hooks.proved(*image))
+        return TransferEnd::RecordFailed;
+    return std::nullopt;
+}
+
+// Keeps the record of one read: the row just filled, or the PLU found absent.
+bool recordRead(const PluTable& table, int result, int plu, int row, const TransferHooks& hooks) {
+    if (!hooks.proved || result == kPluExchangeFailed)
+        return true;
+    return hooks.proved(result == kPluRead ? pluImage(table, row) : PluImage{static_cast<uint16_t>(plu), {}});
+}
+
+// The rows in order, the first `leading` of them without a stop test, then each with the stop test
+// and progress after it; numbers for the progress text start at firstNumber. Closes the upload.
+TransferEnd sendRows(const ScaleLine& line, const PluTable& table, const std::vector<int>& rows,
+                     size_t leading, int firstNumber, const TransferHooks& hooks) {
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (std::optional<TransferEnd> end = writeRow(line, table, rows[i], hooks))
+            return closeUpload(line, *end);
+        if (i < leading)
+            continue;
         if (!hooks.keepRunning())
             return closeUpload(line, TransferEnd::Stopped);
-        hooks.step(i, firstNumber + i);
+        int position = int(i - leading);
+        hooks.step(position, firstNumber + position);
     }
     return closeUpload(line, TransferEnd::Completed);
 }
@@ -52,6 +77,8 @@ TransferEnd loadFromScale(const ScaleLine& line, PluTable& table, int from, int 
         int result = readPlu(line, table, static_cast<uint16_t>(plu), static_cast<uint16_t>(row));
         if (result == kPluExchangeFailed)
             return TransferEnd::Failed;
+        if (!recordRead(table, result, plu, row, hooks))
+            return TransferEnd::RecordFailed;
         if (result == kPluRead)
             ++row;
     }
@@ -59,6 +86,8 @@ TransferEnd loadFromScale(const ScaleLine& line, PluTable& table, int from, int 
         int result = readPlu(line, table, static_cast<uint16_t>(plu), static_cast<uint16_t>(row));
         if (result == kPluExchangeFailed)
             return TransferEnd::Failed;
+        if (!recordRead(table, result, plu, row, hooks))
+            return TransferEnd::RecordFailed;
         if (result == kPluRead)
             ++row;
         if (!hooks.keepRunning())
@@ -68,17 +97,67 @@ TransferEnd loadFromScale(const ScaleLine& line, PluTable& table, int from, int 
     return TransferEnd::Completed;
 }
 
+std::vector<int> saveToScaleOrder(int from, int to) {
+    std::vector<int> rows = {1, kPluRowCount};
+    // k runs from FROM to TO + 1 and writes row k - FROM + 2; the table ends at row 1801 whatever
+    // range the caller passed.
+    int last = std::min(to + 3 - from, kPluRowCount);
+    for (int row = 2; row <= last; ++row)
+        rows.push_back(row);
+    return rows;
+}
+
 TransferEnd saveToScale(const ScaleLine& line, const PluTable& table, int from, int to,
                         const TransferHooks& hooks) {
     hooks.begin(to - from);
     FinishGuard guard(hooks);
-    // k runs from FROM to TO + 1 and writes index k - FROM + 1: rows 2 to TO - FROM + 3.
-    return sendRows(line, table, {0, kPluRowCount - 1}, 1, to + 2 - from, from, hooks);
+    return sendRows(line, table, saveToScaleOrder(from, to), 2, from, hooks);
 }
 
 TransferEnd saveRowsInOrder(const ScaleLine& line, const PluTable& table, int rowCount,
                             const TransferHooks& hooks) {
     hooks.begin(rowCount);
     FinishGuard guard(hooks);
-    return sendRows(line, table, {}, 0, rowCount, 1, hooks);
+    std::vector<int> rows(size_t(std::clamp(rowCount, 0, kPluRowCount)));
+    std::iota(rows.begin(), rows.end(), 1);
+    return sendRows(line, table, rows, 0, 1, hooks);
+}
+
+TransferEnd saveRows(const ScaleLine& line, const PluTable& table, const std::vector<int>& rows,
+                     const TransferHooks& hooks) {
+    hooks.begin(int(rows.size()));
+    FinishGuard guard(hooks);
+    if (rows.empty())
+        return TransferEnd::Completed;
+    return sendRows(line, table, rows, 0, 1, hooks);
+}
+
+std::map<int, DecidingRow> decidingRows(const PluTable& table, const std::vector<int>& order) {
+    std::map<int, DecidingRow> deciding;
+    for (size_t position = 0; position < order.size(); ++position) {
+        int row = order[position];
+        if (!table.rowInUse(row))
+            continue;
+        PluImage image = pluImage(table, row);
+        deciding[image.plu] = {position, row, image.fields};
+    }
+    return deciding;
+}
+
+std::vector<int> changedRows(const std::map<int, DecidingRow>& deciding,
+                             const std::map<int, QByteArray>& known, int* current) {
+    std::vector<std::pair<size_t, int>> changed;
+    *current = 0;
+    for (const auto& [plu, row] : deciding) {
+        auto held = known.find(plu);
+        if (held != known.end() && held->second == row.fields)
+            ++*current;
+        else
+            changed.emplace_back(row.position, row.row);
+    }
+    std::sort(changed.begin(), changed.end());
+    std::vector<int> rows;
+    for (const auto& entry : changed)
+        rows.push_back(entry.second);
+    return rows;
 }

@@ -6,6 +6,8 @@
 #include "plu/PluRecord.h"
 
 #include <functional>
+#include <map>
+#include <vector>
 
 struct TransferHooks {
     // Before the first exchange: show progress with this maximum and allow the transfer to go on.
@@ -17,9 +19,16 @@ struct TransferHooks {
     std::function<void(int position, int number)> step;
     // After the transfer however it ended, an exception included: hide progress, refuse to go on.
     std::function<void()> finish;
+
+    // The scale's record, when one is kept (both empty otherwise). unsure: a write of this PLU is
+    // about to go out, so what the scale holds is unknown until it is acknowledged. proved: an
+    // exchange has just shown what the scale holds (a row read, a PLU read as absent, a row written
+    // and acknowledged). False from either: the record could not be saved, and the transfer ends.
+    std::function<bool(uint16_t plu)> unsure;
+    std::function<bool(const PluImage& image)> proved;
 };
 
-enum class TransferEnd { Completed, Stopped, Failed };
+enum class TransferEnd { Completed, Stopped, Failed, RecordFailed };
 
 // Reads PLU 0, PLU 1800, then PLUs from to to into the table from row 1 on, without gaps: absent
 // PLUs take no row, rows below the last one read keep their contents. from and to lie in 1..1799;
@@ -36,3 +45,28 @@ TransferEnd saveToScale(const ScaleLine& line, const PluTable& table, int from, 
 // Writes rows 1 to rowCount in table order, then closes the upload like saveToScale.
 TransferEnd saveRowsInOrder(const ScaleLine& line, const PluTable& table, int rowCount,
                             const TransferHooks& hooks);
+
+// Writes the given rows in order, then closes the upload like saveToScale; sends nothing at all
+// when the list is empty.
+TransferEnd saveRows(const ScaleLine& line, const PluTable& table, const std::vector<int>& rows,
+                     const TransferHooks& hooks);
+
+// The rows in use among `order` that decide what the scale ends up with when `order` is written:
+// for each PLU number, the last row that carries it. PLU number -> where it stands in `order`, its
+// row and its image. Throws ConversionError for a row that a write could not convert.
+struct DecidingRow {
+    size_t position;
+    int row;
+    QByteArray fields;
+};
+std::map<int, DecidingRow> decidingRows(const PluTable& table, const std::vector<int>& order);
+
+// The rows that a price update sends, of those decidingRows gave: those whose image differs from
+// what `known` (the scale's record: PLU -> fields, empty for absent) says the scale holds, or that it
+// lacks, in the order of their positions. `current` counts the PLUs that are already as the table
+// says.
+std::vector<int> changedRows(const std::map<int, DecidingRow>& deciding,
+                             const std::map<int, QByteArray>& known, int* current);
+
+// The rows Save To SCALE writes, in its order: row 1, row 1801, then rows 2 to to - from + 3.
+std::vector<int> saveToScaleOrder(int from, int to);

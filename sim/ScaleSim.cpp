@@ -1,5 +1,6 @@
 #include "sim/ScaleSim.h"
 
+#include "sim/LineBaud.h"
 #include "sim/LogoImage.h"
 #include "sim/ScaleCommands.h"
 #include "sim/ScaleFraming.h"
@@ -196,6 +197,8 @@ ScaleSim::Server::Waiting ScaleSim::Server::pump(Clock::time_point now) {
 }
 
 void ScaleSim::Server::receive(const uint8_t* bytes, size_t count, Clock::time_point now) {
+    if (options.ownBaudOnly && options.baud > 0 && lineBaud(master) != options.baud)
+        return;
     // The PC talking again ends whatever the scale was still sending (a stream, a slow reply).
     if (!out.empty())
         sendClock = now;

@@ -20,6 +20,9 @@
 struct SimOptions {
     std::string linkPath;
     int baud = 0; // 0: as fast as the pty takes
+    // Hears the PC only while the PC's side of the line is set to `baud`, as a real line would: bytes
+    // sent at another rate arrive as noise that never forms a frame, so they are dropped unseen.
+    bool ownBaudOnly = false;
     std::string stateFile;
     bool calibration = false;
     std::string logoOut; // PBM image written after every logo write

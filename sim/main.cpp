@@ -14,9 +14,10 @@ namespace {
 
 constexpr int kUsageError = 64; // EX_USAGE
 
-const char* const kUsage = "usage: scale-sim --link PATH [--baud N] [--state FILE] [--calibration] "
-                           "[--fault NAME[:COUNT]]... [--gap MS] [--logo-out FILE] [--password N] "
-                           "[--read-delay MS] [--ack-log FILE]\n";
+const char* const kUsage =
+    "usage: scale-sim --link PATH [--baud N [--own-baud-only]] [--state FILE] [--calibration] "
+    "[--fault NAME[:COUNT]]... [--gap MS] [--logo-out FILE] [--password N] "
+    "[--read-delay MS] [--ack-log FILE]\n";
 
 bool parseNumber(const std::string& text, int& value, int minimum) {
     const char* end = text.data() + text.size();
@@ -61,6 +62,8 @@ int main(int argc, char** argv) {
         std::string text;
         if (arg == "--calibration") {
             options.calibration = true;
+        } else if (arg == "--own-baud-only") {
+            options.ownBaudOnly = true;
         } else if (arg == "--link") {
             if (!value(options.linkPath) || options.linkPath.empty())
                 return usage("--link needs a path");
@@ -99,6 +102,8 @@ int main(int argc, char** argv) {
     }
     if (options.linkPath.empty())
         return usage("--link is required");
+    if (options.ownBaudOnly && options.baud == 0)
+        return usage("--own-baud-only needs --baud");
 
     // The signals are taken synchronously below; blocking them first keeps them away from the
     // server's thread.

@@ -2,16 +2,25 @@
 #include "app/Forms.h"
 #include "app/UNIT1.h"
 #include "link/FrameLink.h"
+#include "plu/PluTab.h"
+#include "service/LineMonitor.h"
 #include "terminal/Unit3.h"
 #include "tests/support/FormsTest.h"
 #include "tests/support/SimHarness.h"
 #include "ui/CircleShape.h"
+#include "ui/Unit2.h"
 
+#include "ui_PluTab.h"
 #include "ui_UNIT1.h"
 
+#include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QRegularExpression>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -148,6 +157,99 @@ TEST_F(ConnectTest, TypedBaudRateReachesThePortUnchanged) {
     ui->ComboBox1->setCurrentIndex(4);
     connect();
     EXPECT_EQ(linkBaud(scale.sim().slavePath()), 14400);
+}
+
+// The line monitor during a Load From SCALE: every frame and acknowledgement has its row, named, and
+// the scale's NAK stands out in the failure colour.
+TEST_F(ConnectTest, LineMonitorNamesEveryFrameOfAPluTransfer) {
+    connect();
+    Form1->MonitorClick();
+    auto* monitor = qobject_cast<LineMonitor*>(Form1->session.lineMonitor.data());
+    ASSERT_NE(monitor, nullptr);
+    EXPECT_TRUE(monitor->isVisible());
+    Form1->pluTab->ui->SpinEdit1->setValue(1);
+    Form1->pluTab->ui->SpinEdit2->setValue(2);
+    scale.sim().injectFault(Fault::Nak, 1);
+    Form1->pluTab->Button7Click();
+    ASSERT_TRUE(recorder.messages.empty());
+    monitor->showBatch();
+
+    QStringList frames;
+    int naks = 0;
+    QAbstractItemModel* rows = monitor->table->model();
+    for (int row = 0; row < rows->rowCount(); ++row) {
+        QModelIndex frame = rows->index(row, 3);
+        QString text = frame.data().toString();
+        frames << text;
+        QColor colour = frame.data(Qt::ForegroundRole).value<QBrush>().color();
+        if (text == QStringLiteral("NAK")) {
+            ++naks;
+            EXPECT_EQ(colour, LineMonitor::failureColour);
+        } else if (!text.startsWith(QStringLiteral("attempt"))) {
+            EXPECT_NE(colour, LineMonitor::failureColour) << text.toStdString();
+        }
+    }
+    EXPECT_EQ(naks, 1) << frames.join('\n').toStdString();
+    // PLU 0, PLU 1800, then the range; the NAK made the first request go twice.
+    EXPECT_EQ(frames.filter(QRegularExpression(QStringLiteral("^read PLU \\d+$"))),
+              QStringList({"read PLU 0", "read PLU 0", "read PLU 1800", "read PLU 1", "read PLU 2"}));
+    EXPECT_EQ(frames.filter(QStringLiteral("read PLU reply, status 00")).size(), 4);
+
+    // SAVE writes the rows as text, one a line, the decoding after the bytes.
+    QTemporaryDir dir;
+    recorder.scriptedFileNames << dir.filePath(QStringLiteral("line.txt"));
+    monitor->SaveClick();
+    QFile saved(dir.filePath(QStringLiteral("line.txt")));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    QStringList lines = QString::fromLatin1(saved.readAll()).split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.size(), frames.size());
+    EXPECT_EQ(
+        lines.filter(QStringLiteral("PC -> scale  C3 04 00 04 00 01 00 36 33 C3 02  read PLU 1")).size(), 1)
+        << lines.join('\n').toStdString();
+
+    // PAUSE holds the rows back.
+    monitor->pause->setChecked(true);
+    theLink.clear();
+    theLink.transact(0x01);
+    monitor->showBatch();
+    EXPECT_EQ(rows->rowCount(), frames.size());
+    monitor->pause->setChecked(false);
+
+    // Closed, it no longer watches: nothing more arrives.
+    monitor->close();
+    theLink.clear();
+    theLink.transact(0x01);
+    monitor->showBatch();
+    EXPECT_EQ(rows->rowCount(), frames.size());
+}
+
+// FIND against two scales that hear only their own rates, on COM1 and COM2: the operator is offered
+// both and picks the second; the port and baud boxes then show where it is.
+TEST(FindOnTheConnectionBar, PutsTheScalePickedIntoThePortAndBaudBoxes) {
+    SimOptions options;
+    options.baud = 19200;
+    options.ownBaudOnly = true;
+    SimHarness scale(options);
+    options.baud = 57600;
+    options.linkPath = scale.folder() + "/ports/COM2";
+    ScaleSim second(options);
+    ASSERT_TRUE(second.start()) << second.error();
+    PromptRecorder recorder;
+    recorder.scriptedChoices = {1};
+    createForms();
+    Form1->ui->ComboBox2->setCurrentIndex(4);
+    Form1->FindClick();
+    EXPECT_TRUE(recorder.messages.empty());
+    ASSERT_EQ(recorder.choices.size(), 1u);
+    EXPECT_EQ(recorder.choices[0].size(), 2);
+    EXPECT_TRUE(recorder.choices[0][0].startsWith(QStringLiteral("COM1  19200  ")));
+    EXPECT_EQ(Form1->ui->ComboBox2->currentIndex(), 1);
+    EXPECT_EQ(Form1->ui->ComboBox1->currentText(), QStringLiteral("57600"));
+    EXPECT_FALSE(Form2->isVisible());
+    Form1->Button11Click();
+    EXPECT_TRUE(Form1->session.isConnected());
+    theLink.close();
+    destroyForms();
 }
 
 } // namespace

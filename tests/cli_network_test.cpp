@@ -17,8 +17,24 @@ namespace {
 
 using Args = std::vector<std::string>;
 
+// The scales' records of this test's runs, apart from the data folder's database that other tests
+// running at the same time use.
+struct RecordsFolder {
+    RecordsFolder() {
+        char pattern[] = "/tmp/scalectl-records-XXXXXX";
+        if (!mkdtemp(pattern))
+            throw std::runtime_error("cannot create a temporary folder");
+        path = pattern;
+    }
+    ~RecordsFolder() { std::filesystem::remove_all(path); }
+    std::string path;
+};
+
 ScalectlOutcome scalectl(const Args& args) {
-    return runScalectl(SCALECTL_PATH, args);
+    static const RecordsFolder records;
+    Args withRecords{"--records", records.path + "/records.db"};
+    withRecords.insert(withRecords.end(), args.begin(), args.end());
+    return runScalectl(SCALECTL_PATH, withRecords);
 }
 
 // Several emulated scales, each on its own pseudo-terminal, linked in one temporary folder.
@@ -244,12 +260,27 @@ TEST(ManyPorts, OutputsInPortOrderFilesPerPortAndUsage) {
     ScalectlOutcome pull =
         scalectl({"--port", a, "--port", b, "plu", "pull", "--to", "5", "-o", rack.file("{port}.txt")});
     EXPECT_EQ(pull.exitCode, 0) << pull.err;
-    for (const std::string& port : {a, b}) {
+    auto pulledFrom = [&rack](const std::string& port) {
         std::string safe = port.substr(1);
         for (char& c : safe)
             c = c == '/' ? '-' : c;
-        EXPECT_TRUE(std::filesystem::exists(rack.file(safe + ".txt"))) << safe;
-    }
+        return rack.file(safe + ".txt");
+    };
+    for (const std::string& port : {a, b})
+        EXPECT_TRUE(std::filesystem::exists(pulledFrom(port))) << port;
+
+    // plu diff of B's file on every port: A's lines in A's block; a port that failed outranks one
+    // that differs.
+    rack[0].withState([](ScaleState& s) { s.plus[3].price += 1; });
+    Args diff = {"plu", "diff", pulledFrom(b), "--to", "5"};
+    ScalectlOutcome differs =
+        scalectl({"--port", a, "--port", b, diff[0], diff[1], diff[2], diff[3], diff[4]});
+    EXPECT_EQ(differs.exitCode, 5) << differs.err;
+    EXPECT_EQ(differs.out, "differs\t3\tPRICE\t3.30\t3.29\n") << differs.err;
+    EXPECT_EQ(differs.errLines().back(), b + ": ok");
+    ScalectlOutcome failed =
+        scalectl({"--port", a, "--port", missing, diff[0], diff[1], diff[2], diff[3], diff[4]});
+    EXPECT_EQ(failed.exitCode, 2) << failed.err;
 
     rack[0].clearLog();
     for (const Args& refused :

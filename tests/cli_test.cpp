@@ -8,6 +8,8 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/resource.h>
@@ -49,7 +51,9 @@ Outcome scalectl(const std::string& args) {
 class Scalectl : public ::testing::Test {
 protected:
     SimHarness scale;
-    std::string port() { return "--port " + scale.linkPath() + " "; }
+    std::string port() {
+        return "--port " + scale.linkPath() + " --records " + scale.folder() + "/records.db ";
+    }
 };
 
 TEST_F(Scalectl, RawPrintsTheReplyBodyStatusFirst) {
@@ -68,7 +72,8 @@ TEST_F(Scalectl, PayloadAndTraceGoOnTheWireAsGiven) {
     EXPECT_EQ(run.exitCode, 0) << run.err;
     ASSERT_FALSE(scale.sim().requestFrames().empty());
     EXPECT_EQ(scale.sim().requestBodies().back(), (std::vector<uint8_t>{0x04, 0x00, 0x01, 0x00, 0x36}));
-    EXPECT_NE(run.err.find("request C3 04 00 04 00 01 00 36 33 C3 02"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("request C3 04 00 04 00 01 00 36 33 C3 02  read PLU 1\n"), std::string::npos)
+        << run.err;
     EXPECT_NE(run.err.find("scale -> PC  ACK     06"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("PC -> scale  ACK     06"), std::string::npos) << run.err;
 }
@@ -105,9 +110,10 @@ TEST_F(Scalectl, PluFilePulledAndPushedBack) {
     EXPECT_EQ(push.exitCode, 0) << push.err;
     EXPECT_TRUE(scale.lastReplyAcknowledged());
     auto bodies = scale.sim().requestBodies();
-    ASSERT_FALSE(bodies.empty());
+    ASSERT_GT(bodies.size(), 1u);
     EXPECT_EQ(bodies.back(), std::vector<uint8_t>{0x27});
-    EXPECT_EQ(bodies.front()[0], 0x23);
+    EXPECT_EQ(bodies[0], std::vector<uint8_t>{0x01}); // the identity finds the scale's record
+    EXPECT_EQ(bodies[1][0], 0x23);
     std::remove(name);
 }
 
@@ -181,7 +187,7 @@ TEST(ScalectlWithALateScale, EveryRunEndsWithItsLastReplyAcknowledged) {
     SimOptions options;
     options.readDelayMs = 300;
     SimHarness scale(options);
-    std::string port = "--port " + scale.linkPath() + " ";
+    std::string port = "--port " + scale.linkPath() + " --records " + scale.folder() + "/records.db ";
     char name[] = "/tmp/scalectl-plu-XXXXXX";
     close(mkstemp(name));
     const std::string file = name;
@@ -192,6 +198,50 @@ TEST(ScalectlWithALateScale, EveryRunEndsWithItsLastReplyAcknowledged) {
         EXPECT_TRUE(scale.lastReplyAcknowledged()) << args;
     }
     std::remove(name);
+}
+
+// A port with nothing behind it: a pseudo-terminal whose other end nobody serves.
+struct EmptyPort {
+    int master = posix_openpt(O_RDWR | O_NOCTTY);
+    EmptyPort() {
+        grantpt(master);
+        unlockpt(master);
+    }
+    ~EmptyPort() { close(master); }
+    std::string path() const { return ptsname(master); }
+};
+
+// Two emulated scales that hear only their own rates, a silent port and a missing one: each scale is
+// found at its rate, the missing port is named, and the ports may stand before and after the verb.
+TEST(ScalectlFind, EachScaleIsFoundAtItsOwnRate) {
+    auto scaleAt = [](int baud) {
+        SimOptions options;
+        options.baud = baud;
+        options.ownBaudOnly = true;
+        return options;
+    };
+    SimHarness slow(scaleAt(4800));
+    SimHarness fast(scaleAt(57600));
+    fast.sim().withState([](ScaleState& s) { s.identity = std::string("FAST ONE  \0\0", 12); });
+    EmptyPort silent;
+    const std::string missing = slow.folder() + "/ports/COM5";
+
+    Outcome run = scalectl("--port " + slow.linkPath() + " find --port " + silent.path() + " --port " +
+                           fast.linkPath() + " --port " + missing);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out,
+              slow.linkPath() + "\t4800\tSCALE SIM 15KG V1.63\n" + fast.linkPath() + "\t57600\tFAST ONE\n");
+    EXPECT_EQ(run.err.rfind(missing + ": cannot be opened", 0), 0u) << run.err;
+    // One identity request at each rate tried, none after the scale answered.
+    EXPECT_EQ(fast.sim().requestFrames().size(), 1u);
+
+    Outcome none = scalectl("find --port " + silent.path() + " --baud 9600 --baud 4800");
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_TRUE(none.out.empty());
+    for (const char* bad : {"find --baud 0", "find --port LPT1", "find extra"}) {
+        Outcome refused = scalectl(bad);
+        EXPECT_EQ(refused.exitCode, 64) << bad;
+    }
 }
 
 // --format json: standard output holds one object per port and nothing else, in --port order.

@@ -1,12 +1,16 @@
 // The link against the emulated scale over a real pty: every misbehaviour of the line that the link
 // must survive, with the outcome the exchange rules give.
 #include "link/Command.h"
+#include "link/FrameDescription.h"
 #include "link/FrameLink.h"
 #include "tests/support/SimHarness.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
+#include <optional>
 #include <thread>
+#include <utility>
+#include <vector>
 
 using namespace std::chrono;
 using namespace std::chrono_literals;
@@ -161,5 +165,74 @@ TEST_F(LinkAgainstScale, StatusByteComesThroughTheCommandCore) {
     theLink.clear();
     EXPECT_EQ(performCommand(theLink, 0x01).status & kCalibrationBit, 0);
 }
+
+// What a person watching the line reads for each event of an exchange: the names, the decoded
+// fields, and which events are failures. A leading '!' marks a failure.
+struct DescribedCase {
+    const char* name;
+    std::optional<Fault> fault;
+    uint8_t code;
+    std::vector<uint8_t> payload;
+    std::vector<std::string> expected;
+};
+
+void PrintTo(const DescribedCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class DescribedExchanges : public LinkAgainstScale, public ::testing::WithParamInterface<DescribedCase> {};
+
+TEST_P(DescribedExchanges, EveryEventIsNamed) {
+    const DescribedCase& c = GetParam();
+    FrameDescriber describer;
+    std::vector<std::string> seen;
+    theLink.trace = [&](FrameLink::TraceKind kind, const uint8_t* bytes, size_t count) {
+        LineNote note = describer.describe(kind, bytes, count);
+        seen.push_back((note.failure ? "!" : "") + note.what);
+    };
+    if (c.fault)
+        scale.sim().injectFault(*c.fault, 1);
+    theLink.clear();
+    for (uint8_t b : c.payload)
+        theLink.putByte(b);
+    theLink.transact(c.code);
+    theLink.trace = nullptr;
+    EXPECT_FALSE(theLink.exchangeFailed);
+    EXPECT_EQ(seen, c.expected);
+}
+
+const std::string identityReply = R"(identity reply, status 00, "SCALE SIM 15KG V1.63")";
+
+INSTANTIATE_TEST_SUITE_P(
+    Events, DescribedExchanges,
+    ::testing::Values(
+        DescribedCase{"Identity", {}, 0x01, {}, {"identity", "ACK", identityReply, "ACK"}},
+        DescribedCase{"NakToTheRequest",
+                      Fault::Nak,
+                      0x01,
+                      {},
+                      {"identity", "!NAK", "!attempt failed", "identity", "ACK", identityReply, "ACK"}},
+        DescribedCase{"WrongCheck",
+                      Fault::BadCheck,
+                      0x01,
+                      {},
+                      {"identity", "ACK", "!bad check", "!NAK, bad check", identityReply, "ACK"}},
+        DescribedCase{"Silence",
+                      Fault::Silence,
+                      0x01,
+                      {},
+                      {"identity", "!time-out", "identity", "ACK", identityReply, "ACK"}},
+        DescribedCase{"PluNumber",
+                      {},
+                      0x04,
+                      {0x01, 0x2C, 0x00, 0x36},
+                      {"read PLU 300", "ACK", "read PLU reply, status 00", "ACK"}},
+        DescribedCase{"ReportAddress",
+                      {},
+                      0x43,
+                      {0x01, 0x20, 0x10},
+                      {"report block at 0120, 16 bytes", "ACK", "report block reply, status 00", "ACK"}},
+        DescribedCase{"StuffedKey", {}, 0x40, {0xC3}, {"key C3", "ACK", "key reply, status 00", "ACK"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -288,4 +288,40 @@ TEST_F(PluTabScaleTest, CommaLocaleSendsTheHundredthsOfAFilePriceAndATypedOne) {
         EXPECT_EQ(state.plus[8].price, 90);
     });
 }
+
+// The window keeps the scale's record as scalectl does: Load From SCALE teaches it, "Save changed
+// only" goes by it, and a comparison reads the scale again and marks what differs.
+TEST_F(PluTabScaleTest, LoadSaveAndCompareKeepTheScalesRecord) {
+    Form1->session.recordsDatabase = QString::fromStdString(scale.folder()) + "/records.db";
+    Form1->Button11Click(); // CONNECT: COM1 and the scale's identity name its record
+    ASSERT_EQ(Form1->session.scaleIdentity, "SCALE SIM 15KG V1.63");
+    ui->SpinEdit2->setValue(10);
+    ui->Button7->click();
+    ASSERT_EQ(cell(NumColumn, 3), "3");
+    ui->changedOnlyBox->setChecked(true);
+    auto sentAfter = [this](QPushButton* button) {
+        scale.sim().clearLog();
+        button->click();
+        std::vector<std::pair<int, int>> sent;
+        for (const auto& body : scale.sim().requestBodies())
+            sent.emplace_back(body[0], body.size() >= 3 ? body[1] << 8 | body[2] : -1);
+        return sent;
+    };
+    using Sent = std::vector<std::pair<int, int>>;
+    EXPECT_EQ(sentAfter(ui->Button8), (Sent{{0x01, -1}}));
+
+    tab->table().setCell(PriceColumn, 3, "9.99");
+    tab->table().setCell(PriceColumn, 2, "2"); // 2.00 as it was
+    EXPECT_EQ(sentAfter(ui->Button8), (Sent{{0x01, -1}, {0x23, 3}, {0x27, -1}}));
+    EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{});
+
+    // A price changed at the scale's own keypad: the comparison marks it and teaches the record.
+    scale.sim().withState([](ScaleState& state) { state.plus[5].price = 555; });
+    EXPECT_EQ(sentAfter(ui->compareButton).size(), 1u + 2u + 10u);
+    EXPECT_EQ(grid->item(5 - 1, PriceColumn)->background().color(), QColor(255, 200, 0));
+    EXPECT_EQ(grid->item(4 - 1, PriceColumn)->background().style(), Qt::NoBrush);
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].text, "The marked cells differ from the scale.");
+    EXPECT_EQ(sentAfter(ui->Button8), (Sent{{0x01, -1}, {0x23, 5}, {0x27, -1}}));
+}
 } // namespace

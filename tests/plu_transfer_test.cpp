@@ -2,12 +2,16 @@
 // scale, through the same loops the PLU tab and the command-line tool run.
 #include "cli/PluCommands.h"
 #include "plu/PluFile.h"
+#include "plu/PluRecordKeeping.h"
 #include "plu/PluTransfer.h"
 #include "tests/support/SimHarness.h"
 #include "text/Numbers.h"
 
 #include <QFile>
+#include <QSqlQuery>
 #include <gtest/gtest.h>
+#include <numeric>
+#include <sstream>
 
 namespace {
 PluRecord scalePlu(int32_t price, const std::string& name, uint8_t flags = 0, int32_t quantity = 0) {
@@ -278,7 +282,8 @@ TEST_F(PluCommandLineTest, PullWritesTheFileAndPushSendsItBackInFileOrder) {
     sim().withState([](ScaleState& state) { state.plus.assign(kMaxPlu + 1, PluRecord{}); });
     sim().clearLog();
     EXPECT_EQ(plu({"push", path.toStdString()}), 0);
-    EXPECT_EQ(requests(), (std::vector<std::pair<int, int>>{{0x23, 0}, {0x23, 1800}, {0x23, 4}, {0x27, -1}}));
+    EXPECT_EQ(requests(),
+              (std::vector<std::pair<int, int>>{{0x01, -1}, {0x23, 0}, {0x23, 1800}, {0x23, 4}, {0x27, -1}}));
     EXPECT_EQ(scaleHas(4).price, 44);
     EXPECT_EQ(fieldText(scaleHas(1800).name.data(), 31), "top");
     EXPECT_TRUE(scale.lastReplyAcknowledged()); // the reply to 0x27 that ends the upload
@@ -302,5 +307,165 @@ TEST_F(PluCommandLineTest, BadFilesAndFailuresSendNothingOrWriteNothing) {
     sim().injectFault(Fault::Nak, 3);
     EXPECT_EQ(plu({"pull", "--from", "1", "--to", "10", "-o", filePath("x.TXT").toStdString()}), 1);
     EXPECT_FALSE(QFile::exists(filePath("x.TXT")));
+}
+
+// The scale's record that the PLU commands keep in their database, and the price update and the
+// comparison built on it.
+class PluRecordTest : public PluTransferTest {
+protected:
+    QString records() const { return filePath("records.db"); }
+    int plu(const std::vector<std::string>& args) {
+        out.str({});
+        err.str({});
+        PortRun run{theLink, "COM1", out, err, false, records().toStdString()};
+        return runParsed(parsePlu(args), run);
+    }
+    // A PLU file of these rows (their first cells), in this order.
+    std::string file(const std::vector<QStringList>& rows) {
+        PluMemoryTable table;
+        for (size_t i = 0; i < rows.size(); ++i)
+            fillRow(table, int(i) + 1, rows[i]);
+        EXPECT_TRUE(savePluFile(filePath("prices.TXT"), table));
+        return filePath("prices.TXT").toStdString();
+    }
+    // The PLU numbers that the scale was written since the log was cleared, in order.
+    std::vector<int> writes() {
+        std::vector<int> numbers;
+        for (auto [code, number] : requests())
+            if (code == 0x23)
+                numbers.push_back(number);
+        return numbers;
+    }
+    static std::vector<QStringList> rowsUpTo(int count) {
+        std::vector<QStringList> rows;
+        for (int n = 1; n <= count; ++n)
+            rows.push_back(plainRow(n, QStringLiteral("1.5")));
+        return rows;
+    }
+    std::ostringstream out, err;
+};
+
+TEST_F(PluRecordTest, ChangedPushSendsOnlyWhatTheRecordLacksOrHoldsOtherwise) {
+    std::vector<QStringList> rows = rowsUpTo(30);
+    rows.push_back(plainRow(40, "-1")); // a PLU to be absent
+    EXPECT_EQ(plu({"push", file(rows), "--changed"}), 0) << err.str();
+    std::vector<int> all(30);
+    std::iota(all.begin(), all.end(), 1);
+    all.push_back(40);
+    EXPECT_EQ(writes(), all) << "a scale without a record gets every priced row";
+    EXPECT_EQ(err.str(), "31 sent, 0 current\n");
+
+    rows[4][1] = "2.00";
+    rows[6][1] = "1.50"; // the same price on the wire
+    rows[8][8] = "NEW NAME";
+    rows.push_back(plainRow(12, "3.00")); // PLU 12 twice: the later row is what the scale ends with
+    sim().clearLog();
+    EXPECT_EQ(plu({"push", file(rows), "--changed"}), 0) << err.str();
+    EXPECT_EQ(writes(), (std::vector<int>{5, 9, 12}));
+    EXPECT_EQ(err.str(), "3 sent, 28 current\n");
+    EXPECT_EQ(scaleHas(12).price, 300);
+
+    sim().clearLog();
+    EXPECT_EQ(plu({"push", file(rows), "--changed"}), 0) << err.str();
+    EXPECT_EQ(requests(), (std::vector<std::pair<int, int>>{{0x01, -1}}))
+        << "nothing changed: the identity only";
+
+    // Another scale on the port (or the same file for another port) has no record yet.
+    sim().withState([](ScaleState& state) { state.identity = "ANOTHER SCALE"; });
+    sim().clearLog();
+    EXPECT_EQ(plu({"push", file(rows), "--changed"}), 0) << err.str();
+    EXPECT_EQ(writes().size(), rows.size()) << "a full push, PLU 12 twice";
+}
+
+TEST_F(PluRecordTest, PushCutOffAfterSevenRowsSendsTheRestWhenRunAgain) {
+    PluMemoryTable table;
+    for (int row = 1; row <= 20; ++row)
+        fillRow(table, row, plainRow(row + 100));
+    std::vector<int> order(20);
+    std::iota(order.begin(), order.end(), 1);
+    QString error;
+    auto pushChanged = [&](int failAfter) {
+        auto kept = store::ScaleRecords::open(records(), &error);
+        EXPECT_TRUE(kept && kept->select("COM1", "SCALE")) << error.toStdString();
+        TransferHooks h = hooks();
+        std::map<int, QByteArray> seen;
+        keepRecord(h, kept.get(), seen);
+        progress = Progress{};
+        progress.atStep = [this, failAfter](int step) {
+            if (step + 1 == failAfter)
+                sim().injectFault(Fault::Nak, 3);
+        };
+        int current = 0;
+        sim().clearLog();
+        return saveRows(line, table, changedRows(decidingRows(table, order), kept->known(), &current), h);
+    };
+    EXPECT_EQ(pushChanged(7), TransferEnd::Failed);
+    // Seven acknowledged, the eighth refused on all three attempts.
+    EXPECT_EQ(writes(), (std::vector<int>{101, 102, 103, 104, 105, 106, 107, 108, 108, 108}));
+    EXPECT_EQ(pushChanged(0), TransferEnd::Completed);
+    std::vector<int> rest(13);
+    std::iota(rest.begin(), rest.end(), 108);
+    EXPECT_EQ(writes(), rest);
+}
+
+TEST_F(PluRecordTest, DiffListsEveryKindInTheRangeAndAgreesOnceTheChangesAreSent) {
+    std::vector<QStringList> rows;
+    for (int n : {0, 1800, 3, 4, 6, 50})
+        rows.push_back(plainRow(n));
+    ASSERT_EQ(plu({"push", file(rows)}), 0) << err.str();
+
+    rows[1][2] = "6";    // PLU 1800's CODE: compared whatever the range
+    rows[2][1] = "2.5";  // PLU 3
+    rows[2][8] = "NEW3"; //
+    rows[3][1] = "-1";   // PLU 4 to be absent
+    rows[5][1] = "9.99"; // PLU 50: outside the range
+    rows.push_back(plainRow(5));
+    const std::string changed = file(rows);
+    EXPECT_EQ(plu({"diff", changed, "--to", "10"}), kExitDiffers) << err.str();
+    EXPECT_EQ(out.str(), "differs\t3\tPRICE\t1.00\t2.50\n"
+                         "differs\t3\tNAME\tN3\tNEW3\n"
+                         "only-on-scale\t4\n"
+                         "only-in-file\t5\n"
+                         "differs\t1800\tCODE\t5\t6\n");
+    EXPECT_EQ(err.str(), "4 PLUs differ\n");
+
+    sim().clearLog();
+    EXPECT_EQ(plu({"push", changed, "--changed"}), 0) << err.str();
+    EXPECT_EQ(writes(), (std::vector<int>{1800, 3, 4, 50, 5}));
+    EXPECT_FALSE(scaleHas(4).present());
+    EXPECT_EQ(plu({"diff", changed, "--to", "10"}), kExitOk) << out.str();
+    EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(PluRecordTest, RecordsThatCannotBeKeptEndTheCommandWithIoError) {
+    const std::string prices = file(rowsUpTo(5));
+    {
+        auto kept = store::ScaleRecords::open(records(), nullptr);
+        ASSERT_TRUE(kept);
+    }
+    QString error;
+    auto refuse = [&](const QString& when) {
+        auto db = store::Database::open(records(), &error);
+        QSqlQuery q(db->sql());
+        q.exec("DROP TRIGGER IF EXISTS refuse");
+        EXPECT_TRUE(q.exec("CREATE TRIGGER refuse BEFORE INSERT ON scale_plu_rows WHEN " + when +
+                           " BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    };
+    refuse("1");
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"push", prices},
+                                                 {"push", prices, "--changed"},
+                                                 {"diff", prices},
+                                                 {"pull"}}) {
+        EXPECT_EQ(plu(args), kExitIoError) << args[0];
+        EXPECT_EQ(err.str().rfind("I/O Error!\n", 0), 0u) << err.str();
+        EXPECT_NE(err.str().find("disk full"), std::string::npos) << err.str();
+    }
+    EXPECT_TRUE(requests().empty()) << "nothing sent, not even the identity request";
+
+    // A write that fails on the way ends the push; the upload is closed all the same.
+    refuse("NEW.plu = 3");
+    EXPECT_EQ(plu({"push", prices}), kExitIoError);
+    EXPECT_EQ(requests(),
+              (std::vector<std::pair<int, int>>{{0x01, -1}, {0x23, 1}, {0x23, 2}, {0x23, 3}, {0x27, -1}}));
 }
 } // namespace

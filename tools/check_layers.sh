@@ -11,7 +11,7 @@ cd "${1:-$(dirname "$0")/..}"
 
 LAYERS=(
     "cli app"
-    "plu settings reports metrology terminal logo"
+    "plu settings reports metrology terminal logo service"
     "ui"
     "store"
     "link text"

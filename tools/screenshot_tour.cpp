@@ -3,7 +3,7 @@
 // scale there, in calibration mode), reads its PLUs, and saves a picture of every window and tab
 // into the folder given (main.png, help.png, progress.png, terminal.png, system.png, reports.png,
 // closez.png, ...), and transfer.png, the whole screen while the PLUs are read (where the progress
-// dialog opens).
+// dialog opens); last the line monitor during a second read (monitor.png, monitor-transfer.png).
 #include "app/Forms.h"
 #include "app/UNIT1.h"
 #include "app/Unit5.h"
@@ -42,6 +42,7 @@ public:
         return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
     }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    int chooseItem(const QString&, const QString&, const QStringList&) override { return 0; }
     void beep() override {}
     void setWaitCursor(bool) override {}
 
@@ -183,6 +184,18 @@ int main(int argc, char** argv) {
     Form1->settingsTab->Button9Click();
     settle();
     saved = save(Form1, folder, QStringLiteral("settings.png")) && saved;
+
+    // The line monitor (Ctrl+L) during a second Load From SCALE, alone and over the main window.
+    Form1->ui->PageControl1->setCurrentWidget(Form1->ui->TabSheet1);
+    Form1->MonitorClick();
+    settle();
+    QWidget* monitor = Form1->session.lineMonitor;
+    QTimer::singleShot(700, [&] {
+        saved = save(monitor, folder, QStringLiteral("monitor.png")) && saved;
+        saved = saveScreen(folder, QStringLiteral("monitor-transfer.png")) && saved;
+    });
+    Form1->pluTab->Button7Click();
+    settle();
 
     destroyForms();
     return saved ? 0 : 1;

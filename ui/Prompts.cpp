@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace {
@@ -50,6 +51,12 @@ public:
     QString saveFileName(const QString& filter, const QString& defaultSuffix,
                          const QString& folder) override {
         return askFileName(QFileDialog::AcceptSave, filter, defaultSuffix, folder);
+    }
+    int chooseItem(const QString& title, const QString& label, const QStringList& items) override {
+        bool ok = false;
+        QString picked =
+            QInputDialog::getItem(QApplication::activeWindow(), title, label, items, 0, false, &ok);
+        return ok ? int(items.indexOf(picked)) : -1;
     }
     void beep() override { QApplication::beep(); }
     void setWaitCursor(bool on) override {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class Prompts {
 public:
@@ -16,6 +17,8 @@ public:
                                  const QString& folder) = 0;
     virtual QString saveFileName(const QString& filter, const QString& defaultSuffix,
                                  const QString& folder) = 0;
+    // A list to pick one item from; the index picked, or -1 when the operator cancelled.
+    virtual int chooseItem(const QString& title, const QString& label, const QStringList& items) = 0;
     virtual void beep() = 0;
     virtual void setWaitCursor(bool on) = 0;
 };

@@ -41,6 +41,10 @@ ScaleLine ScaleSession::line() {
     return {theLink, [this](uint8_t code) { return runCommand(code); }};
 }
 
+void ScaleSession::watchLine(FrameLink::TraceHook hook) {
+    theLink.trace = std::move(hook);
+}
+
 void ScaleSession::showWindow(QWidget* window) {
     window->show();
     window->raise();

@@ -37,13 +37,25 @@ public:
     ScaleLine line();
 
     // The windows a tab opens, set by the program when it creates them: the progress dialog of
-    // transfers, the Z close's confirmation and the logo window. Through these the tabs reach them
-    // without the program's globals.
+    // transfers, the Z close's confirmation, the logo window and the line monitor. Through these the tabs
+    // reach them without the program's globals.
     QPointer<TForm2> progressDialog;
     QPointer<QWidget> closeConfirmation;
     QPointer<QWidget> logoWindow;
+    QPointer<QWidget> lineMonitor;
+    // Hands every frame and acknowledgement on theLink to hook (the line monitor); nullptr stops it.
+    void watchLine(FrameLink::TraceHook hook);
     // Shows a window brought to the front, as the tabs open their secondary windows.
     static void showWindow(QWidget* window);
+
+    // The utility's database, where the PLU transfers keep each scale's record (set by the program
+    // from its data folder). Empty: no record is kept (a window created by a test that does not ask
+    // for one).
+    QString recordsDatabase;
+    // The connected scale as its record knows it: the port as named in the port box and the
+    // identity read at CONNECT.
+    QString portName;
+    QString scaleIdentity;
 
 signals:
     // Every command's status byte, after a failure too (decoded from whatever the reply buffer holds).

@@ -32,6 +32,15 @@ QString PromptRecorder::saveFileName(const QString& filter, const QString& defau
     return scriptedFileNames.isEmpty() ? QString() : scriptedFileNames.takeFirst();
 }
 
+int PromptRecorder::chooseItem(const QString&, const QString&, const QStringList& items) {
+    choices.push_back(items);
+    if (scriptedChoices.empty())
+        return 0;
+    int answer = scriptedChoices.front();
+    scriptedChoices.erase(scriptedChoices.begin());
+    return answer;
+}
+
 void PromptRecorder::beep() {
     ++beeps;
 }
@@ -44,6 +53,8 @@ void PromptRecorder::clear() {
     messages.clear();
     scriptedFileNames.clear();
     fileRequests.clear();
+    choices.clear();
+    scriptedChoices.clear();
     beeps = 0;
     waitCursorChanges.clear();
 }

@@ -44,6 +44,8 @@ public:
     void applicationError(const QString& text) override;
     QString openFileName(const QString& filter, const QString& defaultSuffix, const QString& folder) override;
     QString saveFileName(const QString& filter, const QString& defaultSuffix, const QString& folder) override;
+    // Recorded in choices; answers the next scripted index (0 when the script is exhausted).
+    int chooseItem(const QString& title, const QString& label, const QStringList& items) override;
     void beep() override;
     void setWaitCursor(bool on) override;
 
@@ -52,6 +54,9 @@ public:
     // Answers of the next file dialogs, first to last; an exhausted script answers "" (cancelled).
     QStringList scriptedFileNames;
     std::vector<RecordedFileRequest> fileRequests;
+    // The lists offered by chooseItem, and the answers to give, first to last.
+    std::vector<QStringList> choices;
+    std::vector<int> scriptedChoices;
     int beeps = 0;
     // Every change of the wait cursor, in order (true = hourglass on).
     std::vector<bool> waitCursorChanges;

@@ -1,0 +1,47 @@
+#include "service/FindScale.h"
+
+#include "text/CodePage.h"
+#include "ui/Prompts.h"
+#include "ui/ScaleSession.h"
+#include "ui/Unit2.h"
+
+#include <chrono>
+#include <future>
+
+std::optional<FoundScale> findScale(ScaleSession& session, const std::vector<std::string>& ports,
+                                    const std::vector<int32_t>& bauds) {
+    SearchProgress progress;
+    auto search = std::async(std::launch::async, [&] { return searchScales(ports, bauds, progress); });
+    // The dialog is drawn and its STOP handled while the ports are tried on their own threads.
+    TForm2* dialog = session.progressDialog;
+    if (dialog)
+        dialog->begin(int(ports.size() * bauds.size()));
+    while (search.wait_for(std::chrono::milliseconds(30)) != std::future_status::ready) {
+        if (!dialog)
+            continue;
+        if (!dialog->keepRunning)
+            progress.stop = true;
+        dialog->step(int(progress.tried), QStringLiteral("Searching for the scale..."));
+    }
+    if (dialog)
+        dialog->finish();
+    SearchResult result = search.get();
+    if (progress.stop)
+        return std::nullopt;
+    if (result.found.empty()) {
+        prompts().message(QStringLiteral("Error!"), QStringLiteral("No scale found!"));
+        return std::nullopt;
+    }
+    if (result.found.size() == 1)
+        return result.found.front();
+    QStringList items;
+    for (const FoundScale& scale : result.found)
+        items << QStringLiteral("%1  %2  %3")
+                     .arg(QString::fromStdString(scale.port))
+                     .arg(scale.baud)
+                     .arg(fromCp1250(scale.identity));
+    int picked = prompts().chooseItem(QStringLiteral("FIND"), QStringLiteral("Scales found:"), items);
+    if (picked < 0 || picked >= int(result.found.size()))
+        return std::nullopt;
+    return result.found[size_t(picked)];
+}
