@@ -10,7 +10,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -373,6 +375,50 @@ TEST_F(ScalectlJson, FailuresAndDifferencesAreReportedPerPort) {
     EXPECT_EQ(writes(first.sim()), 0);
     EXPECT_EQ(writes(second.sim()), 1);
     std::remove(name);
+}
+
+// The PLU commands' results: a diff names each differing field with both values as numbers, a
+// changed-only push counts what it sent and what was current, and names the PLUs sent.
+TEST_F(ScalectlJson, PluResultsNameWhatDiffersAndWhatWasSent) {
+    char plu[] = "/tmp/scalectl-plu-XXXXXX";
+    close(mkstemp(plu));
+    char records[] = "/tmp/scalectl-records-XXXXXX";
+    close(mkstemp(records));
+    const std::string port =
+        "--format json --records " + std::string(records) + " --port " + first.linkPath();
+    ASSERT_EQ(scalectl(port + " plu pull --from 1 --to 5 -o " + plu).exitCode, 0);
+    // PLU 1 at 9.99 in the file; the scale has 2.49.
+    std::string text;
+    {
+        std::ifstream in(plu, std::ios::binary);
+        text.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    // The price field of PLU 1's row, in the regional notation the file is written in.
+    size_t price = text.find("\n1\t");
+    ASSERT_NE(price, std::string::npos) << text;
+    price += 3;
+    text.replace(price, text.find('\t', price) - price, text.substr(price + 1, 1) == "," ? "9,99" : "9.99");
+    std::ofstream(plu, std::ios::binary) << text;
+
+    Outcome diff = scalectl(port + " plu diff " + plu + " --from 1 --to 5");
+    EXPECT_EQ(diff.exitCode, 5) << diff.err;
+    std::vector<QJsonObject> lines = objects(diff.out);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0]["ok"], QJsonValue(true));
+    EXPECT_EQ(lines[0]["result"].toObject()["differences"].toArray(),
+              (QJsonArray{QJsonObject{
+                  {"kind", "differs"}, {"plu", 1}, {"field", "price"}, {"scale", 2.49}, {"file", 9.99}}}));
+
+    Outcome push = scalectl(port + " plu push " + plu + " --changed");
+    EXPECT_EQ(push.exitCode, 0) << push.err;
+    lines = objects(push.out);
+    ASSERT_EQ(lines.size(), 1u);
+    const QJsonObject result = lines[0]["result"].toObject();
+    EXPECT_EQ(result["sent"], QJsonValue(1));
+    EXPECT_EQ(result["plus"].toArray(), QJsonArray{1});
+    EXPECT_GT(result["current"].toInt(), 0);
+    std::remove(plu);
+    std::remove(records);
 }
 
 } // namespace
