@@ -144,6 +144,7 @@ void TForm1::showStatus(uint8_t status) {
 void TForm1::Button11Click() {
     if (ui->Button11->text() == disconnectCaption) {
         ui->StaticText1->clear();
+        session.scaleIdentity.clear();
         ui->Button11->setText(QStringLiteral("CONNECT"));
         ui->Shape1->setBrushColor(disconnectedColour);
         ui->PageControl1->setCurrentWidget(ui->TabSheet1);

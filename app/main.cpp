@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
         folder + QLatin1Char('/') + windowstate::stateFileName(QCoreApplication::applicationFilePath());
     createForms();
     Form1->session.recordsDatabase = store::defaultDatabase(folder);
+    Form1->session.archiveLocation = store::defaultDatabase(folder);
     Form1->show();
     int result = QApplication::exec();
     destroyForms();

@@ -35,6 +35,9 @@ struct PortRun {
     // The database of the scales' records (--records, else the data folder's); empty: the PLU
     // commands keep no record (a run made by a test that does not ask for one).
     std::string records = {};
+    // The sales archive every report read is kept in (--archive): an SQLite file or a
+    // postgresql:// address.
+    std::string archive = {};
     // What the job found or did, as --format json prints it in the port's "result". Every job fills
     // it whatever the format: it costs little beside the exchanges.
     QJsonObject result = {};

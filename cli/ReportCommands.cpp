@@ -1,36 +1,13 @@
 #include "cli/ReportCommands.h"
 
-#include "reports/ReportText.h"
+#include "reports/SalesHistory.h"
+#include "text/CodePage.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <ostream>
 
 namespace {
-
-// Every figure by name, amounts in hundredths: the names of the sales archive's columns.
-QJsonObject figuresObject(const reports::ReportFigures& figures) {
-    const reports::ReportTotals& t = figures.totals;
-    QJsonObject object{{"document", t.docNumber}, {"grand_total", t.grandTotal}};
-    for (int n = 0; n < reports::kTaxSlots; ++n)
-        object[QStringLiteral("tax%1").arg(n + 1)] = t.taxTotals[size_t(n)];
-    for (int h = 0; h < reports::kHours; ++h) {
-        object[QStringLiteral("hour%1_amount").arg(h)] = t.hourAmounts[size_t(h)];
-        object[QStringLiteral("hour%1_count").arg(h)] = t.hourCounts[size_t(h)];
-    }
-    for (int n = 0; n < reports::kClerks; ++n) {
-        const reports::ClerkTotals& c = figures.clerks[size_t(n)];
-        const QString clerk = QStringLiteral("clerk%1_").arg(n + 1);
-        object[clerk + "sales"] = c.salesTotal;
-        object[clerk + "operations"] = c.operations;
-        object[clerk + "cancel_total"] = c.cancelTotal;
-        object[clerk + "cancel_count"] = c.cancelCount;
-        object[clerk + "clients"] = c.clients;
-        object[clerk + "cash"] = c.cashTotal;
-        object[clerk + "credit"] = c.creditTotal;
-        object[clerk + "discount_count"] = c.discountCount;
-        object[clerk + "discount_total"] = c.discountTotal;
-    }
-    return object;
-}
 
 struct ReportRequest {
     bool zClose = false;
@@ -48,26 +25,66 @@ bool writeText(PortRun& run, const std::string& outPattern, const QStringList& l
     return bool(run.out);
 }
 
+int ioError(PortRun& run, const QString& reason = QString()) {
+    run.err << "I/O Error!\n";
+    if (!reason.isEmpty())
+        run.err << '(' << reason.toStdString() << ")\n";
+    return kExitIoError;
+}
+
+// Every figure by its column name in the archive, amounts in hundredths.
+QJsonObject figuresObject(const store::ReportFigures& figures) {
+    QJsonObject object;
+    size_t column = 0;
+    store::forEachFigure(figures, [&object, &column](const store::FigureColumn&, int64_t value) {
+        object[store::figureColumns()[column++].first] = qint64(value);
+    });
+    return object;
+}
+
 int runReport(PortRun& run, const ReportRequest& request) {
+    QString error;
+    // An archive that cannot be opened fails before the scale is asked anything.
+    std::unique_ptr<store::SalesArchive> archive =
+        store::SalesArchive::open(QString::fromStdString(run.archive), &error);
+    if (!archive)
+        return ioError(run, error);
     const ScaleLine line = reportingLine(run);
+    const std::optional<std::string> identity = requestIdentity(line);
+    if (!identity)
+        return kExitCommunication;
     QStringList lines;
+    QDateTime readAt;
     reports::ReportFigures figures;
     const bool complete = reports::writeReport(
         line, request.zClose ? reports::zReportLabels() : reports::salesReportLabels(),
-        [] { return QDateTime::currentDateTime(); }, [&lines](const QString& text) { lines << text; },
-        &figures);
+        [&readAt] { return readAt = QDateTime::currentDateTime(); },
+        [&lines](const QString& text) { lines << text; }, &figures);
     // A report that read nothing leaves an earlier file of the same name as it was.
-    if (!lines.isEmpty() && !writeText(run, request.outPattern, lines)) {
-        run.err << "I/O Error!\n";
-        return kExitIoError;
-    }
+    if (!lines.isEmpty() && !writeText(run, request.outPattern, lines))
+        return ioError(run);
     if (!complete)
         return kExitCommunication;
-    run.result = figuresObject(figures);
+    // The figures are committed before a close is sent: the day's totals are never cleared on the
+    // scale without being kept.
+    const store::ArchiveEntry entry =
+        reports::archiveEntry(figures, request.zClose ? store::ReportKind::Z : store::ReportKind::X,
+                              fromCp1250(*identity), QString::fromStdString(run.portName), readAt);
+    run.result = figuresObject(entry.figures);
     run.result[QLatin1String("kind")] = request.zClose ? "Z" : "X";
-    const bool closed = request.zClose && reports::closeZ(line, request.password);
+    run.result[QLatin1String("identity")] = entry.identity;
+    run.result[QLatin1String("closed")] = false;
+    const std::optional<int64_t> id = archive->store(entry, &error);
+    if (!id)
+        return ioError(run, error);
+    if (!request.zClose)
+        return kExitOk;
+    const bool closed = reports::closeZ(line, request.password);
     run.result[QLatin1String("closed")] = closed;
-    return closed || !request.zClose ? kExitOk : kExitCommunication;
+    // A close that failed is the line's failure, whether or not that could be noted.
+    if (!archive->recordClose(*id, closed, &error) && closed)
+        return ioError(run, error);
+    return closed ? kExitOk : kExitCommunication;
 }
 
 } // namespace
@@ -93,4 +110,58 @@ ParseResult parseReport(const std::vector<std::string>& args) {
     if (passwordGiven && !request.zClose)
         return kExitUsage;
     return Job{[request](PortRun& run) { return runReport(run, request); }, true, request.outPattern};
+}
+
+namespace {
+
+struct HistoryRequest {
+    store::HistoryFilter filter;
+    bool json = false;
+};
+
+int runHistory(PortRun& run, const HistoryRequest& request) {
+    QString error;
+    std::unique_ptr<store::SalesArchive> archive =
+        store::SalesArchive::open(QString::fromStdString(run.archive), &error);
+    std::optional<std::vector<store::ArchiveEntry>> entries;
+    if (archive)
+        entries = archive->entries(request.filter, &error);
+    if (!entries)
+        return ioError(run, error);
+    // The entries as history --format json lists them, also in --format json's result.
+    run.result = {{"entries", QJsonDocument::fromJson(reports::historyJson(*entries)).array()}};
+    const QByteArray text = request.json ? reports::historyJson(*entries) : reports::historyCsv(*entries);
+    run.out.write(text.constData(), text.size());
+    run.out.flush();
+    return run.out ? kExitOk : ioError(run);
+}
+
+std::optional<QDate> parseDay(const std::string& text) {
+    const QDate day = QDate::fromString(QString::fromStdString(text), QStringLiteral("yyyy-MM-dd"));
+    return day.isValid() ? std::optional<QDate>(day) : std::nullopt;
+}
+
+} // namespace
+
+ParseResult parseHistory(const std::vector<std::string>& args) {
+    HistoryRequest request;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const bool hasValue = i + 1 < args.size();
+        if (!hasValue)
+            return kExitUsage;
+        const std::string& value = args[++i];
+        if (args[i - 1] == "--scale") {
+            request.filter.identity = QString::fromLocal8Bit(value);
+        } else if (args[i - 1] == "--from" || args[i - 1] == "--to") {
+            const std::optional<QDate> day = parseDay(value);
+            if (!day)
+                return kExitUsage;
+            (args[i - 1] == "--from" ? request.filter.from : request.filter.to) = *day;
+        } else if (args[i - 1] == "--format" && (value == "csv" || value == "json")) {
+            request.json = value == "json";
+        } else {
+            return kExitUsage;
+        }
+    }
+    return Job{[request](PortRun& run) { return runHistory(run, request); }, false, {}};
 }

@@ -1,8 +1,8 @@
 // scalectl: the command-line companion of the utility. It talks to the scale through the same link
 // and the same core code as the windows, for scripts, service work and checking a line.
 //
-//   scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] [--records FILE] [--format text|json] COMMAND
-//   ...
+//   scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] [--records FILE] [--archive FILE|URL]
+//            [--format text|json] COMMAND ...
 //
 // PORT is COMn, a device path, socket://HOST:PORT or rfc2217://HOST:PORT. With several ports the
 // command runs on all of them at once (at most N at a time with --jobs), each on a link and a thread
@@ -19,6 +19,9 @@
 // cannot be opened, 3 bad input, 4 a file (or the records database) that cannot be read or written,
 // 5 the scale differs from the file (plu diff), 64 usage; with several ports, the code of the first
 // port (in --port order) that failed, else 5 when any port differs.
+//
+// --archive names the sales archive (every report read is kept there; history lists it): an SQLite
+// file or postgresql://USER@HOST[:PORT]/DB; by default the database in the utility's data folder.
 #include "cli/Cli.h"
 #include "cli/JsonOutput.h"
 #include "cli/Trace.h"
@@ -51,6 +54,7 @@ int usage() {
                    "[--format text|json] ";
         }
     std::cerr << "PORT: COMn, a device path, socket://HOST:PORT or rfc2217://HOST:PORT\n";
+    std::cerr << "--archive FILE|postgresql://USER@HOST[:PORT]/DB (before the command): the sales archive\n";
     return kExitUsage;
 }
 
@@ -64,6 +68,7 @@ struct Settings {
     bool trace = false;
     bool json = false; // --format json
     std::string records;
+    std::string archive;
 };
 
 // The job on one port, on a link of its own; messages on err, the trace on traceOut, what the job
@@ -71,7 +76,7 @@ struct Settings {
 int runJob(const Job& job, const std::string& port, const Settings& settings, std::ostream& out,
            std::ostream& err, std::ostream& traceOut, bool showProgress, QJsonObject& result) {
     FrameLink link;
-    PortRun run{link, port, out, err, showProgress, settings.records};
+    PortRun run{link, port, out, err, showProgress, settings.records, settings.archive};
     if (!job.needsPort) {
         int code = job.run(run);
         result = run.result;
@@ -205,6 +210,8 @@ int main(int argc, char** argv) {
                 return usage();
             settings.baud = static_cast<int32_t>(*value);
             portOptions.insert(portOptions.end(), {args[i - 1], args[i]});
+        } else if (args[i] == "--archive" && hasValue) {
+            settings.archive = args[++i];
         } else if (args[i] == "--jobs" && hasValue) {
             auto value = parseNumber(args[++i], 10, 1, 1000);
             if (!value)
@@ -240,6 +247,8 @@ int main(int argc, char** argv) {
     setPortLinkFolder(folder.toStdString());
     if (settings.records.empty())
         settings.records = store::defaultDatabase(folder).toStdString();
+    if (settings.archive.empty())
+        settings.archive = store::defaultDatabase(folder).toStdString();
 
     // A command that works without a scale (a preview) runs once, however many ports are named.
     if (ports.size() == 1 || !job.needsPort)

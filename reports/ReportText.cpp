@@ -77,14 +77,8 @@ const ReportLabels& zReportLabels() {
 }
 
 QString formatAmount(int64_t hundredths) {
-    // Integer arithmetic throughout: a sum over the clerks may exceed what a double shows exactly
-    // after a division by 100.
-    uint64_t magnitude =
-        hundredths < 0 ? 0 - static_cast<uint64_t>(hundredths) : static_cast<uint64_t>(hundredths);
-    QString text = hundredths < 0 ? QStringLiteral("-") : QString();
-    text += QString::number(magnitude / 100);
-    text += regionalDecimalSeparator();
-    text += QString::number(magnitude % 100).rightJustified(2, QLatin1Char('0'));
+    QString text = QString::fromLatin1(formatHundredths(hundredths));
+    text.replace(QLatin1Char('.'), regionalDecimalSeparator());
     return text;
 }
 

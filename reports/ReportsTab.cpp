@@ -1,6 +1,7 @@
 #include "reports/ReportsTab.h"
 
-#include "reports/ReportText.h"
+#include "reports/HistoryWindow.h"
+#include "reports/SalesHistory.h"
 #include "reports/Unit6.h"
 #include "ui/Prompts.h"
 #include "ui/ScaleSession.h"
@@ -23,9 +24,13 @@ ReportsTab::ReportsTab(ScaleSession& session, QWidget* parent)
     connect(ui->Button19, &QPushButton::clicked, this, &ReportsTab::Button19Click);
     connect(ui->Button20, &QPushButton::clicked, this, &ReportsTab::Button20Click);
     connect(ui->Button31, &QPushButton::clicked, this, &ReportsTab::Button31Click);
+    connect(ui->HistoryButton, &QPushButton::clicked, this, &ReportsTab::HistoryButtonClick);
+    // The button sits among the four, but the focus visits it after them.
+    setTabOrder(ui->Button31, ui->HistoryButton);
 }
 
 ReportsTab::~ReportsTab() {
+    delete historyWindow;
     delete ui;
 }
 
@@ -34,16 +39,26 @@ QStringList ReportsTab::memoLines() const {
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
-bool ReportsTab::readReport(const reports::ReportLabels& labels) {
+std::optional<int64_t> ReportsTab::readReport(const reports::ReportLabels& labels, store::ReportKind kind) {
     ui->Memo3->clear();
-    return reports::writeReport(
-        session.line(), labels, [] { return QDateTime::currentDateTime(); },
-        [this](const QString& line) { ui->Memo3->appendPlainText(line); });
+    QDateTime readAt;
+    reports::ReportFigures figures;
+    if (!reports::writeReport(
+            session.line(), labels, [&readAt] { return readAt = QDateTime::currentDateTime(); },
+            [this](const QString& line) { ui->Memo3->appendPlainText(line); }, &figures))
+        return std::nullopt;
+    QString error;
+    const std::optional<int64_t> id = reports::archiveReport(
+        session.archiveLocation,
+        reports::archiveEntry(figures, kind, session.scaleIdentity, session.portName, readAt), &error);
+    if (!id)
+        prompts().message(QStringLiteral("ERROR!"), QStringLiteral("I/O Error!"));
+    return id;
 }
 
 void ReportsTab::Button18Click() {
     if (session.requireConnection())
-        readReport(reports::salesReportLabels());
+        readReport(reports::salesReportLabels(), store::ReportKind::X);
 }
 
 void ReportsTab::Button19Click() {
@@ -61,8 +76,17 @@ void ReportsTab::Button20Click() {
 void ReportsTab::Button31Click() {
     if (!session.requireConnection())
         return;
-    // Only a complete Z report opens the confirmation: no close may follow totals not all on screen.
-    if (readReport(reports::zReportLabels())) {
+    // Only a complete Z report that the archive has kept opens the confirmation: no close may follow
+    // totals not all on screen, nor totals that would be gone for good.
+    if (const std::optional<int64_t> id = readReport(reports::zReportLabels(), store::ReportKind::Z)) {
+        if (auto* confirmation = qobject_cast<TForm6*>(session.closeConfirmation))
+            confirmation->archivedEntry = *id;
         ScaleSession::showWindow(session.closeConfirmation);
     }
+}
+
+void ReportsTab::HistoryButtonClick() {
+    if (!historyWindow)
+        historyWindow = new HistoryWindow(session);
+    ScaleSession::showWindow(historyWindow);
 }

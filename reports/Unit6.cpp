@@ -1,6 +1,7 @@
 #include "reports/Unit6.h"
 
 #include "reports/ReportBlocks.h"
+#include "reports/SalesHistory.h"
 #include "ui/Prompts.h"
 #include "ui/ScaleSession.h"
 #include "ui/WindowFrames.h"
@@ -29,7 +30,12 @@ void TForm6::Button1Click() {
     // OK normally takes the focus from the field, which pulls it into 0..99999; Enter on the
     // button or a click that keeps the focus get the same value.
     const int password = ui->SpinEdit12->checkValue(ui->SpinEdit12->value());
-    if (reports::closeZ(session.line(), static_cast<uint32_t>(password)))
+    const bool closed = reports::closeZ(session.line(), static_cast<uint32_t>(password));
+    QString error;
+    if (archivedEntry &&
+        !reports::archiveCloseOutcome(session.archiveLocation, *archivedEntry, closed, &error))
+        prompts().message(QStringLiteral("ERROR!"), QStringLiteral("I/O Error!"));
+    if (closed)
         hide();
     prompts().setWaitCursor(false);
 }

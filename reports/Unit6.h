@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
+#include <optional>
 
 namespace Ui {
 class TForm6;
@@ -20,6 +22,9 @@ public:
     void Button1Click();
 
     Ui::TForm6* ui; // Label1, Label2, PASSWORD, SpinEdit12, Button1
+
+    // The sales archive's entry of the Z report this close follows; its outcome is noted there.
+    std::optional<int64_t> archivedEntry;
 
 private:
     ScaleSession& session;

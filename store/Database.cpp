@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
+#include <utility>
 
 namespace store {
 
@@ -76,12 +77,16 @@ std::unique_ptr<Database> Database::open(const QString& where, QString* error) {
         db.setDatabaseName(where);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
     }
-    std::unique_ptr<Database> opened(new Database(db, where, postgres));
+    // The connection lives in the object alone, so that removing it on failure finds it unused.
+    std::unique_ptr<Database> opened(new Database(std::exchange(db, QSqlDatabase()), where, postgres));
     if (!opened->db.open()) {
         *error = QStringLiteral("%1: %2").arg(where, opened->lastError());
         return nullptr;
     }
-    if (!postgres) {
+    if (postgres) {
+        // The server's notices ("already exists, skipping") would reach scalectl's stderr.
+        QSqlQuery(opened->db).exec(QStringLiteral("SET client_min_messages = warning"));
+    } else {
         // A file that is not a database fails here, not at the first real statement. WAL lets the
         // window read while a cron job writes; synchronous NORMAL keeps a commit to a few ms while a
         // crash still loses at most the transaction in flight.

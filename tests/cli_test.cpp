@@ -258,6 +258,8 @@ using testcases::PrintTo;
 class ScalectlJson : public ::testing::TestWithParam<JsonCase> {
 protected:
     SimHarness first, second;
+    // The sales archive of the run, so that reports read here stay out of the build's database.
+    std::string archive = first.folder() + "/archive.db";
 
     // The lines of out, each parsed; a line that is no object fails the test.
     static std::vector<QJsonObject> objects(const std::string& out) {
@@ -276,8 +278,8 @@ protected:
 };
 
 TEST_P(ScalectlJson, EachPortGivesOneObjectInPortOrder) {
-    Outcome run = scalectl("--format json --port " + second.linkPath() + " --port " + first.linkPath() + " " +
-                           GetParam().args);
+    Outcome run = scalectl("--format json --archive " + archive + " --port " + second.linkPath() +
+                           " --port " + first.linkPath() + " " + GetParam().args);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     std::vector<QJsonObject> lines = objects(run.out);
     ASSERT_EQ(lines.size(), 2u) << run.out;
@@ -419,6 +421,27 @@ TEST_F(ScalectlJson, PluResultsNameWhatDiffersAndWhatWasSent) {
     EXPECT_GT(result["current"].toInt(), 0);
     std::remove(plu);
     std::remove(records);
+}
+
+// The reports read are kept and listed: history's result holds the archive's entries.
+TEST_F(ScalectlJson, HistoryListsTheReportsRead) {
+    const std::string options = "--format json --archive " + archive + " --port " + first.linkPath();
+    std::vector<QJsonObject> report = objects(scalectl(options + " report --z").out);
+    ASSERT_EQ(report.size(), 1u);
+    const QJsonObject read = report[0]["result"].toObject();
+    EXPECT_EQ(read["kind"], QJsonValue("Z"));
+    EXPECT_EQ(read["closed"], QJsonValue(true));
+    EXPECT_GT(read["grand_total"].toInteger(), 0);
+
+    Outcome history = scalectl(options + " history");
+    EXPECT_EQ(history.exitCode, 0) << history.err;
+    std::vector<QJsonObject> lines = objects(history.out);
+    ASSERT_EQ(lines.size(), 1u);
+    QJsonArray entries = lines[0]["result"].toObject()["entries"].toArray();
+    ASSERT_EQ(entries.size(), 1);
+    // history lists amounts in the currency unit, the report's result in hundredths.
+    EXPECT_EQ(qRound64(entries[0].toObject()["grand_total"].toDouble() * 100),
+              read["grand_total"].toInteger());
 }
 
 } // namespace

@@ -2,7 +2,8 @@
 # the REPORTS tab and TForm6 as widgets; scalectl report.
 scale_test(reports_core_test
     SOURCES reports_blocks_test.cpp reports_text_test.cpp reports_cli_test.cpp
-    LIBS scale_cli scale_reports sim_harness)
+    LIBS scale_cli scale_reports sim_harness
+    POSTGRES)
 set_target_properties(reports_core_test PROPERTIES AUTOMOC OFF AUTOUIC OFF)
 
 scale_test(reports_tab_test

@@ -1,11 +1,13 @@
 // The REPORTS tab and the Z-close window as real widgets against the emulated scale over a pty:
 // their controls, REPORT and CLEAR, SAVE TO FILE, and the Z close from CLOSE Z to OK, ending with a
-// report of zeros.
+// report of zeros. The sales archive behind them, and the HISTORY window over it.
 #include "app/Forms.h"
 #include "app/UNIT1.h"
 #include "link/FrameLink.h"
+#include "reports/HistoryWindow.h"
 #include "reports/ReportText.h"
 #include "reports/ReportsTab.h"
+#include "reports/SalesHistory.h"
 #include "reports/Unit6.h"
 #include "tests/support/ExchangeFailure.h"
 #include "tests/support/FormsTest.h"
@@ -17,10 +19,16 @@
 #include "ui_Unit6.h"
 
 #include <QApplication>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QLineSeries>
+#include <QPieSeries>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -40,7 +48,16 @@ protected:
         tab = Form1->reportsTab;
         ui = tab->ui;
         confirm = Form6->ui;
+        Form1->session.archiveLocation = archive();
         Form1->show();
+    }
+    QString archive() const { return savePath("archive.db"); }
+    std::vector<store::ArchiveEntry> archived() const {
+        QString error;
+        auto opened = store::SalesArchive::open(archive(), &error);
+        auto entries = opened ? opened->entries({}, &error) : std::nullopt;
+        EXPECT_TRUE(entries) << error.toStdString();
+        return entries ? *entries : std::vector<store::ArchiveEntry>{};
     }
     void connect() {
         ASSERT_TRUE(theLink.open(1, 9600));
@@ -262,6 +279,102 @@ TEST_F(ReportsTabTest, IncompleteZReportOpensNoWindow) {
     }
     EXPECT_TRUE(memo().isEmpty());
     EXPECT_TRUE(Form6->isVisible());
+}
+
+// The figures are kept before the confirmation can send the close, with the identity and port of
+// CONNECT, and the close's outcome follows.
+TEST_F(ReportsTabTest, ZReportIsArchivedBeforeTheCloseAndTheCloseNotedAfter) {
+    scale.sim().withState([](ScaleState& s) { s.password = 4711; });
+    Form1->Button11Click();
+    ASSERT_TRUE(Form1->session.isConnected());
+    ui->Button31->click();
+    ASSERT_TRUE(Form6->isVisible());
+    std::vector<store::ArchiveEntry> entries = archived();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].kind, store::ReportKind::Z);
+    EXPECT_EQ(entries[0].identity, "SCALE SIM 15KG V1.63");
+    EXPECT_EQ(entries[0].port, "COM1");
+    EXPECT_EQ(entries[0].figures.grandTotal, 234872);
+    EXPECT_EQ(entries[0].closeAcknowledged, std::nullopt);
+
+    confirm->SpinEdit12->setValue(4711);
+    confirm->Button1->click();
+    ASSERT_FALSE(Form6->isVisible());
+    ui->Button18->click();
+    entries = archived();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].closeAcknowledged, std::optional<bool>(true));
+    EXPECT_EQ(entries[1].kind, store::ReportKind::X);
+    EXPECT_EQ(entries[1].figures.grandTotal, 0);
+}
+
+TEST_F(ReportsTabTest, ZReportThatCannotBeArchivedOpensNoConfirmation) {
+    Form1->session.archiveLocation = savePath("missing/archive.db");
+    connect();
+    ui->Button31->click();
+    EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{ioError});
+    EXPECT_FALSE(Form6->isVisible());
+    EXPECT_TRUE(memo().endsWith("\nTOTAL KREDIT\t\t587.17")) << "the report stays on screen";
+}
+
+TEST_F(ReportsTabTest, HistoryShowsTheArchivedDaysDrawsThemAndExportsTheListing) {
+    EXPECT_EQ(ui->Button31->nextInFocusChain(), ui->HistoryButton);
+    {
+        QString error;
+        auto opened = store::SalesArchive::open(archive(), &error);
+        ASSERT_TRUE(opened) << error.toStdString();
+        for (int day = 0; day < 3; ++day) {
+            store::ArchiveEntry entry;
+            entry.readAtLocal = QDateTime(QDate(2026, 3, 2 + day), QTime(19, 0));
+            entry.readAt = entry.readAtLocal.toUTC();
+            entry.identity = QStringLiteral("SCALE 1");
+            entry.kind = store::ReportKind::Z;
+            entry.figures.document = 100 + day;
+            entry.figures.grandTotal = 10000 * (day + 1);
+            entry.figures.hourAmounts[9] = 555;
+            entry.figures.clerks[0].sales = 7000;
+            entry.figures.clerks[2].sales = 3000;
+            ASSERT_TRUE(opened->store(entry, &error));
+        }
+    }
+    ui->HistoryButton->click();
+    HistoryWindow* history = tab->historyWindow;
+    ASSERT_NE(history, nullptr);
+    EXPECT_TRUE(history->isVisible());
+    EXPECT_EQ(history->archiveEdit->text(), archive());
+    EXPECT_EQ(history->table->model()->rowCount(), 3);
+    EXPECT_EQ(history->table->currentIndex().row(), 2) << "the newest report is selected";
+
+    auto* days = qobject_cast<QLineSeries*>(history->dayChart->series().value(0));
+    ASSERT_NE(days, nullptr);
+    ASSERT_EQ(days->count(), 3);
+    EXPECT_EQ(days->at(2).y(), 300.0);
+    auto* hours = qobject_cast<QBarSeries*>(history->hourChart->series().value(0));
+    ASSERT_NE(hours, nullptr);
+    ASSERT_EQ(hours->barSets().size(), 1);
+    EXPECT_EQ(hours->barSets()[0]->count(), 24);
+    EXPECT_EQ(hours->barSets()[0]->at(9), 5.55);
+    auto* clerks = qobject_cast<QPieSeries*>(history->clerkChart->series().value(0));
+    ASSERT_NE(clerks, nullptr);
+    EXPECT_EQ(clerks->count(), 2) << "clerks without sales have no slice";
+    EXPECT_DOUBLE_EQ(clerks->slices()[0]->percentage(), 0.7);
+
+    history->fromEdit->setText(QStringLiteral("2026-03-03"));
+    history->loadButton->click();
+    EXPECT_EQ(history->table->model()->rowCount(), 2);
+    const QString exported = savePath("history.csv");
+    recorder.scriptedFileNames << exported;
+    history->exportButton->click();
+    EXPECT_TRUE(recorder.messages.empty());
+    const QByteArray csv = fileBytes(exported);
+    QString error;
+    auto opened = store::SalesArchive::open(archive(), &error);
+    ASSERT_TRUE(opened);
+    const auto listed = opened->entries({{}, QDate(2026, 3, 3), {}}, &error);
+    ASSERT_TRUE(listed);
+    EXPECT_EQ(csv, reports::historyCsv(*listed));
+    EXPECT_EQ(csv.count('\n'), 3);
+    history->close();
 }
 
 } // namespace

@@ -1,1 +1,1 @@
-scale_test(store_tests SOURCES store_database_test.cpp LIBS scale_store GUI)
+scale_test(store_tests SOURCES store_database_test.cpp LIBS scale_store GUI POSTGRES)

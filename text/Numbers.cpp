@@ -135,6 +135,23 @@ QString formatFixed(double value, int decimals, int minWidth) {
     return text.rightJustified(minWidth, QChar(' '));
 }
 
+std::string formatHundredths(int64_t hundredths) {
+    // Integer arithmetic throughout: a sum over many amounts may exceed what a double shows exactly
+    // after a division by 100.
+    const uint64_t magnitude =
+        hundredths < 0 ? 0 - static_cast<uint64_t>(hundredths) : static_cast<uint64_t>(hundredths);
+    char text[32];
+    char* end = text;
+    if (hundredths < 0)
+        *end++ = '-';
+    end = std::to_chars(end, text + sizeof text, magnitude / 100).ptr;
+    const unsigned cents = unsigned(magnitude % 100);
+    *end++ = '.';
+    *end++ = char('0' + cents / 10);
+    *end++ = char('0' + cents % 10);
+    return std::string(text, end);
+}
+
 int64_t roundHalfEven(double value) {
     return static_cast<int64_t>(std::nearbyint(value));
 }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <cstdint>
 #include <stdexcept>
+#include <string>
 
 // A text that a handler converts without its own check; what() is the message for the error box.
 class ConversionError : public std::runtime_error {
@@ -27,6 +28,10 @@ double strToFloat(const QString& text); // throws "'%s' is not a valid floating 
 // Fixed-point text with the given decimals and the regional separator, right-aligned in at least
 // minWidth characters ("%3.2f" is formatFixed(v, 2, 3)).
 QString formatFixed(double value, int decimals, int minWidth = 0);
+
+// Whole hundredths as a decimal number with a point and two decimals, exact for any 64-bit value
+// and free of any locale: -5 gives "-0.05", 12345 gives "123.45". For machine-readable output.
+std::string formatHundredths(int64_t hundredths);
 
 // Rounds to the nearest whole number, a tie going to the even neighbour.
 int64_t roundHalfEven(double value);

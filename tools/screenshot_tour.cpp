@@ -2,13 +2,15 @@
 // connects to the scale on COM1 with a click on CONNECT (tools/screenshots.sh starts the emulated
 // scale there, in calibration mode), reads its PLUs, and saves a picture of every window and tab
 // into the folder given (main.png, help.png, progress.png, terminal.png, system.png, reports.png,
-// closez.png, ...), and transfer.png, the whole screen while the PLUs are read (where the progress
-// dialog opens); last the line monitor during a second read (monitor.png, monitor-transfer.png).
+// closez.png, history.png, ...), and transfer.png, the whole screen while the PLUs are read (where the
+// progress dialog opens); last the line monitor during a second read (monitor.png,
+// monitor-transfer.png).
 #include "app/Forms.h"
 #include "app/UNIT1.h"
 #include "app/Unit5.h"
 #include "logo/Unit4.h"
 #include "plu/PluTab.h"
+#include "reports/HistoryWindow.h"
 #include "reports/ReportsTab.h"
 #include "reports/Unit6.h"
 #include "settings/SettingsTab.h"
@@ -26,6 +28,7 @@
 #include <QPainter>
 #include <QRadialGradient>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
@@ -86,6 +89,53 @@ void settle() {
     loop.exec();
 }
 
+// Six weeks of closes of two scales, for the HISTORY window: a shop's day with a morning and an
+// evening peak, busier Saturdays, closed Sundays, and four clerks of whom one works part time.
+bool fillArchive(const QString& where) {
+    QString error;
+    auto archive = store::SalesArchive::open(where, &error);
+    if (!archive)
+        return false;
+    const QDate first = QDate::currentDate().addDays(-42);
+    for (int day = 0; day < 42; ++day) {
+        const QDate date = first.addDays(day);
+        if (date.dayOfWeek() == Qt::Sunday)
+            continue;
+        for (int scale = 1; scale <= 2; ++scale) {
+            store::ArchiveEntry entry;
+            entry.readAtLocal = QDateTime(date, QTime(20, 5 * scale));
+            entry.readAt = entry.readAtLocal.toUTC();
+            entry.identity = QStringLiteral("SCALE %1 15KG").arg(scale);
+            entry.port = QStringLiteral("COM%1").arg(scale);
+            entry.kind = store::ReportKind::Z;
+            entry.closeAcknowledged = true;
+            store::ReportFigures& f = entry.figures;
+            f.document = 200 + day * 2 + scale;
+            const int busy = (date.dayOfWeek() == Qt::Saturday ? 160 : 100) + (day * 37 + scale * 11) % 35;
+            for (int hour = 8; hour < 20; ++hour) {
+                const int peak = hour == 10 || hour == 11 ? 3 : hour >= 16 && hour <= 18 ? 4 : 1;
+                f.hourCounts[size_t(hour)] = peak * busy / 20 + hour % 3;
+                f.hourAmounts[size_t(hour)] = f.hourCounts[size_t(hour)] * (1150 + 13 * ((hour + day) % 9));
+                f.grandTotal += f.hourAmounts[size_t(hour)];
+            }
+            f.taxes[0] = f.grandTotal * 7 / 107;
+            f.taxes[1] = f.grandTotal / 20;
+            const int64_t shares[] = {40, 30, 20, 10};
+            for (size_t n = 0; n < 4; ++n) {
+                store::ClerkFigures& c = f.clerks[n];
+                c.sales = f.grandTotal * shares[n] / 100;
+                c.cash = c.sales * 7 / 10;
+                c.credit = c.sales - c.cash;
+                c.clients = c.sales / 1800;
+                c.operations = c.clients * 3;
+            }
+            if (!archive->store(entry, &error))
+                return false;
+        }
+    }
+    return true;
+}
+
 bool save(QWidget* window, const QDir& folder, const QString& name) {
     QString path = folder.filePath(name);
     if (window->grab().save(path))
@@ -118,6 +168,12 @@ int main(int argc, char** argv) {
     PrintedPrompts printed;
     setPrompts(&printed);
     createForms();
+    QTemporaryDir archiveFolder;
+    Form1->session.archiveLocation = archiveFolder.filePath(QStringLiteral("archive.db"));
+    if (!fillArchive(Form1->session.archiveLocation)) {
+        std::fprintf(stderr, "screenshot-tour: cannot fill the sales archive\n");
+        return 1;
+    }
     Form1->show();
     settle();
 
@@ -170,6 +226,11 @@ int main(int argc, char** argv) {
     saved = save(Form1, folder, QStringLiteral("reports.png")) && saved;
     saved = save(Form6, folder, QStringLiteral("closez.png")) && saved;
     Form6->hide();
+    // The archive of six weeks with the Z report just read as its newest entry.
+    Form1->reportsTab->HistoryButtonClick();
+    settle();
+    saved = save(Form1->reportsTab->historyWindow, folder, QStringLiteral("history.png")) && saved;
+    Form1->reportsTab->historyWindow->hide();
     QImage photo = testPhoto();
     QString photoBitmap = folder.filePath(QStringLiteral("logo-photo.bmp"));
     saved = photo.save(folder.filePath(QStringLiteral("logo-photo.png"))) && photo.save(photoBitmap, "BMP") &&

@@ -56,6 +56,9 @@ public:
     // identity read at CONNECT.
     QString portName;
     QString scaleIdentity;
+    // Where the sales archive is kept: an SQLite file or a postgresql:// address, set by the program
+    // to the data folder's database and changed in the HISTORY window.
+    QString archiveLocation;
 
 signals:
     // Every command's status byte, after a failure too (decoded from whatever the reply buffer holds).

@@ -7,8 +7,6 @@
 #   run_playbook OUT ARGS...   ansible-playbook with the json callback, forks 10, output in OUT
 
 SIM_PIDS=()
-# Set when this scalectl keeps a sales archive (--archive): then every host has its own.
-ARCHIVES=$("$BIN/scalectl" 2>&1 | grep -o -m1 -- --archive || true)
 
 # Starts one emulated scale and waits for its ready line (bounded by read's time-out).
 start_scale() {
@@ -32,8 +30,6 @@ stop_fleet() {
         wait "$pid" 2>/dev/null
     done
     SIM_PIDS=()
-# Set when this scalectl keeps a sales archive (--archive): then every host has its own.
-ARCHIVES=$("$BIN/scalectl" 2>&1 | grep -o -m1 -- --archive || true)
 }
 
 # Host names h01, h02 ...; host h's scales at $WORK/h/COM1 ..., each logging what it acknowledged.
@@ -62,9 +58,7 @@ start_fleet() {
             echo "        $host:"
             echo "          scale_ports: [$(IFS=,; echo "${ports[*]}")]"
             echo "          scale_records: $WORK/$host/records.db"
-            if [[ -n $ARCHIVES ]]; then
-                echo "          scale_archive: $WORK/$host/archive.db"
-            fi
+            echo "          scale_archive: $WORK/$host/archive.db"
             echo "          report_folder: $WORK/$host/reports"
         } >>"$WORK/inventory.yml"
     done

@@ -57,7 +57,7 @@ $CHECK "$WORK/broken.json" "$PLU_TASK" changed h10=failed || fail "one silent ho
 
 run_playbook "$WORK/day.json" "$SOURCE/playbooks/end_of_day.yml"
 $CHECK "$WORK/day.json" "$REPORT_TASK" changed h10=failed --figures || fail "end of day"
-"$BIN/scalectl" --port "$WORK/h01/COM1" ${ARCHIVES:+--archive "$WORK/h01/archive.db"} --format json report |
+"$BIN/scalectl" --port "$WORK/h01/COM1" --archive "$WORK/h01/archive.db" --format json report |
     python3 -c 'import json,sys; r=json.load(sys.stdin)["result"]; sys.exit(r["grand_total"] != 0)' ||
     fail "the Z close did not clear the day"
 [[ -s $WORK/h01/reports/z-$(echo "$WORK/h01/COM1" | sed 's|^/||; s|/|-|g').txt ]] || fail "no report file for h01"
