@@ -35,6 +35,9 @@ def run_scalectl(module, command, ports=None):
     {port: {"ok", "exit", "error", "result"}} in --port order. Fails the module when scalectl
     gives no object for a port (a usage error, a crash): then its message is all there is."""
     ports = module.params['ports'] if ports is None else ports
+    # scalectl without --port would work on COM1: an empty list names no scale at all.
+    if not ports:
+        module.fail_json(msg='ports names no scale')
     argv = [scalectl_path(module), '--format', 'json', '--baud', str(module.params['baud'])]
     for port in ports:
         argv += ['--port', port]
