@@ -47,13 +47,13 @@ protected:
         scale.sim().clearLog();
     }
     int run(const std::vector<std::string>& args) {
-        PortRun portRun{theLink, "COM1", out, err, false, archive};
+        PortRun portRun{theLink, "COM1", out, err, false, {}, archive};
         return runParsed(parseReport(args), portRun);
     }
     // scalectl history on the same archive: its exit code, its output in `listing`.
     int history(const std::vector<std::string>& args, std::string& listing) {
         std::ostringstream text;
-        PortRun portRun{theLink, "", text, err, false, archive};
+        PortRun portRun{theLink, "", text, err, false, {}, archive};
         const int code = runParsed(parseHistory(args), portRun);
         listing = text.str();
         return code;
