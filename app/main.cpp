@@ -7,8 +7,23 @@
 #include "store/Database.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv) {
+    // Answered before the application exists, so that they work without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::puts("usage: scale-utility [Qt options]\n"
+                      "       scale-utility --help | --version\n"
+                      "The window of the scale utility; see scalectl(1) for the command-line companion.");
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::puts("scale-utility " SCALE_VERSION);
+            return 0;
+        }
+    }
     QApplication application(argc, argv);
     // Lets the desktop match the windows to the installed desktop entry (its name and icon).
     QGuiApplication::setDesktopFileName(QStringLiteral("scale-utility"));

@@ -92,18 +92,20 @@ ParseResult prepareSend(const std::vector<std::string>& args) {
     std::vector<Assignment> assignments;
     for (size_t i = 1; i < args.size(); ++i) {
         if (args[i] == "--preset") {
-            if (preset || i + 1 >= args.size() || !(preset = presetNamed(args[++i])))
-                return kExitUsage;
+            if (preset || i + 1 >= args.size())
+                return unexpectedWord("calibration send", args, preset ? i : i + 1);
+            if (!(preset = presetNamed(args[++i])))
+                return badValue("--preset", args[i], "is not a preset");
             continue;
         }
         size_t equals = args[i].find('=');
         const FieldName* field =
             equals == std::string::npos ? nullptr : fieldNamed(args[i].substr(0, equals));
         if (!field)
-            return kExitUsage;
+            return unexpectedWord("calibration send", args, i);
         std::string value = args[i].substr(equals + 1);
         if (std::holds_alternative<bool SystemFields::*>(field->member) && value != "0" && value != "1")
-            return kExitUsage;
+            return badValue(args[i].substr(0, equals), value, "is not 0 or 1");
         assignments.push_back({field->member, value});
     }
 
@@ -132,6 +134,6 @@ ParseResult prepareSend(const std::vector<std::string>& args) {
 
 ParseResult parseCalibration(const std::vector<std::string>& args) {
     if (args.empty() || args[0] != "send")
-        return kExitUsage;
+        return unexpectedWord("calibration", args, 0);
     return prepareSend(args);
 }

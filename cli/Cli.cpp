@@ -4,8 +4,9 @@
 #include "link/SerialPort.h"
 
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
-#include <ostream>
+#include <iostream>
 #include <sstream>
 
 int runParsed(const ParseResult& parsed, PortRun& run) {
@@ -48,6 +49,36 @@ bool validPortName(const std::string& port) {
     if (port.find("://") != std::string::npos)
         return isPortPath(port) && splitNetworkAddress(port, host, service);
     return isPortPath(port) || comPortNumber(port);
+}
+
+int usageError(const std::string& problem) {
+    std::cerr << "scalectl: " << problem << '\n';
+    return kExitUsage;
+}
+
+int badValue(const std::string& what, const std::string& value, const std::string& problem) {
+    return usageError(what + ": '" + value + "' " + problem);
+}
+
+int unexpectedWord(std::string_view verb, const std::vector<std::string>& args, size_t at) {
+    if (at >= args.size())
+        return usageError(std::string(verb) + ": a word is missing" +
+                          (args.empty() ? std::string() : " after '" + args.back() + "'"));
+    return usageError(std::string(verb) + ": unexpected word '" + args[at] + "'");
+}
+
+std::optional<long> numberArgument(const std::string& what, const std::string& text, int base, long low,
+                                   long high) {
+    std::optional<long> value = parseNumber(text, base, low, high);
+    if (!value) {
+        char range[64];
+        std::snprintf(range, sizeof range,
+                      base == 16 ? "is not a hexadecimal number from %lX to %lX"
+                                 : "is not a number from %ld to %ld",
+                      low, high);
+        badValue(what, text, range);
+    }
+    return value;
 }
 
 std::string fileSafePortName(const std::string& portName) {

@@ -82,6 +82,16 @@ bool validPortName(const std::string& port);
 // A whole decimal (base 10) or hexadecimal (base 16) number within low..high.
 std::optional<long> parseNumber(const std::string& text, int base, long low, long high);
 
+// Usage errors. Each writes one line to standard error that names the word or option and the value
+// ("scalectl: --rate: 'abc' is not a number") and returns kExitUsage; scalectl then shows the usage
+// of the command. A crontab's log holds that line, so it must say what was wrong on its own.
+int usageError(const std::string& problem);
+int badValue(const std::string& what, const std::string& value, const std::string& problem);
+// args[at] is a word the command does not take here, or (at the end of args) a word is missing.
+int unexpectedWord(std::string_view verb, const std::vector<std::string>& args, size_t at);
+// parseNumber, with a usage error naming what the number is for when it is not one.
+std::optional<long> numberArgument(const std::string& what, const std::string& text, int base, long low,
+                                   long high);
 // A port's messages on one line, joined by blanks; "exit code N" when there were none.
 std::string messagesOnOneLine(const std::string& messages, int code);
 

@@ -46,34 +46,33 @@ int sendConverted(PortRun& run, const QImage& picture, const std::string& previe
     return kExitOk;
 }
 
-// The conversion's options after FILE (and OUT.png); false on anything else.
-bool parseControls(const std::vector<std::string>& args, size_t from, bool allowPreview,
-                   LogoControls& controls, std::string& preview) {
+// The conversion's options after FILE (and OUT.png); a usage error on anything else.
+int parseControls(const std::vector<std::string>& args, size_t from, bool allowPreview,
+                  LogoControls& controls, std::string& preview) {
+    const std::string verb = "logo " + args[0];
     for (size_t i = from; i < args.size(); ++i) {
-        if (args[i] == "--threshold") {
+        const std::string& option = args[i];
+        if (option == "--threshold") {
             controls.threshold = true;
             continue;
         }
-        if (i + 1 >= args.size())
-            return false;
+        bool known =
+            option == "--brightness" || option == "--contrast" || (option == "--preview" && allowPreview);
+        if (!known || i + 1 >= args.size())
+            return unexpectedWord(verb, args, known ? i + 1 : i);
         const std::string& value = args[++i];
-        if (args[i - 1] == "--brightness") {
-            auto number = parseNumber(value, 10, kMinBrightness, kMaxBrightness);
-            if (!number)
-                return false;
-            controls.brightness = int(*number);
-        } else if (args[i - 1] == "--contrast") {
-            auto number = parseNumber(value, 10, kMinContrast, kMaxContrast);
-            if (!number)
-                return false;
-            controls.contrast = int(*number);
-        } else if (args[i - 1] == "--preview" && allowPreview) {
+        if (option == "--preview") {
             preview = value;
-        } else {
-            return false;
+            continue;
         }
+        bool brightness = option == "--brightness";
+        auto number = numberArgument(option, value, 10, brightness ? kMinBrightness : kMinContrast,
+                                     brightness ? kMaxBrightness : kMaxContrast);
+        if (!number)
+            return kExitUsage;
+        (brightness ? controls.brightness : controls.contrast) = int(*number);
     }
-    return true;
+    return kExitOk;
 }
 
 } // namespace
@@ -81,12 +80,16 @@ bool parseControls(const std::vector<std::string>& args, size_t from, bool allow
 ParseResult parseLogo(const std::vector<std::string>& args) {
     const bool send = args.size() >= 2 && args[0] == "send";
     const bool previewOnly = args.size() >= 3 && args[0] == "preview" && args[2].rfind("--", 0) != 0;
-    if (!send && !previewOnly)
-        return kExitUsage;
+    if (!send && !previewOnly) {
+        if (args.empty() || (args[0] != "send" && args[0] != "preview"))
+            return unexpectedWord("logo", args, 0);
+        return usageError(args[0] == "send" ? "logo send: FILE is missing"
+                                            : "logo preview: FILE and OUT.png come first");
+    }
     LogoControls controls;
     std::string preview = previewOnly ? args[2] : std::string();
-    if (!parseControls(args, previewOnly ? 3 : 2, send, controls, preview))
-        return kExitUsage;
+    if (int code = parseControls(args, previewOnly ? 3 : 2, send, controls, preview); code != kExitOk)
+        return code;
 
     // The bitmap is loaded and converted before any port is touched: a bad file sends nothing.
     LogoPictureLoad loaded = loadLogoFile(QString::fromLocal8Bit(args[1]));

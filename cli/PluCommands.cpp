@@ -164,7 +164,7 @@ std::variant<LoadedFile, int> loadFile(const std::string& file) {
         return kExitIoError;
     }
     if (result.outcome == PluFileLoad::BadLine) {
-        std::cerr << "error in input file\n";
+        std::cerr << "error in input file: " << badLinePlace(result).toLocal8Bit().constData() << '\n';
         return kExitBadInput;
     }
     loaded.rows.resize(size_t(result.rowsLoaded));
@@ -230,35 +230,39 @@ int pluDiff(PortRun& run, const LoadedFile& file, int from, int to) {
 } // namespace
 
 ParseResult parsePlu(const std::vector<std::string>& args) {
-    if (args.empty())
-        return kExitUsage;
+    if (args.empty() || (args[0] != "pull" && args[0] != "push" && args[0] != "diff"))
+        return unexpectedWord("plu", args, 0);
     const std::string& verb = args[0];
+    const std::string what = "plu " + verb;
     long from = 1, to = 1799;
     std::string out, file;
     bool changed = false;
     for (size_t i = 1; i < args.size(); ++i) {
-        bool hasValue = i + 1 < args.size();
-        if (verb != "push" && (args[i] == "--from" || args[i] == "--to") && hasValue) {
-            auto value = parseNumber(args[i + 1], 10, 1, 1799);
+        const bool range = verb != "push" && (args[i] == "--from" || args[i] == "--to");
+        const bool output = verb == "pull" && args[i] == "-o";
+        if ((range || output) && i + 1 >= args.size())
+            return unexpectedWord(what, args, i + 1);
+        if (range) {
+            auto value = numberArgument(args[i], args[i + 1], 10, 1, 1799);
             if (!value)
                 return kExitUsage;
             (args[i] == "--from" ? from : to) = *value;
             ++i;
-        } else if (verb == "pull" && args[i] == "-o" && hasValue) {
+        } else if (output) {
             out = args[++i];
         } else if (verb == "push" && args[i] == "--changed") {
             changed = true;
         } else if (verb != "pull" && file.empty() && args[i].rfind("--", 0) != 0) {
             file = args[i];
         } else {
-            return kExitUsage;
+            return unexpectedWord(what, args, i);
         }
     }
     if (verb == "pull")
         return Job{[from, to, out](PortRun& run) { return pluPull(run, int(from), int(to), out); }, true,
                    out};
-    if ((verb != "push" && verb != "diff") || file.empty())
-        return kExitUsage;
+    if (file.empty())
+        return unexpectedWord(what, args, args.size());
     std::variant<LoadedFile, int> loaded = loadFile(file);
     if (const int* code = std::get_if<int>(&loaded))
         return *code;

@@ -47,18 +47,18 @@ int runRaw(PortRun& run, uint8_t code, const std::vector<uint8_t>& payload) {
 
 ParseResult parseRaw(const std::vector<std::string>& args) {
     if (args.empty())
-        return kExitUsage;
+        return unexpectedWord("raw", args, 0);
     const std::string& codeText = args[0];
     bool prefixed = codeText.size() > 2 && codeText[0] == '0' && (codeText[1] == 'x' || codeText[1] == 'X');
     auto code = parseNumber(prefixed ? codeText.substr(2) : codeText, 16, 0, 255);
     if (!code)
-        return kExitUsage;
+        return badValue("raw: CODE", codeText, "is not a hexadecimal number from 00 to FF");
     std::string hex;
     for (size_t i = 1; i < args.size(); ++i)
         hex += args[i];
     auto payload = parseHex(hex);
     if (!payload)
-        return kExitUsage;
+        return badValue("raw: HEX", hex, "is not whole bytes in hexadecimal");
     return Job{[code = static_cast<uint8_t>(*code), bytes = *payload](PortRun& run) {
                    return runRaw(run, code, bytes);
                },

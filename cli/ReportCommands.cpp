@@ -95,20 +95,23 @@ ParseResult parseReport(const std::vector<std::string>& args) {
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--z") {
             request.zClose = true;
-        } else if (args[i] == "--password" && i + 1 < args.size()) {
-            auto value = parseNumber(args[++i], 10, 0, 99999);
+        } else if ((args[i] == "--password" || args[i] == "-o") && i + 1 >= args.size()) {
+            return unexpectedWord("report", args, i + 1);
+        } else if (args[i] == "--password") {
+            auto value = numberArgument(args[i], args[i + 1], 10, 0, 99999);
             if (!value)
                 return kExitUsage;
+            ++i;
             request.password = static_cast<uint32_t>(*value);
             passwordGiven = true;
-        } else if (args[i] == "-o" && i + 1 < args.size()) {
+        } else if (args[i] == "-o") {
             request.outPattern = args[++i];
         } else {
-            return kExitUsage;
+            return unexpectedWord("report", args, i);
         }
     }
     if (passwordGiven && !request.zClose)
-        return kExitUsage;
+        return usageError("report: --password goes with --z");
     return Job{[request](PortRun& run) { return runReport(run, request); }, true, request.outPattern};
 }
 

@@ -132,11 +132,14 @@ enum class FileUse { Push, PushChanged, Diff };
 
 ParseResult preparePush(const std::string& file, const std::optional<std::string>& rate, FileUse use) {
     auto settings = std::make_shared<Settings>();
-    switch (loadSettingsFile(QString::fromLocal8Bit(file), *settings)) {
+    SettingsFilePlace bad{};
+    switch (loadSettingsFile(QString::fromLocal8Bit(file), *settings, &bad)) {
     case SettingsFileLoad::Loaded:
         break;
     case SettingsFileLoad::BadNumber:
-        return ioError(std::cerr, kExitBadInput);
+        std::cerr << "I/O Error! line " << bad.line << ": '" << bad.text.toLocal8Bit().constData()
+                  << "' is not a whole number\n";
+        return kExitBadInput;
     case SettingsFileLoad::IoError:
         return ioError(std::cerr, kExitIoError);
     }
@@ -193,19 +196,22 @@ ParseResult parseSettings(const std::vector<std::string>& args) {
     if (args.size() >= 2 && (args[0] == "push" || args[0] == "diff")) {
         std::optional<std::string> rate;
         FileUse use = args[0] == "diff" ? FileUse::Diff : FileUse::Push;
+        const std::string verb = "settings " + args[0];
         for (size_t i = 2; i < args.size(); ++i) {
             if (args[i] == "--changed" && use == FileUse::Push) {
                 use = FileUse::PushChanged;
                 continue;
             }
-            if (args[i] != "--rate" || i + 1 >= args.size() || rate)
-                return kExitUsage;
+            if (args[i] != "--rate" || rate)
+                return unexpectedWord(verb, args, i);
+            if (i + 1 >= args.size())
+                return unexpectedWord(verb, args, i + 1);
             rate = args[++i];
             double value = 0;
             int error = 0;
             tryParseFloat(QString::fromLocal8Bit(*rate), value, error);
             if (error != 0)
-                return kExitUsage;
+                return badValue("--rate", *rate, "is not a number");
         }
         return preparePush(args[1], rate, use);
     }
@@ -213,7 +219,12 @@ ParseResult parseSettings(const std::vector<std::string>& args) {
         return Job{[](PortRun& run) { return settingsPull(run, {}); }, true, {}};
     if (args.size() == 3 && args[0] == "pull" && args[1] == "-o")
         return Job{[out = args[2]](PortRun& run) { return settingsPull(run, out); }, true, args[2]};
-    return kExitUsage;
+    if (args.empty() || (args[0] != "pull" && args[0] != "push" && args[0] != "diff"))
+        return unexpectedWord("settings", args, 0);
+    // push or diff without its file, or pull with something other than "-o FILE".
+    if (args[0] != "pull" || args[1] != "-o")
+        return unexpectedWord("settings " + args[0], args, 1);
+    return unexpectedWord("settings pull", args, args.size() < 3 ? 2 : 3);
 }
 
 ParseResult parseClock(const std::vector<std::string>& args) {
@@ -229,15 +240,19 @@ ParseResult parseClock(const std::vector<std::string>& args) {
                    true,
                    {}};
     }
+    if (!args.empty() && args[0] == "get")
+        return unexpectedWord("clock get", args, 1);
     if (args.empty() || args[0] != "set")
-        return kExitUsage;
+        return unexpectedWord("clock", args, 0);
     std::optional<HeldTime> given;
-    if (args.size() == 3 && args[1] == "--time") {
+    if (args.size() >= 2 && args[1] == "--time") {
+        if (args.size() != 3)
+            return unexpectedWord("clock set", args, args.size() < 3 ? 2 : 3);
         given = parseClockText(args[2]);
         if (!given)
-            return kExitUsage;
+            return badValue("--time", args[2], "is not a time \"dd-mm-yy hh:mm:ss\"");
     } else if (args.size() != 1) {
-        return kExitUsage;
+        return unexpectedWord("clock set", args, 1);
     }
     return Job{[given](PortRun& run) {
                    const QDateTime now = QDateTime::currentDateTime();

@@ -49,20 +49,20 @@ int showDisplay(PortRun& run) {
 
 ParseResult parseDisplay(const std::vector<std::string>& args) {
     if (!args.empty())
-        return kExitUsage;
+        return unexpectedWord("display", args, 0);
     return Job{showDisplay, true, {}};
 }
 
 ParseResult parseKey(const std::vector<std::string>& args) {
     if (args.empty())
-        return kExitUsage;
+        return unexpectedWord("key", args, 0);
     std::vector<uint8_t> codes;
     for (const std::string& arg : args) {
         std::optional<uint8_t> code = keypadCode(arg);
         if (!code)
             code = writtenCode(arg);
         if (!code)
-            return kExitUsage;
+            return badValue("key", arg, "is not a key of the keypad nor a code 0xNN");
         codes.push_back(*code);
     }
     return Job{[codes](PortRun& run) {

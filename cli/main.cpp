@@ -15,6 +15,10 @@
 // --records FILE: the SQLite file that keeps what each scale holds (default: the utility's database
 // in its data folder).
 //
+// --help writes the usage of every command (after a command, of that command) to standard output;
+// --version the version. A usage error writes one line that names what was wrong, then the usage of
+// the command (of all of them when the command itself is wrong).
+//
 // The commands are listed in cli/Commands.cpp. Exit codes: 0 success, 1 failed exchange, 2 port
 // cannot be opened, 3 bad input, 4 a file (or the records database) that cannot be read or written,
 // 5 the scale differs from the file (plu diff), 64 usage; with several ports, the code of the first
@@ -44,22 +48,29 @@
 
 namespace {
 
-int usage() {
-    const char* lead = "usage: scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] [--records FILE] "
-                       "[--format text|json] ";
-    for (const CliCommand& command : cliCommands())
+// The usage of one command, or of all of them (with --help, or when the command is not known).
+void writeUsage(std::ostream& out, const CliCommand* only) {
+    const char* lead =
+        "usage: scalectl [--port PORT]... [--jobs N] [--baud N] [--format text|json] [--trace] ";
+    for (const CliCommand& command : cliCommands()) {
+        if (only && only != &command)
+            continue;
         for (std::string_view line : command.usage) {
-            std::cerr << lead << line << '\n';
-            lead = "       scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] [--records FILE] "
-                   "[--format text|json] ";
+            out << lead << line << '\n';
+            lead = "       scalectl [--port PORT]... [--jobs N] [--baud N] [--format text|json] [--trace] ";
         }
-    std::cerr << "PORT: COMn, a device path, socket://HOST:PORT or rfc2217://HOST:PORT\n";
-    std::cerr << "--archive FILE|postgresql://USER@HOST[:PORT]/DB (before the command): the sales archive\n";
-    return kExitUsage;
+    }
+    if (!only)
+        out << "       scalectl --help | --version\n";
+    out << "PORT: COMn, a device path, socket://HOST:PORT or rfc2217://HOST:PORT\n";
+    if (!only)
+        out << "--records FILE: the scales' records; --archive FILE|postgresql://USER@HOST[:PORT]/DB: the\n"
+               "sales archive (both before the command; default: the utility's database)\n";
 }
 
-int usage(const std::string& problem) {
-    std::cerr << "scalectl: " << problem << '\n';
+// A usage error whose line has been written: the usage follows, on standard error.
+int usage(const CliCommand* only = nullptr) {
+    writeUsage(std::cerr, only);
     return kExitUsage;
 }
 
@@ -194,52 +205,88 @@ int main(int argc, char** argv) {
     size_t jobs = 0;
     size_t i = 0;
     for (; i < args.size() && args[i].rfind("--", 0) == 0; ++i) {
-        bool hasValue = i + 1 < args.size();
-        if (args[i] == "--trace") {
+        const std::string& option = args[i];
+        if (option == "--help") {
+            writeUsage(std::cout, nullptr);
+            return kExitOk;
+        }
+        if (option == "--version") {
+            std::cout << "scalectl " SCALE_VERSION "\n";
+            return kExitOk;
+        }
+        if (option == "--trace") {
             settings.trace = true;
-        } else if (args[i] == "--format" && hasValue && (args[i + 1] == "json" || args[i + 1] == "text")) {
-            settings.json = args[++i] == "json";
-        } else if (args[i] == "--port" && hasValue) {
-            ports.push_back(args[++i]);
-            portOptions.insert(portOptions.end(), {args[i - 1], args[i]});
-        } else if (args[i] == "--records" && hasValue) {
-            settings.records = args[++i];
-        } else if (args[i] == "--baud" && hasValue) {
-            auto value = parseNumber(args[++i], 10, 1, 4000000);
-            if (!value)
-                return usage();
-            settings.baud = static_cast<int32_t>(*value);
-            portOptions.insert(portOptions.end(), {args[i - 1], args[i]});
-        } else if (args[i] == "--archive" && hasValue) {
-            settings.archive = args[++i];
-        } else if (args[i] == "--jobs" && hasValue) {
-            auto value = parseNumber(args[++i], 10, 1, 1000);
-            if (!value)
-                return usage();
-            jobs = static_cast<size_t>(*value);
-        } else {
+            continue;
+        }
+        if (option != "--port" && option != "--baud" && option != "--jobs" && option != "--records" &&
+            option != "--archive" && option != "--format") {
+            usageError("unknown option '" + option + "'");
             return usage();
         }
+        if (i + 1 >= args.size()) {
+            usageError(option + ": a value is missing");
+            return usage();
+        }
+        const std::string& value = args[++i];
+        if (option == "--format") {
+            if (value != "text" && value != "json") {
+                badValue(option, value, "is not text or json");
+                return usage();
+            }
+            settings.json = value == "json";
+            continue;
+        }
+        if (option == "--records" || option == "--archive") {
+            (option == "--records" ? settings.records : settings.archive) = value;
+            continue;
+        }
+        if (option == "--port" || option == "--baud")
+            portOptions.insert(portOptions.end(), {option, value});
+        if (option == "--port") {
+            if (!validPortName(value)) {
+                badValue(option, value,
+                         "is not COMn, a device path, socket://HOST:PORT or rfc2217://HOST:PORT");
+                return usage();
+            }
+            ports.push_back(value);
+            continue;
+        }
+        bool baud = option == "--baud";
+        auto number = numberArgument(option, value, 10, 1, baud ? 4000000 : 1000);
+        if (!number)
+            return usage();
+        if (baud)
+            settings.baud = static_cast<int32_t>(*number);
+        else
+            jobs = static_cast<size_t>(*number);
     }
     if (ports.empty())
         ports.push_back("COM1");
-    if (i >= args.size() || !std::all_of(ports.begin(), ports.end(), validPortName))
+    if (i >= args.size()) {
+        usageError("a command is missing");
         return usage();
+    }
     const std::string verb = args[i++];
     const CliCommand* command = nullptr;
     for (const CliCommand& candidate : cliCommands())
         if (candidate.verb == verb)
             command = &candidate;
-    if (!command)
+    if (!command) {
+        usageError("unknown command '" + verb + "'");
         return usage();
+    }
+    std::vector<std::string> commandArgs(args.begin() + long(i), args.end());
+    if (std::find(commandArgs.begin(), commandArgs.end(), "--help") != commandArgs.end()) {
+        writeUsage(std::cout, command);
+        return kExitOk;
+    }
 
     // The whole command line (and any input file) is checked before a port is touched.
-    std::vector<std::string> commandArgs(args.begin() + long(i), args.end());
     if (command->takesPortOptions)
         commandArgs.insert(commandArgs.begin(), portOptions.begin(), portOptions.end());
     ParseResult parsed = command->parse(commandArgs);
     if (const int* code = std::get_if<int>(&parsed))
-        return *code == kExitUsage ? usage() : *code;
+        return *code == kExitUsage ? usage(command) : *code;
     const Job& job = std::get<Job>(parsed);
     // COMn: the ports/ links of the utility, beside scalectl or, installed, in the utility's
     // configuration folder (the default link folder is the program's own).
@@ -256,12 +303,12 @@ int main(int argc, char** argv) {
                          isatty(STDERR_FILENO) != 0);
     for (size_t p = 0; p < ports.size(); ++p)
         if (std::find(ports.begin(), ports.begin() + long(p), ports[p]) != ports.begin() + long(p))
-            return usage(ports[p] + " is named twice");
+            return usageError(ports[p] + " is named twice");
     // Every port writes its own file: one name for all would have them overwrite each other.
     if (!job.outputPattern.empty() && job.outputPattern.find("{port}") == std::string::npos)
-        return usage("with several ports, -o needs {port} in the file name");
+        return usageError("with several ports, -o needs {port} in the file name");
     if (std::string clash;
         !job.outputPattern.empty() && !outputFilesDistinct(job.outputPattern, ports, clash))
-        return usage("two ports would write the same file " + clash);
+        return usageError("two ports would write the same file " + clash);
     return runOnPorts(job, ports, settings, jobs == 0 ? ports.size() : jobs);
 }

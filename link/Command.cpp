@@ -13,6 +13,7 @@ ScaleLine quietLine(FrameLink& link) {
 
 std::optional<std::string> requestIdentity(const ScaleLine& line) {
     line.link.clear();
+    line.link.expectReply(kIdentityWidth + 1);
     if (!line.runCommand(kIdentityCommand))
         return std::nullopt;
     return line.link.getText(kIdentityWidth);

@@ -14,6 +14,9 @@ constexpr uint8_t kMarker = 0x04;
 constexpr uint8_t kEnd = 0x02;
 constexpr uint8_t kAck = 0x06;
 constexpr uint8_t kNak = 0x15;
+// The status byte and the byte after it, which every reply starts with, and the check byte.
+constexpr size_t kLeadingBytes = 2;
+constexpr size_t kCheckBytes = 1;
 // The link's per-byte limit: 20 ticks of 55 ms.
 constexpr int32_t kTimeoutTicks = 20;
 } // namespace
@@ -96,9 +99,16 @@ void FrameLink::close() {
     port.closePort();
 }
 
+void FrameLink::expectReply(size_t bytes) {
+    replyExpected = bytes;
+}
+
 void FrameLink::transact(uint8_t code) {
     command = code;
     exchangeFrame();
+    if (!exchangeFailed && replyExpected > 0 && replyCount < kLeadingBytes + replyExpected + kCheckBytes)
+        exchangeFailed = true;
+    replyExpected = 0;
     cursor = 0;
 }
 

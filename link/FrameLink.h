@@ -42,6 +42,9 @@ struct FrameLink {
 
     // Reply bytes (check byte included) stored by the last exchange's last frame.
     size_t replyCount = 0;
+    // Reply bytes the caller will read after the two leading ones (status and the byte after it),
+    // set with expectReply for the next exchange only.
+    size_t replyExpected = 0;
     // Optional observer of every frame and acknowledgement, for the command-line trace and the line
     // monitor.
     TraceHook trace;
@@ -60,6 +63,13 @@ struct FrameLink {
     std::string getText(uint8_t width);
 
     static uint32_t swapLong(uint32_t value);
+
+    // Declares how many reply bytes after the two leading ones the next exchange's reader takes. A
+    // checked reply shorter than that (a scale that refuses a read with its status bytes only) fails
+    // the exchange: otherwise the reader would decode the rest from an earlier reply's bytes, which
+    // stay in the reply buffer. A command whose reply is not read (a write, or scalectl's raw, which
+    // shows the reply as it came) declares nothing and takes a reply of any length.
+    void expectReply(size_t bytes);
 
     // Opens COM<number> (or a device path) with 1100 ms per byte and raises DTR.
     bool open(uint8_t number, int32_t baud);

@@ -89,13 +89,17 @@ bool fieldAccepted(int column, const QString& text) {
     }
 }
 
-// Stores the fields of one PLU line into row; false at the first field that is missing or bad.
-bool storeLine(const QString& line, PluTable& table, int row) {
+// Stores the fields of one PLU line into row; false at the first field that is missing or bad,
+// with that field's column and text in result.
+bool storeLine(const QString& line, PluTable& table, int row, PluFileResult& result) {
     for (int column = 0; column <= ValidDateColumn; ++column) {
         fieldMissing = false;
         QString field = splitField(line, column + 1, QChar('\t'));
-        if (fieldMissing || !fieldAccepted(column, field))
+        if (fieldMissing || !fieldAccepted(column, field)) {
+            result.badColumn = column;
+            result.badText = field;
             return false;
+        }
         table.setCell(column, row, field);
     }
     return true;
@@ -103,26 +107,45 @@ bool storeLine(const QString& line, PluTable& table, int row) {
 } // namespace
 
 PluFileResult readPluLines(QIODevice& device, PluTable& table) {
-    int row = 1;
+    PluFileResult result{PluFileLoad::Loaded, 0, 0, -1, {}};
+    int lineNumber = 0;
     for (;;) {
         // Empty only at the end or on a read error (a line holds at least its line end).
         QByteArray chunk = device.readLine();
         if (chunk.isEmpty())
             break;
-        // A line ends at CR LF, LF or a lone CR; the empty pieces this leaves are skipped like
-        // empty lines.
-        for (const QByteArray& piece : chunk.split('\n')) {
-            for (const QByteArray& bytes : piece.split('\r')) {
-                if (bytes.isEmpty() || bytes.front() == ';')
-                    continue;
-                // The table has no row for a PLU line beyond the 1801st.
-                if (row > kPluRowCount || !storeLine(fromCp1250(bytes.toStdString()), table, row))
-                    return {PluFileLoad::BadLine, row - 1};
-                ++row;
+        // A line ends at CR LF, LF or a lone CR: the chunk ends at its LF, a CR before it is part of
+        // the same line end, and every other CR ends a line of its own.
+        if (chunk.endsWith('\n'))
+            chunk.chop(1);
+        QList<QByteArray> lines = chunk.split('\r');
+        if (chunk.endsWith('\r'))
+            lines.removeLast();
+        for (const QByteArray& bytes : lines) {
+            ++lineNumber;
+            if (bytes.isEmpty() || bytes.front() == ';')
+                continue;
+            int row = result.rowsLoaded + 1;
+            // The table has no row for a PLU line beyond the 1801st.
+            if (row > kPluRowCount || !storeLine(fromCp1250(bytes.toStdString()), table, row, result)) {
+                result.outcome = PluFileLoad::BadLine;
+                result.badLine = lineNumber;
+                return result;
             }
+            result.rowsLoaded = row;
         }
     }
-    return {PluFileLoad::Loaded, row - 1};
+    return result;
+}
+
+QString badLinePlace(const PluFileResult& result) {
+    if (result.badLine == 0)
+        return QStringLiteral("the file is too large");
+    QString place = QStringLiteral("line %1").arg(result.badLine);
+    if (result.badColumn >= 0)
+        place += QStringLiteral(", %1: '%2'")
+                     .arg(QString::fromLatin1(kPluColumns[size_t(result.badColumn)].heading), result.badText);
+    return place;
 }
 
 PluFileResult readPluBytes(const QByteArray& bytes, PluTable& table) {
@@ -135,13 +158,13 @@ PluFileResult readPluBytes(const QByteArray& bytes, PluTable& table) {
 PluFileResult loadPluFile(const QString& path, PluTable& table) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {PluFileLoad::IoError, 0};
+        return {PluFileLoad::IoError, 0, 0, -1, {}};
     // A file too large to be a PLU file is refused before any of it is taken.
     std::optional<QByteArray> bytes = readWholeBounded(file);
     if (!bytes)
-        return {PluFileLoad::BadLine, 0};
+        return {PluFileLoad::BadLine, 0, 0, -1, {}};
     PluFileResult result = readPluBytes(*bytes, table);
     if (result.outcome == PluFileLoad::Loaded && file.error() != QFileDevice::NoError)
-        return {PluFileLoad::IoError, result.rowsLoaded};
+        result.outcome = PluFileLoad::IoError;
     return result;
 }

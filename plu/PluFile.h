@@ -31,7 +31,17 @@ enum class PluFileLoad {
 struct PluFileResult {
     PluFileLoad outcome;
     int rowsLoaded; // rows stored completely, from row 1 on
+    // Where a bad line is: its number in the file (from 1, every line counted; 0 when the whole file
+    // is refused), the column of the first field refused (-1 when the line as a whole is refused) and
+    // that field's text.
+    int badLine = 0;
+    int badColumn = -1;
+    QString badText;
 };
+
+// "line 4, PRICE: 'abc'" for a refused field, "line 1805" for a line refused as a whole, "the file
+// is too large" for a file refused before any line was read.
+QString badLinePlace(const PluFileResult& result);
 
 // Reads PLU lines from device into rows 1, 2, ... Lines beyond the table's 1801 rows are bad lines.
 PluFileResult readPluLines(QIODevice& device, PluTable& table);

@@ -110,6 +110,7 @@ QStringList pluImageTexts(const QByteArray& fields) {
 
 int readPlu(const ScaleLine& line, PluTable& table, uint16_t plu, uint16_t row) {
     putPluQuery(line.link, plu);
+    line.link.expectReply(kPluRecordBytes);
     if (!line.runCommand(kReadPluCommand))
         return kPluExchangeFailed;
     return takePluRecord(line.link, plu, table, row) ? kPluRead : kPluAbsent;

@@ -65,6 +65,7 @@ std::optional<Block> readReportBlock(const ScaleLine& line, uint16_t address, ui
     line.link.clear();
     line.link.putWord(address);
     line.link.putByte(length);
+    line.link.expectReply(length);
     if (!line.runCommand(kReadReportBlockCommand))
         return std::nullopt;
     Block block(length);

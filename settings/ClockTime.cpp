@@ -35,10 +35,11 @@ bool sendClock(const ScaleLine& line, const HeldTime& time) {
 }
 
 bool readClock(const ScaleLine& line, HeldTime& time) {
+    std::array<uint8_t, 6> bytes{};
     line.link.clear();
+    line.link.expectReply(bytes.size());
     if (!line.runCommand(kReadClockCommand))
         return false;
-    std::array<uint8_t, 6> bytes{};
     for (uint8_t& byte : bytes)
         byte = line.link.getByte();
     takeClockBytes(bytes, time);

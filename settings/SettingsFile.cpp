@@ -55,8 +55,11 @@ public:
         int32_t parsed = 0;
         int error = 0;
         tryParseInt(QString::fromLatin1(data.mid(start, at - start)), parsed, error);
-        if (error != 0)
+        if (error != 0) {
+            failedAt = start;
+            failedRun = data.mid(start, at - start);
             return false;
+        }
         value = parsed;
         skipLine();
         return true;
@@ -77,6 +80,16 @@ public:
         return fromCp1250(bytes.toStdString());
     }
 
+    // Where the last number that failed stands: its line (from 1; CR LF, LF and a lone CR each end
+    // a line) and the run of characters read as it.
+    SettingsFilePlace failedPlace() const {
+        SettingsFilePlace place{1, fromCp1250(failedRun.toStdString())};
+        for (qsizetype i = 0; i < failedAt; ++i)
+            if (data[i] == '\n' || (data[i] == '\r' && (i + 1 >= data.size() || data[i + 1] != '\n')))
+                ++place.line;
+        return place;
+    }
+
 private:
     static bool isSkipped(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
     // Past the end of the current line: its CR and one LF after it.
@@ -90,6 +103,8 @@ private:
     }
     const QByteArray& data;
     qsizetype at = 0;
+    qsizetype failedAt = 0;
+    QByteArray failedRun;
 };
 
 } // namespace
@@ -142,8 +157,8 @@ bool saveSettingsFile(const QString& path, const Settings& settings) {
     return file.commit();
 }
 
-SettingsFileLoad readSettingsBytes(const QByteArray& bytes, Settings& s) {
-    FileReader r(bytes);
+namespace {
+SettingsFileLoad readSettings(FileReader& r, Settings& s) {
     int value = 0;
     if (!r.number(value))
         return SettingsFileLoad::BadNumber;
@@ -181,8 +196,17 @@ SettingsFileLoad readSettingsBytes(const QByteArray& bytes, Settings& s) {
     }
     return SettingsFileLoad::Loaded;
 }
+} // namespace
 
-SettingsFileLoad loadSettingsFile(const QString& path, Settings& settings) {
+SettingsFileLoad readSettingsBytes(const QByteArray& bytes, Settings& s, SettingsFilePlace* badPlace) {
+    FileReader r(bytes);
+    SettingsFileLoad outcome = readSettings(r, s);
+    if (outcome == SettingsFileLoad::BadNumber && badPlace)
+        *badPlace = r.failedPlace();
+    return outcome;
+}
+
+SettingsFileLoad loadSettingsFile(const QString& path, Settings& settings, SettingsFilePlace* badPlace) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return SettingsFileLoad::IoError;
@@ -191,5 +215,5 @@ SettingsFileLoad loadSettingsFile(const QString& path, Settings& settings) {
     std::optional<QByteArray> bytes = readWholeBounded(file);
     if (!bytes || file.error() != QFileDevice::NoError)
         return SettingsFileLoad::IoError;
-    return readSettingsBytes(*bytes, settings);
+    return readSettingsBytes(*bytes, settings, badPlace);
 }

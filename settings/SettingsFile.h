@@ -25,7 +25,16 @@ enum class SettingsFileLoad {
     IoError,   // the file could not be opened or read
 };
 
+// Where a number line that holds no whole number is: its line in the file (from 1) and its text.
+struct SettingsFilePlace {
+    int line;
+    QString text;
+};
+
 // Reads the lines into settings, each value as its control takes it; the rate is left alone. A
-// file that ends early is no failure: missing numbers read as 0 and missing texts as empty.
-SettingsFileLoad readSettingsBytes(const QByteArray& bytes, Settings& settings);
-SettingsFileLoad loadSettingsFile(const QString& path, Settings& settings);
+// file that ends early is no failure: missing numbers read as 0 and missing texts as empty. On
+// BadNumber, badPlace (when given) says where the bad number is.
+SettingsFileLoad readSettingsBytes(const QByteArray& bytes, Settings& settings,
+                                   SettingsFilePlace* badPlace = nullptr);
+SettingsFileLoad loadSettingsFile(const QString& path, Settings& settings,
+                                  SettingsFilePlace* badPlace = nullptr);

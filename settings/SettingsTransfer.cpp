@@ -5,8 +5,10 @@
 
 namespace {
 constexpr uint8_t kEuroByte = 0x80;
-// Offset of the rate within the settings record.
+// Offset of the rate within the settings record, and the record's length.
 constexpr int kRateOffset = 50;
+constexpr size_t kSettingsRecordBytes = 56;
+constexpr size_t kTaxTableBytes = 2 * kTaxRateCount;
 
 // The text of a control as it goes on the wire.
 void putControlText(FrameLink& link, const QString& text, uint8_t width) {
@@ -25,11 +27,15 @@ bool sendIndexedText(const ScaleLine& line, uint8_t code, int index, const QStri
     return line.runCommand(code);
 }
 
-// One exchange that asks for an indexed text; false when it failed.
-bool requestIndexed(const ScaleLine& line, uint8_t code, int index) {
+// One exchange that asks for an indexed text and takes it; false when it failed.
+bool loadIndexedText(const ScaleLine& line, uint8_t code, int index, QString& text, uint8_t width) {
     line.link.clear();
     line.link.putByte(static_cast<uint8_t>(index));
-    return line.runCommand(code);
+    line.link.expectReply(width + 1);
+    if (!line.runCommand(code))
+        return false;
+    text = takeText(line.link, width);
+    return true;
 }
 } // namespace
 
@@ -109,26 +115,22 @@ bool sendSettings(const ScaleLine& line, const Settings& s) {
 
 bool loadSettings(const ScaleLine& line, Settings& s) {
     line.link.clear();
+    line.link.expectReply(kSettingsRecordBytes);
     if (!line.runCommand(kReadSettingsCommand))
         return false;
     takeSettingsRecord(line.link, s);
-    for (int i = 0; i < kClerkNameCount; ++i) {
-        if (!requestIndexed(line, kReadClerkCommand, i))
+    for (int i = 0; i < kClerkNameCount; ++i)
+        if (!loadIndexedText(line, kReadClerkCommand, i, s.clerks[size_t(i)], kClerkNameWidth))
             return false;
-        s.clerks[size_t(i)] = takeText(line.link, kClerkNameWidth);
-    }
-    for (int n = 1; n <= kReceiptLineCount; ++n) {
-        if (!requestIndexed(line, kReadLineCommand, n))
+    for (int n = 1; n <= kReceiptLineCount; ++n)
+        if (!loadIndexedText(line, kReadLineCommand, n, s.receiptLines[size_t(n - 1)], kReceiptLineWidth))
             return false;
-        s.receiptLines[size_t(n - 1)] = takeText(line.link, kReceiptLineWidth);
-    }
-    for (int d = 0; d < kDepartmentNameCount; ++d) {
-        if (!requestIndexed(line, kReadDepartmentCommand, d))
+    for (int d = 0; d < kDepartmentNameCount; ++d)
+        if (!loadIndexedText(line, kReadDepartmentCommand, d, s.departments[size_t(d)], kDepartmentWidth))
             return false;
-        s.departments[size_t(d)] = takeText(line.link, kDepartmentWidth);
-    }
     // The tax request is not built afresh: it repeats the last department request's payload, the
     // single byte 39, and the scale expects exactly that.
+    line.link.expectReply(kTaxTableBytes);
     if (!line.runCommand(kReadTaxesCommand))
         return false;
     for (QString& tax : s.taxes)
@@ -138,6 +140,7 @@ bool loadSettings(const ScaleLine& line, Settings& s) {
 
 std::optional<int32_t> readScaleRate(const ScaleLine& line) {
     line.link.clear();
+    line.link.expectReply(kSettingsRecordBytes);
     if (!line.runCommand(kReadSettingsCommand))
         return std::nullopt;
     // runCommand has taken the two leading reply bytes; skip to the rate within the record.

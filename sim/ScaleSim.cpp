@@ -44,7 +44,7 @@ constexpr NamedFault kFaultNames[] = {
     {"nak", Fault::Nak},         {"badcheck", Fault::BadCheck}, {"silence", Fault::Silence},
     {"garbage", Fault::Garbage}, {"noack", Fault::NoAck},       {"address", Fault::Address},
     {"restart", Fault::Restart}, {"endless", Fault::Endless},   {"overlong", Fault::Overlong},
-    {"slowgap", Fault::SlowGap}, {"vanish", Fault::Vanish},
+    {"slowgap", Fault::SlowGap}, {"vanish", Fault::Vanish},     {"statusonly", Fault::StatusOnly},
 };
 
 std::vector<uint8_t> joined(std::initializer_list<const std::vector<uint8_t>*> parts) {
@@ -278,7 +278,8 @@ void ScaleSim::Server::answer(const RequestFrame& frame) {
         enqueue(Segment{{kNak}});
         return;
     }
-    CommandResult result = executeCommand(state, frame.body);
+    CommandResult result = fault == Fault::StatusOnly ? CommandResult{ReplyCode::OutOfRange, {}}
+                                                      : executeCommand(state, frame.body);
     std::vector<uint8_t> body = replyBody(state, result);
     if (result.logoWritten && !options.logoOut.empty() && !writeLogoPbm(options.logoOut, state.logo))
         std::fprintf(stderr, "scale-sim: cannot write the logo image %s\n", options.logoOut.c_str());
@@ -294,7 +295,7 @@ void ScaleSim::Server::answer(const RequestFrame& frame) {
         std::lock_guard replyLock(mutex);
         awaitingAnswer = frame.body.front();
     }
-    if (!fault) {
+    if (!fault || fault == Fault::StatusOnly) {
         enqueue(Segment{joined({&ack, &reply})}); // the ACK and the reply in one write
         return;
     }
@@ -340,7 +341,8 @@ void ScaleSim::Server::answer(const RequestFrame& frame) {
     }
     case Fault::Nak:
     case Fault::Silence:
-        break; // answered above without a reply
+    case Fault::StatusOnly:
+        break; // answered above
     }
 }
 

@@ -54,6 +54,9 @@ enum class Fault {
     Overlong, // a reply body of more than 300 bytes, correctly checked
     SlowGap,  // the ACK and reply with a gap (setGapMs) before each byte after the first
     Vanish,   // the ACK and half the reply, then the device disappears (pty closed, link removed)
+    // A refusal: the ACK and a correctly checked reply of the status byte and a result byte only;
+    // the request is not carried out
+    StatusOnly,
 };
 
 std::optional<Fault> faultByName(const std::string& name);

@@ -18,6 +18,7 @@ const char* const kUsage =
     "usage: scale-sim --link PATH [--baud N [--own-baud-only]] [--state FILE] [--calibration] "
     "[--fault NAME[:COUNT]]... [--gap MS] [--logo-out FILE] [--password N] "
     "[--read-delay MS] [--ack-log FILE]\n";
+    "       scale-sim --help | --version\n";
 
 bool parseNumber(const std::string& text, int& value, int minimum) {
     const char* end = text.data() + text.size();
@@ -60,6 +61,14 @@ int main(int argc, char** argv) {
             return true;
         };
         std::string text;
+        if (arg == "--help") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::puts("scale-sim " SCALE_VERSION);
+            return 0;
+        }
         if (arg == "--calibration") {
             options.calibration = true;
         } else if (arg == "--own-baud-only") {
@@ -94,7 +103,7 @@ int main(int argc, char** argv) {
                 return usage(
                     "unknown fault '" + text +
                     "' (nak, badcheck, silence, garbage, noack, address, restart, endless, overlong, "
-                    "slowgap, vanish; optionally :COUNT)");
+                    "slowgap, vanish, statusonly; optionally :COUNT)");
             faults.push_back(request);
         } else {
             return usage("unknown argument '" + arg + "'");

@@ -10,6 +10,8 @@ namespace {
 constexpr std::array<size_t, kDisplayLines> kLineStart = {3, 11, 19};
 constexpr size_t kDecimalsStart = 26;
 constexpr size_t kOverlayCells = 8;
+// What the poll reads after the reply's two leading bytes: up to the last indicator byte, 30.
+constexpr size_t kDisplayReplyBytes = 30 + 1 - 2;
 
 bool separatorShown(uint8_t decimals) {
     return decimals < kOverlayCells;
@@ -43,6 +45,7 @@ DisplayState decodeDisplay(const uint8_t* reply) {
 
 std::optional<DisplayState> pollDisplay(FrameLink& link) {
     link.clear();
+    link.expectReply(kDisplayReplyBytes);
     link.transact(kDisplayCommand);
     if (link.exchangeFailed)
         return std::nullopt;

@@ -103,6 +103,11 @@ void TForm3::FormDeactivate() {
 
 void TForm3::Timer1Timer() {
     Timer1->stop();
+    // A PLU transfer lets the timer run between two records; its exchanges come first.
+    if (session.transferRunning()) {
+        Timer1->start();
+        return;
+    }
     std::optional<DisplayState> state = pollDisplay(session.line().link);
     if (!state)
         return;

@@ -91,14 +91,71 @@ TEST_F(Scalectl, ExitCodesSayWhatWentWrong) {
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_EQ(missing.err.rfind("Cannot initialize COM port!\n", 0), 0u);
 
-    for (const char* bad : {"", "raw", "raw 1FF", "raw 01 0", "raw 01 xyz", "--baud abc raw 01",
-                            "--port LPT1 raw 01", "plu pull --from 0", "plu push", "fly"}) {
-        Outcome run = scalectl(port() + bad);
-        EXPECT_EQ(run.exitCode, 64) << bad;
-        EXPECT_EQ(run.err.rfind("usage: scalectl", 0), 0u) << bad;
+    // A usage error's first line names the word or option and the value; the usage of that command
+    // follows (of every command when the command itself is wrong).
+    struct Refused {
+        const char* args;
+        const char* firstLine;
+        const char* usageOf; // nullptr: the usage of every command
+    } refused[] = {
+        {"", "scalectl: a command is missing", nullptr},
+        {"raw", "scalectl: raw: a word is missing", "raw"},
+        {"raw 1FF", "scalectl: raw: CODE: '1FF' is not a hexadecimal number from 00 to FF", "raw"},
+        {"raw 01 0", "scalectl: raw: HEX: '0' is not whole bytes in hexadecimal", "raw"},
+        {"--baud abc raw 01", "scalectl: --baud: 'abc' is not a number from 1 to 4000000", nullptr},
+        {"--port LPT1 raw 01",
+         "scalectl: --port: 'LPT1' is not COMn, a device path, socket://HOST:PORT or rfc2217://HOST:PORT",
+         nullptr},
+        {"plu pull --from 0", "scalectl: --from: '0' is not a number from 1 to 1799", "plu"},
+        {"plu push", "scalectl: plu push: a word is missing after 'push'", "plu"},
+        {"plu frobnicate", "scalectl: plu: unexpected word 'frobnicate'", "plu"},
+        {"settings push f.txt --rate abc", "scalectl: --rate: 'abc' is not a number", "settings"},
+        {"logo send x.bmp --brightness 1x", "scalectl: --brightness: '1x' is not a number from -128 to 128",
+         "logo"},
+        {"report --password 3", "scalectl: report: --password goes with --z", "report"},
+        {"fly", "scalectl: unknown command 'fly'", nullptr},
+    };
+    for (const Refused& c : refused) {
+        Outcome run = scalectl(port() + c.args);
+        EXPECT_EQ(run.exitCode, 64) << c.args;
+        EXPECT_EQ(run.err.substr(0, run.err.find('\n')), c.firstLine) << c.args;
+        size_t usageLines = 0, linesOfCommand = 0;
+        const std::string lead = "[--trace] " + std::string(c.usageOf ? c.usageOf : "") + " ";
+        for (size_t at = run.err.find("[--trace] "); at != std::string::npos;
+             at = run.err.find("[--trace] ", at + 1)) {
+            ++usageLines;
+            linesOfCommand += run.err.compare(at, lead.size(), lead) == 0;
+        }
+        if (c.usageOf)
+            EXPECT_TRUE(usageLines > 0 && linesOfCommand == usageLines) << c.args << '\n' << run.err;
+        else
+            EXPECT_GT(usageLines, 10u) << c.args;
     }
     // Nothing reached the scale from the refused command lines.
     EXPECT_EQ(scale.sim().requestFrames().size(), 3u);
+
+    // --help of a command: its usage on standard output, exit code 0.
+    Outcome help = scalectl("plu --help");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_EQ(
+        help.out.rfind(
+            "usage: scalectl [--port PORT]... [--jobs N] [--baud N] [--format text|json] [--trace] plu pull",
+            0),
+        0u);
+    EXPECT_EQ(help.out.find("settings"), std::string::npos);
+
+    // A refused PLU file names its line (every line of the file counted) and the cell.
+    char name[] = "/tmp/scalectl-bad-XXXXXX";
+    close(mkstemp(name));
+    if (FILE* f = std::fopen(name, "w")) {
+        std::fputs("; created\r\n\r\n1\t1\t0\t0\t0\t0\t0\t0\ta\t0\t\r\n2\tabc\t0\t0\t0\t0\t0\t0\tb\t0\t\r\n",
+                   f);
+        std::fclose(f);
+    }
+    Outcome badFile = scalectl(port() + "plu push " + name);
+    EXPECT_EQ(badFile.exitCode, 3);
+    EXPECT_EQ(badFile.err, "error in input file: line 4, PRICE: 'abc'\n");
+    std::remove(name);
 }
 
 TEST_F(Scalectl, PluFilePulledAndPushedBack) {
@@ -175,7 +232,8 @@ TEST_P(ScalectlEndlessFile, IsRefusedBeforeThePortIsTouched) {
 
 INSTANTIATE_TEST_SUITE_P(DevZero, ScalectlEndlessFile,
                          ::testing::Values(EndlessFile{"settings push", 4, "I/O Error!\n"},
-                                           EndlessFile{"plu push", 3, "error in input file\n"},
+                                           EndlessFile{"plu push", 3,
+                                                       "error in input file: the file is too large\n"},
                                            EndlessFile{"logo send", 3, "Bitmap image is not valid\n"}),
                          [](const auto& info) {
                              std::string name = info.param.command;

@@ -147,6 +147,12 @@ TEST(PluFileReader, BadLineEndsLoadingWithItsGoodFieldsAlreadyStored) {
     EXPECT_EQ(result.rowsLoaded, 1);
     EXPECT_EQ(rowCells(table, 2, 10).join('|'), "2|2.00|5|6|7|1|1|1|nine|");
     EXPECT_EQ(table.cell(NumColumn, 3), "keep");
+
+    // The place of the bad line counts every line of the file, whatever ends it (CR LF, LF, CR).
+    PluMemoryTable counted;
+    result = readPluBytes("\r\n;c\r1\t1\t0\t0\t0\t0\t0\t0\ta\t0\t\r\n\n2\tabc\t0\t0\t0\t0\t0\t0\tb\t0\t\r\n",
+                          counted);
+    EXPECT_EQ(badLinePlace(result), "line 5, PRICE: 'abc'");
 }
 
 TEST(PluFileReader, CommentsAndEmptyLinesAnywhereTakeNoRow) {

@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 const RecordedPrompt inputError{QStringLiteral("ERROR!"), QStringLiteral("error in input file")};
@@ -229,6 +230,35 @@ TEST_F(PluTabScaleTest, LoadFillsTheGridAndStopEndsAfterOneMoreRecord) {
     EXPECT_EQ(cell(NumColumn, 4), "");
     EXPECT_FALSE(Form2->isVisible());
     EXPECT_FALSE(Form2->keepRunning);
+}
+
+// One transfer at a time: while the progress dialog is up, the operator's clicks on other buttons
+// (here Save To SCALE and CLEAR, which would send a mix of two tables or empty the table being
+// loaded) reach nothing; STOP still does. The clicks come through the window system, as a user's do.
+TEST_F(PluTabScaleTest, NothingElseStartsInsideATransfer) {
+    connect();
+    ui->SpinEdit2->setValue(10);
+    auto clickThroughWindow = [](QWidget* widget) {
+        QTest::mouseClick(widget->window()->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          widget->mapTo(widget->window(), widget->rect().center()));
+    };
+    bool clicked = false;
+    QObject::connect(Form2->ui->ProgressBar1, &QProgressBar::valueChanged, Form2, [&](int value) {
+        if (value != 3 || std::exchange(clicked, true))
+            return;
+        clickThroughWindow(ui->Button8);
+        clickThroughWindow(ui->Button17);
+        clickThroughWindow(Form2->ui->Button1);
+    });
+    ui->Button7->click();
+    ASSERT_TRUE(clicked);
+    std::vector<std::vector<uint8_t>> sent = scale.sim().requestBodies();
+    EXPECT_EQ(sent.size(), 7u) << "STOP ended the load after one more record";
+    for (const std::vector<uint8_t>& body : sent)
+        EXPECT_EQ(body.front(), 0x04) << "only the load's reads went out";
+    EXPECT_EQ(cell(NumColumn, 2), "2") << "the table was not cleared under the load";
+    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_TRUE(recorder.messages.empty());
 }
 
 TEST_F(PluTabScaleTest, ConversionFailuresShowTheStandardMessageAndCloseTheDialog) {

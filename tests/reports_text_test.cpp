@@ -213,6 +213,7 @@ struct FailureCase {
     int failingExchange;
     bool z;
     const char* firstMissing; // the text ends before this line; nullptr: no line at all
+    Fault fault = Fault::Nak; // StatusOnly: a checked reply too short for the block read from it
 };
 
 class ReportFailure : public ReportSequence, public ::testing::WithParamInterface<FailureCase> {};
@@ -220,7 +221,7 @@ class ReportFailure : public ReportSequence, public ::testing::WithParamInterfac
 // The sequence ends at the failed read, with no further exchange; the lines made so far stay.
 TEST_P(ReportFailure, KeepsTheLinesMadeBeforeIt) {
     const FailureCase& c = GetParam();
-    ExchangeFailure failure(scale.sim(), theLink, c.failingExchange);
+    ExchangeFailure failure(scale.sim(), theLink, c.failingExchange, c.fault);
     auto [complete, lines] = report(c.z ? reports::zReportLabels() : reports::salesReportLabels());
     EXPECT_FALSE(complete);
     EXPECT_EQ(exchanges, c.failingExchange);
@@ -232,10 +233,14 @@ TEST_P(ReportFailure, KeepsTheLinesMadeBeforeIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Reports, ReportFailure,
-    ::testing::Values(FailureCase{"FirstRead", 1, false, nullptr},
-                      FailureCase{"ClerkThree", 4, false, "----------------------- CLERK 3"},
-                      FailureCase{"FirstSumRead", 6, false, "TOTAL\t\t\t85899345.88"},
-                      FailureCase{"LastReadOfTheZReport", 17, true, "TOTAL KREDIT\t\t100.00"}),
+    ::testing::Values(
+        FailureCase{"FirstRead", 1, false, nullptr},
+        FailureCase{"ClerkThree", 4, false, "----------------------- CLERK 3"},
+        FailureCase{"FirstSumRead", 6, false, "TOTAL\t\t\t85899345.88"},
+        FailureCase{"LastReadOfTheZReport", 17, true, "TOTAL KREDIT\t\t100.00"},
+        FailureCase{"TotalsRefused", 1, false, nullptr, Fault::StatusOnly},
+        FailureCase{"ClerkThreeRefused", 4, false, "----------------------- CLERK 3", Fault::StatusOnly},
+        FailureCase{"ZSumReadRefused", 10, true, "TOTAL BAR\t\t-85899345.92", Fault::StatusOnly}),
     testcases::caseName);
 
 TEST(ReportFile, EveryLineEndsWithCrLfInCodePage1250) {

@@ -131,11 +131,15 @@ class SettingsFileLine : public ::testing::TestWithParam<BadLineCase> {};
 TEST_P(SettingsFileLine, NumberLinesAreReadAsTheSystemReadsIntegers) {
     Settings s;
     s.departments[0] = QStringLiteral("old");
-    SettingsFileLoad outcome = readSettingsBytes(fileWithLine(GetParam().line, GetParam().text), s);
+    SettingsFilePlace place{0, {}};
+    SettingsFileLoad outcome = readSettingsBytes(fileWithLine(GetParam().line, GetParam().text), s, &place);
     EXPECT_EQ(outcome, GetParam().outcome);
     if (outcome == SettingsFileLoad::BadNumber) {
         EXPECT_EQ(s.baudRate, "115200"); // line 12, before the failure
         EXPECT_EQ(s.departments[0], "old");
+        // Where it stopped, for scalectl's message; a control character starts an empty run.
+        EXPECT_EQ(place.line, GetParam().line);
+        EXPECT_EQ(place.text.toLatin1(), GetParam().text.startsWith('\f') ? QByteArray() : GetParam().text);
     }
 }
 

@@ -64,11 +64,12 @@ protected:
         return codes;
     }
     // A line that makes the scale refuse the request with the given number (0 = the first).
-    ScaleLine failingAt(int request) {
+    // The scale refuses one request: NAK on every attempt, or a reply of the status bytes alone.
+    ScaleLine failingAt(int request, Fault fault = Fault::Nak) {
         auto count = std::make_shared<int>(0);
-        return ScaleLine{theLink, [this, request, count](uint8_t code) {
+        return ScaleLine{theLink, [this, request, count, fault](uint8_t code) {
                              if ((*count)++ == request)
-                                 sim().injectFault(Fault::Nak, 3);
+                                 sim().injectFault(fault, fault == Fault::Nak ? 3 : 1);
                              return performCommand(theLink, code).ok;
                          }};
     }
@@ -190,14 +191,17 @@ TEST_F(SettingsTransferTest, LoadStopsAtTheFirstFailureKeepingWhatCameBefore) {
         for (int d = 0; d < kDepartmentNameCount; ++d)
             s.departments[size_t(d)] = textField<17>("SCALE " + std::to_string(d));
     });
-    Settings loaded;
-    loaded.departments.fill(QStringLiteral("old"));
-    loaded.taxes.fill(QStringLiteral("1.5"));
-    EXPECT_FALSE(loadSettings(failingAt(1 + 4 + 8 + 20), loaded)); // the 21st department
-    EXPECT_EQ(loaded.departments[19], "SCALE 19");
-    EXPECT_EQ(loaded.departments[20], "old");
-    EXPECT_EQ(loaded.departments[39], "old");
-    EXPECT_EQ(loaded.taxes[0], "1.5");
+    for (Fault fault : {Fault::Nak, Fault::StatusOnly}) {
+        SCOPED_TRACE(faultName(fault));
+        Settings loaded;
+        loaded.departments.fill(QStringLiteral("old"));
+        loaded.taxes.fill(QStringLiteral("1.5"));
+        EXPECT_FALSE(loadSettings(failingAt(1 + 4 + 8 + 20, fault), loaded)); // the 21st department
+        EXPECT_EQ(loaded.departments[19], "SCALE 19");
+        EXPECT_EQ(loaded.departments[20], "old") << "not the 20th department's name again";
+        EXPECT_EQ(loaded.departments[39], "old");
+        EXPECT_EQ(loaded.taxes[0], "1.5");
+    }
 }
 
 TEST_F(SettingsTransferTest, ClockGoesYearFirstAndComesBackAsTheScaleKeepsIt) {

@@ -3,6 +3,7 @@
 #include "link/FrameLink.h"
 #include "text/Numbers.h"
 #include "ui/Prompts.h"
+#include "ui/Unit2.h"
 
 #include <QWidget>
 
@@ -43,6 +44,10 @@ ScaleLine ScaleSession::line() {
 
 void ScaleSession::watchLine(FrameLink::TraceHook hook) {
     theLink.trace = std::move(hook);
+}
+
+bool ScaleSession::transferRunning() const {
+    return progressDialog && progressDialog->isVisible();
 }
 
 void ScaleSession::showWindow(QWidget* window) {

@@ -45,6 +45,8 @@ public:
     QPointer<QWidget> lineMonitor;
     // Hands every frame and acknowledgement on theLink to hook (the line monitor); nullptr stops it.
     void watchLine(FrameLink::TraceHook hook);
+    // True while a transfer's progress dialog is up: the terminal's poll waits until it has ended.
+    bool transferRunning() const;
     // Shows a window brought to the front, as the tabs open their secondary windows.
     static void showWindow(QWidget* window);
 

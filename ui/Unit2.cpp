@@ -9,6 +9,11 @@ TForm2::TForm2(QWidget* parent)
       ui(new Ui::TForm2) {
     ui->setupUi(this);
     setFixedSize(410, 80);
+    // One transfer at a time: the transfer lets pending messages through between two records (for
+    // STOP and to keep the windows painted), and without this any other button, a change to the
+    // table being transferred or DISCONNECT would run inside it. While the dialog is up, input
+    // reaches only the dialog; the other windows still move and repaint.
+    setWindowModality(Qt::ApplicationModal);
     connect(ui->Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
 }
 

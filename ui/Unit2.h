@@ -3,7 +3,8 @@
 // A transfer uses it in this order: begin(maximum); for each record, exchange the record, leave the
 // loop when keepRunning is false, else step(position, text); after the loop, however it ended,
 // finish(). STOP is handled inside step (pending messages are processed there), so one more record
-// is exchanged after a click on STOP.
+// is exchanged after a click on STOP. While it is up the dialog is application-modal: no other
+// scale operation and no edit of the table starts inside a transfer.
 #pragma once
 
 #include <QWidget>
