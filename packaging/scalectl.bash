@@ -54,7 +54,7 @@ _scalectl()
         if [[ $cur == -* ]]; then
             COMPREPLY=($(compgen -W '--port --jobs --baud --trace --format --help --version' -- "$cur"))
         else
-            COMPREPLY=($(compgen -W 'raw plu display key calibration report logo settings clock info' -- "$cur"))
+            COMPREPLY=($(compgen -W 'raw plu display key calibration report logo settings clock info find history' -- "$cur"))
         fi
         return
     fi
