@@ -19,11 +19,15 @@ _scalectl()
             COMPREPLY=($(compgen -W '1200 2400 4800 9600 14400 19200 28800 38400 57600 115200' -- "$cur"))
             return
             ;;
-        --format)
-            COMPREPLY=($(compgen -W 'text json' -- "$cur"))
+        --jobs | --from | --to | --password | --brightness | --contrast | --rate | --time | --scale)
             return
             ;;
-        --jobs | --from | --to | --password | --brightness | --contrast | --rate | --time)
+        --records | --archive)
+            _filedir
+            return
+            ;;
+        --format)
+            COMPREPLY=($(compgen -W 'text json csv' -- "$cur"))
             return
             ;;
         -o | --preview)
@@ -40,7 +44,7 @@ _scalectl()
     local i command='' at=0
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
-            --port | --baud | --jobs | --format) ((i++)) ;;
+            --port | --baud | --jobs | --records | --archive | --format) ((i++)) ;;
             -*) ;;
             *)
                 command=${words[i]}
@@ -52,9 +56,9 @@ _scalectl()
 
     if [[ -z $command ]]; then
         if [[ $cur == -* ]]; then
-            COMPREPLY=($(compgen -W '--port --jobs --baud --trace --format --help --version' -- "$cur"))
+            COMPREPLY=($(compgen -W '--port --jobs --baud --trace --records --archive --format --help --version' -- "$cur"))
         else
-            COMPREPLY=($(compgen -W 'raw plu display key calibration report logo settings clock info find history' -- "$cur"))
+            COMPREPLY=($(compgen -W 'raw plu display key calibration report history logo settings clock find info' -- "$cur"))
         fi
         return
     fi
@@ -63,7 +67,10 @@ _scalectl()
     ((at + 1 < cword)) && sub=${words[at + 1]}
     if ((at + 1 == cword)); then
         case $command in
-            plu | settings) COMPREPLY=($(compgen -W 'pull push' -- "$cur")) ;;
+            plu) COMPREPLY=($(compgen -W 'pull push diff' -- "$cur")) ;;
+            settings) COMPREPLY=($(compgen -W 'pull push diff' -- "$cur")) ;;
+            history) COMPREPLY=($(compgen -W '--scale --from --to --format --help' -- "$cur")) ;;
+            find) COMPREPLY=($(compgen -W '--port --baud --help' -- "$cur")) ;;
             logo) COMPREPLY=($(compgen -W 'send preview' -- "$cur")) ;;
             calibration) COMPREPLY=($(compgen -W 'send' -- "$cur")) ;;
             clock) COMPREPLY=($(compgen -W 'get set' -- "$cur")) ;;
@@ -75,7 +82,7 @@ _scalectl()
     local options=''
     case "$command $sub" in
         'plu pull') options='--from --to -o' ;;
-        'plu push' | 'logo send' | 'logo preview' | 'settings push')
+        'plu push' | 'plu diff' | 'logo send' | 'logo preview' | 'settings push')
             if [[ $cur != -* ]]; then
                 _filedir
                 return
@@ -83,13 +90,16 @@ _scalectl()
             case $sub in
                 send) options='--brightness --contrast --threshold --preview' ;;
                 preview) options='--brightness --contrast --threshold' ;;
-                push) [[ $command == settings ]] && options='--rate' ;;
+                push) [[ $command == settings ]] && options='--rate' || options='--changed' ;;
+                diff) options='--from --to' ;;
             esac
             ;;
         'settings pull') options='-o' ;;
         'clock set') options='--time' ;;
         'calibration send') options='--preset' ;;
         report*) options='--z --password -o' ;;
+        history*) options='--scale --from --to --format' ;;
+        find*) options='--port --baud' ;;
     esac
     COMPREPLY=($(compgen -W "$options --help" -- "$cur"))
 } &&

@@ -17,7 +17,7 @@ constexpr int kUsageError = 64; // EX_USAGE
 const char* const kUsage =
     "usage: scale-sim --link PATH [--baud N [--own-baud-only]] [--state FILE] [--calibration] "
     "[--fault NAME[:COUNT]]... [--gap MS] [--logo-out FILE] [--password N] "
-    "[--read-delay MS] [--ack-log FILE]\n";
+    "[--read-delay MS] [--ack-log FILE]\n"
     "       scale-sim --help | --version\n";
 
 bool parseNumber(const std::string& text, int& value, int minimum) {
