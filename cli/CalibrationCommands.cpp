@@ -72,6 +72,20 @@ void assign(SystemFields& fields, const Assignment& assignment) {
         assignment.member);
 }
 
+// The fields as sent, by their command-line names with "_" for "-".
+QJsonObject fieldsObject(const SystemFields& fields) {
+    QJsonObject object;
+    for (const FieldName& field : kFieldNames)
+        std::visit(
+            [&](auto member) {
+                object[QLatin1String(field.name.data(), qsizetype(field.name.size()))
+                           .toString()
+                           .replace('-', '_')] = fields.*member;
+            },
+            field.member);
+    return object;
+}
+
 ParseResult prepareSend(const std::vector<std::string>& args) {
     // The whole line first: a malformed part is a usage error whatever values come before it.
     const SystemPreset* preset = nullptr;
@@ -107,7 +121,10 @@ ParseResult prepareSend(const std::vector<std::string>& args) {
         return kExitBadInput;
     }
     return Job{[fields](PortRun& run) {
-                   return sendSystemParameters(reportingLine(run), fields) ? kExitOk : kExitCommunication;
+                   if (!sendSystemParameters(reportingLine(run), fields))
+                       return kExitCommunication;
+                   run.result = fieldsObject(fields);
+                   return kExitOk;
                },
                true,
                {}};

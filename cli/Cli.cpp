@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <sstream>
 
 int runParsed(const ParseResult& parsed, PortRun& run) {
     if (const int* code = std::get_if<int>(&parsed))
@@ -32,6 +33,15 @@ std::optional<long> parseNumber(const std::string& text, int base, long low, lon
     if (*end != '\0' || value < low || value > high)
         return std::nullopt;
     return value;
+}
+
+std::string messagesOnOneLine(const std::string& messages, int code) {
+    std::string line;
+    std::istringstream in(messages);
+    for (std::string part; std::getline(in, part);)
+        if (!part.empty())
+            line += (line.empty() ? "" : " ") + part;
+    return line.empty() ? "exit code " + std::to_string(code) : line;
 }
 
 bool validPortName(const std::string& port) {

@@ -5,6 +5,7 @@
 
 #include "link/Command.h"
 
+#include <QJsonObject>
 #include <functional>
 #include <iosfwd>
 #include <optional>
@@ -37,6 +38,9 @@ struct PortRun {
     // The sales archive every report read is kept in (--archive): an SQLite file or a
     // postgresql:// address.
     std::string archive = {};
+    // What the job found or did, as --format json prints it in the port's "result". Every job fills
+    // it whatever the format: it costs little beside the exchanges.
+    QJsonObject result = {};
 };
 
 struct Job {
@@ -88,6 +92,8 @@ int unexpectedWord(std::string_view verb, const std::vector<std::string>& args, 
 // parseNumber, with a usage error naming what the number is for when it is not one.
 std::optional<long> numberArgument(const std::string& what, const std::string& text, int base, long low,
                                    long high);
+// A port's messages on one line, joined by blanks; "exit code N" when there were none.
+std::string messagesOnOneLine(const std::string& messages, int code);
 
 // The -o pattern with every {port} replaced by the port's name made safe for a file name.
 std::string outputPath(const std::string& pattern, const std::string& portName);

@@ -2,6 +2,7 @@
 #include "cli/CalibrationCommands.h"
 #include "cli/Cli.h"
 #include "cli/FindCommand.h"
+#include "cli/InfoCommand.h"
 #include "cli/LogoCommands.h"
 #include "cli/PluCommands.h"
 #include "cli/RawCommand.h"
@@ -27,9 +28,13 @@ const std::vector<CliCommand>& cliCommands() {
          {"logo send FILE [--brightness B] [--contrast C] [--threshold] [--preview OUT.png]",
           "logo preview FILE OUT.png [--brightness B] [--contrast C] [--threshold]"},
          parseLogo},
-        {"settings", {"settings pull [-o FILE]", "settings push FILE [--rate R]"}, parseSettings},
+        {"settings",
+         {"settings pull [-o FILE]", "settings push FILE [--rate R] [--changed]",
+          "settings diff FILE [--rate R]"},
+         parseSettings},
         {"clock", {"clock get", "clock set [--time \"dd-mm-yy hh:mm:ss\"]"}, parseClock},
         {"find", {"find [--port PORT]... [--baud N]..."}, parseFind, true},
+        {"info", {"info"}, parseInfo},
     };
     return commands;
 }

@@ -40,7 +40,10 @@ int sendConverted(PortRun& run, const QImage& picture, const std::string& previe
     });
     if (showProgress && rows > 0)
         err << '\n';
-    return sent ? kExitOk : kExitCommunication;
+    if (!sent)
+        return kExitCommunication;
+    run.result = {{"rows", rows}};
+    return kExitOk;
 }
 
 // The conversion's options after FILE (and OUT.png); a usage error on anything else.
@@ -99,10 +102,13 @@ ParseResult parseLogo(const std::vector<std::string>& args) {
     convertLogo(*images, controls);
 
     if (previewOnly)
-        return Job{
-            [images, preview](PortRun& run) { return writePreviewOrFail(images->picture, preview, run.err); },
-            false,
-            {}};
+        return Job{[images, preview](PortRun& run) {
+                       run.result = {{"rows", images->picture.height()},
+                                     {"preview", QString::fromLocal8Bit(preview)}};
+                       return writePreviewOrFail(images->picture, preview, run.err);
+                   },
+                   false,
+                   {}};
     return Job{[images, preview](PortRun& run) { return sendConverted(run, images->picture, preview); }, true,
                preview};
 }

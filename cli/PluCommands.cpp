@@ -1,5 +1,7 @@
 #include "cli/PluCommands.h"
 
+#include "cli/JsonOutput.h"
+
 #include "plu/PluCompare.h"
 #include "plu/PluFile.h"
 #include "plu/PluRecordKeeping.h"
@@ -86,11 +88,51 @@ struct RecordedRun {
     std::map<int, QByteArray> seen;
 };
 
+// A column's key in the JSON results: its heading in lower case, "valid_date" for "Valid Date".
+QString columnKey(int column) {
+    return QString::fromLatin1(kPluColumns[size_t(column)].heading)
+        .toLower()
+        .replace(QLatin1Char(' '), QLatin1Char('_'));
+}
+
+// The rows in use as objects, one key a column, numbers as numbers.
+QJsonArray pluRows(const PluTable& table) {
+    QJsonArray rows;
+    for (int row = 1; row <= kPluRowCount; ++row) {
+        if (!table.rowInUse(row))
+            continue;
+        QJsonObject object;
+        for (int column = 0; column < kPluColumnCount; ++column) {
+            QString text = table.cell(column, row);
+            object[columnKey(column)] = column == NameColumn ? QJsonValue(text) : cellValue(text);
+        }
+        rows.append(object);
+    }
+    return rows;
+}
+
+// A difference of plu diff as an object: its kind as the text line names it, the PLU, and for a
+// field that differs the field's key and both values.
+QJsonObject differenceObject(const PluDifference& difference) {
+    static const char* const kinds[] = {"only-in-file", "only-on-scale", "differs"};
+    QJsonObject object{{"kind", kinds[difference.kind]}, {"plu", difference.plu}};
+    if (difference.kind == PluDifference::Differs) {
+        const bool text = difference.column == NameColumn;
+        object[QLatin1String("field")] = columnKey(difference.column);
+        object[QLatin1String("scale")] =
+            text ? QJsonValue(difference.scaleText) : cellValue(difference.scaleText);
+        object[QLatin1String("file")] =
+            text ? QJsonValue(difference.tableText) : cellValue(difference.tableText);
+    }
+    return object;
+}
+
 int pluPull(PortRun& run, int from, int to, const std::string& outPattern) {
     RecordedRun recorded(run);
     PluMemoryTable table;
     if (int code = recorded.readScale(table, from, to))
         return code;
+    run.result = {{"rows", pluRows(table)}};
     if (outPattern.empty()) {
         QByteArray bytes = pluFileBytes(table, QDateTime::currentDateTime());
         run.out.write(bytes.constData(), bytes.size());
@@ -140,20 +182,27 @@ int pluPush(PortRun& run, const LoadedFile& file, bool changedOnly) {
     RecordedRun recorded(run);
     if (int code = recorded.start())
         return code;
-    if (!changedOnly)
-        return recorded.exitCodeFor(
+    if (!changedOnly) {
+        int code = recorded.exitCodeFor(
             saveRowsInOrder(recorded.line, *file.table, int(file.rows.size()), recorded.hooks));
+        if (code == kExitOk)
+            run.result = {{"sent", int(file.rows.size())}, {"current", 0}};
+        return code;
+    }
     // A scale without a record gets the full push.
     int current = 0;
     std::vector<int> rows = file.rows;
     if (recorded.records && !recorded.records->known().empty())
         rows = changedRows(file.deciding, recorded.records->known(), &current);
     int sent = 0;
-    recorded.hooks.proved = [&sent, keep = recorded.hooks.proved](const PluImage& image) {
+    QJsonArray plus;
+    recorded.hooks.proved = [&sent, &plus, keep = recorded.hooks.proved](const PluImage& image) {
         ++sent;
+        plus.append(image.plu);
         return keep(image);
     };
     int code = recorded.exitCodeFor(saveRows(recorded.line, *file.table, rows, recorded.hooks));
+    run.result = {{"sent", sent}, {"current", current}, {"plus", plus}};
     run.err << sent << " sent, " << current << " current\n";
     return code;
 }
@@ -164,11 +213,14 @@ int pluDiff(PortRun& run, const LoadedFile& file, int from, int to) {
     if (int code = recorded.readScale(scale, from, to))
         return code;
     std::set<int> differing;
+    QJsonArray differences;
     for (const PluDifference& difference : comparePlus(recorded.seen, *file.table, file.rows)) {
         run.out << differenceLine(difference).toStdString() << '\n';
+        differences.append(differenceObject(difference));
         differing.insert(difference.plu);
     }
     run.out.flush();
+    run.result = {{"differences", differences}};
     if (differing.empty())
         return kExitOk;
     run.err << differing.size() << (differing.size() == 1 ? " PLU differs\n" : " PLUs differ\n");

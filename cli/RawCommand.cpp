@@ -1,7 +1,8 @@
 #include "cli/RawCommand.h"
 
+#include "cli/JsonOutput.h"
+
 #include <cctype>
-#include <cstdio>
 #include <ostream>
 
 namespace {
@@ -36,13 +37,9 @@ int runRaw(PortRun& run, uint8_t code, const std::vector<uint8_t>& payload) {
     }
     // The body as the scale sent it, status byte first, without the trailing check byte.
     size_t count = link.replyCount > 0 ? link.replyCount - 1 : 0;
-    std::string line;
-    char hex[4];
-    for (size_t i = 0; i < count; ++i) {
-        std::snprintf(hex, sizeof hex, i ? " %02X" : "%02X", link.replyBuffer[i]);
-        line += hex;
-    }
-    run.out << line << '\n';
+    const QString body = hexText(link.replyBuffer, count);
+    run.result = {{"status", count > 0 ? QJsonValue(link.replyBuffer[0]) : QJsonValue()}, {"reply", body}};
+    run.out << body.toStdString() << '\n';
     return kExitOk;
 }
 

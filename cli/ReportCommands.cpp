@@ -3,6 +3,8 @@
 #include "reports/SalesHistory.h"
 #include "text/CodePage.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <ostream>
 
 namespace {
@@ -30,6 +32,16 @@ int ioError(PortRun& run, const QString& reason = QString()) {
     return kExitIoError;
 }
 
+// Every figure by its column name in the archive, amounts in hundredths.
+QJsonObject figuresObject(const store::ReportFigures& figures) {
+    QJsonObject object;
+    size_t column = 0;
+    store::forEachFigure(figures, [&object, &column](const store::FigureColumn&, int64_t value) {
+        object[store::figureColumns()[column++].first] = qint64(value);
+    });
+    return object;
+}
+
 int runReport(PortRun& run, const ReportRequest& request) {
     QString error;
     // An archive that cannot be opened fails before the scale is asked anything.
@@ -55,15 +67,20 @@ int runReport(PortRun& run, const ReportRequest& request) {
         return kExitCommunication;
     // The figures are committed before a close is sent: the day's totals are never cleared on the
     // scale without being kept.
-    const std::optional<int64_t> id = archive->store(
+    const store::ArchiveEntry entry =
         reports::archiveEntry(figures, request.zClose ? store::ReportKind::Z : store::ReportKind::X,
-                              fromCp1250(*identity), QString::fromStdString(run.portName), readAt),
-        &error);
+                              fromCp1250(*identity), QString::fromStdString(run.portName), readAt);
+    run.result = figuresObject(entry.figures);
+    run.result[QLatin1String("kind")] = request.zClose ? "Z" : "X";
+    run.result[QLatin1String("identity")] = entry.identity;
+    run.result[QLatin1String("closed")] = false;
+    const std::optional<int64_t> id = archive->store(entry, &error);
     if (!id)
         return ioError(run, error);
     if (!request.zClose)
         return kExitOk;
     const bool closed = reports::closeZ(line, request.password);
+    run.result[QLatin1String("closed")] = closed;
     // A close that failed is the line's failure, whether or not that could be noted.
     if (!archive->recordClose(*id, closed, &error) && closed)
         return ioError(run, error);
@@ -114,6 +131,8 @@ int runHistory(PortRun& run, const HistoryRequest& request) {
         entries = archive->entries(request.filter, &error);
     if (!entries)
         return ioError(run, error);
+    // The entries as history --format json lists them, also in --format json's result.
+    run.result = {{"entries", QJsonDocument::fromJson(reports::historyJson(*entries)).array()}};
     const QByteArray text = request.json ? reports::historyJson(*entries) : reports::historyCsv(*entries);
     run.out.write(text.constData(), text.size());
     run.out.flush();

@@ -1,7 +1,10 @@
 #include "cli/TerminalCommands.h"
 
+#include "cli/JsonOutput.h"
+
 #include "terminal/Display.h"
 #include "terminal/Keypad.h"
+#include "text/CodePage.h"
 
 #include <QLocale>
 #include <ostream>
@@ -24,6 +27,15 @@ int showDisplay(PortRun& run) {
         run.err << "Communication Error!\n";
         return kExitCommunication;
     }
+    QJsonArray lines, decimals;
+    for (size_t n = 0; n < kDisplayLines; ++n) {
+        lines.append(fromCp1250(state->lines[n]));
+        decimals.append(state->decimals[n]);
+    }
+    run.result = {{"lines", lines},
+                  {"decimals", decimals},
+                  {"indicators", QJsonArray::fromStringList(
+                                     indicatorNames(*state).split(QLatin1Char(' '), Qt::SkipEmptyParts))}};
     QString separator = QLocale().decimalPoint();
     QString text;
     for (size_t n = 0; n < kDisplayLines; ++n)
@@ -55,10 +67,17 @@ ParseResult parseKey(const std::vector<std::string>& args) {
     }
     return Job{[codes](PortRun& run) {
                    ScaleLine line = reportingLine(run);
-                   for (uint8_t code : codes)
-                       if (!sendKey(line, code))
-                           return kExitCommunication;
-                   return kExitOk;
+                   QJsonArray pressed;
+                   int code = kExitOk;
+                   for (uint8_t key : codes) {
+                       if (!sendKey(line, key)) {
+                           code = kExitCommunication;
+                           break;
+                       }
+                       pressed.append(QStringLiteral("0x") + hexText(&key, 1));
+                   }
+                   run.result = {{"pressed", pressed}};
+                   return code;
                },
                true,
                {}};

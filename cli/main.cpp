@@ -2,12 +2,15 @@
 // and the same core code as the windows, for scripts, service work and checking a line.
 //
 //   scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] [--records FILE] [--archive FILE|URL]
-//            COMMAND ...
+//            [--format text|json] COMMAND ...
 //
 // PORT is COMn, a device path, socket://HOST:PORT or rfc2217://HOST:PORT. With several ports the
 // command runs on all of them at once (at most N at a time with --jobs), each on a link and a thread
 // of its own. Each port's output is written, followed by the line "PORT: ok" or "PORT: " and what
 // went wrong, as soon as that port and every port before it in --port order are done.
+//
+// --format json writes, for every port in --port order, one JSON object on a line of its own
+// (cli/JsonOutput.h) instead of the command's text; messages stay on standard error.
 //
 // --records FILE: the SQLite file that keeps what each scale holds (default: the utility's database
 // in its data folder).
@@ -24,6 +27,7 @@
 // --archive names the sales archive (every report read is kept there; history lists it): an SQLite
 // file or postgresql://USER@HOST[:PORT]/DB; by default the database in the utility's data folder.
 #include "cli/Cli.h"
+#include "cli/JsonOutput.h"
 #include "cli/Trace.h"
 #include "link/FrameLink.h"
 #include "link/SerialPort.h"
@@ -46,13 +50,14 @@ namespace {
 
 // The usage of one command, or of all of them (with --help, or when the command is not known).
 void writeUsage(std::ostream& out, const CliCommand* only) {
-    const char* lead = "usage: scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] ";
+    const char* lead =
+        "usage: scalectl [--port PORT]... [--jobs N] [--baud N] [--format text|json] [--trace] ";
     for (const CliCommand& command : cliCommands()) {
         if (only && only != &command)
             continue;
         for (std::string_view line : command.usage) {
             out << lead << line << '\n';
-            lead = "       scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] ";
+            lead = "       scalectl [--port PORT]... [--jobs N] [--baud N] [--format text|json] [--trace] ";
         }
     }
     if (!only)
@@ -72,17 +77,22 @@ int usage(const CliCommand* only = nullptr) {
 struct Settings {
     int32_t baud = 9600;
     bool trace = false;
+    bool json = false; // --format json
     std::string records;
     std::string archive;
 };
 
-// The job on one port, on a link of its own; messages on err, the trace on traceOut.
-int runOnPort(const Job& job, const std::string& port, const Settings& settings, std::ostream& out,
-              std::ostream& err, std::ostream& traceOut, bool showProgress) {
+// The job on one port, on a link of its own; messages on err, the trace on traceOut, what the job
+// found in result.
+int runJob(const Job& job, const std::string& port, const Settings& settings, std::ostream& out,
+           std::ostream& err, std::ostream& traceOut, bool showProgress, QJsonObject& result) {
     FrameLink link;
     PortRun run{link, port, out, err, showProgress, settings.records, settings.archive};
-    if (!job.needsPort)
-        return job.run(run);
+    if (!job.needsPort) {
+        int code = job.run(run);
+        result = run.result;
+        return code;
+    }
     auto number = comPortNumber(port);
     bool opened = number ? link.open(static_cast<uint8_t>(*number), settings.baud)
                          : link.openDevice(port, settings.baud);
@@ -94,33 +104,36 @@ int runOnPort(const Job& job, const std::string& port, const Settings& settings,
     }
     if (settings.trace)
         link.trace = traceTo(traceOut);
-    int result = job.run(run);
+    int code = job.run(run);
     link.close();
-    return result;
+    result = run.result;
+    return code;
 }
 
-// What went wrong on a port, on one line: its messages joined.
-std::string oneLine(const std::string& messages, int code) {
-    std::string line;
-    std::istringstream in(messages);
-    for (std::string part; std::getline(in, part);)
-        if (!part.empty())
-            line += (line.empty() ? "" : " ") + part;
-    return line.empty() ? "exit code " + std::to_string(code) : line;
-}
-
-// One port's job on the thread that runs it: whatever it throws (out of memory included) is that
-// port's failure, never the end of the whole run.
+// One port's job: whatever it throws (out of memory included) is that port's failure, never the end
+// of the whole run.
 int runGuarded(const Job& job, const std::string& port, const Settings& settings, std::ostream& out,
-               std::ostream& err, std::ostream& traceOut) {
+               std::ostream& err, std::ostream& traceOut, bool showProgress, QJsonObject& result) {
     try {
-        return runOnPort(job, port, settings, out, err, traceOut, false);
+        return runJob(job, port, settings, out, err, traceOut, showProgress, result);
     } catch (const std::exception& e) {
         err << "scalectl: " << e.what() << '\n';
     } catch (...) {
         err << "scalectl: unexpected failure\n";
     }
     return kExitCommunication;
+}
+
+// The job on one port as the format asks: its own output, or its JSON line.
+int runOnPort(const Job& job, const std::string& port, const Settings& settings, std::ostream& out,
+              std::ostream& err, std::ostream& traceOut, bool showProgress) {
+    QJsonObject result;
+    if (!settings.json)
+        return runGuarded(job, port, settings, out, err, traceOut, showProgress, result);
+    JsonPortStreams streams(err);
+    int code = runGuarded(job, port, settings, streams.out(), streams.err(), traceOut, false, result);
+    out << streams.line(port, code, result) << std::endl;
+    return code;
 }
 
 int runOnPorts(const Job& job, const std::vector<std::string>& ports, const Settings& settings, size_t jobs) {
@@ -136,7 +149,7 @@ int runOnPorts(const Job& job, const std::vector<std::string>& ports, const Sett
     auto worker = [&] {
         for (size_t i; (i = next++) < ports.size();) {
             Result& r = results[i];
-            int code = runGuarded(job, ports[i], settings, r.out, r.err, r.trace);
+            int code = runOnPort(job, ports[i], settings, r.out, r.err, r.trace, false);
             std::lock_guard lock(mutex);
             r.code = code;
             r.done = true;
@@ -158,7 +171,7 @@ int runOnPorts(const Job& job, const std::vector<std::string>& ports, const Sett
         }
         std::cout << r.out.str() << std::flush;
         std::cerr << r.trace.str() << r.err.str() << ports[i] << ": "
-                  << (r.code == kExitOk ? "ok" : oneLine(r.err.str(), r.code)) << std::endl;
+                  << (r.code == kExitOk ? "ok" : messagesOnOneLine(r.err.str(), r.code)) << std::endl;
         // A port that differs does not hide one that failed after it.
         if (exitCode == kExitOk || (exitCode == kExitDiffers && r.code != kExitOk))
             exitCode = r.code;
@@ -206,7 +219,7 @@ int main(int argc, char** argv) {
             continue;
         }
         if (option != "--port" && option != "--baud" && option != "--jobs" && option != "--records" &&
-            option != "--archive") {
+            option != "--archive" && option != "--format") {
             usageError("unknown option '" + option + "'");
             return usage();
         }
@@ -215,6 +228,14 @@ int main(int argc, char** argv) {
             return usage();
         }
         const std::string& value = args[++i];
+        if (option == "--format") {
+            if (value != "text" && value != "json") {
+                badValue(option, value, "is not text or json");
+                return usage();
+            }
+            settings.json = value == "json";
+            continue;
+        }
         if (option == "--records" || option == "--archive") {
             (option == "--records" ? settings.records : settings.archive) = value;
             continue;

@@ -27,7 +27,7 @@ _scalectl()
             return
             ;;
         --format)
-            COMPREPLY=($(compgen -W 'csv json' -- "$cur"))
+            COMPREPLY=($(compgen -W 'text json csv' -- "$cur"))
             return
             ;;
         -o | --preview)
@@ -44,7 +44,7 @@ _scalectl()
     local i command='' at=0
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
-            --port | --baud | --jobs | --records | --archive) ((i++)) ;;
+            --port | --baud | --jobs | --records | --archive | --format) ((i++)) ;;
             -*) ;;
             *)
                 command=${words[i]}
@@ -56,9 +56,9 @@ _scalectl()
 
     if [[ -z $command ]]; then
         if [[ $cur == -* ]]; then
-            COMPREPLY=($(compgen -W '--port --jobs --baud --trace --records --archive --help --version' -- "$cur"))
+            COMPREPLY=($(compgen -W '--port --jobs --baud --trace --records --archive --format --help --version' -- "$cur"))
         else
-            COMPREPLY=($(compgen -W 'raw plu display key calibration report history logo settings clock find' -- "$cur"))
+            COMPREPLY=($(compgen -W 'raw plu display key calibration report history logo settings clock find info' -- "$cur"))
         fi
         return
     fi
@@ -68,7 +68,7 @@ _scalectl()
     if ((at + 1 == cword)); then
         case $command in
             plu) COMPREPLY=($(compgen -W 'pull push diff' -- "$cur")) ;;
-            settings) COMPREPLY=($(compgen -W 'pull push' -- "$cur")) ;;
+            settings) COMPREPLY=($(compgen -W 'pull push diff' -- "$cur")) ;;
             history) COMPREPLY=($(compgen -W '--scale --from --to --format --help' -- "$cur")) ;;
             find) COMPREPLY=($(compgen -W '--port --baud --help' -- "$cur")) ;;
             logo) COMPREPLY=($(compgen -W 'send preview' -- "$cur")) ;;

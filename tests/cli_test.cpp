@@ -1,11 +1,18 @@
 // scalectl as a process against the emulated scale: output, exit codes and the trace.
+#include "tests/support/NamedCase.h"
 #include "tests/support/SimHarness.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -130,8 +137,11 @@ TEST_F(Scalectl, ExitCodesSayWhatWentWrong) {
     // --help of a command: its usage on standard output, exit code 0.
     Outcome help = scalectl("plu --help");
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_EQ(help.out.rfind("usage: scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] plu pull", 0),
-              0u);
+    EXPECT_EQ(
+        help.out.rfind(
+            "usage: scalectl [--port PORT]... [--jobs N] [--baud N] [--format text|json] [--trace] plu pull",
+            0),
+        0u);
     EXPECT_EQ(help.out.find("settings"), std::string::npos);
 
     // A refused PLU file names its line (every line of the file counted) and the cell.
@@ -292,6 +302,204 @@ TEST(ScalectlFind, EachScaleIsFoundAtItsOwnRate) {
         Outcome refused = scalectl(bad);
         EXPECT_EQ(refused.exitCode, 64) << bad;
     }
+}
+
+// --format json: standard output holds one object per port and nothing else, in --port order.
+struct JsonCase {
+    const char* name;
+    std::string args;
+    // A key every port's result must have.
+    const char* resultKey;
+};
+using testcases::PrintTo;
+
+class ScalectlJson : public ::testing::TestWithParam<JsonCase> {
+protected:
+    SimHarness first, second;
+    // The sales archive of the run, so that reports read here stay out of the build's database.
+    std::string archive = first.folder() + "/archive.db";
+
+    // The lines of out, each parsed; a line that is no object fails the test.
+    static std::vector<QJsonObject> objects(const std::string& out) {
+        std::vector<QJsonObject> parsed;
+        size_t start = 0;
+        for (size_t end; (end = out.find('\n', start)) != std::string::npos; start = end + 1) {
+            QJsonParseError error{};
+            QJsonDocument document =
+                QJsonDocument::fromJson(QByteArray::fromStdString(out.substr(start, end - start)), &error);
+            EXPECT_TRUE(document.isObject()) << error.errorString().toStdString() << " in " << out;
+            parsed.push_back(document.object());
+        }
+        EXPECT_EQ(start, out.size()) << "output does not end with a line end";
+        return parsed;
+    }
+};
+
+TEST_P(ScalectlJson, EachPortGivesOneObjectInPortOrder) {
+    Outcome run = scalectl("--format json --archive " + archive + " --port " + second.linkPath() +
+                           " --port " + first.linkPath() + " " + GetParam().args);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    std::vector<QJsonObject> lines = objects(run.out);
+    ASSERT_EQ(lines.size(), 2u) << run.out;
+    const std::string ports[] = {second.linkPath(), first.linkPath()};
+    for (size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(lines[i]["port"].toString().toStdString(), ports[i]);
+        EXPECT_EQ(lines[i]["ok"], QJsonValue(true));
+        EXPECT_EQ(lines[i]["exit"], QJsonValue(0));
+        EXPECT_TRUE(lines[i]["error"].isNull());
+        EXPECT_TRUE(lines[i]["result"].toObject().contains(QLatin1String(GetParam().resultKey))) << run.out;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, ScalectlJson,
+    ::testing::Values(JsonCase{"Raw", "raw 01", "reply"},
+                      JsonCase{"PluPull", "plu pull --from 1 --to 3", "rows"},
+                      JsonCase{"SettingsPull", "settings pull", "departments"},
+                      JsonCase{"ClockGet", "clock get", "difference"},
+                      JsonCase{"ClockSet", "clock set", "time"}, JsonCase{"Display", "display", "indicators"},
+                      JsonCase{"Key", "key 7 shift", "pressed"},
+                      JsonCase{"Calibration", "calibration send --preset single-6", "capacity"},
+                      JsonCase{"Info", "info", "status_bits"}, JsonCase{"Report", "report", "grand_total"}),
+    testcases::caseName);
+
+TEST_F(ScalectlJson, ResultsCarryTheScalesValues) {
+    first.sim().withState([](ScaleState& s) {
+        s.status = 0x05;
+        s.clockOffsetSeconds = -3600;
+    });
+    std::vector<QJsonObject> info =
+        objects(scalectl("--format json --port " + first.linkPath() + " info").out);
+    ASSERT_EQ(info.size(), 1u);
+    QJsonObject result = info[0]["result"].toObject();
+    EXPECT_EQ(result["identity"].toString(), QStringLiteral("SCALE SIM 15KG V1.63"));
+    EXPECT_EQ(result["status"], QJsonValue(5));
+    EXPECT_EQ(result["status_bits"].toArray(), (QJsonArray{"bit0", "calibration"}));
+    // A second may pass between the read and the PC's time.
+    EXPECT_NEAR(result["clock"].toObject()["difference"].toDouble(), -3600, 1);
+
+    std::vector<QJsonObject> plu =
+        objects(scalectl("--format json --port " + first.linkPath() + " plu pull --from 1 --to 1").out);
+    ASSERT_EQ(plu.size(), 1u);
+    QJsonArray rows = plu[0]["result"].toObject()["rows"].toArray();
+    ASSERT_EQ(rows.size(), 2); // PLU 0 (shown whatever its price) and PLU 1; PLU 1800 is absent
+    QJsonObject apples = rows.last().toObject();
+    EXPECT_EQ(apples["num"], QJsonValue(1));
+    EXPECT_EQ(apples["price"], QJsonValue(2.49));
+    EXPECT_EQ(apples["name"], QJsonValue("APPLES GOLDEN"));
+    EXPECT_EQ(apples.size(), 13);
+}
+
+// A port that fails is an object of its own with scalectl's message, beside the one that worked; a
+// diff that finds differences is an answer (ok), not a failure.
+TEST_F(ScalectlJson, FailuresAndDifferencesAreReportedPerPort) {
+    const std::string missing = first.folder() + "/ports/COM9";
+    Outcome run = scalectl("--format json --port " + missing + " --port " + first.linkPath() + " raw 01");
+    EXPECT_EQ(run.exitCode, 2);
+    std::vector<QJsonObject> lines = objects(run.out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0]["ok"], QJsonValue(false));
+    EXPECT_EQ(lines[0]["exit"], QJsonValue(2));
+    EXPECT_TRUE(lines[0]["error"].toString().startsWith("Cannot initialize COM port!")) << run.out;
+    EXPECT_EQ(lines[1]["ok"], QJsonValue(true));
+    EXPECT_NE(run.err.find("Cannot initialize COM port!"), std::string::npos) << "messages stay on stderr";
+
+    char name[] = "/tmp/scalectl-settings-XXXXXX";
+    close(mkstemp(name));
+    ASSERT_EQ(scalectl("--port " + first.linkPath() + " settings pull -o " + name).exitCode, 0);
+    second.sim().withState([](ScaleState& s) { s.departments[0][0] = 'X'; });
+    Outcome diff = scalectl("--format json --port " + first.linkPath() + " --port " + second.linkPath() +
+                            " settings diff " + name);
+    EXPECT_EQ(diff.exitCode, 5) << diff.err;
+    lines = objects(diff.out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_TRUE(lines[0]["result"].toObject()["differences"].toObject().isEmpty());
+    EXPECT_EQ(lines[1]["ok"], QJsonValue(true));
+    EXPECT_EQ(lines[1]["exit"], QJsonValue(5));
+    EXPECT_EQ(lines[1]["result"].toObject()["differences"].toObject().keys(), QStringList{"departments"});
+
+    // settings push --changed sends only to the scale that differs.
+    first.sim().clearLog();
+    second.sim().clearLog();
+    Outcome push = scalectl("--format json --port " + first.linkPath() + " --port " + second.linkPath() +
+                            " settings push " + name + " --changed");
+    EXPECT_EQ(push.exitCode, 0) << push.err;
+    lines = objects(push.out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0]["result"].toObject()["sent"], QJsonValue(false));
+    EXPECT_EQ(lines[1]["result"].toObject()["sent"], QJsonValue(true));
+    auto writes = [](ScaleSim& sim) {
+        auto bodies = sim.requestBodies();
+        return std::count_if(bodies.begin(), bodies.end(), [](const auto& b) { return b[0] == 0x22; });
+    };
+    EXPECT_EQ(writes(first.sim()), 0);
+    EXPECT_EQ(writes(second.sim()), 1);
+    std::remove(name);
+}
+
+// The PLU commands' results: a diff names each differing field with both values as numbers, a
+// changed-only push counts what it sent and what was current, and names the PLUs sent.
+TEST_F(ScalectlJson, PluResultsNameWhatDiffersAndWhatWasSent) {
+    char plu[] = "/tmp/scalectl-plu-XXXXXX";
+    close(mkstemp(plu));
+    char records[] = "/tmp/scalectl-records-XXXXXX";
+    close(mkstemp(records));
+    const std::string port =
+        "--format json --records " + std::string(records) + " --port " + first.linkPath();
+    ASSERT_EQ(scalectl(port + " plu pull --from 1 --to 5 -o " + plu).exitCode, 0);
+    // PLU 1 at 9.99 in the file; the scale has 2.49.
+    std::string text;
+    {
+        std::ifstream in(plu, std::ios::binary);
+        text.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    // The price field of PLU 1's row, in the regional notation the file is written in.
+    size_t price = text.find("\n1\t");
+    ASSERT_NE(price, std::string::npos) << text;
+    price += 3;
+    text.replace(price, text.find('\t', price) - price, text.substr(price + 1, 1) == "," ? "9,99" : "9.99");
+    std::ofstream(plu, std::ios::binary) << text;
+
+    Outcome diff = scalectl(port + " plu diff " + plu + " --from 1 --to 5");
+    EXPECT_EQ(diff.exitCode, 5) << diff.err;
+    std::vector<QJsonObject> lines = objects(diff.out);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0]["ok"], QJsonValue(true));
+    EXPECT_EQ(lines[0]["result"].toObject()["differences"].toArray(),
+              (QJsonArray{QJsonObject{
+                  {"kind", "differs"}, {"plu", 1}, {"field", "price"}, {"scale", 2.49}, {"file", 9.99}}}));
+
+    Outcome push = scalectl(port + " plu push " + plu + " --changed");
+    EXPECT_EQ(push.exitCode, 0) << push.err;
+    lines = objects(push.out);
+    ASSERT_EQ(lines.size(), 1u);
+    const QJsonObject result = lines[0]["result"].toObject();
+    EXPECT_EQ(result["sent"], QJsonValue(1));
+    EXPECT_EQ(result["plus"].toArray(), QJsonArray{1});
+    EXPECT_GT(result["current"].toInt(), 0);
+    std::remove(plu);
+    std::remove(records);
+}
+
+// The reports read are kept and listed: history's result holds the archive's entries.
+TEST_F(ScalectlJson, HistoryListsTheReportsRead) {
+    const std::string options = "--format json --archive " + archive + " --port " + first.linkPath();
+    std::vector<QJsonObject> report = objects(scalectl(options + " report --z").out);
+    ASSERT_EQ(report.size(), 1u);
+    const QJsonObject read = report[0]["result"].toObject();
+    EXPECT_EQ(read["kind"], QJsonValue("Z"));
+    EXPECT_EQ(read["closed"], QJsonValue(true));
+    EXPECT_GT(read["grand_total"].toInteger(), 0);
+
+    Outcome history = scalectl(options + " history");
+    EXPECT_EQ(history.exitCode, 0) << history.err;
+    std::vector<QJsonObject> lines = objects(history.out);
+    ASSERT_EQ(lines.size(), 1u);
+    QJsonArray entries = lines[0]["result"].toObject()["entries"].toArray();
+    ASSERT_EQ(entries.size(), 1);
+    // history lists amounts in the currency unit, the report's result in hundredths.
+    EXPECT_EQ(qRound64(entries[0].toObject()["grand_total"].toDouble() * 100),
+              read["grand_total"].toInteger());
 }
 
 } // namespace
