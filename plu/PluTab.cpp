@@ -13,6 +13,7 @@
 #include "ui_PluTab.h"
 
 #include <QHeaderView>
+#include <QMenu>
 #include <numeric>
 
 namespace {
@@ -53,7 +54,13 @@ PluTab::PluTab(ScaleSession& session, QWidget* parent)
     connect(ui->Button8, &QPushButton::clicked, this, &PluTab::Button8Click);
     connect(ui->Button6, &QPushButton::clicked, this, &PluTab::Button6Click);
     connect(ui->Button5, &QPushButton::clicked, this, &PluTab::Button5Click);
-    connect(ui->compareButton, &QPushButton::clicked, this, &PluTab::compareButtonClick);
+    // The comparison and the changed-only choice share one small menu button: the row has no room
+    // for two more controls beside the tab's own buttons, which keep their places and widths.
+    auto* more = new QMenu(ui->moreButton);
+    more->addAction(ui->compareAction);
+    more->addAction(ui->changedOnlyAction);
+    ui->moreButton->setMenu(more);
+    connect(ui->compareAction, &QAction::triggered, this, &PluTab::compareActionTriggered);
 }
 
 PluTab::~PluTab() {
@@ -154,7 +161,7 @@ void PluTab::Button8Click() {
         return;
     session.runHandler([this] {
         auto [from, to] = range();
-        const bool changedOnly = ui->changedOnlyBox->isChecked();
+        const bool changedOnly = ui->changedOnlyAction->isChecked();
         Record record;
         if (!openRecord(record, changedOnly))
             return;
@@ -170,7 +177,7 @@ void PluTab::Button8Click() {
     });
 }
 
-void PluTab::compareButtonClick() {
+void PluTab::compareActionTriggered() {
     if (!session.requireConnection())
         return;
     session.runHandler([this] {

@@ -34,7 +34,7 @@ public:
     void Button5Click();  // Load From DISK
     // Reads the range from the scale (as Load From SCALE does, into no row of the grid) and marks the
     // grid's cells that differ from it; the PLUs only on the scale are named in a message.
-    void compareButtonClick();
+    void compareActionTriggered();
 
     // Every change of the in-place editor of a cell (row 1 to 1801), the new text already typed:
     // keep it (the editor's next put-back text) or put the last good text back and beep.
@@ -44,8 +44,9 @@ public:
     // The grid as a PLU table.
     PluTable& table() { return grid; }
 
-    // StringGrid1, SpinEdit1, SpinEdit2, Button5 to Button8, Button12, Button17; compareButton and
-    // changedOnlyBox (Save To SCALE sends only the rows that differ from the scale's record).
+    // StringGrid1, SpinEdit1, SpinEdit2, Button5 to Button8, Button12, Button17; the MORE menu's
+    // compareAction and changedOnlyAction (Save To SCALE sends only the rows that differ from the
+    // scale's record).
     Ui::PluTab* ui;
 
 private:

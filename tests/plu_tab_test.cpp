@@ -328,10 +328,13 @@ TEST_F(PluTabScaleTest, LoadSaveAndCompareKeepTheScalesRecord) {
     ui->SpinEdit2->setValue(10);
     ui->Button7->click();
     ASSERT_EQ(cell(NumColumn, 3), "3");
-    ui->changedOnlyBox->setChecked(true);
-    auto sentAfter = [this](QPushButton* button) {
+    ui->changedOnlyAction->setChecked(true);
+    auto sentAfter = [this](auto* control) {
         scale.sim().clearLog();
-        button->click();
+        if constexpr (std::is_same_v<decltype(control), QAction*>)
+            control->trigger();
+        else
+            control->click();
         std::vector<std::pair<int, int>> sent;
         for (const auto& body : scale.sim().requestBodies())
             sent.emplace_back(body[0], body.size() >= 3 ? body[1] << 8 | body[2] : -1);
@@ -347,7 +350,7 @@ TEST_F(PluTabScaleTest, LoadSaveAndCompareKeepTheScalesRecord) {
 
     // A price changed at the scale's own keypad: the comparison marks it and teaches the record.
     scale.sim().withState([](ScaleState& state) { state.plus[5].price = 555; });
-    EXPECT_EQ(sentAfter(ui->compareButton).size(), 1u + 2u + 10u);
+    EXPECT_EQ(sentAfter(ui->compareAction).size(), 1u + 2u + 10u);
     EXPECT_EQ(grid->item(5 - 1, PriceColumn)->background().color(), QColor(255, 200, 0));
     EXPECT_EQ(grid->item(4 - 1, PriceColumn)->background().style(), Qt::NoBrush);
     ASSERT_EQ(recorder.messages.size(), 1u);
