@@ -106,6 +106,15 @@ QDate dayOf(const QLineEdit* edit) {
     return QDate::fromString(edit->text().trimmed(), QStringLiteral("yyyy-MM-dd"));
 }
 
+// Takes every axis off a chart. removeAxis hands the axis back to the caller rather than deleting
+// it, so each redraw would otherwise leave its axes behind.
+void clearAxes(QChart* chart) {
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+}
+
 } // namespace
 
 HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
@@ -208,8 +217,7 @@ void HistoryWindow::exportClick() {
 
 void HistoryWindow::drawDays() {
     dayChart->removeAllSeries();
-    for (QAbstractAxis* axis : dayChart->axes())
-        dayChart->removeAxis(axis);
+    clearAxes(dayChart);
     auto* series = new QLineSeries;
     for (const auto& [day, total] : reports::dailyTotals(model->entries))
         series->append(double(day.startOfDay().toMSecsSinceEpoch()), units(total));
@@ -227,8 +235,7 @@ void HistoryWindow::drawDays() {
 
 void HistoryWindow::showEntry(int row) {
     hourChart->removeAllSeries();
-    for (QAbstractAxis* axis : hourChart->axes())
-        hourChart->removeAxis(axis);
+    clearAxes(hourChart);
     clerkChart->removeAllSeries();
     if (row < 0 || row >= int(model->entries.size()) || !archive)
         return;

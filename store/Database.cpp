@@ -7,6 +7,8 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
+#include <chrono>
+#include <thread>
 #include <utility>
 
 namespace store {
@@ -21,6 +23,22 @@ QString nextConnectionName() {
 // How long a writer waits for another writer of the same SQLite file (several ports of scalectl,
 // the window beside a cron job) before the write fails.
 constexpr int busyTimeoutMs = 10000;
+
+// Switches the file to write-ahead logging. Connections that open the same new file at the same
+// moment (the ports of one scalectl run) each ask for the switch, and SQLite refuses it at once as
+// "locked" while another connection holds the file, without waiting out the busy time-out: the
+// switch is asked again until then.
+bool switchToWal(QSqlQuery& q) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(busyTimeoutMs);
+    for (;;) {
+        if (q.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
+            return true;
+        if (q.lastError().nativeErrorCode() != QStringLiteral("5") ||
+            std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
 
 } // namespace
 
@@ -91,8 +109,7 @@ std::unique_ptr<Database> Database::open(const QString& where, QString* error) {
         // window read while a cron job writes; synchronous NORMAL keeps a commit to a few ms while a
         // crash still loses at most the transaction in flight.
         QSqlQuery q(opened->db);
-        if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
-            !q.exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
+        if (!switchToWal(q) || !q.exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
             !q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
             *error = QStringLiteral("%1: %2").arg(where, q.lastError().text());
             return nullptr;

@@ -164,7 +164,14 @@ std::optional<int64_t> SalesArchive::store(const ArchiveEntry& entry, QString* e
     forEachFigure(entry.figures,
                   [&values](const FigureColumn&, int64_t value) { values << QVariant(qint64(value)); });
     // The same report read again counts a read; its first read time stays. One statement, so two
-    // PCs storing the same report at once still make one entry.
+    // PCs storing the same report at once still make one entry. The write lock is taken first:
+    // SQLite makes BEGIN IMMEDIATE wait out another writer (the ports of one run store at the same
+    // moment), while a statement that has to take the lock itself may be refused at once as locked.
+    QSqlQuery transaction(db->sql());
+    if (!transaction.exec(db->isPostgres() ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"))) {
+        fail(error, db->location(), transaction);
+        return std::nullopt;
+    }
     QSqlQuery q(db->sql());
     q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT (identity, kind, document, "
                              "fingerprint) DO UPDATE SET reads = %1.reads + 1 RETURNING id")
@@ -174,9 +181,17 @@ std::optional<int64_t> SalesArchive::store(const ArchiveEntry& entry, QString* e
         q.addBindValue(value);
     if (!q.exec() || !q.next()) {
         fail(error, db->location(), q);
+        transaction.exec(QStringLiteral("ROLLBACK"));
         return std::nullopt;
     }
-    return q.value(0).toLongLong();
+    const int64_t id = q.value(0).toLongLong();
+    q.finish();
+    if (!transaction.exec(QStringLiteral("COMMIT"))) {
+        fail(error, db->location(), transaction);
+        transaction.exec(QStringLiteral("ROLLBACK"));
+        return std::nullopt;
+    }
+    return id;
 }
 
 bool SalesArchive::recordClose(int64_t id, bool acknowledged, QString* error) {
