@@ -86,7 +86,7 @@ std::string isoTime(const QDateTime& time) {
     return text;
 }
 
-QDateTime fromIsoTime(QStringView text, Qt::TimeSpec spec) {
+QDateTime fromIsoTime(QStringView text, Qt::TimeSpec zone) {
     static const char shape[] = "0000-00-00T00:00:00";
     if (text.size() < qsizetype(sizeof shape - 1))
         return {};
@@ -94,7 +94,7 @@ QDateTime fromIsoTime(QStringView text, Qt::TimeSpec spec) {
         if (shape[i] != '0' && text[i] != QLatin1Char(shape[i]))
             return {};
     return QDateTime(QDate(digits(text, 0, 4), digits(text, 5, 2), digits(text, 8, 2)),
-                     QTime(digits(text, 11, 2), digits(text, 14, 2), digits(text, 17, 2)), spec);
+                     QTime(digits(text, 11, 2), digits(text, 14, 2), digits(text, 17, 2)), zone);
 }
 
 const std::vector<std::pair<QString, bool>>& figureColumns() {

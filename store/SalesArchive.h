@@ -116,11 +116,11 @@ struct HistoryFilter {
     int64_t id = 0;
 };
 
-// A time as the archive writes it, "yyyy-MM-ddTHH:mm:ss" (ISO 8601 without a zone), and back in the
-// given time spec (invalid for any other text). A listing formats and parses two per entry, and Qt's
-// general date-time parser takes tens of microseconds for each.
+// A time as the archive writes it, "yyyy-MM-ddTHH:mm:ss" (ISO 8601 without a zone), and back as
+// UTC or local time (invalid for any other text). A listing formats and parses two per entry, and
+// Qt's general date-time parser takes tens of microseconds for each.
 std::string isoTime(const QDateTime& time);
-QDateTime fromIsoTime(QStringView text, Qt::TimeSpec spec);
+QDateTime fromIsoTime(QStringView text, Qt::TimeSpec zone);
 
 class SalesArchive {
 public:

@@ -54,9 +54,9 @@ from ansible_collections.shop.scale.plugins.module_utils.scalectl import (
 
 
 def main():
-    spec = dict(COMMON_ARGS)
-    spec.update(max_drift=dict(type='int', default=30))
-    module = AnsibleModule(argument_spec=spec, supports_check_mode=True)
+    argument_spec = dict(COMMON_ARGS)
+    argument_spec.update(max_drift=dict(type='int', default=30))
+    module = AnsibleModule(argument_spec=argument_spec, supports_check_mode=True)
     if module.params['max_drift'] < 0:
         module.fail_json(msg='max_drift must not be negative')
     results = run_scalectl(module, ['clock', 'get'])

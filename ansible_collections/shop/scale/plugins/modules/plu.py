@@ -69,9 +69,9 @@ def diff_text(port, differences):
 
 
 def main():
-    spec = dict(COMMON_ARGS)
-    spec.update(src=dict(type='path', required=True))
-    module = AnsibleModule(argument_spec=spec, supports_check_mode=True)
+    argument_spec = dict(COMMON_ARGS)
+    argument_spec.update(src=dict(type='path', required=True))
+    module = AnsibleModule(argument_spec=argument_spec, supports_check_mode=True)
     src = module.params['src']
     if module.check_mode:
         results = run_scalectl(module, ['plu', 'diff', src])

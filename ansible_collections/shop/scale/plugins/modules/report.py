@@ -72,11 +72,11 @@ from ansible_collections.shop.scale.plugins.module_utils.scalectl import (
 
 
 def main():
-    spec = dict(COMMON_ARGS)
-    spec.update(z=dict(type='bool', default=False),
+    argument_spec = dict(COMMON_ARGS)
+    argument_spec.update(z=dict(type='bool', default=False),
                 password=dict(type='int', default=0, no_log=True),
                 dest=dict(type='path'))
-    module = AnsibleModule(argument_spec=spec, supports_check_mode=True)
+    module = AnsibleModule(argument_spec=argument_spec, supports_check_mode=True)
     params = module.params
     if not 0 <= params['password'] <= 99999:
         module.fail_json(msg='password must be 0 to 99999')

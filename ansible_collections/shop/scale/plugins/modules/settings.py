@@ -46,9 +46,9 @@ from ansible_collections.shop.scale.plugins.module_utils.scalectl import (
 
 
 def main():
-    spec = dict(COMMON_ARGS)
-    spec.update(src=dict(type='path', required=True))
-    module = AnsibleModule(argument_spec=spec, supports_check_mode=True)
+    argument_spec = dict(COMMON_ARGS)
+    argument_spec.update(src=dict(type='path', required=True))
+    module = AnsibleModule(argument_spec=argument_spec, supports_check_mode=True)
     src = module.params['src']
     command = ['settings', 'diff', src] if module.check_mode else ['settings', 'push', src, '--changed']
     results = run_scalectl(module, command)
