@@ -5,6 +5,7 @@ target_link_libraries(prompt_recorder PUBLIC scale_ui)
 
 scale_test(app_tests
     SOURCES gui_main.cpp app_controls_test.cpp app_progress_test.cpp app_main_window_test.cpp app_window_placement_test.cpp
+        app_translation_test.cpp
     LIBS scale_ui prompt_recorder Qt6::Test
     GUI)
 set_target_properties(app_tests PROPERTIES AUTOUIC OFF)
