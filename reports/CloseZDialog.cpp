@@ -34,7 +34,7 @@ void CloseZDialog::confirmClose() {
     QString error;
     if (archivedEntry &&
         !reports::archiveCloseOutcome(session.archiveLocation, *archivedEntry, closed, &error))
-        prompts().message(QStringLiteral("ERROR!"), QStringLiteral("I/O Error!"));
+        prompts().message(tr("ERROR!"), tr("I/O Error!"));
     if (closed)
         hide();
     prompts().setWaitCursor(false);

@@ -66,10 +66,13 @@ public:
         }
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        static const char* const headings[kColumns] = {"READ",    "SCALE", "PORT", "KIND",
-                                                       "DOC NUM", "TOTAL", "READS"};
+        static const char* const headings[kColumns] = {
+            QT_TRANSLATE_NOOP("HistoryWindow", "READ"),    QT_TRANSLATE_NOOP("HistoryWindow", "SCALE"),
+            QT_TRANSLATE_NOOP("HistoryWindow", "PORT"),    QT_TRANSLATE_NOOP("HistoryWindow", "KIND"),
+            QT_TRANSLATE_NOOP("HistoryWindow", "DOC NUM"), QT_TRANSLATE_NOOP("HistoryWindow", "TOTAL"),
+            QT_TRANSLATE_NOOP("HistoryWindow", "READS")};
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-            return QString::fromLatin1(headings[section]);
+            return HistoryWindow::tr(headings[section]);
         return QAbstractTableModel::headerData(section, orientation, role);
     }
 
@@ -82,9 +85,6 @@ private:
 } // namespace reports
 
 namespace {
-
-const QString kErrorTitle = QStringLiteral("ERROR!");
-const QString kIoError = QStringLiteral("I/O Error!");
 
 // Charts take doubles; the archive's hundredths become currency units only here, for drawing.
 double units(int64_t hundredths) {
@@ -119,21 +119,20 @@ void clearAxes(QChart* chart) {
 
 HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
     : QWidget(parent), archiveEdit(new QLineEdit), fromEdit(new QLineEdit), toEdit(new QLineEdit),
-      loadButton(new QPushButton(QStringLiteral("LOAD"))),
-      exportButton(new QPushButton(QStringLiteral("EXPORT CSV"))), table(new QTableView),
-      hourChart(new QChart), dayChart(new QChart), clerkChart(new QChart), session(session),
-      model(new reports::HistoryModel(this)) {
-    setWindowTitle(QStringLiteral("HISTORY"));
+      loadButton(new QPushButton(tr("LOAD"))), exportButton(new QPushButton(tr("EXPORT CSV"))),
+      table(new QTableView), hourChart(new QChart), dayChart(new QChart), clerkChart(new QChart),
+      session(session), model(new reports::HistoryModel(this)) {
+    setWindowTitle(tr("HISTORY"));
     setObjectName(QStringLiteral("HistoryWindow"));
-    fromEdit->setPlaceholderText(QStringLiteral("YYYY-MM-DD"));
-    toEdit->setPlaceholderText(QStringLiteral("YYYY-MM-DD"));
+    fromEdit->setPlaceholderText(tr("YYYY-MM-DD"));
+    toEdit->setPlaceholderText(tr("YYYY-MM-DD"));
 
     auto* settings = new QHBoxLayout;
-    settings->addWidget(new QLabel(QStringLiteral("Archive")));
+    settings->addWidget(new QLabel(tr("Archive")));
     settings->addWidget(archiveEdit, 3);
-    settings->addWidget(new QLabel(QStringLiteral("From")));
+    settings->addWidget(new QLabel(tr("From")));
     settings->addWidget(fromEdit, 1);
-    settings->addWidget(new QLabel(QStringLiteral("To")));
+    settings->addWidget(new QLabel(tr("To")));
     settings->addWidget(toEdit, 1);
     settings->addWidget(loadButton);
     settings->addWidget(exportButton);
@@ -150,9 +149,9 @@ HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
     grid->setColumnStretch(1, 2);
     grid->addLayout(settings, 0, 0, 1, 2);
     grid->addWidget(table, 1, 0);
-    grid->addWidget(chartView(dayChart, QStringLiteral("Total per day")), 1, 1);
-    grid->addWidget(chartView(hourChart, QStringLiteral("Sales by hour")), 2, 0);
-    grid->addWidget(chartView(clerkChart, QStringLiteral("Clerks' shares")), 2, 1);
+    grid->addWidget(chartView(dayChart, tr("Total per day")), 1, 1);
+    grid->addWidget(chartView(hourChart, tr("Sales by hour")), 2, 0);
+    grid->addWidget(chartView(clerkChart, tr("Clerks' shares")), 2, 1);
     resize(980, 680);
 
     connect(loadButton, &QPushButton::clicked, this, &HistoryWindow::loadEntries);
@@ -185,7 +184,7 @@ void HistoryWindow::loadEntries() {
         list = archive->entries(filter, &error, store::SalesArchive::Figures::Totals);
     if (!list) {
         archive.reset();
-        prompts().message(kErrorTitle, kIoError);
+        prompts().message(tr("ERROR!"), tr("I/O Error!"));
         list.emplace();
     }
     model->setEntries(std::move(*list));
@@ -202,7 +201,7 @@ void HistoryWindow::loadEntries() {
 
 void HistoryWindow::exportEntries() {
     const QString path =
-        prompts().saveFileName(QStringLiteral("CSV files|*.csv"), QStringLiteral("csv"), QString());
+        prompts().saveFileName(tr("CSV files") + QStringLiteral("|*.csv"), QStringLiteral("csv"), QString());
     if (path.isEmpty())
         return;
     QString error;
@@ -212,7 +211,7 @@ void HistoryWindow::exportEntries() {
     QSaveFile file(path);
     const QByteArray bytes = list ? reports::historyCsv(*list) : QByteArray();
     if (!list || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        prompts().message(kErrorTitle, kIoError);
+        prompts().message(tr("ERROR!"), tr("I/O Error!"));
 }
 
 void HistoryWindow::drawDays() {
@@ -246,7 +245,7 @@ void HistoryWindow::showEntry(int row) {
     if (!read || read->empty())
         return;
     const store::ReportFigures& figures = read->front().figures;
-    auto* hours = new QBarSet(QStringLiteral("Sales"));
+    auto* hours = new QBarSet(tr("Sales"));
     QStringList labels;
     for (int h = 0; h < store::kArchiveHours; ++h) {
         *hours << units(figures.hourAmounts[size_t(h)]);
@@ -273,7 +272,7 @@ void HistoryWindow::showEntry(int row) {
     for (int n = 0; n < store::kArchiveClerks; ++n) {
         const int64_t sales = figures.clerks[size_t(n)].sales;
         if (sales > 0)
-            pie->append(QStringLiteral("CLERK %1").arg(n + 1), units(sales))->setLabelVisible(true);
+            pie->append(tr("CLERK %1").arg(n + 1), units(sales))->setLabelVisible(true);
     }
     clerkChart->addSeries(pie);
 }

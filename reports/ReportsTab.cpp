@@ -10,7 +10,6 @@
 #include <QFontMetrics>
 
 namespace {
-const QString kFileFilter = QStringLiteral("Text files|*.TXT");
 const QString kFileSuffix = QStringLiteral("TXT");
 // The report's columns are made with tabs; a tab stop every eight average characters lines them up.
 constexpr int kTabStopCharacters = 8;
@@ -53,7 +52,7 @@ std::optional<int64_t> ReportsTab::readReport(const reports::ReportLabels& label
         session.archiveLocation,
         reports::archiveEntry(figures, kind, session.scaleIdentity, session.portName, readAt), &error);
     if (!id)
-        prompts().message(QStringLiteral("ERROR!"), QStringLiteral("I/O Error!"));
+        prompts().message(tr("ERROR!"), tr("I/O Error!"));
     return id;
 }
 
@@ -67,11 +66,12 @@ void ReportsTab::clearReport() {
 }
 
 void ReportsTab::saveReport() {
-    const QString path = prompts().saveFileName(kFileFilter, kFileSuffix, QString());
+    const QString path =
+        prompts().saveFileName(tr("Text files") + QStringLiteral("|*.TXT"), kFileSuffix, QString());
     if (path.isEmpty())
         return;
     if (!reports::saveReportFile(path, memoLines()))
-        prompts().message(QStringLiteral("ERROR!"), QStringLiteral("I/O Error!"));
+        prompts().message(tr("ERROR!"), tr("I/O Error!"));
 }
 
 void ReportsTab::closeZ() {

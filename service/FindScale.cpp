@@ -5,6 +5,7 @@
 #include "ui/Prompts.h"
 #include "ui/ScaleSession.h"
 
+#include <QCoreApplication>
 #include <chrono>
 #include <future>
 
@@ -21,7 +22,8 @@ std::optional<FoundScale> findScale(ScaleSession& session, const std::vector<std
             continue;
         if (!dialog->keepRunning)
             progress.stop = true;
-        dialog->step(int(progress.tried), QStringLiteral("Searching for the scale..."));
+        dialog->step(int(progress.tried),
+                     QCoreApplication::translate("FindScale", "Searching for the scale..."));
     }
     if (dialog)
         dialog->finish();
@@ -29,7 +31,8 @@ std::optional<FoundScale> findScale(ScaleSession& session, const std::vector<std
     if (progress.stop)
         return std::nullopt;
     if (result.found.empty()) {
-        prompts().message(QStringLiteral("Error!"), QStringLiteral("No scale found!"));
+        prompts().message(QCoreApplication::translate("FindScale", "Error!"),
+                          QCoreApplication::translate("FindScale", "No scale found!"));
         return std::nullopt;
     }
     if (result.found.size() == 1)
@@ -40,7 +43,8 @@ std::optional<FoundScale> findScale(ScaleSession& session, const std::vector<std
                      .arg(QString::fromStdString(scale.port))
                      .arg(scale.baud)
                      .arg(fromCp1250(scale.identity));
-    int picked = prompts().chooseItem(QStringLiteral("FIND"), QStringLiteral("Scales found:"), items);
+    int picked = prompts().chooseItem(QCoreApplication::translate("FindScale", "FIND"),
+                                      QCoreApplication::translate("FindScale", "Scales found:"), items);
     if (picked < 0 || picked >= int(result.found.size()))
         return std::nullopt;
     return result.found[size_t(picked)];

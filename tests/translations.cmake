@@ -4,7 +4,8 @@ list(TRANSFORM scale_translated_folders PREPEND ${PROJECT_SOURCE_DIR}/ OUTPUT_VA
 list(JOIN scale_languages "," translated_languages)
 add_test(NAME translations.complete
     COMMAND python3 ${PROJECT_SOURCE_DIR}/tools/check_translations.py --lupdate $<TARGET_FILE:Qt6::lupdate>
-            --ts-dir ${PROJECT_SOURCE_DIR}/translations --languages ${translated_languages} ${translated_folders})
+            --ts-dir ${PROJECT_SOURCE_DIR}/translations --languages ${translated_languages}
+            -I ${PROJECT_SOURCE_DIR} ${translated_folders})
 add_test(NAME translations.catches_gaps
     COMMAND python3 ${CMAKE_CURRENT_LIST_DIR}/translations_plant.py $<TARGET_FILE:Qt6::lupdate>
             ${PROJECT_SOURCE_DIR}/tools/check_translations.py)

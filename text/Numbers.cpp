@@ -1,5 +1,6 @@
 #include "text/Numbers.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <charconv>
 #include <cmath>
@@ -111,12 +112,22 @@ void tryParseFloat(const QString& text, double& value, int& error) {
     value = result;
 }
 
+ConversionError notAnInteger(const QString& text) {
+    return ConversionError(
+        QCoreApplication::translate("Numbers", "'%1' is not a valid integer value").arg(text));
+}
+
+ConversionError notAFloat(const QString& text) {
+    return ConversionError(
+        QCoreApplication::translate("Numbers", "'%1' is not a valid floating point value").arg(text));
+}
+
 int32_t strToInt(const QString& text) {
     int32_t value = 0;
     int error = 0;
     tryParseInt(text, value, error);
     if (error)
-        throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw notAnInteger(text);
     return value;
 }
 
@@ -125,7 +136,7 @@ double strToFloat(const QString& text) {
     int error = 0;
     tryParseFloat(text, value, error);
     if (error)
-        throw ConversionError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw notAFloat(text);
     return value;
 }
 

@@ -22,6 +22,11 @@ void tryParseInt(const QString& text, int32_t& value, int& error);
 // Decimal number with the regional separator: blanks around it, optional sign, optional exponent.
 void tryParseFloat(const QString& text, double& value, int& error);
 
+// The standard messages for a text that is no number, in the window's language (English where no
+// translation is installed, as in scalectl).
+ConversionError notAnInteger(const QString& text);
+ConversionError notAFloat(const QString& text);
+
 int32_t strToInt(const QString& text);  // throws "'%s' is not a valid integer value"
 double strToFloat(const QString& text); // throws "'%s' is not a valid floating point value"
 

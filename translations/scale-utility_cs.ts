@@ -2,6 +2,402 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs" sourcelanguage="en">
 <context>
+    <name>CloseZDialog</name>
+    <message>
+        <source>CLOSE Z</source>
+        <translation>UZÁVĚRKA Z</translation>
+    </message>
+    <message>
+        <source>CLOSE Z !!</source>
+        <translation>UZÁVĚRKA Z !!</translation>
+    </message>
+    <message>
+        <source>SURE ?</source>
+        <translation>OPRAVDU ?</translation>
+    </message>
+    <message>
+        <source>PASSWORD</source>
+        <translation>HESLO</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>CHYBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Chyba vstupu/výstupu!</translation>
+    </message>
+</context>
+<context>
+    <name>FindScale</name>
+    <message>
+        <source>Searching for the scale...</source>
+        <translation>Hledání váhy...</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Chyba!</translation>
+    </message>
+    <message>
+        <source>No scale found!</source>
+        <translation>Nenalezena žádná váha!</translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <translation>HLEDAT</translation>
+    </message>
+    <message>
+        <source>Scales found:</source>
+        <translation>Nalezené váhy:</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>HELP</source>
+        <translation>NÁPOVĚDA</translation>
+    </message>
+    <message>
+        <source>KLO VELLDRAN UTILITY PROGRAM
+---------------------------------------------------
+You can use this program to set scale settings like
+RS baud rate, header/footer texts, autooff time,
+set real time clock and many others...
+You can use this program to create PLUs data base,
+save it to disk and load/store it to the scale.
+You can also make calibration settings (only if you
+are in calibration mode).
+You can use the TERMINAL to direct communicate with
+the scale.
+The first think that you must make is to connect
+the scale to some comport of the PC. The next you
+must choice the correct comport and baud rate from
+appropriated buttons, and press the button CONNECT.
+If everything is correct the caption of the button
+CONNECT will be stay DISCONNECT and the green
+circle right from it will be stay light-green.
+In this case you can use all other properties
+of program.
+                   GOOD LUCK</source>
+        <translation>KLO VELLDRAN UTILITY PROGRAM
+---------------------------------------------------
+Tímto programem můžete nastavit parametry váhy,
+např. rychlost RS, texty hlavičky a patičky, dobu
+automatického vypnutí, hodiny reálného času
+a mnoho dalšího...
+Programem můžete také vytvořit databázi PLU,
+uložit ji na disk a nahrát ji do váhy nebo
+načíst z váhy.
+Můžete také provést kalibrační nastavení (jen
+pokud je váha v kalibračním režimu).
+Pomocí TERMINÁLU můžete s váhou komunikovat
+přímo.
+Nejprve připojte váhu k některému sériovému portu
+PC. Potom příslušnými prvky zvolte správný port
+a přenosovou rychlost a stiskněte tlačítko
+PŘIPOJIT.
+Je-li vše v pořádku, popis tlačítka PŘIPOJIT se
+změní na ODPOJIT a zelený kruh vpravo od něj se
+rozsvítí světle zeleně. Pak můžete používat
+všechny další funkce programu.
+                   HODNĚ ŠTĚSTÍ</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>READ</source>
+        <translation>NAČTENO</translation>
+    </message>
+    <message>
+        <source>SCALE</source>
+        <translation>VÁHA</translation>
+    </message>
+    <message>
+        <source>PORT</source>
+        <translation>PORT</translation>
+    </message>
+    <message>
+        <source>KIND</source>
+        <translation>DRUH</translation>
+    </message>
+    <message>
+        <source>DOC NUM</source>
+        <translation>ČÍS. DOKL.</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>CELKEM</translation>
+    </message>
+    <message>
+        <source>READS</source>
+        <translation>ČTENÍ</translation>
+    </message>
+    <message>
+        <source>LOAD</source>
+        <translation>NAČÍST</translation>
+    </message>
+    <message>
+        <source>EXPORT CSV</source>
+        <translation>EXPORT CSV</translation>
+    </message>
+    <message>
+        <source>HISTORY</source>
+        <translation>HISTORIE</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>RRRR-MM-DD</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archiv</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Od</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Total per day</source>
+        <translation>Celkem za den</translation>
+    </message>
+    <message>
+        <source>Sales by hour</source>
+        <translation>Prodej podle hodin</translation>
+    </message>
+    <message>
+        <source>Clerks&apos; shares</source>
+        <translation>Podíly prodavačů</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>CHYBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Chyba vstupu/výstupu!</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Soubory CSV</translation>
+    </message>
+    <message>
+        <source>Sales</source>
+        <translation>Prodej</translation>
+    </message>
+    <message>
+        <source>CLERK %1</source>
+        <translation>PRODAVAČ %1</translation>
+    </message>
+</context>
+<context>
+    <name>LineMonitor</name>
+    <message>
+        <source>Time</source>
+        <translation>Čas</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Směr</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bajty</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Rámec</translation>
+    </message>
+    <message>
+        <source>PC -&gt; scale</source>
+        <translation>PC -&gt; váha</translation>
+    </message>
+    <message>
+        <source>scale -&gt; PC</source>
+        <translation>váha -&gt; PC</translation>
+    </message>
+    <message>
+        <source>LINE MONITOR</source>
+        <translation>MONITOR LINKY</translation>
+    </message>
+    <message>
+        <source>PAUSE</source>
+        <translation>POZASTAVIT</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>SMAZAT</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>ULOŽIT</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Textové soubory</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>CHYBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Chyba vstupu/výstupu!</translation>
+    </message>
+</context>
+<context>
+    <name>LogoPicture</name>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Soubor %1 nelze otevřít</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>Obrázek BMP není platný</translation>
+    </message>
+</context>
+<context>
+    <name>LogoWindow</name>
+    <message>
+        <source>LOAD</source>
+        <translation>NAČÍST</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Jas</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>SEND TO SCALE</source>
+        <translation>ODESLAT DO VÁHY</translation>
+    </message>
+    <message>
+        <source>50% Threshold</source>
+        <translation>Práh 50 %</translation>
+    </message>
+    <message>
+        <source>LOAD LOGO</source>
+        <translation>NAČÍST LOGO</translation>
+    </message>
+    <message>
+        <source>BMP</source>
+        <translation>Obrázky BMP</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>choice the comport</source>
+        <translation>Výběr portu COM</translation>
+    </message>
+    <message>
+        <source>choice the baudrate</source>
+        <translation>Výběr přenosové rychlosti</translation>
+    </message>
+    <message>
+        <source>connect/disconnect to the scale</source>
+        <translation>Připojit k váze / odpojit od váhy</translation>
+    </message>
+    <message>
+        <source>CONNECT</source>
+        <translation>PŘIPOJIT</translation>
+    </message>
+    <message>
+        <source>indicator, light-green if connect</source>
+        <translation>Kontrolka, při spojení světle zelená</translation>
+    </message>
+    <message>
+        <source>scale terminal</source>
+        <translation>Terminál váhy</translation>
+    </message>
+    <message>
+        <source>TERMINAL</source>
+        <translation>TERMINÁL</translation>
+    </message>
+    <message>
+        <source>Last transmision status</source>
+        <translation>Stav posledního přenosu</translation>
+    </message>
+    <message>
+        <source>Last Status: </source>
+        <translation>Poslední stav: </translation>
+    </message>
+    <message>
+        <source>find the scale on every port and baud rate (line monitor: Ctrl+L)</source>
+        <translation>Hledat váhu na všech portech a rychlostech (monitor linky: Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <translation>HLEDAT</translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation>NÁPOVĚDA</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>ZAVŘÍT</translation>
+    </message>
+    <message>
+        <source>PLU</source>
+        <translation>PLU</translation>
+    </message>
+    <message>
+        <source>SETTINGS</source>
+        <translation>NASTAVENÍ</translation>
+    </message>
+    <message>
+        <source>REPORTS</source>
+        <translation>SESTAVY</translation>
+    </message>
+    <message>
+        <source>SYSTEM</source>
+        <translation>SYSTÉM</translation>
+    </message>
+    <message>
+        <source>STATUS:%1</source>
+        <translation>STAV:%1</translation>
+    </message>
+    <message>
+        <source>DISCONNECT</source>
+        <translation>ODPOJIT</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Chyba!</translation>
+    </message>
+    <message>
+        <source>Cannot initialize COM port!</source>
+        <translation>Port COM nelze inicializovat!</translation>
+    </message>
+    <message>
+        <source>SCALE ID: </source>
+        <translation>ID VÁHY: </translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ není platné celé číslo</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>„%1“ není platné desetinné číslo</translation>
+    </message>
+</context>
+<context>
     <name>PluTab</name>
     <message>
         <source>FROM</source>
@@ -59,6 +455,110 @@
         <source>Save To SCALE sends only the rows that differ from what this scale was last known to hold</source>
         <translation>Uložit do VÁHY odešle jen řádky, které se liší od posledního známého obsahu této váhy</translation>
     </message>
+    <message>
+        <source>TAB separated Text Files</source>
+        <translation>Textové soubory oddělené tabulátory</translation>
+    </message>
+    <message>
+        <source>%1 PLUs</source>
+        <translation>%1 PLU</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>CHYBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!
+(scale records: %1)</source>
+        <translation>Chyba vstupu/výstupu!
+(záznamy váhy: %1)</translation>
+    </message>
+    <message>
+        <source>The scale holds what the table says.</source>
+        <translation>Váha obsahuje totéž co tabulka.</translation>
+    </message>
+    <message>
+        <source>The marked cells differ from the scale.</source>
+        <translation>Označené buňky se liší od váhy.</translation>
+    </message>
+    <message>
+        <source>The marked cells differ from the scale. Only on the scale: PLU %1.</source>
+        <translation>Označené buňky se liší od váhy. Pouze ve váze: PLU %1.</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Chyba vstupu/výstupu!</translation>
+    </message>
+    <message>
+        <source>error in input file</source>
+        <translation>chyba ve vstupním souboru</translation>
+    </message>
+</context>
+<context>
+    <name>PluTable</name>
+    <message>
+        <source>NUM</source>
+        <translation>ČÍS</translation>
+    </message>
+    <message>
+        <source>PRICE</source>
+        <translation>CENA</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>KÓD</translation>
+    </message>
+    <message>
+        <source>DEP</source>
+        <translation>ODD</translation>
+    </message>
+    <message>
+        <source>TAX</source>
+        <translation>DPH</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <translation>NW</translation>
+    </message>
+    <message>
+        <source>FIX</source>
+        <translation>FIX</translation>
+    </message>
+    <message>
+        <source>BAR</source>
+        <translation>BAR</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NÁZEV</translation>
+    </message>
+    <message>
+        <source>Valid Date</source>
+        <translation>Trvanlivost</translation>
+    </message>
+    <message>
+        <source>QUANTITY</source>
+        <translation>MNOŽSTVÍ</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>CELKEM</translation>
+    </message>
+    <message>
+        <source>COUNT</source>
+        <translation>POČET</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>WORK...</source>
+        <translation>PRÁCE...</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOP</translation>
+    </message>
 </context>
 <context>
     <name>ReportsTab</name>
@@ -82,6 +582,33 @@
         <source>CLOSE Z</source>
         <translation>UZÁVĚRKA Z</translation>
     </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>CHYBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Chyba vstupu/výstupu!</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Textové soubory</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleSession</name>
+    <message>
+        <source>Error!</source>
+        <translation>Chyba!</translation>
+    </message>
+    <message>
+        <source>Communication Error!</source>
+        <translation>Chyba komunikace!</translation>
+    </message>
+    <message>
+        <source>You are not connected to the scale!</source>
+        <translation>Nejste připojeni k váze!</translation>
+    </message>
 </context>
 <context>
     <name>SettingsTab</name>
@@ -90,52 +617,8 @@
         <translation>Rychlost RS</translation>
     </message>
     <message>
-        <source>1200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4800</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>9600</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>14400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>19200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>28800</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>38400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>57600</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>115200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Auto OFF Time</source>
         <translation>Čas vypnutí</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>LAN Number</source>
@@ -146,64 +629,24 @@
         <translation>Sleva</translation>
     </message>
     <message>
-        <source>%</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Single Item BAR</source>
         <translation>Kód položky</translation>
-    </message>
-    <message>
-        <source>a44W5U5</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Total BAR</source>
         <translation>Kód součtu</translation>
     </message>
     <message>
-        <source>a44W5P5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Drawer Open time</source>
         <translation>Otevření zásuvky</translation>
-    </message>
-    <message>
-        <source>ms</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Printer Darkness</source>
         <translation>Sytost tisku</translation>
     </message>
     <message>
-        <source>1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Currency</source>
         <translation>Měna</translation>
-    </message>
-    <message>
-        <source>Z?</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>RATE</source>
@@ -274,32 +717,16 @@
         <translation>PROD. 1</translation>
     </message>
     <message>
-        <source>ANNA</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>CLERK 2</source>
         <translation>PROD. 2</translation>
-    </message>
-    <message>
-        <source>PETER</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>CLERK 3</source>
         <translation>PROD. 3</translation>
     </message>
     <message>
-        <source>MARTA</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>CLERK 4</source>
         <translation>PROD. 4</translation>
-    </message>
-    <message>
-        <source>JOHN</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Taxes</source>
@@ -312,10 +739,6 @@
     <message>
         <source>Real Time Clock</source>
         <translation>Hodiny reálného času</translation>
-    </message>
-    <message>
-        <source>00-00-00 00:00:00;_</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>From PC</source>
@@ -357,56 +780,36 @@
         <source>DEFAULT</source>
         <translation>VÝCHOZÍ</translation>
     </message>
+    <message>
+        <source>Text files</source>
+        <translation>Textové soubory</translation>
+    </message>
+    <message>
+        <source>     NAME</source>
+        <translation>     NÁZEV</translation>
+    </message>
+    <message>
+        <source>         HEADER</source>
+        <translation>         HLAVIČKA</translation>
+    </message>
+    <message>
+        <source>          FOOTER</source>
+        <translation>          PATIČKA</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>CHYBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Chyba vstupu/výstupu!</translation>
+    </message>
 </context>
 <context>
     <name>SystemTab</name>
     <message>
         <source>Capacity</source>
         <translation>Váživost</translation>
-    </message>
-    <message>
-        <source>6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>15</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>30</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>60</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>e=d=</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>10</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>20</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>50</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Unit</source>
@@ -429,22 +832,6 @@
         <translation>zaokrouhlení ceny</translation>
     </message>
     <message>
-        <source>100</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>500</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1000</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Local g</source>
         <translation>Místní g</translation>
     </message>
@@ -455,10 +842,6 @@
     <message>
         <source>SEND</source>
         <translation>ODESLAT</translation>
-    </message>
-    <message>
-        <source>lb</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>dual interval</source>
@@ -479,10 +862,6 @@
     <message>
         <source>Stbale Count</source>
         <translation>Počet pro ustálení</translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Password</source>
@@ -514,386 +893,10 @@
     </message>
 </context>
 <context>
-    <name>TForm1</name>
-    <message>
-        <source>KLO VELDRAN UTILITY REZ1.63</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>choice the comport</source>
-        <translation>Výběr portu COM</translation>
-    </message>
-    <message>
-        <source>COM1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM7</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM8</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>choice the baudrate</source>
-        <translation>Výběr přenosové rychlosti</translation>
-    </message>
-    <message>
-        <source>1200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4800</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>9600</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>14400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>19200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>28800</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>38400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>57600</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>115200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>connect/disconnect to the scale</source>
-        <translation>Připojit k váze / odpojit od váhy</translation>
-    </message>
-    <message>
-        <source>CONNECT</source>
-        <translation>PŘIPOJIT</translation>
-    </message>
-    <message>
-        <source>indicator, light-green if connect</source>
-        <translation>Kontrolka, při spojení světle zelená</translation>
-    </message>
-    <message>
-        <source>scale terminal</source>
-        <translation>Terminál váhy</translation>
-    </message>
+    <name>TerminalWindow</name>
     <message>
         <source>TERMINAL</source>
         <translation>TERMINÁL</translation>
-    </message>
-    <message>
-        <source>Last transmision status</source>
-        <translation>Stav posledního přenosu</translation>
-    </message>
-    <message>
-        <source>Last Status: </source>
-        <translation>Poslední stav: </translation>
-    </message>
-    <message>
-        <source>find the scale on every port and baud rate (line monitor: Ctrl+L)</source>
-        <translation>Hledat váhu na všech portech a rychlostech (monitor linky: Ctrl+L)</translation>
-    </message>
-    <message>
-        <source>FIND</source>
-        <translation>HLEDAT</translation>
-    </message>
-    <message>
-        <source>HELP</source>
-        <translation>NÁPOVĚDA</translation>
-    </message>
-    <message>
-        <source>CLOSE</source>
-        <translation>ZAVŘÍT</translation>
-    </message>
-    <message>
-        <source>PLU</source>
-        <translation>PLU</translation>
-    </message>
-    <message>
-        <source>SETTINGS</source>
-        <translation>NASTAVENÍ</translation>
-    </message>
-    <message>
-        <source>REPORTS</source>
-        <translation>SESTAVY</translation>
-    </message>
-    <message>
-        <source>SYSTEM</source>
-        <translation>SYSTÉM</translation>
-    </message>
-</context>
-<context>
-    <name>TForm2</name>
-    <message>
-        <source>WORK...</source>
-        <translation>PRÁCE...</translation>
-    </message>
-    <message>
-        <source>Label1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>STOP</source>
-        <translation>STOP</translation>
-    </message>
-</context>
-<context>
-    <name>TForm3</name>
-    <message>
-        <source>TERMINAL</source>
-        <translation>TERMINÁL</translation>
-    </message>
-    <message>
-        <source>SHIFT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>MODE</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>STAB</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ZERO</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>NET</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>BATT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>SBT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PAPER</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CHARG</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> 0000000</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>........</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>7</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>8</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>9</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>M</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>shift</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PLU</source>
-        <translation>PLU</translation>
-    </message>
-    <message>
-        <source>DRW</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>LF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>X</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PAY</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>00</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TOT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-0-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-T-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;=</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;=|</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TForm4</name>
-    <message>
-        <source>LOAD</source>
-        <translation>NAČÍST</translation>
-    </message>
-    <message>
-        <source>Brightness</source>
-        <translation>Jas</translation>
-    </message>
-    <message>
-        <source>Contrast</source>
-        <translation>Kontrast</translation>
-    </message>
-    <message>
-        <source>SEND TO SCALE</source>
-        <translation>ODESLAT DO VÁHY</translation>
-    </message>
-    <message>
-        <source>50% Threshold</source>
-        <translation>Práh 50 %</translation>
-    </message>
-</context>
-<context>
-    <name>TForm6</name>
-    <message>
-        <source>CLOSE Z</source>
-        <translation>UZÁVĚRKA Z</translation>
-    </message>
-    <message>
-        <source>CLOSE Z !!</source>
-        <translation>UZÁVĚRKA Z !!</translation>
-    </message>
-    <message>
-        <source>SURE ?</source>
-        <translation>OPRAVDU ?</translation>
-    </message>
-    <message>
-        <source>PASSWORD</source>
-        <translation>HESLO</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
 </context>
 </TS>

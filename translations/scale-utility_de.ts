@@ -2,6 +2,404 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CloseZDialog</name>
+    <message>
+        <source>CLOSE Z</source>
+        <translation>Z-ABSCHLUSS</translation>
+    </message>
+    <message>
+        <source>CLOSE Z !!</source>
+        <translation>Z-ABSCHLUSS !!</translation>
+    </message>
+    <message>
+        <source>SURE ?</source>
+        <translation>SICHER ?</translation>
+    </message>
+    <message>
+        <source>PASSWORD</source>
+        <translation>PASSWORT</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>FEHLER!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>E/A-Fehler!</translation>
+    </message>
+</context>
+<context>
+    <name>FindScale</name>
+    <message>
+        <source>Searching for the scale...</source>
+        <translation>Waage wird gesucht...</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>No scale found!</source>
+        <translation>Keine Waage gefunden!</translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <translation>SUCHEN</translation>
+    </message>
+    <message>
+        <source>Scales found:</source>
+        <translation>Gefundene Waagen:</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>HELP</source>
+        <translation>HILFE</translation>
+    </message>
+    <message>
+        <source>KLO VELLDRAN UTILITY PROGRAM
+---------------------------------------------------
+You can use this program to set scale settings like
+RS baud rate, header/footer texts, autooff time,
+set real time clock and many others...
+You can use this program to create PLUs data base,
+save it to disk and load/store it to the scale.
+You can also make calibration settings (only if you
+are in calibration mode).
+You can use the TERMINAL to direct communicate with
+the scale.
+The first think that you must make is to connect
+the scale to some comport of the PC. The next you
+must choice the correct comport and baud rate from
+appropriated buttons, and press the button CONNECT.
+If everything is correct the caption of the button
+CONNECT will be stay DISCONNECT and the green
+circle right from it will be stay light-green.
+In this case you can use all other properties
+of program.
+                   GOOD LUCK</source>
+        <translation>KLO VELLDRAN UTILITY PROGRAM
+---------------------------------------------------
+Mit diesem Programm können Sie die Waage
+einstellen, z. B. RS-Baudrate, Kopf- und
+Fußzeilentexte, Abschaltzeit, Echtzeituhr
+und vieles mehr...
+Sie können damit auch eine PLU-Datenbank
+anlegen, auf der Festplatte speichern und in
+die Waage laden oder aus der Waage lesen.
+Im Kalibriermodus können Sie außerdem die
+Kalibriereinstellungen vornehmen.
+Über das TERMINAL können Sie direkt mit der
+Waage kommunizieren.
+Schließen Sie zuerst die Waage an eine serielle
+Schnittstelle des PCs an. Wählen Sie dann mit
+den entsprechenden Feldern die richtige
+Schnittstelle und Baudrate und drücken Sie
+VERBINDEN.
+Wenn alles stimmt, wechselt die Beschriftung
+der Schaltfläche VERBINDEN zu TRENNEN, und der
+grüne Kreis rechts daneben leuchtet hellgrün.
+Dann können Sie alle weiteren Funktionen des
+Programms nutzen.
+                   VIEL ERFOLG</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>READ</source>
+        <translation>GELESEN</translation>
+    </message>
+    <message>
+        <source>SCALE</source>
+        <translation>WAAGE</translation>
+    </message>
+    <message>
+        <source>PORT</source>
+        <translation>PORT</translation>
+    </message>
+    <message>
+        <source>KIND</source>
+        <translation>ART</translation>
+    </message>
+    <message>
+        <source>DOC NUM</source>
+        <translation>BELEG-NR.</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>SUMME</translation>
+    </message>
+    <message>
+        <source>READS</source>
+        <translation>ABRUFE</translation>
+    </message>
+    <message>
+        <source>LOAD</source>
+        <translation>LADEN</translation>
+    </message>
+    <message>
+        <source>EXPORT CSV</source>
+        <translation>CSV-EXPORT</translation>
+    </message>
+    <message>
+        <source>HISTORY</source>
+        <translation>VERLAUF</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archiv</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Total per day</source>
+        <translation>Summe pro Tag</translation>
+    </message>
+    <message>
+        <source>Sales by hour</source>
+        <translation>Verkäufe nach Stunde</translation>
+    </message>
+    <message>
+        <source>Clerks&apos; shares</source>
+        <translation>Anteile der Verkäufer</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>FEHLER!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>E/A-Fehler!</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV-Dateien</translation>
+    </message>
+    <message>
+        <source>Sales</source>
+        <translation>Verkäufe</translation>
+    </message>
+    <message>
+        <source>CLERK %1</source>
+        <translation>VERKÄUFER %1</translation>
+    </message>
+</context>
+<context>
+    <name>LineMonitor</name>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Rahmen</translation>
+    </message>
+    <message>
+        <source>PC -&gt; scale</source>
+        <translation>PC -&gt; Waage</translation>
+    </message>
+    <message>
+        <source>scale -&gt; PC</source>
+        <translation>Waage -&gt; PC</translation>
+    </message>
+    <message>
+        <source>LINE MONITOR</source>
+        <translation>LEITUNGSMONITOR</translation>
+    </message>
+    <message>
+        <source>PAUSE</source>
+        <translation>PAUSE</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>LÖSCHEN</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SPEICHERN</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Textdateien</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>FEHLER!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>E/A-Fehler!</translation>
+    </message>
+</context>
+<context>
+    <name>LogoPicture</name>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>Die BMP-Grafik ist ungültig</translation>
+    </message>
+</context>
+<context>
+    <name>LogoWindow</name>
+    <message>
+        <source>LOAD</source>
+        <translation>LADEN</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>SEND TO SCALE</source>
+        <translation>AN WAAGE SENDEN</translation>
+    </message>
+    <message>
+        <source>50% Threshold</source>
+        <translation>50-%-Schwelle</translation>
+    </message>
+    <message>
+        <source>LOAD LOGO</source>
+        <translation>LOGO LADEN</translation>
+    </message>
+    <message>
+        <source>BMP</source>
+        <translation>BMP-Bilder</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>choice the comport</source>
+        <translation>COM-Port wählen</translation>
+    </message>
+    <message>
+        <source>choice the baudrate</source>
+        <translation>Baudrate wählen</translation>
+    </message>
+    <message>
+        <source>connect/disconnect to the scale</source>
+        <translation>Mit der Waage verbinden / trennen</translation>
+    </message>
+    <message>
+        <source>CONNECT</source>
+        <translation>VERBINDEN</translation>
+    </message>
+    <message>
+        <source>indicator, light-green if connect</source>
+        <translation>Anzeige, hellgrün bei Verbindung</translation>
+    </message>
+    <message>
+        <source>scale terminal</source>
+        <translation>Waagenterminal</translation>
+    </message>
+    <message>
+        <source>TERMINAL</source>
+        <translation>TERMINAL</translation>
+    </message>
+    <message>
+        <source>Last transmision status</source>
+        <translation>Status der letzten Übertragung</translation>
+    </message>
+    <message>
+        <source>Last Status: </source>
+        <translation>Letzter Status: </translation>
+    </message>
+    <message>
+        <source>find the scale on every port and baud rate (line monitor: Ctrl+L)</source>
+        <translation>Waage an allen Ports und Baudraten suchen (Leitungsmonitor: Strg+L)</translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <translation>SUCHEN</translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation>HILFE</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>BEENDEN</translation>
+    </message>
+    <message>
+        <source>PLU</source>
+        <translation>PLU</translation>
+    </message>
+    <message>
+        <source>SETTINGS</source>
+        <translation>EINSTELLUNGEN</translation>
+    </message>
+    <message>
+        <source>REPORTS</source>
+        <translation>BERICHTE</translation>
+    </message>
+    <message>
+        <source>SYSTEM</source>
+        <translation>SYSTEM</translation>
+    </message>
+    <message>
+        <source>STATUS:%1</source>
+        <translation>STATUS:%1</translation>
+    </message>
+    <message>
+        <source>DISCONNECT</source>
+        <translation>TRENNEN</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>Cannot initialize COM port!</source>
+        <translation>COM-Port kann nicht initialisiert werden!</translation>
+    </message>
+    <message>
+        <source>SCALE ID: </source>
+        <translation>WAAGEN-ID: </translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige Ganzzahl</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>„%1“ ist keine gültige Gleitkommazahl</translation>
+    </message>
+</context>
+<context>
     <name>PluTab</name>
     <message>
         <source>FROM</source>
@@ -59,6 +457,110 @@
         <source>Save To SCALE sends only the rows that differ from what this scale was last known to hold</source>
         <translation>An WAAGE senden überträgt nur die Zeilen, die vom zuletzt bekannten Inhalt dieser Waage abweichen</translation>
     </message>
+    <message>
+        <source>TAB separated Text Files</source>
+        <translation>Tabulatorgetrennte Textdateien</translation>
+    </message>
+    <message>
+        <source>%1 PLUs</source>
+        <translation>%1 PLUs</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>FEHLER!</translation>
+    </message>
+    <message>
+        <source>I/O Error!
+(scale records: %1)</source>
+        <translation>E/A-Fehler!
+(Waagendaten: %1)</translation>
+    </message>
+    <message>
+        <source>The scale holds what the table says.</source>
+        <translation>Die Waage enthält genau das, was die Tabelle zeigt.</translation>
+    </message>
+    <message>
+        <source>The marked cells differ from the scale.</source>
+        <translation>Die markierten Zellen weichen von der Waage ab.</translation>
+    </message>
+    <message>
+        <source>The marked cells differ from the scale. Only on the scale: PLU %1.</source>
+        <translation>Die markierten Zellen weichen von der Waage ab. Nur auf der Waage: PLU %1.</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>E/A-Fehler!</translation>
+    </message>
+    <message>
+        <source>error in input file</source>
+        <translation>Fehler in der Eingabedatei</translation>
+    </message>
+</context>
+<context>
+    <name>PluTable</name>
+    <message>
+        <source>NUM</source>
+        <translation>NR</translation>
+    </message>
+    <message>
+        <source>PRICE</source>
+        <translation>PREIS</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>DEP</source>
+        <translation>ABT</translation>
+    </message>
+    <message>
+        <source>TAX</source>
+        <translation>MWST</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <translation>NW</translation>
+    </message>
+    <message>
+        <source>FIX</source>
+        <translation>FIX</translation>
+    </message>
+    <message>
+        <source>BAR</source>
+        <translation>BAR</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Valid Date</source>
+        <translation>Haltbarkeit</translation>
+    </message>
+    <message>
+        <source>QUANTITY</source>
+        <translation>MENGE</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>SUMME</translation>
+    </message>
+    <message>
+        <source>COUNT</source>
+        <translation>ANZAHL</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>WORK...</source>
+        <translation>ARBEITE...</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOPP</translation>
+    </message>
 </context>
 <context>
     <name>ReportsTab</name>
@@ -82,6 +584,33 @@
         <source>CLOSE Z</source>
         <translation>Z-ABSCHLUSS</translation>
     </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>FEHLER!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>E/A-Fehler!</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Textdateien</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleSession</name>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>Communication Error!</source>
+        <translation>Kommunikationsfehler!</translation>
+    </message>
+    <message>
+        <source>You are not connected to the scale!</source>
+        <translation>Keine Verbindung zur Waage!</translation>
+    </message>
 </context>
 <context>
     <name>SettingsTab</name>
@@ -90,52 +619,8 @@
         <translation>RS-Baudrate</translation>
     </message>
     <message>
-        <source>1200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4800</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>9600</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>14400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>19200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>28800</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>38400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>57600</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>115200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Auto OFF Time</source>
         <translation>Abschaltzeit</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>LAN Number</source>
@@ -146,64 +631,24 @@
         <translation>Rabatt</translation>
     </message>
     <message>
-        <source>%</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Single Item BAR</source>
         <translation>Artikel-Barcode</translation>
-    </message>
-    <message>
-        <source>a44W5U5</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Total BAR</source>
         <translation>Summen-Barcode</translation>
     </message>
     <message>
-        <source>a44W5P5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Drawer Open time</source>
         <translation>Schublade offen</translation>
-    </message>
-    <message>
-        <source>ms</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Printer Darkness</source>
         <translation>Druckstärke</translation>
     </message>
     <message>
-        <source>1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Currency</source>
         <translation>Währung</translation>
-    </message>
-    <message>
-        <source>Z?</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>RATE</source>
@@ -274,32 +719,16 @@
         <translation>VERK. 1</translation>
     </message>
     <message>
-        <source>ANNA</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>CLERK 2</source>
         <translation>VERK. 2</translation>
-    </message>
-    <message>
-        <source>PETER</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>CLERK 3</source>
         <translation>VERK. 3</translation>
     </message>
     <message>
-        <source>MARTA</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>CLERK 4</source>
         <translation>VERK. 4</translation>
-    </message>
-    <message>
-        <source>JOHN</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Taxes</source>
@@ -312,10 +741,6 @@
     <message>
         <source>Real Time Clock</source>
         <translation>Echtzeituhr</translation>
-    </message>
-    <message>
-        <source>00-00-00 00:00:00;_</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>From PC</source>
@@ -357,56 +782,36 @@
         <source>DEFAULT</source>
         <translation>STANDARD</translation>
     </message>
+    <message>
+        <source>Text files</source>
+        <translation>Textdateien</translation>
+    </message>
+    <message>
+        <source>     NAME</source>
+        <translation>     NAME</translation>
+    </message>
+    <message>
+        <source>         HEADER</source>
+        <translation>         KOPFZEILE</translation>
+    </message>
+    <message>
+        <source>          FOOTER</source>
+        <translation>          FUSSZEILE</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>FEHLER!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>E/A-Fehler!</translation>
+    </message>
 </context>
 <context>
     <name>SystemTab</name>
     <message>
         <source>Capacity</source>
         <translation>Höchstlast</translation>
-    </message>
-    <message>
-        <source>6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>15</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>30</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>60</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>e=d=</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>10</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>20</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>50</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Unit</source>
@@ -429,22 +834,6 @@
         <translation>Preisrundung</translation>
     </message>
     <message>
-        <source>100</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>500</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1000</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Local g</source>
         <translation>Örtliches g</translation>
     </message>
@@ -455,10 +844,6 @@
     <message>
         <source>SEND</source>
         <translation>SENDEN</translation>
-    </message>
-    <message>
-        <source>lb</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>dual interval</source>
@@ -479,10 +864,6 @@
     <message>
         <source>Stbale Count</source>
         <translation>Stabilitätszähler</translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Password</source>
@@ -514,386 +895,10 @@
     </message>
 </context>
 <context>
-    <name>TForm1</name>
-    <message>
-        <source>KLO VELDRAN UTILITY REZ1.63</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>choice the comport</source>
-        <translation>COM-Port wählen</translation>
-    </message>
-    <message>
-        <source>COM1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM7</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM8</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>choice the baudrate</source>
-        <translation>Baudrate wählen</translation>
-    </message>
-    <message>
-        <source>1200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4800</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>9600</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>14400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>19200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>28800</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>38400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>57600</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>115200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>connect/disconnect to the scale</source>
-        <translation>Mit der Waage verbinden / trennen</translation>
-    </message>
-    <message>
-        <source>CONNECT</source>
-        <translation>VERBINDEN</translation>
-    </message>
-    <message>
-        <source>indicator, light-green if connect</source>
-        <translation>Anzeige, hellgrün bei Verbindung</translation>
-    </message>
-    <message>
-        <source>scale terminal</source>
-        <translation>Waagenterminal</translation>
-    </message>
+    <name>TerminalWindow</name>
     <message>
         <source>TERMINAL</source>
         <translation>TERMINAL</translation>
-    </message>
-    <message>
-        <source>Last transmision status</source>
-        <translation>Status der letzten Übertragung</translation>
-    </message>
-    <message>
-        <source>Last Status: </source>
-        <translation>Letzter Status: </translation>
-    </message>
-    <message>
-        <source>find the scale on every port and baud rate (line monitor: Ctrl+L)</source>
-        <translation>Waage an allen Ports und Baudraten suchen (Leitungsmonitor: Strg+L)</translation>
-    </message>
-    <message>
-        <source>FIND</source>
-        <translation>SUCHEN</translation>
-    </message>
-    <message>
-        <source>HELP</source>
-        <translation>HILFE</translation>
-    </message>
-    <message>
-        <source>CLOSE</source>
-        <translation>BEENDEN</translation>
-    </message>
-    <message>
-        <source>PLU</source>
-        <translation>PLU</translation>
-    </message>
-    <message>
-        <source>SETTINGS</source>
-        <translation>EINSTELLUNGEN</translation>
-    </message>
-    <message>
-        <source>REPORTS</source>
-        <translation>BERICHTE</translation>
-    </message>
-    <message>
-        <source>SYSTEM</source>
-        <translation>SYSTEM</translation>
-    </message>
-</context>
-<context>
-    <name>TForm2</name>
-    <message>
-        <source>WORK...</source>
-        <translation>ARBEITE...</translation>
-    </message>
-    <message>
-        <source>Label1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>STOP</source>
-        <translation>STOPP</translation>
-    </message>
-</context>
-<context>
-    <name>TForm3</name>
-    <message>
-        <source>TERMINAL</source>
-        <translation>TERMINAL</translation>
-    </message>
-    <message>
-        <source>SHIFT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>MODE</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>STAB</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ZERO</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>NET</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>BATT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>SBT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PAPER</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CHARG</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> 0000000</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>........</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>7</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>8</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>9</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>M</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>shift</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PLU</source>
-        <translation>PLU</translation>
-    </message>
-    <message>
-        <source>DRW</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>LF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>X</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PAY</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>00</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TOT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-0-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-T-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;=</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;=|</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TForm4</name>
-    <message>
-        <source>LOAD</source>
-        <translation>LADEN</translation>
-    </message>
-    <message>
-        <source>Brightness</source>
-        <translation>Helligkeit</translation>
-    </message>
-    <message>
-        <source>Contrast</source>
-        <translation>Kontrast</translation>
-    </message>
-    <message>
-        <source>SEND TO SCALE</source>
-        <translation>AN WAAGE SENDEN</translation>
-    </message>
-    <message>
-        <source>50% Threshold</source>
-        <translation>50-%-Schwelle</translation>
-    </message>
-</context>
-<context>
-    <name>TForm6</name>
-    <message>
-        <source>CLOSE Z</source>
-        <translation>Z-ABSCHLUSS</translation>
-    </message>
-    <message>
-        <source>CLOSE Z !!</source>
-        <translation>Z-ABSCHLUSS !!</translation>
-    </message>
-    <message>
-        <source>SURE ?</source>
-        <translation>SICHER ?</translation>
-    </message>
-    <message>
-        <source>PASSWORD</source>
-        <translation>PASSWORT</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,403 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu" sourcelanguage="en">
 <context>
+    <name>CloseZDialog</name>
+    <message>
+        <source>CLOSE Z</source>
+        <translation>Z ZÁRÁS</translation>
+    </message>
+    <message>
+        <source>CLOSE Z !!</source>
+        <translation>Z ZÁRÁS !!</translation>
+    </message>
+    <message>
+        <source>SURE ?</source>
+        <translation>BIZTOS ?</translation>
+    </message>
+    <message>
+        <source>PASSWORD</source>
+        <translation>JELSZÓ</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>HIBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Be-/kimeneti hiba!</translation>
+    </message>
+</context>
+<context>
+    <name>FindScale</name>
+    <message>
+        <source>Searching for the scale...</source>
+        <translation>Mérleg keresése...</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Hiba!</translation>
+    </message>
+    <message>
+        <source>No scale found!</source>
+        <translation>Nem található mérleg!</translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <translation>KERESÉS</translation>
+    </message>
+    <message>
+        <source>Scales found:</source>
+        <translation>Talált mérlegek:</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>HELP</source>
+        <translation>SÚGÓ</translation>
+    </message>
+    <message>
+        <source>KLO VELLDRAN UTILITY PROGRAM
+---------------------------------------------------
+You can use this program to set scale settings like
+RS baud rate, header/footer texts, autooff time,
+set real time clock and many others...
+You can use this program to create PLUs data base,
+save it to disk and load/store it to the scale.
+You can also make calibration settings (only if you
+are in calibration mode).
+You can use the TERMINAL to direct communicate with
+the scale.
+The first think that you must make is to connect
+the scale to some comport of the PC. The next you
+must choice the correct comport and baud rate from
+appropriated buttons, and press the button CONNECT.
+If everything is correct the caption of the button
+CONNECT will be stay DISCONNECT and the green
+circle right from it will be stay light-green.
+In this case you can use all other properties
+of program.
+                   GOOD LUCK</source>
+        <translation>KLO VELLDRAN UTILITY PROGRAM
+---------------------------------------------------
+A programmal beállíthatja a mérleg paramétereit,
+pl. az RS átviteli sebességet, a fej- és lábléc
+szövegét, az automatikus kikapcsolás idejét,
+a valós idejű órát és még sok mást...
+A programmal PLU-adatbázist is létrehozhat,
+lemezre mentheti, a mérlegbe töltheti vagy
+a mérlegből beolvashatja.
+Kalibrációs beállításokat is végezhet (csak ha
+a mérleg kalibrációs üzemmódban van).
+A TERMINÁL segítségével közvetlenül
+kommunikálhat a mérleggel.
+Először csatlakoztassa a mérleget a számítógép
+egyik soros portjához. Ezután a megfelelő
+mezőkkel válassza ki a helyes portot és átviteli
+sebességet, majd nyomja meg a CSATLAKOZÁS
+gombot.
+Ha minden rendben van, a CSATLAKOZÁS gomb
+felirata BONTÁS-ra változik, a mellette lévő
+zöld kör pedig világoszölden világít. Ekkor
+a program minden funkcióját használhatja.
+                   SOK SIKERT</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>READ</source>
+        <translation>BEOLVASVA</translation>
+    </message>
+    <message>
+        <source>SCALE</source>
+        <translation>MÉRLEG</translation>
+    </message>
+    <message>
+        <source>PORT</source>
+        <translation>PORT</translation>
+    </message>
+    <message>
+        <source>KIND</source>
+        <translation>TÍPUS</translation>
+    </message>
+    <message>
+        <source>DOC NUM</source>
+        <translation>BIZ. SZ.</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>ÖSSZEG</translation>
+    </message>
+    <message>
+        <source>READS</source>
+        <translation>OLVASÁSOK</translation>
+    </message>
+    <message>
+        <source>LOAD</source>
+        <translation>BETÖLTÉS</translation>
+    </message>
+    <message>
+        <source>EXPORT CSV</source>
+        <translation>CSV EXPORT</translation>
+    </message>
+    <message>
+        <source>HISTORY</source>
+        <translation>ELŐZMÉNYEK</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>ÉÉÉÉ-HH-NN</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archívum</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Ettől</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Eddig</translation>
+    </message>
+    <message>
+        <source>Total per day</source>
+        <translation>Napi összeg</translation>
+    </message>
+    <message>
+        <source>Sales by hour</source>
+        <translation>Eladások óránként</translation>
+    </message>
+    <message>
+        <source>Clerks&apos; shares</source>
+        <translation>Eladók részesedése</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>HIBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Be-/kimeneti hiba!</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV-fájlok</translation>
+    </message>
+    <message>
+        <source>Sales</source>
+        <translation>Eladások</translation>
+    </message>
+    <message>
+        <source>CLERK %1</source>
+        <translation>ELADÓ %1</translation>
+    </message>
+</context>
+<context>
+    <name>LineMonitor</name>
+    <message>
+        <source>Time</source>
+        <translation>Idő</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Irány</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bájtok</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Keret</translation>
+    </message>
+    <message>
+        <source>PC -&gt; scale</source>
+        <translation>PC -&gt; mérleg</translation>
+    </message>
+    <message>
+        <source>scale -&gt; PC</source>
+        <translation>mérleg -&gt; PC</translation>
+    </message>
+    <message>
+        <source>LINE MONITOR</source>
+        <translation>VONALFIGYELŐ</translation>
+    </message>
+    <message>
+        <source>PAUSE</source>
+        <translation>SZÜNET</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>TÖRLÉS</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>MENTÉS</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Szövegfájlok</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>HIBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Be-/kimeneti hiba!</translation>
+    </message>
+</context>
+<context>
+    <name>LogoPicture</name>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>A(z) %1 fájl nem nyitható meg</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>A BMP-kép érvénytelen</translation>
+    </message>
+</context>
+<context>
+    <name>LogoWindow</name>
+    <message>
+        <source>LOAD</source>
+        <translation>BETÖLTÉS</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Fényerő</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontraszt</translation>
+    </message>
+    <message>
+        <source>SEND TO SCALE</source>
+        <translation>KÜLDÉS MÉRLEGRE</translation>
+    </message>
+    <message>
+        <source>50% Threshold</source>
+        <translation>50%-os küszöb</translation>
+    </message>
+    <message>
+        <source>LOAD LOGO</source>
+        <translation>LOGÓ BETÖLTÉSE</translation>
+    </message>
+    <message>
+        <source>BMP</source>
+        <translation>BMP-képek</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>choice the comport</source>
+        <translation>A COM port kiválasztása</translation>
+    </message>
+    <message>
+        <source>choice the baudrate</source>
+        <translation>Az átviteli sebesség kiválasztása</translation>
+    </message>
+    <message>
+        <source>connect/disconnect to the scale</source>
+        <translation>Csatlakozás a mérleghez / bontás</translation>
+    </message>
+    <message>
+        <source>CONNECT</source>
+        <translation>CSATLAKOZÁS</translation>
+    </message>
+    <message>
+        <source>indicator, light-green if connect</source>
+        <translation>Jelzőfény, kapcsolat esetén világoszöld</translation>
+    </message>
+    <message>
+        <source>scale terminal</source>
+        <translation>Mérlegterminál</translation>
+    </message>
+    <message>
+        <source>TERMINAL</source>
+        <translation>TERMINÁL</translation>
+    </message>
+    <message>
+        <source>Last transmision status</source>
+        <translation>Az utolsó átvitel állapota</translation>
+    </message>
+    <message>
+        <source>Last Status: </source>
+        <translation>Utolsó állapot: </translation>
+    </message>
+    <message>
+        <source>find the scale on every port and baud rate (line monitor: Ctrl+L)</source>
+        <translation>Mérleg keresése minden porton és sebességen (vonalfigyelő: Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <translation>KERESÉS</translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation>SÚGÓ</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>BEZÁRÁS</translation>
+    </message>
+    <message>
+        <source>PLU</source>
+        <translation>PLU</translation>
+    </message>
+    <message>
+        <source>SETTINGS</source>
+        <translation>BEÁLLÍTÁSOK</translation>
+    </message>
+    <message>
+        <source>REPORTS</source>
+        <translation>JELENTÉSEK</translation>
+    </message>
+    <message>
+        <source>SYSTEM</source>
+        <translation>RENDSZER</translation>
+    </message>
+    <message>
+        <source>STATUS:%1</source>
+        <translation>ÁLLAPOT:%1</translation>
+    </message>
+    <message>
+        <source>DISCONNECT</source>
+        <translation>BONTÁS</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Hiba!</translation>
+    </message>
+    <message>
+        <source>Cannot initialize COM port!</source>
+        <translation>A COM port nem inicializálható!</translation>
+    </message>
+    <message>
+        <source>SCALE ID: </source>
+        <translation>MÉRLEG ID: </translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1” nem érvényes egész szám</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>„%1” nem érvényes lebegőpontos szám</translation>
+    </message>
+</context>
+<context>
     <name>PluTab</name>
     <message>
         <source>FROM</source>
@@ -59,6 +456,110 @@
         <source>Save To SCALE sends only the rows that differ from what this scale was last known to hold</source>
         <translation>A MÉRLEGRE ír csak azokat a sorokat küldi el, amelyek eltérnek a mérleg utolsó ismert tartalmától</translation>
     </message>
+    <message>
+        <source>TAB separated Text Files</source>
+        <translation>Tabulátorral tagolt szövegfájlok</translation>
+    </message>
+    <message>
+        <source>%1 PLUs</source>
+        <translation>%1 PLU</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>HIBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!
+(scale records: %1)</source>
+        <translation>Be-/kimeneti hiba!
+(mérlegadatok: %1)</translation>
+    </message>
+    <message>
+        <source>The scale holds what the table says.</source>
+        <translation>A mérleg tartalma megegyezik a táblázattal.</translation>
+    </message>
+    <message>
+        <source>The marked cells differ from the scale.</source>
+        <translation>A megjelölt cellák eltérnek a mérlegtől.</translation>
+    </message>
+    <message>
+        <source>The marked cells differ from the scale. Only on the scale: PLU %1.</source>
+        <translation>A megjelölt cellák eltérnek a mérlegtől. Csak a mérlegen: PLU %1.</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Be-/kimeneti hiba!</translation>
+    </message>
+    <message>
+        <source>error in input file</source>
+        <translation>hiba a bemeneti fájlban</translation>
+    </message>
+</context>
+<context>
+    <name>PluTable</name>
+    <message>
+        <source>NUM</source>
+        <translation>SZ.</translation>
+    </message>
+    <message>
+        <source>PRICE</source>
+        <translation>ÁR</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>KÓD</translation>
+    </message>
+    <message>
+        <source>DEP</source>
+        <translation>OSZT</translation>
+    </message>
+    <message>
+        <source>TAX</source>
+        <translation>ÁFA</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <translation>NW</translation>
+    </message>
+    <message>
+        <source>FIX</source>
+        <translation>FIX</translation>
+    </message>
+    <message>
+        <source>BAR</source>
+        <translation>BAR</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NÉV</translation>
+    </message>
+    <message>
+        <source>Valid Date</source>
+        <translation>Szavatosság</translation>
+    </message>
+    <message>
+        <source>QUANTITY</source>
+        <translation>MENNYISÉG</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>ÖSSZEG</translation>
+    </message>
+    <message>
+        <source>COUNT</source>
+        <translation>DB</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>WORK...</source>
+        <translation>FOLYAMATBAN...</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOP</translation>
+    </message>
 </context>
 <context>
     <name>ReportsTab</name>
@@ -82,6 +583,33 @@
         <source>CLOSE Z</source>
         <translation>Z ZÁRÁS</translation>
     </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>HIBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Be-/kimeneti hiba!</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Szövegfájlok</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleSession</name>
+    <message>
+        <source>Error!</source>
+        <translation>Hiba!</translation>
+    </message>
+    <message>
+        <source>Communication Error!</source>
+        <translation>Kommunikációs hiba!</translation>
+    </message>
+    <message>
+        <source>You are not connected to the scale!</source>
+        <translation>Nincs kapcsolat a mérleggel!</translation>
+    </message>
 </context>
 <context>
     <name>SettingsTab</name>
@@ -90,52 +618,8 @@
         <translation>RS sebesség</translation>
     </message>
     <message>
-        <source>1200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4800</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>9600</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>14400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>19200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>28800</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>38400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>57600</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>115200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Auto OFF Time</source>
         <translation>Kikapcsolási idő</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>LAN Number</source>
@@ -146,64 +630,24 @@
         <translation>Kedvezmény</translation>
     </message>
     <message>
-        <source>%</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Single Item BAR</source>
         <translation>Tétel vonalkód</translation>
-    </message>
-    <message>
-        <source>a44W5U5</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Total BAR</source>
         <translation>Összeg vonalkód</translation>
     </message>
     <message>
-        <source>a44W5P5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Drawer Open time</source>
         <translation>Fióknyitás</translation>
-    </message>
-    <message>
-        <source>ms</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Printer Darkness</source>
         <translation>Nyomtatás sötétsége</translation>
     </message>
     <message>
-        <source>1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Currency</source>
         <translation>Pénznem</translation>
-    </message>
-    <message>
-        <source>Z?</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>RATE</source>
@@ -274,32 +718,16 @@
         <translation>ELADÓ 1</translation>
     </message>
     <message>
-        <source>ANNA</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>CLERK 2</source>
         <translation>ELADÓ 2</translation>
-    </message>
-    <message>
-        <source>PETER</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>CLERK 3</source>
         <translation>ELADÓ 3</translation>
     </message>
     <message>
-        <source>MARTA</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>CLERK 4</source>
         <translation>ELADÓ 4</translation>
-    </message>
-    <message>
-        <source>JOHN</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Taxes</source>
@@ -312,10 +740,6 @@
     <message>
         <source>Real Time Clock</source>
         <translation>Valós idejű óra</translation>
-    </message>
-    <message>
-        <source>00-00-00 00:00:00;_</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>From PC</source>
@@ -357,56 +781,36 @@
         <source>DEFAULT</source>
         <translation>ALAPÉRTÉK</translation>
     </message>
+    <message>
+        <source>Text files</source>
+        <translation>Szövegfájlok</translation>
+    </message>
+    <message>
+        <source>     NAME</source>
+        <translation>     NÉV</translation>
+    </message>
+    <message>
+        <source>         HEADER</source>
+        <translation>         FEJLÉC</translation>
+    </message>
+    <message>
+        <source>          FOOTER</source>
+        <translation>          LÁBLÉC</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>HIBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Be-/kimeneti hiba!</translation>
+    </message>
 </context>
 <context>
     <name>SystemTab</name>
     <message>
         <source>Capacity</source>
         <translation>Méréshatár</translation>
-    </message>
-    <message>
-        <source>6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>15</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>30</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>60</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>e=d=</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>10</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>20</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>50</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Unit</source>
@@ -429,22 +833,6 @@
         <translation>árkerekítés</translation>
     </message>
     <message>
-        <source>100</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>500</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1000</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Local g</source>
         <translation>Helyi g</translation>
     </message>
@@ -455,10 +843,6 @@
     <message>
         <source>SEND</source>
         <translation>KÜLDÉS</translation>
-    </message>
-    <message>
-        <source>lb</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>dual interval</source>
@@ -479,10 +863,6 @@
     <message>
         <source>Stbale Count</source>
         <translation>Stabilitási szám</translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Password</source>
@@ -514,386 +894,10 @@
     </message>
 </context>
 <context>
-    <name>TForm1</name>
-    <message>
-        <source>KLO VELDRAN UTILITY REZ1.63</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>choice the comport</source>
-        <translation>A COM port kiválasztása</translation>
-    </message>
-    <message>
-        <source>COM1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM7</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM8</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>choice the baudrate</source>
-        <translation>Az átviteli sebesség kiválasztása</translation>
-    </message>
-    <message>
-        <source>1200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4800</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>9600</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>14400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>19200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>28800</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>38400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>57600</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>115200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>connect/disconnect to the scale</source>
-        <translation>Csatlakozás a mérleghez / bontás</translation>
-    </message>
-    <message>
-        <source>CONNECT</source>
-        <translation>CSATLAKOZÁS</translation>
-    </message>
-    <message>
-        <source>indicator, light-green if connect</source>
-        <translation>Jelzőfény, kapcsolat esetén világoszöld</translation>
-    </message>
-    <message>
-        <source>scale terminal</source>
-        <translation>Mérlegterminál</translation>
-    </message>
+    <name>TerminalWindow</name>
     <message>
         <source>TERMINAL</source>
         <translation>TERMINÁL</translation>
-    </message>
-    <message>
-        <source>Last transmision status</source>
-        <translation>Az utolsó átvitel állapota</translation>
-    </message>
-    <message>
-        <source>Last Status: </source>
-        <translation>Utolsó állapot: </translation>
-    </message>
-    <message>
-        <source>find the scale on every port and baud rate (line monitor: Ctrl+L)</source>
-        <translation>Mérleg keresése minden porton és sebességen (vonalfigyelő: Ctrl+L)</translation>
-    </message>
-    <message>
-        <source>FIND</source>
-        <translation>KERESÉS</translation>
-    </message>
-    <message>
-        <source>HELP</source>
-        <translation>SÚGÓ</translation>
-    </message>
-    <message>
-        <source>CLOSE</source>
-        <translation>BEZÁRÁS</translation>
-    </message>
-    <message>
-        <source>PLU</source>
-        <translation>PLU</translation>
-    </message>
-    <message>
-        <source>SETTINGS</source>
-        <translation>BEÁLLÍTÁSOK</translation>
-    </message>
-    <message>
-        <source>REPORTS</source>
-        <translation>JELENTÉSEK</translation>
-    </message>
-    <message>
-        <source>SYSTEM</source>
-        <translation>RENDSZER</translation>
-    </message>
-</context>
-<context>
-    <name>TForm2</name>
-    <message>
-        <source>WORK...</source>
-        <translation>FOLYAMATBAN...</translation>
-    </message>
-    <message>
-        <source>Label1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>STOP</source>
-        <translation>STOP</translation>
-    </message>
-</context>
-<context>
-    <name>TForm3</name>
-    <message>
-        <source>TERMINAL</source>
-        <translation>TERMINÁL</translation>
-    </message>
-    <message>
-        <source>SHIFT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>MODE</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>STAB</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ZERO</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>NET</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>BATT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>SBT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PAPER</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CHARG</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> 0000000</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>........</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>7</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>8</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>9</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>M</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>shift</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PLU</source>
-        <translation>PLU</translation>
-    </message>
-    <message>
-        <source>DRW</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>LF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>X</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PAY</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>00</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TOT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-0-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-T-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;=</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;=|</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TForm4</name>
-    <message>
-        <source>LOAD</source>
-        <translation>BETÖLTÉS</translation>
-    </message>
-    <message>
-        <source>Brightness</source>
-        <translation>Fényerő</translation>
-    </message>
-    <message>
-        <source>Contrast</source>
-        <translation>Kontraszt</translation>
-    </message>
-    <message>
-        <source>SEND TO SCALE</source>
-        <translation>KÜLDÉS MÉRLEGRE</translation>
-    </message>
-    <message>
-        <source>50% Threshold</source>
-        <translation>50%-os küszöb</translation>
-    </message>
-</context>
-<context>
-    <name>TForm6</name>
-    <message>
-        <source>CLOSE Z</source>
-        <translation>Z ZÁRÁS</translation>
-    </message>
-    <message>
-        <source>CLOSE Z !!</source>
-        <translation>Z ZÁRÁS !!</translation>
-    </message>
-    <message>
-        <source>SURE ?</source>
-        <translation>BIZTOS ?</translation>
-    </message>
-    <message>
-        <source>PASSWORD</source>
-        <translation>JELSZÓ</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,403 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>CloseZDialog</name>
+    <message>
+        <source>CLOSE Z</source>
+        <translation>ZAMKNIĘCIE Z</translation>
+    </message>
+    <message>
+        <source>CLOSE Z !!</source>
+        <translation>ZAMKNIĘCIE Z !!</translation>
+    </message>
+    <message>
+        <source>SURE ?</source>
+        <translation>NA PEWNO ?</translation>
+    </message>
+    <message>
+        <source>PASSWORD</source>
+        <translation>HASŁO</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>BŁĄD!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Błąd wejścia/wyjścia!</translation>
+    </message>
+</context>
+<context>
+    <name>FindScale</name>
+    <message>
+        <source>Searching for the scale...</source>
+        <translation>Wyszukiwanie wagi...</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Błąd!</translation>
+    </message>
+    <message>
+        <source>No scale found!</source>
+        <translation>Nie znaleziono wagi!</translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <translation>SZUKAJ</translation>
+    </message>
+    <message>
+        <source>Scales found:</source>
+        <translation>Znalezione wagi:</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>HELP</source>
+        <translation>POMOC</translation>
+    </message>
+    <message>
+        <source>KLO VELLDRAN UTILITY PROGRAM
+---------------------------------------------------
+You can use this program to set scale settings like
+RS baud rate, header/footer texts, autooff time,
+set real time clock and many others...
+You can use this program to create PLUs data base,
+save it to disk and load/store it to the scale.
+You can also make calibration settings (only if you
+are in calibration mode).
+You can use the TERMINAL to direct communicate with
+the scale.
+The first think that you must make is to connect
+the scale to some comport of the PC. The next you
+must choice the correct comport and baud rate from
+appropriated buttons, and press the button CONNECT.
+If everything is correct the caption of the button
+CONNECT will be stay DISCONNECT and the green
+circle right from it will be stay light-green.
+In this case you can use all other properties
+of program.
+                   GOOD LUCK</source>
+        <translation>KLO VELLDRAN UTILITY PROGRAM
+---------------------------------------------------
+Za pomocą tego programu można ustawić parametry
+wagi, np. prędkość RS, teksty nagłówka i stopki,
+czas automatycznego wyłączenia, zegar czasu
+rzeczywistego i wiele innych...
+Program pozwala też utworzyć bazę PLU, zapisać
+ją na dysku oraz wysłać ją do wagi lub wczytać
+z wagi.
+Można też zmienić ustawienia kalibracji (tylko
+gdy waga jest w trybie kalibracji).
+TERMINAL pozwala komunikować się z wagą
+bezpośrednio.
+Najpierw podłącz wagę do jednego z portów
+szeregowych komputera. Następnie wybierz
+właściwy port i prędkość transmisji
+odpowiednimi polami i naciśnij przycisk POŁĄCZ.
+Jeśli wszystko jest w porządku, napis na
+przycisku POŁĄCZ zmieni się na ROZŁĄCZ, a zielone
+kółko po jego prawej stronie zaświeci się na
+jasnozielono. Wtedy można korzystać ze
+wszystkich funkcji programu.
+                   POWODZENIA</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>READ</source>
+        <translation>ODCZYT</translation>
+    </message>
+    <message>
+        <source>SCALE</source>
+        <translation>WAGA</translation>
+    </message>
+    <message>
+        <source>PORT</source>
+        <translation>PORT</translation>
+    </message>
+    <message>
+        <source>KIND</source>
+        <translation>RODZAJ</translation>
+    </message>
+    <message>
+        <source>DOC NUM</source>
+        <translation>NR DOK.</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>SUMA</translation>
+    </message>
+    <message>
+        <source>READS</source>
+        <translation>ODCZYTY</translation>
+    </message>
+    <message>
+        <source>LOAD</source>
+        <translation>WCZYTAJ</translation>
+    </message>
+    <message>
+        <source>EXPORT CSV</source>
+        <translation>EKSPORT CSV</translation>
+    </message>
+    <message>
+        <source>HISTORY</source>
+        <translation>HISTORIA</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>RRRR-MM-DD</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archiwum</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Od</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Total per day</source>
+        <translation>Suma dzienna</translation>
+    </message>
+    <message>
+        <source>Sales by hour</source>
+        <translation>Sprzedaż według godzin</translation>
+    </message>
+    <message>
+        <source>Clerks&apos; shares</source>
+        <translation>Udziały kasjerów</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>BŁĄD!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Błąd wejścia/wyjścia!</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Pliki CSV</translation>
+    </message>
+    <message>
+        <source>Sales</source>
+        <translation>Sprzedaż</translation>
+    </message>
+    <message>
+        <source>CLERK %1</source>
+        <translation>KASJER %1</translation>
+    </message>
+</context>
+<context>
+    <name>LineMonitor</name>
+    <message>
+        <source>Time</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Kierunek</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bajty</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Ramka</translation>
+    </message>
+    <message>
+        <source>PC -&gt; scale</source>
+        <translation>PC -&gt; waga</translation>
+    </message>
+    <message>
+        <source>scale -&gt; PC</source>
+        <translation>waga -&gt; PC</translation>
+    </message>
+    <message>
+        <source>LINE MONITOR</source>
+        <translation>MONITOR LINII</translation>
+    </message>
+    <message>
+        <source>PAUSE</source>
+        <translation>PAUZA</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>WYCZYŚĆ</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>ZAPISZ</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Pliki tekstowe</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>BŁĄD!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Błąd wejścia/wyjścia!</translation>
+    </message>
+</context>
+<context>
+    <name>LogoPicture</name>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Nie można otworzyć pliku %1</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>Nieprawidłowy obraz BMP</translation>
+    </message>
+</context>
+<context>
+    <name>LogoWindow</name>
+    <message>
+        <source>LOAD</source>
+        <translation>WCZYTAJ</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Jasność</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>SEND TO SCALE</source>
+        <translation>WYŚLIJ DO WAGI</translation>
+    </message>
+    <message>
+        <source>50% Threshold</source>
+        <translation>Próg 50%</translation>
+    </message>
+    <message>
+        <source>LOAD LOGO</source>
+        <translation>WCZYTAJ LOGO</translation>
+    </message>
+    <message>
+        <source>BMP</source>
+        <translation>Obrazy BMP</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>choice the comport</source>
+        <translation>Wybór portu COM</translation>
+    </message>
+    <message>
+        <source>choice the baudrate</source>
+        <translation>Wybór prędkości transmisji</translation>
+    </message>
+    <message>
+        <source>connect/disconnect to the scale</source>
+        <translation>Połącz z wagą / rozłącz</translation>
+    </message>
+    <message>
+        <source>CONNECT</source>
+        <translation>POŁĄCZ</translation>
+    </message>
+    <message>
+        <source>indicator, light-green if connect</source>
+        <translation>Wskaźnik, jasnozielony po połączeniu</translation>
+    </message>
+    <message>
+        <source>scale terminal</source>
+        <translation>Terminal wagi</translation>
+    </message>
+    <message>
+        <source>TERMINAL</source>
+        <translation>TERMINAL</translation>
+    </message>
+    <message>
+        <source>Last transmision status</source>
+        <translation>Stan ostatniej transmisji</translation>
+    </message>
+    <message>
+        <source>Last Status: </source>
+        <translation>Ostatni stan: </translation>
+    </message>
+    <message>
+        <source>find the scale on every port and baud rate (line monitor: Ctrl+L)</source>
+        <translation>Szukaj wagi na wszystkich portach i prędkościach (monitor linii: Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <translation>SZUKAJ</translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation>POMOC</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>ZAMKNIJ</translation>
+    </message>
+    <message>
+        <source>PLU</source>
+        <translation>PLU</translation>
+    </message>
+    <message>
+        <source>SETTINGS</source>
+        <translation>USTAWIENIA</translation>
+    </message>
+    <message>
+        <source>REPORTS</source>
+        <translation>RAPORTY</translation>
+    </message>
+    <message>
+        <source>SYSTEM</source>
+        <translation>SYSTEM</translation>
+    </message>
+    <message>
+        <source>STATUS:%1</source>
+        <translation>STAN:%1</translation>
+    </message>
+    <message>
+        <source>DISCONNECT</source>
+        <translation>ROZŁĄCZ</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Błąd!</translation>
+    </message>
+    <message>
+        <source>Cannot initialize COM port!</source>
+        <translation>Nie można zainicjować portu COM!</translation>
+    </message>
+    <message>
+        <source>SCALE ID: </source>
+        <translation>ID WAGI: </translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1” nie jest prawidłową liczbą całkowitą</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>„%1” nie jest prawidłową liczbą zmiennoprzecinkową</translation>
+    </message>
+</context>
+<context>
     <name>PluTab</name>
     <message>
         <source>FROM</source>
@@ -59,6 +456,110 @@
         <source>Save To SCALE sends only the rows that differ from what this scale was last known to hold</source>
         <translation>Zapisz do WAGI wysyła tylko wiersze różniące się od ostatnio znanej zawartości tej wagi</translation>
     </message>
+    <message>
+        <source>TAB separated Text Files</source>
+        <translation>Pliki tekstowe rozdzielane tabulatorami</translation>
+    </message>
+    <message>
+        <source>%1 PLUs</source>
+        <translation>%1 PLU</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>BŁĄD!</translation>
+    </message>
+    <message>
+        <source>I/O Error!
+(scale records: %1)</source>
+        <translation>Błąd wejścia/wyjścia!
+(zapisy wagi: %1)</translation>
+    </message>
+    <message>
+        <source>The scale holds what the table says.</source>
+        <translation>Waga zawiera to samo co tabela.</translation>
+    </message>
+    <message>
+        <source>The marked cells differ from the scale.</source>
+        <translation>Zaznaczone komórki różnią się od wagi.</translation>
+    </message>
+    <message>
+        <source>The marked cells differ from the scale. Only on the scale: PLU %1.</source>
+        <translation>Zaznaczone komórki różnią się od wagi. Tylko w wadze: PLU %1.</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Błąd wejścia/wyjścia!</translation>
+    </message>
+    <message>
+        <source>error in input file</source>
+        <translation>błąd w pliku wejściowym</translation>
+    </message>
+</context>
+<context>
+    <name>PluTable</name>
+    <message>
+        <source>NUM</source>
+        <translation>NR</translation>
+    </message>
+    <message>
+        <source>PRICE</source>
+        <translation>CENA</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>KOD</translation>
+    </message>
+    <message>
+        <source>DEP</source>
+        <translation>DZ</translation>
+    </message>
+    <message>
+        <source>TAX</source>
+        <translation>VAT</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <translation>NW</translation>
+    </message>
+    <message>
+        <source>FIX</source>
+        <translation>FIX</translation>
+    </message>
+    <message>
+        <source>BAR</source>
+        <translation>BAR</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAZWA</translation>
+    </message>
+    <message>
+        <source>Valid Date</source>
+        <translation>Ważność</translation>
+    </message>
+    <message>
+        <source>QUANTITY</source>
+        <translation>ILOŚĆ</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>SUMA</translation>
+    </message>
+    <message>
+        <source>COUNT</source>
+        <translation>LICZBA</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>WORK...</source>
+        <translation>PRACA...</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOP</translation>
+    </message>
 </context>
 <context>
     <name>ReportsTab</name>
@@ -82,6 +583,33 @@
         <source>CLOSE Z</source>
         <translation>ZAMKNIĘCIE Z</translation>
     </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>BŁĄD!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Błąd wejścia/wyjścia!</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Pliki tekstowe</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleSession</name>
+    <message>
+        <source>Error!</source>
+        <translation>Błąd!</translation>
+    </message>
+    <message>
+        <source>Communication Error!</source>
+        <translation>Błąd komunikacji!</translation>
+    </message>
+    <message>
+        <source>You are not connected to the scale!</source>
+        <translation>Brak połączenia z wagą!</translation>
+    </message>
 </context>
 <context>
     <name>SettingsTab</name>
@@ -90,52 +618,8 @@
         <translation>Prędkość RS</translation>
     </message>
     <message>
-        <source>1200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4800</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>9600</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>14400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>19200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>28800</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>38400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>57600</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>115200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Auto OFF Time</source>
         <translation>Czas wyłączenia</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>LAN Number</source>
@@ -146,64 +630,24 @@
         <translation>Rabat</translation>
     </message>
     <message>
-        <source>%</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Single Item BAR</source>
         <translation>Kod pozycji</translation>
-    </message>
-    <message>
-        <source>a44W5U5</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Total BAR</source>
         <translation>Kod sumy</translation>
     </message>
     <message>
-        <source>a44W5P5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Drawer Open time</source>
         <translation>Otwarcie szuflady</translation>
-    </message>
-    <message>
-        <source>ms</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Printer Darkness</source>
         <translation>Nasycenie druku</translation>
     </message>
     <message>
-        <source>1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Currency</source>
         <translation>Waluta</translation>
-    </message>
-    <message>
-        <source>Z?</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>RATE</source>
@@ -274,32 +718,16 @@
         <translation>KASJER 1</translation>
     </message>
     <message>
-        <source>ANNA</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>CLERK 2</source>
         <translation>KASJER 2</translation>
-    </message>
-    <message>
-        <source>PETER</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>CLERK 3</source>
         <translation>KASJER 3</translation>
     </message>
     <message>
-        <source>MARTA</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>CLERK 4</source>
         <translation>KASJER 4</translation>
-    </message>
-    <message>
-        <source>JOHN</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Taxes</source>
@@ -312,10 +740,6 @@
     <message>
         <source>Real Time Clock</source>
         <translation>Zegar czasu rzeczywistego</translation>
-    </message>
-    <message>
-        <source>00-00-00 00:00:00;_</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>From PC</source>
@@ -357,56 +781,36 @@
         <source>DEFAULT</source>
         <translation>DOMYŚLNE</translation>
     </message>
+    <message>
+        <source>Text files</source>
+        <translation>Pliki tekstowe</translation>
+    </message>
+    <message>
+        <source>     NAME</source>
+        <translation>     NAZWA</translation>
+    </message>
+    <message>
+        <source>         HEADER</source>
+        <translation>         NAGŁÓWEK</translation>
+    </message>
+    <message>
+        <source>          FOOTER</source>
+        <translation>          STOPKA</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>BŁĄD!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Błąd wejścia/wyjścia!</translation>
+    </message>
 </context>
 <context>
     <name>SystemTab</name>
     <message>
         <source>Capacity</source>
         <translation>Obciążenie maks.</translation>
-    </message>
-    <message>
-        <source>6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>15</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>30</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>60</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>e=d=</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>10</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>20</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>50</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Unit</source>
@@ -429,22 +833,6 @@
         <translation>zaokrąglenie ceny</translation>
     </message>
     <message>
-        <source>100</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>500</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1000</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Local g</source>
         <translation>Lokalne g</translation>
     </message>
@@ -455,10 +843,6 @@
     <message>
         <source>SEND</source>
         <translation>WYŚLIJ</translation>
-    </message>
-    <message>
-        <source>lb</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>dual interval</source>
@@ -479,10 +863,6 @@
     <message>
         <source>Stbale Count</source>
         <translation>Licznik stabilizacji</translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Password</source>
@@ -514,386 +894,10 @@
     </message>
 </context>
 <context>
-    <name>TForm1</name>
-    <message>
-        <source>KLO VELDRAN UTILITY REZ1.63</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>choice the comport</source>
-        <translation>Wybór portu COM</translation>
-    </message>
-    <message>
-        <source>COM1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM7</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM8</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>choice the baudrate</source>
-        <translation>Wybór prędkości transmisji</translation>
-    </message>
-    <message>
-        <source>1200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4800</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>9600</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>14400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>19200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>28800</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>38400</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>57600</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>115200</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>connect/disconnect to the scale</source>
-        <translation>Połącz z wagą / rozłącz</translation>
-    </message>
-    <message>
-        <source>CONNECT</source>
-        <translation>POŁĄCZ</translation>
-    </message>
-    <message>
-        <source>indicator, light-green if connect</source>
-        <translation>Wskaźnik, jasnozielony po połączeniu</translation>
-    </message>
-    <message>
-        <source>scale terminal</source>
-        <translation>Terminal wagi</translation>
-    </message>
+    <name>TerminalWindow</name>
     <message>
         <source>TERMINAL</source>
         <translation>TERMINAL</translation>
-    </message>
-    <message>
-        <source>Last transmision status</source>
-        <translation>Stan ostatniej transmisji</translation>
-    </message>
-    <message>
-        <source>Last Status: </source>
-        <translation>Ostatni stan: </translation>
-    </message>
-    <message>
-        <source>find the scale on every port and baud rate (line monitor: Ctrl+L)</source>
-        <translation>Szukaj wagi na wszystkich portach i prędkościach (monitor linii: Ctrl+L)</translation>
-    </message>
-    <message>
-        <source>FIND</source>
-        <translation>SZUKAJ</translation>
-    </message>
-    <message>
-        <source>HELP</source>
-        <translation>POMOC</translation>
-    </message>
-    <message>
-        <source>CLOSE</source>
-        <translation>ZAMKNIJ</translation>
-    </message>
-    <message>
-        <source>PLU</source>
-        <translation>PLU</translation>
-    </message>
-    <message>
-        <source>SETTINGS</source>
-        <translation>USTAWIENIA</translation>
-    </message>
-    <message>
-        <source>REPORTS</source>
-        <translation>RAPORTY</translation>
-    </message>
-    <message>
-        <source>SYSTEM</source>
-        <translation>SYSTEM</translation>
-    </message>
-</context>
-<context>
-    <name>TForm2</name>
-    <message>
-        <source>WORK...</source>
-        <translation>PRACA...</translation>
-    </message>
-    <message>
-        <source>Label1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>STOP</source>
-        <translation>STOP</translation>
-    </message>
-</context>
-<context>
-    <name>TForm3</name>
-    <message>
-        <source>TERMINAL</source>
-        <translation>TERMINAL</translation>
-    </message>
-    <message>
-        <source>SHIFT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>MODE</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>STAB</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ZERO</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>NET</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>BATT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>SBT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PAPER</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CHARG</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> 0000000</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>........</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>7</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>8</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>9</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>M</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>shift</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PLU</source>
-        <translation>PLU</translation>
-    </message>
-    <message>
-        <source>DRW</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>LF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>X</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PAY</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>00</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TOT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-0-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-T-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;=</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;=|</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TForm4</name>
-    <message>
-        <source>LOAD</source>
-        <translation>WCZYTAJ</translation>
-    </message>
-    <message>
-        <source>Brightness</source>
-        <translation>Jasność</translation>
-    </message>
-    <message>
-        <source>Contrast</source>
-        <translation>Kontrast</translation>
-    </message>
-    <message>
-        <source>SEND TO SCALE</source>
-        <translation>WYŚLIJ DO WAGI</translation>
-    </message>
-    <message>
-        <source>50% Threshold</source>
-        <translation>Próg 50%</translation>
-    </message>
-</context>
-<context>
-    <name>TForm6</name>
-    <message>
-        <source>CLOSE Z</source>
-        <translation>ZAMKNIĘCIE Z</translation>
-    </message>
-    <message>
-        <source>CLOSE Z !!</source>
-        <translation>ZAMKNIĘCIE Z !!</translation>
-    </message>
-    <message>
-        <source>SURE ?</source>
-        <translation>NA PEWNO ?</translation>
-    </message>
-    <message>
-        <source>PASSWORD</source>
-        <translation>HASŁO</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
 </context>
 </TS>
