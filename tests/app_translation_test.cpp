@@ -35,6 +35,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTableView>
 #include <gtest/gtest.h>
 #include <map>
@@ -115,7 +116,7 @@ struct DesktopRun {
     QString salesReport;
     QString zReport;
     std::map<QString, QByteArray> files;
-    std::vector<RecordedPrompt> messages;
+    QStringList messages; // "title: text"
     std::vector<RecordedFileRequest> fileRequests;
     QString connectCaption, disconnectCaption, status, settingsTab, priceHeading, clerkMode, help;
 };
@@ -145,6 +146,7 @@ DesktopRun runDesktop(const QString& language, const QString& folder) {
     PromptRecorder recorder;
     MainWindow::stateFile = folder + QStringLiteral("/scale-utility.CFG");
     createForms();
+    theMainWindow->session.archiveLocation = folder + QStringLiteral("/archive.db");
     theMainWindow->show();
     DesktopRun run;
     Ui::MainWindow* ui = theMainWindow->ui;
@@ -170,6 +172,7 @@ DesktopRun runDesktop(const QString& language, const QString& folder) {
     theMainWindow->reportsTab->closeZ();
     run.zReport = withoutMoments(theMainWindow->reportsTab->ui->reportMemo->toPlainText());
     theCloseZDialog->hide();
+    theMainWindow->pluTab->ui->toSpin->setValue(40); // the emulated scale's PLUs, not the full range
     theMainWindow->pluTab->loadRangeFromScale();
     save("PLU.TXT", [] { theMainWindow->pluTab->saveToDisk(); });
     theMainWindow->settingsTab->loadFromScale();
@@ -182,7 +185,8 @@ DesktopRun runDesktop(const QString& language, const QString& folder) {
     destroyForms();
     MainWindow::stateFile.clear();
     run.files[QStringLiteral("scale-utility.CFG")] = fileBytes(folder + QStringLiteral("/scale-utility.CFG"));
-    run.messages = recorder.messages;
+    for (const RecordedPrompt& message : recorder.messages)
+        run.messages << message.title + QStringLiteral(": ") + message.text;
     run.fileRequests = recorder.fileRequests;
     return run;
 }
@@ -197,7 +201,7 @@ struct DesktopCase {
     const char* price;
     const char* clerkMode;
     const char* helpEnd;
-    RecordedPrompt notConnected;
+    const char* notConnected; // "title: text"
     const char* reportFilter;
     const char* pluFilter;
 };
@@ -215,7 +219,7 @@ TEST_P(DesktopLanguageTest, WindowSpeaksTheLanguageWhileEveryFileStaysAsOnAnEngl
     const DesktopRun translated = runDesktop(QString::fromLatin1(c.language), folder);
 
     EXPECT_EQ(inEnglish.connectCaption, "CONNECT");
-    EXPECT_EQ(inEnglish.messages, std::vector<RecordedPrompt>{notConnected});
+    EXPECT_EQ(inEnglish.messages, QStringList{"Error!: You are not connected to the scale!"});
     EXPECT_EQ(translated.connectCaption, QString::fromUtf8(c.connect));
     EXPECT_EQ(translated.disconnectCaption, QString::fromUtf8(c.disconnect));
     EXPECT_EQ(translated.status, QString::fromUtf8(c.status));
@@ -227,7 +231,7 @@ TEST_P(DesktopLanguageTest, WindowSpeaksTheLanguageWhileEveryFileStaysAsOnAnEngl
     EXPECT_TRUE(translated.help.startsWith("KLO VELLDRAN UTILITY PROGRAM\n"))
         << translated.help.toStdString();
     EXPECT_TRUE(translated.help.endsWith(QString::fromUtf8(c.helpEnd))) << translated.help.toStdString();
-    EXPECT_EQ(translated.messages, std::vector<RecordedPrompt>{c.notConnected});
+    EXPECT_EQ(translated.messages, QStringList{QString::fromUtf8(c.notConnected)});
     ASSERT_EQ(translated.fileRequests.size(), 3u);
     EXPECT_EQ(translated.fileRequests[0].filter, QString::fromUtf8(c.reportFilter));
     EXPECT_EQ(translated.fileRequests[1].filter, QString::fromUtf8(c.pluFilter));
@@ -240,20 +244,19 @@ TEST_P(DesktopLanguageTest, WindowSpeaksTheLanguageWhileEveryFileStaysAsOnAnEngl
     ASSERT_EQ(translated.files.size(), 4u);
     for (const auto& [name, bytes] : inEnglish.files) {
         EXPECT_FALSE(bytes.startsWith("(missing)")) << name.toStdString();
-        EXPECT_EQ(translated.files.at(name), bytes) << name.toStdString();
+        EXPECT_EQ(translated.files.at(name).toStdString(), bytes.toStdString()) << name.toStdString();
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Desktops, DesktopLanguageTest,
     ::testing::Values(DesktopCase{"Czech", "cs", "PŘIPOJIT", "ODPOJIT", "STAV:00", "NASTAVENÍ", "CENA",
-                                  "Všichni najednou", "HODNĚ ŠTĚSTÍ",
-                                  RecordedPrompt{"Chyba!", "Nejste připojeni k váze!"},
+                                  "Všichni najednou", "HODNĚ ŠTĚSTÍ", "Chyba!: Nejste připojeni k váze!",
                                   "Textové soubory|*.TXT", "Textové soubory oddělené tabulátory|*.TXT"},
                       DesktopCase{"German", "de", "VERBINDEN", "TRENNEN", "STATUS:00", "EINSTELLUNGEN",
                                   "PREIS", "Alle gleichzeitig", "VIEL ERFOLG",
-                                  RecordedPrompt{"Fehler!", "Keine Verbindung zur Waage!"},
-                                  "Textdateien|*.TXT", "Tabulatorgetrennte Textdateien|*.TXT"}),
+                                  "Fehler!: Keine Verbindung zur Waage!", "Textdateien|*.TXT",
+                                  "Tabulatorgetrennte Textdateien|*.TXT"}),
     testcases::caseName);
 
 // Every caption of the program's windows: its control's width as laid out, and the width the text
@@ -295,7 +298,16 @@ std::map<QString, Caption> captionsIn(const QString& language) {
     translations.install(QLocale(language));
     PromptRecorder recorder;
     createForms();
-    theMainWindow->show();
+    // Every window shown and every page laid out once (the SYSTEM tab too), as the operator sees them.
+    for (QWidget* window : std::initializer_list<QWidget*>{theMainWindow, theProgressDialog,
+                                                           theTerminalWindow, theLogoWindow, theCloseZDialog})
+        window->show();
+    QTabWidget* pages = theMainWindow->ui->pages;
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setTabVisible(page, true);
+        pages->setCurrentIndex(page);
+        QCoreApplication::processEvents();
+    }
     std::map<QString, Caption> found = captions();
     destroyForms();
     return found;

@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>CLOSE Z !!</source>
-        <translation>UZÁVĚRKA Z !!</translation>
+        <translation>ZAVŘÍT Z !!</translation>
     </message>
     <message>
         <source>SURE ?</source>
-        <translation>OPRAVDU ?</translation>
+        <translation>JISTĚ ?</translation>
     </message>
     <message>
         <source>PASSWORD</source>
@@ -280,7 +280,7 @@ všechny další funkce programu.
     </message>
     <message>
         <source>SEND TO SCALE</source>
-        <translation>ODESLAT DO VÁHY</translation>
+        <translation>ODESLAT</translation>
     </message>
     <message>
         <source>50% Threshold</source>

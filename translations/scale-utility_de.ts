@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>CLOSE Z !!</source>
-        <translation>Z-ABSCHLUSS !!</translation>
+        <translation>Z-BON !!</translation>
     </message>
     <message>
         <source>SURE ?</source>
-        <translation>SICHER ?</translation>
+        <translation>SICHER?</translation>
     </message>
     <message>
         <source>PASSWORD</source>
@@ -282,7 +282,7 @@ Programms nutzen.
     </message>
     <message>
         <source>SEND TO SCALE</source>
-        <translation>AN WAAGE SENDEN</translation>
+        <translation>SENDEN</translation>
     </message>
     <message>
         <source>50% Threshold</source>
@@ -333,7 +333,7 @@ Programms nutzen.
     </message>
     <message>
         <source>Last Status: </source>
-        <translation>Letzter Status: </translation>
+        <translation>Status: </translation>
     </message>
     <message>
         <source>find the scale on every port and baud rate (line monitor: Ctrl+L)</source>
@@ -423,27 +423,27 @@ Programms nutzen.
     </message>
     <message>
         <source>Compare the table with the scale; choose whether Save To SCALE sends only what changed</source>
-        <translation>Tabelle mit der Waage vergleichen; festlegen, ob An WAAGE senden nur Änderungen überträgt</translation>
+        <translation>Tabelle mit der Waage vergleichen; festlegen, ob In Waage laden nur Änderungen überträgt</translation>
     </message>
     <message>
         <source>Load From SCALE</source>
-        <translation>Von WAAGE laden</translation>
+        <translation>Von Waage laden</translation>
     </message>
     <message>
         <source>Save To SCALE</source>
-        <translation>An WAAGE senden</translation>
+        <translation>In Waage laden</translation>
     </message>
     <message>
         <source>Save To DISK</source>
-        <translation>Auf DISK sichern</translation>
+        <translation>Auf Disk sichern</translation>
     </message>
     <message>
         <source>Load From DISK</source>
-        <translation>Von DISK laden</translation>
+        <translation>Von Disk laden</translation>
     </message>
     <message>
         <source>Compare With SCALE</source>
-        <translation>Mit WAAGE vergleichen</translation>
+        <translation>Mit Waage vergleichen</translation>
     </message>
     <message>
         <source>Reads the range from the scale and marks the cells of the table that differ</source>
@@ -455,7 +455,7 @@ Programms nutzen.
     </message>
     <message>
         <source>Save To SCALE sends only the rows that differ from what this scale was last known to hold</source>
-        <translation>An WAAGE senden überträgt nur die Zeilen, die vom zuletzt bekannten Inhalt dieser Waage abweichen</translation>
+        <translation>In Waage laden überträgt nur die Zeilen, die vom zuletzt bekannten Inhalt dieser Waage abweichen</translation>
     </message>
     <message>
         <source>TAB separated Text Files</source>
@@ -516,7 +516,7 @@ Programms nutzen.
     </message>
     <message>
         <source>TAX</source>
-        <translation>MWST</translation>
+        <translation>MwSt</translation>
     </message>
     <message>
         <source>NW</source>
@@ -548,7 +548,7 @@ Programms nutzen.
     </message>
     <message>
         <source>COUNT</source>
-        <translation>ANZAHL</translation>
+        <translation>ANZ.</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>SURE ?</source>
-        <translation>BIZTOS ?</translation>
+        <translation>BIZTOS?</translation>
     </message>
     <message>
         <source>PASSWORD</source>
@@ -281,11 +281,11 @@ a program minden funkcióját használhatja.
     </message>
     <message>
         <source>SEND TO SCALE</source>
-        <translation>KÜLDÉS MÉRLEGRE</translation>
+        <translation>KÜLDÉS</translation>
     </message>
     <message>
         <source>50% Threshold</source>
-        <translation>50%-os küszöb</translation>
+        <translation>50% küszöb</translation>
     </message>
     <message>
         <source>LOAD LOGO</source>
@@ -332,7 +332,7 @@ a program minden funkcióját használhatja.
     </message>
     <message>
         <source>Last Status: </source>
-        <translation>Utolsó állapot: </translation>
+        <translation>Állapot: </translation>
     </message>
     <message>
         <source>find the scale on every port and baud rate (line monitor: Ctrl+L)</source>
@@ -511,7 +511,7 @@ a program minden funkcióját használhatja.
     </message>
     <message>
         <source>DEP</source>
-        <translation>OSZT</translation>
+        <translation>OSZ</translation>
     </message>
     <message>
         <source>TAX</source>
@@ -539,7 +539,7 @@ a program minden funkcióját használhatja.
     </message>
     <message>
         <source>QUANTITY</source>
-        <translation>MENNYISÉG</translation>
+        <translation>MENNY.</translation>
     </message>
     <message>
         <source>TOTAL</source>
@@ -643,7 +643,7 @@ a program minden funkcióját használhatja.
     </message>
     <message>
         <source>Printer Darkness</source>
-        <translation>Nyomtatás sötétsége</translation>
+        <translation>Nyomat sötétsége</translation>
     </message>
     <message>
         <source>Currency</source>
@@ -747,11 +747,11 @@ a program minden funkcióját használhatja.
     </message>
     <message>
         <source>From SCALE</source>
-        <translation>MÉRLEGRŐL</translation>
+        <translation>Mérlegről</translation>
     </message>
     <message>
         <source>To SCALE</source>
-        <translation>MÉRLEGRE</translation>
+        <translation>Mérlegre</translation>
     </message>
     <message>
         <source>GRAPHICAL LOGO</source>

@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>CLOSE Z !!</source>
-        <translation>ZAMKNIĘCIE Z !!</translation>
+        <translation>RAPORT Z!!</translation>
     </message>
     <message>
         <source>SURE ?</source>
-        <translation>NA PEWNO ?</translation>
+        <translation>PEWNE?</translation>
     </message>
     <message>
         <source>PASSWORD</source>

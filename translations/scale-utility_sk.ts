@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>CLOSE Z !!</source>
-        <translation>UZÁVIERKA Z !!</translation>
+        <translation>ZAVRI Z !!</translation>
     </message>
     <message>
         <source>SURE ?</source>
-        <translation>NAOZAJ ?</translation>
+        <translation>ISTE ?</translation>
     </message>
     <message>
         <source>PASSWORD</source>
@@ -280,7 +280,7 @@ používať všetky ďalšie funkcie programu.
     </message>
     <message>
         <source>SEND TO SCALE</source>
-        <translation>ODOSLAŤ DO VÁHY</translation>
+        <translation>ODOSLAŤ</translation>
     </message>
     <message>
         <source>50% Threshold</source>
@@ -538,7 +538,7 @@ používať všetky ďalšie funkcie programu.
     </message>
     <message>
         <source>QUANTITY</source>
-        <translation>MNOŽSTVO</translation>
+        <translation>MNOŽ.</translation>
     </message>
     <message>
         <source>TOTAL</source>
