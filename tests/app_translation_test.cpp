@@ -32,6 +32,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -251,10 +252,10 @@ TEST_P(DesktopLanguageTest, WindowSpeaksTheLanguageWhileEveryFileStaysAsOnAnEngl
 INSTANTIATE_TEST_SUITE_P(
     Desktops, DesktopLanguageTest,
     ::testing::Values(DesktopCase{"Czech", "cs", "PŘIPOJIT", "ODPOJIT", "STAV:00", "NASTAVENÍ", "CENA",
-                                  "Všichni najednou", "HODNĚ ŠTĚSTÍ", "Chyba!: Nejste připojeni k váze!",
+                                  "Současně", "HODNĚ ŠTĚSTÍ", "Chyba!: Nejste připojeni k váze!",
                                   "Textové soubory|*.TXT", "Textové soubory oddělené tabulátory|*.TXT"},
                       DesktopCase{"German", "de", "VERBINDEN", "TRENNEN", "STATUS:00", "EINSTELLUNGEN",
-                                  "PREIS", "Alle gleichzeitig", "VIEL ERFOLG",
+                                  "PREIS", "Gleichzeitig", "VIEL ERFOLG",
                                   "Fehler!: Keine Verbindung zur Waage!", "Textdateien|*.TXT",
                                   "Tabulatorgetrennte Textdateien|*.TXT"}),
     testcases::caseName);
@@ -279,6 +280,12 @@ std::map<QString, Caption> captions() {
                 found[name] = {label->text(), label->sizeHint().width(), label->width()};
             else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && !combo->isEditable())
                 found[name] = {combo->currentText(), combo->sizeHint().width(), combo->width()};
+            else if (combo) // every item as the box's field shows it when picked
+                for (int item = 0; item < combo->count(); ++item)
+                    found[name + QStringLiteral("/item%1").arg(item)] = {
+                        combo->itemText(item),
+                        combo->lineEdit()->fontMetrics().horizontalAdvance(combo->itemText(item)) + 4,
+                        combo->lineEdit()->width()};
             else if (auto* table = qobject_cast<QTableView*>(widget)) {
                 QHeaderView* header = table->horizontalHeader();
                 for (int section = 0; section < header->count(); ++section) {

@@ -195,7 +195,7 @@ všechny další funkce programu.
     </message>
     <message>
         <source>CLERK %1</source>
-        <translation>PRODAVAČ %1</translation>
+        <translation>PROD. %1</translation>
     </message>
 </context>
 <context>
@@ -694,7 +694,7 @@ všechny další funkce programu.
     </message>
     <message>
         <source>All at once</source>
-        <translation>Všichni najednou</translation>
+        <translation>Současně</translation>
     </message>
     <message>
         <source>Only one</source>

@@ -197,7 +197,7 @@ Programms nutzen.
     </message>
     <message>
         <source>CLERK %1</source>
-        <translation>VERKÄUFER %1</translation>
+        <translation>VERK. %1</translation>
     </message>
 </context>
 <context>
@@ -696,7 +696,7 @@ Programms nutzen.
     </message>
     <message>
         <source>All at once</source>
-        <translation>Alle gleichzeitig</translation>
+        <translation>Gleichzeitig</translation>
     </message>
     <message>
         <source>Only one</source>

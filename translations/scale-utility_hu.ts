@@ -695,7 +695,7 @@ a program minden funkcióját használhatja.
     </message>
     <message>
         <source>All at once</source>
-        <translation>Egyszerre mind</translation>
+        <translation>Egyszerre</translation>
     </message>
     <message>
         <source>Only one</source>

@@ -695,7 +695,7 @@ wszystkich funkcji programu.
     </message>
     <message>
         <source>All at once</source>
-        <translation>Wszyscy naraz</translation>
+        <translation>Jednocześnie</translation>
     </message>
     <message>
         <source>Only one</source>

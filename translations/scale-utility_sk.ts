@@ -195,7 +195,7 @@ používať všetky ďalšie funkcie programu.
     </message>
     <message>
         <source>CLERK %1</source>
-        <translation>PREDAVAČ %1</translation>
+        <translation>PRED. %1</translation>
     </message>
 </context>
 <context>
@@ -694,7 +694,7 @@ používať všetky ďalšie funkcie programu.
     </message>
     <message>
         <source>All at once</source>
-        <translation>Všetci naraz</translation>
+        <translation>Súčasne</translation>
     </message>
     <message>
         <source>Only one</source>
