@@ -313,7 +313,7 @@ std::map<QString, Caption> captionsIn(const QString& language) {
     for (int page = 0; page < pages->count(); ++page) {
         pages->setTabVisible(page, true);
         pages->setCurrentIndex(page);
-        QCoreApplication::processEvents();
+        theMainWindow->grab(); // lays the page out as it is drawn
     }
     std::map<QString, Caption> found = captions();
     destroyForms();

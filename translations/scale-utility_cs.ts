@@ -786,7 +786,7 @@ všechny další funkce programu.
     </message>
     <message>
         <source>     NAME</source>
-        <translation>     NÁZEV</translation>
+        <translation>     Název</translation>
     </message>
     <message>
         <source>         HEADER</source>

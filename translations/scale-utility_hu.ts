@@ -422,27 +422,27 @@ a program minden funkcióját használhatja.
     </message>
     <message>
         <source>Compare the table with the scale; choose whether Save To SCALE sends only what changed</source>
-        <translation>A táblázat összevetése a mérleggel; beállítható, hogy a MÉRLEGRE ír csak a változásokat küldje-e</translation>
+        <translation>A táblázat összevetése a mérleggel; beállítható, hogy a Mérlegre ír csak a változásokat küldje-e</translation>
     </message>
     <message>
         <source>Load From SCALE</source>
-        <translation>MÉRLEGRŐL olvas</translation>
+        <translation>Mérlegről olvas</translation>
     </message>
     <message>
         <source>Save To SCALE</source>
-        <translation>MÉRLEGRE ír</translation>
+        <translation>Mérlegre ír</translation>
     </message>
     <message>
         <source>Save To DISK</source>
-        <translation>LEMEZRE ment</translation>
+        <translation>Lemezre ment</translation>
     </message>
     <message>
         <source>Load From DISK</source>
-        <translation>LEMEZRŐL tölt</translation>
+        <translation>Lemezről tölt</translation>
     </message>
     <message>
         <source>Compare With SCALE</source>
-        <translation>Összevetés a MÉRLEGGEL</translation>
+        <translation>Összevetés a mérleggel</translation>
     </message>
     <message>
         <source>Reads the range from the scale and marks the cells of the table that differ</source>
@@ -454,7 +454,7 @@ a program minden funkcióját használhatja.
     </message>
     <message>
         <source>Save To SCALE sends only the rows that differ from what this scale was last known to hold</source>
-        <translation>A MÉRLEGRE ír csak azokat a sorokat küldi el, amelyek eltérnek a mérleg utolsó ismert tartalmától</translation>
+        <translation>A Mérlegre ír csak azokat a sorokat küldi el, amelyek eltérnek a mérleg utolsó ismert tartalmától</translation>
     </message>
     <message>
         <source>TAB separated Text Files</source>
@@ -787,7 +787,7 @@ a program minden funkcióját használhatja.
     </message>
     <message>
         <source>     NAME</source>
-        <translation>     NÉV</translation>
+        <translation>     Név</translation>
     </message>
     <message>
         <source>         HEADER</source>

@@ -786,7 +786,7 @@ používať všetky ďalšie funkcie programu.
     </message>
     <message>
         <source>     NAME</source>
-        <translation>     NÁZOV</translation>
+        <translation>     Názov</translation>
     </message>
     <message>
         <source>         HEADER</source>
