@@ -48,7 +48,7 @@ TEST(ProgressDialog, HasTheDesignFrameAndContents) {
                  (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint));
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_FALSE(dialog.keepRunning);
-    EXPECT_EQ(dialog.ui->countLabel->text(), QStringLiteral("countLabel"));
+    EXPECT_EQ(dialog.ui->countLabel->text(), QStringLiteral("Label1"));
     EXPECT_EQ(dialog.ui->stopButton->text(), QStringLiteral("STOP"));
     EXPECT_EQ(dialog.ui->progressBar->maximum(), 100);
 }

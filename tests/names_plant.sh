@@ -13,6 +13,7 @@ cat >"$tree/app/Good.cpp" <<GOOD
 // A QLabel for the status, Qt::Key_F1 for help, UTF8 text, a key7 and a key00, clerk1Edit,
 // displayLine1, setLabelVisible(true), QTest::keyClick, presetDual15, Label-1 and Label-2.
 auto* label = new QLabel(QStringLiteral("CLERK 1"));
+EXPECT_EQ(countLabel->text(), QStringLiteral("Label$((n - 6))"));
 GOOD
 echo '<widget class="QLabel" name="countLabel"><property name="text"><string>Label'$((n - 6))'</string></property>' \
     >"$tree/settings/Good.ui"
@@ -21,7 +22,7 @@ for planted in "app/Bad.h:class TForm$((n - 6)) : public QWidget {" "settings/Ba
     "settings/Bad.ui:<widget class=\"QComboBox\" name=\"ComboBox$((n - 4))\">" \
     "tests/bad_test.cpp:theMainWindow->Button$((n + 4))Click();" "app/Bad.cpp:void Form""Create();" \
     "app/Bad2.cpp:save""all();" "settings/Bad2.ui:<widget class=\"QLabel\" name=\"captionSpinEdit$((n + 5))\">" \
-    "tests/bad2_test.cpp:#include \"ui_UNIT$((n - 6)).h\"" "app/Unit$((n - 2)).h:#pragma once"; do
+    "tests/bad2_test.cpp:#include \"ui_UNIT$((n - 6)).h\"" "tests/bad3_test.cpp:ui->Label$((n - 6))->setText(\"Label$((n - 6))\");" "app/Unit$((n - 2)).h:#pragma once"; do
     file=${planted%%:*}
     echo "${planted#*:}" >"$tree/$file"
     if bash "$check" "$tree" 2>/dev/null; then
