@@ -29,7 +29,8 @@ until grep -q "scale-sim: ready on" "$log"; do
     sleep 0.1
 done
 
-xvfb-run -a -s "-screen 0 1280x1024x24" "$bin/screenshot-tour" "$root/docs/screenshots"
+# The windows speak the desktop's language: English pictures whatever this machine's language is.
+LANGUAGE=en xvfb-run -a -s "-screen 0 1280x1024x24" "$bin/screenshot-tour" "$root/docs/screenshots"
 shots=$root/docs/screenshots
 "$bin/scalectl" logo preview "$shots/logo-photo.bmp" "$shots/logo-after.png"
 rm -f "$shots/logo-photo.bmp"
