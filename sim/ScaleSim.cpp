@@ -87,6 +87,7 @@ struct ScaleSim::Server {
     mutable std::mutex mutex;
     ScaleState state;
     std::deque<std::pair<Fault, int>> faults;
+    std::function<void(const std::vector<uint8_t>&, ScaleState&)> beforeRequest;
     int gapMs = kDefaultGapMs;
     std::vector<std::vector<uint8_t>> frames;
     std::vector<std::vector<uint8_t>> bodies;
@@ -278,6 +279,8 @@ void ScaleSim::Server::answer(const RequestFrame& frame) {
         enqueue(Segment{{kNak}});
         return;
     }
+    if (beforeRequest)
+        beforeRequest(frame.body, state);
     CommandResult result = fault == Fault::StatusOnly ? CommandResult{ReplyCode::OutOfRange, {}}
                                                       : executeCommand(state, frame.body);
     std::vector<uint8_t> body = replyBody(state, result);
@@ -554,6 +557,11 @@ void ScaleSim::setCalibration(bool on) {
 void ScaleSim::withState(const std::function<void(ScaleState&)>& change) {
     std::lock_guard lock(server->mutex);
     change(server->state);
+}
+
+void ScaleSim::beforeEachRequest(std::function<void(const std::vector<uint8_t>&, ScaleState&)> change) {
+    std::lock_guard lock(server->mutex);
+    server->beforeRequest = std::move(change);
 }
 
 std::vector<std::vector<uint8_t>> ScaleSim::requestFrames() const {
