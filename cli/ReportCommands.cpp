@@ -218,7 +218,8 @@ ParseResult parseReport(const std::vector<std::string>& args) {
         }
     }
     if ((passwordGiven || passwordFile) && !request.zClose)
-        return usageError("report: --password and --password-file go with --z");
+        return usageError(passwordGiven ? "report: --password goes with --z"
+                                        : "report: --password-file goes with --z");
     if (request.force && !request.zClose)
         return usageError("report: --force goes with --z");
     if (passwordGiven && passwordFile)
