@@ -9,6 +9,7 @@
 #include "reports/ReportText.h"
 #include "reports/ReportsTab.h"
 #include "reports/SalesHistory.h"
+#include "terminal/Keypad.h"
 #include "tests/support/ExchangeFailure.h"
 #include "tests/support/FormsTest.h"
 #include "tests/support/LocaleGuard.h"
@@ -34,6 +35,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+const std::vector<uint8_t> kReadTotals{0x43, 0x08, 0x00, 0xC0};
 
 class ReportsTabTest : public FormsTest {
 protected:
@@ -64,6 +67,11 @@ protected:
         scale.sim().clearLog();
     }
     QString memo() const { return ui->reportMemo->toPlainText(); }
+    int32_t grandTotal() {
+        int32_t total = 0;
+        scale.sim().withState([&total](ScaleState& s) { total = s.report.grandTotal; });
+        return total;
+    }
     QString savePath(const char* name) const { return QString::fromStdString(scale.folder()) + '/' + name; }
     QByteArray fileBytes(const QString& path) const {
         QFile file(path);
@@ -200,6 +208,7 @@ TEST_F(ReportsTabTest, ZCloseClearsTheTotalsThenTheReportShowsZeros) {
     connect();
     ui->closeZButton->click();
     ASSERT_TRUE(theCloseZDialog->isVisible()) << "a report without tax lines is complete too";
+    scale.sim().clearLog();
     const QString zReport = memo();
     EXPECT_TRUE(zReport.startsWith("----------------------- Berichte "));
     EXPECT_TRUE(zReport.contains(
@@ -213,7 +222,9 @@ TEST_F(ReportsTabTest, ZCloseClearsTheTotalsThenTheReportShowsZeros) {
     EXPECT_TRUE(recorder.messages.empty());
     EXPECT_FALSE(theCloseZDialog->isVisible());
     EXPECT_EQ(recorder.waitCursorChanges, std::vector<bool>{false});
-    EXPECT_EQ(scale.sim().requestBodies().back(), (std::vector<uint8_t>{0x44, 0x00, 0x00, 0x12, 0x67}));
+    // The close between two reads of the totals, and nothing else.
+    EXPECT_EQ(scale.sim().requestBodies(),
+              (std::vector<std::vector<uint8_t>>{kReadTotals, {0x44, 0x00, 0x00, 0x12, 0x67}, kReadTotals}));
     EXPECT_EQ(memo(), zReport) << "the closed totals stay in the memo";
 
     ui->reportButton->click();
@@ -235,18 +246,108 @@ TEST_F(ReportsTabTest, FailedCloseKeepsTheWindowOpenForAnotherTry) {
     connect();
     ui->closeZButton->click();
     ASSERT_TRUE(theCloseZDialog->isVisible());
-    scale.sim().injectFault(Fault::Nak, 3);
-    confirm->okButton->click();
-    EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{communicationError});
-    EXPECT_TRUE(theCloseZDialog->isVisible());
-    EXPECT_EQ(recorder.waitCursorChanges.back(), false);
+    for (int exchange : {1, 2}) { // the read before the close, the close
+        SCOPED_TRACE(exchange);
+        recorder.messages.clear();
+        {
+            ExchangeFailure failure(scale.sim(), theLink, exchange);
+            confirm->okButton->click();
+        }
+        EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{communicationError});
+        EXPECT_TRUE(theCloseZDialog->isVisible());
+        EXPECT_EQ(recorder.waitCursorChanges.back(), false);
+        EXPECT_NE(grandTotal(), 0);
+    }
 
     // A typed text below the range goes out pulled into it.
     confirm->passwordSpin->clear();
     QTest::keyClicks(confirm->passwordSpin, QStringLiteral("-12"));
+    scale.sim().clearLog();
     confirm->okButton->click();
     EXPECT_FALSE(theCloseZDialog->isVisible());
-    EXPECT_EQ(scale.sim().requestBodies().back(), (std::vector<uint8_t>{0x44, 0, 0, 0, 0}));
+    EXPECT_EQ(scale.sim().requestBodies().at(1), (std::vector<uint8_t>{0x44, 0, 0, 0, 0}));
+}
+
+// A sale booked at the counter while the confirmation waits is never cleared unread: OK sends no
+// close, says why and closes the window; the archive keeps the report's entry without a close.
+TEST_F(ReportsTabTest, SaleAfterTheReportStopsTheClose) {
+    scale.sim().withState([](ScaleState& s) {
+        s.password = 4711;
+        s.terminal.weightGrams = 1000;
+    });
+    connect();
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible());
+    for (uint8_t key : {'1', '8', '8', 'S'}) // 1.88 a kilogram, one kilogram, TOT, through TERMINAL
+        ASSERT_TRUE(sendKey(theMainWindow->session.line(), key));
+    ASSERT_EQ(grandTotal(), 234872 + 188);
+    scale.sim().clearLog();
+    confirm->passwordSpin->setValue(4711);
+    confirm->okButton->click();
+    EXPECT_EQ(scale.sim().requestBodies(), std::vector<std::vector<uint8_t>>{kReadTotals}) << "no close";
+    EXPECT_EQ(grandTotal(), 234872 + 188);
+    EXPECT_FALSE(theCloseZDialog->isVisible());
+    EXPECT_EQ(recorder.messages, (std::vector<RecordedPrompt>{
+                                     {"CLOSE Z", "Sales were made since the report: nothing was closed. "
+                                                 "CLOSE Z reads the report again."}}));
+    const auto entries = archived();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].figures.grandTotal, 234872);
+    EXPECT_EQ(entries[0].closeAcknowledged, std::nullopt);
+}
+
+// A scale that acknowledges the close but keeps its day (a wrong password) has not closed it: the
+// window stays open for the right password, and only the close read back as done is noted as one.
+TEST_F(ReportsTabTest, WrongPasswordKeepsTheWindowOpenAndTheEntryUnclosed) {
+    scale.sim().withState([](ScaleState& s) { s.password = 4711; });
+    connect();
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible());
+    confirm->passwordSpin->setValue(1234);
+    confirm->okButton->click();
+    EXPECT_TRUE(theCloseZDialog->isVisible());
+    EXPECT_EQ(recorder.messages, (std::vector<RecordedPrompt>{
+                                     {"CLOSE Z", "The scale did not close the day: check the password"}}));
+    EXPECT_EQ(grandTotal(), 234872);
+    EXPECT_EQ(archived().at(0).closeAcknowledged, std::optional<bool>(false));
+
+    recorder.messages.clear();
+    confirm->passwordSpin->setValue(4711);
+    confirm->okButton->click();
+    EXPECT_FALSE(theCloseZDialog->isVisible());
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_EQ(grandTotal(), 0);
+    EXPECT_EQ(archived().at(0).closeAcknowledged, std::optional<bool>(true));
+}
+
+// The keyboard: the password field has the focus, Enter there is OK, Escape and Cancel send nothing.
+TEST_F(ReportsTabTest, ConfirmationByKeyboardCancelAndEscape) {
+    scale.sim().withState([](ScaleState& s) { s.password = 4711; });
+    connect();
+    for (const char* way : {"Cancel", "Escape"}) {
+        SCOPED_TRACE(way);
+        ui->closeZButton->click();
+        ASSERT_TRUE(theCloseZDialog->isVisible());
+        EXPECT_EQ(theCloseZDialog->focusWidget(), confirm->passwordSpin);
+        scale.sim().clearLog();
+        if (std::string(way) == "Cancel")
+            confirm->cancelButton->click();
+        else
+            QTest::keyClick(confirm->passwordSpin, Qt::Key_Escape);
+        EXPECT_FALSE(theCloseZDialog->isVisible());
+        EXPECT_TRUE(scale.sim().requestBodies().empty());
+    }
+    QWidget* afterField = confirm->passwordSpin->nextInFocusChain();
+    while (confirm->passwordSpin->isAncestorOf(afterField)) // the field's own line edit
+        afterField = afterField->nextInFocusChain();
+    EXPECT_EQ(afterField, confirm->okButton);
+    EXPECT_EQ(confirm->okButton->nextInFocusChain(), confirm->cancelButton);
+    ui->closeZButton->click();
+    confirm->passwordSpin->clear();
+    QTest::keyClicks(confirm->passwordSpin, QStringLiteral("4711"));
+    QTest::keyClick(confirm->passwordSpin, Qt::Key_Return);
+    EXPECT_FALSE(theCloseZDialog->isVisible());
+    EXPECT_EQ(grandTotal(), 0);
 }
 
 TEST_F(ReportsTabTest, CloseBoxOnlyHidesTheWindow) {

@@ -31,6 +31,18 @@
         <source>I/O Error!</source>
         <translation>Chyba vstupu/výstupu!</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Sales were made since the report: nothing was closed. CLOSE Z reads the report again.</source>
+        <translation>Od sestavy proběhly další prodeje: nic nebylo uzavřeno. UZÁVĚRKA Z načte sestavu znovu.</translation>
+    </message>
+    <message>
+        <source>The scale did not close the day: check the password</source>
+        <translation>Váha neuzavřela den: zkontrolujte heslo</translation>
+    </message>
 </context>
 <context>
     <name>FindScale</name>

@@ -31,6 +31,18 @@
         <source>I/O Error!</source>
         <translation>E/A-Fehler!</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Sales were made since the report: nothing was closed. CLOSE Z reads the report again.</source>
+        <translation>Seit dem Bericht wurde verkauft: nichts wurde abgeschlossen. Z-ABSCHLUSS liest den Bericht neu.</translation>
+    </message>
+    <message>
+        <source>The scale did not close the day: check the password</source>
+        <translation>Die Waage hat den Tag nicht abgeschlossen: Passwort prüfen</translation>
+    </message>
 </context>
 <context>
     <name>FindScale</name>

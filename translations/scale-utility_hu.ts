@@ -31,6 +31,18 @@
         <source>I/O Error!</source>
         <translation>Be-/kimeneti hiba!</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source>Sales were made since the report: nothing was closed. CLOSE Z reads the report again.</source>
+        <translation>A jelentés óta eladások történtek: semmi sem zárult le. A Z ZÁRÁS újra beolvassa a jelentést.</translation>
+    </message>
+    <message>
+        <source>The scale did not close the day: check the password</source>
+        <translation>A mérleg nem zárta le a napot: ellenőrizze a jelszót</translation>
+    </message>
 </context>
 <context>
     <name>FindScale</name>

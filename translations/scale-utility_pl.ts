@@ -31,6 +31,18 @@
         <source>I/O Error!</source>
         <translation>Błąd wejścia/wyjścia!</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Sales were made since the report: nothing was closed. CLOSE Z reads the report again.</source>
+        <translation>Od raportu była sprzedaż: nic nie zamknięto. ZAMKNIĘCIE Z wczyta raport ponownie.</translation>
+    </message>
+    <message>
+        <source>The scale did not close the day: check the password</source>
+        <translation>Waga nie zamknęła dnia: sprawdź hasło</translation>
+    </message>
 </context>
 <context>
     <name>FindScale</name>

@@ -31,6 +31,18 @@
         <source>I/O Error!</source>
         <translation>Chyba vstupu/výstupu!</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušiť</translation>
+    </message>
+    <message>
+        <source>Sales were made since the report: nothing was closed. CLOSE Z reads the report again.</source>
+        <translation>Od zostavy prebehli ďalšie predaje: nič nebolo uzavreté. UZÁVIERKA Z načíta zostavu znova.</translation>
+    </message>
+    <message>
+        <source>The scale did not close the day: check the password</source>
+        <translation>Váha neuzavrela deň: skontrolujte heslo</translation>
+    </message>
 </context>
 <context>
     <name>FindScale</name>
