@@ -273,7 +273,14 @@ std::map<QString, Caption> captions() {
     for (QWidget* window : std::initializer_list<QWidget*>{
              theMainWindow, theProgressDialog, theTerminalWindow, theLogoWindow, theCloseZDialog}) {
         for (QWidget* widget : window->findChildren<QWidget*>()) {
-            const QString name = window->objectName() + QLatin1Char('/') + widget->objectName();
+            // The path of names from the window down: the same name serves on two tabs.
+            QString name = widget->objectName();
+            for (QWidget* above = widget->parentWidget(); above && above != window;
+                 above = above->parentWidget())
+                if (qobject_cast<PluTab*>(above) || qobject_cast<SettingsTab*>(above) ||
+                    qobject_cast<ReportsTab*>(above))
+                    name = above->metaObject()->className() + QStringLiteral("/") + name;
+            name = window->objectName() + QLatin1Char('/') + name;
             if (auto* button = qobject_cast<QAbstractButton*>(widget))
                 found[name] = {button->text(), button->sizeHint().width(), button->width()};
             else if (auto* label = qobject_cast<QLabel*>(widget); label && !label->wordWrap())

@@ -434,27 +434,27 @@ wszystkich funkcji programu.
     </message>
     <message>
         <source>Compare the table with the scale; choose whether Save To SCALE sends only what changed</source>
-        <translation>Porównaj tabelę z wagą; wybierz, czy Zapisz do WAGI wysyła tylko zmiany</translation>
+        <translation>Porównaj tabelę z wagą; wybierz, czy Zapisz do wagi wysyła tylko zmiany</translation>
     </message>
     <message>
         <source>Load From SCALE</source>
-        <translation>Wczytaj z WAGI</translation>
+        <translation>Wczytaj z wagi</translation>
     </message>
     <message>
         <source>Save To SCALE</source>
-        <translation>Zapisz do WAGI</translation>
+        <translation>Zapisz do wagi</translation>
     </message>
     <message>
         <source>Save To DISK</source>
-        <translation>Zapisz na DYSK</translation>
+        <translation>Zapisz na dysk</translation>
     </message>
     <message>
         <source>Load From DISK</source>
-        <translation>Wczytaj z DYSKU</translation>
+        <translation>Wczytaj z dysku</translation>
     </message>
     <message>
         <source>Compare With SCALE</source>
-        <translation>Porównaj z WAGĄ</translation>
+        <translation>Porównaj z wagą</translation>
     </message>
     <message>
         <source>Reads the range from the scale and marks the cells of the table that differ</source>
@@ -466,7 +466,7 @@ wszystkich funkcji programu.
     </message>
     <message>
         <source>Save To SCALE sends only the rows that differ from what this scale was last known to hold</source>
-        <translation>Zapisz do WAGI wysyła tylko wiersze różniące się od ostatnio znanej zawartości tej wagi</translation>
+        <translation>Zapisz do wagi wysyła tylko wiersze różniące się od ostatnio znanej zawartości tej wagi</translation>
     </message>
     <message>
         <source>TAB separated Text Files</source>
