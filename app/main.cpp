@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
     createForms();
     Form1->session.recordsDatabase = store::defaultDatabase(folder);
     Form1->session.archiveLocation = store::defaultDatabase(folder);
+    Form1->session.archiveSite = qEnvironmentVariable("SCALE_SITE");
     Form1->show();
     int result = QApplication::exec();
     destroyForms();

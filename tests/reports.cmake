@@ -11,3 +11,6 @@ scale_test(reports_tab_test
     LIBS scale_ui prompt_recorder sim_harness Qt6::Test
     GUI)
 set_target_properties(reports_tab_test PROPERTIES AUTOUIC OFF)
+# The HISTORY window beside another program's listing of the same archive.
+target_compile_definitions(reports_tab_test PRIVATE SCALECTL_PATH="$<TARGET_FILE:scalectl>")
+add_dependencies(reports_tab_test scalectl)
