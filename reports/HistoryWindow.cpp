@@ -120,8 +120,8 @@ void clearAxes(QChart* chart) {
 } // namespace
 
 HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
-    : QWidget(parent), archiveEdit(new QLineEdit), fromEdit(new QLineEdit), toEdit(new QLineEdit),
-      loadButton(new QPushButton(QStringLiteral("LOAD"))),
+    : QWidget(parent), archiveEdit(new QLineEdit), siteEdit(new QLineEdit), fromEdit(new QLineEdit),
+      toEdit(new QLineEdit), loadButton(new QPushButton(QStringLiteral("LOAD"))),
       exportButton(new QPushButton(QStringLiteral("EXPORT CSV"))), table(new QTableView),
       hourChart(new QChart), dayChart(new QChart), clerkChart(new QChart), session(session),
       model(new reports::HistoryModel(this)) {
@@ -133,6 +133,8 @@ HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
     auto* settings = new QHBoxLayout;
     settings->addWidget(new QLabel(QStringLiteral("Archive")));
     settings->addWidget(archiveEdit, 3);
+    settings->addWidget(new QLabel(QStringLiteral("Site")));
+    settings->addWidget(siteEdit, 1);
     settings->addWidget(new QLabel(QStringLiteral("From")));
     settings->addWidget(fromEdit, 1);
     settings->addWidget(new QLabel(QStringLiteral("To")));
@@ -157,6 +159,10 @@ HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
     grid->addWidget(chartView(clerkChart, QStringLiteral("Clerks' shares")), 2, 1);
     resize(980, 680);
 
+    siteEdit->setText(session.archiveSite);
+    siteEdit->setToolTip(QStringLiteral("The shop of a chain this PC belongs to, kept with every report"));
+    connect(siteEdit, &QLineEdit::textChanged, this,
+            [this](const QString& site) { this->session.archiveSite = site.trimmed(); });
     connect(loadButton, &QPushButton::clicked, this, &HistoryWindow::loadClick);
     connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::exportClick);
     connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,

@@ -40,6 +40,8 @@ public:
     const std::vector<store::ArchiveEntry>& entries() const;
 
     QLineEdit* archiveEdit;
+    // The chain's site name of this PC, kept with every report archived from now on.
+    QLineEdit* siteEdit;
     QLineEdit* fromEdit; // YYYY-MM-DD, empty for no limit
     QLineEdit* toEdit;
     QPushButton* loadButton;
