@@ -5,6 +5,8 @@ scale_test(reports_core_test
     LIBS scale_cli scale_reports sim_harness
     POSTGRES)
 set_target_properties(reports_core_test PROPERTIES AUTOMOC OFF AUTOUIC OFF)
+# A server of its own for the test that stops one.
+target_compile_definitions(reports_core_test PRIVATE PG_TEST_SCRIPT="${PROJECT_SOURCE_DIR}/tools/pg-test-server.sh")
 
 scale_test(reports_tab_test
     SOURCES gui_main.cpp reports_tab_test.cpp

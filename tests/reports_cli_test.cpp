@@ -18,10 +18,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <map>
@@ -371,6 +373,34 @@ TEST_F(ReportCommand, EntryRefusedAtCommitIsAnIoErrorAndNoCloseIsSent) {
     }
     EXPECT_EQ(run({"--z", "--password", "4711"}), kExitIoError);
     EXPECT_NE(err.str().find("refused at commit"), std::string::npos) << err.str();
+    EXPECT_FALSE(closeSent());
+    EXPECT_EQ(grandTotal(), 123456);
+}
+
+// A server whose process stopped (the kernel still takes the connection, nothing answers) fails the
+// report within the connection's time-out: exit 4 with the reason, no close, never a hang.
+TEST_F(ReportCommand, ArchiveOnAStoppedServerIsAnIoErrorWithinTheBound) {
+    if (QFile::exists(QStringLiteral(PG_TEST_SERVER "/missing")))
+        GTEST_SKIP() << "no PostgreSQL server binaries";
+    // The server runs as its own user, which must reach its folder.
+    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                             QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                             QFileDevice::ExeOther);
+    const QString server = folder.filePath(QStringLiteral("server"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("bash"), {QStringLiteral(PG_TEST_SCRIPT), "start", server}),
+              0);
+    QFile url(server + "/url");
+    QFile pidFile(server + "/data/postmaster.pid");
+    ASSERT_TRUE(url.open(QIODevice::ReadOnly) && pidFile.open(QIODevice::ReadOnly));
+    const pid_t postmaster = pid_t(pidFile.readLine().trimmed().toInt());
+    ASSERT_GT(postmaster, 0);
+    ASSERT_EQ(kill(postmaster, SIGSTOP), 0);
+    archive = url.readAll().trimmed().toStdString() + "?connect_timeout=2";
+    const int code = run({"--z", "--password", "4711"});
+    kill(postmaster, SIGCONT);
+    QProcess::execute(QStringLiteral("bash"), {QStringLiteral(PG_TEST_SCRIPT), "stop", server});
+    EXPECT_EQ(code, kExitIoError);
+    EXPECT_NE(err.str().find("timeout"), std::string::npos) << err.str();
     EXPECT_FALSE(closeSent());
     EXPECT_EQ(grandTotal(), 123456);
 }
