@@ -479,6 +479,9 @@ TEST_F(ReportsTabTest, HistorySwitchesTheArchiveOnlyOnceItHasBeenRead) {
     history->loadButton->click();
     EXPECT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(Form1->session.archiveLocation, other);
+    // The site typed in the window names this PC in the reports archived from now on.
+    history->siteEdit->setText(QStringLiteral(" SHOP 12 "));
+    EXPECT_EQ(Form1->session.archiveSite, QStringLiteral("SHOP 12"));
     history->close();
 }
 
