@@ -391,7 +391,8 @@ TEST_F(ReportsTabTest, HistoryShowsTheArchivedDaysDrawsThemAndExportsTheListing)
 // The files this process holds open at `path` (its descriptors in /proc).
 int descriptorsOf(const QString& path) {
     int open = 0;
-    for (const QFileInfo& fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System))
+    for (const QFileInfo& fd : QDir(QStringLiteral("/proc/self/fd"))
+                                   .entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
         open += fd.symLinkTarget() == QFileInfo(path).canonicalFilePath();
     return open;
 }
