@@ -163,8 +163,8 @@ HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
     siteEdit->setToolTip(QStringLiteral("The shop of a chain this PC belongs to, kept with every report"));
     connect(siteEdit, &QLineEdit::textChanged, this,
             [this](const QString& site) { this->session.archiveSite = site.trimmed(); });
-    connect(loadButton, &QPushButton::clicked, this, &HistoryWindow::loadClick);
-    connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::exportClick);
+    connect(loadButton, &QPushButton::clicked, this, &HistoryWindow::loadEntries);
+    connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::exportEntries);
     connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { showEntry(current.row()); });
 }
@@ -179,7 +179,7 @@ void HistoryWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (archiveEdit->text().isEmpty()) {
         archiveEdit->setText(session.archiveLocation);
-        loadClick();
+        loadEntries();
     }
 }
 
@@ -189,7 +189,7 @@ std::unique_ptr<store::SalesArchive> HistoryWindow::openLoaded(QString* error) c
     return store::SalesArchive::open(loadedArchive, error, store::Database::Access::ReadOnly);
 }
 
-void HistoryWindow::loadClick() {
+void HistoryWindow::loadEntries() {
     const QString where = archiveEdit->text().trimmed();
     filter = {QString(), dayOf(fromEdit), dayOf(toEdit)};
     QString error;
@@ -216,7 +216,7 @@ void HistoryWindow::loadClick() {
     }
 }
 
-void HistoryWindow::exportClick() {
+void HistoryWindow::exportEntries() {
     const QString path =
         prompts().saveFileName(QStringLiteral("CSV files|*.csv"), QStringLiteral("csv"), QString());
     if (path.isEmpty())

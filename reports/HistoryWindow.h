@@ -30,9 +30,9 @@ public:
     // LOAD: reads the entries of the period from the archive named in the location field, which
     // becomes the session's archive once it has been read; "I/O Error!" when it cannot be read (an
     // archive that does not exist is never made: the session keeps its archive).
-    void loadClick();
+    void loadEntries();
     // EXPORT CSV: the listed entries, every figure, as a CSV file.
-    void exportClick();
+    void exportEntries();
     // Draws the hour and clerk charts of the entry in table row `row`.
     void showEntry(int row);
 
