@@ -231,7 +231,7 @@ TEST_P(ScalectlEndlessFile, IsRefusedBeforeThePortIsTouched) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DevZero, ScalectlEndlessFile,
-                         ::testing::Values(EndlessFile{"settings push", 4, "I/O Error!\n"},
+                         ::testing::Values(EndlessFile{"settings push", 4, "I/O Error!\n(/dev/zero: cannot be read)\n"},
                                            EndlessFile{"plu push", 3,
                                                        "error in input file: the file is too large\n"},
                                            EndlessFile{"logo send", 3, "Bitmap image is not valid\n"}),
