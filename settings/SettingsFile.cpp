@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace {
 
@@ -199,24 +200,16 @@ SettingsFileLoad readSettings(FileReader& r, Settings& s) {
 } // namespace
 
 int settingsFileLineCount(const QByteArray& bytes) {
-    int lines = 0;
-    int emptyAtEnd = 0;
-    bool lineHasText = false;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n') {
-            lineHasText = true;
-            continue;
-        }
-        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            ++i;
-        ++lines;
-        emptyAtEnd = lineHasText ? 0 : emptyAtEnd + 1;
-        lineHasText = false;
-    }
-    if (lineHasText)
-        return lines + 1;
-    return lines - emptyAtEnd;
+    // A line ends at a CR, as the reader ends a text line (an LF after it goes with it; an LF alone
+    // ends no text line, so a file with LF line ends is one long line and is refused). Blank lines
+    // and blanks at the very end are an editor's, not lines of the file.
+    qsizetype end = bytes.size();
+    while (end > 0 && (bytes[end - 1] == '\r' || bytes[end - 1] == '\n' || bytes[end - 1] == ' ' ||
+                       bytes[end - 1] == '\t'))
+        --end;
+    if (end == 0)
+        return 0;
+    return int(std::count(bytes.begin(), bytes.begin() + end, '\r')) + 1;
 }
 
 SettingsFileLoad readSettingsBytes(const QByteArray& bytes, Settings& s, SettingsFilePlace* badPlace) {

@@ -33,8 +33,8 @@ struct SettingsFilePlace {
     QString text;
 };
 
-// The lines of a file as the reader counts them: CR LF, LF and a lone CR each end a line; a last line
-// without its line end counts, and empty lines at the very end do not (an editor's final newline).
+// The lines of a file as the reader sees them: a CR (with one LF after it) ends a line, a lone LF
+// does not; a last line without its line end counts, and empty lines at the very end do not.
 int settingsFileLineCount(const QByteArray& bytes);
 
 // Reads the lines into settings, each value as its control takes it; the rate is left alone. A file

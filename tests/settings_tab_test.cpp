@@ -296,7 +296,10 @@ TEST_F(SettingsTabTest, FileButtonsSaveAndLoadTheControls) {
 
     QFile bad(folder.filePath(QStringLiteral("bad.TXT")));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("4\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\nA\r\nB\r\n2400\r\nabc\r\n");
+    // 80 lines, a bad number on line 13: the lines before it are taken.
+    const QList<QByteArray> savedLines = settingsFileBytes(saved)->split('\n');
+    bad.write("4\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\nA\r\nB\r\n2400\r\nabc\r\n" +
+              savedLines.mid(13).join('\n'));
     bad.close();
     recorder.scriptedFileNames << bad.fileName();
     ui->Button30->click();
@@ -305,6 +308,20 @@ TEST_F(SettingsTabTest, FileButtonsSaveAndLoadTheControls) {
     EXPECT_EQ(ui->ComboBox4->currentText(), "2400");
     EXPECT_FALSE(ui->CheckBox1->isChecked());
     EXPECT_EQ(cell(ui->StringGrid2, 0), "GROUP 0"); // after the bad line: as it was
+
+    // A file cut short is refused whole, with its count of lines: nothing of it is taken.
+    QFile cut(folder.filePath(QStringLiteral("cut.TXT")));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(savedLines.mid(0, 40).join('\n') + '\n');
+    cut.close();
+    recorder.clear();
+    recorder.scriptedFileNames << cut.fileName();
+    ui->Button30->click();
+    EXPECT_EQ(recorder.messages,
+              (std::vector<RecordedPrompt>{{QStringLiteral("ERROR!"),
+                                            QStringLiteral("error in input file: 40 lines, a settings file has 80")}}));
+    EXPECT_EQ(ui->ComboBox3->currentText(), "Label-2");
+    EXPECT_EQ(cell(ui->StringGrid3, 3), "7.5");
 
     // A file without a valid clerk mode leaves the box without an item and without a typed text.
     ui->ComboBox3->setFocus();
