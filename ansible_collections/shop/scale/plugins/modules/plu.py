@@ -14,7 +14,7 @@ description:
     a scale without a record gets the whole file. C(verify) says how far the record is trusted.
   - C(changed) is true exactly when rows were sent.
   - In check mode the same decision is made from the record (C(scalectl plu push --changed
-    --dry-run)): no PLU is read or sent, nothing is written, and the result and the diff are those
+    --dry-run)); no PLU is read or sent, nothing is written, and the result and the diff are those
     of the real run.
 version_added: 1.0.0
 author: The scale utility's developers
@@ -29,7 +29,7 @@ options:
       - C(all) first reads each PLU of the file from the scale and sends every one that differs,
         whatever the record says; it catches a price changed at the counter or a scale reset or
         swapped under the same identity. A read costs about 78 ms a PLU at 9600 baud (a file of
-        1,801 rows about 141 s a scale) and about 7 ms at 115200 baud (about 12 s): a run for the
+        1,801 rows about 141 s a scale) and about 7 ms at 115200 baud (about 12 s), a run for the
         weekend, not for every night. In check mode it is the record that decides.
       - C(none) trusts the record alone.
     type: str
@@ -44,6 +44,9 @@ attributes:
   diff_mode:
     support: full
     description: The PLUs sent (or that would be), one line each.
+  action_group:
+    support: full
+    membership: [shop.scale.scale]
   platform:
     platforms: posix
     description: POSIX shop PCs only (Linux); not Windows.

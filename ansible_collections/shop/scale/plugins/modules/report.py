@@ -11,7 +11,7 @@ description:
   - Reads each scale's report (C(scalectl report)) and returns its figures; scalectl keeps every
     report read in the sales archive of the shop PC (C(archive)).
   - With C(z=true) the Z close follows each complete read and clears the scale's day. A day is
-    closed once: when the archive already holds a close of this scale today that the scale carried
+    closed once. When the archive already holds a close of this scale today that the scale carried
     out, and the scale's totals read zero, no close is sent, C(dest) is left as it was and the task
     is C(ok) (C(force=true) closes anyway).
   - C(changed) is true exactly when a close was carried out.
@@ -46,6 +46,9 @@ attributes:
     description: Reads the report; sends no close and writes neither the archive nor C(dest).
   diff_mode:
     support: none
+  action_group:
+    support: full
+    membership: [shop.scale.scale]
   platform:
     platforms: posix
     description: POSIX shop PCs only (Linux); not Windows.
