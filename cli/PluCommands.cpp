@@ -187,8 +187,12 @@ std::variant<LoadedFile, int> loadFile(const std::string& file) {
             const int column = unconvertibleColumn(*loaded.table, row);
             if (column < 0)
                 continue;
-            PluFileResult place{PluFileLoad::BadLine, row, result.lineOfRow[size_t(row - 1)], column,
-                                loaded.table->cell(column, row), {}};
+            PluFileResult place{PluFileLoad::BadLine,
+                                row,
+                                result.lineOfRow[size_t(row - 1)],
+                                column,
+                                loaded.table->cell(column, row),
+                                {}};
             std::cerr << "error in input file: " << badLinePlace(place).toLocal8Bit().constData() << " ("
                       << e.what() << ")\n";
             return kExitBadInput;
@@ -215,7 +219,8 @@ int pluPushDryRun(PortRun& run, const LoadedFile& file) {
         return kExitCommunication;
     std::map<int, QByteArray> known;
     const QString where = QString::fromLocal8Bit(run.records);
-    if (!run.records.empty() && (where.startsWith(QLatin1String("postgresql://")) || QFileInfo::exists(where))) {
+    if (!run.records.empty() &&
+        (where.startsWith(QLatin1String("postgresql://")) || QFileInfo::exists(where))) {
         QString error;
         std::unique_ptr<store::ScaleRecords> records = store::ScaleRecords::open(where, &error);
         if (!records)
@@ -315,7 +320,9 @@ ParseResult parsePlu(const std::vector<std::string>& args) {
             const std::string& how = args[++i];
             if (how != "none" && how != "written" && how != "all")
                 return usageError("--verify: '" + how + "' is not none, written or all");
-            push.verify = how == "all" ? PluVerify::All : how == "written" ? PluVerify::Written : PluVerify::None;
+            push.verify = how == "all"       ? PluVerify::All
+                          : how == "written" ? PluVerify::Written
+                                             : PluVerify::None;
         } else if (verb == "push" && args[i] == "--changed") {
             push.changedOnly = true;
         } else if (verb == "push" && args[i] == "--dry-run") {

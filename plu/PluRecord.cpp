@@ -72,8 +72,8 @@ void putPluRecord(FrameLink& link, const PluTable& table, int row) {
 }
 
 int unconvertibleColumn(const PluTable& table, int row) {
-    for (int column : {NumColumn, PriceColumn, CodeColumn, DepColumn, TaxColumn, NwColumn, FixColumn, BarColumn,
-                       ValidDateColumn}) {
+    for (int column : {NumColumn, PriceColumn, CodeColumn, DepColumn, TaxColumn, NwColumn, FixColumn,
+                       BarColumn, ValidDateColumn}) {
         try {
             if (column == PriceColumn)
                 priceInHundredths(table.cell(column, row));

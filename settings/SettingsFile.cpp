@@ -227,12 +227,26 @@ SettingsFileLoad readSettingsBytes(const QByteArray& bytes, Settings& s, Setting
 }
 
 QString settingsFileLineName(int line) {
-    static const char* const leading[] = {
-        "clerk mode",     "Print Receipt",      "Print Duplicate",       "Print Graphic Logo",
-        "Print Single BAR", "Print Total BAR",  "Obligatory Paid",       "Discount",
-        "Print PLU Code", "single-item barcode format", "total barcode format", "scale baud rate",
-        "LAN number",     "auto-off time",      "discount",              "drawer-open time",
-        "printer darkness", "currency",         "Print All Reports",     "Print Tax"};
+    static const char* const leading[] = {"clerk mode",
+                                          "Print Receipt",
+                                          "Print Duplicate",
+                                          "Print Graphic Logo",
+                                          "Print Single BAR",
+                                          "Print Total BAR",
+                                          "Obligatory Paid",
+                                          "Discount",
+                                          "Print PLU Code",
+                                          "single-item barcode format",
+                                          "total barcode format",
+                                          "scale baud rate",
+                                          "LAN number",
+                                          "auto-off time",
+                                          "discount",
+                                          "drawer-open time",
+                                          "printer darkness",
+                                          "currency",
+                                          "Print All Reports",
+                                          "Print Tax"};
     if (line >= 1 && line <= 20)
         return QString::fromLatin1(leading[line - 1]);
     if (line >= 21 && line <= 24)
@@ -249,7 +263,9 @@ QString settingsFileLineName(int line) {
 }
 
 QString wrongLineCountMessage(int lines) {
-    return QStringLiteral("error in input file: %1 lines, a settings file has %2").arg(lines).arg(kSettingsFileLines);
+    return QStringLiteral("error in input file: %1 lines, a settings file has %2")
+        .arg(lines)
+        .arg(kSettingsFileLines);
 }
 
 SettingsFileLoad loadSettingsFile(const QString& path, Settings& settings, SettingsFilePlace* badPlace) {

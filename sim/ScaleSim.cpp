@@ -41,10 +41,10 @@ struct NamedFault {
     Fault fault;
 };
 constexpr NamedFault kFaultNames[] = {
-    {"nak", Fault::Nak},         {"badcheck", Fault::BadCheck}, {"silence", Fault::Silence},
-    {"garbage", Fault::Garbage}, {"noack", Fault::NoAck},       {"address", Fault::Address},
-    {"restart", Fault::Restart}, {"endless", Fault::Endless},   {"overlong", Fault::Overlong},
-    {"slowgap", Fault::SlowGap}, {"vanish", Fault::Vanish},     {"statusonly", Fault::StatusOnly},
+    {"nak", Fault::Nak},           {"badcheck", Fault::BadCheck}, {"silence", Fault::Silence},
+    {"garbage", Fault::Garbage},   {"noack", Fault::NoAck},       {"address", Fault::Address},
+    {"restart", Fault::Restart},   {"endless", Fault::Endless},   {"overlong", Fault::Overlong},
+    {"slowgap", Fault::SlowGap},   {"vanish", Fault::Vanish},     {"statusonly", Fault::StatusOnly},
     {"unstored", Fault::Unstored},
 };
 

@@ -241,7 +241,8 @@ TEST_F(Scalectl, MessagesNameWhereTheInputIsWrong) {
     std::ofstream(folder + "/cut.txt", std::ios::binary) << settingsText.substr(0, lineStart(41));
     std::string lan = settingsText;
     const size_t line13 = lineStart(13);
-    std::ofstream(folder + "/lan.txt", std::ios::binary) << lan.replace(line13, lan.find('\r', line13) - line13, "x");
+    std::ofstream(folder + "/lan.txt", std::ios::binary)
+        << lan.replace(line13, lan.find('\r', line13) - line13, "x");
     scale.sim().clearLog();
 
     struct Refused {
@@ -253,9 +254,12 @@ TEST_F(Scalectl, MessagesNameWhereTheInputIsWrong) {
          "error in input file: line " + std::to_string(thirdLine) + ", NUM: '3.5'"},
         {"settings push " + folder + "/cut.txt", 3,
          "error in input file: 40 lines, a settings file has 80 (" + folder + "/cut.txt)\n"},
-        {"settings push " + folder + "/lan.txt", 3, "I/O Error! line 13 (LAN number): 'x' is not a whole number\n"},
-        {"plu push " + folder + "/missing.plu", 4, "I/O Error!\n(" + folder + "/missing.plu: cannot be read)\n"},
-        {"settings push " + folder + "/missing.txt", 4, "I/O Error!\n(" + folder + "/missing.txt: cannot be read)\n"},
+        {"settings push " + folder + "/lan.txt", 3,
+         "I/O Error! line 13 (LAN number): 'x' is not a whole number\n"},
+        {"plu push " + folder + "/missing.plu", 4,
+         "I/O Error!\n(" + folder + "/missing.plu: cannot be read)\n"},
+        {"settings push " + folder + "/missing.txt", 4,
+         "I/O Error!\n(" + folder + "/missing.txt: cannot be read)\n"},
     };
     for (const Refused& c : refused) {
         Outcome run = scalectl(port() + c.args);
@@ -266,7 +270,8 @@ TEST_F(Scalectl, MessagesNameWhereTheInputIsWrong) {
 
     Outcome unwritable = scalectl(port() + "report -o " + folder + "/none/z.txt");
     EXPECT_EQ(unwritable.exitCode, 4);
-    EXPECT_NE(unwritable.err.find(folder + "/none/z.txt: cannot be written"), std::string::npos) << unwritable.err;
+    EXPECT_NE(unwritable.err.find(folder + "/none/z.txt: cannot be written"), std::string::npos)
+        << unwritable.err;
 }
 
 struct EndlessFile {
@@ -287,16 +292,16 @@ TEST_P(ScalectlEndlessFile, IsRefusedBeforeThePortIsTouched) {
     EXPECT_LT(usage.ru_maxrss, 100 * 1024) << "kB at the peak of a child";
 }
 
-INSTANTIATE_TEST_SUITE_P(DevZero, ScalectlEndlessFile,
-                         ::testing::Values(EndlessFile{"settings push", 4, "I/O Error!\n(/dev/zero: cannot be read)\n"},
-                                           EndlessFile{"plu push", 3,
-                                                       "error in input file: the file is too large\n"},
-                                           EndlessFile{"logo send", 3, "Bitmap image is not valid\n"}),
-                         [](const auto& info) {
-                             std::string name = info.param.command;
-                             name.erase(name.find(' '), 1);
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    DevZero, ScalectlEndlessFile,
+    ::testing::Values(EndlessFile{"settings push", 4, "I/O Error!\n(/dev/zero: cannot be read)\n"},
+                      EndlessFile{"plu push", 3, "error in input file: the file is too large\n"},
+                      EndlessFile{"logo send", 3, "Bitmap image is not valid\n"}),
+    [](const auto& info) {
+        std::string name = info.param.command;
+        name.erase(name.find(' '), 1);
+        return name;
+    });
 
 // A scale that looks at its line only 300 ms after each reply, when scalectl has ended already:
 // every run's last acknowledgement still reaches it.
@@ -603,7 +608,8 @@ TEST_F(ScalectlJson, PriceUpdateChecksTheScaleAsFarAsAsked) {
     Outcome written = scalectl(port + " plu push " + plu + " --changed --verify written");
     EXPECT_EQ(written.exitCode, 5) << written.err;
     EXPECT_EQ(result(written)["not_stuck"].toArray(), QJsonArray{2});
-    EXPECT_NE(written.err.find("PLU 2: the scale does not hold what was sent"), std::string::npos) << written.err;
+    EXPECT_NE(written.err.find("PLU 2: the scale does not hold what was sent"), std::string::npos)
+        << written.err;
     // The read-back put the truth in the record: the next push sends PLU 2 again.
     EXPECT_EQ(result(scalectl(port + " plu push " + plu + " --changed"))["plus"].toArray(), QJsonArray{2});
 }

@@ -318,8 +318,9 @@ TEST_F(SettingsTabTest, FileButtonsSaveAndLoadTheControls) {
     recorder.scriptedFileNames << cut.fileName();
     ui->Button30->click();
     EXPECT_EQ(recorder.messages,
-              (std::vector<RecordedPrompt>{{QStringLiteral("ERROR!"),
-                                            QStringLiteral("error in input file: 40 lines, a settings file has 80")}}));
+              (std::vector<RecordedPrompt>{
+                  {QStringLiteral("ERROR!"),
+                   QStringLiteral("error in input file: 40 lines, a settings file has 80")}}));
     EXPECT_EQ(ui->ComboBox3->currentText(), "Label-2");
     EXPECT_EQ(cell(ui->StringGrid3, 3), "7.5");
 

@@ -37,6 +37,13 @@ options:
         task fails saying so.
     type: int
     default: 600
+attributes:
+  action_group:
+    support: full
+    membership: [shop.scale.scale]
+  platform:
+    platforms: posix
+    description: POSIX shop PCs only (Linux); not Windows.
 requirements:
   - scalectl on the managed host
 notes:

@@ -27,12 +27,6 @@ attributes:
     description: Reads the clocks and says which would be set; sets none.
   diff_mode:
     support: none
-  action_group:
-    support: full
-    membership: [shop.scale.scale]
-  platform:
-    platforms: posix
-    description: POSIX shop PCs only (Linux); not Windows.
 '''
 
 EXAMPLES = r'''

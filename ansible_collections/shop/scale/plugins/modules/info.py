@@ -22,12 +22,6 @@ attributes:
     description: Reads only; the same in check mode.
   diff_mode:
     support: none
-  action_group:
-    support: full
-    membership: [shop.scale.scale]
-  platform:
-    platforms: posix
-    description: POSIX shop PCs only (Linux); not Windows.
 '''
 
 EXAMPLES = r'''

@@ -44,12 +44,6 @@ attributes:
   diff_mode:
     support: full
     description: The PLUs sent (or that would be), one line each.
-  action_group:
-    support: full
-    membership: [shop.scale.scale]
-  platform:
-    platforms: posix
-    description: POSIX shop PCs only (Linux); not Windows.
 '''
 
 EXAMPLES = r'''

@@ -46,12 +46,6 @@ attributes:
     description: Reads the report; sends no close and writes neither the archive nor C(dest).
   diff_mode:
     support: none
-  action_group:
-    support: full
-    membership: [shop.scale.scale]
-  platform:
-    platforms: posix
-    description: POSIX shop PCs only (Linux); not Windows.
 '''
 
 EXAMPLES = r'''
@@ -124,22 +118,30 @@ from ansible_collections.shop.scale.plugins.module_utils.scalectl import (
 PASSWORD_VARIABLE = 'SCALE_Z_PASSWORD'
 
 
-def closed_today(module, identity):
-    # A close of this scale today that the scale carried out, as the archive holds it (read only).
+def closed_today(module, identity, port):
+    # A close of this scale on this port today that the scale carried out, as the archive holds it
+    # (read only; an archive not created yet holds none).
     today = datetime.date.today().isoformat()
     archive = module.params['archive']
     if archive and not os.path.exists(archive):
         return False
-    first = module.params['ports'][:1]
     results = run_scalectl(module, ['history', '--scale', identity, '--from', today, '--to', today],
-                           ports=first)
+                           ports=[port])
     fail_on_errors(module, results)
-    entries = results[first[0]]['result'].get('entries', [])
-    return any(e.get('kind') == 'Z' and e.get('close_acknowledged') in (1, True) for e in entries)
+    entries = results[port]['result'].get('entries', [])
+    return any(e.get('kind') == 'Z' and e.get('close_acknowledged') in (1, True) and e.get('port') == port
+               for e in entries)
+
+
+def nothing_booked(scale):
+    # The totals as scalectl judges a day with nothing booked: every total but the document number 0.
+    names = ['grand_total'] + ['tax%d' % n for n in range(1, 10)]
+    names += ['hour%d_%s' % (h, what) for h in range(24) for what in ('amount', 'count')]
+    return all(scale.get(name) == 0 for name in names)
 
 
 def predict(module, params):
-    # Check mode: the report read into a throwaway archive, the close decided as scalectl would.
+    # Check mode: the report read into a throwaway archive, the close decided as scalectl decides it.
     scratch = os.path.join(module.tmpdir, 'check-archive.db')
     results = run_scalectl(module, ['report'], archive=scratch)
     fail_on_errors(module, results)
@@ -149,8 +151,9 @@ def predict(module, params):
         scale['closed'] = False
         if not params['z']:
             continue
-        if not params['force'] and scale.get('grand_total') == 0 and closed_today(module, scale['identity']):
-            scale['skipped'] = 'the day was already closed today'
+        scale['kind'] = 'Z'
+        if not params['force'] and nothing_booked(scale) and closed_today(module, scale['identity'], port):
+            scale['skipped'] = 'already closed today'
         else:
             closing.append(port)
     return scales, closing

@@ -30,12 +30,6 @@ attributes:
     description: Reads the scales' settings and compares; sends nothing.
   diff_mode:
     support: full
-  action_group:
-    support: full
-    membership: [shop.scale.scale]
-  platform:
-    platforms: posix
-    description: POSIX shop PCs only (Linux); not Windows.
 '''
 
 EXAMPLES = r'''
