@@ -20,6 +20,7 @@ constexpr int kExitNoPort = 2;        // "Cannot initialize COM port!"
 constexpr int kExitBadInput = 3;      // a bad input file or value
 constexpr int kExitIoError = 4;       // "I/O Error!"
 constexpr int kExitDiffers = 5;       // the scale does not hold what the file says (plu diff)
+constexpr int kExitNotClosed = 6;     // the scale acknowledged a Z close but did not close its day
 constexpr int kExitUsage = 64;
 
 // One run of a job: the link opened on one port, that port's name as given, and where the job's

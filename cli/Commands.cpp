@@ -21,7 +21,7 @@ const std::vector<CliCommand>& cliCommands() {
         {"display", {"display"}, parseDisplay},
         {"key", {"key KEY..."}, parseKey},
         {"calibration", {"calibration send [--preset NAME] [FIELD=VALUE]..."}, parseCalibration},
-        {"report", {"report [--z [--password N]] [-o FILE]"}, parseReport},
+        {"report", {"report [--z [--password-file FILE | --password N] [--force]] [-o FILE]"}, parseReport},
         {"history",
          {"history [--scale IDENTITY] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--format csv|json]"},
          parseHistory},

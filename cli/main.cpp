@@ -21,8 +21,9 @@
 //
 // The commands are listed in cli/Commands.cpp. Exit codes: 0 success, 1 failed exchange, 2 port
 // cannot be opened, 3 bad input, 4 a file (or the records database) that cannot be read or written,
-// 5 the scale differs from the file (plu diff), 64 usage; with several ports, the code of the first
-// port (in --port order) that failed, else 5 when any port differs.
+// 5 the scale differs from the file (plu diff), 6 the scale did not close its day (report --z),
+// 64 usage; with several ports, the code of the first port (in --port order) that failed, else 5
+// when any port differs.
 //
 // --archive names the sales archive (every report read is kept there; history lists it): an SQLite
 // file or postgresql://USER@HOST[:PORT]/DB; by default the database in the utility's data folder.

@@ -34,7 +34,7 @@ _scalectl()
             COMPREPLY=($(compgen -W 'text json csv' -- "$cur"))
             return
             ;;
-        -o | --preview)
+        -o | --preview | --password-file)
             _filedir
             return
             ;;
@@ -78,7 +78,7 @@ _scalectl()
             logo) COMPREPLY=($(compgen -W 'send preview' -- "$cur")) ;;
             calibration) COMPREPLY=($(compgen -W 'send' -- "$cur")) ;;
             clock) COMPREPLY=($(compgen -W 'get set' -- "$cur")) ;;
-            report) COMPREPLY=($(compgen -W '--z --password -o --help' -- "$cur")) ;;
+            report) COMPREPLY=($(compgen -W '--z --password-file --password --force -o --help' -- "$cur")) ;;
         esac
         return
     fi
@@ -101,7 +101,7 @@ _scalectl()
         'settings pull') options='-o' ;;
         'clock set') options='--time' ;;
         'calibration send') options='--preset' ;;
-        report*) options='--z --password -o' ;;
+        report*) options='--z --password-file --password --force -o' ;;
         history*) options='--scale --from --to --format' ;;
         find*) options='--port --baud' ;;
     esac

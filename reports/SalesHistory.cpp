@@ -3,6 +3,7 @@
 #include "text/Numbers.h"
 
 #include <map>
+#include <tuple>
 
 namespace reports {
 
@@ -157,15 +158,37 @@ QByteArray historyJson(const std::vector<store::ArchiveEntry>& entries) {
     return QByteArray::fromStdString(text);
 }
 
-std::vector<std::pair<QDate, int64_t>> dailyTotals(const std::vector<store::ArchiveEntry>& entries) {
-    const bool anyZ = std::any_of(entries.begin(), entries.end(), [](const store::ArchiveEntry& e) {
-        return e.kind == store::ReportKind::Z;
+bool closedOn(const std::vector<store::ArchiveEntry>& entries, const QString& identity, const QString& port,
+              QDate day) {
+    return std::any_of(entries.begin(), entries.end(), [&](const store::ArchiveEntry& e) {
+        return e.kind == store::ReportKind::Z && e.closeAcknowledged == std::optional<bool>(true) &&
+               e.identity == identity && e.port == port && e.readAtLocal.date() == day;
     });
-    const store::ReportKind kind = anyZ ? store::ReportKind::Z : store::ReportKind::X;
+}
+
+std::vector<std::pair<QDate, int64_t>> dailyTotals(const std::vector<store::ArchiveEntry>& entries) {
+    struct ScaleDay {
+        int64_t closed = 0;
+        bool anyClose = false;
+        std::optional<std::pair<QDateTime, int64_t>> lastReading;
+    };
+    std::map<std::tuple<QDate, QString, QString>, ScaleDay> scaleDays;
+    for (const store::ArchiveEntry& e : entries) {
+        ScaleDay& day = scaleDays[{e.readAtLocal.date(), e.identity, e.port}];
+        if (e.kind == store::ReportKind::Z && e.closeAcknowledged == std::optional<bool>(true)) {
+            day.closed += e.figures.grandTotal;
+            day.anyClose = true;
+        } else if (!day.lastReading || e.readAtLocal >= day.lastReading->first) {
+            day.lastReading = {e.readAtLocal, e.figures.grandTotal};
+        }
+    }
     std::map<QDate, int64_t> days;
-    for (const store::ArchiveEntry& entry : entries)
-        if (entry.kind == kind)
-            days[entry.readAtLocal.date()] += entry.figures.grandTotal;
+    for (const auto& [key, day] : scaleDays) {
+        if (day.anyClose)
+            days[std::get<0>(key)] += day.closed;
+        else if (day.lastReading)
+            days[std::get<0>(key)] += day.lastReading->second;
+    }
     return {days.begin(), days.end()};
 }
 

@@ -40,8 +40,16 @@ std::vector<std::string> historyValues(const store::ArchiveEntry& entry);
 QByteArray historyCsv(const std::vector<store::ArchiveEntry>& entries);
 QByteArray historyJson(const std::vector<store::ArchiveEntry>& entries);
 
-// The grand total per local day over the Z entries (the day's closes, all scales added), in day
-// order; when there are no Z entries, over the X entries instead.
+// Whether `entries` hold a Z close that scale `identity` on `port` read back as done on the local
+// day `day`.
+bool closedOn(const std::vector<store::ArchiveEntry>& entries, const QString& identity, const QString& port,
+              QDate day);
+
+// The sales per local day, in day order, each scale (identity and port) counted once: its Z closes
+// read back as done that day, added up (each clears what the one before left); a scale without one
+// that day counts its last reading of the day (an X report, or a Z report whose close was refused or
+// never sent), which already holds every earlier one. Readings are never added to a close, nor to
+// each other.
 std::vector<std::pair<QDate, int64_t>> dailyTotals(const std::vector<store::ArchiveEntry>& entries);
 
 } // namespace reports

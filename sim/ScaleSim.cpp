@@ -88,6 +88,7 @@ struct ScaleSim::Server {
     mutable std::mutex mutex;
     ScaleState state;
     std::deque<std::pair<Fault, int>> faults;
+    std::function<void(const std::vector<uint8_t>&, ScaleState&)> beforeRequest;
     int gapMs = kDefaultGapMs;
     std::vector<std::vector<uint8_t>> frames;
     std::vector<std::vector<uint8_t>> bodies;
@@ -279,6 +280,8 @@ void ScaleSim::Server::answer(const RequestFrame& frame) {
         enqueue(Segment{{kNak}});
         return;
     }
+    if (beforeRequest)
+        beforeRequest(frame.body, state);
     CommandResult result;
     if (fault == Fault::StatusOnly) {
         result = CommandResult{ReplyCode::OutOfRange, {}};
@@ -563,6 +566,11 @@ void ScaleSim::setCalibration(bool on) {
 void ScaleSim::withState(const std::function<void(ScaleState&)>& change) {
     std::lock_guard lock(server->mutex);
     change(server->state);
+}
+
+void ScaleSim::beforeEachRequest(std::function<void(const std::vector<uint8_t>&, ScaleState&)> change) {
+    std::lock_guard lock(server->mutex);
+    server->beforeRequest = std::move(change);
 }
 
 std::vector<std::vector<uint8_t>> ScaleSim::requestFrames() const {
