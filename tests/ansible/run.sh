@@ -115,7 +115,7 @@ archives=$(sums "$WORK"/h*/archive.db)
 run_playbook "$WORK/day-check.json" "$SOURCE/playbooks/end_of_day.yml" --check
 $CHECK "$WORK/day-check.json" "$REPORT_TASK" changed h10=failed --figures || fail "end of day in check mode"
 [[ $(requests 44) -eq $closes ]] || fail "check mode closed $(($(requests 44) - closes)) days"
-[[ -z $(ls "$WORK"/h0*/reports/) && $(sums "$WORK"/h*/archive.db) == "$archives" ]] ||
+[[ -z $(find "$WORK"/h*/reports -type f) && $(sums "$WORK"/h*/archive.db) == "$archives" ]] ||
     fail "check mode wrote reports or the archive"
 
 # The end of day, with a password: scalectl gets it in its environment, never on its command line.
