@@ -54,12 +54,18 @@ measure() {
     (
         peak=0
         while sleep 0.2; do
-            rss=$(ps -C ansible-playbook -o rss= | awk '{s += $1} END {print s + 0}')
+            # This run's ansible-playbook and its workers (other runs on the machine left out).
+            rss=$(ps -eo rss=,args= | awk -v inv="$WORK/inventory.yml" 'index($0, "ansible-playbook") && index($0, inv) {s += $1} END {print s + 0}')
             ((rss > peak)) && peak=$rss && echo "$peak" >"$peak_file"
         done
     ) &
     sampler=$!
-    FORKS=$forks /usr/bin/time -f '%e %U %S' -o "$WORK/time" bash -c '. "$1"; shift; run_playbook "$@"' \
+    FORKS=$forks python3 -c 'import resource, subprocess, sys, time
+start = time.time()
+subprocess.call(sys.argv[2:])
+used = resource.getrusage(resource.RUSAGE_CHILDREN)
+open(sys.argv[1], "w").write("%.2f %.2f %.2f\n" % (time.time() - start, used.ru_utime, used.ru_stime))' \
+        "$WORK/time" bash -c '. "$1"; shift; run_playbook "$@"' \
         _ "$SOURCE/tests/ansible/fleet.sh" "$out" "$SOURCE/playbooks/price_update.yml" "$@"
     kill "$sampler"
     wait "$sampler" 2>/dev/null || true
