@@ -49,19 +49,18 @@ QJsonObject figuresObject(const store::ReportFigures& figures) {
 }
 
 // Whether this scale on this port closed its day today and has booked nothing since: a second Z
-// would only add an empty close (and a cron job that runs twice must not).
-bool alreadyClosedToday(store::SalesArchive& archive, const QString& identity, const QString& port,
-                        const reports::ReportTotals& totals, QString* error, bool* failed) {
-    *failed = false;
+// would only add an empty close (and a cron job that runs twice must not). None, with `error` set,
+// when the archive cannot be read.
+std::optional<bool> alreadyClosedToday(store::SalesArchive& archive, const QString& identity,
+                                       const QString& port, const reports::ReportTotals& totals,
+                                       QString* error) {
     if (!totals.empty())
         return false;
     const QDate today = QDate::currentDate();
     const auto entries =
         archive.entries({identity, today, today, 0}, error, store::SalesArchive::Figures::Totals);
-    if (!entries) {
-        *failed = true;
-        return false;
-    }
+    if (!entries)
+        return std::nullopt;
     return reports::closedOn(*entries, identity, port, today);
 }
 
@@ -121,11 +120,11 @@ int runReport(PortRun& run, const ReportRequest& request) {
     const QString identityText = fromCp1250(*identity);
     const QString port = QString::fromStdString(run.portName);
     if (complete && request.zClose && !request.force) {
-        bool failed = false;
-        const bool skip = alreadyClosedToday(*archive, identityText, port, figures.totals, &error, &failed);
-        if (failed)
+        const std::optional<bool> skip =
+            alreadyClosedToday(*archive, identityText, port, figures.totals, &error);
+        if (!skip)
             return ioError(run, error);
-        if (skip) {
+        if (*skip) {
             run.err << "The day was closed today already and nothing has been sold since: no close was "
                        "sent (--force closes anyway).\n";
             run.result = {{"kind", "Z"},
@@ -222,7 +221,8 @@ ParseResult parseReport(const std::vector<std::string>& args) {
         }
     }
     if ((passwordGiven || passwordFile) && !request.zClose)
-        return usageError("report: --password and --password-file go with --z");
+        return usageError(passwordGiven ? "report: --password goes with --z"
+                                        : "report: --password-file goes with --z");
     if (request.force && !request.zClose)
         return usageError("report: --force goes with --z");
     if (passwordGiven && passwordFile)

@@ -39,7 +39,8 @@ QStringList ReportsTab::memoLines() const {
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
-std::optional<int64_t> ReportsTab::readReport(const reports::ReportLabels& labels, store::ReportKind kind) {
+std::optional<int64_t> ReportsTab::readReport(const reports::ReportLabels& labels, store::ReportKind kind,
+                                              reports::ReportTotals* totals) {
     ui->Memo3->clear();
     QDateTime readAt;
     reports::ReportFigures figures;
@@ -53,6 +54,8 @@ std::optional<int64_t> ReportsTab::readReport(const reports::ReportLabels& label
         reports::archiveEntry(figures, kind, session.scaleIdentity, session.portName, readAt), &error);
     if (!id)
         prompts().message(QStringLiteral("ERROR!"), QStringLiteral("I/O Error!"));
+    if (totals)
+        *totals = figures.totals;
     return id;
 }
 
@@ -78,9 +81,11 @@ void ReportsTab::Button31Click() {
         return;
     // Only a complete Z report that the archive has kept opens the confirmation: no close may follow
     // totals not all on screen, nor totals that would be gone for good.
-    if (const std::optional<int64_t> id = readReport(reports::zReportLabels(), store::ReportKind::Z)) {
+    reports::ReportTotals totals;
+    if (const std::optional<int64_t> id =
+            readReport(reports::zReportLabels(), store::ReportKind::Z, &totals)) {
         if (auto* confirmation = qobject_cast<TForm6*>(session.closeConfirmation))
-            confirmation->archivedEntry = *id;
+            confirmation->archivedReport = TForm6::ArchivedReport{*id, totals};
         ScaleSession::showWindow(session.closeConfirmation);
     }
 }

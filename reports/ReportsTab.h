@@ -18,7 +18,8 @@ class HistoryWindow;
 
 namespace reports {
 struct ReportLabels;
-}
+struct ReportTotals;
+} // namespace reports
 
 class ReportsTab : public QWidget {
     Q_OBJECT
@@ -42,8 +43,10 @@ public:
 
 private:
     // Reads the report into the emptied memo and keeps it in the sales archive: the entry's id when
-    // all its reads succeeded and it was kept ("I/O Error!" when it could not be).
-    std::optional<int64_t> readReport(const reports::ReportLabels& labels, store::ReportKind kind);
+    // all its reads succeeded and it was kept ("I/O Error!" when it could not be), and the totals it
+    // read in `totals` when given.
+    std::optional<int64_t> readReport(const reports::ReportLabels& labels, store::ReportKind kind,
+                                      reports::ReportTotals* totals = nullptr);
 
     ScaleSession& session;
 };

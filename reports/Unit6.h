@@ -1,7 +1,10 @@
 // Unit6: the Z-close confirmation window TForm6 ("CLOSE Z"). The REPORTS tab shows it once the whole
-// Z report has been read; the operator enters the scale's password and confirms with OK, which sends
-// the close. The window is not modal, and its close box only hides it, sending nothing.
+// Z report has been read and kept; the operator enters the scale's password and confirms with OK,
+// which sends the close, checked on the scale before and after it. The window is not modal; Cancel,
+// Escape and its close box only hide it, sending nothing.
 #pragma once
+
+#include "reports/ReportBlocks.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -18,13 +21,26 @@ public:
     explicit TForm6(ScaleSession& session, QWidget* parent = nullptr);
     ~TForm6() override;
 
-    // OK: sends the Z close with the password; the window hides only when the exchange succeeded.
+    // OK: sends the Z close with the password when the scale still holds the report's totals. The
+    // window hides when the close is read back as done, or when a sale since the report stopped it
+    // (CLOSE Z reads again); it stays open after a failed exchange and when the scale kept its day.
     void Button1Click();
+    // Cancel (and Escape): hides the window, sending nothing.
+    void cancelClick();
 
-    Ui::TForm6* ui; // Label1, Label2, PASSWORD, SpinEdit12, Button1
+    Ui::TForm6* ui; // Label1, Label2, PASSWORD, SpinEdit12, Button1, cancelButton
 
-    // The sales archive's entry of the Z report this close follows; its outcome is noted there.
-    std::optional<int64_t> archivedEntry;
+    // The Z report this close follows: its entry in the sales archive, where the outcome is noted,
+    // and the totals it read, which the scale must still hold when the close goes out.
+    struct ArchivedReport {
+        int64_t id = 0;
+        reports::ReportTotals totals;
+    };
+    std::optional<ArchivedReport> archivedReport;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     ScaleSession& session;

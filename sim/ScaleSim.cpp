@@ -88,7 +88,6 @@ struct ScaleSim::Server {
     mutable std::mutex mutex;
     ScaleState state;
     std::deque<std::pair<Fault, int>> faults;
-    std::function<void(const std::vector<uint8_t>&, ScaleState&)> beforeRequest;
     int gapMs = kDefaultGapMs;
     std::vector<std::vector<uint8_t>> frames;
     std::vector<std::vector<uint8_t>> bodies;
@@ -99,6 +98,7 @@ struct ScaleSim::Server {
     std::optional<uint8_t> awaitingAnswer; // the command of the last reply, until the PC answers it
     std::vector<ReplyOutcome> outcomes;
     FILE* ackLog = nullptr;
+    std::function<void(const std::vector<uint8_t>&)> requestSeen;
     // The state file exists but is none of ours: it is not saved over at the end.
     bool stateFileForeign = false;
     std::atomic<bool> stopping{false};
@@ -267,6 +267,12 @@ void ScaleSim::Server::answer(const RequestFrame& frame) {
         enqueue(Segment{{kNak}});
         return;
     }
+    if (requestSeen) {
+        const auto seen = requestSeen;
+        lock.unlock();
+        seen(frame.body);
+        lock.lock();
+    }
     std::optional<Fault> fault;
     if (!faults.empty()) {
         fault = faults.front().first;
@@ -280,8 +286,6 @@ void ScaleSim::Server::answer(const RequestFrame& frame) {
         enqueue(Segment{{kNak}});
         return;
     }
-    if (beforeRequest)
-        beforeRequest(frame.body, state);
     CommandResult result;
     if (fault == Fault::StatusOnly) {
         result = CommandResult{ReplyCode::OutOfRange, {}};
@@ -568,11 +572,6 @@ void ScaleSim::withState(const std::function<void(ScaleState&)>& change) {
     change(server->state);
 }
 
-void ScaleSim::beforeEachRequest(std::function<void(const std::vector<uint8_t>&, ScaleState&)> change) {
-    std::lock_guard lock(server->mutex);
-    server->beforeRequest = std::move(change);
-}
-
 std::vector<std::vector<uint8_t>> ScaleSim::requestFrames() const {
     std::lock_guard lock(server->mutex);
     return server->frames;
@@ -611,6 +610,11 @@ std::vector<ReplyOutcome> ScaleSim::replyOutcomes() const {
 bool ScaleSim::replyAwaitingAnswer() const {
     std::lock_guard lock(server->mutex);
     return server->awaitingAnswer.has_value();
+}
+
+void ScaleSim::onRequest(std::function<void(const std::vector<uint8_t>& body)> seen) {
+    std::lock_guard lock(server->mutex);
+    server->requestSeen = std::move(seen);
 }
 
 void ScaleSim::clearLog() {

@@ -635,4 +635,34 @@ TEST_F(ScalectlJson, HistoryListsTheReportsRead) {
               read["grand_total"].toInteger());
 }
 
+// The contract a fleet's playbook relies on: the password from a file or the environment, never the
+// command line; one Z a day; a scale that kept its day is exit 6.
+TEST_F(ScalectlJson, ZCloseTakesItsPasswordOffTheCommandLineAndClosesOnceADay) {
+    first.sim().withState([](ScaleState& s) { s.password = 4711; });
+    const std::string options = "--format json --archive " + archive + " --port " + first.linkPath();
+    const std::string secret = first.folder() + "/z-password";
+    std::ofstream(secret) << "4711\n";
+    Outcome run = scalectl(options + " report --z --password-file " + secret);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    std::vector<QJsonObject> lines = objects(run.out);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0]["result"].toObject()["closed"], QJsonValue(true));
+
+    ASSERT_EQ(setenv("SCALE_Z_PASSWORD", "4711", 1), 0);
+    run = scalectl(options + " report --z");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    lines = objects(run.out);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0]["result"].toObject()["closed"], QJsonValue(false));
+    EXPECT_EQ(lines[0]["result"].toObject()["skipped"], QJsonValue("already closed today"));
+
+    first.sim().withState([](ScaleState& s) { s.report.grandTotal = 5; });
+    ASSERT_EQ(setenv("SCALE_Z_PASSWORD", "1234", 1), 0);
+    run = scalectl(options + " report --z");
+    unsetenv("SCALE_Z_PASSWORD");
+    EXPECT_EQ(run.exitCode, 6);
+    EXPECT_NE(run.err.find("The scale did not close the day: check the password"), std::string::npos)
+        << run.err;
+}
+
 } // namespace

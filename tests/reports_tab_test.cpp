@@ -9,6 +9,7 @@
 #include "reports/ReportsTab.h"
 #include "reports/SalesHistory.h"
 #include "reports/Unit6.h"
+#include "terminal/Keypad.h"
 #include "tests/support/ExchangeFailure.h"
 #include "tests/support/FormsTest.h"
 #include "tests/support/LocaleGuard.h"
@@ -34,6 +35,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+const std::vector<uint8_t> kReadTotals{0x43, 0x08, 0x00, 0xC0};
 
 class ReportsTabTest : public FormsTest {
 protected:
@@ -64,6 +67,11 @@ protected:
         scale.sim().clearLog();
     }
     QString memo() const { return ui->Memo3->toPlainText(); }
+    int32_t grandTotal() {
+        int32_t total = 0;
+        scale.sim().withState([&total](ScaleState& s) { total = s.report.grandTotal; });
+        return total;
+    }
     QString savePath(const char* name) const { return QString::fromStdString(scale.folder()) + '/' + name; }
     QByteArray fileBytes(const QString& path) const {
         QFile file(path);
@@ -200,6 +208,7 @@ TEST_F(ReportsTabTest, ZCloseClearsTheTotalsThenTheReportShowsZeros) {
     connect();
     ui->Button31->click();
     ASSERT_TRUE(Form6->isVisible()) << "a report without tax lines is complete too";
+    scale.sim().clearLog();
     const QString zReport = memo();
     EXPECT_TRUE(zReport.startsWith("----------------------- Berichte "));
     EXPECT_TRUE(zReport.contains(
@@ -213,7 +222,9 @@ TEST_F(ReportsTabTest, ZCloseClearsTheTotalsThenTheReportShowsZeros) {
     EXPECT_TRUE(recorder.messages.empty());
     EXPECT_FALSE(Form6->isVisible());
     EXPECT_EQ(recorder.waitCursorChanges, std::vector<bool>{false});
-    EXPECT_EQ(scale.sim().requestBodies().back(), (std::vector<uint8_t>{0x44, 0x00, 0x00, 0x12, 0x67}));
+    // The close between two reads of the totals, and nothing else.
+    EXPECT_EQ(scale.sim().requestBodies(),
+              (std::vector<std::vector<uint8_t>>{kReadTotals, {0x44, 0x00, 0x00, 0x12, 0x67}, kReadTotals}));
     EXPECT_EQ(memo(), zReport) << "the closed totals stay in the memo";
 
     ui->Button18->click();
@@ -235,18 +246,108 @@ TEST_F(ReportsTabTest, FailedCloseKeepsTheWindowOpenForAnotherTry) {
     connect();
     ui->Button31->click();
     ASSERT_TRUE(Form6->isVisible());
-    scale.sim().injectFault(Fault::Nak, 3);
-    confirm->Button1->click();
-    EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{communicationError});
-    EXPECT_TRUE(Form6->isVisible());
-    EXPECT_EQ(recorder.waitCursorChanges.back(), false);
+    for (int exchange : {1, 2}) { // the read before the close, the close
+        SCOPED_TRACE(exchange);
+        recorder.messages.clear();
+        {
+            ExchangeFailure failure(scale.sim(), theLink, exchange);
+            confirm->Button1->click();
+        }
+        EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{communicationError});
+        EXPECT_TRUE(Form6->isVisible());
+        EXPECT_EQ(recorder.waitCursorChanges.back(), false);
+        EXPECT_NE(grandTotal(), 0);
+    }
 
     // A typed text below the range goes out pulled into it.
     confirm->SpinEdit12->clear();
     QTest::keyClicks(confirm->SpinEdit12, QStringLiteral("-12"));
+    scale.sim().clearLog();
     confirm->Button1->click();
     EXPECT_FALSE(Form6->isVisible());
-    EXPECT_EQ(scale.sim().requestBodies().back(), (std::vector<uint8_t>{0x44, 0, 0, 0, 0}));
+    EXPECT_EQ(scale.sim().requestBodies().at(1), (std::vector<uint8_t>{0x44, 0, 0, 0, 0}));
+}
+
+// A sale booked at the counter while the confirmation waits is never cleared unread: OK sends no
+// close, says why and closes the window; the archive keeps the report's entry without a close.
+TEST_F(ReportsTabTest, SaleAfterTheReportStopsTheClose) {
+    scale.sim().withState([](ScaleState& s) {
+        s.password = 4711;
+        s.terminal.weightGrams = 1000;
+    });
+    connect();
+    ui->Button31->click();
+    ASSERT_TRUE(Form6->isVisible());
+    for (uint8_t key : {'1', '8', '8', 'S'}) // 1.88 a kilogram, one kilogram, TOT, through TERMINAL
+        ASSERT_TRUE(sendKey(Form1->session.line(), key));
+    ASSERT_EQ(grandTotal(), 234872 + 188);
+    scale.sim().clearLog();
+    confirm->SpinEdit12->setValue(4711);
+    confirm->Button1->click();
+    EXPECT_EQ(scale.sim().requestBodies(), std::vector<std::vector<uint8_t>>{kReadTotals}) << "no close";
+    EXPECT_EQ(grandTotal(), 234872 + 188);
+    EXPECT_FALSE(Form6->isVisible());
+    EXPECT_EQ(recorder.messages, (std::vector<RecordedPrompt>{
+                                     {"CLOSE Z", "Sales were made since the report: nothing was closed. "
+                                                 "CLOSE Z reads the report again."}}));
+    const auto entries = archived();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].figures.grandTotal, 234872);
+    EXPECT_EQ(entries[0].closeAcknowledged, std::nullopt);
+}
+
+// A scale that acknowledges the close but keeps its day (a wrong password) has not closed it: the
+// window stays open for the right password, and only the close read back as done is noted as one.
+TEST_F(ReportsTabTest, WrongPasswordKeepsTheWindowOpenAndTheEntryUnclosed) {
+    scale.sim().withState([](ScaleState& s) { s.password = 4711; });
+    connect();
+    ui->Button31->click();
+    ASSERT_TRUE(Form6->isVisible());
+    confirm->SpinEdit12->setValue(1234);
+    confirm->Button1->click();
+    EXPECT_TRUE(Form6->isVisible());
+    EXPECT_EQ(recorder.messages, (std::vector<RecordedPrompt>{
+                                     {"CLOSE Z", "The scale did not close the day: check the password"}}));
+    EXPECT_EQ(grandTotal(), 234872);
+    EXPECT_EQ(archived().at(0).closeAcknowledged, std::optional<bool>(false));
+
+    recorder.messages.clear();
+    confirm->SpinEdit12->setValue(4711);
+    confirm->Button1->click();
+    EXPECT_FALSE(Form6->isVisible());
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_EQ(grandTotal(), 0);
+    EXPECT_EQ(archived().at(0).closeAcknowledged, std::optional<bool>(true));
+}
+
+// The keyboard: the password field has the focus, Enter there is OK, Escape and Cancel send nothing.
+TEST_F(ReportsTabTest, ConfirmationByKeyboardCancelAndEscape) {
+    scale.sim().withState([](ScaleState& s) { s.password = 4711; });
+    connect();
+    for (const char* way : {"Cancel", "Escape"}) {
+        SCOPED_TRACE(way);
+        ui->Button31->click();
+        ASSERT_TRUE(Form6->isVisible());
+        EXPECT_EQ(Form6->focusWidget(), confirm->SpinEdit12);
+        scale.sim().clearLog();
+        if (std::string(way) == "Cancel")
+            confirm->cancelButton->click();
+        else
+            QTest::keyClick(confirm->SpinEdit12, Qt::Key_Escape);
+        EXPECT_FALSE(Form6->isVisible());
+        EXPECT_TRUE(scale.sim().requestBodies().empty());
+    }
+    QWidget* afterField = confirm->SpinEdit12->nextInFocusChain();
+    while (confirm->SpinEdit12->isAncestorOf(afterField)) // the field's own line edit
+        afterField = afterField->nextInFocusChain();
+    EXPECT_EQ(afterField, confirm->Button1);
+    EXPECT_EQ(confirm->Button1->nextInFocusChain(), confirm->cancelButton);
+    ui->Button31->click();
+    confirm->SpinEdit12->clear();
+    QTest::keyClicks(confirm->SpinEdit12, QStringLiteral("4711"));
+    QTest::keyClick(confirm->SpinEdit12, Qt::Key_Return);
+    EXPECT_FALSE(Form6->isVisible());
+    EXPECT_EQ(grandTotal(), 0);
 }
 
 TEST_F(ReportsTabTest, CloseBoxOnlyHidesTheWindow) {
