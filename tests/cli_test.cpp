@@ -119,7 +119,7 @@ TEST_F(Scalectl, ExitCodesSayWhatWentWrong) {
         {"settings push f.txt --rate abc", "scalectl: --rate: 'abc' is not a number", "settings"},
         {"logo send x.bmp --brightness 1x", "scalectl: --brightness: '1x' is not a number from -128 to 128",
          "logo"},
-        {"report --password 3", "scalectl: report: --password and --password-file go with --z", "report"},
+        {"report --password 3", "scalectl: report: --password goes with --z", "report"},
         {"fly", "scalectl: unknown command 'fly'", nullptr},
     };
     for (const Refused& c : refused) {
