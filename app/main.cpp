@@ -1,6 +1,6 @@
 // The scale utility: creates its six windows, shows the main one and runs until it closes.
 #include "app/Forms.h"
-#include "app/UNIT1.h"
+#include "app/MainWindow.h"
 #include "app/WindowState.h"
 #include "link/SerialPort.h"
 #include "store/DataFolder.h"
@@ -31,12 +31,12 @@ int main(int argc, char** argv) {
     // configuration folder when the program is installed.
     QString folder = dataFolder(QCoreApplication::applicationDirPath());
     setPortLinkFolder(folder.toStdString());
-    TForm1::stateFile =
+    MainWindow::stateFile =
         folder + QLatin1Char('/') + windowstate::stateFileName(QCoreApplication::applicationFilePath());
     createForms();
-    Form1->session.recordsDatabase = store::defaultDatabase(folder);
-    Form1->session.archiveLocation = store::defaultDatabase(folder);
-    Form1->show();
+    theMainWindow->session.recordsDatabase = store::defaultDatabase(folder);
+    theMainWindow->session.archiveLocation = store::defaultDatabase(folder);
+    theMainWindow->show();
     int result = QApplication::exec();
     destroyForms();
     return result;

@@ -155,8 +155,8 @@ HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
     grid->addWidget(chartView(clerkChart, QStringLiteral("Clerks' shares")), 2, 1);
     resize(980, 680);
 
-    connect(loadButton, &QPushButton::clicked, this, &HistoryWindow::loadClick);
-    connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::exportClick);
+    connect(loadButton, &QPushButton::clicked, this, &HistoryWindow::loadEntries);
+    connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::exportEntries);
     connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { showEntry(current.row()); });
 }
@@ -171,11 +171,11 @@ void HistoryWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (archiveEdit->text().isEmpty()) {
         archiveEdit->setText(session.archiveLocation);
-        loadClick();
+        loadEntries();
     }
 }
 
-void HistoryWindow::loadClick() {
+void HistoryWindow::loadEntries() {
     session.archiveLocation = archiveEdit->text().trimmed();
     filter = {QString(), dayOf(fromEdit), dayOf(toEdit)};
     QString error;
@@ -200,7 +200,7 @@ void HistoryWindow::loadClick() {
     }
 }
 
-void HistoryWindow::exportClick() {
+void HistoryWindow::exportEntries() {
     const QString path =
         prompts().saveFileName(QStringLiteral("CSV files|*.csv"), QStringLiteral("csv"), QString());
     if (path.isEmpty())

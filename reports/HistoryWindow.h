@@ -29,9 +29,9 @@ public:
 
     // LOAD: reads the entries of the period from the archive named in the location field, which
     // becomes the session's archive; "I/O Error!" when it cannot be read.
-    void loadClick();
+    void loadEntries();
     // EXPORT CSV: the listed entries, every figure, as a CSV file.
-    void exportClick();
+    void exportEntries();
     // Draws the hour and clerk charts of the entry in table row `row`.
     void showEntry(int row);
 

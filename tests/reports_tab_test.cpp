@@ -2,22 +2,22 @@
 // their controls, REPORT and CLEAR, SAVE TO FILE, and the Z close from CLOSE Z to OK, ending with a
 // report of zeros. The sales archive behind them, and the HISTORY window over it.
 #include "app/Forms.h"
-#include "app/UNIT1.h"
+#include "app/MainWindow.h"
 #include "link/FrameLink.h"
+#include "reports/CloseZDialog.h"
 #include "reports/HistoryWindow.h"
 #include "reports/ReportText.h"
 #include "reports/ReportsTab.h"
 #include "reports/SalesHistory.h"
-#include "reports/Unit6.h"
 #include "terminal/Keypad.h"
 #include "tests/support/ExchangeFailure.h"
 #include "tests/support/FormsTest.h"
 #include "tests/support/LocaleGuard.h"
 #include "tests/support/SimHarness.h"
 
+#include "ui_CloseZDialog.h"
+#include "ui_MainWindow.h"
 #include "ui_ReportsTab.h"
-#include "ui_UNIT1.h"
-#include "ui_Unit6.h"
 
 #include <QApplication>
 #include <QBarSeries>
@@ -44,15 +44,15 @@ protected:
     LocaleGuard english{QLocale(QLocale::English, QLocale::UnitedStates)};
     ReportsTab* tab = nullptr;
     Ui::ReportsTab* ui = nullptr;
-    Ui::TForm6* confirm = nullptr;
+    Ui::CloseZDialog* confirm = nullptr;
 
     void SetUp() override {
         FormsTest::SetUp();
-        tab = Form1->reportsTab;
+        tab = theMainWindow->reportsTab;
         ui = tab->ui;
-        confirm = Form6->ui;
-        Form1->session.archiveLocation = archive();
-        Form1->show();
+        confirm = theCloseZDialog->ui;
+        theMainWindow->session.archiveLocation = archive();
+        theMainWindow->show();
     }
     QString archive() const { return savePath("archive.db"); }
     std::vector<store::ArchiveEntry> archived() const {
@@ -66,7 +66,7 @@ protected:
         ASSERT_TRUE(theLink.open(1, 9600));
         scale.sim().clearLog();
     }
-    QString memo() const { return ui->Memo3->toPlainText(); }
+    QString memo() const { return ui->reportMemo->toPlainText(); }
     int32_t grandTotal() {
         int32_t total = 0;
         scale.sim().withState([&total](ScaleState& s) { total = s.report.grandTotal; });
@@ -80,51 +80,51 @@ protected:
 };
 
 TEST_F(ReportsTabTest, ControlsAreNamedAndPlacedAsDesigned) {
-    EXPECT_EQ(tab->parentWidget(), Form1->ui->TabSheet3);
-    EXPECT_EQ(Form1->findChild<QPlainTextEdit*>(QStringLiteral("Memo3")), ui->Memo3);
-    EXPECT_TRUE(ui->Memo3->isReadOnly());
-    EXPECT_EQ(ui->Memo3->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_EQ(ui->Memo3->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(tab->parentWidget(), theMainWindow->ui->reportsPage);
+    EXPECT_EQ(theMainWindow->findChild<QPlainTextEdit*>(QStringLiteral("reportMemo")), ui->reportMemo);
+    EXPECT_TRUE(ui->reportMemo->isReadOnly());
+    EXPECT_EQ(ui->reportMemo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(ui->reportMemo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QStringList captions;
-    for (const char* name : {"Button18", "Button19", "Button20", "Button31"})
-        captions << Form1->findChild<QPushButton*>(QString::fromLatin1(name))->text();
+    for (const char* name : {"reportButton", "clearButton", "saveToFileButton", "closeZButton"})
+        captions << theMainWindow->findChild<QPushButton*>(QString::fromLatin1(name))->text();
     EXPECT_EQ(captions.join('|'), "REPORT|CLEAR|SAVE TO FILE|CLOSE Z");
 
-    EXPECT_EQ(Form6->windowTitle(), "CLOSE Z");
-    EXPECT_FALSE(Form6->isVisible());
-    EXPECT_EQ(Form6->windowModality(), Qt::NonModal);
-    EXPECT_EQ(confirm->Label1->text(), "CLOSE Z !!");
-    EXPECT_EQ(confirm->Label2->text(), "SURE ?");
-    EXPECT_EQ(confirm->PASSWORD->text(), "PASSWORD");
-    EXPECT_TRUE(confirm->Label1->font().bold());
-    EXPECT_TRUE(confirm->Button1->font().bold());
-    EXPECT_EQ(confirm->Button1->text(), "OK");
-    EXPECT_EQ(confirm->SpinEdit12->text(), "0");
-    EXPECT_EQ(confirm->SpinEdit12->minValue(), 0);
-    EXPECT_EQ(confirm->SpinEdit12->maxValue(), 99999);
-    EXPECT_EQ(confirm->SpinEdit12->findChild<QLineEdit*>()->maxLength(), 5);
+    EXPECT_EQ(theCloseZDialog->windowTitle(), "CLOSE Z");
+    EXPECT_FALSE(theCloseZDialog->isVisible());
+    EXPECT_EQ(theCloseZDialog->windowModality(), Qt::NonModal);
+    EXPECT_EQ(confirm->closeZLabel->text(), "CLOSE Z !!");
+    EXPECT_EQ(confirm->sureLabel->text(), "SURE ?");
+    EXPECT_EQ(confirm->passwordLabel->text(), "PASSWORD");
+    EXPECT_TRUE(confirm->closeZLabel->font().bold());
+    EXPECT_TRUE(confirm->okButton->font().bold());
+    EXPECT_EQ(confirm->okButton->text(), "OK");
+    EXPECT_EQ(confirm->passwordSpin->text(), "0");
+    EXPECT_EQ(confirm->passwordSpin->minValue(), 0);
+    EXPECT_EQ(confirm->passwordSpin->maxValue(), 99999);
+    EXPECT_EQ(confirm->passwordSpin->findChild<QLineEdit*>()->maxLength(), 5);
 }
 
 TEST_F(ReportsTabTest, DisconnectedButtonsTouchNeitherMemoNorWindow) {
-    ui->Memo3->setPlainText(QStringLiteral("kept"));
-    ui->Button18->click();
-    ui->Button31->click();
+    ui->reportMemo->setPlainText(QStringLiteral("kept"));
+    ui->reportButton->click();
+    ui->closeZButton->click();
     EXPECT_EQ(recorder.messages, (std::vector<RecordedPrompt>{notConnected, notConnected}));
     EXPECT_EQ(memo(), "kept");
-    EXPECT_FALSE(Form6->isVisible());
+    EXPECT_FALSE(theCloseZDialog->isVisible());
 
     // OK while disconnected sends nothing and keeps the window open.
-    Form6->show();
+    theCloseZDialog->show();
     recorder.clear();
-    confirm->Button1->click();
+    confirm->okButton->click();
     EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{notConnected});
-    EXPECT_TRUE(Form6->isVisible());
+    EXPECT_TRUE(theCloseZDialog->isVisible());
     EXPECT_TRUE(scale.sim().requestBodies().empty());
 }
 
 TEST_F(ReportsTabTest, ReportFillsTheMemoAndSaveWritesItWithCrLf) {
     connect();
-    ui->Button18->click();
+    ui->reportButton->click();
     EXPECT_TRUE(recorder.messages.empty());
     EXPECT_EQ(scale.sim().requestBodies().size(), 17u);
     const QStringList lines = tab->memoLines();
@@ -136,7 +136,7 @@ TEST_F(ReportsTabTest, ReportFillsTheMemoAndSaveWritesItWithCrLf) {
 
     const QString path = savePath("REPORT.TXT");
     recorder.scriptedFileNames << path;
-    ui->Button20->click();
+    ui->saveToFileButton->click();
     ASSERT_EQ(recorder.fileRequests.size(), 1u);
     EXPECT_TRUE(recorder.fileRequests[0].save);
     EXPECT_EQ(recorder.fileRequests[0].filter, "Text files|*.TXT");
@@ -145,16 +145,16 @@ TEST_F(ReportsTabTest, ReportFillsTheMemoAndSaveWritesItWithCrLf) {
     EXPECT_EQ(fileBytes(path), QByteArray(memo().toLatin1()).replace("\n", "\r\n") + "\r\n");
 
     // CLEAR empties the memo; saving it then gives an empty file in place of the report.
-    ui->Button19->click();
+    ui->clearButton->click();
     EXPECT_TRUE(memo().isEmpty());
     recorder.scriptedFileNames << path;
-    ui->Button20->click();
+    ui->saveToFileButton->click();
     EXPECT_EQ(fileBytes(path), QByteArray());
 
     // A cancelled dialog does nothing; a file that cannot be created is an I/O error.
-    ui->Button20->click();
+    ui->saveToFileButton->click();
     recorder.scriptedFileNames << savePath("missing/REPORT.TXT");
-    ui->Button20->click();
+    ui->saveToFileButton->click();
     EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{ioError});
 }
 
@@ -167,7 +167,7 @@ TEST_F(ReportsTabTest, SaveDialogReplacesAnExistingFileWithoutAsking) {
         ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
         existing.write("an older report\r\n");
     }
-    ui->Memo3->setPlainText(QStringLiteral("new"));
+    ui->reportMemo->setPlainText(QStringLiteral("new"));
     setPrompts(nullptr);
     QStringList seen;
     QTimer::singleShot(0, [&] {
@@ -184,7 +184,7 @@ TEST_F(ReportsTabTest, SaveDialogReplacesAnExistingFileWithoutAsking) {
             dialog->reject();
         }
     });
-    ui->Button20->click();
+    ui->saveToFileButton->click();
     setPrompts(&recorder);
     EXPECT_EQ(seen.join(" / "), "Text files (*.TXT) / TXT");
     EXPECT_EQ(fileBytes(path), QByteArray("new\r\n"));
@@ -194,7 +194,7 @@ TEST_F(ReportsTabTest, SaveDialogReplacesAnExistingFileWithoutAsking) {
 TEST_F(ReportsTabTest, ReportInTheCommaLocale) {
     LocaleGuard german(QLocale(QLocale::German, QLocale::Germany));
     connect();
-    ui->Button18->click();
+    ui->reportButton->click();
     EXPECT_EQ(tab->memoLines().last(), "TOTAL CREDIT\t\t587,17");
 }
 
@@ -206,8 +206,8 @@ TEST_F(ReportsTabTest, ZCloseClearsTheTotalsThenTheReportShowsZeros) {
         s.report.taxTotals.fill(0);
     });
     connect();
-    ui->Button31->click();
-    ASSERT_TRUE(Form6->isVisible()) << "a report without tax lines is complete too";
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible()) << "a report without tax lines is complete too";
     scale.sim().clearLog();
     const QString zReport = memo();
     EXPECT_TRUE(zReport.startsWith("----------------------- Berichte "));
@@ -215,19 +215,19 @@ TEST_F(ReportsTabTest, ZCloseClearsTheTotalsThenTheReportShowsZeros) {
         "\n----------------------- Summe BY MwSt\n\n----------------------- TOTALS BY TIME\n"));
     EXPECT_TRUE(zReport.endsWith("\nTOTAL BAR\t\t1761.55\nTOTAL KREDIT\t\t587.17"));
 
-    confirm->SpinEdit12->clear();
-    QTest::keyClicks(confirm->SpinEdit12, QStringLiteral("4711"));
+    confirm->passwordSpin->clear();
+    QTest::keyClicks(confirm->passwordSpin, QStringLiteral("4711"));
     recorder.waitCursorChanges.clear();
-    confirm->Button1->click();
+    confirm->okButton->click();
     EXPECT_TRUE(recorder.messages.empty());
-    EXPECT_FALSE(Form6->isVisible());
+    EXPECT_FALSE(theCloseZDialog->isVisible());
     EXPECT_EQ(recorder.waitCursorChanges, std::vector<bool>{false});
     // The close between two reads of the totals, and nothing else.
     EXPECT_EQ(scale.sim().requestBodies(),
               (std::vector<std::vector<uint8_t>>{kReadTotals, {0x44, 0x00, 0x00, 0x12, 0x67}, kReadTotals}));
     EXPECT_EQ(memo(), zReport) << "the closed totals stay in the memo";
 
-    ui->Button18->click();
+    ui->reportButton->click();
     QStringList lines = tab->memoLines();
     ASSERT_EQ(lines.size(), 4 + 2 + 2 + 4 * 11 + 4);
     EXPECT_EQ(lines.mid(2, 6),
@@ -244,27 +244,27 @@ TEST_F(ReportsTabTest, ZCloseClearsTheTotalsThenTheReportShowsZeros) {
 
 TEST_F(ReportsTabTest, FailedCloseKeepsTheWindowOpenForAnotherTry) {
     connect();
-    ui->Button31->click();
-    ASSERT_TRUE(Form6->isVisible());
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible());
     for (int exchange : {1, 2}) { // the read before the close, the close
         SCOPED_TRACE(exchange);
         recorder.messages.clear();
         {
             ExchangeFailure failure(scale.sim(), theLink, exchange);
-            confirm->Button1->click();
+            confirm->okButton->click();
         }
         EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{communicationError});
-        EXPECT_TRUE(Form6->isVisible());
+        EXPECT_TRUE(theCloseZDialog->isVisible());
         EXPECT_EQ(recorder.waitCursorChanges.back(), false);
         EXPECT_NE(grandTotal(), 0);
     }
 
     // A typed text below the range goes out pulled into it.
-    confirm->SpinEdit12->clear();
-    QTest::keyClicks(confirm->SpinEdit12, QStringLiteral("-12"));
+    confirm->passwordSpin->clear();
+    QTest::keyClicks(confirm->passwordSpin, QStringLiteral("-12"));
     scale.sim().clearLog();
-    confirm->Button1->click();
-    EXPECT_FALSE(Form6->isVisible());
+    confirm->okButton->click();
+    EXPECT_FALSE(theCloseZDialog->isVisible());
     EXPECT_EQ(scale.sim().requestBodies().at(1), (std::vector<uint8_t>{0x44, 0, 0, 0, 0}));
 }
 
@@ -276,17 +276,17 @@ TEST_F(ReportsTabTest, SaleAfterTheReportStopsTheClose) {
         s.terminal.weightGrams = 1000;
     });
     connect();
-    ui->Button31->click();
-    ASSERT_TRUE(Form6->isVisible());
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible());
     for (uint8_t key : {'1', '8', '8', 'S'}) // 1.88 a kilogram, one kilogram, TOT, through TERMINAL
-        ASSERT_TRUE(sendKey(Form1->session.line(), key));
+        ASSERT_TRUE(sendKey(theMainWindow->session.line(), key));
     ASSERT_EQ(grandTotal(), 234872 + 188);
     scale.sim().clearLog();
-    confirm->SpinEdit12->setValue(4711);
-    confirm->Button1->click();
+    confirm->passwordSpin->setValue(4711);
+    confirm->okButton->click();
     EXPECT_EQ(scale.sim().requestBodies(), std::vector<std::vector<uint8_t>>{kReadTotals}) << "no close";
     EXPECT_EQ(grandTotal(), 234872 + 188);
-    EXPECT_FALSE(Form6->isVisible());
+    EXPECT_FALSE(theCloseZDialog->isVisible());
     EXPECT_EQ(recorder.messages, (std::vector<RecordedPrompt>{
                                      {"CLOSE Z", "Sales were made since the report: nothing was closed. "
                                                  "CLOSE Z reads the report again."}}));
@@ -301,20 +301,20 @@ TEST_F(ReportsTabTest, SaleAfterTheReportStopsTheClose) {
 TEST_F(ReportsTabTest, WrongPasswordKeepsTheWindowOpenAndTheEntryUnclosed) {
     scale.sim().withState([](ScaleState& s) { s.password = 4711; });
     connect();
-    ui->Button31->click();
-    ASSERT_TRUE(Form6->isVisible());
-    confirm->SpinEdit12->setValue(1234);
-    confirm->Button1->click();
-    EXPECT_TRUE(Form6->isVisible());
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible());
+    confirm->passwordSpin->setValue(1234);
+    confirm->okButton->click();
+    EXPECT_TRUE(theCloseZDialog->isVisible());
     EXPECT_EQ(recorder.messages, (std::vector<RecordedPrompt>{
                                      {"CLOSE Z", "The scale did not close the day: check the password"}}));
     EXPECT_EQ(grandTotal(), 234872);
     EXPECT_EQ(archived().at(0).closeAcknowledged, std::optional<bool>(false));
 
     recorder.messages.clear();
-    confirm->SpinEdit12->setValue(4711);
-    confirm->Button1->click();
-    EXPECT_FALSE(Form6->isVisible());
+    confirm->passwordSpin->setValue(4711);
+    confirm->okButton->click();
+    EXPECT_FALSE(theCloseZDialog->isVisible());
     EXPECT_TRUE(recorder.messages.empty());
     EXPECT_EQ(grandTotal(), 0);
     EXPECT_EQ(archived().at(0).closeAcknowledged, std::optional<bool>(true));
@@ -326,39 +326,39 @@ TEST_F(ReportsTabTest, ConfirmationByKeyboardCancelAndEscape) {
     connect();
     for (const char* way : {"Cancel", "Escape"}) {
         SCOPED_TRACE(way);
-        ui->Button31->click();
-        ASSERT_TRUE(Form6->isVisible());
-        EXPECT_EQ(Form6->focusWidget(), confirm->SpinEdit12);
+        ui->closeZButton->click();
+        ASSERT_TRUE(theCloseZDialog->isVisible());
+        EXPECT_EQ(theCloseZDialog->focusWidget(), confirm->passwordSpin);
         scale.sim().clearLog();
         if (std::string(way) == "Cancel")
             confirm->cancelButton->click();
         else
-            QTest::keyClick(confirm->SpinEdit12, Qt::Key_Escape);
-        EXPECT_FALSE(Form6->isVisible());
+            QTest::keyClick(confirm->passwordSpin, Qt::Key_Escape);
+        EXPECT_FALSE(theCloseZDialog->isVisible());
         EXPECT_TRUE(scale.sim().requestBodies().empty());
     }
-    QWidget* afterField = confirm->SpinEdit12->nextInFocusChain();
-    while (confirm->SpinEdit12->isAncestorOf(afterField)) // the field's own line edit
+    QWidget* afterField = confirm->passwordSpin->nextInFocusChain();
+    while (confirm->passwordSpin->isAncestorOf(afterField)) // the field's own line edit
         afterField = afterField->nextInFocusChain();
-    EXPECT_EQ(afterField, confirm->Button1);
-    EXPECT_EQ(confirm->Button1->nextInFocusChain(), confirm->cancelButton);
-    ui->Button31->click();
-    confirm->SpinEdit12->clear();
-    QTest::keyClicks(confirm->SpinEdit12, QStringLiteral("4711"));
-    QTest::keyClick(confirm->SpinEdit12, Qt::Key_Return);
-    EXPECT_FALSE(Form6->isVisible());
+    EXPECT_EQ(afterField, confirm->okButton);
+    EXPECT_EQ(confirm->okButton->nextInFocusChain(), confirm->cancelButton);
+    ui->closeZButton->click();
+    confirm->passwordSpin->clear();
+    QTest::keyClicks(confirm->passwordSpin, QStringLiteral("4711"));
+    QTest::keyClick(confirm->passwordSpin, Qt::Key_Return);
+    EXPECT_FALSE(theCloseZDialog->isVisible());
     EXPECT_EQ(grandTotal(), 0);
 }
 
 TEST_F(ReportsTabTest, CloseBoxOnlyHidesTheWindow) {
     connect();
-    ui->Button31->click();
-    ASSERT_TRUE(Form6->isVisible());
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible());
     scale.sim().clearLog();
-    Form6->close();
-    EXPECT_FALSE(Form6->isVisible());
+    theCloseZDialog->close();
+    EXPECT_FALSE(theCloseZDialog->isVisible());
     EXPECT_TRUE(scale.sim().requestBodies().empty());
-    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_TRUE(theMainWindow->isVisible());
 }
 
 // An incomplete Z report opens no window; one already open stays open, as the operator left it.
@@ -371,31 +371,31 @@ TEST_F(ReportsTabTest, IncompleteZReportOpensNoWindow) {
         recorder.messages.clear();
         {
             ExchangeFailure failure(scale.sim(), theLink, 17, fault);
-            ui->Button31->click();
+            ui->closeZButton->click();
         }
-        EXPECT_FALSE(Form6->isVisible());
+        EXPECT_FALSE(theCloseZDialog->isVisible());
         EXPECT_TRUE(memo().endsWith("\nTOTAL BAR\t\t1761.55"));
         EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{communicationError});
     }
 
-    ui->Button31->click();
-    ASSERT_TRUE(Form6->isVisible());
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible());
     {
         ExchangeFailure failure(scale.sim(), theLink, 1);
-        ui->Button31->click();
+        ui->closeZButton->click();
     }
     EXPECT_TRUE(memo().isEmpty());
-    EXPECT_TRUE(Form6->isVisible());
+    EXPECT_TRUE(theCloseZDialog->isVisible());
 }
 
 // The figures are kept before the confirmation can send the close, with the identity and port of
 // CONNECT, and the close's outcome follows.
 TEST_F(ReportsTabTest, ZReportIsArchivedBeforeTheCloseAndTheCloseNotedAfter) {
     scale.sim().withState([](ScaleState& s) { s.password = 4711; });
-    Form1->Button11Click();
-    ASSERT_TRUE(Form1->session.isConnected());
-    ui->Button31->click();
-    ASSERT_TRUE(Form6->isVisible());
+    theMainWindow->connectOrDisconnect();
+    ASSERT_TRUE(theMainWindow->session.isConnected());
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible());
     std::vector<store::ArchiveEntry> entries = archived();
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].kind, store::ReportKind::Z);
@@ -404,10 +404,10 @@ TEST_F(ReportsTabTest, ZReportIsArchivedBeforeTheCloseAndTheCloseNotedAfter) {
     EXPECT_EQ(entries[0].figures.grandTotal, 234872);
     EXPECT_EQ(entries[0].closeAcknowledged, std::nullopt);
 
-    confirm->SpinEdit12->setValue(4711);
-    confirm->Button1->click();
-    ASSERT_FALSE(Form6->isVisible());
-    ui->Button18->click();
+    confirm->passwordSpin->setValue(4711);
+    confirm->okButton->click();
+    ASSERT_FALSE(theCloseZDialog->isVisible());
+    ui->reportButton->click();
     entries = archived();
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].closeAcknowledged, std::optional<bool>(true));
@@ -416,16 +416,16 @@ TEST_F(ReportsTabTest, ZReportIsArchivedBeforeTheCloseAndTheCloseNotedAfter) {
 }
 
 TEST_F(ReportsTabTest, ZReportThatCannotBeArchivedOpensNoConfirmation) {
-    Form1->session.archiveLocation = savePath("missing/archive.db");
+    theMainWindow->session.archiveLocation = savePath("missing/archive.db");
     connect();
-    ui->Button31->click();
+    ui->closeZButton->click();
     EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{ioError});
-    EXPECT_FALSE(Form6->isVisible());
+    EXPECT_FALSE(theCloseZDialog->isVisible());
     EXPECT_TRUE(memo().endsWith("\nTOTAL KREDIT\t\t587.17")) << "the report stays on screen";
 }
 
 TEST_F(ReportsTabTest, HistoryShowsTheArchivedDaysDrawsThemAndExportsTheListing) {
-    EXPECT_EQ(ui->Button31->nextInFocusChain(), ui->HistoryButton);
+    EXPECT_EQ(ui->closeZButton->nextInFocusChain(), ui->historyButton);
     {
         QString error;
         auto opened = store::SalesArchive::open(archive(), &error);
@@ -444,7 +444,7 @@ TEST_F(ReportsTabTest, HistoryShowsTheArchivedDaysDrawsThemAndExportsTheListing)
             ASSERT_TRUE(opened->store(entry, &error));
         }
     }
-    ui->HistoryButton->click();
+    ui->historyButton->click();
     HistoryWindow* history = tab->historyWindow;
     ASSERT_NE(history, nullptr);
     EXPECT_TRUE(history->isVisible());

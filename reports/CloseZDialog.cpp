@@ -1,60 +1,60 @@
-#include "reports/Unit6.h"
+#include "reports/CloseZDialog.h"
 
 #include "reports/ReportBlocks.h"
 #include "reports/SalesHistory.h"
 #include "ui/Prompts.h"
 #include "ui/ScaleSession.h"
 #include "ui/WindowFrames.h"
-#include "ui_Unit6.h"
+#include "ui_CloseZDialog.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 
-TForm6::TForm6(ScaleSession& session, QWidget* parent)
-    : QWidget(parent), ui(new Ui::TForm6), session(session) {
+CloseZDialog::CloseZDialog(ScaleSession& session, QWidget* parent)
+    : QWidget(parent), ui(new Ui::CloseZDialog), session(session) {
     ui->setupUi(this);
     setDialogFrame(this, 250, 140, DialogFrame::Normal);
     // The password field takes at most five characters, as many as its largest value has.
-    ui->SpinEdit12->findChild<QLineEdit*>()->setMaxLength(5);
+    ui->passwordSpin->findChild<QLineEdit*>()->setMaxLength(5);
     // The password starts at 0 in every run, shown as such from the first time the window opens.
-    ui->SpinEdit12->setValue(0);
-    connect(ui->Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
-    connect(ui->cancelButton, &QPushButton::clicked, this, &TForm6::cancelClick);
-    setTabOrder(ui->SpinEdit12, ui->Button1);
-    setTabOrder(ui->Button1, ui->cancelButton);
+    ui->passwordSpin->setValue(0);
+    connect(ui->okButton, &QPushButton::clicked, this, &CloseZDialog::confirmClose);
+    connect(ui->cancelButton, &QPushButton::clicked, this, &CloseZDialog::cancelClose);
+    setTabOrder(ui->passwordSpin, ui->okButton);
+    setTabOrder(ui->okButton, ui->cancelButton);
 }
 
-TForm6::~TForm6() {
+CloseZDialog::~CloseZDialog() {
     delete ui;
 }
 
-void TForm6::showEvent(QShowEvent* event) {
+void CloseZDialog::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // The password is what the operator types next.
-    ui->SpinEdit12->setFocus();
-    ui->SpinEdit12->selectAll();
+    ui->passwordSpin->setFocus();
+    ui->passwordSpin->selectAll();
 }
 
-void TForm6::keyPressEvent(QKeyEvent* event) {
+void CloseZDialog::keyPressEvent(QKeyEvent* event) {
     // A focused button takes Enter itself (auto-default); Enter in the password field reaches here.
     switch (event->key()) {
     case Qt::Key_Escape:
-        cancelClick();
+        cancelClose();
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        Button1Click();
+        confirmClose();
         return;
     default:
         QWidget::keyPressEvent(event);
     }
 }
 
-void TForm6::cancelClick() {
+void CloseZDialog::cancelClose() {
     hide();
 }
 
-void TForm6::Button1Click() {
+void CloseZDialog::confirmClose() {
     if (!session.requireConnection())
         return;
     if (!archivedReport) {
@@ -64,7 +64,7 @@ void TForm6::Button1Click() {
     }
     // OK normally takes the focus from the field, which pulls it into 0..99999; Enter in the field or
     // a click that keeps the focus get the same value.
-    const int password = ui->SpinEdit12->checkValue(ui->SpinEdit12->value());
+    const int password = ui->passwordSpin->checkValue(ui->passwordSpin->value());
     const reports::VerifiedClose close =
         reports::verifiedCloseZ(session.line(), archivedReport->totals, static_cast<uint32_t>(password));
     const bool closed = close.outcome == reports::CloseOutcome::Closed;

@@ -1,5 +1,5 @@
-// Unit6: the Z-close confirmation window TForm6 ("CLOSE Z"). The REPORTS tab shows it once the whole
-// Z report has been read and kept; the operator enters the scale's password and confirms with OK,
+// The Z-close confirmation window ("CLOSE Z"). The REPORTS tab shows it once the whole Z report
+// has been read and kept; the operator enters the scale's password and confirms with OK,
 // which sends the close, checked on the scale before and after it. The window is not modal; Cancel,
 // Escape and its close box only hide it, sending nothing.
 #pragma once
@@ -11,24 +11,24 @@
 #include <optional>
 
 namespace Ui {
-class TForm6;
+class CloseZDialog;
 }
 class ScaleSession;
 
-class TForm6 : public QWidget {
+class CloseZDialog : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm6(ScaleSession& session, QWidget* parent = nullptr);
-    ~TForm6() override;
+    explicit CloseZDialog(ScaleSession& session, QWidget* parent = nullptr);
+    ~CloseZDialog() override;
 
     // OK: sends the Z close with the password when the scale still holds the report's totals. The
     // window hides when the close is read back as done, or when a sale since the report stopped it
     // (CLOSE Z reads again); it stays open after a failed exchange and when the scale kept its day.
-    void Button1Click();
+    void confirmClose();
     // Cancel (and Escape): hides the window, sending nothing.
-    void cancelClick();
+    void cancelClose();
 
-    Ui::TForm6* ui; // Label1, Label2, PASSWORD, SpinEdit12, Button1, cancelButton
+    Ui::CloseZDialog* ui;
 
     // The Z report this close follows: its entry in the sales archive, where the outcome is noted,
     // and the totals it read, which the scale must still hold when the close goes out.
