@@ -319,13 +319,13 @@ TEST_F(SettingsTabTest, FileButtonsSaveAndLoadTheControls) {
     cut.close();
     recorder.clear();
     recorder.scriptedFileNames << cut.fileName();
-    ui->Button30->click();
+    ui->loadFromDiskButton->click();
     EXPECT_EQ(recorder.messages,
               (std::vector<RecordedPrompt>{
                   {QStringLiteral("ERROR!"),
                    QStringLiteral("error in input file: 40 lines, a settings file has 80")}}));
-    EXPECT_EQ(ui->ComboBox3->currentText(), "Label-2");
-    EXPECT_EQ(cell(ui->StringGrid3, 3), "7.5");
+    EXPECT_EQ(ui->clerkModeCombo->currentText(), "Label-2");
+    EXPECT_EQ(cell(ui->taxGrid, 3), "7.5");
 
     // A file without a valid clerk mode leaves the box without an item and without a typed text.
     ui->clerkModeCombo->setFocus();
