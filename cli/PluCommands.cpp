@@ -229,8 +229,8 @@ int pluPushDryRun(PortRun& run, const LoadedFile& file) {
             return recordError(run, records->lastError());
         known = records->known();
     }
-    const PriceUpdate update =
-        updatePrices(line, *file.table, file.deciding, known, PluVerify::None, true, TransferHooks{});
+    const PriceUpdate update = updatePrices(line, *file.table, file.rows, file.deciding, known,
+                                            PluVerify::None, true, TransferHooks{});
     run.result = {{"sent", int(update.sent.size())},
                   {"current", update.current},
                   {"plus", QJsonArray::fromVariantList(toVariants(update.sent))},
@@ -254,7 +254,7 @@ int pluPush(PortRun& run, const LoadedFile& file, const PushRequest& request) {
     }
     // A scale without a record gets the full push.
     static const std::map<int, QByteArray> none;
-    const PriceUpdate update = updatePrices(recorded.line, *file.table, file.deciding,
+    const PriceUpdate update = updatePrices(recorded.line, *file.table, file.rows, file.deciding,
                                             recorded.records ? recorded.records->known() : none,
                                             request.verify, false, recorded.hooks);
     run.result = {{"sent", int(update.sent.size())},

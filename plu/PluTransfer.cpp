@@ -183,7 +183,7 @@ TransferEnd readPlus(const ScaleLine& line, const std::vector<int>& plus, const 
     return TransferEnd::Completed;
 }
 
-PriceUpdate updatePrices(const ScaleLine& line, const PluTable& table,
+PriceUpdate updatePrices(const ScaleLine& line, const PluTable& table, const std::vector<int>& order,
                          const std::map<int, DecidingRow>& deciding, const std::map<int, QByteArray>& known,
                          PluVerify verify, bool dryRun, const TransferHooks& hooks) {
     PriceUpdate update;
@@ -196,13 +196,12 @@ PriceUpdate updatePrices(const ScaleLine& line, const PluTable& table,
         if ((update.end = readPlus(line, plus, hooks, held)) != TransferEnd::Completed)
             return update;
     }
-    const std::vector<int> rows = changedRows(deciding, held, &update.current);
-    std::map<int, int> pluOfRow;
-    for (const auto& [plu, row] : deciding)
-        pluOfRow[row.row] = plu;
+    // Nothing known of the scale: every row, in the file's order.
+    const std::vector<int> rows = held.empty() ? order : changedRows(deciding, held, &update.current);
     if (dryRun) {
         for (int row : rows)
-            update.sent.push_back(pluOfRow[row]);
+            if (table.rowInUse(row))
+                update.sent.push_back(pluImage(table, row).plu);
         return update;
     }
     TransferHooks sending = hooks;

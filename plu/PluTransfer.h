@@ -88,11 +88,12 @@ struct PriceUpdate {
     std::vector<int> notStuck;
 };
 
-// The changed-only price update: the rows of `deciding` that differ from what the scale holds are
-// sent; with PluVerify::All what it holds is read from the scale, otherwise `known` (the scale's
-// record: PLU -> fields, empty for absent; without a record every row is sent). A dry run decides
-// exactly as the real run but sends nothing and reads nothing.
-PriceUpdate updatePrices(const ScaleLine& line, const PluTable& table,
+// The changed-only price update of the rows `order` (decidingRows of them in `deciding`): the rows
+// that differ from what the scale holds are sent; with PluVerify::All what it holds is read from the
+// scale, otherwise `known` (the scale's record: PLU -> fields, empty for absent; when nothing is
+// known every row of `order` is sent). A dry run decides exactly as the real run but sends nothing
+// and reads nothing.
+PriceUpdate updatePrices(const ScaleLine& line, const PluTable& table, const std::vector<int>& order,
                          const std::map<int, DecidingRow>& deciding, const std::map<int, QByteArray>& known,
                          PluVerify verify, bool dryRun, const TransferHooks& hooks);
 
