@@ -137,7 +137,10 @@ int runReport(PortRun& run, const ReportRequest& request) {
     }
     // A report that read nothing leaves an earlier file of the same name as it was.
     if (!lines.isEmpty() && !writeText(run, request.outPattern, lines))
-        return ioError(run);
+        return ioError(run, request.outPattern.empty()
+                                ? QString()
+                                : QString::fromStdString(outputPath(request.outPattern, run.portName)) +
+                                      QStringLiteral(": cannot be written"));
     if (!complete)
         return kExitCommunication;
     // The figures are committed before a close is sent: the day's totals are never cleared on the

@@ -26,6 +26,10 @@ _scalectl()
             _filedir
             return
             ;;
+        --verify)
+            COMPREPLY=($(compgen -W 'none written all' -- "$cur"))
+            return
+            ;;
         --format)
             COMPREPLY=($(compgen -W 'text json csv' -- "$cur"))
             return
@@ -90,7 +94,7 @@ _scalectl()
             case $sub in
                 send) options='--brightness --contrast --threshold --preview' ;;
                 preview) options='--brightness --contrast --threshold' ;;
-                push) [[ $command == settings ]] && options='--rate' || options='--changed' ;;
+                push) [[ $command == settings ]] && options='--rate' || options='--changed --verify --dry-run' ;;
                 diff) options='--from --to' ;;
             esac
             ;;
