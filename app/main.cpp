@@ -39,9 +39,18 @@ int main(int argc, char** argv) {
         folder + QLatin1Char('/') + windowstate::stateFileName(QCoreApplication::applicationFilePath());
     createForms();
     theMainWindow->session.recordsDatabase = store::defaultDatabase(folder);
-    theMainWindow->session.archiveLocation = store::defaultDatabase(folder);
+    // The archive chosen in the HISTORY window last time, else the data folder's; the site from the
+    // same choice, else from the environment as scalectl takes it.
+    const ArchiveChoice choice = loadArchiveChoice(folder);
+    theMainWindow->session.archiveLocation =
+        choice.location.isEmpty() ? store::defaultDatabase(folder) : choice.location;
+    theMainWindow->session.archiveSite =
+        choice.site.isEmpty() ? qEnvironmentVariable("SCALE_SITE") : choice.site;
     theMainWindow->show();
     int result = QApplication::exec();
+    const QString location = theMainWindow->session.archiveLocation;
+    saveArchiveChoice(folder, {location == store::defaultDatabase(folder) ? QString() : location,
+                               theMainWindow->session.archiveSite});
     destroyForms();
     return result;
 }

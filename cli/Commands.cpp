@@ -14,7 +14,8 @@ const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands = {
         {"raw", {"raw CODE [HEX]"}, parseRaw},
         {"plu",
-         {"plu pull [--from N] [--to N] [-o FILE]", "plu push FILE [--changed]",
+         {"plu pull [--from N] [--to N] [-o FILE]",
+          "plu push FILE [--changed [--verify none|written|all] [--dry-run]]",
           "plu diff FILE [--from N] [--to N]"},
          parsePlu},
         {"display", {"display"}, parseDisplay},

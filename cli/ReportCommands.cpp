@@ -52,8 +52,8 @@ QJsonObject figuresObject(const store::ReportFigures& figures) {
 // would only add an empty close (and a cron job that runs twice must not). None, with `error` set,
 // when the archive cannot be read.
 std::optional<bool> alreadyClosedToday(store::SalesArchive& archive, const QString& identity,
-                                       const QString& port, const reports::ReportTotals& totals,
-                                       QString* error) {
+                                       const QString& port, const QString& pc,
+                                       const reports::ReportTotals& totals, QString* error) {
     if (!totals.empty())
         return false;
     const QDate today = QDate::currentDate();
@@ -61,7 +61,7 @@ std::optional<bool> alreadyClosedToday(store::SalesArchive& archive, const QStri
         archive.entries({identity, today, today, 0}, error, store::SalesArchive::Figures::Totals);
     if (!entries)
         return std::nullopt;
-    return reports::closedOn(*entries, identity, port, today);
+    return reports::closedOn(*entries, identity, port, pc, today);
 }
 
 // The Z close after the archived report `id`, verified on the scale, and its outcome noted in the
@@ -119,9 +119,10 @@ int runReport(PortRun& run, const ReportRequest& request) {
         [&lines](const QString& text) { lines << text; }, &figures);
     const QString identityText = fromCp1250(*identity);
     const QString port = QString::fromStdString(run.portName);
+    const QString pc = QString::fromStdString(run.pc);
     if (complete && request.zClose && !request.force) {
         const std::optional<bool> skip =
-            alreadyClosedToday(*archive, identityText, port, figures.totals, &error);
+            alreadyClosedToday(*archive, identityText, port, pc, figures.totals, &error);
         if (!skip)
             return ioError(run, error);
         if (*skip) {
@@ -136,13 +137,17 @@ int runReport(PortRun& run, const ReportRequest& request) {
     }
     // A report that read nothing leaves an earlier file of the same name as it was.
     if (!lines.isEmpty() && !writeText(run, request.outPattern, lines))
-        return ioError(run);
+        return ioError(run, request.outPattern.empty()
+                                ? QString()
+                                : QString::fromStdString(outputPath(request.outPattern, run.portName)) +
+                                      QStringLiteral(": cannot be written"));
     if (!complete)
         return kExitCommunication;
     // The figures are committed before a close is sent: the day's totals are never cleared on the
     // scale without being kept.
-    const store::ArchiveEntry entry = reports::archiveEntry(
-        figures, request.zClose ? store::ReportKind::Z : store::ReportKind::X, identityText, port, readAt);
+    const store::ArchiveEntry entry =
+        reports::archiveEntry(figures, request.zClose ? store::ReportKind::Z : store::ReportKind::X,
+                              identityText, port, pc, readAt);
     run.result = figuresObject(entry.figures);
     run.result[QLatin1String("kind")] = request.zClose ? "Z" : "X";
     run.result[QLatin1String("identity")] = entry.identity;
@@ -250,17 +255,40 @@ struct HistoryRequest {
 
 int runHistory(PortRun& run, const HistoryRequest& request) {
     QString error;
-    std::unique_ptr<store::SalesArchive> archive =
-        store::SalesArchive::open(QString::fromStdString(run.archive), &error);
-    std::optional<std::vector<store::ArchiveEntry>> entries;
-    if (archive)
-        entries = archive->entries(request.filter, &error);
-    if (!entries)
+    // A listing only reads: a mistyped name makes no new empty archive, and a copy on read-only
+    // media or a role that may only read lists as well.
+    std::unique_ptr<store::SalesArchive> archive = store::SalesArchive::open(
+        QString::fromStdString(run.archive), &error, store::Database::Access::ReadOnly);
+    if (!archive)
         return ioError(run, error);
-    // The entries as history --format json lists them, also in --format json's result.
-    run.result = {{"entries", QJsonDocument::fromJson(reports::historyJson(*entries)).array()}};
-    const QByteArray text = request.json ? reports::historyJson(*entries) : reports::historyCsv(*entries);
-    run.out.write(text.constData(), text.size());
+    if (run.json) {
+        // The entries as history --format json lists them, in --format json's result.
+        QJsonArray entries;
+        if (!archive->forEachEntry(request.filter, &error, [&entries](const store::ArchiveEntry& entry) {
+                entries.append(reports::historyObject(entry));
+                return true;
+            }))
+            return ioError(run, error);
+        run.result = {{"entries", entries}};
+        return kExitOk;
+    }
+    // Written as read, a block at a time: years of closes never sit in memory.
+    reports::HistoryListing listing(request.json ? reports::HistoryListing::Format::Json
+                                                 : reports::HistoryListing::Format::Csv);
+    std::string block;
+    listing.begin(block);
+    const bool read = archive->forEachEntry(request.filter, &error, [&](const store::ArchiveEntry& entry) {
+        listing.add(block, entry);
+        if (block.size() >= 64 * 1024) {
+            run.out.write(block.data(), std::streamsize(block.size()));
+            block.clear();
+        }
+        return bool(run.out);
+    });
+    if (!read)
+        return ioError(run, error);
+    listing.end(block);
+    run.out.write(block.data(), std::streamsize(block.size()));
     run.out.flush();
     return run.out ? kExitOk : ioError(run);
 }

@@ -73,8 +73,10 @@ int settingsPull(PortRun& run, const std::string& outPattern) {
         }
         return bytes && run.out ? kExitOk : ioError(run.err, kExitIoError);
     }
-    if (!saveSettingsFile(QString::fromLocal8Bit(outputPath(outPattern, run.portName)), settings))
-        return ioError(run.err, kExitIoError);
+    if (!saveSettingsFile(QString::fromLocal8Bit(outputPath(outPattern, run.portName)), settings)) {
+        run.err << "I/O Error!\n(" << outputPath(outPattern, run.portName) << ": cannot be written)\n";
+        return kExitIoError;
+    }
     return kExitOk;
 }
 
@@ -137,11 +139,15 @@ ParseResult preparePush(const std::string& file, const std::optional<std::string
     case SettingsFileLoad::Loaded:
         break;
     case SettingsFileLoad::BadNumber:
-        std::cerr << "I/O Error! line " << bad.line << ": '" << bad.text.toLocal8Bit().constData()
-                  << "' is not a whole number\n";
+        std::cerr << "I/O Error! line " << bad.line << " (" << settingsFileLineName(bad.line).toStdString()
+                  << "): '" << bad.text.toLocal8Bit().constData() << "' is not a whole number\n";
+        return kExitBadInput;
+    case SettingsFileLoad::WrongLineCount:
+        std::cerr << wrongLineCountMessage(bad.line).toStdString() << " (" << file << ")\n";
         return kExitBadInput;
     case SettingsFileLoad::IoError:
-        return ioError(std::cerr, kExitIoError);
+        std::cerr << "I/O Error!\n(" << file << ": cannot be read)\n";
+        return kExitIoError;
     }
     // Without --rate, a stand-in until the scale's own rate replaces it.
     settings->rate = rate ? QString::fromLocal8Bit(*rate) : QStringLiteral("0");

@@ -42,7 +42,7 @@ public:
     }
     int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : kColumns; }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (role == Qt::TextAlignmentRole && index.column() >= 4)
+        if (role == Qt::TextAlignmentRole && index.column() >= 5)
             return int(Qt::AlignRight | Qt::AlignVCenter);
         if (role != Qt::DisplayRole)
             return {};
@@ -56,10 +56,12 @@ public:
         case 2:
             return e.port;
         case 3:
-            return e.kind == store::ReportKind::Z ? QStringLiteral("Z") : QStringLiteral("X");
+            return e.pc;
         case 4:
-            return QString::number(e.figures.document);
+            return e.kind == store::ReportKind::Z ? QStringLiteral("Z") : QStringLiteral("X");
         case 5:
+            return QString::number(e.figures.document);
+        case 6:
             return formatAmount(e.figures.grandTotal);
         default:
             return e.reads;
@@ -67,10 +69,10 @@ public:
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         static const char* const headings[kColumns] = {
-            QT_TRANSLATE_NOOP("HistoryWindow", "READ"),    QT_TRANSLATE_NOOP("HistoryWindow", "SCALE"),
-            QT_TRANSLATE_NOOP("HistoryWindow", "PORT"),    QT_TRANSLATE_NOOP("HistoryWindow", "KIND"),
-            QT_TRANSLATE_NOOP("HistoryWindow", "DOC NUM"), QT_TRANSLATE_NOOP("HistoryWindow", "TOTAL"),
-            QT_TRANSLATE_NOOP("HistoryWindow", "READS")};
+            QT_TRANSLATE_NOOP("HistoryWindow", "READ"),  QT_TRANSLATE_NOOP("HistoryWindow", "SCALE"),
+            QT_TRANSLATE_NOOP("HistoryWindow", "PORT"),  QT_TRANSLATE_NOOP("HistoryWindow", "PC"),
+            QT_TRANSLATE_NOOP("HistoryWindow", "KIND"),  QT_TRANSLATE_NOOP("HistoryWindow", "DOC NUM"),
+            QT_TRANSLATE_NOOP("HistoryWindow", "TOTAL"), QT_TRANSLATE_NOOP("HistoryWindow", "READS")};
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
             return HistoryWindow::tr(headings[section]);
         return QAbstractTableModel::headerData(section, orientation, role);
@@ -79,7 +81,7 @@ public:
     std::vector<store::ArchiveEntry> entries;
 
 private:
-    static constexpr int kColumns = 7;
+    static constexpr int kColumns = 8;
 };
 
 } // namespace reports
@@ -118,10 +120,10 @@ void clearAxes(QChart* chart) {
 } // namespace
 
 HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
-    : QWidget(parent), archiveEdit(new QLineEdit), fromEdit(new QLineEdit), toEdit(new QLineEdit),
-      loadButton(new QPushButton(tr("LOAD"))), exportButton(new QPushButton(tr("EXPORT CSV"))),
-      table(new QTableView), hourChart(new QChart), dayChart(new QChart), clerkChart(new QChart),
-      session(session), model(new reports::HistoryModel(this)) {
+    : QWidget(parent), archiveEdit(new QLineEdit), siteEdit(new QLineEdit), fromEdit(new QLineEdit),
+      toEdit(new QLineEdit), loadButton(new QPushButton(tr("LOAD"))),
+      exportButton(new QPushButton(tr("EXPORT CSV"))), table(new QTableView), hourChart(new QChart),
+      dayChart(new QChart), clerkChart(new QChart), session(session), model(new reports::HistoryModel(this)) {
     setWindowTitle(tr("HISTORY"));
     setObjectName(QStringLiteral("HistoryWindow"));
     fromEdit->setPlaceholderText(tr("YYYY-MM-DD"));
@@ -130,6 +132,8 @@ HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
     auto* settings = new QHBoxLayout;
     settings->addWidget(new QLabel(tr("Archive")));
     settings->addWidget(archiveEdit, 3);
+    settings->addWidget(new QLabel(tr("Site")));
+    settings->addWidget(siteEdit, 1);
     settings->addWidget(new QLabel(tr("From")));
     settings->addWidget(fromEdit, 1);
     settings->addWidget(new QLabel(tr("To")));
@@ -154,6 +158,10 @@ HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
     grid->addWidget(chartView(clerkChart, tr("Clerks' shares")), 2, 1);
     resize(980, 680);
 
+    siteEdit->setText(session.archiveSite);
+    siteEdit->setToolTip(tr("The shop of a chain this PC belongs to, kept with every report"));
+    connect(siteEdit, &QLineEdit::textChanged, this,
+            [this](const QString& site) { this->session.archiveSite = site.trimmed(); });
     connect(loadButton, &QPushButton::clicked, this, &HistoryWindow::loadEntries);
     connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::exportEntries);
     connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -174,16 +182,24 @@ void HistoryWindow::showEvent(QShowEvent* event) {
     }
 }
 
+std::unique_ptr<store::SalesArchive> HistoryWindow::openLoaded(QString* error) const {
+    if (loadedArchive.isEmpty())
+        return nullptr;
+    return store::SalesArchive::open(loadedArchive, error, store::Database::Access::ReadOnly);
+}
+
 void HistoryWindow::loadEntries() {
-    session.archiveLocation = archiveEdit->text().trimmed();
+    const QString where = archiveEdit->text().trimmed();
     filter = {QString(), dayOf(fromEdit), dayOf(toEdit)};
     QString error;
-    archive = store::SalesArchive::open(session.archiveLocation, &error);
     std::optional<std::vector<store::ArchiveEntry>> list;
-    if (archive)
+    if (auto archive = store::SalesArchive::open(where, &error, store::Database::Access::ReadOnly))
         list = archive->entries(filter, &error, store::SalesArchive::Figures::Totals);
-    if (!list) {
-        archive.reset();
+    if (list) {
+        loadedArchive = where;
+        session.archiveLocation = where;
+    } else {
+        loadedArchive.clear();
         prompts().message(tr("ERROR!"), tr("I/O Error!"));
         list.emplace();
     }
@@ -206,7 +222,7 @@ void HistoryWindow::exportEntries() {
         return;
     QString error;
     std::optional<std::vector<store::ArchiveEntry>> list;
-    if (archive)
+    if (auto archive = openLoaded(&error))
         list = archive->entries(filter, &error);
     QSaveFile file(path);
     const QByteArray bytes = list ? reports::historyCsv(*list) : QByteArray();
@@ -236,11 +252,14 @@ void HistoryWindow::showEntry(int row) {
     hourChart->removeAllSeries();
     clearAxes(hourChart);
     clerkChart->removeAllSeries();
-    if (row < 0 || row >= int(model->entries.size()) || !archive)
+    if (row < 0 || row >= int(model->entries.size()))
         return;
     store::HistoryFilter one;
     one.id = model->entries[size_t(row)].id;
     QString error;
+    const auto archive = openLoaded(&error);
+    if (!archive)
+        return;
     const std::optional<std::vector<store::ArchiveEntry>> read = archive->entries(one, &error);
     if (!read || read->empty())
         return;

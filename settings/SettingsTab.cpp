@@ -321,7 +321,13 @@ void SettingsTab::loadFromDisk() {
     if (path.isEmpty())
         return;
     Settings s = settings();
-    SettingsFileLoad outcome = loadSettingsFile(path, s);
+    SettingsFilePlace place{};
+    SettingsFileLoad outcome = loadSettingsFile(path, s, &place);
+    // A file of the wrong length is refused whole: the controls keep what they showed.
+    if (outcome == SettingsFileLoad::WrongLineCount) {
+        prompts().message(tr("ERROR!"), wrongLineCountMessage(place.line));
+        return;
+    }
     if (outcome != SettingsFileLoad::IoError)
         setSettings(s);
     if (outcome != SettingsFileLoad::Loaded)

@@ -41,10 +41,11 @@ struct NamedFault {
     Fault fault;
 };
 constexpr NamedFault kFaultNames[] = {
-    {"nak", Fault::Nak},         {"badcheck", Fault::BadCheck}, {"silence", Fault::Silence},
-    {"garbage", Fault::Garbage}, {"noack", Fault::NoAck},       {"address", Fault::Address},
-    {"restart", Fault::Restart}, {"endless", Fault::Endless},   {"overlong", Fault::Overlong},
-    {"slowgap", Fault::SlowGap}, {"vanish", Fault::Vanish},     {"statusonly", Fault::StatusOnly},
+    {"nak", Fault::Nak},           {"badcheck", Fault::BadCheck}, {"silence", Fault::Silence},
+    {"garbage", Fault::Garbage},   {"noack", Fault::NoAck},       {"address", Fault::Address},
+    {"restart", Fault::Restart},   {"endless", Fault::Endless},   {"overlong", Fault::Overlong},
+    {"slowgap", Fault::SlowGap},   {"vanish", Fault::Vanish},     {"statusonly", Fault::StatusOnly},
+    {"unstored", Fault::Unstored},
 };
 
 std::vector<uint8_t> joined(std::initializer_list<const std::vector<uint8_t>*> parts) {
@@ -285,8 +286,15 @@ void ScaleSim::Server::answer(const RequestFrame& frame) {
         enqueue(Segment{{kNak}});
         return;
     }
-    CommandResult result = fault == Fault::StatusOnly ? CommandResult{ReplyCode::OutOfRange, {}}
-                                                      : executeCommand(state, frame.body);
+    CommandResult result;
+    if (fault == Fault::StatusOnly) {
+        result = CommandResult{ReplyCode::OutOfRange, {}};
+    } else if (fault == Fault::Unstored) {
+        ScaleState untouched = state;
+        result = executeCommand(untouched, frame.body);
+    } else {
+        result = executeCommand(state, frame.body);
+    }
     std::vector<uint8_t> body = replyBody(state, result);
     if (result.logoWritten && !options.logoOut.empty() && !writeLogoPbm(options.logoOut, state.logo))
         std::fprintf(stderr, "scale-sim: cannot write the logo image %s\n", options.logoOut.c_str());
@@ -302,7 +310,7 @@ void ScaleSim::Server::answer(const RequestFrame& frame) {
         std::lock_guard replyLock(mutex);
         awaitingAnswer = frame.body.front();
     }
-    if (!fault || fault == Fault::StatusOnly) {
+    if (!fault || fault == Fault::StatusOnly || fault == Fault::Unstored) {
         enqueue(Segment{joined({&ack, &reply})}); // the ACK and the reply in one write
         return;
     }
@@ -349,6 +357,7 @@ void ScaleSim::Server::answer(const RequestFrame& frame) {
     case Fault::Nak:
     case Fault::Silence:
     case Fault::StatusOnly:
+    case Fault::Unstored:
         break; // answered above
     }
 }

@@ -57,6 +57,9 @@ enum class Fault {
     // A refusal: the ACK and a correctly checked reply of the status byte and a result byte only;
     // the request is not carried out
     StatusOnly,
+    // The ACK and the normal reply, but the request is not carried out: a PLU write that did not
+    // stick, which only reading the PLU back reveals
+    Unstored,
 };
 
 std::optional<Fault> faultByName(const std::string& name);

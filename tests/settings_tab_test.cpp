@@ -299,7 +299,10 @@ TEST_F(SettingsTabTest, FileButtonsSaveAndLoadTheControls) {
 
     QFile bad(folder.filePath(QStringLiteral("bad.TXT")));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("4\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\nA\r\nB\r\n2400\r\nabc\r\n");
+    // 80 lines, a bad number on line 13: the lines before it are taken.
+    const QList<QByteArray> savedLines = settingsFileBytes(saved)->split('\n');
+    bad.write("4\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\nA\r\nB\r\n2400\r\nabc\r\n" +
+              savedLines.mid(13).join('\n'));
     bad.close();
     recorder.scriptedFileNames << bad.fileName();
     ui->loadFromDiskButton->click();
@@ -308,6 +311,21 @@ TEST_F(SettingsTabTest, FileButtonsSaveAndLoadTheControls) {
     EXPECT_EQ(ui->scaleBaudCombo->currentText(), "2400");
     EXPECT_FALSE(ui->printReceiptBox->isChecked());
     EXPECT_EQ(cell(ui->departmentGrid, 0), "GROUP 0"); // after the bad line: as it was
+
+    // A file cut short is refused whole, with its count of lines: nothing of it is taken.
+    QFile cut(folder.filePath(QStringLiteral("cut.TXT")));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(savedLines.mid(0, 40).join('\n') + '\n');
+    cut.close();
+    recorder.clear();
+    recorder.scriptedFileNames << cut.fileName();
+    ui->loadFromDiskButton->click();
+    EXPECT_EQ(recorder.messages,
+              (std::vector<RecordedPrompt>{
+                  {QStringLiteral("ERROR!"),
+                   QStringLiteral("error in input file: 40 lines, a settings file has 80")}}));
+    EXPECT_EQ(ui->clerkModeCombo->currentText(), "Label-2");
+    EXPECT_EQ(cell(ui->taxGrid, 3), "7.5");
 
     // A file without a valid clerk mode leaves the box without an item and without a typed text.
     ui->clerkModeCombo->setFocus();

@@ -209,6 +209,18 @@ všechny další funkce programu.
         <source>CLERK %1</source>
         <translation>PROD. %1</translation>
     </message>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Prodejna</translation>
+    </message>
+    <message>
+        <source>The shop of a chain this PC belongs to, kept with every report</source>
+        <translation>Prodejna řetězce, ke které toto PC patří; ukládá se s každou sestavou</translation>
+    </message>
 </context>
 <context>
     <name>LineMonitor</name>
@@ -620,6 +632,13 @@ všechny další funkce programu.
     <message>
         <source>You are not connected to the scale!</source>
         <translation>Nejste připojeni k váze!</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>error in input file: %1 lines, a settings file has %2</source>
+        <translation>chyba ve vstupním souboru: %1 řádků, soubor nastavení jich má %2</translation>
     </message>
 </context>
 <context>

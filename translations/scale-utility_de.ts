@@ -211,6 +211,18 @@ Programms nutzen.
         <source>CLERK %1</source>
         <translation>VERK. %1</translation>
     </message>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Filiale</translation>
+    </message>
+    <message>
+        <source>The shop of a chain this PC belongs to, kept with every report</source>
+        <translation>Die Filiale einer Kette, zu der dieser PC gehört; wird mit jedem Bericht gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>LineMonitor</name>
@@ -622,6 +634,13 @@ Programms nutzen.
     <message>
         <source>You are not connected to the scale!</source>
         <translation>Keine Verbindung zur Waage!</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>error in input file: %1 lines, a settings file has %2</source>
+        <translation>Fehler in der Eingabedatei: %1 Zeilen, eine Einstellungsdatei hat %2</translation>
     </message>
 </context>
 <context>

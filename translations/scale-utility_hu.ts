@@ -210,6 +210,18 @@ a program minden funkcióját használhatja.
         <source>CLERK %1</source>
         <translation>ELADÓ %1</translation>
     </message>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Üzlet</translation>
+    </message>
+    <message>
+        <source>The shop of a chain this PC belongs to, kept with every report</source>
+        <translation>A lánc üzlete, amelyhez ez a számítógép tartozik; minden jelentéssel együtt tárolódik</translation>
+    </message>
 </context>
 <context>
     <name>LineMonitor</name>
@@ -621,6 +633,13 @@ a program minden funkcióját használhatja.
     <message>
         <source>You are not connected to the scale!</source>
         <translation>Nincs kapcsolat a mérleggel!</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>error in input file: %1 lines, a settings file has %2</source>
+        <translation>hiba a bemeneti fájlban: %1 sor, a beállításfájl %2 soros</translation>
     </message>
 </context>
 <context>

@@ -210,6 +210,18 @@ wszystkich funkcji programu.
         <source>CLERK %1</source>
         <translation>KASJER %1</translation>
     </message>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Sklep</translation>
+    </message>
+    <message>
+        <source>The shop of a chain this PC belongs to, kept with every report</source>
+        <translation>Sklep sieci, do którego należy ten komputer; zapisywany z każdym raportem</translation>
+    </message>
 </context>
 <context>
     <name>LineMonitor</name>
@@ -621,6 +633,13 @@ wszystkich funkcji programu.
     <message>
         <source>You are not connected to the scale!</source>
         <translation>Brak połączenia z wagą!</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>error in input file: %1 lines, a settings file has %2</source>
+        <translation>błąd w pliku wejściowym: %1 wierszy, plik ustawień ma ich %2</translation>
     </message>
 </context>
 <context>

@@ -209,6 +209,18 @@ používať všetky ďalšie funkcie programu.
         <source>CLERK %1</source>
         <translation>PRED. %1</translation>
     </message>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Predajňa</translation>
+    </message>
+    <message>
+        <source>The shop of a chain this PC belongs to, kept with every report</source>
+        <translation>Predajňa reťazca, ku ktorej tento počítač patrí; ukladá sa s každou zostavou</translation>
+    </message>
 </context>
 <context>
     <name>LineMonitor</name>
@@ -620,6 +632,13 @@ používať všetky ďalšie funkcie programu.
     <message>
         <source>You are not connected to the scale!</source>
         <translation>Nie ste pripojení k váhe!</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>error in input file: %1 lines, a settings file has %2</source>
+        <translation>chyba vo vstupnom súbore: %1 riadkov, súbor nastavení ich má %2</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,9 @@ public:
     // Where the sales archive is kept: an SQLite file or a postgresql:// address, set by the program
     // to the data folder's database and changed in the HISTORY window.
     QString archiveLocation;
+    // The shop of a chain this PC belongs to, kept with every archived report (store::pcName); the
+    // program starts it from the SCALE_SITE environment variable.
+    QString archiveSite;
 
 signals:
     // Every command's status byte, after a failure too (decoded from whatever the reply buffer holds).
