@@ -1,5 +1,6 @@
 #include "metrology/SystemTab.h"
 
+#include "ui/CellEditDelegate.h"
 #include "ui/EditableCombo.h"
 #include "ui/ScaleSession.h"
 #include "ui_SystemTab.h"
@@ -27,6 +28,7 @@ SystemTab::SystemTab(ScaleSession& session, QWidget* parent)
         box->setCurrentIndex(-1);
     }
     showFields(startFields());
+    showRegionalDecimalAfterEdit(ui->Edit4);
 
     connect(ui->Button2, &QPushButton::clicked, this, &SystemTab::Button2Click);
     connect(ui->Button21, &QPushButton::clicked, this, &SystemTab::Button21Click);

@@ -46,7 +46,7 @@ PluTab::PluTab(ScaleSession& session, QWidget* parent)
         [this](const QModelIndex& index, const QString& text, QLineEdit* editor, QString& putBackText) {
             StringGrid1SetEditText(index.column(), index.row() + 1, text, editor, putBackText);
         },
-        table));
+        table, [](const QModelIndex& index) { return isDecimalPluColumn(index.column()); }));
 
     connect(ui->Button12, &QPushButton::clicked, this, &PluTab::Button12Click);
     connect(ui->Button17, &QPushButton::clicked, this, &PluTab::Button17Click);

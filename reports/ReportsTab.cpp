@@ -5,6 +5,7 @@
 #include "reports/Unit6.h"
 #include "ui/Prompts.h"
 #include "ui/ScaleSession.h"
+#include "ui/WindowFrames.h"
 #include "ui_ReportsTab.h"
 
 #include <QFontMetrics>
@@ -86,7 +87,9 @@ void ReportsTab::Button31Click() {
 }
 
 void ReportsTab::HistoryButtonClick() {
-    if (!historyWindow)
+    if (!historyWindow) {
         historyWindow = new HistoryWindow(session);
+        centreOverOnShow(historyWindow, window());
+    }
     ScaleSession::showWindow(historyWindow);
 }

@@ -2,6 +2,7 @@
 
 #include "text/Numbers.h"
 
+#include <algorithm>
 #include <map>
 
 namespace reports {
@@ -16,8 +17,8 @@ const QStringList kTrailingColumns = {QStringLiteral("read_at_local"), QStringLi
 // Text columns, quoted in JSON; every other column is a number (close_acknowledged may be null).
 constexpr int kTextColumns = 4;
 
-void appendCsvField(std::string& out, const std::string& value) {
-    if (value.find_first_of(",\"\r\n") == std::string::npos) {
+void appendCsvField(std::string& out, const std::string& value, char separator) {
+    if (value.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos) {
         out += value;
         return;
     }
@@ -113,20 +114,24 @@ std::vector<std::string> historyValues(const store::ArchiveEntry& entry) {
     return values;
 }
 
-QByteArray historyCsv(const std::vector<store::ArchiveEntry>& entries) {
-    std::string text = historyColumns().join(QLatin1Char(',')).toStdString() + '\n';
+QByteArray historyCsv(const std::vector<store::ArchiveEntry>& entries, char separator, char decimalMark) {
+    std::string text = historyColumns().join(QLatin1Char(separator)).toStdString() + '\n';
     // About 900 bytes an entry: one allocation for years of closes.
     text.reserve(text.size() + entries.size() * 1024);
     for (const store::ArchiveEntry& entry : entries) {
         const std::vector<std::string> values = historyValues(entry);
         for (size_t i = 0; i < values.size(); ++i) {
             if (i > 0)
-                text += ',';
-            // Only a text may hold a comma or a quote; numbers go as they are.
-            if (isTextColumn(int(i)))
-                appendCsvField(text, values[i]);
-            else
+                text += separator;
+            // Only a text may hold a separator or a quote; numbers go as they are, an amount's point
+            // (its only one) as the decimal mark.
+            if (isTextColumn(int(i))) {
+                appendCsvField(text, values[i], separator);
+            } else {
+                const size_t start = text.size();
                 text += values[i];
+                std::replace(text.begin() + ptrdiff_t(start), text.end(), '.', decimalMark);
+            }
         }
         text += '\n';
     }

@@ -36,8 +36,10 @@ QStringList historyColumns();
 std::vector<std::string> historyValues(const store::ArchiveEntry& entry);
 
 // The listing as CSV (a header line, then a line per entry, LF ends, RFC 4180 quoting) or as a JSON
-// array of objects with the same fields (amounts and counts as numbers).
-QByteArray historyCsv(const std::vector<store::ArchiveEntry>& entries);
+// array of objects with the same fields (amounts and counts as numbers). The CSV's separator and
+// decimal mark follow a spreadsheet's regional convention (a comma desktop: ';' and ',').
+QByteArray historyCsv(const std::vector<store::ArchiveEntry>& entries, char separator = ',',
+                      char decimalMark = '.');
 QByteArray historyJson(const std::vector<store::ArchiveEntry>& entries);
 
 // The grand total per local day over the Z entries (the day's closes, all scales added), in day

@@ -120,7 +120,8 @@ SettingsTab::SettingsTab(ScaleSession& session, QWidget* parent)
         [this](const QModelIndex& index, const QString& text, QLineEdit* editor, QString& putBackText) {
             StringGrid3SetEditText(1, index.row(), text, editor, putBackText);
         },
-        taxes));
+        taxes, [](const QModelIndex&) { return true; }));
+    showRegionalDecimalAfterEdit(ui->Edit10);
 
     connect(ui->Button24, &QPushButton::clicked, this, &SettingsTab::Button24Click);
     connect(ui->Button1, &QPushButton::clicked, this, &SettingsTab::Button1Click);

@@ -14,6 +14,7 @@
 #include "ui_PluTab.h"
 #include "ui_Unit2.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
@@ -311,11 +312,23 @@ TEST_F(PluTabScaleTest, CommaLocaleSendsTheHundredthsOfAFilePriceAndATypedOne) {
         tab->table().setCell(column, 2, column == NumColumn ? QStringLiteral("8") : QStringLiteral("0"));
     typeInto(PriceColumn, 2, "0,9");
     ASSERT_EQ(cell(PriceColumn, 2), "0,9");
+    // A point typed on a comma desktop is the decimal separator too, shown as a comma once the edit
+    // ends (it used to be refused with a beep and its digits kept: 249).
+    QLineEdit* editor = typeInto(PriceColumn, 3, "2.49");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(recorder.beeps, 0);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents(); // the editor commits its text on a queued call
+    EXPECT_EQ(cell(PriceColumn, 3), "2,49");
+    for (int column = NumColumn; column <= ValidDateColumn; ++column)
+        if (column != PriceColumn)
+            tab->table().setCell(column, 3, column == NumColumn ? QStringLiteral("9") : QStringLiteral("0"));
     ui->Button8->click();
     EXPECT_TRUE(recorder.messages.empty());
     scale.sim().withState([](ScaleState& state) {
         EXPECT_EQ(state.plus[7].price, 1234);
         EXPECT_EQ(state.plus[8].price, 90);
+        EXPECT_EQ(state.plus[9].price, 249);
     });
 }
 

@@ -215,6 +215,19 @@ TEST_F(SettingsTabTest, TaxRatesFollowTheRegionalSeparator) {
     QTest::keyClicks(editor, ".");
     EXPECT_EQ(cell(ui->StringGrid3, 4), "0,00");
     EXPECT_EQ(recorder.beeps, 1);
+
+    // A point is a decimal separator too, and shows as the comma once the edit ends.
+    editor = typeTax(5, "7.5");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(recorder.beeps, 1);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents(); // the editor commits its text on a queued call
+    EXPECT_EQ(cell(ui->StringGrid3, 5), "7,5");
+    EXPECT_EQ(tab->settings().taxes[5], "7,5");
+    ui->Edit10->clear();
+    QTest::keyClicks(ui->Edit10, "2.5");
+    QTest::keyClick(ui->Edit10, Qt::Key_Return);
+    EXPECT_EQ(ui->Edit10->text(), "2,5");
 }
 
 TEST_F(SettingsTabTest, LengthLimitsStopTypingButNotTheProgramsOwnTexts) {

@@ -24,3 +24,10 @@ QString regionalShortDate(const QDate& date) {
 QString regionalLongTime(const QTime& time) {
     return QLocale().toString(time, longTimeFormatWithoutZone());
 }
+
+QString regionalFullYearDateFormat() {
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return format;
+}

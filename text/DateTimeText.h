@@ -9,3 +9,6 @@
 
 QString regionalShortDate(const QDate& date);
 QString regionalLongTime(const QTime& time);
+// The regional short date format with the year in full: a date typed as it is shown is read as that
+// date, with no two-digit year leaving its century to a guess.
+QString regionalFullYearDateFormat();

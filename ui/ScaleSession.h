@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 
@@ -61,6 +62,10 @@ public:
     // Where the sales archive is kept: an SQLite file or a postgresql:// address, set by the program
     // to the data folder's database and changed in the HISTORY window.
     QString archiveLocation;
+    // The SETTINGS tab's clerk names and currency, for the windows that label sales (set by the
+    // program; unset, a window names the clerks by number and shows no currency).
+    std::function<QStringList()> clerkNames;
+    std::function<QString()> currency;
 
 signals:
     // Every command's status byte, after a failure too (decoded from whatever the reply buffer holds).
