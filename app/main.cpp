@@ -35,9 +35,17 @@ int main(int argc, char** argv) {
         folder + QLatin1Char('/') + windowstate::stateFileName(QCoreApplication::applicationFilePath());
     createForms();
     Form1->session.recordsDatabase = store::defaultDatabase(folder);
-    Form1->session.archiveLocation = store::defaultDatabase(folder);
+    // The archive chosen in the HISTORY window last time, else the data folder's; the site from the
+    // same choice, else from the environment as scalectl takes it.
+    const ArchiveChoice choice = loadArchiveChoice(folder);
+    Form1->session.archiveLocation =
+        choice.location.isEmpty() ? store::defaultDatabase(folder) : choice.location;
+    Form1->session.archiveSite = choice.site.isEmpty() ? qEnvironmentVariable("SCALE_SITE") : choice.site;
     Form1->show();
     int result = QApplication::exec();
+    const QString location = Form1->session.archiveLocation;
+    saveArchiveChoice(folder, {location == store::defaultDatabase(folder) ? QString() : location,
+                               Form1->session.archiveSite});
     destroyForms();
     return result;
 }

@@ -38,9 +38,13 @@ struct PortRun {
     // The sales archive every report read is kept in (--archive): an SQLite file or a
     // postgresql:// address.
     std::string archive = {};
+    // This PC as the archive names it (store::pcName: the host, after --site or SCALE_SITE).
+    std::string pc = {};
     // What the job found or did, as --format json prints it in the port's "result". Every job fills
-    // it whatever the format: it costs little beside the exchanges.
+    // it whatever the format (it costs little beside the exchanges), except a listing that streams
+    // more than memory should hold: it fills it only when `json` says the result is printed.
     QJsonObject result = {};
+    bool json = false;
 };
 
 struct Job {

@@ -4,7 +4,6 @@
 #include "text/CodePage.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <ostream>
 
 namespace {
@@ -67,9 +66,9 @@ int runReport(PortRun& run, const ReportRequest& request) {
         return kExitCommunication;
     // The figures are committed before a close is sent: the day's totals are never cleared on the
     // scale without being kept.
-    const store::ArchiveEntry entry =
-        reports::archiveEntry(figures, request.zClose ? store::ReportKind::Z : store::ReportKind::X,
-                              fromCp1250(*identity), QString::fromStdString(run.portName), readAt);
+    const store::ArchiveEntry entry = reports::archiveEntry(
+        figures, request.zClose ? store::ReportKind::Z : store::ReportKind::X, fromCp1250(*identity),
+        QString::fromStdString(run.portName), QString::fromStdString(run.pc), readAt);
     run.result = figuresObject(entry.figures);
     run.result[QLatin1String("kind")] = request.zClose ? "Z" : "X";
     run.result[QLatin1String("identity")] = entry.identity;
@@ -124,17 +123,40 @@ struct HistoryRequest {
 
 int runHistory(PortRun& run, const HistoryRequest& request) {
     QString error;
-    std::unique_ptr<store::SalesArchive> archive =
-        store::SalesArchive::open(QString::fromStdString(run.archive), &error);
-    std::optional<std::vector<store::ArchiveEntry>> entries;
-    if (archive)
-        entries = archive->entries(request.filter, &error);
-    if (!entries)
+    // A listing only reads: a mistyped name makes no new empty archive, and a copy on read-only
+    // media or a role that may only read lists as well.
+    std::unique_ptr<store::SalesArchive> archive = store::SalesArchive::open(
+        QString::fromStdString(run.archive), &error, store::Database::Access::ReadOnly);
+    if (!archive)
         return ioError(run, error);
-    // The entries as history --format json lists them, also in --format json's result.
-    run.result = {{"entries", QJsonDocument::fromJson(reports::historyJson(*entries)).array()}};
-    const QByteArray text = request.json ? reports::historyJson(*entries) : reports::historyCsv(*entries);
-    run.out.write(text.constData(), text.size());
+    if (run.json) {
+        // The entries as history --format json lists them, in --format json's result.
+        QJsonArray entries;
+        if (!archive->forEachEntry(request.filter, &error, [&entries](const store::ArchiveEntry& entry) {
+                entries.append(reports::historyObject(entry));
+                return true;
+            }))
+            return ioError(run, error);
+        run.result = {{"entries", entries}};
+        return kExitOk;
+    }
+    // Written as read, a block at a time: years of closes never sit in memory.
+    reports::HistoryListing listing(request.json ? reports::HistoryListing::Format::Json
+                                                 : reports::HistoryListing::Format::Csv);
+    std::string block;
+    listing.begin(block);
+    const bool read = archive->forEachEntry(request.filter, &error, [&](const store::ArchiveEntry& entry) {
+        listing.add(block, entry);
+        if (block.size() >= 64 * 1024) {
+            run.out.write(block.data(), std::streamsize(block.size()));
+            block.clear();
+        }
+        return bool(run.out);
+    });
+    if (!read)
+        return ioError(run, error);
+    listing.end(block);
+    run.out.write(block.data(), std::streamsize(block.size()));
     run.out.flush();
     return run.out ? kExitOk : ioError(run);
 }

@@ -19,7 +19,7 @@ _scalectl()
             COMPREPLY=($(compgen -W '1200 2400 4800 9600 14400 19200 28800 38400 57600 115200' -- "$cur"))
             return
             ;;
-        --jobs | --from | --to | --password | --brightness | --contrast | --rate | --time | --scale)
+        --jobs | --from | --to | --password | --brightness | --contrast | --rate | --time | --scale | --site)
             return
             ;;
         --records | --archive)
@@ -44,7 +44,7 @@ _scalectl()
     local i command='' at=0
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
-            --port | --baud | --jobs | --records | --archive | --format) ((i++)) ;;
+            --port | --baud | --jobs | --records | --archive | --site | --format) ((i++)) ;;
             -*) ;;
             *)
                 command=${words[i]}
@@ -56,7 +56,7 @@ _scalectl()
 
     if [[ -z $command ]]; then
         if [[ $cur == -* ]]; then
-            COMPREPLY=($(compgen -W '--port --jobs --baud --trace --records --archive --format --help --version' -- "$cur"))
+            COMPREPLY=($(compgen -W '--port --jobs --baud --trace --records --archive --site --format --help --version' -- "$cur"))
         else
             COMPREPLY=($(compgen -W 'raw plu display key calibration report history logo settings clock find info' -- "$cur"))
         fi

@@ -47,7 +47,7 @@ public:
     }
     int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : kColumns; }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (role == Qt::TextAlignmentRole && index.column() >= 4)
+        if (role == Qt::TextAlignmentRole && index.column() >= 5)
             return int(Qt::AlignRight | Qt::AlignVCenter);
         if (role != Qt::DisplayRole)
             return {};
@@ -61,18 +61,20 @@ public:
         case 2:
             return e.port;
         case 3:
-            return e.kind == store::ReportKind::Z ? QStringLiteral("Z") : QStringLiteral("X");
+            return e.pc;
         case 4:
-            return QString::number(e.figures.document);
+            return e.kind == store::ReportKind::Z ? QStringLiteral("Z") : QStringLiteral("X");
         case 5:
+            return QString::number(e.figures.document);
+        case 6:
             return formatAmount(e.figures.grandTotal);
         default:
             return e.reads;
         }
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        static const char* const headings[kColumns] = {"READ",    "SCALE", "PORT", "KIND",
-                                                       "DOC NUM", "TOTAL", "READS"};
+        static const char* const headings[kColumns] = {"READ", "SCALE",   "PORT",  "PC",
+                                                       "KIND", "DOC NUM", "TOTAL", "READS"};
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
             return QString::fromLatin1(headings[section]);
         return QAbstractTableModel::headerData(section, orientation, role);
@@ -81,7 +83,7 @@ public:
     std::vector<store::ArchiveEntry> entries;
 
 private:
-    static constexpr int kColumns = 7;
+    static constexpr int kColumns = 8;
 };
 
 } // namespace reports
@@ -126,8 +128,8 @@ void clearAxes(QChart* chart) {
 } // namespace
 
 HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
-    : QWidget(parent), archiveEdit(new QLineEdit), fromEdit(periodEdit()), toEdit(periodEdit()),
-      loadButton(new QPushButton(QStringLiteral("LOAD"))),
+    : QWidget(parent), archiveEdit(new QLineEdit), siteEdit(new QLineEdit), fromEdit(periodEdit()),
+      toEdit(periodEdit()), loadButton(new QPushButton(QStringLiteral("LOAD"))),
       exportButton(new QPushButton(QStringLiteral("EXPORT CSV"))),
       exportWorkbookButton(new QPushButton(QStringLiteral("EXPORT XLSX"))), table(new QTableView),
       hourChart(new QChart), dayChart(new QChart), clerkChart(new QChart), session(session),
@@ -138,6 +140,8 @@ HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
     auto* settings = new QHBoxLayout;
     settings->addWidget(new QLabel(QStringLiteral("Archive")));
     settings->addWidget(archiveEdit, 3);
+    settings->addWidget(new QLabel(QStringLiteral("Site")));
+    settings->addWidget(siteEdit, 1);
     settings->addWidget(new QLabel(QStringLiteral("From")));
     settings->addWidget(fromEdit, 1);
     settings->addWidget(new QLabel(QStringLiteral("To")));
@@ -163,6 +167,10 @@ HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
     grid->addWidget(chartView(clerkChart, QStringLiteral("Clerks' shares")), 2, 1);
     resize(980, 680);
 
+    siteEdit->setText(session.archiveSite);
+    siteEdit->setToolTip(QStringLiteral("The shop of a chain this PC belongs to, kept with every report"));
+    connect(siteEdit, &QLineEdit::textChanged, this,
+            [this](const QString& site) { this->session.archiveSite = site.trimmed(); });
     connect(loadButton, &QPushButton::clicked, this, &HistoryWindow::loadClick);
     connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::exportClick);
     connect(exportWorkbookButton, &QPushButton::clicked, this, &HistoryWindow::exportWorkbookClick);
@@ -189,20 +197,28 @@ void HistoryWindow::showEvent(QShowEvent* event) {
     }
 }
 
+std::unique_ptr<store::SalesArchive> HistoryWindow::openLoaded(QString* error) const {
+    if (loadedArchive.isEmpty())
+        return nullptr;
+    return store::SalesArchive::open(loadedArchive, error, store::Database::Access::ReadOnly);
+}
+
 void HistoryWindow::loadClick() {
     load({QString(), fromEdit->date(), toEdit->date()});
 }
 
 void HistoryWindow::load(const store::HistoryFilter& period) {
-    session.archiveLocation = archiveEdit->text().trimmed();
+    const QString where = archiveEdit->text().trimmed();
     filter = period;
     QString error;
-    archive = store::SalesArchive::open(session.archiveLocation, &error);
     std::optional<std::vector<store::ArchiveEntry>> list;
-    if (archive)
+    if (auto archive = store::SalesArchive::open(where, &error, store::Database::Access::ReadOnly))
         list = archive->entries(filter, &error, store::SalesArchive::Figures::Totals);
-    if (!list) {
-        archive.reset();
+    if (list) {
+        loadedArchive = where;
+        session.archiveLocation = where;
+    } else {
+        loadedArchive.clear();
         prompts().message(kErrorTitle, kIoError);
         list.emplace();
     }
@@ -221,7 +237,7 @@ void HistoryWindow::load(const store::HistoryFilter& period) {
 std::optional<std::vector<store::ArchiveEntry>> HistoryWindow::listedWithFigures() {
     QString error;
     std::optional<std::vector<store::ArchiveEntry>> list;
-    if (archive)
+    if (auto archive = openLoaded(&error))
         list = archive->entries(filter, &error);
     if (!list)
         prompts().message(kErrorTitle, kIoError);
@@ -325,11 +341,14 @@ void HistoryWindow::showEntry(int row) {
     hourChart->removeAllSeries();
     clearAxes(hourChart);
     clerkChart->removeAllSeries();
-    if (row < 0 || row >= int(model->entries.size()) || !archive)
+    if (row < 0 || row >= int(model->entries.size()))
         return;
     store::HistoryFilter one;
     one.id = model->entries[size_t(row)].id;
     QString error;
+    const auto archive = openLoaded(&error);
+    if (!archive)
+        return;
     const std::optional<std::vector<store::ArchiveEntry>> read = archive->entries(one, &error);
     if (!read || read->empty())
         return;

@@ -30,8 +30,9 @@ public:
     explicit HistoryWindow(ScaleSession& session, QWidget* parent = nullptr);
     ~HistoryWindow() override;
 
-    // LOAD: reads the entries of the period (From to To) from the archive named in the location field, which
-    // becomes the session's archive; "I/O Error!" when it cannot be read.
+    // LOAD: reads the entries of the period (From to To) from the archive named in the location
+    // field, which becomes the session's archive once it has been read; "I/O Error!" when it cannot
+    // be read (an archive that does not exist is never made: the session keeps its archive).
     void loadClick();
     // EXPORT CSV: the listed entries, every figure, as a CSV file in the regional spreadsheet
     // convention. EXPORT XLSX: the same as a workbook, numbers as numbers and dates as dates.
@@ -44,6 +45,8 @@ public:
     const std::vector<store::ArchiveEntry>& entries() const;
 
     QLineEdit* archiveEdit;
+    // The chain's site name of this PC, kept with every report archived from now on.
+    QLineEdit* siteEdit;
     // The period in the regional date format (the year in full), with a calendar.
     QDateEdit* fromEdit;
     QDateEdit* toEdit;
@@ -70,7 +73,13 @@ private:
 
     ScaleSession& session;
     reports::HistoryModel* model;
-    // The archive loaded last, kept open for the selected entries' figures, and the period listed.
-    std::unique_ptr<store::SalesArchive> archive;
+    // Opens the archive loaded last for reading; null when there is none or it cannot be opened.
+    std::unique_ptr<store::SalesArchive> openLoaded(QString* error) const;
+
+    // The archive loaded last (empty when the last load failed) and the period listed. No connection
+    // stays open between two reads: a file dialog of this window that lists the database's folder may
+    // open and close the file, and closing any descriptor of a file drops every lock this process
+    // holds on it, so another program would take the database for unused and remove its live log.
+    QString loadedArchive;
     store::HistoryFilter filter;
 };

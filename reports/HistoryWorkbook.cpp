@@ -78,6 +78,7 @@ void writeEntry(Sheet& sheet, const store::ArchiveEntry& entry) {
     sheet.time(entry.readAt.toUTC());
     sheet.text(entry.identity);
     sheet.text(entry.port);
+    sheet.text(entry.pc);
     sheet.text(entry.kind == store::ReportKind::Z ? QStringLiteral("Z") : QStringLiteral("X"));
     store::forEachFigure(entry.figures, [&sheet](const store::FigureColumn& column, int64_t value) {
         sheet.number(double(value), column.amount);

@@ -49,9 +49,11 @@ std::optional<int64_t> ReportsTab::readReport(const reports::ReportLabels& label
             [this](const QString& line) { ui->Memo3->appendPlainText(line); }, &figures))
         return std::nullopt;
     QString error;
-    const std::optional<int64_t> id = reports::archiveReport(
-        session.archiveLocation,
-        reports::archiveEntry(figures, kind, session.scaleIdentity, session.portName, readAt), &error);
+    const std::optional<int64_t> id =
+        reports::archiveReport(session.archiveLocation,
+                               reports::archiveEntry(figures, kind, session.scaleIdentity, session.portName,
+                                                     store::pcName(session.archiveSite), readAt),
+                               &error);
     if (!id)
         prompts().message(QStringLiteral("ERROR!"), QStringLiteral("I/O Error!"));
     return id;

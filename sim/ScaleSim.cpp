@@ -97,6 +97,7 @@ struct ScaleSim::Server {
     std::optional<uint8_t> awaitingAnswer; // the command of the last reply, until the PC answers it
     std::vector<ReplyOutcome> outcomes;
     FILE* ackLog = nullptr;
+    std::function<void(const std::vector<uint8_t>&)> requestSeen;
     // The state file exists but is none of ours: it is not saved over at the end.
     bool stateFileForeign = false;
     std::atomic<bool> stopping{false};
@@ -264,6 +265,12 @@ void ScaleSim::Server::answer(const RequestFrame& frame) {
         lock.unlock();
         enqueue(Segment{{kNak}});
         return;
+    }
+    if (requestSeen) {
+        const auto seen = requestSeen;
+        lock.unlock();
+        seen(frame.body);
+        lock.lock();
     }
     std::optional<Fault> fault;
     if (!faults.empty()) {
@@ -594,6 +601,11 @@ std::vector<ReplyOutcome> ScaleSim::replyOutcomes() const {
 bool ScaleSim::replyAwaitingAnswer() const {
     std::lock_guard lock(server->mutex);
     return server->awaitingAnswer.has_value();
+}
+
+void ScaleSim::onRequest(std::function<void(const std::vector<uint8_t>& body)> seen) {
+    std::lock_guard lock(server->mutex);
+    server->requestSeen = std::move(seen);
 }
 
 void ScaleSim::clearLog() {

@@ -85,6 +85,9 @@ public:
     void setCalibration(bool on);
     // Runs `change` on the scale's memory while the server is held off.
     void withState(const std::function<void(ScaleState&)>& change);
+    // Calls `seen` on the server's thread with each well-formed request's body as it arrives, before
+    // the scale acts on it (a test looks at the PC's side at the moment a command reaches the scale).
+    void onRequest(std::function<void(const std::vector<uint8_t>& body)> seen);
 
     std::vector<std::vector<uint8_t>> requestFrames() const;
     std::vector<std::vector<uint8_t>> requestBodies() const;

@@ -4,6 +4,7 @@
 // (on SQLite and on a PostgreSQL server), and no close when the figures cannot be kept.
 #include "cli/ReportCommands.h"
 #include "reports/ReportText.h"
+#include "reports/SalesHistory.h"
 #include "store/SalesArchive.h"
 #include "tests/support/ArchiveLocation.h"
 #include "tests/support/ExchangeFailure.h"
@@ -12,12 +13,17 @@
 #include "tests/support/NamedCase.h"
 #include "tests/support/SimHarness.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <map>
@@ -47,7 +53,7 @@ protected:
         scale.sim().clearLog();
     }
     int run(const std::vector<std::string>& args) {
-        PortRun portRun{theLink, "COM1", out, err, false, {}, archive};
+        PortRun portRun{theLink, "COM1", out, err, false, {}, archive, "SHOP 9/till-2"};
         return runParsed(parseReport(args), portRun);
     }
     // scalectl history on the same archive: its exit code, its output in `listing`.
@@ -180,6 +186,7 @@ std::map<std::string, std::string> expectedColumns(const ScaleState& s) {
     columns["kind"] = "Z";
     columns["identity"] = s.identity;
     columns["port"] = "COM1";
+    columns["pc"] = "SHOP 9/till-2";
     columns["reads"] = "1";
     columns["close_acknowledged"] = "1";
     return columns;
@@ -238,6 +245,26 @@ TEST_P(ArchivedReport, EveryFigureOfTheReportMemoryIsInItsColumn) {
     EXPECT_EQ(entries[0]["identity"].toString().toStdString(), before.identity);
 }
 
+// The Z entry is committed, for every other connection to see, by the time the close reaches the
+// scale: the day's only copy is never in a transaction still open when the scale clears it.
+TEST_P(ArchivedReport, ZEntryIsCommittedWhenTheCloseReachesTheScale) {
+    std::atomic<int> seenAtClose{-1};
+    const QString where = QString::fromStdString(archive);
+    scale.sim().onRequest([&](const std::vector<uint8_t>& body) {
+        if (body.empty() || body[0] != 0x44)
+            return;
+        QString error;
+        auto reader = store::Database::open(where, &error);
+        QSqlQuery q(reader ? reader->sql() : QSqlDatabase());
+        if (reader && q.exec("SELECT count(*) FROM sales_reports WHERE kind = 'Z'") && q.next())
+            seenAtClose = q.value(0).toInt();
+    });
+    EXPECT_EQ(run({"--z", "--password", "4711"}), kExitOk) << err.str();
+    scale.sim().onRequest({});
+    EXPECT_EQ(seenAtClose, 1);
+    EXPECT_EQ(grandTotal(), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, ArchivedReport, ::testing::Values(kSqlite, kPostgres), testcases::caseName);
 
 struct ArchiveFailure {
@@ -274,6 +301,109 @@ INSTANTIATE_TEST_SUITE_P(
                        },
                        18}),
     testcases::caseName);
+
+// A listing only reads: a mistyped archive is an error that names it, not a new empty archive.
+TEST_F(ReportCommand, HistoryOfAMissingArchiveIsAnIoErrorAndMakesNothing) {
+    archive = folder.filePath(QStringLiteral("mistyped.db")).toStdString();
+    std::string listing;
+    EXPECT_EQ(history({}, listing), kExitIoError);
+    EXPECT_EQ(err.str(), "I/O Error!\n(no archive at " + archive + ")\n");
+    EXPECT_EQ(listing, "");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
+}
+
+// What a scale or a PC names goes into a spreadsheet as text: a formula is kept from running and a
+// control character from reaching a terminal; amounts and counts stay numbers, also under a
+// spreadsheet's regional convention (semicolons, decimal comma).
+TEST(HistoryListingText, TextsAreSafeForASpreadsheetAndNumbersStayNumbers) {
+    store::ArchiveEntry entry;
+    entry.readAtLocal = QDateTime(QDate(2026, 3, 2), QTime(19, 0));
+    entry.readAt = QDateTime(QDate(2026, 3, 2), QTime(18, 0), Qt::UTC);
+    entry.identity = QStringLiteral("=HYPERLINK(\"http://x\";\"y\")");
+    entry.port = QStringLiteral("\x1B[31mCOM1\r\n");
+    entry.pc = QStringLiteral("+SHOP, 1/-till\u0085");
+    entry.kind = store::ReportKind::Z;
+    entry.figures.grandTotal = -1234;
+    entry.figures.document = -5;
+    entry.closeAcknowledged = true;
+    auto line = [&entry](char separator, char decimal) {
+        reports::HistoryListing listing(reports::HistoryListing::Format::Csv, separator, decimal);
+        std::string header, row;
+        listing.begin(header);
+        listing.add(row, entry);
+        return row;
+    };
+    EXPECT_TRUE(line(',', '.').starts_with(
+        "2026-03-02T18:00:00Z,\"'=HYPERLINK(\"\"http://x\"\";\"\"y\"\")\","
+        "\xEF\xBF\xBD[31mCOM1\xEF\xBF\xBD\xEF\xBF\xBD,\"'+SHOP, 1/-till\xEF\xBF\xBD\",Z,-5,-12.34,0.00,"))
+        << line(',', '.');
+    EXPECT_TRUE(line(';', ',').starts_with(
+        "2026-03-02T18:00:00Z;\"'=HYPERLINK(\"\"http://x\"\";\"\"y\"\")\";"
+        "\xEF\xBF\xBD[31mCOM1\xEF\xBF\xBD\xEF\xBF\xBD;'+SHOP, 1/-till\xEF\xBF\xBD;Z;-5;-12,34;0,00;"))
+        << line(';', ',');
+    EXPECT_NE(line(',', ',').find(",Z,-5,\"-12,34\",\"0,00\","), std::string::npos) << line(',', ',');
+    // JSON carries the texts as they are, escaped.
+    const QJsonObject object =
+        QJsonDocument::fromJson(reports::historyJson({entry})).array().at(0).toObject();
+    EXPECT_EQ(object["identity"].toString(), entry.identity);
+    EXPECT_EQ(object["port"].toString(), entry.port);
+    EXPECT_EQ(object["grand_total"].toDouble(), -12.34);
+    EXPECT_EQ(object, reports::historyObject(entry));
+}
+
+// A server that refuses the entry only at COMMIT (a deferred check, a disk that fills while it syncs):
+// the entry is not kept, so no close goes out.
+TEST_F(ReportCommand, EntryRefusedAtCommitIsAnIoErrorAndNoCloseIsSent) {
+    ArchiveLocation location = archiveLocation(true, folder);
+    if (location.location.isEmpty())
+        GTEST_SKIP() << location.skipReason.toStdString();
+    archive = location.location.toStdString();
+    {
+        QString error;
+        auto opened = store::SalesArchive::open(location.location, &error);
+        ASSERT_TRUE(opened) << error.toStdString();
+        QSqlQuery q(opened->database().sql());
+        ASSERT_TRUE(q.exec("CREATE FUNCTION refuse_entry() RETURNS trigger LANGUAGE plpgsql AS "
+                           "$$ BEGIN RAISE EXCEPTION 'refused at commit'; END $$"))
+            << q.lastError().text().toStdString();
+        ASSERT_TRUE(q.exec("CREATE CONSTRAINT TRIGGER refuse_at_commit AFTER INSERT OR UPDATE ON "
+                           "sales_reports DEFERRABLE INITIALLY DEFERRED FOR EACH ROW "
+                           "EXECUTE FUNCTION refuse_entry()"))
+            << q.lastError().text().toStdString();
+    }
+    EXPECT_EQ(run({"--z", "--password", "4711"}), kExitIoError);
+    EXPECT_NE(err.str().find("refused at commit"), std::string::npos) << err.str();
+    EXPECT_FALSE(closeSent());
+    EXPECT_EQ(grandTotal(), 123456);
+}
+
+// A server whose process stopped (the kernel still takes the connection, nothing answers) fails the
+// report within the connection's time-out: exit 4 with the reason, no close, never a hang.
+TEST_F(ReportCommand, ArchiveOnAStoppedServerIsAnIoErrorWithinTheBound) {
+    if (QFile::exists(QStringLiteral(PG_TEST_SERVER "/missing")))
+        GTEST_SKIP() << "no PostgreSQL server binaries";
+    // The server runs as its own user, which must reach its folder.
+    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                             QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                             QFileDevice::ExeOther);
+    const QString server = folder.filePath(QStringLiteral("server"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("bash"), {QStringLiteral(PG_TEST_SCRIPT), "start", server}),
+              0);
+    QFile url(server + "/url");
+    QFile pidFile(server + "/data/postmaster.pid");
+    ASSERT_TRUE(url.open(QIODevice::ReadOnly) && pidFile.open(QIODevice::ReadOnly));
+    const pid_t postmaster = pid_t(pidFile.readLine().trimmed().toInt());
+    ASSERT_GT(postmaster, 0);
+    ASSERT_EQ(kill(postmaster, SIGSTOP), 0);
+    archive = url.readAll().trimmed().toStdString() + "?connect_timeout=2";
+    const int code = run({"--z", "--password", "4711"});
+    kill(postmaster, SIGCONT);
+    QProcess::execute(QStringLiteral("bash"), {QStringLiteral(PG_TEST_SCRIPT), "stop", server});
+    EXPECT_EQ(code, kExitIoError);
+    EXPECT_NE(err.str().find("timeout"), std::string::npos) << err.str();
+    EXPECT_FALSE(closeSent());
+    EXPECT_EQ(grandTotal(), 123456);
+}
 
 TEST(ReportCommandLine, RefusesBadArgumentsBeforeAnyPortIsTouched) {
     const std::vector<std::vector<std::string>> bad = {

@@ -21,6 +21,7 @@ store::ArchiveEntry sampleEntry() {
     entry.readAt = QDateTime(QDate(2026, 12, 8), QTime(18, 30), Qt::UTC);
     entry.identity = QStringLiteral("=HYPERLINK(\"x\");SHOP 1");
     entry.port = QStringLiteral("COM1");
+    entry.pc = QStringLiteral("SHOP PC");
     entry.kind = store::ReportKind::Z;
     entry.figures.document = 42;
     entry.figures.grandTotal = 123456;
@@ -44,13 +45,13 @@ TEST(HistoryCsv, FollowsTheSpreadsheetConventionOfTheRegionalSettings) {
     const QList<QByteArray> lines =
         reports::historyCsv({sampleEntry()}, comma.separator, comma.decimalMark).split('\n');
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_TRUE(lines[0].startsWith("read_at;identity;port;kind;document;grand_total;"))
+    EXPECT_TRUE(lines[0].startsWith("read_at;identity;port;pc;kind;document;grand_total;"))
         << lines[0].toStdString();
-    EXPECT_TRUE(lines[1].contains(";\"=HYPERLINK(\"\"x\"\");SHOP 1\";COM1;Z;42;1234,56;"))
+    EXPECT_TRUE(lines[1].contains(";\"'=HYPERLINK(\"\"x\"\");SHOP 1\";COM1;SHOP PC;Z;42;1234,56;"))
         << "a text holding the separator is quoted; " << lines[1].toStdString();
     EXPECT_EQ(lines[1].count(';'), lines[0].count(';') + 1) << "one separator inside the quoted text";
     // The machine-readable listing of scalectl is unchanged.
-    EXPECT_TRUE(reports::historyCsv({sampleEntry()}).contains(",Z,42,1234.56,"));
+    EXPECT_TRUE(reports::historyCsv({sampleEntry()}).contains(",SHOP PC,Z,42,1234.56,"));
 }
 
 // The sheet's XML of the workbook file, as a spreadsheet reads it out of the zip archive.
@@ -107,6 +108,7 @@ TEST(HistoryWorkbook, HoldsNumbersAsNumbersAndDatesAsDatesUnderEveryHeading) {
         return letters + QString::number(row);
     };
     EXPECT_EQ(cellAt(sheet, reference("identity", 3)).type, "s");
+    EXPECT_EQ(cellAt(sheet, reference("pc", 3)).type, "s");
     const Cell total = cellAt(sheet, reference("grand_total", 3));
     EXPECT_EQ(total.type, "");
     EXPECT_EQ(total.value, "1234.56");

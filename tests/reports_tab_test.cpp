@@ -23,12 +23,17 @@
 #include <QBarSet>
 #include <QChart>
 #include <QDateEdit>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPieSeries>
+#include <QProcess>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -393,6 +398,104 @@ TEST_F(ReportsTabTest, HistoryShowsTheArchivedDaysDrawsThemAndExportsTheListing)
     ASSERT_TRUE(listed);
     EXPECT_EQ(csv, reports::historyCsv(*listed));
     EXPECT_EQ(csv.count('\n'), 3);
+    history->close();
+}
+
+// The files this process holds open at `path` (its descriptors in /proc).
+int descriptorsOf(const QString& path) {
+    int open = 0;
+    for (const QFileInfo& fd : QDir(QStringLiteral("/proc/self/fd"))
+                                   .entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+        open += fd.symLinkTarget() == QFileInfo(path).canonicalFilePath();
+    return open;
+}
+
+// The window holds no connection to the database while it waits. A file dialog of the window that
+// lists the database's folder may open and close the file, and closing any descriptor of a file
+// drops every lock the process holds on it: a listing run beside it by another program (a nightly
+// job) then took the database for unused and removed its live log. Here the dialog lists the folder
+// while scalectl lists the archive, and the database stays whole.
+TEST_F(ReportsTabTest, HistoryHoldsNoDatabaseOpenWhileAFileDialogListsItsFolder) {
+    {
+        QString error;
+        auto opened = store::SalesArchive::open(archive(), &error);
+        ASSERT_TRUE(opened) << error.toStdString();
+        store::ArchiveEntry entry;
+        entry.readAtLocal = QDateTime(QDate(2026, 3, 2), QTime(19, 0));
+        entry.readAt = entry.readAtLocal.toUTC();
+        entry.identity = QStringLiteral("SCALE 1");
+        entry.kind = store::ReportKind::Z;
+        entry.figures.grandTotal = 10000;
+        ASSERT_TRUE(opened->store(entry, &error));
+    }
+    ui->HistoryButton->click();
+    HistoryWindow* history = tab->historyWindow;
+    ASSERT_NE(history, nullptr);
+    ASSERT_EQ(history->table->model()->rowCount(), 1);
+    EXPECT_EQ(descriptorsOf(archive()), 0);
+
+    QFileDialog dialog(history, QString(), QFileInfo(archive()).absolutePath());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* listing = dialog.findChild<QFileSystemModel*>();
+    ASSERT_NE(listing, nullptr);
+    QSignalSpy loaded(listing, &QFileSystemModel::directoryLoaded);
+    dialog.show();
+    ASSERT_TRUE(loaded.count() > 0 || loaded.wait(10000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(descriptorsOf(archive()), 0);
+
+    QProcess scalectl;
+    scalectl.start(QStringLiteral(SCALECTL_PATH),
+                   {QStringLiteral("--archive"), archive(), QStringLiteral("history")});
+    ASSERT_TRUE(scalectl.waitForFinished(60000));
+    EXPECT_EQ(scalectl.exitCode(), 0) << scalectl.readAllStandardError().toStdString();
+    EXPECT_EQ(scalectl.readAllStandardOutput().count('\n'), 2);
+    dialog.close();
+
+    // The window's next report goes in, and the archive reads back whole.
+    store::ArchiveEntry next;
+    next.readAtLocal = QDateTime(QDate(2026, 3, 3), QTime(19, 0));
+    next.readAt = next.readAtLocal.toUTC();
+    next.identity = QStringLiteral("SCALE 1");
+    QString error;
+    ASSERT_TRUE(reports::archiveReport(archive(), next, &error)) << error.toStdString();
+    history->loadClick();
+    EXPECT_TRUE(recorder.messages.empty());
+    auto opened = store::SalesArchive::open(archive(), &error);
+    ASSERT_TRUE(opened) << error.toStdString();
+    QSqlQuery check(opened->database().sql());
+    ASSERT_TRUE(check.exec(QStringLiteral("PRAGMA integrity_check")) && check.next());
+    EXPECT_EQ(check.value(0).toString(), QStringLiteral("ok"));
+    EXPECT_EQ(history->table->model()->rowCount(), 2);
+    history->close();
+}
+
+// A mistyped archive in the window makes no new file and leaves the session's archive (where the
+// Z closes go) as it was; an archive that opens becomes the session's.
+TEST_F(ReportsTabTest, HistorySwitchesTheArchiveOnlyOnceItHasBeenRead) {
+    ui->HistoryButton->click();
+    HistoryWindow* history = tab->historyWindow;
+    ASSERT_NE(history, nullptr);
+    recorder.messages.clear();
+    const QString mistyped = savePath("archve.db");
+    history->archiveEdit->setText(mistyped);
+    history->loadButton->click();
+    EXPECT_EQ(recorder.messages.size(), 1u);
+    EXPECT_FALSE(QFile::exists(mistyped));
+    EXPECT_EQ(Form1->session.archiveLocation, archive());
+
+    const QString other = savePath("other.db");
+    {
+        QString error;
+        ASSERT_TRUE(store::SalesArchive::open(other, &error)) << error.toStdString();
+    }
+    history->archiveEdit->setText(other);
+    history->loadButton->click();
+    EXPECT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(Form1->session.archiveLocation, other);
+    // The site typed in the window names this PC in the reports archived from now on.
+    history->siteEdit->setText(QStringLiteral(" SHOP 12 "));
+    EXPECT_EQ(Form1->session.archiveSite, QStringLiteral("SHOP 12"));
     history->close();
 }
 

@@ -66,6 +66,9 @@ public:
     // program; unset, a window names the clerks by number and shows no currency).
     std::function<QStringList()> clerkNames;
     std::function<QString()> currency;
+    // The shop of a chain this PC belongs to, kept with every archived report (store::pcName); the
+    // program starts it from the SCALE_SITE environment variable.
+    QString archiveSite;
 
 signals:
     // Every command's status byte, after a failure too (decoded from whatever the reply buffer holds).
