@@ -194,7 +194,7 @@ void BM_HistoryDayChartRedraw(benchmark::State& state) {
     ShownWindow shown;
     QChartView* dayView = shown.views(true).value(0);
     for (auto _ : state) {
-        shown.window->loadClick();
+        shown.window->loadEntries();
         benchmark::DoNotOptimize(dayView->grab());
     }
 }

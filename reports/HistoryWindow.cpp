@@ -171,9 +171,9 @@ HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
     siteEdit->setToolTip(QStringLiteral("The shop of a chain this PC belongs to, kept with every report"));
     connect(siteEdit, &QLineEdit::textChanged, this,
             [this](const QString& site) { this->session.archiveSite = site.trimmed(); });
-    connect(loadButton, &QPushButton::clicked, this, &HistoryWindow::loadClick);
-    connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::exportClick);
-    connect(exportWorkbookButton, &QPushButton::clicked, this, &HistoryWindow::exportWorkbookClick);
+    connect(loadButton, &QPushButton::clicked, this, &HistoryWindow::loadEntries);
+    connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::exportEntries);
+    connect(exportWorkbookButton, &QPushButton::clicked, this, &HistoryWindow::exportWorkbook);
     connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { showEntry(current.row()); });
 }
@@ -203,7 +203,7 @@ std::unique_ptr<store::SalesArchive> HistoryWindow::openLoaded(QString* error) c
     return store::SalesArchive::open(loadedArchive, error, store::Database::Access::ReadOnly);
 }
 
-void HistoryWindow::loadClick() {
+void HistoryWindow::loadEntries() {
     load({QString(), fromEdit->date(), toEdit->date()});
 }
 
@@ -244,7 +244,7 @@ std::optional<std::vector<store::ArchiveEntry>> HistoryWindow::listedWithFigures
     return list;
 }
 
-void HistoryWindow::exportClick() {
+void HistoryWindow::exportEntries() {
     exportListing(QStringLiteral("CSV files|*.csv"), QStringLiteral("csv"), [](const auto& list) {
         const reports::CsvConvention convention = reports::regionalCsvConvention();
         return std::optional<QByteArray>(
@@ -252,7 +252,7 @@ void HistoryWindow::exportClick() {
     });
 }
 
-void HistoryWindow::exportWorkbookClick() {
+void HistoryWindow::exportWorkbook() {
     exportListing(QStringLiteral("Excel workbooks|*.xlsx"), QStringLiteral("xlsx"), [](const auto& list) {
         QString error;
         return reports::historyWorkbook(list, &error);

@@ -33,11 +33,11 @@ public:
     // LOAD: reads the entries of the period (From to To) from the archive named in the location
     // field, which becomes the session's archive once it has been read; "I/O Error!" when it cannot
     // be read (an archive that does not exist is never made: the session keeps its archive).
-    void loadClick();
+    void loadEntries();
     // EXPORT CSV: the listed entries, every figure, as a CSV file in the regional spreadsheet
     // convention. EXPORT XLSX: the same as a workbook, numbers as numbers and dates as dates.
-    void exportClick();
-    void exportWorkbookClick();
+    void exportEntries();
+    void exportWorkbook();
     // Draws the hour and clerk charts of the entry in table row `row`.
     void showEntry(int row);
 

@@ -2,21 +2,21 @@
 // their controls, REPORT and CLEAR, SAVE TO FILE, and the Z close from CLOSE Z to OK, ending with a
 // report of zeros. The sales archive behind them, and the HISTORY window over it.
 #include "app/Forms.h"
-#include "app/UNIT1.h"
+#include "app/MainWindow.h"
 #include "link/FrameLink.h"
+#include "reports/CloseZDialog.h"
 #include "reports/HistoryWindow.h"
 #include "reports/ReportText.h"
 #include "reports/ReportsTab.h"
 #include "reports/SalesHistory.h"
-#include "reports/Unit6.h"
 #include "tests/support/ExchangeFailure.h"
 #include "tests/support/FormsTest.h"
 #include "tests/support/LocaleGuard.h"
 #include "tests/support/SimHarness.h"
 
+#include "ui_CloseZDialog.h"
+#include "ui_MainWindow.h"
 #include "ui_ReportsTab.h"
-#include "ui_UNIT1.h"
-#include "ui_Unit6.h"
 
 #include <QApplication>
 #include <QBarSeries>
@@ -49,15 +49,15 @@ protected:
     LocaleGuard english{QLocale(QLocale::English, QLocale::UnitedStates)};
     ReportsTab* tab = nullptr;
     Ui::ReportsTab* ui = nullptr;
-    Ui::TForm6* confirm = nullptr;
+    Ui::CloseZDialog* confirm = nullptr;
 
     void SetUp() override {
         FormsTest::SetUp();
-        tab = Form1->reportsTab;
+        tab = theMainWindow->reportsTab;
         ui = tab->ui;
-        confirm = Form6->ui;
-        Form1->session.archiveLocation = archive();
-        Form1->show();
+        confirm = theCloseZDialog->ui;
+        theMainWindow->session.archiveLocation = archive();
+        theMainWindow->show();
     }
     QString archive() const { return savePath("archive.db"); }
     std::vector<store::ArchiveEntry> archived() const {
@@ -71,7 +71,7 @@ protected:
         ASSERT_TRUE(theLink.open(1, 9600));
         scale.sim().clearLog();
     }
-    QString memo() const { return ui->Memo3->toPlainText(); }
+    QString memo() const { return ui->reportMemo->toPlainText(); }
     // A Z report read at `local` with the grand total; the test adds the figures it looks at.
     static store::ArchiveEntry zEntry(const QDateTime& local, int64_t grandTotal) {
         store::ArchiveEntry entry;
@@ -96,51 +96,51 @@ protected:
 };
 
 TEST_F(ReportsTabTest, ControlsAreNamedAndPlacedAsDesigned) {
-    EXPECT_EQ(tab->parentWidget(), Form1->ui->TabSheet3);
-    EXPECT_EQ(Form1->findChild<QPlainTextEdit*>(QStringLiteral("Memo3")), ui->Memo3);
-    EXPECT_TRUE(ui->Memo3->isReadOnly());
-    EXPECT_EQ(ui->Memo3->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_EQ(ui->Memo3->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(tab->parentWidget(), theMainWindow->ui->reportsPage);
+    EXPECT_EQ(theMainWindow->findChild<QPlainTextEdit*>(QStringLiteral("reportMemo")), ui->reportMemo);
+    EXPECT_TRUE(ui->reportMemo->isReadOnly());
+    EXPECT_EQ(ui->reportMemo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(ui->reportMemo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QStringList captions;
-    for (const char* name : {"Button18", "Button19", "Button20", "Button31"})
-        captions << Form1->findChild<QPushButton*>(QString::fromLatin1(name))->text();
+    for (const char* name : {"reportButton", "clearButton", "saveToFileButton", "closeZButton"})
+        captions << theMainWindow->findChild<QPushButton*>(QString::fromLatin1(name))->text();
     EXPECT_EQ(captions.join('|'), "REPORT|CLEAR|SAVE TO FILE|CLOSE Z");
 
-    EXPECT_EQ(Form6->windowTitle(), "CLOSE Z");
-    EXPECT_FALSE(Form6->isVisible());
-    EXPECT_EQ(Form6->windowModality(), Qt::NonModal);
-    EXPECT_EQ(confirm->Label1->text(), "CLOSE Z !!");
-    EXPECT_EQ(confirm->Label2->text(), "SURE ?");
-    EXPECT_EQ(confirm->PASSWORD->text(), "PASSWORD");
-    EXPECT_TRUE(confirm->Label1->font().bold());
-    EXPECT_TRUE(confirm->Button1->font().bold());
-    EXPECT_EQ(confirm->Button1->text(), "OK");
-    EXPECT_EQ(confirm->SpinEdit12->text(), "0");
-    EXPECT_EQ(confirm->SpinEdit12->minValue(), 0);
-    EXPECT_EQ(confirm->SpinEdit12->maxValue(), 99999);
-    EXPECT_EQ(confirm->SpinEdit12->findChild<QLineEdit*>()->maxLength(), 5);
+    EXPECT_EQ(theCloseZDialog->windowTitle(), "CLOSE Z");
+    EXPECT_FALSE(theCloseZDialog->isVisible());
+    EXPECT_EQ(theCloseZDialog->windowModality(), Qt::NonModal);
+    EXPECT_EQ(confirm->closeZLabel->text(), "CLOSE Z !!");
+    EXPECT_EQ(confirm->sureLabel->text(), "SURE ?");
+    EXPECT_EQ(confirm->passwordLabel->text(), "PASSWORD");
+    EXPECT_TRUE(confirm->closeZLabel->font().bold());
+    EXPECT_TRUE(confirm->okButton->font().bold());
+    EXPECT_EQ(confirm->okButton->text(), "OK");
+    EXPECT_EQ(confirm->passwordSpin->text(), "0");
+    EXPECT_EQ(confirm->passwordSpin->minValue(), 0);
+    EXPECT_EQ(confirm->passwordSpin->maxValue(), 99999);
+    EXPECT_EQ(confirm->passwordSpin->findChild<QLineEdit*>()->maxLength(), 5);
 }
 
 TEST_F(ReportsTabTest, DisconnectedButtonsTouchNeitherMemoNorWindow) {
-    ui->Memo3->setPlainText(QStringLiteral("kept"));
-    ui->Button18->click();
-    ui->Button31->click();
+    ui->reportMemo->setPlainText(QStringLiteral("kept"));
+    ui->reportButton->click();
+    ui->closeZButton->click();
     EXPECT_EQ(recorder.messages, (std::vector<RecordedPrompt>{notConnected, notConnected}));
     EXPECT_EQ(memo(), "kept");
-    EXPECT_FALSE(Form6->isVisible());
+    EXPECT_FALSE(theCloseZDialog->isVisible());
 
     // OK while disconnected sends nothing and keeps the window open.
-    Form6->show();
+    theCloseZDialog->show();
     recorder.clear();
-    confirm->Button1->click();
+    confirm->okButton->click();
     EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{notConnected});
-    EXPECT_TRUE(Form6->isVisible());
+    EXPECT_TRUE(theCloseZDialog->isVisible());
     EXPECT_TRUE(scale.sim().requestBodies().empty());
 }
 
 TEST_F(ReportsTabTest, ReportFillsTheMemoAndSaveWritesItWithCrLf) {
     connect();
-    ui->Button18->click();
+    ui->reportButton->click();
     EXPECT_TRUE(recorder.messages.empty());
     EXPECT_EQ(scale.sim().requestBodies().size(), 17u);
     const QStringList lines = tab->memoLines();
@@ -152,7 +152,7 @@ TEST_F(ReportsTabTest, ReportFillsTheMemoAndSaveWritesItWithCrLf) {
 
     const QString path = savePath("REPORT.TXT");
     recorder.scriptedFileNames << path;
-    ui->Button20->click();
+    ui->saveToFileButton->click();
     ASSERT_EQ(recorder.fileRequests.size(), 1u);
     EXPECT_TRUE(recorder.fileRequests[0].save);
     EXPECT_EQ(recorder.fileRequests[0].filter, "Text files|*.TXT");
@@ -161,16 +161,16 @@ TEST_F(ReportsTabTest, ReportFillsTheMemoAndSaveWritesItWithCrLf) {
     EXPECT_EQ(fileBytes(path), QByteArray(memo().toLatin1()).replace("\n", "\r\n") + "\r\n");
 
     // CLEAR empties the memo; saving it then gives an empty file in place of the report.
-    ui->Button19->click();
+    ui->clearButton->click();
     EXPECT_TRUE(memo().isEmpty());
     recorder.scriptedFileNames << path;
-    ui->Button20->click();
+    ui->saveToFileButton->click();
     EXPECT_EQ(fileBytes(path), QByteArray());
 
     // A cancelled dialog does nothing; a file that cannot be created is an I/O error.
-    ui->Button20->click();
+    ui->saveToFileButton->click();
     recorder.scriptedFileNames << savePath("missing/REPORT.TXT");
-    ui->Button20->click();
+    ui->saveToFileButton->click();
     EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{ioError});
 }
 
@@ -183,7 +183,7 @@ TEST_F(ReportsTabTest, SaveDialogReplacesAnExistingFileWithoutAsking) {
         ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
         existing.write("an older report\r\n");
     }
-    ui->Memo3->setPlainText(QStringLiteral("new"));
+    ui->reportMemo->setPlainText(QStringLiteral("new"));
     setPrompts(nullptr);
     QStringList seen;
     QTimer::singleShot(0, [&] {
@@ -200,7 +200,7 @@ TEST_F(ReportsTabTest, SaveDialogReplacesAnExistingFileWithoutAsking) {
             dialog->reject();
         }
     });
-    ui->Button20->click();
+    ui->saveToFileButton->click();
     setPrompts(&recorder);
     EXPECT_EQ(seen.join(" / "), "Text files (*.TXT) / TXT");
     EXPECT_EQ(fileBytes(path), QByteArray("new\r\n"));
@@ -210,7 +210,7 @@ TEST_F(ReportsTabTest, SaveDialogReplacesAnExistingFileWithoutAsking) {
 TEST_F(ReportsTabTest, ReportInTheCommaLocale) {
     LocaleGuard german(QLocale(QLocale::German, QLocale::Germany));
     connect();
-    ui->Button18->click();
+    ui->reportButton->click();
     EXPECT_EQ(tab->memoLines().last(), "TOTAL CREDIT\t\t587,17");
 }
 
@@ -222,25 +222,25 @@ TEST_F(ReportsTabTest, ZCloseClearsTheTotalsThenTheReportShowsZeros) {
         s.report.taxTotals.fill(0);
     });
     connect();
-    ui->Button31->click();
-    ASSERT_TRUE(Form6->isVisible()) << "a report without tax lines is complete too";
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible()) << "a report without tax lines is complete too";
     const QString zReport = memo();
     EXPECT_TRUE(zReport.startsWith("----------------------- Berichte "));
     EXPECT_TRUE(zReport.contains(
         "\n----------------------- Summe BY MwSt\n\n----------------------- TOTALS BY TIME\n"));
     EXPECT_TRUE(zReport.endsWith("\nTOTAL BAR\t\t1761.55\nTOTAL KREDIT\t\t587.17"));
 
-    confirm->SpinEdit12->clear();
-    QTest::keyClicks(confirm->SpinEdit12, QStringLiteral("4711"));
+    confirm->passwordSpin->clear();
+    QTest::keyClicks(confirm->passwordSpin, QStringLiteral("4711"));
     recorder.waitCursorChanges.clear();
-    confirm->Button1->click();
+    confirm->okButton->click();
     EXPECT_TRUE(recorder.messages.empty());
-    EXPECT_FALSE(Form6->isVisible());
+    EXPECT_FALSE(theCloseZDialog->isVisible());
     EXPECT_EQ(recorder.waitCursorChanges, std::vector<bool>{false});
     EXPECT_EQ(scale.sim().requestBodies().back(), (std::vector<uint8_t>{0x44, 0x00, 0x00, 0x12, 0x67}));
     EXPECT_EQ(memo(), zReport) << "the closed totals stay in the memo";
 
-    ui->Button18->click();
+    ui->reportButton->click();
     QStringList lines = tab->memoLines();
     ASSERT_EQ(lines.size(), 4 + 2 + 2 + 4 * 11 + 4);
     EXPECT_EQ(lines.mid(2, 6),
@@ -257,31 +257,31 @@ TEST_F(ReportsTabTest, ZCloseClearsTheTotalsThenTheReportShowsZeros) {
 
 TEST_F(ReportsTabTest, FailedCloseKeepsTheWindowOpenForAnotherTry) {
     connect();
-    ui->Button31->click();
-    ASSERT_TRUE(Form6->isVisible());
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible());
     scale.sim().injectFault(Fault::Nak, 3);
-    confirm->Button1->click();
+    confirm->okButton->click();
     EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{communicationError});
-    EXPECT_TRUE(Form6->isVisible());
+    EXPECT_TRUE(theCloseZDialog->isVisible());
     EXPECT_EQ(recorder.waitCursorChanges.back(), false);
 
     // A typed text below the range goes out pulled into it.
-    confirm->SpinEdit12->clear();
-    QTest::keyClicks(confirm->SpinEdit12, QStringLiteral("-12"));
-    confirm->Button1->click();
-    EXPECT_FALSE(Form6->isVisible());
+    confirm->passwordSpin->clear();
+    QTest::keyClicks(confirm->passwordSpin, QStringLiteral("-12"));
+    confirm->okButton->click();
+    EXPECT_FALSE(theCloseZDialog->isVisible());
     EXPECT_EQ(scale.sim().requestBodies().back(), (std::vector<uint8_t>{0x44, 0, 0, 0, 0}));
 }
 
 TEST_F(ReportsTabTest, CloseBoxOnlyHidesTheWindow) {
     connect();
-    ui->Button31->click();
-    ASSERT_TRUE(Form6->isVisible());
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible());
     scale.sim().clearLog();
-    Form6->close();
-    EXPECT_FALSE(Form6->isVisible());
+    theCloseZDialog->close();
+    EXPECT_FALSE(theCloseZDialog->isVisible());
     EXPECT_TRUE(scale.sim().requestBodies().empty());
-    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_TRUE(theMainWindow->isVisible());
 }
 
 // An incomplete Z report opens no window; one already open stays open, as the operator left it.
@@ -294,31 +294,31 @@ TEST_F(ReportsTabTest, IncompleteZReportOpensNoWindow) {
         recorder.messages.clear();
         {
             ExchangeFailure failure(scale.sim(), theLink, 17, fault);
-            ui->Button31->click();
+            ui->closeZButton->click();
         }
-        EXPECT_FALSE(Form6->isVisible());
+        EXPECT_FALSE(theCloseZDialog->isVisible());
         EXPECT_TRUE(memo().endsWith("\nTOTAL BAR\t\t1761.55"));
         EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{communicationError});
     }
 
-    ui->Button31->click();
-    ASSERT_TRUE(Form6->isVisible());
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible());
     {
         ExchangeFailure failure(scale.sim(), theLink, 1);
-        ui->Button31->click();
+        ui->closeZButton->click();
     }
     EXPECT_TRUE(memo().isEmpty());
-    EXPECT_TRUE(Form6->isVisible());
+    EXPECT_TRUE(theCloseZDialog->isVisible());
 }
 
 // The figures are kept before the confirmation can send the close, with the identity and port of
 // CONNECT, and the close's outcome follows.
 TEST_F(ReportsTabTest, ZReportIsArchivedBeforeTheCloseAndTheCloseNotedAfter) {
     scale.sim().withState([](ScaleState& s) { s.password = 4711; });
-    Form1->Button11Click();
-    ASSERT_TRUE(Form1->session.isConnected());
-    ui->Button31->click();
-    ASSERT_TRUE(Form6->isVisible());
+    theMainWindow->connectOrDisconnect();
+    ASSERT_TRUE(theMainWindow->session.isConnected());
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible());
     std::vector<store::ArchiveEntry> entries = archived();
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].kind, store::ReportKind::Z);
@@ -327,10 +327,10 @@ TEST_F(ReportsTabTest, ZReportIsArchivedBeforeTheCloseAndTheCloseNotedAfter) {
     EXPECT_EQ(entries[0].figures.grandTotal, 234872);
     EXPECT_EQ(entries[0].closeAcknowledged, std::nullopt);
 
-    confirm->SpinEdit12->setValue(4711);
-    confirm->Button1->click();
-    ASSERT_FALSE(Form6->isVisible());
-    ui->Button18->click();
+    confirm->passwordSpin->setValue(4711);
+    confirm->okButton->click();
+    ASSERT_FALSE(theCloseZDialog->isVisible());
+    ui->reportButton->click();
     entries = archived();
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].closeAcknowledged, std::optional<bool>(true));
@@ -339,16 +339,16 @@ TEST_F(ReportsTabTest, ZReportIsArchivedBeforeTheCloseAndTheCloseNotedAfter) {
 }
 
 TEST_F(ReportsTabTest, ZReportThatCannotBeArchivedOpensNoConfirmation) {
-    Form1->session.archiveLocation = savePath("missing/archive.db");
+    theMainWindow->session.archiveLocation = savePath("missing/archive.db");
     connect();
-    ui->Button31->click();
+    ui->closeZButton->click();
     EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{ioError});
-    EXPECT_FALSE(Form6->isVisible());
+    EXPECT_FALSE(theCloseZDialog->isVisible());
     EXPECT_TRUE(memo().endsWith("\nTOTAL KREDIT\t\t587.17")) << "the report stays on screen";
 }
 
 TEST_F(ReportsTabTest, HistoryShowsTheArchivedDaysDrawsThemAndExportsTheListing) {
-    EXPECT_EQ(ui->Button31->nextInFocusChain(), ui->HistoryButton);
+    EXPECT_EQ(ui->closeZButton->nextInFocusChain(), ui->historyButton);
     std::vector<store::ArchiveEntry> entries;
     for (int day = 0; day < 3; ++day) {
         store::ArchiveEntry entry =
@@ -361,7 +361,7 @@ TEST_F(ReportsTabTest, HistoryShowsTheArchivedDaysDrawsThemAndExportsTheListing)
         entries.push_back(entry);
     }
     storeEntries(entries);
-    ui->HistoryButton->click();
+    ui->historyButton->click();
     HistoryWindow* history = tab->historyWindow;
     ASSERT_NE(history, nullptr);
     EXPECT_TRUE(history->isVisible());
@@ -428,7 +428,7 @@ TEST_F(ReportsTabTest, HistoryHoldsNoDatabaseOpenWhileAFileDialogListsItsFolder)
         entry.figures.grandTotal = 10000;
         ASSERT_TRUE(opened->store(entry, &error));
     }
-    ui->HistoryButton->click();
+    ui->historyButton->click();
     HistoryWindow* history = tab->historyWindow;
     ASSERT_NE(history, nullptr);
     ASSERT_EQ(history->table->model()->rowCount(), 1);
@@ -459,7 +459,7 @@ TEST_F(ReportsTabTest, HistoryHoldsNoDatabaseOpenWhileAFileDialogListsItsFolder)
     next.identity = QStringLiteral("SCALE 1");
     QString error;
     ASSERT_TRUE(reports::archiveReport(archive(), next, &error)) << error.toStdString();
-    history->loadClick();
+    history->loadEntries();
     EXPECT_TRUE(recorder.messages.empty());
     auto opened = store::SalesArchive::open(archive(), &error);
     ASSERT_TRUE(opened) << error.toStdString();
@@ -473,7 +473,7 @@ TEST_F(ReportsTabTest, HistoryHoldsNoDatabaseOpenWhileAFileDialogListsItsFolder)
 // A mistyped archive in the window makes no new file and leaves the session's archive (where the
 // Z closes go) as it was; an archive that opens becomes the session's.
 TEST_F(ReportsTabTest, HistorySwitchesTheArchiveOnlyOnceItHasBeenRead) {
-    ui->HistoryButton->click();
+    ui->historyButton->click();
     HistoryWindow* history = tab->historyWindow;
     ASSERT_NE(history, nullptr);
     recorder.messages.clear();
@@ -482,7 +482,7 @@ TEST_F(ReportsTabTest, HistorySwitchesTheArchiveOnlyOnceItHasBeenRead) {
     history->loadButton->click();
     EXPECT_EQ(recorder.messages.size(), 1u);
     EXPECT_FALSE(QFile::exists(mistyped));
-    EXPECT_EQ(Form1->session.archiveLocation, archive());
+    EXPECT_EQ(theMainWindow->session.archiveLocation, archive());
 
     const QString other = savePath("other.db");
     {
@@ -492,10 +492,10 @@ TEST_F(ReportsTabTest, HistorySwitchesTheArchiveOnlyOnceItHasBeenRead) {
     history->archiveEdit->setText(other);
     history->loadButton->click();
     EXPECT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(Form1->session.archiveLocation, other);
+    EXPECT_EQ(theMainWindow->session.archiveLocation, other);
     // The site typed in the window names this PC in the reports archived from now on.
     history->siteEdit->setText(QStringLiteral(" SHOP 12 "));
-    EXPECT_EQ(Form1->session.archiveSite, QStringLiteral("SHOP 12"));
+    EXPECT_EQ(theMainWindow->session.archiveSite, QStringLiteral("SHOP 12"));
     history->close();
 }
 
@@ -504,18 +504,21 @@ TEST_F(ReportsTabTest, HistorySwitchesTheArchiveOnlyOnceItHasBeenRead) {
 // convention of a comma desktop; a period without reports says so and draws no axis.
 TEST_F(ReportsTabTest, HistoryOnACommaDesktopWithOneDayAndWithAnEmptyPeriod) {
     LocaleGuard czech(QLocale(QLocale::Czech, QLocale::CzechRepublic));
-    Form1->session.currency = [] { return QString::fromUtf8("K\xC4\x8D"); };
-    Form1->session.clerkNames = [] { return QStringList{QStringLiteral("ANNA"), QStringLiteral("BEDA")}; };
+    theMainWindow->session.currency = [] { return QString::fromUtf8("K\xC4\x8D"); };
+    theMainWindow->session.clerkNames = [] {
+        return QStringList{QStringLiteral("ANNA"), QStringLiteral("BEDA")};
+    };
     store::ArchiveEntry entry = zEntry(QDateTime(QDate(2026, 12, 8), QTime(14, 0)), 123456);
     entry.figures.hourAmounts[14] = 100000;
     entry.figures.clerks[0].sales = 100000;
     entry.figures.clerks[1].sales = 23456;
     storeEntries({entry});
-    ui->HistoryButton->click();
+    ui->historyButton->click();
     HistoryWindow* history = tab->historyWindow;
     ASSERT_NE(history, nullptr);
     QApplication::processEvents();
-    EXPECT_LT((history->frameGeometry().center() - Form1->frameGeometry().center()).manhattanLength(), 4)
+    EXPECT_LT((history->frameGeometry().center() - theMainWindow->frameGeometry().center()).manhattanLength(),
+              4)
         << "centred over the main window";
 
     // The date typed as the table shows it.
