@@ -75,6 +75,12 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), ui(new Ui::MainWindow
     auto* settingsLayout = new QVBoxLayout(ui->settingsPage);
     settingsLayout->setContentsMargins(0, 0, 0, 0);
     settingsLayout->addWidget(settingsTab);
+    // The HISTORY window labels its charts with the SETTINGS tab's clerk names and currency.
+    session.clerkNames = [this] {
+        const Settings s = settingsTab->settings();
+        return QStringList(s.clerks.begin(), s.clerks.end());
+    };
+    session.currency = [this] { return settingsTab->settings().currency; };
 
     connect(ui->closeButton, &QPushButton::clicked, this, &MainWindow::closeProgram);
     connect(ui->connectButton, &QPushButton::clicked, this, &MainWindow::connectOrDisconnect);

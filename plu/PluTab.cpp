@@ -36,6 +36,8 @@ PluTab::PluTab(ScaleSession& session, QWidget* parent)
     : QWidget(parent), ui(setUpControls(this)), session(session), grid(*ui->pluGrid) {
     QTableWidget* table = ui->pluGrid;
     table->setColumnCount(kPluColumnCount);
+    // Tab reaches the tab's buttons instead of cycling through 1801 x 13 cells; the arrows move in it.
+    table->setTabKeyNavigation(false);
     table->setRowCount(kPluRowCount);
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(21);

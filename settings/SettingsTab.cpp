@@ -46,6 +46,8 @@ void shapeGrid(QTableWidget* grid, int rows, int labelWidth, int cellWidth, int 
     grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grid->horizontalHeader()->setFixedHeight(rowHeight);
     grid->setColumnWidth(0, cellWidth);
+    // Tab moves on to the next control, as everywhere else in the window; the arrows move in the grid.
+    grid->setTabKeyNavigation(false);
 }
 
 void setRowLabels(QTableWidget* grid, int first) {

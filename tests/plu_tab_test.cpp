@@ -63,6 +63,21 @@ TEST_F(PluTabTest, GridHasTheHeadingsWidthsAndRowsOfTheTable) {
     EXPECT_EQ(ui->toSpin->text(), "1799");
 }
 
+// Tab leaves the grid for the tab's buttons (the arrows move inside it), so the keyboard reaches
+// every control.
+TEST_F(PluTabTest, TabLeavesTheGridForTheButtons) {
+    QApplication::setActiveWindow(theMainWindow);
+    grid->setFocus();
+    grid->setCurrentCell(0, 1);
+    ASSERT_EQ(QApplication::focusWidget(), grid);
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), grid);
+    EXPECT_EQ(grid->currentColumn(), 1) << "not moved to the next cell";
+    QWidget* next = QApplication::focusWidget();
+    ASSERT_NE(next, nullptr);
+    EXPECT_TRUE(tab->isAncestorOf(next)) << next->objectName().toStdString();
+}
+
 TEST_F(PluTabTest, EditorChecksEveryKeystrokeAndPutsTheLastGoodTextBack) {
     QLineEdit* editor = typeInto(DepColumn, 1, "41");
     ASSERT_NE(editor, nullptr);

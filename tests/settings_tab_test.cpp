@@ -21,6 +21,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -55,7 +56,7 @@ TEST_F(SettingsTabTest, StartsWithTheFirstItemsHeadingsAndThePcClock) {
     EXPECT_EQ(ui->clerkModeCombo->currentText(), "All at once");
     EXPECT_EQ(ui->darknessCombo->currentText(), "3");
     EXPECT_EQ(ui->drawerTimeSpin->text(), "50");
-    EXPECT_EQ(ui->currencyEdit->text(), "Z?");
+    EXPECT_EQ(ui->currencyEdit->text(), QString::fromUtf8("Z\xC5\x82 ")) << "the form file holds the zloty";
     EXPECT_EQ(ui->rateEdit->text(), "4.00");
     EXPECT_TRUE(ui->printTaxBox->isChecked());
     EXPECT_FALSE(ui->printAllReportsBox->isChecked());
@@ -79,6 +80,16 @@ TEST_F(SettingsTabTest, StartsWithTheFirstItemsHeadingsAndThePcClock) {
 }
 // Every control's caption and unit label, the spin fields' ranges, the button captions, the clock's
 // mask of optional digits and the print options in one column, top to bottom.
+TEST_F(SettingsTabTest, TabLeavesEveryGrid) {
+    QApplication::setActiveWindow(theMainWindow);
+    for (QTableWidget* grid : tab->findChildren<QTableWidget*>()) {
+        grid->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), grid);
+        QTest::keyClick(grid, Qt::Key_Tab);
+        EXPECT_NE(QApplication::focusWidget(), grid) << grid->objectName().toStdString();
+    }
+}
+
 TEST_F(SettingsTabTest, ControlsHaveTheirCaptionsUnitsRangesAndPlaces) {
     auto label = [this](const char* name) {
         auto* found = tab->findChild<QLabel*>(QString::fromLatin1(name));
