@@ -168,11 +168,14 @@ void MainWindow::connectOrDisconnect() {
                           : theLink.open(static_cast<uint8_t>(ui->portCombo->currentIndex() + 1), baud);
         if (!opened) {
             prompts().message(errorTitle, QStringLiteral("Cannot initialize COM port!"));
+            ui->scaleIdLabel->setText(tr("The port did not open: FIND tries every port and rate."));
             return;
         }
         std::optional<std::string> identity = requestIdentity(session.line());
         if (!identity) {
             theLink.close();
+            ui->scaleIdLabel->setText(
+                tr("No scale answered at %1 baud: FIND tries every port and rate.").arg(baud));
             return;
         }
         // The scale's record is found by the port as named and the identity it reported.
@@ -208,6 +211,8 @@ void MainWindow::searchForScale() {
     std::optional<FoundScale> found = findScale(session, ports, defaultSearchBauds());
     if (!found)
         return;
+    const QString formerPort = ui->portCombo->currentText();
+    const QString formerBaud = ui->baudCombo->currentText();
     QString port = QString::fromLocal8Bit(found->port);
     int portIndex = ui->portCombo->findText(port);
     ui->portCombo->setCurrentIndex(portIndex);
@@ -218,6 +223,17 @@ void MainWindow::searchForScale() {
     ui->baudCombo->setCurrentIndex(baudIndex);
     if (baudIndex < 0)
         ui->baudCombo->setEditText(baud);
+    // Where the scale is and what FIND changed, so the boxes do not change without a word.
+    QStringList changed;
+    if (formerPort != port)
+        changed << tr("port %1 -> %2").arg(formerPort, port);
+    if (formerBaud != baud)
+        changed << tr("baud %1 -> %2").arg(formerBaud, baud);
+    ui->scaleIdLabel->setText(
+        tr("Scale found on %1 at %2 baud").arg(port, baud) +
+        (changed.isEmpty() ? tr(" (settings unchanged)")
+                           : QStringLiteral(" (") + changed.join(QStringLiteral(", ")) + QLatin1Char(')')) +
+        tr(": press CONNECT."));
 }
 
 void MainWindow::showLineMonitor() {
