@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -81,6 +82,13 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), ui(new Ui::MainWindow
         return QStringList(s.clerks.begin(), s.clerks.end());
     };
     session.currency = [this] { return settingsTab->settings().currency; };
+
+    // A line beside the tabs for what the program has to say without a box: what FIND found and
+    // changed, what to try when CONNECT failed.
+    noteLabel = new QLabel(ui->pages);
+    noteLabel->setObjectName(QStringLiteral("noteLabel"));
+    noteLabel->setContentsMargins(0, 0, 6, 0);
+    ui->pages->setCornerWidget(noteLabel, Qt::TopRightCorner);
 
     connect(ui->closeButton, &QPushButton::clicked, this, &MainWindow::closeProgram);
     connect(ui->connectButton, &QPushButton::clicked, this, &MainWindow::connectOrDisconnect);
@@ -168,20 +176,20 @@ void MainWindow::connectOrDisconnect() {
                           : theLink.open(static_cast<uint8_t>(ui->portCombo->currentIndex() + 1), baud);
         if (!opened) {
             prompts().message(errorTitle, QStringLiteral("Cannot initialize COM port!"));
-            ui->scaleIdLabel->setText(tr("The port did not open: FIND tries every port and rate."));
+            noteLabel->setText(tr("The port did not open: FIND tries every port and rate."));
             return;
         }
         std::optional<std::string> identity = requestIdentity(session.line());
         if (!identity) {
             theLink.close();
-            ui->scaleIdLabel->setText(
-                tr("No scale answered at %1 baud: FIND tries every port and rate.").arg(baud));
+            noteLabel->setText(tr("No scale answered at %1 baud: FIND tries every port and rate.").arg(baud));
             return;
         }
         // The scale's record is found by the port as named and the identity it reported.
         session.portName = ui->portCombo->currentText();
         session.scaleIdentity = fromCp1250(*identity);
         ui->scaleIdLabel->setText(QStringLiteral("SCALE ID: ") + session.scaleIdentity);
+        noteLabel->clear();
         ui->connectButton->setText(disconnectCaption);
         ui->connectionLight->setBrushColor(connectedColour);
     });
@@ -229,11 +237,11 @@ void MainWindow::searchForScale() {
         changed << tr("port %1 -> %2").arg(formerPort, port);
     if (formerBaud != baud)
         changed << tr("baud %1 -> %2").arg(formerBaud, baud);
-    ui->scaleIdLabel->setText(
-        tr("Scale found on %1 at %2 baud").arg(port, baud) +
-        (changed.isEmpty() ? tr(" (settings unchanged)")
-                           : QStringLiteral(" (") + changed.join(QStringLiteral(", ")) + QLatin1Char(')')) +
-        tr(": press CONNECT."));
+    noteLabel->setText(tr("Scale found on %1 at %2 baud").arg(port, baud) +
+                       (changed.isEmpty()
+                            ? tr(" (settings unchanged)")
+                            : QStringLiteral(" (") + changed.join(QStringLiteral(", ")) + QLatin1Char(')')) +
+                       tr(": press CONNECT."));
 }
 
 void MainWindow::showLineMonitor() {

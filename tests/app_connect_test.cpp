@@ -242,7 +242,7 @@ TEST(FindOnTheConnectionBar, PutsTheScalePickedIntoThePortAndBaudBoxes) {
     theMainWindow->searchForScale();
     EXPECT_TRUE(recorder.messages.empty());
     // It says where the scale is and what it changed.
-    EXPECT_EQ(theMainWindow->ui->scaleIdLabel->text(),
+    EXPECT_EQ(theMainWindow->noteLabel->text(),
               QStringLiteral(
                   "Scale found on COM2 at 57600 baud (port COM5 -> COM2, baud %1 -> 57600): press CONNECT.")
                   .arg(formerBaud));
@@ -263,8 +263,8 @@ TEST(FindOnTheConnectionBar, PutsTheScalePickedIntoThePortAndBaudBoxes) {
     theMainWindow->ui->portCombo->setCurrentIndex(0);
     theMainWindow->connectOrDisconnect();
     EXPECT_FALSE(theMainWindow->session.isConnected());
-    EXPECT_TRUE(theMainWindow->ui->scaleIdLabel->text().contains(QStringLiteral("FIND")))
-        << theMainWindow->ui->scaleIdLabel->text().toStdString();
+    EXPECT_TRUE(theMainWindow->noteLabel->text().contains(QStringLiteral("FIND")))
+        << theMainWindow->noteLabel->text().toStdString();
     destroyForms();
 }
 
