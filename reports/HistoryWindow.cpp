@@ -369,7 +369,7 @@ void HistoryWindow::showEntry(int row) {
     hourAxis->setTickType(QValueAxis::TicksDynamic);
     hourAxis->setTickAnchor(0);
     hourAxis->setTickInterval(2);
-    hourAxis->setLabelFormat(QStringLiteral("%d"));
+    hourAxis->setLabelFormat(QStringLiteral("%.0f"));
     hourAxis->setTitleText(tr("Hour"));
     hourChart->addAxis(hourAxis, Qt::AlignBottom);
     bars->attachAxis(hourAxis);
