@@ -89,6 +89,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), ui(new Ui::MainWindow
     noteLabel->setObjectName(QStringLiteral("noteLabel"));
     noteLabel->setContentsMargins(0, 0, 6, 0);
     ui->pages->setCornerWidget(noteLabel, Qt::TopRightCorner);
+    connect(&session, &ScaleSession::noted, noteLabel, &QLabel::setText);
 
     connect(ui->closeButton, &QPushButton::clicked, this, &MainWindow::closeProgram);
     connect(ui->connectButton, &QPushButton::clicked, this, &MainWindow::connectOrDisconnect);

@@ -21,6 +21,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -236,6 +237,11 @@ TEST_F(PluTabScaleTest, LoadFillsTheGridAndStopEndsAfterOneMoreRecord) {
     EXPECT_FALSE(theProgressDialog->keepRunning);
     EXPECT_EQ(theProgressDialog->ui->progressBar->value(), 0);
     EXPECT_EQ(theProgressDialog->ui->countLabel->text(), "10 PLUs");
+    // What was done, and in what time, in the note beside the tabs.
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^10 PLUs read in 0:\\d\\d$"))
+                    .match(theMainWindow->noteLabel->text())
+                    .hasMatch())
+        << theMainWindow->noteLabel->text().toStdString();
 
     ui->clearButton->click();
     scale.sim().clearLog();
@@ -246,6 +252,7 @@ TEST_F(PluTabScaleTest, LoadFillsTheGridAndStopEndsAfterOneMoreRecord) {
     EXPECT_EQ(cell(NumColumn, 4), "");
     EXPECT_FALSE(theProgressDialog->isVisible());
     EXPECT_FALSE(theProgressDialog->keepRunning);
+    EXPECT_TRUE(theMainWindow->noteLabel->text().endsWith(QStringLiteral(" (stopped)")));
 }
 
 // One transfer at a time: while the progress dialog is up, the operator's clicks on other buttons

@@ -102,6 +102,13 @@ TEST(Numbers, FormattingAndRounding) {
     EXPECT_EQ(roundHalfEven(-2.5), -2);
 }
 
+TEST(DateTimeText, DurationsAreMinutesAndSeconds) {
+    EXPECT_EQ(minutesSeconds(141'000), QStringLiteral("2:21"));
+    EXPECT_EQ(minutesSeconds(59'999), QStringLiteral("0:59"));
+    EXPECT_EQ(minutesSeconds(3'600'000), QStringLiteral("60:00"));
+    EXPECT_EQ(minutesSeconds(-5), QStringLiteral("0:00"));
+}
+
 TEST(DateTimeText, LongTimeHasNoTimeZone) {
     LocaleGuard english(QLocale(QLocale::English, QLocale::UnitedStates));
     QString time = regionalLongTime(QTime(9, 5, 20));

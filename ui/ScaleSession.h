@@ -70,7 +70,11 @@ public:
     // program starts it from the SCALE_SITE environment variable.
     QString archiveSite;
 
+    // A line for the main window's note beside the tabs: what a transfer did and how long it took.
+    void note(const QString& text) { emit noted(text); }
+
 signals:
+    void noted(const QString& text);
     // Every command's status byte, after a failure too (decoded from whatever the reply buffer holds).
     void statusReceived(uint8_t status);
 };
