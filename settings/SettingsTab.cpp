@@ -2,6 +2,7 @@
 
 #include "settings/SettingsFile.h"
 #include "settings/SettingsTransfer.h"
+#include "text/DateTimeText.h"
 #include "text/Numbers.h"
 #include "ui/CellEditDelegate.h"
 #include "ui/EditableCombo.h"
@@ -9,6 +10,7 @@
 #include "ui/ScaleSession.h"
 #include "ui_SettingsTab.h"
 
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScopeGuard>
@@ -277,7 +279,10 @@ void SettingsTab::sendToScale() {
         if (!session.requireConnection())
             return;
         prompts().setWaitCursor(true);
-        sendSettings(session.line(), settings());
+        QElapsedTimer clock;
+        clock.start();
+        if (sendSettings(session.line(), settings()))
+            session.note(tr("Settings sent in %1").arg(minutesSeconds(clock.elapsed())));
     });
 }
 
@@ -289,6 +294,8 @@ void SettingsTab::loadFromScale() {
         // brought is in the controls before the next request goes out, so a failure is reported
         // over the values already read. A load that fails at its first request changes nothing.
         ScaleLine scale = session.line();
+        QElapsedTimer clock;
+        clock.start();
         int requests = 0;
         bool loaded = loadSettings(ScaleLine{scale.link,
                                              [this, &s, &requests, scale](uint8_t code) {
@@ -299,6 +306,8 @@ void SettingsTab::loadFromScale() {
                                    s);
         if (loaded || requests > 1)
             setSettings(s);
+        if (loaded)
+            session.note(tr("Settings read in %1").arg(minutesSeconds(clock.elapsed())));
     }
     prompts().setWaitCursor(false);
 }

@@ -143,6 +143,8 @@ TEST_F(ReportsTabTest, ReportFillsTheMemoAndSaveWritesItWithCrLf) {
     ui->reportButton->click();
     EXPECT_TRUE(recorder.messages.empty());
     EXPECT_EQ(scale.sim().requestBodies().size(), 17u);
+    EXPECT_TRUE(theMainWindow->noteLabel->text().startsWith(QStringLiteral("Report read in 0:")))
+        << theMainWindow->noteLabel->text().toStdString();
     const QStringList lines = tab->memoLines();
     ASSERT_GE(lines.size(), 3);
     EXPECT_TRUE(lines.first().startsWith("----------------------- REPORT "));

@@ -420,6 +420,13 @@ TEST_F(SettingsTabScaleTest, AFailedExchangeIsReportedOnceAndTheCursorComesBack)
     EXPECT_EQ(departmentsAtMessage, QStringList({"DEPT 20", "GROUP 20"}));
     EXPECT_EQ(ui->scaleBaudCombo->currentText(), "9600");
     EXPECT_EQ(cell(ui->departmentGrid, 20), "GROUP 20");
+    EXPECT_TRUE(theMainWindow->noteLabel->text().isEmpty()) << "a failed read is no read";
+
+    recorder.clear();
+    ui->loadFromScaleButton->click();
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_TRUE(theMainWindow->noteLabel->text().startsWith(QStringLiteral("Settings read in 0:")))
+        << theMainWindow->noteLabel->text().toStdString();
 }
 
 TEST_F(SettingsTabScaleTest, SendShowsEurAgainAndAnEmptyTaxCellStopsBeforeTheTaxes) {
@@ -501,6 +508,8 @@ TEST_F(SettingsTabScaleTest, CommaLocaleSendsTheHundredthsOfTheRateAndTheTaxes) 
     connect();
     ui->sendToScaleButton->click();
     EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_TRUE(theMainWindow->noteLabel->text().startsWith(QStringLiteral("Settings sent in 0:")))
+        << theMainWindow->noteLabel->text().toStdString();
 
     typeTax(0, "12,34");
     typeTax(7, "0,9");
