@@ -38,7 +38,14 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent), helpText(new QPlainTe
                               "circle right from it will be stay light-green.\n"
                               "In this case you can use all other properties\n"
                               "of program.\n"
-                              "                   GOOD LUCK"));
+                              "                   GOOD LUCK\n"
+                              "\n"
+                              "FIND searches every port and baud rate for the\n"
+                              "scale and sets the port and baud boxes to it.\n"
+                              "HISTORY (on the REPORTS tab) lists, charts and\n"
+                              "exports the X and Z reports kept on this PC.\n"
+                              "Ctrl+L opens the LINE MONITOR: every frame on the\n"
+                              "line, with PAUSE, CLEAR and SAVE."));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(helpText);

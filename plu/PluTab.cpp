@@ -5,6 +5,7 @@
 #include "plu/PluFile.h"
 #include "plu/PluRecordKeeping.h"
 #include "text/CodePage.h"
+#include "text/DateTimeText.h"
 #include "text/Numbers.h"
 #include "ui/CellEditDelegate.h"
 #include "ui/ProgressDialog.h"
@@ -13,6 +14,8 @@
 #include "ui_PluTab.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+
 #include <QHeaderView>
 #include <QMenu>
 #include <numeric>
@@ -38,6 +41,8 @@ PluTab::PluTab(ScaleSession& session, QWidget* parent)
     : QWidget(parent), ui(setUpControls(this)), session(session), grid(*ui->pluGrid) {
     QTableWidget* table = ui->pluGrid;
     table->setColumnCount(kPluColumnCount);
+    // Tab reaches the tab's buttons instead of cycling through 1801 x 13 cells; the arrows move in it.
+    table->setTabKeyNavigation(false);
     table->setRowCount(kPluRowCount);
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(21);
@@ -48,7 +53,7 @@ PluTab::PluTab(ScaleSession& session, QWidget* parent)
         [this](const QModelIndex& index, const QString& text, QLineEdit* editor, QString& putBackText) {
             checkCellEdit(index.column(), index.row() + 1, text, editor, putBackText);
         },
-        table));
+        table, [](const QModelIndex& index) { return isDecimalPluColumn(index.column()); }));
 
     connect(ui->allButton, &QPushButton::clicked, this, &PluTab::selectAll);
     connect(ui->clearButton, &QPushButton::clicked, this, &PluTab::clearTable);
@@ -107,9 +112,12 @@ std::pair<int, int> PluTab::range() const {
 TransferHooks PluTab::progressHooks() {
     TransferHooks hooks;
     ProgressDialog* progress = session.progressDialog;
+    transferred = 0;
+    transferClock.start();
     hooks.begin = [progress](int maximum) { progress->begin(maximum); };
     hooks.keepRunning = [progress] { return progress->keepRunning; };
-    hooks.step = [progress](int position, int number) {
+    hooks.step = [this, progress](int position, int number) {
+        ++transferred;
         progress->step(position, tr("%1 PLUs").arg(number));
     };
     hooks.finish = [progress] { progress->finish(); };
@@ -141,10 +149,19 @@ bool PluTab::openRecord(Record& record, bool readIdentity) {
     return true;
 }
 
-void PluTab::transferEnded(TransferEnd end, const Record& record) {
+void PluTab::transferEnded(TransferEnd end, const Record& record, const QString& done) {
     if (end == TransferEnd::RecordFailed)
         prompts().message(tr("ERROR!"),
                           tr("I/O Error!\n(scale records: %1)").arg(record.records->lastError()));
+    if (done.isEmpty() || end == TransferEnd::RecordFailed)
+        return;
+    QString text = tr("%1 PLUs %2 in %3")
+                       .arg(QLocale().toString(transferred), done, minutesSeconds(transferClock.elapsed()));
+    if (end == TransferEnd::Stopped)
+        text += tr(" (stopped)");
+    else if (end == TransferEnd::Failed)
+        text += tr(" (failed)");
+    session.note(text);
 }
 
 void PluTab::loadRangeFromScale() {
@@ -154,7 +171,7 @@ void PluTab::loadRangeFromScale() {
         auto [from, to] = range();
         Record record;
         if (openRecord(record, false))
-            transferEnded(loadFromScale(session.line(), grid, from, to, record.hooks), record);
+            transferEnded(loadFromScale(session.line(), grid, from, to, record.hooks), record, tr("read"));
     });
 }
 
@@ -168,14 +185,15 @@ void PluTab::saveRangeToScale() {
         if (!openRecord(record, changedOnly))
             return;
         if (!changedOnly)
-            return transferEnded(saveToScale(session.line(), grid, from, to, record.hooks), record);
+            return transferEnded(saveToScale(session.line(), grid, from, to, record.hooks), record,
+                                 tr("sent"));
         // The rows Save To SCALE would write, less those the scale is known to hold already; a scale
         // without a record gets them all.
         std::vector<int> rows = saveToScaleOrder(from, to);
         int current = 0;
         if (record.records && !record.records->known().empty())
             rows = changedRows(decidingRows(grid, rows), record.records->known(), &current);
-        transferEnded(saveRows(session.line(), grid, rows, record.hooks), record);
+        transferEnded(saveRows(session.line(), grid, rows, record.hooks), record, tr("sent"));
     });
 }
 

@@ -32,7 +32,10 @@ std::optional<FoundScale> findScale(ScaleSession& session, const std::vector<std
         return std::nullopt;
     if (result.found.empty()) {
         prompts().message(QCoreApplication::translate("FindScale", "Error!"),
-                          QCoreApplication::translate("FindScale", "No scale found!"));
+                          QCoreApplication::translate("FindScale", "No scale found!") + QLatin1Char('\n') +
+                              QCoreApplication::translate("FindScale",
+                                                          "Check the cable and the port, that the scale "
+                                                          "is switched on, and its baud rate."));
         return std::nullopt;
     }
     if (result.found.size() == 1)

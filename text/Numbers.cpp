@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -20,6 +21,11 @@ bool isBlank(QChar c) {
 }
 bool isDigit(QChar c) {
     return c >= QChar('0') && c <= QChar('9');
+}
+// A point or a comma: a decimal text has no grouping, so either can only be the decimal separator,
+// and an operator used to the other notation (or a number pasted from elsewhere) is read right.
+bool isDecimalSeparator(QChar c) {
+    return c == QChar('.') || c == QChar(',');
 }
 } // namespace
 
@@ -57,7 +63,6 @@ void tryParseInt(const QString& text, int32_t& value, int& error) {
 
 void tryParseFloat(const QString& text, double& value, int& error) {
     error = 0;
-    const QChar separator = regionalDecimalSeparator();
     qsizetype i = 0, n = text.size();
     while (i < n && isBlank(text[i]))
         ++i;
@@ -72,7 +77,7 @@ void tryParseFloat(const QString& text, double& value, int& error) {
     int digits = 0;
     for (; i < n && isDigit(text[i]); ++i, ++digits)
         plain.push_back(static_cast<char>(text[i].unicode()));
-    if (i < n && text[i] == separator) {
+    if (i < n && isDecimalSeparator(text[i])) {
         plain.push_back('.');
         for (++i; i < n && isDigit(text[i]); ++i, ++digits)
             plain.push_back(static_cast<char>(text[i].unicode()));
@@ -120,6 +125,19 @@ ConversionError notAnInteger(const QString& text) {
 ConversionError notAFloat(const QString& text) {
     return ConversionError(
         QCoreApplication::translate("Numbers", "'%1' is not a valid floating point value").arg(text));
+}
+
+QString regionalDecimalText(const QString& text) {
+    double value = 0;
+    int error = 0;
+    tryParseFloat(text, value, error);
+    if (error)
+        return text;
+    QString shown = text;
+    const qsizetype at = std::max(shown.indexOf(QChar('.')), shown.indexOf(QChar(',')));
+    if (at >= 0)
+        shown[at] = regionalDecimalSeparator();
+    return shown;
 }
 
 int32_t strToInt(const QString& text) {

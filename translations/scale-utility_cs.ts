@@ -66,6 +66,10 @@
         <source>Scales found:</source>
         <translation>Nalezené váhy:</translation>
     </message>
+    <message>
+        <source>Check the cable and the port, that the scale is switched on, and its baud rate.</source>
+        <translation>Zkontrolujte kabel a port, zda je váha zapnutá, a její přenosovou rychlost.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -94,7 +98,14 @@ CONNECT will be stay DISCONNECT and the green
 circle right from it will be stay light-green.
 In this case you can use all other properties
 of program.
-                   GOOD LUCK</source>
+                   GOOD LUCK
+
+FIND searches every port and baud rate for the
+scale and sets the port and baud boxes to it.
+HISTORY (on the REPORTS tab) lists, charts and
+exports the X and Z reports kept on this PC.
+Ctrl+L opens the LINE MONITOR: every frame on the
+line, with PAUSE, CLEAR and SAVE.</source>
         <translation>KLO VELLDRAN UTILITY PROGRAM
 ---------------------------------------------------
 Tímto programem můžete nastavit parametry váhy,
@@ -116,7 +127,14 @@ Je-li vše v pořádku, popis tlačítka PŘIPOJIT se
 změní na ODPOJIT a zelený kruh vpravo od něj se
 rozsvítí světle zeleně. Pak můžete používat
 všechny další funkce programu.
-                   HODNĚ ŠTĚSTÍ</translation>
+                   HODNĚ ŠTĚSTÍ
+
+HLEDAT prohledá všechny porty a rychlosti, najde
+váhu a nastaví na ni pole portu a rychlosti.
+HISTORIE (na kartě SESTAVY) vypíše, ukáže v grafech
+a exportuje sestavy X a Z uložené v tomto PC.
+Ctrl+L otevře MONITOR LINKY: každý rámec na lince,
+s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
     </message>
 </context>
 <context>
@@ -162,10 +180,6 @@ všechny další funkce programu.
         <translation>HISTORIE</translation>
     </message>
     <message>
-        <source>YYYY-MM-DD</source>
-        <translation>RRRR-MM-DD</translation>
-    </message>
-    <message>
         <source>Archive</source>
         <translation>Archiv</translation>
     </message>
@@ -198,16 +212,8 @@ všechny další funkce programu.
         <translation>Chyba vstupu/výstupu!</translation>
     </message>
     <message>
-        <source>CSV files</source>
-        <translation>Soubory CSV</translation>
-    </message>
-    <message>
         <source>Sales</source>
         <translation>Prodej</translation>
-    </message>
-    <message>
-        <source>CLERK %1</source>
-        <translation>PROD. %1</translation>
     </message>
     <message>
         <source>PC</source>
@@ -220,6 +226,38 @@ všechny další funkce programu.
     <message>
         <source>The shop of a chain this PC belongs to, kept with every report</source>
         <translation>Prodejna řetězce, ke které toto PC patří; ukládá se s každou sestavou</translation>
+    </message>
+    <message>
+        <source>EXPORT XLSX</source>
+        <translation>EXPORT XLSX</translation>
+    </message>
+    <message>
+        <source>Total per day: no reports in this period</source>
+        <translation>Celkem za den: v tomto období žádné sestavy</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Celkem</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Den</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hodina</translation>
+    </message>
+    <message>
+        <source>CLERK %1</source>
+        <translation>PROD. %1</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Soubory CSV</translation>
+    </message>
+    <message>
+        <source>Excel workbooks</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -409,6 +447,34 @@ všechny další funkce programu.
         <source>SCALE ID: </source>
         <translation>ID VÁHY: </translation>
     </message>
+    <message>
+        <source>The port did not open: FIND tries every port and rate.</source>
+        <translation>Port se neotevřel: HLEDAT zkusí všechny porty a rychlosti.</translation>
+    </message>
+    <message>
+        <source>No scale answered at %1 baud: FIND tries every port and rate.</source>
+        <translation>Při %1 Bd neodpověděla žádná váha: HLEDAT zkusí všechny porty a rychlosti.</translation>
+    </message>
+    <message>
+        <source>port %1 -&gt; %2</source>
+        <translation>port %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>baud %1 -&gt; %2</source>
+        <translation>rychlost %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>Scale found on %1 at %2 baud</source>
+        <translation>Váha nalezena na %1 při %2 Bd</translation>
+    </message>
+    <message>
+        <source> (settings unchanged)</source>
+        <translation> (nastavení beze změny)</translation>
+    </message>
+    <message>
+        <source>: press CONNECT.</source>
+        <translation>: stiskněte PŘIPOJIT.</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -517,6 +583,26 @@ všechny další funkce programu.
         <source>error in input file</source>
         <translation>chyba ve vstupním souboru</translation>
     </message>
+    <message>
+        <source>%1 PLUs %2 in %3</source>
+        <translation>%1 PLU %2 za %3</translation>
+    </message>
+    <message>
+        <source> (stopped)</source>
+        <translation> (zastaveno)</translation>
+    </message>
+    <message>
+        <source> (failed)</source>
+        <translation> (selhalo)</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>načteno</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>odesláno</translation>
+    </message>
 </context>
 <context>
     <name>PluTable</name>
@@ -617,6 +703,10 @@ všechny další funkce programu.
     <message>
         <source>Text files</source>
         <translation>Textové soubory</translation>
+    </message>
+    <message>
+        <source>Report read in %1</source>
+        <translation>Sestava načtena za %1</translation>
     </message>
 </context>
 <context>
@@ -834,6 +924,14 @@ všechny další funkce programu.
     <message>
         <source>I/O Error!</source>
         <translation>Chyba vstupu/výstupu!</translation>
+    </message>
+    <message>
+        <source>Settings sent in %1</source>
+        <translation>Nastavení odesláno za %1</translation>
+    </message>
+    <message>
+        <source>Settings read in %1</source>
+        <translation>Nastavení načteno za %1</translation>
     </message>
 </context>
 <context>

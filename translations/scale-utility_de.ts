@@ -66,6 +66,10 @@
         <source>Scales found:</source>
         <translation>Gefundene Waagen:</translation>
     </message>
+    <message>
+        <source>Check the cable and the port, that the scale is switched on, and its baud rate.</source>
+        <translation>Prüfen Sie Kabel und Port, ob die Waage eingeschaltet ist, und ihre Baudrate.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -94,7 +98,14 @@ CONNECT will be stay DISCONNECT and the green
 circle right from it will be stay light-green.
 In this case you can use all other properties
 of program.
-                   GOOD LUCK</source>
+                   GOOD LUCK
+
+FIND searches every port and baud rate for the
+scale and sets the port and baud boxes to it.
+HISTORY (on the REPORTS tab) lists, charts and
+exports the X and Z reports kept on this PC.
+Ctrl+L opens the LINE MONITOR: every frame on the
+line, with PAUSE, CLEAR and SAVE.</source>
         <translation>KLO VELLDRAN UTILITY PROGRAM
 ---------------------------------------------------
 Mit diesem Programm können Sie die Waage
@@ -118,7 +129,15 @@ der Schaltfläche VERBINDEN zu TRENNEN, und der
 grüne Kreis rechts daneben leuchtet hellgrün.
 Dann können Sie alle weiteren Funktionen des
 Programms nutzen.
-                   VIEL ERFOLG</translation>
+                   VIEL ERFOLG
+
+SUCHEN durchsucht alle Ports und Baudraten nach
+der Waage und stellt Port und Baudrate darauf ein.
+VERLAUF (auf der Seite BERICHTE) listet die auf
+diesem PC gespeicherten X- und Z-Berichte auf,
+zeigt sie in Diagrammen und exportiert sie.
+Strg+L öffnet den LEITUNGSMONITOR: jeder Rahmen
+auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
     </message>
 </context>
 <context>
@@ -164,10 +183,6 @@ Programms nutzen.
         <translation>VERLAUF</translation>
     </message>
     <message>
-        <source>YYYY-MM-DD</source>
-        <translation>JJJJ-MM-TT</translation>
-    </message>
-    <message>
         <source>Archive</source>
         <translation>Archiv</translation>
     </message>
@@ -200,16 +215,8 @@ Programms nutzen.
         <translation>E/A-Fehler!</translation>
     </message>
     <message>
-        <source>CSV files</source>
-        <translation>CSV-Dateien</translation>
-    </message>
-    <message>
         <source>Sales</source>
         <translation>Verkäufe</translation>
-    </message>
-    <message>
-        <source>CLERK %1</source>
-        <translation>VERK. %1</translation>
     </message>
     <message>
         <source>PC</source>
@@ -222,6 +229,38 @@ Programms nutzen.
     <message>
         <source>The shop of a chain this PC belongs to, kept with every report</source>
         <translation>Die Filiale einer Kette, zu der dieser PC gehört; wird mit jedem Bericht gespeichert</translation>
+    </message>
+    <message>
+        <source>EXPORT XLSX</source>
+        <translation>XLSX-EXPORT</translation>
+    </message>
+    <message>
+        <source>Total per day: no reports in this period</source>
+        <translation>Summe pro Tag: keine Berichte in diesem Zeitraum</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Stunde</translation>
+    </message>
+    <message>
+        <source>CLERK %1</source>
+        <translation>VERK. %1</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV-Dateien</translation>
+    </message>
+    <message>
+        <source>Excel workbooks</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -411,6 +450,34 @@ Programms nutzen.
         <source>SCALE ID: </source>
         <translation>WAAGEN-ID: </translation>
     </message>
+    <message>
+        <source>The port did not open: FIND tries every port and rate.</source>
+        <translation>Der Port ließ sich nicht öffnen: SUCHEN probiert alle Ports und Baudraten.</translation>
+    </message>
+    <message>
+        <source>No scale answered at %1 baud: FIND tries every port and rate.</source>
+        <translation>Bei %1 Baud hat keine Waage geantwortet: SUCHEN probiert alle Ports und Baudraten.</translation>
+    </message>
+    <message>
+        <source>port %1 -&gt; %2</source>
+        <translation>Port %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>baud %1 -&gt; %2</source>
+        <translation>Baudrate %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>Scale found on %1 at %2 baud</source>
+        <translation>Waage gefunden an %1 mit %2 Baud</translation>
+    </message>
+    <message>
+        <source> (settings unchanged)</source>
+        <translation> (Einstellungen unverändert)</translation>
+    </message>
+    <message>
+        <source>: press CONNECT.</source>
+        <translation>: VERBINDEN drücken.</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -519,6 +586,26 @@ Programms nutzen.
         <source>error in input file</source>
         <translation>Fehler in der Eingabedatei</translation>
     </message>
+    <message>
+        <source>%1 PLUs %2 in %3</source>
+        <translation>%1 PLUs %2 in %3</translation>
+    </message>
+    <message>
+        <source> (stopped)</source>
+        <translation> (angehalten)</translation>
+    </message>
+    <message>
+        <source> (failed)</source>
+        <translation> (fehlgeschlagen)</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>gelesen</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>gesendet</translation>
+    </message>
 </context>
 <context>
     <name>PluTable</name>
@@ -619,6 +706,10 @@ Programms nutzen.
     <message>
         <source>Text files</source>
         <translation>Textdateien</translation>
+    </message>
+    <message>
+        <source>Report read in %1</source>
+        <translation>Bericht gelesen in %1</translation>
     </message>
 </context>
 <context>
@@ -836,6 +927,14 @@ Programms nutzen.
     <message>
         <source>I/O Error!</source>
         <translation>E/A-Fehler!</translation>
+    </message>
+    <message>
+        <source>Settings sent in %1</source>
+        <translation>Einstellungen gesendet in %1</translation>
+    </message>
+    <message>
+        <source>Settings read in %1</source>
+        <translation>Einstellungen gelesen in %1</translation>
     </message>
 </context>
 <context>

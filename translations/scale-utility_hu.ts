@@ -66,6 +66,10 @@
         <source>Scales found:</source>
         <translation>Talált mérlegek:</translation>
     </message>
+    <message>
+        <source>Check the cable and the port, that the scale is switched on, and its baud rate.</source>
+        <translation>Ellenőrizze a kábelt és a portot, hogy a mérleg be van-e kapcsolva, és az átviteli sebességét.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -94,7 +98,14 @@ CONNECT will be stay DISCONNECT and the green
 circle right from it will be stay light-green.
 In this case you can use all other properties
 of program.
-                   GOOD LUCK</source>
+                   GOOD LUCK
+
+FIND searches every port and baud rate for the
+scale and sets the port and baud boxes to it.
+HISTORY (on the REPORTS tab) lists, charts and
+exports the X and Z reports kept on this PC.
+Ctrl+L opens the LINE MONITOR: every frame on the
+line, with PAUSE, CLEAR and SAVE.</source>
         <translation>KLO VELLDRAN UTILITY PROGRAM
 ---------------------------------------------------
 A programmal beállíthatja a mérleg paramétereit,
@@ -117,7 +128,16 @@ Ha minden rendben van, a CSATLAKOZÁS gomb
 felirata BONTÁS-ra változik, a mellette lévő
 zöld kör pedig világoszölden világít. Ekkor
 a program minden funkcióját használhatja.
-                   SOK SIKERT</translation>
+                   SOK SIKERT
+
+A KERESÉS minden porton és sebességen megkeresi
+a mérleget, és beállítja rá a port és a sebesség
+mezőjét.
+Az ELŐZMÉNYEK (a JELENTÉSEK lapon) listázza,
+grafikonon mutatja és exportálja az ezen a gépen
+tárolt X és Z jelentéseket.
+A Ctrl+L megnyitja a VONALFIGYELŐT: a vonal minden
+kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     </message>
 </context>
 <context>
@@ -163,10 +183,6 @@ a program minden funkcióját használhatja.
         <translation>ELŐZMÉNYEK</translation>
     </message>
     <message>
-        <source>YYYY-MM-DD</source>
-        <translation>ÉÉÉÉ-HH-NN</translation>
-    </message>
-    <message>
         <source>Archive</source>
         <translation>Archívum</translation>
     </message>
@@ -199,16 +215,8 @@ a program minden funkcióját használhatja.
         <translation>Be-/kimeneti hiba!</translation>
     </message>
     <message>
-        <source>CSV files</source>
-        <translation>CSV-fájlok</translation>
-    </message>
-    <message>
         <source>Sales</source>
         <translation>Eladások</translation>
-    </message>
-    <message>
-        <source>CLERK %1</source>
-        <translation>ELADÓ %1</translation>
     </message>
     <message>
         <source>PC</source>
@@ -221,6 +229,38 @@ a program minden funkcióját használhatja.
     <message>
         <source>The shop of a chain this PC belongs to, kept with every report</source>
         <translation>A lánc üzlete, amelyhez ez a számítógép tartozik; minden jelentéssel együtt tárolódik</translation>
+    </message>
+    <message>
+        <source>EXPORT XLSX</source>
+        <translation>XLSX EXPORT</translation>
+    </message>
+    <message>
+        <source>Total per day: no reports in this period</source>
+        <translation>Napi összeg: ebben az időszakban nincs jelentés</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Összeg</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Nap</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Óra</translation>
+    </message>
+    <message>
+        <source>CLERK %1</source>
+        <translation>ELADÓ %1</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV-fájlok</translation>
+    </message>
+    <message>
+        <source>Excel workbooks</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -410,6 +450,34 @@ a program minden funkcióját használhatja.
         <source>SCALE ID: </source>
         <translation>MÉRLEG ID: </translation>
     </message>
+    <message>
+        <source>The port did not open: FIND tries every port and rate.</source>
+        <translation>A port nem nyílt meg: a KERESÉS minden portot és sebességet kipróbál.</translation>
+    </message>
+    <message>
+        <source>No scale answered at %1 baud: FIND tries every port and rate.</source>
+        <translation>%1 baudon egy mérleg sem válaszolt: a KERESÉS minden portot és sebességet kipróbál.</translation>
+    </message>
+    <message>
+        <source>port %1 -&gt; %2</source>
+        <translation>port %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>baud %1 -&gt; %2</source>
+        <translation>sebesség %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>Scale found on %1 at %2 baud</source>
+        <translation>Mérleg található: %1, %2 baud</translation>
+    </message>
+    <message>
+        <source> (settings unchanged)</source>
+        <translation> (a beállítások változatlanok)</translation>
+    </message>
+    <message>
+        <source>: press CONNECT.</source>
+        <translation>: nyomja meg a CSATLAKOZÁS gombot.</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -518,6 +586,26 @@ a program minden funkcióját használhatja.
         <source>error in input file</source>
         <translation>hiba a bemeneti fájlban</translation>
     </message>
+    <message>
+        <source>%1 PLUs %2 in %3</source>
+        <translation>%1 PLU %2: %3</translation>
+    </message>
+    <message>
+        <source> (stopped)</source>
+        <translation> (leállítva)</translation>
+    </message>
+    <message>
+        <source> (failed)</source>
+        <translation> (sikertelen)</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>beolvasva</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>elküldve</translation>
+    </message>
 </context>
 <context>
     <name>PluTable</name>
@@ -618,6 +706,10 @@ a program minden funkcióját használhatja.
     <message>
         <source>Text files</source>
         <translation>Szövegfájlok</translation>
+    </message>
+    <message>
+        <source>Report read in %1</source>
+        <translation>Jelentés beolvasva: %1</translation>
     </message>
 </context>
 <context>
@@ -835,6 +927,14 @@ a program minden funkcióját használhatja.
     <message>
         <source>I/O Error!</source>
         <translation>Be-/kimeneti hiba!</translation>
+    </message>
+    <message>
+        <source>Settings sent in %1</source>
+        <translation>Beállítások elküldve: %1</translation>
+    </message>
+    <message>
+        <source>Settings read in %1</source>
+        <translation>Beállítások beolvasva: %1</translation>
     </message>
 </context>
 <context>

@@ -66,6 +66,10 @@
         <source>Scales found:</source>
         <translation>Znalezione wagi:</translation>
     </message>
+    <message>
+        <source>Check the cable and the port, that the scale is switched on, and its baud rate.</source>
+        <translation>Sprawdź kabel i port, czy waga jest włączona, oraz jej prędkość transmisji.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -94,7 +98,14 @@ CONNECT will be stay DISCONNECT and the green
 circle right from it will be stay light-green.
 In this case you can use all other properties
 of program.
-                   GOOD LUCK</source>
+                   GOOD LUCK
+
+FIND searches every port and baud rate for the
+scale and sets the port and baud boxes to it.
+HISTORY (on the REPORTS tab) lists, charts and
+exports the X and Z reports kept on this PC.
+Ctrl+L opens the LINE MONITOR: every frame on the
+line, with PAUSE, CLEAR and SAVE.</source>
         <translation>KLO VELLDRAN UTILITY PROGRAM
 ---------------------------------------------------
 Za pomocą tego programu można ustawić parametry
@@ -117,7 +128,16 @@ przycisku POŁĄCZ zmieni się na ROZŁĄCZ, a zielone
 kółko po jego prawej stronie zaświeci się na
 jasnozielono. Wtedy można korzystać ze
 wszystkich funkcji programu.
-                   POWODZENIA</translation>
+                   POWODZENIA
+
+SZUKAJ przeszukuje wszystkie porty i prędkości,
+znajduje wagę i ustawia na nią pola portu
+i prędkości.
+HISTORIA (na karcie RAPORTY) wyświetla, pokazuje
+na wykresach i eksportuje raporty X i Z zapisane
+na tym komputerze.
+Ctrl+L otwiera MONITOR LINII: każda ramka na linii,
+z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
     </message>
 </context>
 <context>
@@ -163,10 +183,6 @@ wszystkich funkcji programu.
         <translation>HISTORIA</translation>
     </message>
     <message>
-        <source>YYYY-MM-DD</source>
-        <translation>RRRR-MM-DD</translation>
-    </message>
-    <message>
         <source>Archive</source>
         <translation>Archiwum</translation>
     </message>
@@ -199,16 +215,8 @@ wszystkich funkcji programu.
         <translation>Błąd wejścia/wyjścia!</translation>
     </message>
     <message>
-        <source>CSV files</source>
-        <translation>Pliki CSV</translation>
-    </message>
-    <message>
         <source>Sales</source>
         <translation>Sprzedaż</translation>
-    </message>
-    <message>
-        <source>CLERK %1</source>
-        <translation>KASJER %1</translation>
     </message>
     <message>
         <source>PC</source>
@@ -221,6 +229,38 @@ wszystkich funkcji programu.
     <message>
         <source>The shop of a chain this PC belongs to, kept with every report</source>
         <translation>Sklep sieci, do którego należy ten komputer; zapisywany z każdym raportem</translation>
+    </message>
+    <message>
+        <source>EXPORT XLSX</source>
+        <translation>EKSPORT XLSX</translation>
+    </message>
+    <message>
+        <source>Total per day: no reports in this period</source>
+        <translation>Suma dzienna: brak raportów w tym okresie</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dzień</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Godzina</translation>
+    </message>
+    <message>
+        <source>CLERK %1</source>
+        <translation>KASJER %1</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Pliki CSV</translation>
+    </message>
+    <message>
+        <source>Excel workbooks</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -410,6 +450,34 @@ wszystkich funkcji programu.
         <source>SCALE ID: </source>
         <translation>ID WAGI: </translation>
     </message>
+    <message>
+        <source>The port did not open: FIND tries every port and rate.</source>
+        <translation>Port się nie otworzył: SZUKAJ sprawdzi wszystkie porty i prędkości.</translation>
+    </message>
+    <message>
+        <source>No scale answered at %1 baud: FIND tries every port and rate.</source>
+        <translation>Przy %1 bodów żadna waga nie odpowiedziała: SZUKAJ sprawdzi wszystkie porty i prędkości.</translation>
+    </message>
+    <message>
+        <source>port %1 -&gt; %2</source>
+        <translation>port %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>baud %1 -&gt; %2</source>
+        <translation>prędkość %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>Scale found on %1 at %2 baud</source>
+        <translation>Znaleziono wagę na %1 przy %2 bodów</translation>
+    </message>
+    <message>
+        <source> (settings unchanged)</source>
+        <translation> (ustawienia bez zmian)</translation>
+    </message>
+    <message>
+        <source>: press CONNECT.</source>
+        <translation>: naciśnij POŁĄCZ.</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -518,6 +586,26 @@ wszystkich funkcji programu.
         <source>error in input file</source>
         <translation>błąd w pliku wejściowym</translation>
     </message>
+    <message>
+        <source>%1 PLUs %2 in %3</source>
+        <translation>%1 PLU %2 w %3</translation>
+    </message>
+    <message>
+        <source> (stopped)</source>
+        <translation> (zatrzymano)</translation>
+    </message>
+    <message>
+        <source> (failed)</source>
+        <translation> (nie powiodło się)</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>wczytano</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>wysłano</translation>
+    </message>
 </context>
 <context>
     <name>PluTable</name>
@@ -618,6 +706,10 @@ wszystkich funkcji programu.
     <message>
         <source>Text files</source>
         <translation>Pliki tekstowe</translation>
+    </message>
+    <message>
+        <source>Report read in %1</source>
+        <translation>Raport wczytany w %1</translation>
     </message>
 </context>
 <context>
@@ -835,6 +927,14 @@ wszystkich funkcji programu.
     <message>
         <source>I/O Error!</source>
         <translation>Błąd wejścia/wyjścia!</translation>
+    </message>
+    <message>
+        <source>Settings sent in %1</source>
+        <translation>Ustawienia wysłane w %1</translation>
+    </message>
+    <message>
+        <source>Settings read in %1</source>
+        <translation>Ustawienia wczytane w %1</translation>
     </message>
 </context>
 <context>

@@ -66,6 +66,10 @@
         <source>Scales found:</source>
         <translation>Nájdené váhy:</translation>
     </message>
+    <message>
+        <source>Check the cable and the port, that the scale is switched on, and its baud rate.</source>
+        <translation>Skontrolujte kábel a port, či je váha zapnutá, a jej prenosovú rýchlosť.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -94,7 +98,14 @@ CONNECT will be stay DISCONNECT and the green
 circle right from it will be stay light-green.
 In this case you can use all other properties
 of program.
-                   GOOD LUCK</source>
+                   GOOD LUCK
+
+FIND searches every port and baud rate for the
+scale and sets the port and baud boxes to it.
+HISTORY (on the REPORTS tab) lists, charts and
+exports the X and Z reports kept on this PC.
+Ctrl+L opens the LINE MONITOR: every frame on the
+line, with PAUSE, CLEAR and SAVE.</source>
         <translation>KLO VELLDRAN UTILITY PROGRAM
 ---------------------------------------------------
 Týmto programom môžete nastaviť parametre váhy,
@@ -116,7 +127,14 @@ Ak je všetko v poriadku, popis tlačidla PRIPOJIŤ
 sa zmení na ODPOJIŤ a zelený kruh napravo od neho
 sa rozsvieti na svetlozeleno. Potom môžete
 používať všetky ďalšie funkcie programu.
-                   VEĽA ŠŤASTIA</translation>
+                   VEĽA ŠŤASTIA
+
+HĽADAŤ prehľadá všetky porty a rýchlosti, nájde
+váhu a nastaví na ňu pole portu a rýchlosti.
+HISTÓRIA (na karte ZOSTAVY) vypíše, ukáže v grafoch
+a exportuje zostavy X a Z uložené v tomto PC.
+Ctrl+L otvorí MONITOR LINKY: každý rámec na linke,
+s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
     </message>
 </context>
 <context>
@@ -162,10 +180,6 @@ používať všetky ďalšie funkcie programu.
         <translation>HISTÓRIA</translation>
     </message>
     <message>
-        <source>YYYY-MM-DD</source>
-        <translation>RRRR-MM-DD</translation>
-    </message>
-    <message>
         <source>Archive</source>
         <translation>Archív</translation>
     </message>
@@ -198,16 +212,8 @@ používať všetky ďalšie funkcie programu.
         <translation>Chyba vstupu/výstupu!</translation>
     </message>
     <message>
-        <source>CSV files</source>
-        <translation>Súbory CSV</translation>
-    </message>
-    <message>
         <source>Sales</source>
         <translation>Predaj</translation>
-    </message>
-    <message>
-        <source>CLERK %1</source>
-        <translation>PRED. %1</translation>
     </message>
     <message>
         <source>PC</source>
@@ -220,6 +226,38 @@ používať všetky ďalšie funkcie programu.
     <message>
         <source>The shop of a chain this PC belongs to, kept with every report</source>
         <translation>Predajňa reťazca, ku ktorej tento počítač patrí; ukladá sa s každou zostavou</translation>
+    </message>
+    <message>
+        <source>EXPORT XLSX</source>
+        <translation>EXPORT XLSX</translation>
+    </message>
+    <message>
+        <source>Total per day: no reports in this period</source>
+        <translation>Spolu za deň: v tomto období žiadne zostavy</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Spolu</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Deň</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hodina</translation>
+    </message>
+    <message>
+        <source>CLERK %1</source>
+        <translation>PRED. %1</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Súbory CSV</translation>
+    </message>
+    <message>
+        <source>Excel workbooks</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -409,6 +447,34 @@ používať všetky ďalšie funkcie programu.
         <source>SCALE ID: </source>
         <translation>ID VÁHY: </translation>
     </message>
+    <message>
+        <source>The port did not open: FIND tries every port and rate.</source>
+        <translation>Port sa neotvoril: HĽADAŤ skúsi všetky porty a rýchlosti.</translation>
+    </message>
+    <message>
+        <source>No scale answered at %1 baud: FIND tries every port and rate.</source>
+        <translation>Pri %1 Bd neodpovedala žiadna váha: HĽADAŤ skúsi všetky porty a rýchlosti.</translation>
+    </message>
+    <message>
+        <source>port %1 -&gt; %2</source>
+        <translation>port %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>baud %1 -&gt; %2</source>
+        <translation>rýchlosť %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>Scale found on %1 at %2 baud</source>
+        <translation>Váha nájdená na %1 pri %2 Bd</translation>
+    </message>
+    <message>
+        <source> (settings unchanged)</source>
+        <translation> (nastavenia bez zmeny)</translation>
+    </message>
+    <message>
+        <source>: press CONNECT.</source>
+        <translation>: stlačte PRIPOJIŤ.</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -517,6 +583,26 @@ používať všetky ďalšie funkcie programu.
         <source>error in input file</source>
         <translation>chyba vo vstupnom súbore</translation>
     </message>
+    <message>
+        <source>%1 PLUs %2 in %3</source>
+        <translation>%1 PLU %2 za %3</translation>
+    </message>
+    <message>
+        <source> (stopped)</source>
+        <translation> (zastavené)</translation>
+    </message>
+    <message>
+        <source> (failed)</source>
+        <translation> (zlyhalo)</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>načítaných</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>odoslaných</translation>
+    </message>
 </context>
 <context>
     <name>PluTable</name>
@@ -617,6 +703,10 @@ používať všetky ďalšie funkcie programu.
     <message>
         <source>Text files</source>
         <translation>Textové súbory</translation>
+    </message>
+    <message>
+        <source>Report read in %1</source>
+        <translation>Zostava načítaná za %1</translation>
     </message>
 </context>
 <context>
@@ -834,6 +924,14 @@ používať všetky ďalšie funkcie programu.
     <message>
         <source>I/O Error!</source>
         <translation>Chyba vstupu/výstupu!</translation>
+    </message>
+    <message>
+        <source>Settings sent in %1</source>
+        <translation>Nastavenia odoslané za %1</translation>
+    </message>
+    <message>
+        <source>Settings read in %1</source>
+        <translation>Nastavenia načítané za %1</translation>
     </message>
 </context>
 <context>
