@@ -257,7 +257,7 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
     </message>
     <message>
         <source>Excel workbooks</source>
-        <translation type="unfinished"></translation>
+        <translation>Sešity Excel</translation>
     </message>
 </context>
 <context>

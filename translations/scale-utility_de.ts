@@ -260,7 +260,7 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
     </message>
     <message>
         <source>Excel workbooks</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel-Arbeitsmappen</translation>
     </message>
 </context>
 <context>

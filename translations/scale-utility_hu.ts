@@ -260,7 +260,7 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     </message>
     <message>
         <source>Excel workbooks</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel-munkafüzetek</translation>
     </message>
 </context>
 <context>

@@ -260,7 +260,7 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
     </message>
     <message>
         <source>Excel workbooks</source>
-        <translation type="unfinished"></translation>
+        <translation>Skoroszyty Excel</translation>
     </message>
 </context>
 <context>

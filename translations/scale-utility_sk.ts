@@ -257,7 +257,7 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
     </message>
     <message>
         <source>Excel workbooks</source>
-        <translation type="unfinished"></translation>
+        <translation>Zošity Excel</translation>
     </message>
 </context>
 <context>
