@@ -201,7 +201,7 @@ struct DesktopCase {
     const char* settings;
     const char* price;
     const char* clerkMode;
-    const char* helpEnd;
+    const char* helpLine;     // a line of the translated help text
     const char* notConnected; // "title: text"
     const char* reportFilter;
     const char* pluFilter;
@@ -231,7 +231,7 @@ TEST_P(DesktopLanguageTest, WindowSpeaksTheLanguageWhileEveryFileStaysAsOnAnEngl
     EXPECT_EQ(translated.clerkMode, QString::fromUtf8(c.clerkMode));
     EXPECT_TRUE(translated.help.startsWith("KLO VELLDRAN UTILITY PROGRAM\n"))
         << translated.help.toStdString();
-    EXPECT_TRUE(translated.help.endsWith(QString::fromUtf8(c.helpEnd))) << translated.help.toStdString();
+    EXPECT_TRUE(translated.help.contains(QString::fromUtf8(c.helpLine))) << translated.help.toStdString();
     EXPECT_EQ(translated.messages, QStringList{QString::fromUtf8(c.notConnected)});
     ASSERT_EQ(translated.fileRequests.size(), 3u);
     EXPECT_EQ(translated.fileRequests[0].filter, QString::fromUtf8(c.reportFilter));
