@@ -31,7 +31,9 @@ _scalectl()
             return
             ;;
         -o | --preview)
+            # A file, or "-" for standard output.
             _filedir
+            [[ -z $cur || $cur == - ]] && COMPREPLY+=(-)
             return
             ;;
         --preset)

@@ -2,6 +2,7 @@
 
 #include "reports/SalesHistory.h"
 #include "text/DateTimeText.h"
+#include "text/OutputFile.h"
 #include "ui/Prompts.h"
 #include "ui/ScaleSession.h"
 
@@ -20,7 +21,6 @@
 #include <QLocale>
 #include <QPieSeries>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableView>
 #include <QValueAxis>
 
@@ -209,9 +209,7 @@ void HistoryWindow::exportClick() {
     std::optional<std::vector<store::ArchiveEntry>> list;
     if (archive)
         list = archive->entries(filter, &error);
-    QSaveFile file(path);
-    const QByteArray bytes = list ? reports::historyCsv(*list) : QByteArray();
-    if (!list || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!list || !writeOutputFile(path, reports::historyCsv(*list)).isEmpty())
         prompts().message(kErrorTitle, kIoError);
 }
 
