@@ -190,7 +190,13 @@ TEST_F(OutputFile, ARegularFileIsReplacedWholeAndASymlinkStaysOne) {
     EXPECT_EQ(write(link, "new"), QString());
     EXPECT_EQ(specialfiles::kindOf(link), 'l');
     EXPECT_EQ(contents(target), QByteArray("new"));
-    EXPECT_EQ(others({"PLU.TXT", "link.TXT"}), QStringList()) << "a temporary file was left";
+    // Also a link to a file that does not exist yet.
+    const std::string fresh = elsewhere.filePath(QStringLiteral("fresh.TXT")).toStdString();
+    ASSERT_EQ(symlink(fresh.c_str(), path("fresh.TXT").c_str()), 0);
+    EXPECT_EQ(write(path("fresh.TXT"), "fresh"), QString());
+    EXPECT_EQ(specialfiles::kindOf(path("fresh.TXT")), 'l');
+    EXPECT_EQ(contents(fresh), QByteArray("fresh"));
+    EXPECT_EQ(others({"PLU.TXT", "link.TXT", "fresh.TXT"}), QStringList()) << "a temporary file was left";
 }
 
 TEST_F(OutputFile, AFolderOrAMissingFolderIsRefusedNamingThePath) {

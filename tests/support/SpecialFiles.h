@@ -54,23 +54,28 @@ inline int bindSocket(const std::string& path) {
 }
 
 // A named pipe at path with a reader on a thread of its own, which collects everything written into
-// the pipe until the last writer closes it. The test holds a write end itself until bytes() is called,
-// so neither the reader nor a writer under test waits in open(), and the reader ends even when the
-// writer under test never opened the pipe (a writer that replaced it instead).
+// the pipe until the last writer closes it. The reader's end is opened at once (without waiting for a
+// writer), and the test holds a write end itself until bytes() is called: the reader sees no end of
+// the pipe before the writer under test is done, and still ends when that writer never opened the
+// pipe (a writer that replaced it instead).
 class PipeReader {
 public:
     explicit PipeReader(const std::string& path) {
-        made = mkfifo(path.c_str(), 0600) == 0;
-        keeper = made ? open(path.c_str(), O_RDWR | O_CLOEXEC) : -1;
-        if (keeper >= 0)
-            reader = std::thread([this, path] {
-                const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-                char chunk[4096];
-                for (ssize_t n; fd >= 0 && (n = read(fd, chunk, sizeof chunk)) > 0;)
-                    collected.append(chunk, size_t(n));
-                if (fd >= 0)
-                    close(fd);
-            });
+        const int fd =
+            mkfifo(path.c_str(), 0600) == 0 ? open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC) : -1;
+        keeper = fd >= 0 ? open(path.c_str(), O_WRONLY | O_CLOEXEC) : -1;
+        if (keeper < 0) {
+            if (fd >= 0)
+                close(fd);
+            return;
+        }
+        fcntl(fd, F_SETFL, 0); // the reader waits for the bytes
+        reader = std::thread([this, fd] {
+            char chunk[4096];
+            for (ssize_t n; (n = read(fd, chunk, sizeof chunk)) > 0;)
+                collected.append(chunk, size_t(n));
+            close(fd);
+        });
     }
     ~PipeReader() { bytes(); }
     PipeReader(const PipeReader&) = delete;
@@ -89,7 +94,6 @@ public:
     }
 
 private:
-    bool made = false;
     int keeper = -1;
     std::thread reader;
     std::string collected;
@@ -101,3 +105,13 @@ private:
 #define MAKE_NULL_DEVICE_OR_SKIP(path)                                                                       \
     if (!specialfiles::makeNullDevice(path))                                                                 \
     GTEST_SKIP() << "cannot make a device node with mknod here (needs root with CAP_MKNOD): " << (path)
+
+// Calls save(path) on a null device made in folder: it must succeed and leave the device a device.
+// Skips the test, saying why, when no device can be made here.
+#define EXPECT_NULL_DEVICE_WRITTEN_AS_IT_IS(folder, save)                                                    \
+    do {                                                                                                     \
+        const std::string device_ = std::string(folder) + "/null";                                           \
+        MAKE_NULL_DEVICE_OR_SKIP(device_);                                                                   \
+        EXPECT_TRUE(save(device_)) << device_;                                                               \
+        EXPECT_EQ(specialfiles::kindOf(device_), 'c') << device_ << " was replaced";                         \
+    } while (0)
