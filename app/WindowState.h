@@ -34,16 +34,16 @@ inline constexpr int kFileEnd = 60001;
 // Every control the file keeps, in ascending index order. The report memo (index 92) is the window's
 // only memo and is never kept, so no entry belongs to the memo section.
 inline constexpr std::array<Entry, 20> kEntries{{
-    {52, "ComboBox4", Section::Combo},  {56, "Edit1", Section::Edit},
-    {57, "Edit2", Section::Edit},       {67, "Edit8", Section::Edit},
-    {68, "Edit7", Section::Edit},       {69, "Edit6", Section::Edit},
-    {70, "Edit3", Section::Edit},       {71, "ComboBox3", Section::Combo},
-    {72, "MaskEdit1", Section::Masked}, {79, "ComboBox8", Section::Combo},
-    {80, "Edit9", Section::Edit},       {90, "Edit10", Section::Edit},
-    {109, "ComboBox5", Section::Combo}, {112, "ComboBox6", Section::Combo},
-    {117, "Edit4", Section::Edit},      {119, "ComboBox7", Section::Combo},
-    {130, "ComboBox9", Section::Combo}, {132, "ComboBox1", Section::Combo},
-    {133, "ComboBox2", Section::Combo}, {134, "Edit5", Section::Edit},
+    {52, "scaleBaudCombo", Section::Combo},    {56, "singleBarcodeEdit", Section::Edit},
+    {57, "totalBarcodeEdit", Section::Edit},   {67, "clerk4Edit", Section::Edit},
+    {68, "clerk3Edit", Section::Edit},         {69, "clerk2Edit", Section::Edit},
+    {70, "clerk1Edit", Section::Edit},         {71, "clerkModeCombo", Section::Combo},
+    {72, "clockEdit", Section::Masked},        {79, "darknessCombo", Section::Combo},
+    {80, "currencyEdit", Section::Edit},       {90, "rateEdit", Section::Edit},
+    {109, "capacityCombo", Section::Combo},    {112, "intervalCombo", Section::Combo},
+    {117, "maxTareEdit", Section::Edit},       {119, "priceRoundCombo", Section::Combo},
+    {130, "stableCountCombo", Section::Combo}, {132, "baudCombo", Section::Combo},
+    {133, "portCombo", Section::Combo},        {134, "spareEdit", Section::Edit},
 }};
 
 // Finds a control of the window by its name; nullptr when the window has none of that name.

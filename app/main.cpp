@@ -1,6 +1,6 @@
 // The scale utility: creates its six windows, shows the main one and runs until it closes.
 #include "app/Forms.h"
-#include "app/UNIT1.h"
+#include "app/MainWindow.h"
 #include "app/WindowState.h"
 #include "link/SerialPort.h"
 #include "store/DataFolder.h"
@@ -31,13 +31,22 @@ int main(int argc, char** argv) {
     // configuration folder when the program is installed.
     QString folder = dataFolder(QCoreApplication::applicationDirPath());
     setPortLinkFolder(folder.toStdString());
-    TForm1::stateFile =
+    MainWindow::stateFile =
         folder + QLatin1Char('/') + windowstate::stateFileName(QCoreApplication::applicationFilePath());
     createForms();
-    Form1->session.recordsDatabase = store::defaultDatabase(folder);
-    Form1->session.archiveLocation = store::defaultDatabase(folder);
-    Form1->show();
+    theMainWindow->session.recordsDatabase = store::defaultDatabase(folder);
+    // The archive chosen in the HISTORY window last time, else the data folder's; the site from the
+    // same choice, else from the environment as scalectl takes it.
+    const ArchiveChoice choice = loadArchiveChoice(folder);
+    theMainWindow->session.archiveLocation =
+        choice.location.isEmpty() ? store::defaultDatabase(folder) : choice.location;
+    theMainWindow->session.archiveSite =
+        choice.site.isEmpty() ? qEnvironmentVariable("SCALE_SITE") : choice.site;
+    theMainWindow->show();
     int result = QApplication::exec();
+    const QString location = theMainWindow->session.archiveLocation;
+    saveArchiveChoice(folder, {location == store::defaultDatabase(folder) ? QString() : location,
+                               theMainWindow->session.archiveSite});
     destroyForms();
     return result;
 }

@@ -52,7 +52,7 @@ void BM_ConvertWithThreshold(benchmark::State& state) {
 }
 BENCHMARK(BM_ConvertWithThreshold)->Unit(benchmark::kMicrosecond);
 
-// What a track bar movement costs the window: the conversion and the picture handed to Image1.
+// What a track bar movement costs the window: the conversion and the picture handed to its label.
 void BM_ConvertAndShow(benchmark::State& state) {
     LogoImages& images = loadedImages();
     for (auto _ : state) {

@@ -20,6 +20,7 @@ constexpr int kExitNoPort = 2;        // "Cannot initialize COM port!"
 constexpr int kExitBadInput = 3;      // a bad input file or value
 constexpr int kExitIoError = 4;       // "I/O Error!"
 constexpr int kExitDiffers = 5;       // the scale does not hold what the file says (plu diff)
+constexpr int kExitNotClosed = 6;     // the scale acknowledged a Z close but did not close its day
 constexpr int kExitUsage = 64;
 
 // One run of a job: the link opened on one port, that port's name as given, and where the job's
@@ -38,9 +39,13 @@ struct PortRun {
     // The sales archive every report read is kept in (--archive): an SQLite file or a
     // postgresql:// address.
     std::string archive = {};
+    // This PC as the archive names it (store::pcName: the host, after --site or SCALE_SITE).
+    std::string pc = {};
     // What the job found or did, as --format json prints it in the port's "result". Every job fills
-    // it whatever the format: it costs little beside the exchanges.
+    // it whatever the format (it costs little beside the exchanges), except a listing that streams
+    // more than memory should hold: it fills it only when `json` says the result is printed.
     QJsonObject result = {};
+    bool json = false;
 };
 
 struct Job {

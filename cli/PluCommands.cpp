@@ -8,6 +8,7 @@
 #include "text/CodePage.h"
 #include "text/Numbers.h"
 
+#include <QFileInfo>
 #include <iostream>
 #include <memory>
 #include <numeric>
@@ -88,6 +89,13 @@ struct RecordedRun {
     std::map<int, QByteArray> seen;
 };
 
+QVariantList toVariants(const std::vector<int>& numbers) {
+    QVariantList list;
+    for (int number : numbers)
+        list.append(number);
+    return list;
+}
+
 // A column's key in the JSON results: its heading in lower case, "valid_date" for "Valid Date".
 QString columnKey(int column) {
     return QString::fromLatin1(kPluColumns[size_t(column)].heading)
@@ -152,7 +160,7 @@ std::variant<LoadedFile, int> loadFile(const std::string& file) {
     LoadedFile loaded;
     PluFileResult result = loadPluFile(QString::fromLocal8Bit(file), *loaded.table);
     if (result.outcome == PluFileLoad::IoError) {
-        std::cerr << "I/O Error!\n";
+        std::cerr << "I/O Error!\n(" << file << ": cannot be read)\n";
         return kExitIoError;
     }
     if (result.outcome == PluFileLoad::BadLine) {
@@ -164,17 +172,70 @@ std::variant<LoadedFile, int> loadFile(const std::string& file) {
     try {
         loaded.deciding = decidingRows(*loaded.table, loaded.rows);
     } catch (const ConversionError& e) {
+        // Which row and field the write could not convert, in the file's own lines.
+        for (int row : loaded.rows) {
+            const int column = unconvertibleColumn(*loaded.table, row);
+            if (column < 0)
+                continue;
+            PluFileResult place{PluFileLoad::BadLine,
+                                row,
+                                result.lineOfRow[size_t(row - 1)],
+                                column,
+                                loaded.table->cell(column, row),
+                                {}};
+            std::cerr << "error in input file: " << badLinePlace(place).toLocal8Bit().constData() << " ("
+                      << e.what() << ")\n";
+            return kExitBadInput;
+        }
         std::cerr << e.what() << '\n';
         return kExitBadInput;
     }
     return loaded;
 }
 
-int pluPush(PortRun& run, const LoadedFile& file, bool changedOnly) {
+struct PushRequest {
+    bool changedOnly = false;
+    bool dryRun = false;
+    PluVerify verify = PluVerify::None;
+};
+
+// The changed-only push's dry run: the same decision from the scale's record, with nothing sent,
+// nothing read but the identity, and the record left as it was (a database that does not exist yet
+// is not created: no record, so the whole file would be sent).
+int pluPushDryRun(PortRun& run, const LoadedFile& file) {
+    const ScaleLine line = reportingLine(run);
+    const std::optional<std::string> identity = requestIdentity(line);
+    if (!identity)
+        return kExitCommunication;
+    std::map<int, QByteArray> known;
+    const QString where = QString::fromLocal8Bit(run.records);
+    if (!run.records.empty() &&
+        (where.startsWith(QLatin1String("postgresql://")) || QFileInfo::exists(where))) {
+        QString error;
+        std::unique_ptr<store::ScaleRecords> records = store::ScaleRecords::open(where, &error);
+        if (!records)
+            return recordError(run, error);
+        if (!records->select(QString::fromStdString(run.portName), fromCp1250(*identity)))
+            return recordError(run, records->lastError());
+        known = records->known();
+    }
+    const PriceUpdate update = updatePrices(line, *file.table, file.rows, file.deciding, known,
+                                            PluVerify::None, true, TransferHooks{});
+    run.result = {{"sent", int(update.sent.size())},
+                  {"current", update.current},
+                  {"plus", QJsonArray::fromVariantList(toVariants(update.sent))},
+                  {"dry_run", true}};
+    run.err << update.sent.size() << " would be sent, " << update.current << " current\n";
+    return kExitOk;
+}
+
+int pluPush(PortRun& run, const LoadedFile& file, const PushRequest& request) {
+    if (request.dryRun)
+        return pluPushDryRun(run, file);
     RecordedRun recorded(run);
     if (int code = recorded.start())
         return code;
-    if (!changedOnly) {
+    if (!request.changedOnly) {
         int code = recorded.exitCodeFor(
             saveRowsInOrder(recorded.line, *file.table, int(file.rows.size()), recorded.hooks));
         if (code == kExitOk)
@@ -182,21 +243,23 @@ int pluPush(PortRun& run, const LoadedFile& file, bool changedOnly) {
         return code;
     }
     // A scale without a record gets the full push.
-    int current = 0;
-    std::vector<int> rows = file.rows;
-    if (recorded.records && !recorded.records->known().empty())
-        rows = changedRows(file.deciding, recorded.records->known(), &current);
-    int sent = 0;
-    QJsonArray plus;
-    recorded.hooks.proved = [&sent, &plus, keep = recorded.hooks.proved](const PluImage& image) {
-        ++sent;
-        plus.append(image.plu);
-        return keep(image);
-    };
-    int code = recorded.exitCodeFor(saveRows(recorded.line, *file.table, rows, recorded.hooks));
-    run.result = {{"sent", sent}, {"current", current}, {"plus", plus}};
-    run.err << sent << " sent, " << current << " current\n";
-    return code;
+    static const std::map<int, QByteArray> none;
+    const PriceUpdate update = updatePrices(recorded.line, *file.table, file.rows, file.deciding,
+                                            recorded.records ? recorded.records->known() : none,
+                                            request.verify, false, recorded.hooks);
+    run.result = {{"sent", int(update.sent.size())},
+                  {"current", update.current},
+                  {"plus", QJsonArray::fromVariantList(toVariants(update.sent))},
+                  {"dry_run", false}};
+    run.err << update.sent.size() << " sent, " << update.current << " current\n";
+    if (int code = recorded.exitCodeFor(update.end))
+        return code;
+    if (update.notStuck.empty())
+        return kExitOk;
+    run.result[QLatin1String("not_stuck")] = QJsonArray::fromVariantList(toVariants(update.notStuck));
+    for (int plu : update.notStuck)
+        run.err << "PLU " << plu << ": the scale does not hold what was sent (read back after the write)\n";
+    return kExitDiffers;
 }
 
 int pluDiff(PortRun& run, const LoadedFile& file, int from, int to) {
@@ -228,11 +291,12 @@ ParseResult parsePlu(const std::vector<std::string>& args) {
     const std::string what = "plu " + verb;
     long from = 1, to = 1799;
     std::string out, file;
-    bool changed = false;
+    PushRequest push;
     for (size_t i = 1; i < args.size(); ++i) {
         const bool range = verb != "push" && (args[i] == "--from" || args[i] == "--to");
         const bool output = verb == "pull" && args[i] == "-o";
-        if ((range || output) && i + 1 >= args.size())
+        const bool verify = verb == "push" && args[i] == "--verify";
+        if ((range || output || verify) && i + 1 >= args.size())
             return unexpectedWord(what, args, i + 1);
         if (range) {
             auto value = numberArgument(args[i], args[i + 1], 10, 1, 1799);
@@ -242,8 +306,17 @@ ParseResult parsePlu(const std::vector<std::string>& args) {
             ++i;
         } else if (output) {
             out = args[++i];
+        } else if (verify) {
+            const std::string& how = args[++i];
+            if (how != "none" && how != "written" && how != "all")
+                return usageError("--verify: '" + how + "' is not none, written or all");
+            push.verify = how == "all"       ? PluVerify::All
+                          : how == "written" ? PluVerify::Written
+                                             : PluVerify::None;
         } else if (verb == "push" && args[i] == "--changed") {
-            changed = true;
+            push.changedOnly = true;
+        } else if (verb == "push" && args[i] == "--dry-run") {
+            push.dryRun = true;
         } else if (verb != "pull" && file.empty() && args[i].rfind("--", 0) != 0) {
             file = args[i];
         } else {
@@ -259,7 +332,9 @@ ParseResult parsePlu(const std::vector<std::string>& args) {
     if (const int* code = std::get_if<int>(&loaded))
         return *code;
     LoadedFile rows = std::get<LoadedFile>(loaded);
+    if (verb == "push" && (push.dryRun || push.verify != PluVerify::None) && !push.changedOnly)
+        return usageError("plu push: --dry-run and --verify go with --changed");
     if (verb == "push")
-        return Job{[rows, changed](PortRun& run) { return pluPush(run, rows, changed); }, true, {}};
+        return Job{[rows, push](PortRun& run) { return pluPush(run, rows, push); }, true, {}};
     return Job{[rows, from, to](PortRun& run) { return pluDiff(run, rows, int(from), int(to)); }, true, {}};
 }

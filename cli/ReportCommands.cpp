@@ -5,12 +5,18 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
 #include <ostream>
 
 namespace {
 
 struct ReportRequest {
     bool zClose = false;
+    bool force = false; // close even when the day has been closed today already
     uint32_t password = 0;
     std::string outPattern;
 };
@@ -43,6 +49,57 @@ QJsonObject figuresObject(const store::ReportFigures& figures) {
     return object;
 }
 
+// Whether this scale on this port closed its day today and has booked nothing since: a second Z
+// would only add an empty close (and a cron job that runs twice must not). None, with `error` set,
+// when the archive cannot be read.
+std::optional<bool> alreadyClosedToday(store::SalesArchive& archive, const QString& identity,
+                                       const QString& port, const QString& pc,
+                                       const reports::ReportTotals& totals, QString* error) {
+    if (!totals.empty())
+        return false;
+    const QDate today = QDate::currentDate();
+    const auto entries =
+        archive.entries({identity, today, today, 0}, error, store::SalesArchive::Figures::Totals);
+    if (!entries)
+        return std::nullopt;
+    return reports::closedOn(*entries, identity, port, pc, today);
+}
+
+// The Z close after the archived report `id`, verified on the scale, and its outcome noted in the
+// archive. A close that went through never ends as an I/O error: a script that retries on one would
+// close the next day's first sales.
+int closeDay(PortRun& run, store::SalesArchive& archive, const ScaleLine& line, int64_t id,
+             const reports::ReportTotals& reported, uint32_t password) {
+    const reports::VerifiedClose close = reports::verifiedCloseZ(line, reported, password);
+    const bool closed = close.outcome == reports::CloseOutcome::Closed;
+    run.result[QLatin1String("closed")] = closed;
+    if (close.outcome == reports::CloseOutcome::SalesSinceReport) {
+        run.err
+            << "Sales were made since the report: no close was sent; report --z reads the report again.\n";
+        return kExitCommunication;
+    }
+    QString error;
+    const bool noted = !close.closeSent || archive.recordClose(id, closed, &error);
+    if (close.closeSent)
+        run.result[QLatin1String("noted")] = noted;
+    if (!noted) {
+        const QString warning =
+            QStringLiteral("warning: the close's outcome could not be noted in the sales archive (%1)")
+                .arg(error);
+        run.err << warning.toStdString() << '\n';
+        run.result[QLatin1String("warning")] = warning;
+    }
+    switch (close.outcome) {
+    case reports::CloseOutcome::Closed:
+        return kExitOk;
+    case reports::CloseOutcome::NotClosed:
+        run.err << "The scale did not close the day: check the password\n";
+        return kExitNotClosed;
+    default:
+        return kExitCommunication;
+    }
+}
+
 int runReport(PortRun& run, const ReportRequest& request) {
     QString error;
     // An archive that cannot be opened fails before the scale is asked anything.
@@ -61,6 +118,24 @@ int runReport(PortRun& run, const ReportRequest& request) {
         line, request.zClose ? reports::zReportLabels() : reports::salesReportLabels(),
         [&readAt] { return readAt = QDateTime::currentDateTime(); },
         [&lines](const QString& text) { lines << text; }, &figures);
+    const QString identityText = fromCp1250(*identity);
+    const QString port = QString::fromStdString(run.portName);
+    const QString pc = QString::fromStdString(run.pc);
+    if (complete && request.zClose && !request.force) {
+        const std::optional<bool> skip =
+            alreadyClosedToday(*archive, identityText, port, pc, figures.totals, &error);
+        if (!skip)
+            return ioError(run, error);
+        if (*skip) {
+            run.err << "The day was closed today already and nothing has been sold since: no close was "
+                       "sent (--force closes anyway).\n";
+            run.result = {{"kind", "Z"},
+                          {"identity", identityText},
+                          {"closed", false},
+                          {"skipped", "already closed today"}};
+            return kExitOk;
+        }
+    }
     // A report that read nothing leaves an earlier file of the same name as it was.
     if (int written = lines.isEmpty() ? kExitOk : writeText(run, request.outPattern, lines))
         return written;
@@ -70,7 +145,7 @@ int runReport(PortRun& run, const ReportRequest& request) {
     // scale without being kept.
     const store::ArchiveEntry entry =
         reports::archiveEntry(figures, request.zClose ? store::ReportKind::Z : store::ReportKind::X,
-                              fromCp1250(*identity), QString::fromStdString(run.portName), readAt);
+                              identityText, port, pc, readAt);
     run.result = figuresObject(entry.figures);
     run.result[QLatin1String("kind")] = request.zClose ? "Z" : "X";
     run.result[QLatin1String("identity")] = entry.identity;
@@ -80,39 +155,92 @@ int runReport(PortRun& run, const ReportRequest& request) {
         return ioError(run, error);
     if (!request.zClose)
         return kExitOk;
-    const bool closed = reports::closeZ(line, request.password);
-    run.result[QLatin1String("closed")] = closed;
-    // A close that failed is the line's failure, whether or not that could be noted.
-    if (!archive->recordClose(*id, closed, &error) && closed)
-        return ioError(run, error);
-    return closed ? kExitOk : kExitCommunication;
+    return closeDay(run, *archive, line, *id, figures.totals, request.password);
+}
+
+} // namespace
+
+namespace {
+
+constexpr long kLargestPassword = 99999;
+const char* const kPasswordVariable = "SCALE_Z_PASSWORD";
+const char* const kPasswordRange = "is not a number from 0 to 99999";
+
+// A password taken from a file or the environment: its text is never echoed in a message, only
+// where it came from.
+std::optional<uint32_t> passwordText(std::string text) {
+    while (!text.empty() && (text.back() == '\r' || text.back() == ' ' || text.back() == '\t'))
+        text.pop_back();
+    const std::optional<long> value = parseNumber(text, 10, 0, kLargestPassword);
+    return value ? std::optional<uint32_t>(uint32_t(*value)) : std::nullopt;
+}
+
+// The first line of the password file; a bad-input exit code with a message naming the file when
+// it cannot be read or holds no password.
+std::variant<uint32_t, int> passwordFromFile(const std::string& path) {
+    std::ifstream file(path);
+    std::string line;
+    if (!file || !std::getline(file, line)) {
+        std::cerr << "scalectl: --password-file " << path << ": "
+                  << (file.eof() ? "the file is empty" : std::strerror(errno)) << '\n';
+        return kExitBadInput;
+    }
+    if (const std::optional<uint32_t> password = passwordText(line))
+        return *password;
+    std::cerr << "scalectl: --password-file " << path << ": the first line " << kPasswordRange << '\n';
+    return kExitBadInput;
 }
 
 } // namespace
 
 ParseResult parseReport(const std::vector<std::string>& args) {
     ReportRequest request;
+    std::optional<std::string> passwordFile;
     bool passwordGiven = false;
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--z") {
             request.zClose = true;
-        } else if ((args[i] == "--password" || args[i] == "-o") && i + 1 >= args.size()) {
+        } else if (args[i] == "--force") {
+            request.force = true;
+        } else if ((args[i] == "--password" || args[i] == "--password-file" || args[i] == "-o") &&
+                   i + 1 >= args.size()) {
             return unexpectedWord("report", args, i + 1);
         } else if (args[i] == "--password") {
-            auto value = numberArgument(args[i], args[i + 1], 10, 0, 99999);
+            auto value = numberArgument(args[i], args[i + 1], 10, 0, kLargestPassword);
             if (!value)
                 return kExitUsage;
             ++i;
             request.password = static_cast<uint32_t>(*value);
             passwordGiven = true;
+        } else if (args[i] == "--password-file") {
+            passwordFile = args[++i];
         } else if (args[i] == "-o") {
             request.outPattern = args[++i];
         } else {
             return unexpectedWord("report", args, i);
         }
     }
-    if (passwordGiven && !request.zClose)
-        return usageError("report: --password goes with --z");
+    if ((passwordGiven || passwordFile) && !request.zClose)
+        return usageError(passwordGiven ? "report: --password goes with --z"
+                                        : "report: --password-file goes with --z");
+    if (request.force && !request.zClose)
+        return usageError("report: --force goes with --z");
+    if (passwordGiven && passwordFile)
+        return usageError("report: --password and --password-file are two passwords");
+    if (passwordFile) {
+        const std::variant<uint32_t, int> password = passwordFromFile(*passwordFile);
+        if (const int* code = std::get_if<int>(&password))
+            return *code;
+        request.password = std::get<uint32_t>(password);
+    } else if (const char* variable = std::getenv(kPasswordVariable);
+               request.zClose && !passwordGiven && variable) {
+        const std::optional<uint32_t> password = passwordText(variable);
+        if (!password) {
+            std::cerr << "scalectl: " << kPasswordVariable << ' ' << kPasswordRange << '\n';
+            return kExitBadInput;
+        }
+        request.password = *password;
+    }
     return Job{[request](PortRun& run) { return runReport(run, request); }, true, request.outPattern};
 }
 
@@ -125,17 +253,40 @@ struct HistoryRequest {
 
 int runHistory(PortRun& run, const HistoryRequest& request) {
     QString error;
-    std::unique_ptr<store::SalesArchive> archive =
-        store::SalesArchive::open(QString::fromStdString(run.archive), &error);
-    std::optional<std::vector<store::ArchiveEntry>> entries;
-    if (archive)
-        entries = archive->entries(request.filter, &error);
-    if (!entries)
+    // A listing only reads: a mistyped name makes no new empty archive, and a copy on read-only
+    // media or a role that may only read lists as well.
+    std::unique_ptr<store::SalesArchive> archive = store::SalesArchive::open(
+        QString::fromStdString(run.archive), &error, store::Database::Access::ReadOnly);
+    if (!archive)
         return ioError(run, error);
-    // The entries as history --format json lists them, also in --format json's result.
-    run.result = {{"entries", QJsonDocument::fromJson(reports::historyJson(*entries)).array()}};
-    const QByteArray text = request.json ? reports::historyJson(*entries) : reports::historyCsv(*entries);
-    run.out.write(text.constData(), text.size());
+    if (run.json) {
+        // The entries as history --format json lists them, in --format json's result.
+        QJsonArray entries;
+        if (!archive->forEachEntry(request.filter, &error, [&entries](const store::ArchiveEntry& entry) {
+                entries.append(reports::historyObject(entry));
+                return true;
+            }))
+            return ioError(run, error);
+        run.result = {{"entries", entries}};
+        return kExitOk;
+    }
+    // Written as read, a block at a time: years of closes never sit in memory.
+    reports::HistoryListing listing(request.json ? reports::HistoryListing::Format::Json
+                                                 : reports::HistoryListing::Format::Csv);
+    std::string block;
+    listing.begin(block);
+    const bool read = archive->forEachEntry(request.filter, &error, [&](const store::ArchiveEntry& entry) {
+        listing.add(block, entry);
+        if (block.size() >= 64 * 1024) {
+            run.out.write(block.data(), std::streamsize(block.size()));
+            block.clear();
+        }
+        return bool(run.out);
+    });
+    if (!read)
+        return ioError(run, error);
+    listing.end(block);
+    run.out.write(block.data(), std::streamsize(block.size()));
     run.out.flush();
     return run.out ? kExitOk : ioError(run);
 }

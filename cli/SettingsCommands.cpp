@@ -131,11 +131,15 @@ ParseResult preparePush(const std::string& file, const std::optional<std::string
     case SettingsFileLoad::Loaded:
         break;
     case SettingsFileLoad::BadNumber:
-        std::cerr << "I/O Error! line " << bad.line << ": '" << bad.text.toLocal8Bit().constData()
-                  << "' is not a whole number\n";
+        std::cerr << "I/O Error! line " << bad.line << " (" << settingsFileLineName(bad.line).toStdString()
+                  << "): '" << bad.text.toLocal8Bit().constData() << "' is not a whole number\n";
+        return kExitBadInput;
+    case SettingsFileLoad::WrongLineCount:
+        std::cerr << wrongLineCountMessage(bad.line).toStdString() << " (" << file << ")\n";
         return kExitBadInput;
     case SettingsFileLoad::IoError:
-        return ioError(std::cerr, kExitIoError);
+        std::cerr << "I/O Error!\n(" << file << ": cannot be read)\n";
+        return kExitIoError;
     }
     // Without --rate, a stand-in until the scale's own rate replaces it.
     settings->rate = rate ? QString::fromLocal8Bit(*rate) : QStringLiteral("0");

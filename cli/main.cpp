@@ -2,7 +2,7 @@
 // and the same core code as the windows, for scripts, service work and checking a line.
 //
 //   scalectl [--port PORT]... [--jobs N] [--baud N] [--trace] [--records FILE] [--archive FILE|URL]
-//            [--format text|json] COMMAND ...
+//            [--site NAME] [--format text|json] COMMAND ...
 //
 // PORT is COMn, a device path, socket://HOST:PORT or rfc2217://HOST:PORT. With several ports the
 // command runs on all of them at once (at most N at a time with --jobs), each on a link and a thread
@@ -21,11 +21,14 @@
 //
 // The commands are listed in cli/Commands.cpp. Exit codes: 0 success, 1 failed exchange, 2 port
 // cannot be opened, 3 bad input, 4 a file (or the records database) that cannot be read or written,
-// 5 the scale differs from the file (plu diff), 64 usage; with several ports, the code of the first
-// port (in --port order) that failed, else 5 when any port differs.
+// 5 the scale differs from the file (plu diff), 6 the scale did not close its day (report --z),
+// 64 usage; with several ports, the code of the first port (in --port order) that failed, else 5
+// when any port differs.
 //
 // --archive names the sales archive (every report read is kept there; history lists it): an SQLite
 // file or postgresql://USER@HOST[:PORT]/DB; by default the database in the utility's data folder.
+// --site names the shop of a chain whose PCs share one archive (default: the SCALE_SITE environment
+// variable): each report is kept with the PC that read it, the site before its host name.
 #include "cli/Cli.h"
 #include "cli/JsonOutput.h"
 #include "cli/Trace.h"
@@ -33,6 +36,7 @@
 #include "link/SerialPort.h"
 #include "store/DataFolder.h"
 #include "store/Database.h"
+#include "store/SalesArchive.h"
 
 #include <algorithm>
 #include <atomic>
@@ -65,7 +69,8 @@ void writeUsage(std::ostream& out, const CliCommand* only) {
     out << "PORT: COMn, a device path, socket://HOST:PORT or rfc2217://HOST:PORT\n";
     if (!only)
         out << "--records FILE: the scales' records; --archive FILE|postgresql://USER@HOST[:PORT]/DB: the\n"
-               "sales archive (both before the command; default: the utility's database)\n";
+               "sales archive (both before the command; default: the utility's database); --site NAME: the\n"
+               "shop this PC belongs to, kept with every report (default: $SCALE_SITE)\n";
 }
 
 // A usage error whose line has been written: the usage follows, on standard error.
@@ -80,6 +85,8 @@ struct Settings {
     bool json = false; // --format json
     std::string records;
     std::string archive;
+    std::string site;
+    bool siteGiven = false;
 };
 
 // The job on one port, on a link of its own; messages on err, the trace on traceOut, what the job
@@ -87,7 +94,16 @@ struct Settings {
 int runJob(const Job& job, const std::string& port, const Settings& settings, std::ostream& out,
            std::ostream& err, std::ostream& traceOut, bool showProgress, QJsonObject& result) {
     FrameLink link;
-    PortRun run{link, port, out, err, showProgress, settings.records, settings.archive};
+    PortRun run{link,
+                port,
+                out,
+                err,
+                showProgress,
+                settings.records,
+                settings.archive,
+                store::pcName(QString::fromStdString(settings.site)).toStdString(),
+                {},
+                settings.json};
     if (!job.needsPort) {
         int code = job.run(run);
         result = run.result;
@@ -219,7 +235,7 @@ int main(int argc, char** argv) {
             continue;
         }
         if (option != "--port" && option != "--baud" && option != "--jobs" && option != "--records" &&
-            option != "--archive" && option != "--format") {
+            option != "--archive" && option != "--site" && option != "--format") {
             usageError("unknown option '" + option + "'");
             return usage();
         }
@@ -234,6 +250,11 @@ int main(int argc, char** argv) {
                 return usage();
             }
             settings.json = value == "json";
+            continue;
+        }
+        if (option == "--site") {
+            settings.site = value;
+            settings.siteGiven = true;
             continue;
         }
         if (option == "--records" || option == "--archive") {
@@ -296,6 +317,8 @@ int main(int argc, char** argv) {
         settings.records = store::defaultDatabase(folder).toStdString();
     if (settings.archive.empty())
         settings.archive = store::defaultDatabase(folder).toStdString();
+    if (!settings.siteGiven)
+        settings.site = qEnvironmentVariable("SCALE_SITE").toStdString();
 
     // A command that works without a scale (a preview) runs once, however many ports are named.
     if (ports.size() == 1 || !job.needsPort)

@@ -62,12 +62,12 @@ SystemFields startFields() {
 
 const std::array<SystemPreset, 6>& systemPresets() {
     static const std::array<SystemPreset, 6> presets{{
-        {"Button21", "Single 6Kg(1/3000)", "single-6", presetFields("6", "2", "6", false)},
-        {"Button22", "Single 15Kg(1/3000)", "single-15", presetFields("15", "5", "15", false)},
-        {"Button23", "Single 30Kg(1/3000)", "single-30", presetFields("30", "10", "30", false)},
-        {"Button26", "Dual 6Kg(1/6000)", "dual-6", presetFields("6", "1", "6", true)},
-        {"Button27", "Dual 15Kg(1/6000)", "dual-15", presetFields("15", "2", "6", true)},
-        {"Button28", "Dual 30Kg(1/6000)", "dual-30", presetFields("30", "5", "6", true)},
+        {"single6Button", "Single 6Kg(1/3000)", "single-6", presetFields("6", "2", "6", false)},
+        {"single15Button", "Single 15Kg(1/3000)", "single-15", presetFields("15", "5", "15", false)},
+        {"single30Button", "Single 30Kg(1/3000)", "single-30", presetFields("30", "10", "30", false)},
+        {"dual6Button", "Dual 6Kg(1/6000)", "dual-6", presetFields("6", "1", "6", true)},
+        {"dual15Button", "Dual 15Kg(1/6000)", "dual-15", presetFields("15", "2", "6", true)},
+        {"dual30Button", "Dual 30Kg(1/6000)", "dual-30", presetFields("30", "5", "6", true)},
     }};
     return presets;
 }

@@ -24,22 +24,22 @@ constexpr SpinRange kPasswordRange{0, 99999};
 // Every field of the tab. The combo boxes and "Max Tare" are texts, converted only when the
 // parameters are built; the spin fields are whole numbers, pulled into their ranges when built.
 struct SystemFields {
-    QString capacity;     // "Capacity", ComboBox5
-    QString interval;     // "e=d=", ComboBox6
-    int32_t unit;         // "Unit", SpinEdit10
-    int32_t initialZero;  // "Initial Zero, %", SpinEdit11
-    QString maxTare;      // "Max Tare", Edit4
-    int32_t digits;       // "Digits (Weight,Price)", SpinEdit9
-    QString priceRound;   // "price round", ComboBox7
-    int32_t localG;       // "Local g", SpinEdit7
-    int32_t destinationG; // "Destination g", SpinEdit8
-    QString stableCount;  // "Stbale Count", ComboBox9
-    int32_t password;     // "Password", SpinEdit12
-    bool lb;              // CheckBox9
-    bool dualInterval;    // CheckBox10
-    bool comma;           // CheckBox11
-    bool oneTimeTare;     // CheckBox12
-    bool minimumSale;     // CheckBox14
+    QString capacity;     // "Capacity", capacityCombo
+    QString interval;     // "e=d=", intervalCombo
+    int32_t unit;         // "Unit", unitSpin
+    int32_t initialZero;  // "Initial Zero, %", initialZeroSpin
+    QString maxTare;      // "Max Tare", maxTareEdit
+    int32_t digits;       // "Digits (Weight,Price)", digitsSpin
+    QString priceRound;   // "price round", priceRoundCombo
+    int32_t localG;       // "Local g", localGSpin
+    int32_t destinationG; // "Destination g", destinationGSpin
+    QString stableCount;  // "Stbale Count", stableCountCombo
+    int32_t password;     // "Password", passwordSpin
+    bool lb;              // poundsBox
+    bool dualInterval;    // dualIntervalBox
+    bool comma;           // commaBox
+    bool oneTimeTare;     // oneTimeTareBox
+    bool minimumSale;     // minimumSaleBox
 
     bool operator==(const SystemFields&) const = default;
 };
@@ -57,7 +57,8 @@ struct SystemPreset {
     SystemFields fields;
 };
 
-// The six presets in the order of their buttons (Button21 to Button23, Button26 to Button28).
+// The six presets in the order of their buttons (single6Button to single30Button, dual6Button to
+// dual30Button).
 const std::array<SystemPreset, 6>& systemPresets();
 
 // clear, then the 28 bytes of the request in their order, each field converted as it is put: a

@@ -14,27 +14,27 @@ void setRange(SpinEdit* field, SpinRange range) {
 SystemTab::SystemTab(ScaleSession& session, QWidget* parent)
     : QWidget(parent), ui(new Ui::SystemTab), session(session) {
     ui->setupUi(this);
-    setRange(ui->SpinEdit10, kUnitRange);
-    setRange(ui->SpinEdit11, kInitialZeroRange);
-    setRange(ui->SpinEdit9, kDigitsRange);
-    setRange(ui->SpinEdit7, kGravityRange);
-    setRange(ui->SpinEdit8, kGravityRange);
-    setRange(ui->SpinEdit12, kPasswordRange);
+    setRange(ui->unitSpin, kUnitRange);
+    setRange(ui->initialZeroSpin, kInitialZeroRange);
+    setRange(ui->digitsSpin, kDigitsRange);
+    setRange(ui->localGSpin, kGravityRange);
+    setRange(ui->destinationGSpin, kGravityRange);
+    setRange(ui->passwordSpin, kPasswordRange);
     // The lists start without a selection; start-up selects the first items of three of them, and
     // the stable count keeps its text alone.
-    for (QComboBox* box : {ui->ComboBox5, ui->ComboBox6, ui->ComboBox7, ui->ComboBox9}) {
+    for (QComboBox* box : {ui->capacityCombo, ui->intervalCombo, ui->priceRoundCombo, ui->stableCountCombo}) {
         makeEditableCombo(box);
         box->setCurrentIndex(-1);
     }
     showFields(startFields());
 
-    connect(ui->Button2, &QPushButton::clicked, this, &SystemTab::Button2Click);
-    connect(ui->Button21, &QPushButton::clicked, this, &SystemTab::Button21Click);
-    connect(ui->Button22, &QPushButton::clicked, this, &SystemTab::Button22Click);
-    connect(ui->Button23, &QPushButton::clicked, this, &SystemTab::Button23Click);
-    connect(ui->Button26, &QPushButton::clicked, this, &SystemTab::Button26Click);
-    connect(ui->Button27, &QPushButton::clicked, this, &SystemTab::Button27Click);
-    connect(ui->Button28, &QPushButton::clicked, this, &SystemTab::Button28Click);
+    connect(ui->sendButton, &QPushButton::clicked, this, &SystemTab::sendParameters);
+    connect(ui->single6Button, &QPushButton::clicked, this, &SystemTab::presetSingle6);
+    connect(ui->single15Button, &QPushButton::clicked, this, &SystemTab::presetSingle15);
+    connect(ui->single30Button, &QPushButton::clicked, this, &SystemTab::presetSingle30);
+    connect(ui->dual6Button, &QPushButton::clicked, this, &SystemTab::presetDual6);
+    connect(ui->dual15Button, &QPushButton::clicked, this, &SystemTab::presetDual15);
+    connect(ui->dual30Button, &QPushButton::clicked, this, &SystemTab::presetDual30);
 }
 
 SystemTab::~SystemTab() {
@@ -42,50 +42,50 @@ SystemTab::~SystemTab() {
 }
 
 void SystemTab::selectInitialItems() {
-    ui->ComboBox5->setCurrentIndex(1);
-    ui->ComboBox6->setCurrentIndex(1);
-    ui->ComboBox7->setCurrentIndex(0);
+    ui->capacityCombo->setCurrentIndex(1);
+    ui->intervalCombo->setCurrentIndex(1);
+    ui->priceRoundCombo->setCurrentIndex(0);
 }
 
 SystemFields SystemTab::fields() const {
-    return SystemFields{.capacity = ui->ComboBox5->currentText(),
-                        .interval = ui->ComboBox6->currentText(),
-                        .unit = ui->SpinEdit10->value(),
-                        .initialZero = ui->SpinEdit11->value(),
-                        .maxTare = ui->Edit4->text(),
-                        .digits = ui->SpinEdit9->value(),
-                        .priceRound = ui->ComboBox7->currentText(),
-                        .localG = ui->SpinEdit7->value(),
-                        .destinationG = ui->SpinEdit8->value(),
-                        .stableCount = ui->ComboBox9->currentText(),
-                        .password = ui->SpinEdit12->value(),
-                        .lb = ui->CheckBox9->isChecked(),
-                        .dualInterval = ui->CheckBox10->isChecked(),
-                        .comma = ui->CheckBox11->isChecked(),
-                        .oneTimeTare = ui->CheckBox12->isChecked(),
-                        .minimumSale = ui->CheckBox14->isChecked()};
+    return SystemFields{.capacity = ui->capacityCombo->currentText(),
+                        .interval = ui->intervalCombo->currentText(),
+                        .unit = ui->unitSpin->value(),
+                        .initialZero = ui->initialZeroSpin->value(),
+                        .maxTare = ui->maxTareEdit->text(),
+                        .digits = ui->digitsSpin->value(),
+                        .priceRound = ui->priceRoundCombo->currentText(),
+                        .localG = ui->localGSpin->value(),
+                        .destinationG = ui->destinationGSpin->value(),
+                        .stableCount = ui->stableCountCombo->currentText(),
+                        .password = ui->passwordSpin->value(),
+                        .lb = ui->poundsBox->isChecked(),
+                        .dualInterval = ui->dualIntervalBox->isChecked(),
+                        .comma = ui->commaBox->isChecked(),
+                        .oneTimeTare = ui->oneTimeTareBox->isChecked(),
+                        .minimumSale = ui->minimumSaleBox->isChecked()};
 }
 
 void SystemTab::showFields(const SystemFields& fields) {
-    ui->ComboBox5->setEditText(fields.capacity);
-    ui->ComboBox6->setEditText(fields.interval);
-    ui->SpinEdit9->setValue(fields.digits);
-    ui->ComboBox7->setEditText(fields.priceRound);
-    ui->SpinEdit10->setValue(fields.unit);
-    ui->CheckBox9->setChecked(fields.lb);
-    ui->CheckBox10->setChecked(fields.dualInterval);
-    ui->CheckBox11->setChecked(fields.comma);
-    ui->CheckBox12->setChecked(fields.oneTimeTare);
-    ui->SpinEdit7->setValue(fields.localG);
-    ui->SpinEdit8->setValue(fields.destinationG);
-    ui->SpinEdit11->setValue(fields.initialZero);
-    ui->Edit4->setText(fields.maxTare);
-    ui->CheckBox14->setChecked(fields.minimumSale);
-    ui->ComboBox9->setEditText(fields.stableCount);
-    ui->SpinEdit12->setValue(fields.password);
+    ui->capacityCombo->setEditText(fields.capacity);
+    ui->intervalCombo->setEditText(fields.interval);
+    ui->digitsSpin->setValue(fields.digits);
+    ui->priceRoundCombo->setEditText(fields.priceRound);
+    ui->unitSpin->setValue(fields.unit);
+    ui->poundsBox->setChecked(fields.lb);
+    ui->dualIntervalBox->setChecked(fields.dualInterval);
+    ui->commaBox->setChecked(fields.comma);
+    ui->oneTimeTareBox->setChecked(fields.oneTimeTare);
+    ui->localGSpin->setValue(fields.localG);
+    ui->destinationGSpin->setValue(fields.destinationG);
+    ui->initialZeroSpin->setValue(fields.initialZero);
+    ui->maxTareEdit->setText(fields.maxTare);
+    ui->minimumSaleBox->setChecked(fields.minimumSale);
+    ui->stableCountCombo->setEditText(fields.stableCount);
+    ui->passwordSpin->setValue(fields.password);
 }
 
-void SystemTab::Button2Click() {
+void SystemTab::sendParameters() {
     if (!session.requireConnection())
         return;
     // The core pulls the spin fields into their ranges, as leaving them for the button does.
@@ -96,21 +96,21 @@ void SystemTab::applyPreset(size_t index) {
     showFields(systemPresets()[index].fields);
 }
 
-void SystemTab::Button21Click() {
+void SystemTab::presetSingle6() {
     applyPreset(0);
 }
-void SystemTab::Button22Click() {
+void SystemTab::presetSingle15() {
     applyPreset(1);
 }
-void SystemTab::Button23Click() {
+void SystemTab::presetSingle30() {
     applyPreset(2);
 }
-void SystemTab::Button26Click() {
+void SystemTab::presetDual6() {
     applyPreset(3);
 }
-void SystemTab::Button27Click() {
+void SystemTab::presetDual15() {
     applyPreset(4);
 }
-void SystemTab::Button28Click() {
+void SystemTab::presetDual30() {
     applyPreset(5);
 }

@@ -1,5 +1,5 @@
-// The SYSTEM tab of the main window: the weighing parameters, the six presets and SEND. TForm1
-// composes it into TabSheet4, whose visibility follows the calibration bit of the status byte. The
+// The SYSTEM tab of the main window: the weighing parameters, the six presets and SEND. MainWindow
+// composes it into systemPage, whose visibility follows the calibration bit of the status byte. The
 // handlers read the controls, call the metrology core and write the controls.
 #pragma once
 
@@ -21,13 +21,13 @@ public:
     // Start-up: the first selections of the Capacity, e=d= and price round lists.
     void selectInitialItems();
 
-    void Button2Click();  // SEND
-    void Button21Click(); // Single 6Kg(1/3000)
-    void Button22Click(); // Single 15Kg(1/3000)
-    void Button23Click(); // Single 30Kg(1/3000)
-    void Button26Click(); // Dual 6Kg(1/6000)
-    void Button27Click(); // Dual 15Kg(1/6000)
-    void Button28Click(); // Dual 30Kg(1/6000)
+    void sendParameters();
+    void presetSingle6();  // Single 6Kg(1/3000)
+    void presetSingle15(); // Single 15Kg(1/3000)
+    void presetSingle30(); // Single 30Kg(1/3000)
+    void presetDual6();    // Dual 6Kg(1/6000)
+    void presetDual15();   // Dual 15Kg(1/6000)
+    void presetDual30();   // Dual 30Kg(1/6000)
 
     // The fields as they stand: texts as typed, spin fields as read (a text that is no whole
     // number reads as the field's minimum).

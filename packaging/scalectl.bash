@@ -19,11 +19,15 @@ _scalectl()
             COMPREPLY=($(compgen -W '1200 2400 4800 9600 14400 19200 28800 38400 57600 115200' -- "$cur"))
             return
             ;;
-        --jobs | --from | --to | --password | --brightness | --contrast | --rate | --time | --scale)
+        --jobs | --from | --to | --password | --brightness | --contrast | --rate | --time | --scale | --site)
             return
             ;;
-        --records | --archive)
+        --records | --archive | --password-file)
             _filedir
+            return
+            ;;
+        --verify)
+            COMPREPLY=($(compgen -W 'none written all' -- "$cur"))
             return
             ;;
         --format)
@@ -46,7 +50,7 @@ _scalectl()
     local i command='' at=0
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
-            --port | --baud | --jobs | --records | --archive | --format) ((i++)) ;;
+            --port | --baud | --jobs | --records | --archive | --site | --format) ((i++)) ;;
             -*) ;;
             *)
                 command=${words[i]}
@@ -58,7 +62,7 @@ _scalectl()
 
     if [[ -z $command ]]; then
         if [[ $cur == -* ]]; then
-            COMPREPLY=($(compgen -W '--port --jobs --baud --trace --records --archive --format --help --version' -- "$cur"))
+            COMPREPLY=($(compgen -W '--port --jobs --baud --trace --records --archive --site --format --help --version' -- "$cur"))
         else
             COMPREPLY=($(compgen -W 'raw plu display key calibration report history logo settings clock find info' -- "$cur"))
         fi
@@ -76,7 +80,7 @@ _scalectl()
             logo) COMPREPLY=($(compgen -W 'send preview' -- "$cur")) ;;
             calibration) COMPREPLY=($(compgen -W 'send' -- "$cur")) ;;
             clock) COMPREPLY=($(compgen -W 'get set' -- "$cur")) ;;
-            report) COMPREPLY=($(compgen -W '--z --password -o --help' -- "$cur")) ;;
+            report) COMPREPLY=($(compgen -W '--z --password-file --password --force -o --help' -- "$cur")) ;;
         esac
         return
     fi
@@ -92,14 +96,14 @@ _scalectl()
             case $sub in
                 send) options='--brightness --contrast --threshold --preview' ;;
                 preview) options='--brightness --contrast --threshold' ;;
-                push) [[ $command == settings ]] && options='--rate' || options='--changed' ;;
+                push) [[ $command == settings ]] && options='--rate' || options='--changed --verify --dry-run' ;;
                 diff) options='--from --to' ;;
             esac
             ;;
         'settings pull') options='-o' ;;
         'clock set') options='--time' ;;
         'calibration send') options='--preset' ;;
-        report*) options='--z --password -o' ;;
+        report*) options='--z --password-file --password --force -o' ;;
         history*) options='--scale --from --to --format' ;;
         find*) options='--port --baud' ;;
     esac

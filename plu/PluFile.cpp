@@ -101,7 +101,7 @@ bool storeLine(const QString& line, PluTable& table, int row, PluFileResult& res
 } // namespace
 
 PluFileResult readPluLines(QIODevice& device, PluTable& table) {
-    PluFileResult result{PluFileLoad::Loaded, 0, 0, -1, {}};
+    PluFileResult result{PluFileLoad::Loaded, 0, 0, -1, {}, {}};
     int lineNumber = 0;
     for (;;) {
         // Empty only at the end or on a read error (a line holds at least its line end).
@@ -127,6 +127,7 @@ PluFileResult readPluLines(QIODevice& device, PluTable& table) {
                 return result;
             }
             result.rowsLoaded = row;
+            result.lineOfRow.push_back(lineNumber);
         }
     }
     return result;

@@ -3,6 +3,8 @@
 // fields 1 to 10 of each line and stores them as found; QUANTITY, TOTAL and COUNT are not read.
 #pragma once
 
+#include <vector>
+
 #include "plu/PluTable.h"
 
 #include <QByteArray>
@@ -38,6 +40,8 @@ struct PluFileResult {
     int badLine = 0;
     int badColumn = -1;
     QString badText;
+    // The file line of each row stored: lineOfRow[row - 1] (comments and empty lines take no row).
+    std::vector<int> lineOfRow = {};
 };
 
 // "line 4, PRICE: 'abc'" for a refused field, "line 1805" for a line refused as a whole, "the file

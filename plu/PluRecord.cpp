@@ -71,6 +71,21 @@ void putPluRecord(FrameLink& link, const PluTable& table, int row) {
     link.putByte(0);
 }
 
+int unconvertibleColumn(const PluTable& table, int row) {
+    for (int column : {NumColumn, PriceColumn, CodeColumn, DepColumn, TaxColumn, NwColumn, FixColumn,
+                       BarColumn, ValidDateColumn}) {
+        try {
+            if (column == PriceColumn)
+                priceInHundredths(table.cell(column, row));
+            else
+                strToInt(table.cell(column, row));
+        } catch (const ConversionError&) {
+            return column;
+        }
+    }
+    return -1;
+}
+
 PluImage pluImage(const PluTable& table, int row) {
     FrameLink scratch;
     putPluRecord(scratch, table, row);

@@ -50,6 +50,9 @@ QStringList pluImageTexts(const QByteArray& fields);
 
 // Reads PLU plu into row over the line: kPluRead, kPluExchangeFailed or kPluAbsent.
 int readPlu(const ScaleLine& line, PluTable& table, uint16_t plu, uint16_t row);
+// The first column of the row whose text a write cannot convert (NUM, PRICE, CODE ...), -1 when
+// every one converts: where to point an operator whose file a push refused.
+int unconvertibleColumn(const PluTable& table, int row);
 // Writes row index + 1 over the line. True when sent and acknowledged, or when the row's PRICE is
 // empty (nothing is sent); false when the exchange failed. Throws ConversionError before sending.
 bool writePlu(const ScaleLine& line, const PluTable& table, uint16_t index);

@@ -7,9 +7,9 @@
 #include "text/CodePage.h"
 #include "text/Numbers.h"
 #include "ui/CellEditDelegate.h"
+#include "ui/ProgressDialog.h"
 #include "ui/Prompts.h"
 #include "ui/ScaleSession.h"
-#include "ui/Unit2.h"
 #include "ui_PluTab.h"
 
 #include <QHeaderView>
@@ -33,8 +33,8 @@ Ui::PluTab* setUpControls(QWidget* tab) {
 } // namespace
 
 PluTab::PluTab(ScaleSession& session, QWidget* parent)
-    : QWidget(parent), ui(setUpControls(this)), session(session), grid(*ui->StringGrid1) {
-    QTableWidget* table = ui->StringGrid1;
+    : QWidget(parent), ui(setUpControls(this)), session(session), grid(*ui->pluGrid) {
+    QTableWidget* table = ui->pluGrid;
     table->setColumnCount(kPluColumnCount);
     table->setRowCount(kPluRowCount);
     table->verticalHeader()->hide();
@@ -44,23 +44,23 @@ PluTab::PluTab(ScaleSession& session, QWidget* parent)
         table->setColumnWidth(column, kPluColumns[size_t(column)].width);
     table->setItemDelegate(new CellEditDelegate(
         [this](const QModelIndex& index, const QString& text, QLineEdit* editor, QString& putBackText) {
-            StringGrid1SetEditText(index.column(), index.row() + 1, text, editor, putBackText);
+            checkCellEdit(index.column(), index.row() + 1, text, editor, putBackText);
         },
         table));
 
-    connect(ui->Button12, &QPushButton::clicked, this, &PluTab::Button12Click);
-    connect(ui->Button17, &QPushButton::clicked, this, &PluTab::Button17Click);
-    connect(ui->Button7, &QPushButton::clicked, this, &PluTab::Button7Click);
-    connect(ui->Button8, &QPushButton::clicked, this, &PluTab::Button8Click);
-    connect(ui->Button6, &QPushButton::clicked, this, &PluTab::Button6Click);
-    connect(ui->Button5, &QPushButton::clicked, this, &PluTab::Button5Click);
+    connect(ui->allButton, &QPushButton::clicked, this, &PluTab::selectAll);
+    connect(ui->clearButton, &QPushButton::clicked, this, &PluTab::clearTable);
+    connect(ui->loadFromScaleButton, &QPushButton::clicked, this, &PluTab::loadRangeFromScale);
+    connect(ui->saveToScaleButton, &QPushButton::clicked, this, &PluTab::saveRangeToScale);
+    connect(ui->saveToDiskButton, &QPushButton::clicked, this, &PluTab::saveToDisk);
+    connect(ui->loadFromDiskButton, &QPushButton::clicked, this, &PluTab::loadFromDisk);
     // The comparison and the changed-only choice share one small menu button: the row has no room
     // for two more controls beside the tab's own buttons, which keep their places and widths.
     auto* more = new QMenu(ui->moreButton);
     more->addAction(ui->compareAction);
     more->addAction(ui->changedOnlyAction);
     ui->moreButton->setMenu(more);
-    connect(ui->compareAction, &QAction::triggered, this, &PluTab::compareActionTriggered);
+    connect(ui->compareAction, &QAction::triggered, this, &PluTab::compareWithScale);
 }
 
 PluTab::~PluTab() {
@@ -71,20 +71,20 @@ void PluTab::writeHeadings() {
     QStringList headings;
     for (const PluColumnLayout& column : kPluColumns)
         headings << QString::fromLatin1(column.heading);
-    ui->StringGrid1->setHorizontalHeaderLabels(headings);
+    ui->pluGrid->setHorizontalHeaderLabels(headings);
 }
 
-void PluTab::Button12Click() {
-    ui->SpinEdit1->setValue(1);
-    ui->SpinEdit2->setValue(1799);
+void PluTab::selectAll() {
+    ui->fromSpin->setValue(1);
+    ui->toSpin->setValue(1799);
 }
 
-void PluTab::Button17Click() {
-    ui->StringGrid1->clearContents();
+void PluTab::clearTable() {
+    ui->pluGrid->clearContents();
 }
 
-void PluTab::StringGrid1SetEditText(int column, int row, const QString& text, QLineEdit* editor,
-                                    QString& putBackText) {
+void PluTab::checkCellEdit(int column, int row, const QString& text, QLineEdit* editor,
+                           QString& putBackText) {
     grid.setCell(column, row, text);
     if (pluCellAccepted(column, text)) {
         putBackText = text;
@@ -97,14 +97,14 @@ void PluTab::StringGrid1SetEditText(int column, int row, const QString& text, QL
 
 std::pair<int, int> PluTab::range() const {
     // Leaving a field pulls it into 1..1799; a handler started without leaving it gets the same.
-    int from = ui->SpinEdit1->checkValue(strToInt(ui->SpinEdit1->text()));
-    int to = ui->SpinEdit2->checkValue(strToInt(ui->SpinEdit2->text()));
+    int from = ui->fromSpin->checkValue(strToInt(ui->fromSpin->text()));
+    int to = ui->toSpin->checkValue(strToInt(ui->toSpin->text()));
     return {from, to};
 }
 
 TransferHooks PluTab::progressHooks() {
     TransferHooks hooks;
-    TForm2* progress = session.progressDialog;
+    ProgressDialog* progress = session.progressDialog;
     hooks.begin = [progress](int maximum) { progress->begin(maximum); };
     hooks.keepRunning = [progress] { return progress->keepRunning; };
     hooks.step = [progress](int position, int number) {
@@ -145,7 +145,7 @@ void PluTab::transferEnded(TransferEnd end, const Record& record) {
                           QStringLiteral("I/O Error!\n(scale records: %1)").arg(record.records->lastError()));
 }
 
-void PluTab::Button7Click() {
+void PluTab::loadRangeFromScale() {
     if (!session.requireConnection())
         return;
     session.runHandler([this] {
@@ -156,7 +156,7 @@ void PluTab::Button7Click() {
     });
 }
 
-void PluTab::Button8Click() {
+void PluTab::saveRangeToScale() {
     if (!session.requireConnection())
         return;
     session.runHandler([this] {
@@ -177,7 +177,7 @@ void PluTab::Button8Click() {
     });
 }
 
-void PluTab::compareActionTriggered() {
+void PluTab::compareWithScale() {
     if (!session.requireConnection())
         return;
     session.runHandler([this] {
@@ -214,7 +214,7 @@ void PluTab::compareActionTriggered() {
 }
 
 void PluTab::markDifferences(const std::vector<int>& marks) {
-    QTableWidget* table = ui->StringGrid1;
+    QTableWidget* table = ui->pluGrid;
     for (int mark : marked)
         if (QTableWidgetItem* item = table->item(mark / kPluColumnCount - 1, mark % kPluColumnCount))
             item->setBackground(QBrush());
@@ -227,7 +227,7 @@ void PluTab::markDifferences(const std::vector<int>& marks) {
     marked = marks;
 }
 
-void PluTab::Button6Click() {
+void PluTab::saveToDisk() {
     QString path = prompts().saveFileName(kFileFilter, kFileSuffix, kFileFolder);
     if (path.isEmpty())
         return;
@@ -235,7 +235,7 @@ void PluTab::Button6Click() {
         prompts().message(kFileErrorTitle, QStringLiteral("I/O Error!"));
 }
 
-void PluTab::Button5Click() {
+void PluTab::loadFromDisk() {
     QString path = prompts().openFileName(kFileFilter, kFileSuffix, kFileFolder);
     if (path.isEmpty())
         return;

@@ -1,5 +1,5 @@
 // The PLU tab of the main window: the PLU table, the FROM/TO range, the transfers to and from the
-// scale and the PLU text file. TForm1 composes it into TabSheet1. The handlers read the controls,
+// scale and the PLU text file. MainWindow composes it into pluPage. The handlers read the controls,
 // call the PLU core and show its outcome.
 #pragma once
 
@@ -26,26 +26,26 @@ public:
 
     // Start-up: the PLU grid's headings (row 0).
     void writeHeadings();
-    void Button12Click(); // ALL: FROM := 1, TO := 1799
-    void Button17Click(); // CLEAR
-    void Button7Click();  // Load From SCALE
-    void Button8Click();  // Save To SCALE
-    void Button6Click();  // Save To DISK
-    void Button5Click();  // Load From DISK
+    // ALL: FROM := 1, TO := 1799.
+    void selectAll();
+    void clearTable();
+    void loadRangeFromScale();
+    void saveRangeToScale();
+    void saveToDisk();
+    void loadFromDisk();
     // Reads the range from the scale (as Load From SCALE does, into no row of the grid) and marks the
     // grid's cells that differ from it; the PLUs only on the scale are named in a message.
-    void compareActionTriggered();
+    void compareWithScale();
 
     // Every change of the in-place editor of a cell (row 1 to 1801), the new text already typed:
     // keep it (the editor's next put-back text) or put the last good text back and beep.
-    void StringGrid1SetEditText(int column, int row, const QString& text, QLineEdit* editor,
-                                QString& putBackText);
+    void checkCellEdit(int column, int row, const QString& text, QLineEdit* editor, QString& putBackText);
 
     // The grid as a PLU table.
     PluTable& table() { return grid; }
 
-    // StringGrid1, SpinEdit1, SpinEdit2, Button5 to Button8, Button12, Button17; the MORE menu's
-    // compareAction and changedOnlyAction (Save To SCALE sends only the rows that differ from the
+    // pluGrid, fromSpin, toSpin, loadFromDiskButton to saveToScaleButton, allButton, clearButton; the MORE
+    // menu's compareAction and changedOnlyAction (Save To SCALE sends only the rows that differ from the
     // scale's record).
     Ui::PluTab* ui;
 

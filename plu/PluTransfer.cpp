@@ -1,5 +1,7 @@
 #include "plu/PluTransfer.h"
 
+#include "plu/PluTable.h"
+
 #include <algorithm>
 #include <numeric>
 #include <optional>
@@ -160,4 +162,61 @@ std::vector<int> changedRows(const std::map<int, DecidingRow>& deciding,
     for (const auto& entry : changed)
         rows.push_back(entry.second);
     return rows;
+}
+
+TransferEnd readPlus(const ScaleLine& line, const std::vector<int>& plus, const TransferHooks& hooks,
+                     std::map<int, QByteArray>& found) {
+    hooks.begin(int(plus.size()));
+    FinishGuard guard(hooks);
+    PluMemoryTable scratch;
+    for (size_t i = 0; i < plus.size(); ++i) {
+        const int result = readPlu(line, scratch, static_cast<uint16_t>(plus[i]), 1);
+        if (result == kPluExchangeFailed)
+            return TransferEnd::Failed;
+        found[plus[i]] = result == kPluRead ? pluImage(scratch, 1).fields : QByteArray();
+        if (!recordRead(scratch, result, plus[i], 1, hooks))
+            return TransferEnd::RecordFailed;
+        if (!hooks.keepRunning())
+            return TransferEnd::Stopped;
+        hooks.step(int(i), plus[i]);
+    }
+    return TransferEnd::Completed;
+}
+
+PriceUpdate updatePrices(const ScaleLine& line, const PluTable& table, const std::vector<int>& order,
+                         const std::map<int, DecidingRow>& deciding, const std::map<int, QByteArray>& known,
+                         PluVerify verify, bool dryRun, const TransferHooks& hooks) {
+    PriceUpdate update;
+    std::map<int, QByteArray> held = known;
+    if (verify == PluVerify::All && !dryRun) {
+        std::vector<int> plus;
+        for (const auto& entry : deciding)
+            plus.push_back(entry.first);
+        held.clear();
+        if ((update.end = readPlus(line, plus, hooks, held)) != TransferEnd::Completed)
+            return update;
+    }
+    // Nothing known of the scale: every row, in the file's order.
+    const std::vector<int> rows = held.empty() ? order : changedRows(deciding, held, &update.current);
+    if (dryRun) {
+        for (int row : rows)
+            if (table.rowInUse(row))
+                update.sent.push_back(pluImage(table, row).plu);
+        return update;
+    }
+    TransferHooks sending = hooks;
+    sending.proved = [&update, keep = hooks.proved](const PluImage& image) {
+        update.sent.push_back(image.plu);
+        return !keep || keep(image);
+    };
+    if ((update.end = saveRows(line, table, rows, sending)) != TransferEnd::Completed ||
+        verify != PluVerify::Written || update.sent.empty())
+        return update;
+    std::map<int, QByteArray> readBack;
+    if ((update.end = readPlus(line, update.sent, hooks, readBack)) != TransferEnd::Completed)
+        return update;
+    for (int plu : update.sent)
+        if (readBack[plu] != deciding.at(plu).fields)
+            update.notStuck.push_back(plu);
+    return update;
 }

@@ -68,5 +68,34 @@ std::map<int, DecidingRow> decidingRows(const PluTable& table, const std::vector
 std::vector<int> changedRows(const std::map<int, DecidingRow>& deciding,
                              const std::map<int, QByteArray>& known, int* current);
 
+// Reads the PLUs `plus` one by one and puts what the scale holds of each into `found` (PLU ->
+// fields, empty for absent); hooks.proved keeps the record of every read.
+TransferEnd readPlus(const ScaleLine& line, const std::vector<int>& plus, const TransferHooks& hooks,
+                     std::map<int, QByteArray>& found);
+
+// How a price update checks the scale rather than trusting its record. None: the record decides
+// and nothing is read. Written: the rows sent are read back afterwards. All: the file's PLUs are
+// read first and every one that differs is sent, whatever the record says (a price changed at the
+// counter, a scale reset or swapped under the same identity).
+enum class PluVerify { None, Written, All };
+
+struct PriceUpdate {
+    TransferEnd end = TransferEnd::Completed;
+    // The PLUs sent (or that would be, for a dry run), in the order sent; how many were current.
+    std::vector<int> sent;
+    int current = 0;
+    // Written: the PLUs whose read-back differs from what was sent.
+    std::vector<int> notStuck;
+};
+
+// The changed-only price update of the rows `order` (decidingRows of them in `deciding`): the rows
+// that differ from what the scale holds are sent; with PluVerify::All what it holds is read from the
+// scale, otherwise `known` (the scale's record: PLU -> fields, empty for absent; when nothing is
+// known every row of `order` is sent). A dry run decides exactly as the real run but sends nothing
+// and reads nothing.
+PriceUpdate updatePrices(const ScaleLine& line, const PluTable& table, const std::vector<int>& order,
+                         const std::map<int, DecidingRow>& deciding, const std::map<int, QByteArray>& known,
+                         PluVerify verify, bool dryRun, const TransferHooks& hooks);
+
 // The rows Save To SCALE writes, in its order: row 1, row 1801, then rows 2 to to - from + 3.
 std::vector<int> saveToScaleOrder(int from, int to);

@@ -42,7 +42,7 @@ public:
     }
     int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : kColumns; }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (role == Qt::TextAlignmentRole && index.column() >= 4)
+        if (role == Qt::TextAlignmentRole && index.column() >= 5)
             return int(Qt::AlignRight | Qt::AlignVCenter);
         if (role != Qt::DisplayRole)
             return {};
@@ -56,18 +56,20 @@ public:
         case 2:
             return e.port;
         case 3:
-            return e.kind == store::ReportKind::Z ? QStringLiteral("Z") : QStringLiteral("X");
+            return e.pc;
         case 4:
-            return QString::number(e.figures.document);
+            return e.kind == store::ReportKind::Z ? QStringLiteral("Z") : QStringLiteral("X");
         case 5:
+            return QString::number(e.figures.document);
+        case 6:
             return formatAmount(e.figures.grandTotal);
         default:
             return e.reads;
         }
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        static const char* const headings[kColumns] = {"READ",    "SCALE", "PORT", "KIND",
-                                                       "DOC NUM", "TOTAL", "READS"};
+        static const char* const headings[kColumns] = {"READ", "SCALE",   "PORT",  "PC",
+                                                       "KIND", "DOC NUM", "TOTAL", "READS"};
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
             return QString::fromLatin1(headings[section]);
         return QAbstractTableModel::headerData(section, orientation, role);
@@ -76,7 +78,7 @@ public:
     std::vector<store::ArchiveEntry> entries;
 
 private:
-    static constexpr int kColumns = 7;
+    static constexpr int kColumns = 8;
 };
 
 } // namespace reports
@@ -118,8 +120,8 @@ void clearAxes(QChart* chart) {
 } // namespace
 
 HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
-    : QWidget(parent), archiveEdit(new QLineEdit), fromEdit(new QLineEdit), toEdit(new QLineEdit),
-      loadButton(new QPushButton(QStringLiteral("LOAD"))),
+    : QWidget(parent), archiveEdit(new QLineEdit), siteEdit(new QLineEdit), fromEdit(new QLineEdit),
+      toEdit(new QLineEdit), loadButton(new QPushButton(QStringLiteral("LOAD"))),
       exportButton(new QPushButton(QStringLiteral("EXPORT CSV"))), table(new QTableView),
       hourChart(new QChart), dayChart(new QChart), clerkChart(new QChart), session(session),
       model(new reports::HistoryModel(this)) {
@@ -131,6 +133,8 @@ HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
     auto* settings = new QHBoxLayout;
     settings->addWidget(new QLabel(QStringLiteral("Archive")));
     settings->addWidget(archiveEdit, 3);
+    settings->addWidget(new QLabel(QStringLiteral("Site")));
+    settings->addWidget(siteEdit, 1);
     settings->addWidget(new QLabel(QStringLiteral("From")));
     settings->addWidget(fromEdit, 1);
     settings->addWidget(new QLabel(QStringLiteral("To")));
@@ -155,8 +159,12 @@ HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
     grid->addWidget(chartView(clerkChart, QStringLiteral("Clerks' shares")), 2, 1);
     resize(980, 680);
 
-    connect(loadButton, &QPushButton::clicked, this, &HistoryWindow::loadClick);
-    connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::exportClick);
+    siteEdit->setText(session.archiveSite);
+    siteEdit->setToolTip(QStringLiteral("The shop of a chain this PC belongs to, kept with every report"));
+    connect(siteEdit, &QLineEdit::textChanged, this,
+            [this](const QString& site) { this->session.archiveSite = site.trimmed(); });
+    connect(loadButton, &QPushButton::clicked, this, &HistoryWindow::loadEntries);
+    connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::exportEntries);
     connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { showEntry(current.row()); });
 }
@@ -171,20 +179,28 @@ void HistoryWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (archiveEdit->text().isEmpty()) {
         archiveEdit->setText(session.archiveLocation);
-        loadClick();
+        loadEntries();
     }
 }
 
-void HistoryWindow::loadClick() {
-    session.archiveLocation = archiveEdit->text().trimmed();
+std::unique_ptr<store::SalesArchive> HistoryWindow::openLoaded(QString* error) const {
+    if (loadedArchive.isEmpty())
+        return nullptr;
+    return store::SalesArchive::open(loadedArchive, error, store::Database::Access::ReadOnly);
+}
+
+void HistoryWindow::loadEntries() {
+    const QString where = archiveEdit->text().trimmed();
     filter = {QString(), dayOf(fromEdit), dayOf(toEdit)};
     QString error;
-    archive = store::SalesArchive::open(session.archiveLocation, &error);
     std::optional<std::vector<store::ArchiveEntry>> list;
-    if (archive)
+    if (auto archive = store::SalesArchive::open(where, &error, store::Database::Access::ReadOnly))
         list = archive->entries(filter, &error, store::SalesArchive::Figures::Totals);
-    if (!list) {
-        archive.reset();
+    if (list) {
+        loadedArchive = where;
+        session.archiveLocation = where;
+    } else {
+        loadedArchive.clear();
         prompts().message(kErrorTitle, kIoError);
         list.emplace();
     }
@@ -200,14 +216,14 @@ void HistoryWindow::loadClick() {
     }
 }
 
-void HistoryWindow::exportClick() {
+void HistoryWindow::exportEntries() {
     const QString path =
         prompts().saveFileName(QStringLiteral("CSV files|*.csv"), QStringLiteral("csv"), QString());
     if (path.isEmpty())
         return;
     QString error;
     std::optional<std::vector<store::ArchiveEntry>> list;
-    if (archive)
+    if (auto archive = openLoaded(&error))
         list = archive->entries(filter, &error);
     if (!list || !writeOutputFile(path, reports::historyCsv(*list)).isEmpty())
         prompts().message(kErrorTitle, kIoError);
@@ -235,11 +251,14 @@ void HistoryWindow::showEntry(int row) {
     hourChart->removeAllSeries();
     clearAxes(hourChart);
     clerkChart->removeAllSeries();
-    if (row < 0 || row >= int(model->entries.size()) || !archive)
+    if (row < 0 || row >= int(model->entries.size()))
         return;
     store::HistoryFilter one;
     one.id = model->entries[size_t(row)].id;
     QString error;
+    const auto archive = openLoaded(&error);
+    if (!archive)
+        return;
     const std::optional<std::vector<store::ArchiveEntry>> read = archive->entries(one, &error);
     if (!read || read->empty())
         return;

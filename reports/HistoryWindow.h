@@ -28,10 +28,11 @@ public:
     ~HistoryWindow() override;
 
     // LOAD: reads the entries of the period from the archive named in the location field, which
-    // becomes the session's archive; "I/O Error!" when it cannot be read.
-    void loadClick();
+    // becomes the session's archive once it has been read; "I/O Error!" when it cannot be read (an
+    // archive that does not exist is never made: the session keeps its archive).
+    void loadEntries();
     // EXPORT CSV: the listed entries, every figure, as a CSV file.
-    void exportClick();
+    void exportEntries();
     // Draws the hour and clerk charts of the entry in table row `row`.
     void showEntry(int row);
 
@@ -39,6 +40,8 @@ public:
     const std::vector<store::ArchiveEntry>& entries() const;
 
     QLineEdit* archiveEdit;
+    // The chain's site name of this PC, kept with every report archived from now on.
+    QLineEdit* siteEdit;
     QLineEdit* fromEdit; // YYYY-MM-DD, empty for no limit
     QLineEdit* toEdit;
     QPushButton* loadButton;
@@ -56,7 +59,13 @@ private:
 
     ScaleSession& session;
     reports::HistoryModel* model;
-    // The archive loaded last, kept open for the selected entries' figures, and the period listed.
-    std::unique_ptr<store::SalesArchive> archive;
+    // Opens the archive loaded last for reading; null when there is none or it cannot be opened.
+    std::unique_ptr<store::SalesArchive> openLoaded(QString* error) const;
+
+    // The archive loaded last (empty when the last load failed) and the period listed. No connection
+    // stays open between two reads: a file dialog of this window that lists the database's folder may
+    // open and close the file, and closing any descriptor of a file drops every lock this process
+    // holds on it, so another program would take the database for unused and remove its live log.
+    QString loadedArchive;
     store::HistoryFilter filter;
 };

@@ -42,6 +42,12 @@ ReportTotals ReportTotals::decode(const Block& block) {
     return totals;
 }
 
+bool ReportTotals::empty() const {
+    ReportTotals zero;
+    zero.docNumber = docNumber;
+    return *this == zero;
+}
+
 ClerkTotals ClerkTotals::decode(const Block& block) {
     BlockReader reader(block);
     ClerkTotals clerk;
@@ -92,6 +98,21 @@ bool closeZ(const ScaleLine& line, uint32_t password) {
     line.link.clear();
     line.link.putLong(password);
     return line.runCommand(kCloseZCommand);
+}
+
+VerifiedClose verifiedCloseZ(const ScaleLine& line, const ReportTotals& reported, uint32_t password) {
+    const std::optional<ReportTotals> before = readReportTotals(line);
+    if (!before)
+        return {CloseOutcome::LineFailed, false};
+    if (!(*before == reported))
+        return {CloseOutcome::SalesSinceReport, false};
+    if (!closeZ(line, password))
+        return {CloseOutcome::LineFailed, true};
+    const std::optional<ReportTotals> after = readReportTotals(line);
+    if (!after)
+        return {CloseOutcome::LineFailed, true};
+    const bool dayStillOpen = after->docNumber == reported.docNumber && after->grandTotal != 0;
+    return {dayStillOpen ? CloseOutcome::NotClosed : CloseOutcome::Closed, true};
 }
 
 } // namespace reports

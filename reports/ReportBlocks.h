@@ -38,6 +38,10 @@ struct ReportTotals {
 
     // From a block of kTotalsLength bytes (its last four bytes are not used).
     static ReportTotals decode(const Block& block);
+
+    bool operator==(const ReportTotals&) const = default;
+    // Nothing booked since the last close: every figure but the document number is 0.
+    bool empty() const;
 };
 
 // The totals of one clerk.
@@ -68,5 +72,25 @@ std::optional<ClerkTotals> readClerkTotals(const ScaleLine& line, int clerk);
 // The Z close with the password as one 32-bit value, high byte first. True when the exchange
 // succeeded; whether the scale accepted the password is the scale's business.
 bool closeZ(const ScaleLine& line, uint32_t password);
+
+// What became of a Z close checked against the scale's totals before and after it.
+enum class CloseOutcome {
+    Closed,           // sent, and the totals read back as a day closed
+    SalesSinceReport, // the totals no longer are the report's: nothing was sent
+    NotClosed,        // acknowledged, but the scale still holds the report's day (a wrong password)
+    LineFailed,       // an exchange failed; the line has reported it
+};
+
+struct VerifiedClose {
+    CloseOutcome outcome;
+    bool closeSent; // the close request went out (its exchange may still have failed)
+};
+
+// The Z close after a report whose totals were `reported`: reads the totals again and sends the close
+// only when they are unchanged (a sale booked since would be cleared unread), then reads them once
+// more. The password is never judged here: a scale that acknowledged the close yet still holds the
+// report's document number with a grand total other than 0 did not close its day. Two reads more
+// than the close alone.
+VerifiedClose verifiedCloseZ(const ScaleLine& line, const ReportTotals& reported, uint32_t password);
 
 } // namespace reports

@@ -1,8 +1,8 @@
 #include "reports/ReportsTab.h"
 
+#include "reports/CloseZDialog.h"
 #include "reports/HistoryWindow.h"
 #include "reports/SalesHistory.h"
-#include "reports/Unit6.h"
 #include "ui/Prompts.h"
 #include "ui/ScaleSession.h"
 #include "ui_ReportsTab.h"
@@ -19,14 +19,15 @@ constexpr int kTabStopCharacters = 8;
 ReportsTab::ReportsTab(ScaleSession& session, QWidget* parent)
     : QWidget(parent), ui(new Ui::ReportsTab), session(session) {
     ui->setupUi(this);
-    ui->Memo3->setTabStopDistance(kTabStopCharacters * QFontMetrics(ui->Memo3->font()).averageCharWidth());
-    connect(ui->Button18, &QPushButton::clicked, this, &ReportsTab::Button18Click);
-    connect(ui->Button19, &QPushButton::clicked, this, &ReportsTab::Button19Click);
-    connect(ui->Button20, &QPushButton::clicked, this, &ReportsTab::Button20Click);
-    connect(ui->Button31, &QPushButton::clicked, this, &ReportsTab::Button31Click);
-    connect(ui->HistoryButton, &QPushButton::clicked, this, &ReportsTab::HistoryButtonClick);
+    ui->reportMemo->setTabStopDistance(kTabStopCharacters *
+                                       QFontMetrics(ui->reportMemo->font()).averageCharWidth());
+    connect(ui->reportButton, &QPushButton::clicked, this, &ReportsTab::readSalesReport);
+    connect(ui->clearButton, &QPushButton::clicked, this, &ReportsTab::clearReport);
+    connect(ui->saveToFileButton, &QPushButton::clicked, this, &ReportsTab::saveReport);
+    connect(ui->closeZButton, &QPushButton::clicked, this, &ReportsTab::closeZ);
+    connect(ui->historyButton, &QPushButton::clicked, this, &ReportsTab::showHistory);
     // The button sits among the four, but the focus visits it after them.
-    setTabOrder(ui->Button31, ui->HistoryButton);
+    setTabOrder(ui->closeZButton, ui->historyButton);
 }
 
 ReportsTab::~ReportsTab() {
@@ -35,37 +36,42 @@ ReportsTab::~ReportsTab() {
 }
 
 QStringList ReportsTab::memoLines() const {
-    const QString text = ui->Memo3->toPlainText();
+    const QString text = ui->reportMemo->toPlainText();
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
-std::optional<int64_t> ReportsTab::readReport(const reports::ReportLabels& labels, store::ReportKind kind) {
-    ui->Memo3->clear();
+std::optional<int64_t> ReportsTab::readReport(const reports::ReportLabels& labels, store::ReportKind kind,
+                                              reports::ReportTotals* totals) {
+    ui->reportMemo->clear();
     QDateTime readAt;
     reports::ReportFigures figures;
     if (!reports::writeReport(
             session.line(), labels, [&readAt] { return readAt = QDateTime::currentDateTime(); },
-            [this](const QString& line) { ui->Memo3->appendPlainText(line); }, &figures))
+            [this](const QString& line) { ui->reportMemo->appendPlainText(line); }, &figures))
         return std::nullopt;
     QString error;
-    const std::optional<int64_t> id = reports::archiveReport(
-        session.archiveLocation,
-        reports::archiveEntry(figures, kind, session.scaleIdentity, session.portName, readAt), &error);
+    const std::optional<int64_t> id =
+        reports::archiveReport(session.archiveLocation,
+                               reports::archiveEntry(figures, kind, session.scaleIdentity, session.portName,
+                                                     store::pcName(session.archiveSite), readAt),
+                               &error);
     if (!id)
         prompts().message(QStringLiteral("ERROR!"), QStringLiteral("I/O Error!"));
+    if (totals)
+        *totals = figures.totals;
     return id;
 }
 
-void ReportsTab::Button18Click() {
+void ReportsTab::readSalesReport() {
     if (session.requireConnection())
         readReport(reports::salesReportLabels(), store::ReportKind::X);
 }
 
-void ReportsTab::Button19Click() {
-    ui->Memo3->clear();
+void ReportsTab::clearReport() {
+    ui->reportMemo->clear();
 }
 
-void ReportsTab::Button20Click() {
+void ReportsTab::saveReport() {
     const QString path = prompts().saveFileName(kFileFilter, kFileSuffix, QString());
     if (path.isEmpty())
         return;
@@ -73,19 +79,21 @@ void ReportsTab::Button20Click() {
         prompts().message(QStringLiteral("ERROR!"), QStringLiteral("I/O Error!"));
 }
 
-void ReportsTab::Button31Click() {
+void ReportsTab::closeZ() {
     if (!session.requireConnection())
         return;
     // Only a complete Z report that the archive has kept opens the confirmation: no close may follow
     // totals not all on screen, nor totals that would be gone for good.
-    if (const std::optional<int64_t> id = readReport(reports::zReportLabels(), store::ReportKind::Z)) {
-        if (auto* confirmation = qobject_cast<TForm6*>(session.closeConfirmation))
-            confirmation->archivedEntry = *id;
+    reports::ReportTotals totals;
+    if (const std::optional<int64_t> id =
+            readReport(reports::zReportLabels(), store::ReportKind::Z, &totals)) {
+        if (auto* confirmation = qobject_cast<CloseZDialog*>(session.closeConfirmation))
+            confirmation->archivedReport = CloseZDialog::ArchivedReport{*id, totals};
         ScaleSession::showWindow(session.closeConfirmation);
     }
 }
 
-void ReportsTab::HistoryButtonClick() {
+void ReportsTab::showHistory() {
     if (!historyWindow)
         historyWindow = new HistoryWindow(session);
     ScaleSession::showWindow(historyWindow);

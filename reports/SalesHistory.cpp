@@ -2,7 +2,9 @@
 
 #include "text/Numbers.h"
 
+#include <cstring>
 #include <map>
+#include <tuple>
 
 namespace reports {
 
@@ -10,19 +12,36 @@ namespace {
 
 // The columns before the figures and after them.
 const QStringList kLeadingColumns = {QStringLiteral("read_at"), QStringLiteral("identity"),
-                                     QStringLiteral("port"), QStringLiteral("kind")};
+                                     QStringLiteral("port"), QStringLiteral("pc"), QStringLiteral("kind")};
 const QStringList kTrailingColumns = {QStringLiteral("read_at_local"), QStringLiteral("reads"),
                                       QStringLiteral("close_acknowledged")};
-// Text columns, quoted in JSON; every other column is a number (close_acknowledged may be null).
-constexpr int kTextColumns = 4;
 
-void appendCsvField(std::string& out, const std::string& value) {
-    if (value.find_first_of(",\"\r\n") == std::string::npos) {
-        out += value;
+// A text as a spreadsheet must take it: a control character (a terminal's escape, a line break)
+// becomes U+FFFD, a text that a spreadsheet would run as a formula (=, +, -, @ first) gets a
+// leading apostrophe, and a text holding the separator or a quote is quoted (RFC 4180).
+void appendCsvText(std::string& out, const std::string& value, char separator) {
+    std::string text;
+    text.reserve(value.size() + 1);
+    if (!value.empty() && std::strchr("=+-@", value.front()) != nullptr)
+        text += '\'';
+    for (size_t i = 0; i < value.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(value[i]);
+        // C1 controls are U+0080..U+009F: C2 80..C2 9F in UTF-8.
+        const bool c1 =
+            byte == 0xC2 && i + 1 < value.size() && (static_cast<unsigned char>(value[i + 1]) & 0xE0) == 0x80;
+        if (byte < 0x20 || byte == 0x7F || c1) {
+            text += "\xEF\xBF\xBD";
+            i += c1 ? 1 : 0;
+        } else {
+            text += value[i];
+        }
+    }
+    if (text.find_first_of(std::string("\"") + separator) == std::string::npos) {
+        out += text;
         return;
     }
     out += '"';
-    for (char c : value) {
+    for (char c : text) {
         if (c == '"')
             out += '"';
         out += c;
@@ -49,19 +68,17 @@ void appendJsonString(std::string& out, const std::string& value) {
     out += '"';
 }
 
-bool isTextColumn(int column) {
-    return column < kTextColumns || column == kTextColumns + int(store::figureColumns().size());
-}
-
 } // namespace
 
 store::ArchiveEntry archiveEntry(const ReportFigures& figures, store::ReportKind kind,
-                                 const QString& identity, const QString& port, const QDateTime& readAt) {
+                                 const QString& identity, const QString& port, const QString& pc,
+                                 const QDateTime& readAt) {
     store::ArchiveEntry entry;
     entry.readAt = readAt.toUTC();
     entry.readAtLocal = readAt.toLocalTime();
     entry.identity = identity;
     entry.port = port;
+    entry.pc = pc;
     entry.kind = kind;
     store::ReportFigures& f = entry.figures;
     const ReportTotals& t = figures.totals;
@@ -97,75 +114,172 @@ QStringList historyColumns() {
     return columns + kTrailingColumns;
 }
 
-std::vector<std::string> historyValues(const store::ArchiveEntry& entry) {
-    std::vector<std::string> values;
-    values.reserve(size_t(kTextColumns) + store::figureColumns().size() + size_t(kTrailingColumns.size()));
-    values.push_back(store::isoTime(entry.readAt.toUTC()) + 'Z');
-    values.push_back(entry.identity.toStdString());
-    values.push_back(entry.port.toStdString());
-    values.push_back(entry.kind == store::ReportKind::Z ? "Z" : "X");
-    store::forEachFigure(entry.figures, [&values](const store::FigureColumn& column, int64_t value) {
-        values.push_back(column.amount ? formatHundredths(value) : std::to_string(value));
-    });
-    values.push_back(store::isoTime(entry.readAtLocal));
-    values.push_back(std::to_string(entry.reads));
-    values.push_back(entry.closeAcknowledged ? std::to_string(int(*entry.closeAcknowledged)) : std::string());
-    return values;
+HistoryListing::HistoryListing(Format format, char separator, char decimalMark)
+    : format(format), separator(separator), decimalMark(decimalMark) {
+    for (const QString& column : historyColumns())
+        columns.push_back(column.toStdString());
 }
 
-QByteArray historyCsv(const std::vector<store::ArchiveEntry>& entries) {
-    std::string text = historyColumns().join(QLatin1Char(',')).toStdString() + '\n';
-    // About 900 bytes an entry: one allocation for years of closes.
-    text.reserve(text.size() + entries.size() * 1024);
-    for (const store::ArchiveEntry& entry : entries) {
-        const std::vector<std::string> values = historyValues(entry);
-        for (size_t i = 0; i < values.size(); ++i) {
-            if (i > 0)
-                text += ',';
-            // Only a text may hold a comma or a quote; numbers go as they are.
-            if (isTextColumn(int(i)))
-                appendCsvField(text, values[i]);
-            else
-                text += values[i];
-        }
-        text += '\n';
+void HistoryListing::begin(std::string& out) const {
+    if (format == Format::Json) {
+        out += '[';
+        return;
     }
+    for (size_t i = 0; i < columns.size(); ++i) {
+        if (i > 0)
+            out += separator;
+        out += columns[i];
+    }
+    out += '\n';
+}
+
+void HistoryListing::appendText(std::string& out, const QString& text) const {
+    const std::string value = text.toStdString();
+    if (format == Format::Json) {
+        appendJsonString(out, value);
+        return;
+    }
+    appendCsvText(out, value, separator);
+}
+
+void HistoryListing::appendAmount(std::string& out, int64_t hundredths) const {
+    const size_t at = out.size();
+    out += formatHundredths(hundredths);
+    if (decimalMark != '.')
+        out[out.size() - 3] = decimalMark;
+    // A decimal comma in a comma-separated line would split the amount: quoted then.
+    if (format == Format::Csv && decimalMark == separator) {
+        out.insert(at, 1, '"');
+        out += '"';
+    }
+}
+
+void HistoryListing::add(std::string& out, const store::ArchiveEntry& entry) {
+    const bool json = format == Format::Json;
+    if (json)
+        out += rows == 0 ? "\n{" : ",\n{";
+    size_t column = 0;
+    // Each field after its name (JSON) or separator (CSV).
+    auto field = [&]() {
+        if (json) {
+            if (column > 0)
+                out += ',';
+            appendJsonString(out, columns[column]);
+            out += ':';
+        } else if (column > 0) {
+            out += separator;
+        }
+        ++column;
+    };
+    field();
+    appendText(out, QString::fromLatin1(store::isoTime(entry.readAt.toUTC()) + 'Z'));
+    for (const QString* text : {&entry.identity, &entry.port, &entry.pc}) {
+        field();
+        appendText(out, *text);
+    }
+    field();
+    appendText(out, entry.kind == store::ReportKind::Z ? QStringLiteral("Z") : QStringLiteral("X"));
+    store::forEachFigure(entry.figures, [&](const store::FigureColumn& figure, int64_t value) {
+        field();
+        if (figure.amount)
+            appendAmount(out, value);
+        else
+            out += std::to_string(value);
+    });
+    field();
+    appendText(out, QString::fromLatin1(store::isoTime(entry.readAtLocal)));
+    field();
+    out += std::to_string(entry.reads);
+    field();
+    if (entry.closeAcknowledged)
+        out += *entry.closeAcknowledged ? '1' : '0';
+    else if (json)
+        out += "null";
+    out += json ? "}" : "\n";
+    ++rows;
+}
+
+void HistoryListing::end(std::string& out) const {
+    if (format == Format::Json)
+        out += rows == 0 ? "]\n" : "\n]\n";
+}
+
+namespace {
+
+QByteArray wholeListing(HistoryListing::Format format, const std::vector<store::ArchiveEntry>& entries) {
+    HistoryListing listing(format);
+    std::string text;
+    // About 900 bytes an entry: one allocation for years of closes.
+    text.reserve(entries.size() * 1024 + 4096);
+    listing.begin(text);
+    for (const store::ArchiveEntry& entry : entries)
+        listing.add(text, entry);
+    listing.end(text);
     return QByteArray::fromStdString(text);
+}
+
+} // namespace
+
+QByteArray historyCsv(const std::vector<store::ArchiveEntry>& entries) {
+    return wholeListing(HistoryListing::Format::Csv, entries);
 }
 
 QByteArray historyJson(const std::vector<store::ArchiveEntry>& entries) {
-    std::vector<std::string> columns;
-    for (const QString& column : historyColumns())
-        columns.push_back(column.toStdString());
-    std::string text = "[";
-    for (size_t e = 0; e < entries.size(); ++e) {
-        const std::vector<std::string> values = historyValues(entries[e]);
-        text += e == 0 ? "\n{" : ",\n{";
-        for (size_t i = 0; i < values.size(); ++i) {
-            if (i > 0)
-                text += ',';
-            appendJsonString(text, columns[i]);
-            text += ':';
-            if (isTextColumn(int(i)))
-                appendJsonString(text, values[i]);
-            else
-                text += values[i].empty() ? "null" : values[i];
-        }
-        text += '}';
-    }
-    text += entries.empty() ? "]\n" : "\n]\n";
-    return QByteArray::fromStdString(text);
+    return wholeListing(HistoryListing::Format::Json, entries);
+}
+
+QJsonObject historyObject(const store::ArchiveEntry& entry) {
+    QJsonObject object{
+        {QStringLiteral("read_at"), QString::fromLatin1(store::isoTime(entry.readAt.toUTC()) + 'Z')},
+        {QStringLiteral("identity"), entry.identity},
+        {QStringLiteral("port"), entry.port},
+        {QStringLiteral("pc"), entry.pc},
+        {QStringLiteral("kind"), entry.kind == store::ReportKind::Z ? "Z" : "X"},
+        {QStringLiteral("read_at_local"), QString::fromLatin1(store::isoTime(entry.readAtLocal))},
+        {QStringLiteral("reads"), entry.reads},
+        {QStringLiteral("close_acknowledged"),
+         entry.closeAcknowledged ? QJsonValue(int(*entry.closeAcknowledged)) : QJsonValue()}};
+    size_t column = 0;
+    store::forEachFigure(entry.figures, [&](const store::FigureColumn& figure, int64_t value) {
+        const QString& name = store::figureColumns()[column++].first;
+        // Division by 100 is rounded correctly: the double nearest to the amount, as a parser of
+        // the listing's "1234.56" finds it.
+        object[name] = figure.amount ? QJsonValue(double(value) / 100.0) : QJsonValue(qint64(value));
+    });
+    return object;
+}
+
+bool closedOn(const std::vector<store::ArchiveEntry>& entries, const QString& identity, const QString& port,
+              const QString& pc, QDate day) {
+    return std::any_of(entries.begin(), entries.end(), [&](const store::ArchiveEntry& e) {
+        return e.kind == store::ReportKind::Z && e.closeAcknowledged == std::optional<bool>(true) &&
+               e.identity == identity && e.port == port && e.pc == pc && e.readAtLocal.date() == day;
+    });
 }
 
 std::vector<std::pair<QDate, int64_t>> dailyTotals(const std::vector<store::ArchiveEntry>& entries) {
-    const bool anyZ = std::any_of(entries.begin(), entries.end(), [](const store::ArchiveEntry& e) {
-        return e.kind == store::ReportKind::Z;
-    });
-    const store::ReportKind kind = anyZ ? store::ReportKind::Z : store::ReportKind::X;
+    struct ScaleDay {
+        int64_t closed = 0;
+        bool anyClose = false;
+        std::optional<std::pair<QDateTime, int64_t>> lastReading;
+    };
+    std::map<std::tuple<QDate, QString, QString, QString>, ScaleDay> scaleDays;
+    for (const store::ArchiveEntry& e : entries) {
+        ScaleDay& day = scaleDays[{e.readAtLocal.date(), e.identity, e.port, e.pc}];
+        if (e.kind == store::ReportKind::Z && e.closeAcknowledged == std::optional<bool>(true)) {
+            day.closed += e.figures.grandTotal;
+            day.anyClose = true;
+        } else if (!day.lastReading || e.readAtLocal >= day.lastReading->first) {
+            day.lastReading = {e.readAtLocal, e.figures.grandTotal};
+        }
+    }
     std::map<QDate, int64_t> days;
-    for (const store::ArchiveEntry& entry : entries)
-        if (entry.kind == kind)
-            days[entry.readAtLocal.date()] += entry.figures.grandTotal;
+    for (const auto& [key, day] : scaleDays) {
+        if (day.anyClose)
+            days[std::get<0>(key)] += day.closed;
+        else if (day.lastReading)
+            days[std::get<0>(key)] += day.lastReading->second;
+    }
     return {days.begin(), days.end()};
 }
 

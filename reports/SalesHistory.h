@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QDateTime>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -18,30 +19,63 @@
 
 namespace reports {
 
-// The entry for a complete report read at `readAt` (the PC's local time).
+// The entry for a complete report read at `readAt` (the PC's local time) by PC `pc` (store::pcName).
 store::ArchiveEntry archiveEntry(const ReportFigures& figures, store::ReportKind kind,
-                                 const QString& identity, const QString& port, const QDateTime& readAt);
+                                 const QString& identity, const QString& port, const QString& pc,
+                                 const QDateTime& readAt);
 
 // Opens the archive at `where` and commits the entry: its id, or none with `error` set.
 std::optional<int64_t> archiveReport(const QString& where, const store::ArchiveEntry& entry, QString* error);
 // Records whether the close after Z entry `id` was acknowledged.
 bool archiveCloseOutcome(const QString& where, int64_t id, bool acknowledged, QString* error);
 
-// The listing's column names, in order: read_at, identity, port, kind, the figures, then
+// The listing's column names, in order: read_at, identity, port, pc, kind, the figures, then
 // read_at_local, reads and close_acknowledged.
 QStringList historyColumns();
-// An entry's values in those columns as UTF-8, machine-readable whatever the locale: read_at in ISO
-// 8601 UTC, amounts with a point and two decimals, counts as integers, close_acknowledged as 1, 0 or
-// empty.
-std::vector<std::string> historyValues(const store::ArchiveEntry& entry);
+// The listing, written as the entries are read (scalectl history streams years of closes without
+// holding them): a CSV header line, then a line per entry (LF ends, RFC 4180 quoting), or a JSON
+// array of objects with the same fields. Machine-readable whatever the locale: read_at in ISO 8601
+// UTC, amounts with two decimals, counts as integers, close_acknowledged as 1, 0 or empty (null in
+// JSON). Texts go out safe for a spreadsheet (no control characters, no formula). The separator and
+// the decimal mark of the CSV are parameters for a spreadsheet's regional convention.
+class HistoryListing {
+public:
+    enum class Format { Csv, Json };
+    explicit HistoryListing(Format format, char separator = ',', char decimalMark = '.');
 
-// The listing as CSV (a header line, then a line per entry, LF ends, RFC 4180 quoting) or as a JSON
-// array of objects with the same fields (amounts and counts as numbers).
+    // The text before the first entry, each entry's, and the text after the last, appended to `out`
+    // (which the caller writes out and empties as it likes).
+    void begin(std::string& out) const;
+    void add(std::string& out, const store::ArchiveEntry& entry);
+    void end(std::string& out) const;
+
+private:
+    void appendText(std::string& out, const QString& text) const;
+    void appendAmount(std::string& out, int64_t hundredths) const;
+
+    Format format;
+    char separator;
+    char decimalMark;
+    std::vector<std::string> columns;
+    size_t rows = 0;
+};
+
+// The whole listing of `entries` at once (the HISTORY window's export).
 QByteArray historyCsv(const std::vector<store::ArchiveEntry>& entries);
 QByteArray historyJson(const std::vector<store::ArchiveEntry>& entries);
+// One entry as the listing's JSON object (scalectl --format json's result), built directly.
+QJsonObject historyObject(const store::ArchiveEntry& entry);
 
-// The grand total per local day over the Z entries (the day's closes, all scales added), in day
-// order; when there are no Z entries, over the X entries instead.
+// Whether `entries` hold a Z close that scale `identity` on `port` of PC `pc` read back as done on the local
+// day `day`.
+bool closedOn(const std::vector<store::ArchiveEntry>& entries, const QString& identity, const QString& port,
+              const QString& pc, QDate day);
+
+// The sales per local day, in day order, each scale (identity, port and PC) counted once: its Z closes
+// read back as done that day, added up (each clears what the one before left); a scale without one
+// that day counts its last reading of the day (an X report, or a Z report whose close was refused or
+// never sent), which already holds every earlier one. Readings are never added to a close, nor to
+// each other.
 std::vector<std::pair<QDate, int64_t>> dailyTotals(const std::vector<store::ArchiveEntry>& entries);
 
 } // namespace reports

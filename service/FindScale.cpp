@@ -1,9 +1,9 @@
 #include "service/FindScale.h"
 
 #include "text/CodePage.h"
+#include "ui/ProgressDialog.h"
 #include "ui/Prompts.h"
 #include "ui/ScaleSession.h"
-#include "ui/Unit2.h"
 
 #include <chrono>
 #include <future>
@@ -13,7 +13,7 @@ std::optional<FoundScale> findScale(ScaleSession& session, const std::vector<std
     SearchProgress progress;
     auto search = std::async(std::launch::async, [&] { return searchScales(ports, bauds, progress); });
     // The dialog is drawn and its STOP handled while the ports are tried on their own threads.
-    TForm2* dialog = session.progressDialog;
+    ProgressDialog* dialog = session.progressDialog;
     if (dialog)
         dialog->begin(int(ports.size() * bauds.size()));
     while (search.wait_for(std::chrono::milliseconds(30)) != std::future_status::ready) {

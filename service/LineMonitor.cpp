@@ -109,8 +109,8 @@ LineMonitor::LineMonitor(ScaleSession& session, QWidget* parent)
     layout->addWidget(table);
     layout->addLayout(buttons);
 
-    connect(clearButton, &QPushButton::clicked, this, &LineMonitor::ClearClick);
-    connect(saveButton, &QPushButton::clicked, this, &LineMonitor::SaveClick);
+    connect(clearButton, &QPushButton::clicked, this, &LineMonitor::clearLog);
+    connect(saveButton, &QPushButton::clicked, this, &LineMonitor::saveLog);
     connect(&batchTimer, &QTimer::timeout, this, &LineMonitor::showBatch);
     batchTimer.setInterval(kBatchIntervalMs);
 }
@@ -142,13 +142,13 @@ void LineMonitor::showBatch() {
     table->scrollToBottom();
 }
 
-void LineMonitor::ClearClick() {
+void LineMonitor::clearLog() {
     log->takeBatch();
     log->restart();
     model->clear();
 }
 
-void LineMonitor::SaveClick() {
+void LineMonitor::saveLog() {
     QString path =
         prompts().saveFileName(QStringLiteral("Text files (*.txt)"), QStringLiteral("txt"), QString());
     if (path.isEmpty())

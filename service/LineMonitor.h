@@ -33,8 +33,8 @@ public:
     // Takes what the line brought since the last batch into the table (the timer's job; tests call
     // it to see the rows at once).
     void showBatch();
-    void ClearClick();
-    void SaveClick();
+    void clearLog();
+    void saveLog();
 
     QTableView* table = nullptr;
     QCheckBox* pause = nullptr;

@@ -7,6 +7,7 @@
 #include "text/OutputFile.h"
 
 #include <QFile>
+#include <algorithm>
 
 namespace {
 
@@ -191,12 +192,73 @@ SettingsFileLoad readSettings(FileReader& r, Settings& s) {
 }
 } // namespace
 
+int settingsFileLineCount(const QByteArray& bytes) {
+    // A line ends at a CR, as the reader ends a text line (an LF after it goes with it; an LF alone
+    // ends no text line, so a file with LF line ends is one long line and is refused). Blank lines
+    // and blanks at the very end are an editor's, not lines of the file.
+    qsizetype end = bytes.size();
+    while (end > 0 && (bytes[end - 1] == '\r' || bytes[end - 1] == '\n' || bytes[end - 1] == ' ' ||
+                       bytes[end - 1] == '\t'))
+        --end;
+    if (end == 0)
+        return 0;
+    return int(std::count(bytes.begin(), bytes.begin() + end, '\r')) + 1;
+}
+
 SettingsFileLoad readSettingsBytes(const QByteArray& bytes, Settings& s, SettingsFilePlace* badPlace) {
+    const int lines = settingsFileLineCount(bytes);
+    if (lines != kSettingsFileLines) {
+        if (badPlace)
+            *badPlace = {lines, QString()};
+        return SettingsFileLoad::WrongLineCount;
+    }
     FileReader r(bytes);
     SettingsFileLoad outcome = readSettings(r, s);
     if (outcome == SettingsFileLoad::BadNumber && badPlace)
         *badPlace = r.failedPlace();
     return outcome;
+}
+
+QString settingsFileLineName(int line) {
+    static const char* const leading[] = {"clerk mode",
+                                          "Print Receipt",
+                                          "Print Duplicate",
+                                          "Print Graphic Logo",
+                                          "Print Single BAR",
+                                          "Print Total BAR",
+                                          "Obligatory Paid",
+                                          "Discount",
+                                          "Print PLU Code",
+                                          "single-item barcode format",
+                                          "total barcode format",
+                                          "scale baud rate",
+                                          "LAN number",
+                                          "auto-off time",
+                                          "discount",
+                                          "drawer-open time",
+                                          "printer darkness",
+                                          "currency",
+                                          "Print All Reports",
+                                          "Print Tax"};
+    if (line >= 1 && line <= 20)
+        return QString::fromLatin1(leading[line - 1]);
+    if (line >= 21 && line <= 24)
+        return QStringLiteral("clerk name %1").arg(line - 20);
+    if (line >= 25 && line <= 30)
+        return QStringLiteral("header line %1").arg(line - 24);
+    if (line >= 31 && line <= 32)
+        return QStringLiteral("footer line %1").arg(line - 30);
+    if (line >= 33 && line <= 72)
+        return QStringLiteral("department %1").arg(line - 33);
+    if (line >= 73 && line <= kSettingsFileLines)
+        return QStringLiteral("tax rate %1").arg(QChar(u'A' + (line - 73)));
+    return QString();
+}
+
+QString wrongLineCountMessage(int lines) {
+    return QStringLiteral("error in input file: %1 lines, a settings file has %2")
+        .arg(lines)
+        .arg(kSettingsFileLines);
 }
 
 SettingsFileLoad loadSettingsFile(const QString& path, Settings& settings, SettingsFilePlace* badPlace) {

@@ -102,35 +102,35 @@ void setFlag(QCheckBox* box, uint8_t flags, uint8_t mask) {
 SettingsTab::SettingsTab(ScaleSession& session, QWidget* parent)
     : QWidget(parent), ui(new Ui::SettingsTab), session(session) {
     ui->setupUi(this);
-    for (QComboBox* box : {ui->ComboBox3, ui->ComboBox4, ui->ComboBox8})
+    for (QComboBox* box : {ui->clerkModeCombo, ui->scaleBaudCombo, ui->darknessCombo})
         makeEditableCombo(box);
-    limitTyping(ui->Edit9, 3);
-    ui->Edit10->setText(factoryRate());
-    limitTyping(ui->Edit10, 5);
-    for (QLineEdit* clerk : {ui->Edit3, ui->Edit6, ui->Edit7, ui->Edit8})
+    limitTyping(ui->currencyEdit, 3);
+    ui->rateEdit->setText(factoryRate());
+    limitTyping(ui->rateEdit, 5);
+    for (QLineEdit* clerk : {ui->clerk1Edit, ui->clerk2Edit, ui->clerk3Edit, ui->clerk4Edit})
         limitTyping(clerk, kClerkNameWidth);
-    shapeGrid(ui->StringGrid2, kDepartmentNameCount, 24, 175, 16);
-    shapeGrid(ui->StringGrid3, kTaxRateCount, 20, 48, 16);
-    ui->StringGrid3->horizontalHeader()->hide();
-    shapeGrid(ui->StringGrid5, kHeaderLineCount, 24, 299, 20);
-    shapeGrid(ui->StringGrid4, kFooterLineCount, 24, 298, 20);
+    shapeGrid(ui->departmentGrid, kDepartmentNameCount, 24, 175, 16);
+    shapeGrid(ui->taxGrid, kTaxRateCount, 20, 48, 16);
+    ui->taxGrid->horizontalHeader()->hide();
+    shapeGrid(ui->headerGrid, kHeaderLineCount, 24, 299, 20);
+    shapeGrid(ui->footerGrid, kFooterLineCount, 24, 298, 20);
 
-    QTableWidget* taxes = ui->StringGrid3;
+    QTableWidget* taxes = ui->taxGrid;
     taxes->setItemDelegate(new CellEditDelegate(
         [this](const QModelIndex& index, const QString& text, QLineEdit* editor, QString& putBackText) {
-            StringGrid3SetEditText(1, index.row(), text, editor, putBackText);
+            checkTaxEdit(1, index.row(), text, editor, putBackText);
         },
         taxes));
 
-    connect(ui->Button24, &QPushButton::clicked, this, &SettingsTab::Button24Click);
-    connect(ui->Button1, &QPushButton::clicked, this, &SettingsTab::Button1Click);
-    connect(ui->Button9, &QPushButton::clicked, this, &SettingsTab::Button9Click);
-    connect(ui->Button29, &QPushButton::clicked, this, &SettingsTab::Button29Click);
-    connect(ui->Button30, &QPushButton::clicked, this, &SettingsTab::Button30Click);
-    connect(ui->Button3, &QPushButton::clicked, this, &SettingsTab::Button3Click);
-    connect(ui->Button4, &QPushButton::clicked, this, &SettingsTab::Button4Click);
-    connect(ui->Button13, &QPushButton::clicked, this, &SettingsTab::Button13Click);
-    connect(ui->Button14, &QPushButton::clicked, this, &SettingsTab::Button14Click);
+    connect(ui->defaultButton, &QPushButton::clicked, this, &SettingsTab::restoreDefaults);
+    connect(ui->sendToScaleButton, &QPushButton::clicked, this, &SettingsTab::sendToScale);
+    connect(ui->loadFromScaleButton, &QPushButton::clicked, this, &SettingsTab::loadFromScale);
+    connect(ui->saveToDiskButton, &QPushButton::clicked, this, &SettingsTab::saveToDisk);
+    connect(ui->loadFromDiskButton, &QPushButton::clicked, this, &SettingsTab::loadFromDisk);
+    connect(ui->clockFromPcButton, &QPushButton::clicked, this, &SettingsTab::clockFromPc);
+    connect(ui->clockFromScaleButton, &QPushButton::clicked, this, &SettingsTab::clockFromScale);
+    connect(ui->clockToScaleButton, &QPushButton::clicked, this, &SettingsTab::clockToScale);
+    connect(ui->logoButton, &QPushButton::clicked, this, &SettingsTab::showLogoWindow);
 }
 
 SettingsTab::~SettingsTab() {
@@ -138,127 +138,129 @@ SettingsTab::~SettingsTab() {
 }
 
 void SettingsTab::selectStartItems() {
-    ui->ComboBox3->setCurrentIndex(0);
-    ui->ComboBox4->setCurrentIndex(0);
-    ui->ComboBox8->setCurrentIndex(2);
+    ui->clerkModeCombo->setCurrentIndex(0);
+    ui->scaleBaudCombo->setCurrentIndex(0);
+    ui->darknessCombo->setCurrentIndex(2);
 }
 
 void SettingsTab::writeHeadings() {
-    ui->StringGrid2->setHorizontalHeaderLabels({QStringLiteral("     NAME")});
-    ui->StringGrid5->setHorizontalHeaderLabels({QStringLiteral("         HEADER")});
-    ui->StringGrid4->setHorizontalHeaderLabels({QStringLiteral("          FOOTER")});
+    ui->departmentGrid->setHorizontalHeaderLabels({QStringLiteral("     NAME")});
+    ui->headerGrid->setHorizontalHeaderLabels({QStringLiteral("         HEADER")});
+    ui->footerGrid->setHorizontalHeaderLabels({QStringLiteral("          FOOTER")});
     // The fixed corner cell of these grids reads "N"; Qt's corner button has no text of its own.
-    for (QTableWidget* grid : {ui->StringGrid2, ui->StringGrid5, ui->StringGrid4}) {
+    for (QTableWidget* grid : {ui->departmentGrid, ui->headerGrid, ui->footerGrid}) {
         grid->setCornerButtonEnabled(false);
         auto* corner = new QLabel(QStringLiteral("N"), grid);
-        corner->setObjectName(QStringLiteral("corner") + grid->objectName());
+        corner->setObjectName(grid->objectName() + QStringLiteral("Corner"));
         corner->setGeometry(grid->frameWidth() + 2, grid->frameWidth(), grid->verticalHeader()->width() - 2,
                             grid->horizontalHeader()->height());
         corner->show();
     }
-    setRowLabels(ui->StringGrid5, 1);
-    setRowLabels(ui->StringGrid4, 1);
-    setRowLabels(ui->StringGrid2, 0);
+    setRowLabels(ui->headerGrid, 1);
+    setRowLabels(ui->footerGrid, 1);
+    setRowLabels(ui->departmentGrid, 0);
     QStringList letters;
     for (int t = 0; t < kTaxRateCount; ++t) {
         letters << QString(QChar('A' + t));
-        setDataCell(ui->StringGrid3, t,
-                    QStringLiteral("0") + regionalDecimalSeparator() + QStringLiteral("00"));
+        setDataCell(ui->taxGrid, t, QStringLiteral("0") + regionalDecimalSeparator() + QStringLiteral("00"));
     }
-    ui->StringGrid3->setVerticalHeaderLabels(letters);
+    ui->taxGrid->setVerticalHeaderLabels(letters);
 }
 
 Settings SettingsTab::settings() const {
     Settings s;
-    s.clerkMode = ui->ComboBox3->currentIndex();
+    s.clerkMode = ui->clerkModeCombo->currentIndex();
     uint8_t flags = 0;
-    const QCheckBox* boxes[] = {ui->CheckBox1, ui->CheckBox2, ui->CheckBox3, ui->CheckBox4,
-                                ui->CheckBox5, ui->CheckBox6, ui->CheckBox7, ui->CheckBox8};
+    const QCheckBox* boxes[] = {ui->printReceiptBox,       ui->printDuplicateBox,    ui->printLogoBox,
+                                ui->printSingleBarcodeBox, ui->printTotalBarcodeBox, ui->obligatoryPaidBox,
+                                ui->discountBox,           ui->printPluCodeBox};
     for (int bit = 0; bit < 8; ++bit)
         if (boxes[bit]->isChecked())
             flags |= static_cast<uint8_t>(1u << bit);
     s.printFlags = flags;
-    s.singleBarcode = ui->Edit1->text();
-    s.totalBarcode = ui->Edit2->text();
-    s.baudRate = ui->ComboBox4->currentText();
-    s.lanNumber = ui->SpinEdit4->checkValue(ui->SpinEdit4->value());
-    s.autoOffMinutes = ui->SpinEdit3->checkValue(ui->SpinEdit3->value());
-    s.discountPercent = ui->SpinEdit5->checkValue(ui->SpinEdit5->value());
-    s.drawerTime = ui->SpinEdit6->checkValue(ui->SpinEdit6->value());
-    s.darkness = ui->ComboBox8->currentText();
-    s.currency = ui->Edit9->text();
-    s.rate = ui->Edit10->text();
-    s.printAllReports = ui->CheckBox13->isChecked();
-    s.printTax = ui->CheckBox15->isChecked();
-    s.clerks = {ui->Edit3->text(), ui->Edit6->text(), ui->Edit7->text(), ui->Edit8->text()};
+    s.singleBarcode = ui->singleBarcodeEdit->text();
+    s.totalBarcode = ui->totalBarcodeEdit->text();
+    s.baudRate = ui->scaleBaudCombo->currentText();
+    s.lanNumber = ui->lanNumberSpin->checkValue(ui->lanNumberSpin->value());
+    s.autoOffMinutes = ui->autoOffSpin->checkValue(ui->autoOffSpin->value());
+    s.discountPercent = ui->discountSpin->checkValue(ui->discountSpin->value());
+    s.drawerTime = ui->drawerTimeSpin->checkValue(ui->drawerTimeSpin->value());
+    s.darkness = ui->darknessCombo->currentText();
+    s.currency = ui->currencyEdit->text();
+    s.rate = ui->rateEdit->text();
+    s.printAllReports = ui->printAllReportsBox->isChecked();
+    s.printTax = ui->printTaxBox->isChecked();
+    s.clerks = {ui->clerk1Edit->text(), ui->clerk2Edit->text(), ui->clerk3Edit->text(),
+                ui->clerk4Edit->text()};
     for (int n = 0; n < kHeaderLineCount; ++n)
-        s.receiptLines[size_t(n)] = dataCell(ui->StringGrid5, n);
+        s.receiptLines[size_t(n)] = dataCell(ui->headerGrid, n);
     for (int n = 0; n < kFooterLineCount; ++n)
-        s.receiptLines[size_t(kHeaderLineCount + n)] = dataCell(ui->StringGrid4, n);
+        s.receiptLines[size_t(kHeaderLineCount + n)] = dataCell(ui->footerGrid, n);
     for (int d = 0; d < kDepartmentNameCount; ++d)
-        s.departments[size_t(d)] = dataCell(ui->StringGrid2, d);
+        s.departments[size_t(d)] = dataCell(ui->departmentGrid, d);
     for (int t = 0; t < kTaxRateCount; ++t)
-        s.taxes[size_t(t)] = dataCell(ui->StringGrid3, t);
+        s.taxes[size_t(t)] = dataCell(ui->taxGrid, t);
     return s;
 }
 
 void SettingsTab::setSettings(const Settings& s) {
     // No valid mode: no item and no text, a text the operator typed into the box included.
-    ui->ComboBox3->setCurrentIndex(s.clerkMode);
+    ui->clerkModeCombo->setCurrentIndex(s.clerkMode);
     if (s.clerkMode < 0)
-        ui->ComboBox3->clearEditText();
-    QCheckBox* boxes[] = {ui->CheckBox1, ui->CheckBox2, ui->CheckBox3, ui->CheckBox4,
-                          ui->CheckBox5, ui->CheckBox6, ui->CheckBox7, ui->CheckBox8};
+        ui->clerkModeCombo->clearEditText();
+    QCheckBox* boxes[] = {ui->printReceiptBox,       ui->printDuplicateBox,    ui->printLogoBox,
+                          ui->printSingleBarcodeBox, ui->printTotalBarcodeBox, ui->obligatoryPaidBox,
+                          ui->discountBox,           ui->printPluCodeBox};
     for (int bit = 0; bit < 8; ++bit)
         setFlag(boxes[bit], s.printFlags, static_cast<uint8_t>(1u << bit));
-    setFieldText(ui->Edit1, s.singleBarcode);
-    setFieldText(ui->Edit2, s.totalBarcode);
-    if (ui->ComboBox4->currentText() != s.baudRate)
-        ui->ComboBox4->setEditText(s.baudRate);
-    setSpin(ui->SpinEdit4, s.lanNumber);
-    setSpin(ui->SpinEdit3, s.autoOffMinutes);
-    setSpin(ui->SpinEdit5, s.discountPercent);
-    setSpin(ui->SpinEdit6, s.drawerTime);
-    if (ui->ComboBox8->currentText() != s.darkness)
-        ui->ComboBox8->setEditText(s.darkness);
-    setFieldText(ui->Edit9, s.currency);
-    setFieldText(ui->Edit10, s.rate);
-    ui->CheckBox13->setChecked(s.printAllReports);
-    ui->CheckBox15->setChecked(s.printTax);
-    setFieldText(ui->Edit3, s.clerks[0]);
-    setFieldText(ui->Edit6, s.clerks[1]);
-    setFieldText(ui->Edit7, s.clerks[2]);
-    setFieldText(ui->Edit8, s.clerks[3]);
+    setFieldText(ui->singleBarcodeEdit, s.singleBarcode);
+    setFieldText(ui->totalBarcodeEdit, s.totalBarcode);
+    if (ui->scaleBaudCombo->currentText() != s.baudRate)
+        ui->scaleBaudCombo->setEditText(s.baudRate);
+    setSpin(ui->lanNumberSpin, s.lanNumber);
+    setSpin(ui->autoOffSpin, s.autoOffMinutes);
+    setSpin(ui->discountSpin, s.discountPercent);
+    setSpin(ui->drawerTimeSpin, s.drawerTime);
+    if (ui->darknessCombo->currentText() != s.darkness)
+        ui->darknessCombo->setEditText(s.darkness);
+    setFieldText(ui->currencyEdit, s.currency);
+    setFieldText(ui->rateEdit, s.rate);
+    ui->printAllReportsBox->setChecked(s.printAllReports);
+    ui->printTaxBox->setChecked(s.printTax);
+    setFieldText(ui->clerk1Edit, s.clerks[0]);
+    setFieldText(ui->clerk2Edit, s.clerks[1]);
+    setFieldText(ui->clerk3Edit, s.clerks[2]);
+    setFieldText(ui->clerk4Edit, s.clerks[3]);
     for (int n = 0; n < kHeaderLineCount; ++n)
-        setDataCell(ui->StringGrid5, n, s.receiptLines[size_t(n)]);
+        setDataCell(ui->headerGrid, n, s.receiptLines[size_t(n)]);
     for (int n = 0; n < kFooterLineCount; ++n)
-        setDataCell(ui->StringGrid4, n, s.receiptLines[size_t(kHeaderLineCount + n)]);
+        setDataCell(ui->footerGrid, n, s.receiptLines[size_t(kHeaderLineCount + n)]);
     for (int d = 0; d < kDepartmentNameCount; ++d)
-        setDataCell(ui->StringGrid2, d, s.departments[size_t(d)]);
+        setDataCell(ui->departmentGrid, d, s.departments[size_t(d)]);
     for (int t = 0; t < kTaxRateCount; ++t)
-        setDataCell(ui->StringGrid3, t, s.taxes[size_t(t)]);
+        setDataCell(ui->taxGrid, t, s.taxes[size_t(t)]);
 }
 
-void SettingsTab::StringGrid3SetEditText(int, int row, const QString& text, QLineEdit* editor,
-                                         const QString& putBackText) {
-    setDataCell(ui->StringGrid3, row, text);
+void SettingsTab::checkTaxEdit(int, int row, const QString& text, QLineEdit* editor,
+                               const QString& putBackText) {
+    setDataCell(ui->taxGrid, row, text);
     if (taxCellAccepted(text))
         return;
-    setDataCell(ui->StringGrid3, row, putBackText);
+    setDataCell(ui->taxGrid, row, putBackText);
     editor->setText(putBackText);
     prompts().beep();
 }
 
-void SettingsTab::Button24Click() {
+void SettingsTab::restoreDefaults() {
     Settings s = settings();
     applyFactoryDefaults(s);
     // DEFAULT leaves the clerk mode as it is, a text typed into the box too.
-    const QString clerkModeText = ui->ComboBox3->currentText();
+    const QString clerkModeText = ui->clerkModeCombo->currentText();
     setSettings(s);
-    ui->ComboBox3->setEditText(clerkModeText);
+    ui->clerkModeCombo->setEditText(clerkModeText);
 }
 
-void SettingsTab::Button1Click() {
+void SettingsTab::sendToScale() {
     session.runHandler([this] {
         // The closing step, however the handler ends, and before a conversion message is shown:
         // the message appears over the normal cursor and the restored currency. "EUR" went to the
@@ -266,8 +268,8 @@ void SettingsTab::Button1Click() {
         // on too.
         auto closingStep = qScopeGuard([this] {
             prompts().setWaitCursor(false);
-            if (ui->Edit9->text() == euroSign())
-                ui->Edit9->setText(QStringLiteral("EUR"));
+            if (ui->currencyEdit->text() == euroSign())
+                ui->currencyEdit->setText(QStringLiteral("EUR"));
         });
         if (!session.requireConnection())
             return;
@@ -276,7 +278,7 @@ void SettingsTab::Button1Click() {
     });
 }
 
-void SettingsTab::Button9Click() {
+void SettingsTab::loadFromScale() {
     if (session.requireConnection()) {
         prompts().setWaitCursor(true);
         Settings s = settings();
@@ -298,7 +300,7 @@ void SettingsTab::Button9Click() {
     prompts().setWaitCursor(false);
 }
 
-void SettingsTab::Button29Click() {
+void SettingsTab::saveToDisk() {
     QString path = prompts().saveFileName(kFileFilter, kFileSuffix, QString());
     if (path.isEmpty())
         return;
@@ -306,34 +308,40 @@ void SettingsTab::Button29Click() {
         prompts().message(kFileErrorTitle, kIoError);
 }
 
-void SettingsTab::Button30Click() {
+void SettingsTab::loadFromDisk() {
     QString path = prompts().openFileName(kFileFilter, kFileSuffix, QString());
     if (path.isEmpty())
         return;
     Settings s = settings();
-    SettingsFileLoad outcome = loadSettingsFile(path, s);
+    SettingsFilePlace place{};
+    SettingsFileLoad outcome = loadSettingsFile(path, s, &place);
+    // A file of the wrong length is refused whole: the controls keep what they showed.
+    if (outcome == SettingsFileLoad::WrongLineCount) {
+        prompts().message(kFileErrorTitle, wrongLineCountMessage(place.line));
+        return;
+    }
     if (outcome != SettingsFileLoad::IoError)
         setSettings(s);
     if (outcome != SettingsFileLoad::Loaded)
         prompts().message(kFileErrorTitle, kIoError);
 }
 
-void SettingsTab::Button3Click() {
+void SettingsTab::clockFromPc() {
     heldTime = heldTimeFrom(QDateTime::currentDateTime());
-    ui->MaskEdit1->setText(clockDisplayText(heldTime));
+    ui->clockEdit->setText(clockDisplayText(heldTime));
 }
 
-void SettingsTab::Button13Click() {
+void SettingsTab::clockToScale() {
     if (session.requireConnection())
         sendClock(session.line(), heldTime);
 }
 
-void SettingsTab::Button4Click() {
+void SettingsTab::clockFromScale() {
     if (session.requireConnection() && readClock(session.line(), heldTime))
-        ui->MaskEdit1->setText(clockDisplayText(heldTime));
+        ui->clockEdit->setText(clockDisplayText(heldTime));
 }
 
-void SettingsTab::Button14Click() {
+void SettingsTab::showLogoWindow() {
     if (session.requireConnection())
         session.logoWindow->show();
 }

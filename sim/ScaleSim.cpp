@@ -41,10 +41,11 @@ struct NamedFault {
     Fault fault;
 };
 constexpr NamedFault kFaultNames[] = {
-    {"nak", Fault::Nak},         {"badcheck", Fault::BadCheck}, {"silence", Fault::Silence},
-    {"garbage", Fault::Garbage}, {"noack", Fault::NoAck},       {"address", Fault::Address},
-    {"restart", Fault::Restart}, {"endless", Fault::Endless},   {"overlong", Fault::Overlong},
-    {"slowgap", Fault::SlowGap}, {"vanish", Fault::Vanish},     {"statusonly", Fault::StatusOnly},
+    {"nak", Fault::Nak},           {"badcheck", Fault::BadCheck}, {"silence", Fault::Silence},
+    {"garbage", Fault::Garbage},   {"noack", Fault::NoAck},       {"address", Fault::Address},
+    {"restart", Fault::Restart},   {"endless", Fault::Endless},   {"overlong", Fault::Overlong},
+    {"slowgap", Fault::SlowGap},   {"vanish", Fault::Vanish},     {"statusonly", Fault::StatusOnly},
+    {"unstored", Fault::Unstored},
 };
 
 std::vector<uint8_t> joined(std::initializer_list<const std::vector<uint8_t>*> parts) {
@@ -97,6 +98,7 @@ struct ScaleSim::Server {
     std::optional<uint8_t> awaitingAnswer; // the command of the last reply, until the PC answers it
     std::vector<ReplyOutcome> outcomes;
     FILE* ackLog = nullptr;
+    std::function<void(const std::vector<uint8_t>&)> requestSeen;
     // The state file exists but is none of ours: it is not saved over at the end.
     bool stateFileForeign = false;
     std::atomic<bool> stopping{false};
@@ -265,6 +267,12 @@ void ScaleSim::Server::answer(const RequestFrame& frame) {
         enqueue(Segment{{kNak}});
         return;
     }
+    if (requestSeen) {
+        const auto seen = requestSeen;
+        lock.unlock();
+        seen(frame.body);
+        lock.lock();
+    }
     std::optional<Fault> fault;
     if (!faults.empty()) {
         fault = faults.front().first;
@@ -278,8 +286,15 @@ void ScaleSim::Server::answer(const RequestFrame& frame) {
         enqueue(Segment{{kNak}});
         return;
     }
-    CommandResult result = fault == Fault::StatusOnly ? CommandResult{ReplyCode::OutOfRange, {}}
-                                                      : executeCommand(state, frame.body);
+    CommandResult result;
+    if (fault == Fault::StatusOnly) {
+        result = CommandResult{ReplyCode::OutOfRange, {}};
+    } else if (fault == Fault::Unstored) {
+        ScaleState untouched = state;
+        result = executeCommand(untouched, frame.body);
+    } else {
+        result = executeCommand(state, frame.body);
+    }
     std::vector<uint8_t> body = replyBody(state, result);
     if (std::string reason;
         result.logoWritten && !options.logoOut.empty() && !writeLogoPbm(options.logoOut, state.logo, reason))
@@ -296,7 +311,7 @@ void ScaleSim::Server::answer(const RequestFrame& frame) {
         std::lock_guard replyLock(mutex);
         awaitingAnswer = frame.body.front();
     }
-    if (!fault || fault == Fault::StatusOnly) {
+    if (!fault || fault == Fault::StatusOnly || fault == Fault::Unstored) {
         enqueue(Segment{joined({&ack, &reply})}); // the ACK and the reply in one write
         return;
     }
@@ -343,6 +358,7 @@ void ScaleSim::Server::answer(const RequestFrame& frame) {
     case Fault::Nak:
     case Fault::Silence:
     case Fault::StatusOnly:
+    case Fault::Unstored:
         break; // answered above
     }
 }
@@ -595,6 +611,11 @@ std::vector<ReplyOutcome> ScaleSim::replyOutcomes() const {
 bool ScaleSim::replyAwaitingAnswer() const {
     std::lock_guard lock(server->mutex);
     return server->awaitingAnswer.has_value();
+}
+
+void ScaleSim::onRequest(std::function<void(const std::vector<uint8_t>& body)> seen) {
+    std::lock_guard lock(server->mutex);
+    server->requestSeen = std::move(seen);
 }
 
 void ScaleSim::clearLog() {

@@ -57,6 +57,9 @@ enum class Fault {
     // A refusal: the ACK and a correctly checked reply of the status byte and a result byte only;
     // the request is not carried out
     StatusOnly,
+    // The ACK and the normal reply, but the request is not carried out: a PLU write that did not
+    // stick, which only reading the PLU back reveals
+    Unstored,
 };
 
 std::optional<Fault> faultByName(const std::string& name);
@@ -85,6 +88,9 @@ public:
     void setCalibration(bool on);
     // Runs `change` on the scale's memory while the server is held off.
     void withState(const std::function<void(ScaleState&)>& change);
+    // Calls `seen` on the server's thread with each well-formed request's body as it arrives, before
+    // the scale acts on it (a test looks at the PC's side at the moment a command reaches the scale).
+    void onRequest(std::function<void(const std::vector<uint8_t>& body)> seen);
 
     std::vector<std::vector<uint8_t>> requestFrames() const;
     std::vector<std::vector<uint8_t>> requestBodies() const;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 
 QString dataFolder(const QString& programFolder) {
@@ -15,4 +16,26 @@ QString dataFolder(const QString& programFolder) {
                      QStringLiteral("/scale-utility");
     QDir().mkpath(config);
     return config;
+}
+
+namespace {
+
+QString choiceFile(const QString& folder) {
+    return QDir(folder).filePath(QStringLiteral("scale-utility.conf"));
+}
+
+} // namespace
+
+ArchiveChoice loadArchiveChoice(const QString& folder) {
+    const QSettings file(choiceFile(folder), QSettings::IniFormat);
+    return {file.value(QStringLiteral("archive/location")).toString(),
+            file.value(QStringLiteral("archive/site")).toString()};
+}
+
+bool saveArchiveChoice(const QString& folder, const ArchiveChoice& choice) {
+    QSettings file(choiceFile(folder), QSettings::IniFormat);
+    file.setValue(QStringLiteral("archive/location"), choice.location);
+    file.setValue(QStringLiteral("archive/site"), choice.site);
+    file.sync();
+    return file.status() == QSettings::NoError;
 }

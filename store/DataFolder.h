@@ -9,3 +9,14 @@
 // write) uses the user's configuration folder of the utility instead, ~/.config/scale-utility,
 // which is created when missing. scalectl, installed beside the utility, shares that folder.
 QString dataFolder(const QString& programFolder);
+
+// The window's sales archive as the user last chose it (an SQLite file or a postgresql:// address,
+// which never holds a password) and the chain's site name, kept from one run to the next in
+// scale-utility.conf of the data folder (the window-state file's format has no place for them).
+struct ArchiveChoice {
+    QString location; // empty: the data folder's database
+    QString site;
+};
+ArchiveChoice loadArchiveChoice(const QString& folder);
+// False when the file cannot be written.
+bool saveArchiveChoice(const QString& folder, const ArchiveChoice& choice);

@@ -6,7 +6,9 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
+#include <QUrlQuery>
 #include <QVariant>
+#include <algorithm>
 #include <chrono>
 #include <thread>
 #include <utility>
@@ -46,8 +48,8 @@ QString defaultDatabase(const QString& dataFolder) {
     return QDir(dataFolder).filePath(QString::fromLatin1(databaseFileName));
 }
 
-Database::Database(QSqlDatabase db, QString where, bool postgres)
-    : db(std::move(db)), where(std::move(where)), postgres(postgres) {}
+Database::Database(QSqlDatabase db, QString where, bool postgres, Access access)
+    : db(std::move(db)), where(std::move(where)), postgres(postgres), access(access) {}
 
 Database::~Database() {
     const QString name = db.connectionName();
@@ -56,16 +58,79 @@ Database::~Database() {
     QSqlDatabase::removeDatabase(name);
 }
 
-std::unique_ptr<Database> Database::open(const QString& where, QString* error) {
+namespace {
+
+// How long any one wait on a PostgreSQL server may last, in seconds: the connection, a statement,
+// a peer that stopped answering.
+constexpr int serverWaitSeconds = 30;
+
+// libpq's connection options for the address's query (sslmode=require&connect_timeout=5), with the
+// bounds on every wait added where the address does not set them; empty with `error` set when an
+// option cannot be passed on. Qt's driver joins the options with blanks into libpq's connection
+// string, so a value is quoted as that string quotes.
+QString connectOptions(const QUrl& url, QString* error) {
+    QStringList options;
+    QStringList named;
+    for (const auto& [key, value] : QUrlQuery(url).queryItems(QUrl::FullyDecoded)) {
+        if (key.compare(QLatin1String("password"), Qt::CaseInsensitive) == 0) {
+            *error =
+                QStringLiteral("a password is never part of the address: give it in PGPASSWORD or ~/.pgpass");
+            return {};
+        }
+        if (key.isEmpty() ||
+            !std::all_of(key.begin(), key.end(),
+                         [](QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); }) ||
+            value.contains(QLatin1Char(';'))) {
+            *error = QStringLiteral("'%1' is not an option of a PostgreSQL connection").arg(key);
+            return {};
+        }
+        QString quoted = value;
+        quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+            .replace(QLatin1Char('\''), QStringLiteral("\\'"));
+        options << QStringLiteral("%1='%2'").arg(key, quoted);
+        named << key;
+    }
+    const std::pair<const char*, int> bounds[] = {
+        {"connect_timeout", 10},    {"keepalives", 1},       {"keepalives_idle", 10},
+        {"keepalives_interval", 5}, {"keepalives_count", 4}, {"tcp_user_timeout", serverWaitSeconds * 1000}};
+    for (const auto& [key, value] : bounds)
+        if (!named.contains(QLatin1String(key)))
+            options << QStringLiteral("%1=%2").arg(QLatin1String(key)).arg(value);
+    return options.join(QLatin1Char(';'));
+}
+
+} // namespace
+
+std::unique_ptr<Database> Database::open(const QString& where, QString* error, Access access) {
     const bool postgres =
         where.startsWith(QStringLiteral("postgresql://")) || where.startsWith(QStringLiteral("postgres://"));
     const QString name = nextConnectionName();
     QSqlDatabase db;
+    QString shown = where;
     if (postgres) {
-        const QUrl url(where, QUrl::StrictMode);
+        QUrl url(where, QUrl::StrictMode);
         const QString dbName = url.path().mid(1);
+        // Messages name the address without its password, whatever was given.
+        const bool password = !url.password().isEmpty();
+        url.setPassword(QString());
+        QUrlQuery query(url);
+        query.removeAllQueryItems(QStringLiteral("password"));
+        QUrl withoutPassword = url;
+        withoutPassword.setQuery(query);
+        shown = withoutPassword.toString();
         if (!url.isValid() || url.host().isEmpty() || dbName.isEmpty() || dbName.contains(QLatin1Char('/'))) {
-            *error = QStringLiteral("'%1' is not a postgresql://USER@HOST[:PORT]/DB address").arg(where);
+            *error = QStringLiteral("'%1' is not a postgresql://USER@HOST[:PORT]/DB address").arg(shown);
+            return nullptr;
+        }
+        if (password) {
+            *error = QStringLiteral("%1: a password is never part of the address: give it in PGPASSWORD "
+                                    "or ~/.pgpass")
+                         .arg(shown);
+            return nullptr;
+        }
+        const QString options = connectOptions(url, error);
+        if (options.isEmpty()) {
+            *error = QStringLiteral("%1: %2").arg(shown, *error);
             return nullptr;
         }
         if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
@@ -78,9 +143,7 @@ std::unique_ptr<Database> Database::open(const QString& where, QString* error) {
         db.setDatabaseName(dbName);
         if (!url.userName().isEmpty())
             db.setUserName(url.userName());
-        if (!url.password().isEmpty())
-            db.setPassword(url.password());
-        db.setConnectOptions(QStringLiteral("connect_timeout=5"));
+        db.setConnectOptions(options);
     } else {
         if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
             *error = QStringLiteral("the SQLite driver of Qt SQL is not installed");
@@ -91,27 +154,56 @@ std::unique_ptr<Database> Database::open(const QString& where, QString* error) {
             *error = QStringLiteral("%1: no such folder").arg(file.absolutePath());
             return nullptr;
         }
+        if (access == Access::ReadOnly && !file.isFile()) {
+            *error = QStringLiteral("no archive at %1").arg(where);
+            return nullptr;
+        }
         db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(where);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+        QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs);
+        if (access == Access::ReadOnly) {
+            // Where the folder cannot be written (a copy on read-only media), SQLite could make no
+            // shared-memory file for the log: the file is read as one that nothing changes.
+            if (QFileInfo(file.absolutePath()).isWritable()) {
+                db.setDatabaseName(where);
+                options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+            } else {
+                QUrl uri = QUrl::fromLocalFile(file.absoluteFilePath());
+                uri.setScheme(QStringLiteral("file"));
+                uri.setQuery(QStringLiteral("immutable=1"));
+                db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+                options += QStringLiteral(";QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
+            }
+        } else {
+            db.setDatabaseName(where);
+        }
+        db.setConnectOptions(options);
     }
     // The connection lives in the object alone, so that removing it on failure finds it unused.
-    std::unique_ptr<Database> opened(new Database(std::exchange(db, QSqlDatabase()), where, postgres));
+    std::unique_ptr<Database> opened(
+        new Database(std::exchange(db, QSqlDatabase()), shown, postgres, access));
     if (!opened->db.open()) {
-        *error = QStringLiteral("%1: %2").arg(where, opened->lastError());
+        *error = QStringLiteral("%1: %2").arg(shown, opened->lastError());
         return nullptr;
     }
+    QSqlQuery q(opened->db);
     if (postgres) {
-        // The server's notices ("already exists, skipping") would reach scalectl's stderr.
-        QSqlQuery(opened->db).exec(QStringLiteral("SET client_min_messages = warning"));
+        // The server's notices ("already exists, skipping") would reach scalectl's stderr; a
+        // statement the server cannot finish (a lock held by a stalled client) ends after the bound.
+        if (!q.exec(QStringLiteral("SET client_min_messages = warning")) ||
+            !q.exec(QStringLiteral("SET statement_timeout = %1").arg(serverWaitSeconds * 1000))) {
+            *error = QStringLiteral("%1: %2").arg(shown, opened->errorOf(q));
+            return nullptr;
+        }
     } else {
         // A file that is not a database fails here, not at the first real statement. WAL lets the
-        // window read while a cron job writes; synchronous NORMAL keeps a commit to a few ms while a
-        // crash still loses at most the transaction in flight.
-        QSqlQuery q(opened->db);
-        if (!switchToWal(q) || !q.exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
+        // window read while a cron job writes. Synchronous FULL syncs the log at every commit: a
+        // committed entry is on the disk before the close that clears the scale's day goes out, and
+        // a power cut after it loses nothing (NORMAL would leave the commit in the page cache until
+        // a checkpoint). A reader changes neither.
+        const bool writer = access == Access::ReadWrite;
+        if ((writer && (!switchToWal(q) || !q.exec(QStringLiteral("PRAGMA synchronous=FULL")))) ||
             !q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
-            *error = QStringLiteral("%1: %2").arg(where, q.lastError().text());
+            *error = QStringLiteral("%1: %2").arg(shown, opened->errorOf(q));
             return nullptr;
         }
     }
@@ -122,11 +214,20 @@ QString Database::lastError() const {
     return db.lastError().text();
 }
 
+QString Database::errorOf(const QSqlQuery& q) const {
+    const QString text = q.lastError().text().trimmed();
+    return text.isEmpty() ? lastError() : text;
+}
+
 int Database::version(const QString& part) {
     QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_versions "
-                               "(part VARCHAR(64) PRIMARY KEY, version INTEGER NOT NULL)")))
+    if (!q.exec(postgres ? QStringLiteral("SELECT to_regclass('schema_versions') IS NOT NULL")
+                         : QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' "
+                                          "AND name = 'schema_versions'")) ||
+        !q.next())
         return -1;
+    if (!q.value(0).toBool())
+        return 0;
     q.prepare(QStringLiteral("SELECT version FROM schema_versions WHERE part = ?"));
     q.addBindValue(part);
     if (!q.exec())
@@ -146,10 +247,29 @@ bool Database::migrate(const QString& part, const QList<QStringList>& steps, QSt
         q.exec(QStringLiteral("ROLLBACK"));
         return false;
     };
+    // A database that has every step is only read: a reader's connection (or a role that may only
+    // read) takes no lock and makes nothing.
+    const int current = version(part);
+    if (current == steps.size())
+        return true;
+    if (current > steps.size() || access == Access::ReadOnly) {
+        *error = current < 0 ? QStringLiteral("%1: %2").arg(where, lastError())
+                 : current > steps.size()
+                     ? QStringLiteral("%1: written by a newer version of the utility (%2 version %3)")
+                           .arg(where, part)
+                           .arg(current)
+                     : QStringLiteral("%1: %2 needs an update that a reader cannot make: open it once "
+                                      "with write access")
+                           .arg(where, part);
+        return false;
+    }
     if (!q.exec(postgres ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE")))
-        return fail(q.lastError().text());
+        return fail(errorOf(q));
     if (postgres && !q.exec(QStringLiteral("SELECT pg_advisory_xact_lock(7370416)")))
-        return fail(q.lastError().text());
+        return fail(errorOf(q));
+    if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_versions "
+                               "(part VARCHAR(64) PRIMARY KEY, version INTEGER NOT NULL)")))
+        return fail(errorOf(q));
     const int have = version(part);
     if (have < 0)
         return fail(lastError());
@@ -159,17 +279,17 @@ bool Database::migrate(const QString& part, const QList<QStringList>& steps, QSt
     for (int step = have; step < steps.size(); ++step)
         for (const QString& statement : steps[step])
             if (!q.exec(statement))
-                return fail(q.lastError().text());
+                return fail(errorOf(q));
     if (have < steps.size()) {
         q.prepare(have == 0 ? QStringLiteral("INSERT INTO schema_versions (version, part) VALUES (?, ?)")
                             : QStringLiteral("UPDATE schema_versions SET version = ? WHERE part = ?"));
         q.addBindValue(int(steps.size()));
         q.addBindValue(part);
         if (!q.exec())
-            return fail(q.lastError().text());
+            return fail(errorOf(q));
     }
     if (!q.exec(QStringLiteral("COMMIT")))
-        return fail(q.lastError().text());
+        return fail(errorOf(q));
     return true;
 }
 

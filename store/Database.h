@@ -24,18 +24,28 @@ QString defaultDatabase(const QString& dataFolder);
 // port of scalectl, the window) opens its own, under a name of its own, closed with the object.
 class Database {
 public:
-    // Opens the database named by `where`: "postgresql://USER@HOST[:PORT]/DB" (password, if any,
-    // from the environment as libpq reads it: PGPASSWORD or ~/.pgpass) or else an SQLite file path,
-    // created when missing. Null with `error` set when it cannot be opened.
-    static std::unique_ptr<Database> open(const QString& where, QString* error);
+    // What a connection may do. A reader creates nothing and writes nothing: an SQLite file opens
+    // read-only (and as unchanging where its folder cannot be written, so that no lock file is
+    // needed), and a missing file is an error instead of a new empty archive.
+    enum class Access { ReadWrite, ReadOnly };
+
+    // Opens the database named by `where`: "postgresql://USER@HOST[:PORT]/DB[?OPTION=VALUE&...]"
+    // or else an SQLite file path, created when missing (for ReadWrite). A password never goes in
+    // the address (it would show in the process list and in every message): libpq reads it from
+    // PGPASSWORD or ~/.pgpass. The address's options (sslmode, sslrootcert, connect_timeout, ...) go
+    // to libpq as they are. Every wait on the server is bounded: the connection's time-out, TCP
+    // keepalives and a statement time-out. Null with `error` set when it cannot be opened.
+    static std::unique_ptr<Database> open(const QString& where, QString* error,
+                                          Access access = Access::ReadWrite);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
     QSqlDatabase& sql() { return db; }
     bool isPostgres() const { return postgres; }
-    // What was named: the file path or the postgresql:// address.
+    // What was named: the file path or the postgresql:// address (which holds no password).
     const QString& location() const { return where; }
+    bool readOnly() const { return access == Access::ReadOnly; }
 
     // Brings `part`'s tables up to date: runs the steps of `steps` beyond the number this database
     // has recorded for `part`, and records the new number, all in one transaction that holds the
@@ -45,17 +55,22 @@ public:
     // behind.
     bool migrate(const QString& part, const QList<QStringList>& steps, QString* error);
 
-    // The steps recorded for `part` (0 for a part never migrated), -1 when it cannot be read.
+    // The steps recorded for `part` (0 for a part never migrated, or a database without parts),
+    // -1 when it cannot be read. Reads only: a reader's connection asks it too.
     int version(const QString& part);
 
-    // The text of the last error of a query or of the connection, for messages.
+    // The text of the last error of the connection, for messages.
     QString lastError() const;
+    // The text of `q`'s error, or the connection's when the query's is empty (a server gone away
+    // fails the query without a text of its own).
+    QString errorOf(const QSqlQuery& q) const;
 
 private:
-    Database(QSqlDatabase db, QString where, bool postgres);
+    Database(QSqlDatabase db, QString where, bool postgres, Access access);
     QSqlDatabase db;
     QString where;
     bool postgres;
+    Access access;
 };
 
 } // namespace store

@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSysInfo>
 #include <QVariant>
 
 namespace store {
@@ -13,15 +14,58 @@ const QString kPart = QStringLiteral("sales_archive");
 const QString kTable = QStringLiteral("sales_reports");
 const QString kDayFormat = QStringLiteral("yyyy-MM-dd");
 
+// The figures' columns as the first step made them.
+const char kFigureColumnsSql[] =
+    ", document BIGINT NOT NULL, grand_total BIGINT NOT NULL, tax1 BIGINT NOT NULL"
+    ", tax2 BIGINT NOT NULL, tax3 BIGINT NOT NULL, tax4 BIGINT NOT NULL, tax5 BIGINT NOT NULL"
+    ", tax6 BIGINT NOT NULL, tax7 BIGINT NOT NULL, tax8 BIGINT NOT NULL, tax9 BIGINT NOT NULL"
+    ", hour0_amount BIGINT NOT NULL, hour1_amount BIGINT NOT NULL"
+    ", hour2_amount BIGINT NOT NULL, hour3_amount BIGINT NOT NULL"
+    ", hour4_amount BIGINT NOT NULL, hour5_amount BIGINT NOT NULL"
+    ", hour6_amount BIGINT NOT NULL, hour7_amount BIGINT NOT NULL"
+    ", hour8_amount BIGINT NOT NULL, hour9_amount BIGINT NOT NULL"
+    ", hour10_amount BIGINT NOT NULL, hour11_amount BIGINT NOT NULL"
+    ", hour12_amount BIGINT NOT NULL, hour13_amount BIGINT NOT NULL"
+    ", hour14_amount BIGINT NOT NULL, hour15_amount BIGINT NOT NULL"
+    ", hour16_amount BIGINT NOT NULL, hour17_amount BIGINT NOT NULL"
+    ", hour18_amount BIGINT NOT NULL, hour19_amount BIGINT NOT NULL"
+    ", hour20_amount BIGINT NOT NULL, hour21_amount BIGINT NOT NULL"
+    ", hour22_amount BIGINT NOT NULL, hour23_amount BIGINT NOT NULL"
+    ", hour0_count BIGINT NOT NULL, hour1_count BIGINT NOT NULL, hour2_count BIGINT NOT NULL"
+    ", hour3_count BIGINT NOT NULL, hour4_count BIGINT NOT NULL, hour5_count BIGINT NOT NULL"
+    ", hour6_count BIGINT NOT NULL, hour7_count BIGINT NOT NULL, hour8_count BIGINT NOT NULL"
+    ", hour9_count BIGINT NOT NULL, hour10_count BIGINT NOT NULL"
+    ", hour11_count BIGINT NOT NULL, hour12_count BIGINT NOT NULL"
+    ", hour13_count BIGINT NOT NULL, hour14_count BIGINT NOT NULL"
+    ", hour15_count BIGINT NOT NULL, hour16_count BIGINT NOT NULL"
+    ", hour17_count BIGINT NOT NULL, hour18_count BIGINT NOT NULL"
+    ", hour19_count BIGINT NOT NULL, hour20_count BIGINT NOT NULL"
+    ", hour21_count BIGINT NOT NULL, hour22_count BIGINT NOT NULL"
+    ", hour23_count BIGINT NOT NULL, clerk1_sales BIGINT NOT NULL"
+    ", clerk1_operations BIGINT NOT NULL, clerk1_cancel_total BIGINT NOT NULL"
+    ", clerk1_cancel_count BIGINT NOT NULL, clerk1_clients BIGINT NOT NULL"
+    ", clerk1_cash BIGINT NOT NULL, clerk1_credit BIGINT NOT NULL"
+    ", clerk1_discount_count BIGINT NOT NULL, clerk1_discount_total BIGINT NOT NULL"
+    ", clerk2_sales BIGINT NOT NULL, clerk2_operations BIGINT NOT NULL"
+    ", clerk2_cancel_total BIGINT NOT NULL, clerk2_cancel_count BIGINT NOT NULL"
+    ", clerk2_clients BIGINT NOT NULL, clerk2_cash BIGINT NOT NULL"
+    ", clerk2_credit BIGINT NOT NULL, clerk2_discount_count BIGINT NOT NULL"
+    ", clerk2_discount_total BIGINT NOT NULL, clerk3_sales BIGINT NOT NULL"
+    ", clerk3_operations BIGINT NOT NULL, clerk3_cancel_total BIGINT NOT NULL"
+    ", clerk3_cancel_count BIGINT NOT NULL, clerk3_clients BIGINT NOT NULL"
+    ", clerk3_cash BIGINT NOT NULL, clerk3_credit BIGINT NOT NULL"
+    ", clerk3_discount_count BIGINT NOT NULL, clerk3_discount_total BIGINT NOT NULL"
+    ", clerk4_sales BIGINT NOT NULL, clerk4_operations BIGINT NOT NULL"
+    ", clerk4_cancel_total BIGINT NOT NULL, clerk4_cancel_count BIGINT NOT NULL"
+    ", clerk4_clients BIGINT NOT NULL, clerk4_cash BIGINT NOT NULL"
+    ", clerk4_credit BIGINT NOT NULL, clerk4_discount_count BIGINT NOT NULL"
+    ", clerk4_discount_total BIGINT NOT NULL";
+
 // The columns that describe an entry, in the order entries() selects them, before the figures.
-const QStringList kEntryColumns = {QStringLiteral("id"),
-                                   QStringLiteral("read_at"),
-                                   QStringLiteral("read_at_local"),
-                                   QStringLiteral("identity"),
-                                   QStringLiteral("port"),
-                                   QStringLiteral("kind"),
-                                   QStringLiteral("reads"),
-                                   QStringLiteral("close_acknowledged")};
+const QStringList kEntryColumns = {
+    QStringLiteral("id"),       QStringLiteral("read_at"), QStringLiteral("read_at_local"),
+    QStringLiteral("identity"), QStringLiteral("port"),    QStringLiteral("pc"),
+    QStringLiteral("kind"),     QStringLiteral("reads"),   QStringLiteral("close_acknowledged")};
 
 QString kindText(ReportKind kind) {
     return kind == ReportKind::Z ? QStringLiteral("Z") : QStringLiteral("X");
@@ -42,8 +86,8 @@ QString text(const QString& value) {
     return value.isNull() ? QStringLiteral("") : value;
 }
 
-bool fail(QString* error, const QString& where, const QSqlQuery& q) {
-    *error = QStringLiteral("%1: %2").arg(where, q.lastError().text());
+bool fail(QString* error, const Database& db, const QSqlQuery& q) {
+    *error = QStringLiteral("%1: %2").arg(db.location(), db.errorOf(q));
     return false;
 }
 
@@ -97,6 +141,11 @@ QDateTime fromIsoTime(QStringView text, Qt::TimeSpec zone) {
                      QTime(digits(text, 11, 2), digits(text, 14, 2), digits(text, 17, 2)), zone);
 }
 
+QString pcName(const QString& site) {
+    const QString host = QSysInfo::machineHostName();
+    return site.isEmpty() ? host : site + QLatin1Char('/') + host;
+}
+
 const std::vector<std::pair<QString, bool>>& figureColumns() {
     static const std::vector<std::pair<QString, bool>> columns = [] {
         std::vector<std::pair<QString, bool>> list;
@@ -113,37 +162,83 @@ const std::vector<std::pair<QString, bool>>& figureColumns() {
 }
 
 QList<QStringList> SalesArchive::migrationSteps(bool postgres) {
-    // Times are ISO 8601 text, which sorts as time does; on PostgreSQL under the byte order, which
-    // a server's language collation need not keep.
-    const QString time = postgres ? QStringLiteral("VARCHAR(32) COLLATE \"C\" NOT NULL")
-                                  : QStringLiteral("VARCHAR(32) NOT NULL");
-    QString table =
-        QStringLiteral("CREATE TABLE %1 (id %2, read_at %3, read_at_local %3, "
-                       "identity TEXT NOT NULL, port TEXT NOT NULL, "
-                       "kind CHAR(1) NOT NULL, reads INTEGER NOT NULL DEFAULT 1, "
-                       "close_acknowledged INTEGER, fingerprint CHAR(64) NOT NULL")
-            .arg(kTable,
-                 postgres ? QStringLiteral("BIGSERIAL PRIMARY KEY") : QStringLiteral("INTEGER PRIMARY KEY"),
-                 time);
-    for (const auto& [column, amount] : figureColumns())
-        table += QStringLiteral(", %1 BIGINT NOT NULL").arg(column);
-    table += QStringLiteral(", UNIQUE (identity, kind, document, fingerprint))");
+    // A released step is never edited: an archive records only how many steps it has taken, so an
+    // edited step would never reach the archives made before the edit. Every change is a new step,
+    // and the steps are kept as their SQL text, not built from today's column list. Times are ISO
+    // 8601 text, which sorts as time does; on PostgreSQL under the byte order, which a server's
+    // language collation need not keep.
+    const QString head =
+        postgres ? QStringLiteral("(id BIGSERIAL PRIMARY KEY, read_at VARCHAR(32) COLLATE \"C\" NOT NULL, "
+                                  "read_at_local VARCHAR(32) COLLATE \"C\" NOT NULL, ")
+                 : QStringLiteral("(id INTEGER PRIMARY KEY, read_at VARCHAR(32) NOT NULL, "
+                                  "read_at_local VARCHAR(32) NOT NULL, ");
+    const QString body = head +
+                         QStringLiteral("identity TEXT NOT NULL, port TEXT NOT NULL, kind CHAR(1) NOT NULL, "
+                                        "reads INTEGER NOT NULL DEFAULT 1, close_acknowledged INTEGER, "
+                                        "fingerprint CHAR(64) NOT NULL") +
+                         QLatin1String(kFigureColumnsSql);
+    const QString byTime =
+        QStringLiteral("CREATE INDEX sales_reports_by_time ON sales_reports (read_at, id)");
+    const QString byDay =
+        QStringLiteral("CREATE INDEX sales_reports_by_day ON sales_reports (read_at_local)");
+    // Step 3: one entry per scale. Two scales of one model on the same figures (a day without
+    // sales) are two entries: the key takes the port as named and the PC (host, and the chain's
+    // site). SQLite cannot change a table's key in place and takes a copy; the copy also gives the
+    // archives whose step 2 came without the index in time order that index.
+    const QStringList onePerScale =
+        postgres
+            ? QStringList{QStringLiteral("ALTER TABLE sales_reports ADD COLUMN pc TEXT NOT NULL DEFAULT ''"),
+                          QStringLiteral("ALTER TABLE sales_reports DROP CONSTRAINT "
+                                         "sales_reports_identity_kind_document_fingerprint_key"),
+                          QStringLiteral(
+                              "ALTER TABLE sales_reports ADD CONSTRAINT sales_reports_one_per_scale "
+                              "UNIQUE (identity, port, pc, kind, document, fingerprint)"),
+                          QStringLiteral("CREATE INDEX IF NOT EXISTS sales_reports_by_time ON sales_reports "
+                                         "(read_at, id)")}
+            : QStringList{
+                  QStringLiteral("CREATE TABLE sales_reports_by_scale ") + body +
+                      QStringLiteral(", pc TEXT NOT NULL DEFAULT '', "
+                                     "UNIQUE (identity, port, pc, kind, document, fingerprint))"),
+                  QStringLiteral("INSERT INTO sales_reports_by_scale SELECT *, '' FROM sales_reports"),
+                  QStringLiteral("DROP TABLE sales_reports"),
+                  QStringLiteral("ALTER TABLE sales_reports_by_scale RENAME TO sales_reports"),
+                  byTime,
+                  byDay};
     return {
-        {table},
+        {QStringLiteral("CREATE TABLE sales_reports ") + body +
+         QStringLiteral(", UNIQUE (identity, kind, document, fingerprint))")},
         // The listings run in time order and take the shop's days, over years of closes.
-        {QStringLiteral("CREATE INDEX sales_reports_by_time ON %1 (read_at, id)").arg(kTable),
-         QStringLiteral("CREATE INDEX sales_reports_by_day ON %1 (read_at_local)").arg(kTable)},
+        {byTime, byDay},
+        onePerScale,
     };
 }
 
-std::unique_ptr<SalesArchive> SalesArchive::open(const QString& where, QString* error) {
+std::unique_ptr<SalesArchive> SalesArchive::open(const QString& where, QString* error,
+                                                 Database::Access access) {
     // SQLite would take an empty name for a private temporary database, and keep nothing.
     if (where.isEmpty()) {
         *error = QStringLiteral("no sales archive is set");
         return nullptr;
     }
-    std::unique_ptr<Database> db = Database::open(where, error);
-    if (!db || !db->migrate(kPart, migrationSteps(db->isPostgres()), error))
+    std::unique_ptr<Database> db = Database::open(where, error, access);
+    if (!db)
+        return nullptr;
+    const QList<QStringList> steps = migrationSteps(db->isPostgres());
+    if (db->readOnly()) {
+        const int version = db->version(kPart);
+        if (version == 0) {
+            *error = QStringLiteral("%1 holds no sales archive").arg(db->location());
+            return nullptr;
+        }
+        // An archive of an older version is brought up to date once, by a writer's connection; a
+        // reader that may not write (a role that may only read) is told so.
+        if (version > 0 && version < steps.size()) {
+            std::unique_ptr<Database> writer = Database::open(where, error);
+            if (!writer || !writer->migrate(kPart, steps, error))
+                return nullptr;
+        }
+    }
+    if (!db->migrate(kPart, steps, error))
         return nullptr;
     return std::unique_ptr<SalesArchive>(new SalesArchive(std::move(db)));
 }
@@ -155,6 +250,7 @@ std::optional<int64_t> SalesArchive::store(const ArchiveEntry& entry, QString* e
                            QString::fromStdString(isoTime(entry.readAtLocal)),
                            text(entry.identity),
                            text(entry.port),
+                           text(entry.pc),
                            kindText(entry.kind),
                            1,
                            entry.closeAcknowledged ? QVariant(int(*entry.closeAcknowledged)) : QVariant(),
@@ -169,25 +265,25 @@ std::optional<int64_t> SalesArchive::store(const ArchiveEntry& entry, QString* e
     // moment), while a statement that has to take the lock itself may be refused at once as locked.
     QSqlQuery transaction(db->sql());
     if (!transaction.exec(db->isPostgres() ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"))) {
-        fail(error, db->location(), transaction);
+        fail(error, *db, transaction);
         return std::nullopt;
     }
     QSqlQuery q(db->sql());
-    q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT (identity, kind, document, "
-                             "fingerprint) DO UPDATE SET reads = %1.reads + 1 RETURNING id")
+    q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT (identity, port, pc, kind, "
+                             "document, fingerprint) DO UPDATE SET reads = %1.reads + 1 RETURNING id")
                   .arg(kTable, columns.join(QLatin1Char(',')),
                        QStringList(columns.size(), QStringLiteral("?")).join(QLatin1Char(','))));
     for (const QVariant& value : values)
         q.addBindValue(value);
     if (!q.exec() || !q.next()) {
-        fail(error, db->location(), q);
+        fail(error, *db, q);
         transaction.exec(QStringLiteral("ROLLBACK"));
         return std::nullopt;
     }
     const int64_t id = q.value(0).toLongLong();
     q.finish();
     if (!transaction.exec(QStringLiteral("COMMIT"))) {
-        fail(error, db->location(), transaction);
+        fail(error, *db, transaction);
         transaction.exec(QStringLiteral("ROLLBACK"));
         return std::nullopt;
     }
@@ -200,12 +296,12 @@ bool SalesArchive::recordClose(int64_t id, bool acknowledged, QString* error) {
     q.addBindValue(int(acknowledged));
     q.addBindValue(qint64(id));
     if (!q.exec())
-        return fail(error, db->location(), q);
+        return fail(error, *db, q);
     return true;
 }
 
-std::optional<std::vector<ArchiveEntry>> SalesArchive::entries(const HistoryFilter& filter, QString* error,
-                                                               Figures figures) {
+bool SalesArchive::forEachEntry(const HistoryFilter& filter, QString* error,
+                                const std::function<bool(const ArchiveEntry&)>& visit, Figures figures) {
     QStringList columns = kEntryColumns;
     if (figures == Figures::All) {
         for (const auto& [column, amount] : figureColumns())
@@ -240,13 +336,10 @@ std::optional<std::vector<ArchiveEntry>> SalesArchive::entries(const HistoryFilt
                            : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "))));
     for (const QVariant& value : values)
         q.addBindValue(value);
-    if (!q.exec()) {
-        fail(error, db->location(), q);
-        return std::nullopt;
-    }
-    std::vector<ArchiveEntry> list;
+    if (!q.exec())
+        return fail(error, *db, q);
+    ArchiveEntry e;
     while (q.next()) {
-        ArchiveEntry& e = list.emplace_back();
         e.id = q.value(0).toLongLong();
         e.readAt = fromIsoTime(q.value(1).toString(), Qt::UTC);
         // The shop's wall-clock time as written, not converted: a local-time QDateTime would ask the C
@@ -254,10 +347,10 @@ std::optional<std::vector<ArchiveEntry>> SalesArchive::entries(const HistoryFilt
         e.readAtLocal = fromIsoTime(q.value(2).toString(), Qt::UTC);
         e.identity = q.value(3).toString();
         e.port = q.value(4).toString();
-        e.kind = q.value(5).toString() == QStringLiteral("Z") ? ReportKind::Z : ReportKind::X;
-        e.reads = q.value(6).toInt();
-        if (!q.isNull(7))
-            e.closeAcknowledged = q.value(7).toInt() != 0;
+        e.pc = q.value(5).toString();
+        e.kind = q.value(6).toString() == QStringLiteral("Z") ? ReportKind::Z : ReportKind::X;
+        e.reads = q.value(7).toInt();
+        e.closeAcknowledged = q.isNull(8) ? std::nullopt : std::optional<bool>(q.value(8).toInt() != 0);
         int at = int(kEntryColumns.size());
         if (figures == Figures::All) {
             forEachFigure(e.figures, [&q, &at](const FigureColumn&, int64_t& value) {
@@ -267,7 +360,26 @@ std::optional<std::vector<ArchiveEntry>> SalesArchive::entries(const HistoryFilt
             e.figures.document = q.value(at).toLongLong();
             e.figures.grandTotal = q.value(at + 1).toLongLong();
         }
+        if (!visit(e))
+            return true;
     }
+    // A row that could not be read (a server gone away) ends the loop as the last row would.
+    if (q.lastError().isValid())
+        return fail(error, *db, q);
+    return true;
+}
+
+std::optional<std::vector<ArchiveEntry>> SalesArchive::entries(const HistoryFilter& filter, QString* error,
+                                                               Figures figures) {
+    std::vector<ArchiveEntry> list;
+    if (!forEachEntry(
+            filter, error,
+            [&list](const ArchiveEntry& entry) {
+                list.push_back(entry);
+                return true;
+            },
+            figures))
+        return std::nullopt;
     return list;
 }
 

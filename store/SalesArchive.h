@@ -5,7 +5,8 @@
 // hundredths; nothing here is floating point.
 //
 // A report read twice (same scale, same kind, same document number, same figures) stays one entry
-// that keeps its first read time and counts its reads.
+// that keeps its first read time and counts its reads. A scale is its identity (a model's text,
+// shared by every scale of the model), the port as named and the PC that reads it.
 #pragma once
 
 #include "store/Database.h"
@@ -15,6 +16,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -86,6 +88,10 @@ template <typename Figures, typename Visit> void forEachFigure(Figures& figures,
     }
 }
 
+// This PC as the archive names it: the host name, after the chain's site name when one is set
+// ("SHOP 12/till-2"), so that PCs of one name in two shops stay apart on a shared server.
+QString pcName(const QString& site);
+
 // The figures' column names in that order, and which of them are amounts.
 const std::vector<std::pair<QString, bool>>& figureColumns();
 
@@ -98,7 +104,9 @@ struct ArchiveEntry {
     // back from the archive, it holds them as written, without a zone.
     QDateTime readAtLocal;
     QString identity;
-    QString port;
+    QString port; // as named: COM1, /dev/ttyUSB0, socket://host:4001
+    // The PC that read it (pcName()): the same port name on two PCs of a chain is two scales.
+    QString pc;
     ReportKind kind = ReportKind::X;
     ReportFigures figures;
     int reads = 1;
@@ -125,8 +133,11 @@ QDateTime fromIsoTime(QStringView text, Qt::TimeSpec zone);
 class SalesArchive {
 public:
     // Opens the database at `where` (an SQLite file or a postgresql:// address) and brings the
-    // archive's tables up to date. Null with `error` set when either fails.
-    static std::unique_ptr<SalesArchive> open(const QString& where, QString* error);
+    // archive's tables up to date. Null with `error` set when either fails. A reader (ReadOnly, for
+    // the listings) makes nothing: an archive that does not exist is an error, one that has every
+    // step is read without any statement that changes it.
+    static std::unique_ptr<SalesArchive> open(const QString& where, QString* error,
+                                              Database::Access access = Database::Access::ReadWrite);
 
     // The archive's migration steps for `db`'s engine, oldest first.
     static QList<QStringList> migrationSteps(bool postgres);
@@ -142,6 +153,10 @@ public:
     enum class Figures { All, Totals };
     std::optional<std::vector<ArchiveEntry>> entries(const HistoryFilter& filter, QString* error,
                                                      Figures figures = Figures::All);
+    // The same entries one at a time, as they are read, without holding them: `visit` returns false
+    // to stop. False with `error` set when they cannot be read (after some were visited, perhaps).
+    bool forEachEntry(const HistoryFilter& filter, QString* error,
+                      const std::function<bool(const ArchiveEntry&)>& visit, Figures figures = Figures::All);
 
     Database& database() { return *db; }
 

@@ -32,8 +32,7 @@ std::unique_ptr<ScaleRecords> ScaleRecords::open(const QString& where, QString* 
                     probe.exec(QStringLiteral("INSERT INTO scale_plu_rows (port, identity, plu, fields) "
                                               "VALUES ('', '', -1, NULL)"));
     if (!writable)
-        *error = QStringLiteral("%1: %2").arg(
-            where, probe.lastError().text().isEmpty() ? db->lastError() : probe.lastError().text());
+        *error = QStringLiteral("%1: %2").arg(where, db->errorOf(probe));
     db->sql().rollback();
     if (!writable)
         return nullptr;

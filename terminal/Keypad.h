@@ -15,7 +15,7 @@ struct KeypadKey {
     uint8_t code;
 };
 
-// Button1 to Button30: five rows of six, left to right, top to bottom.
+// The keys: five rows of six, left to right, top to bottom.
 constexpr size_t kKeypadKeys = 30;
 constexpr size_t kKeypadColumns = 6;
 extern const std::array<KeypadKey, kKeypadKeys> kKeypad;

@@ -1,18 +1,18 @@
 // CONNECT, DISCONNECT and the command wrapper against the emulated scale over a real pty.
 #include "app/Forms.h"
-#include "app/UNIT1.h"
+#include "app/MainWindow.h"
 #include "link/FrameLink.h"
 #include "plu/PluTab.h"
 #include "service/LineMonitor.h"
-#include "terminal/Unit3.h"
+#include "terminal/TerminalWindow.h"
 #include "tests/support/FormsTest.h"
 #include "tests/support/SimHarness.h"
 #include "tests/support/SpecialFiles.h"
 #include "ui/CircleShape.h"
-#include "ui/Unit2.h"
+#include "ui/ProgressDialog.h"
 
+#include "ui_MainWindow.h"
 #include "ui_PluTab.h"
-#include "ui_UNIT1.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -36,19 +36,17 @@ const std::vector<uint8_t> identityRequest{0xC3, 0x04, 0x00, 0x01, 0x01, 0xC3, 0
 
 struct ConnectTest : FormsTest {
     SimHarness scale;
-    Ui::TForm1* ui = nullptr;
+    Ui::MainWindow* ui = nullptr;
 
     void SetUp() override {
         FormsTest::SetUp();
-        ui = Form1->ui;
+        ui = theMainWindow->ui;
     }
-    bool systemTabVisible() const {
-        return ui->PageControl1->isTabVisible(ui->PageControl1->indexOf(ui->TabSheet4));
-    }
+    bool systemTabVisible() const { return ui->pages->isTabVisible(ui->pages->indexOf(ui->systemPage)); }
     void connect() {
-        Form1->Button11Click();
+        theMainWindow->connectOrDisconnect();
         ASSERT_TRUE(recorder.messages.empty()) << recorder.messages[0].text.toStdString();
-        ASSERT_TRUE(Form1->session.isConnected());
+        ASSERT_TRUE(theMainWindow->session.isConnected());
     }
     void setIdentity(const std::string& identity) {
         scale.sim().withState([&](ScaleState& state) { state.identity = identity; });
@@ -57,25 +55,25 @@ struct ConnectTest : FormsTest {
 
 TEST_F(ConnectTest, ConnectShowsTheIdentityAndDisconnectPutsTheBarBack) {
     connect();
-    EXPECT_EQ(ui->Button11->text(), QStringLiteral("DISCONNECT"));
-    EXPECT_EQ(ui->Shape1->brushColor(), QColor(0, 255, 0));
-    EXPECT_EQ(ui->StaticText1->text(), QStringLiteral("SCALE ID: SCALE SIM 15KG V1.63"));
-    EXPECT_EQ(ui->Label4->text(), QStringLiteral("STATUS:00"));
+    EXPECT_EQ(ui->connectButton->text(), QStringLiteral("DISCONNECT"));
+    EXPECT_EQ(ui->connectionLight->brushColor(), QColor(0, 255, 0));
+    EXPECT_EQ(ui->scaleIdLabel->text(), QStringLiteral("SCALE ID: SCALE SIM 15KG V1.63"));
+    EXPECT_EQ(ui->statusLabel->text(), QStringLiteral("STATUS:00"));
     EXPECT_FALSE(systemTabVisible());
     EXPECT_EQ(scale.sim().requestFrames(), std::vector<std::vector<uint8_t>>{identityRequest});
 
-    Form1->Button16Click();
-    EXPECT_TRUE(Form3->isVisible());
+    theMainWindow->showTerminal();
+    EXPECT_TRUE(theTerminalWindow->isVisible());
 
-    ui->PageControl1->setCurrentWidget(ui->TabSheet3);
-    Form1->Button11Click();
+    ui->pages->setCurrentWidget(ui->reportsPage);
+    theMainWindow->connectOrDisconnect();
     EXPECT_TRUE(recorder.messages.empty());
-    EXPECT_FALSE(Form1->session.isConnected());
-    EXPECT_EQ(ui->Button11->text(), QStringLiteral("CONNECT"));
-    EXPECT_EQ(ui->Shape1->brushColor(), QColor(0, 128, 0));
-    EXPECT_TRUE(ui->StaticText1->text().isEmpty());
-    EXPECT_EQ(ui->PageControl1->currentWidget(), ui->TabSheet1);
-    EXPECT_FALSE(Form1->session.requireConnection());
+    EXPECT_FALSE(theMainWindow->session.isConnected());
+    EXPECT_EQ(ui->connectButton->text(), QStringLiteral("CONNECT"));
+    EXPECT_EQ(ui->connectionLight->brushColor(), QColor(0, 128, 0));
+    EXPECT_TRUE(ui->scaleIdLabel->text().isEmpty());
+    EXPECT_EQ(ui->pages->currentWidget(), ui->pluPage);
+    EXPECT_FALSE(theMainWindow->session.requireConnection());
     EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{notConnected});
 
     // A second CONNECT sends the same request: nothing of the earlier exchanges is left in the payload.
@@ -89,50 +87,50 @@ TEST_F(ConnectTest, ConnectShowsTheIdentityAndDisconnectPutsTheBarBack) {
 TEST_F(ConnectTest, StatusBitTwoShowsTheSystemTabAfterEveryCommand) {
     scale.sim().setCalibration(true);
     connect();
-    EXPECT_EQ(ui->Label4->text(), QStringLiteral("STATUS:04"));
+    EXPECT_EQ(ui->statusLabel->text(), QStringLiteral("STATUS:04"));
     EXPECT_TRUE(systemTabVisible());
 
     scale.sim().withState([](ScaleState& state) { state.status = 0x0A; });
     theLink.clear();
-    EXPECT_TRUE(Form1->session.runCommand(0x01));
-    EXPECT_EQ(ui->Label4->text(), QStringLiteral("STATUS:0A"));
+    EXPECT_TRUE(theMainWindow->session.runCommand(0x01));
+    EXPECT_EQ(ui->statusLabel->text(), QStringLiteral("STATUS:0A"));
     EXPECT_FALSE(systemTabVisible());
 
     scale.sim().withState([](ScaleState& state) { state.status = 0xFC; });
     theLink.clear();
-    EXPECT_TRUE(Form1->session.runCommand(0x01));
-    EXPECT_EQ(ui->Label4->text(), QStringLiteral("STATUS:FC"));
+    EXPECT_TRUE(theMainWindow->session.runCommand(0x01));
+    EXPECT_EQ(ui->statusLabel->text(), QStringLiteral("STATUS:FC"));
     EXPECT_TRUE(systemTabVisible());
     // Reply data starts after the status byte and the byte after it.
     EXPECT_EQ(theLink.getText(32), "SCALE SIM 15KG V1.63");
 
-    Form1->Button11Click();
+    theMainWindow->connectOrDisconnect();
     EXPECT_FALSE(systemTabVisible());
 }
 
 TEST_F(ConnectTest, IdentityIsCutToThirtyTwoCharactersAndReadInTheScalesCodePage) {
     setIdentity("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789XYZ");
     connect();
-    EXPECT_EQ(ui->StaticText1->text(), QStringLiteral("SCALE ID: ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"));
+    EXPECT_EQ(ui->scaleIdLabel->text(), QStringLiteral("SCALE ID: ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"));
 
-    Form1->Button11Click();
+    theMainWindow->connectOrDisconnect();
     setIdentity(std::string("V\x8a\xe8") + '\0' + "hidden");
     connect();
-    EXPECT_EQ(ui->StaticText1->text(), QStringLiteral("SCALE ID: V") + QChar(0x0160) + QChar(0x010D));
+    EXPECT_EQ(ui->scaleIdLabel->text(), QStringLiteral("SCALE ID: V") + QChar(0x0160) + QChar(0x010D));
 }
 
 TEST_F(ConnectTest, IdentityThatReadsLikeMarkupIsShownAsItStands) {
     setIdentity("<b>15KG</b> &lt;V1&gt;");
     connect();
     const QString shown = QStringLiteral("SCALE ID: <b>15KG</b> &lt;V1&gt;");
-    EXPECT_EQ(ui->StaticText1->text(), shown);
+    EXPECT_EQ(ui->scaleIdLabel->text(), shown);
     // Laid out as markup, the tags would vanish and the label would need far less room than the
     // characters themselves take.
     QLabel asItStands;
-    asItStands.setFont(ui->StaticText1->font());
+    asItStands.setFont(ui->scaleIdLabel->font());
     asItStands.setTextFormat(Qt::PlainText);
     asItStands.setText(shown);
-    EXPECT_EQ(ui->StaticText1->sizeHint(), asItStands.sizeHint());
+    EXPECT_EQ(ui->scaleIdLabel->sizeHint(), asItStands.sizeHint());
 }
 
 // The speed the link's own open file description carries, found through /proc.
@@ -149,13 +147,13 @@ int linkBaud(const std::string& device) {
 }
 
 TEST_F(ConnectTest, TypedBaudRateReachesThePortUnchanged) {
-    ui->ComboBox1->lineEdit()->selectAll();
-    QTest::keyClicks(ui->ComboBox1, QStringLiteral("300"));
+    ui->baudCombo->lineEdit()->selectAll();
+    QTest::keyClicks(ui->baudCombo, QStringLiteral("300"));
     connect();
     EXPECT_EQ(linkBaud(scale.sim().slavePath()), 300);
 
-    Form1->Button11Click();
-    ui->ComboBox1->setCurrentIndex(4);
+    theMainWindow->connectOrDisconnect();
+    ui->baudCombo->setCurrentIndex(4);
     connect();
     EXPECT_EQ(linkBaud(scale.sim().slavePath()), 14400);
 }
@@ -164,14 +162,14 @@ TEST_F(ConnectTest, TypedBaudRateReachesThePortUnchanged) {
 // the scale's NAK stands out in the failure colour.
 TEST_F(ConnectTest, LineMonitorNamesEveryFrameOfAPluTransfer) {
     connect();
-    Form1->MonitorClick();
-    auto* monitor = qobject_cast<LineMonitor*>(Form1->session.lineMonitor.data());
+    theMainWindow->showLineMonitor();
+    auto* monitor = qobject_cast<LineMonitor*>(theMainWindow->session.lineMonitor.data());
     ASSERT_NE(monitor, nullptr);
     EXPECT_TRUE(monitor->isVisible());
-    Form1->pluTab->ui->SpinEdit1->setValue(1);
-    Form1->pluTab->ui->SpinEdit2->setValue(2);
+    theMainWindow->pluTab->ui->fromSpin->setValue(1);
+    theMainWindow->pluTab->ui->toSpin->setValue(2);
     scale.sim().injectFault(Fault::Nak, 1);
-    Form1->pluTab->Button7Click();
+    theMainWindow->pluTab->loadRangeFromScale();
     ASSERT_TRUE(recorder.messages.empty());
     monitor->showBatch();
 
@@ -199,7 +197,7 @@ TEST_F(ConnectTest, LineMonitorNamesEveryFrameOfAPluTransfer) {
     // SAVE writes the rows as text, one a line, the decoding after the bytes.
     QTemporaryDir dir;
     recorder.scriptedFileNames << dir.filePath(QStringLiteral("line.txt"));
-    monitor->SaveClick();
+    monitor->saveLog();
     QFile saved(dir.filePath(QStringLiteral("line.txt")));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     QStringList lines = QString::fromLatin1(saved.readAll()).split('\n', Qt::SkipEmptyParts);
@@ -249,17 +247,17 @@ TEST(FindOnTheConnectionBar, PutsTheScalePickedIntoThePortAndBaudBoxes) {
     PromptRecorder recorder;
     recorder.scriptedChoices = {1};
     createForms();
-    Form1->ui->ComboBox2->setCurrentIndex(4);
-    Form1->FindClick();
+    theMainWindow->ui->portCombo->setCurrentIndex(4);
+    theMainWindow->searchForScale();
     EXPECT_TRUE(recorder.messages.empty());
     ASSERT_EQ(recorder.choices.size(), 1u);
     EXPECT_EQ(recorder.choices[0].size(), 2);
     EXPECT_TRUE(recorder.choices[0][0].startsWith(QStringLiteral("COM1  19200  ")));
-    EXPECT_EQ(Form1->ui->ComboBox2->currentIndex(), 1);
-    EXPECT_EQ(Form1->ui->ComboBox1->currentText(), QStringLiteral("57600"));
-    EXPECT_FALSE(Form2->isVisible());
-    Form1->Button11Click();
-    EXPECT_TRUE(Form1->session.isConnected());
+    EXPECT_EQ(theMainWindow->ui->portCombo->currentIndex(), 1);
+    EXPECT_EQ(theMainWindow->ui->baudCombo->currentText(), QStringLiteral("57600"));
+    EXPECT_FALSE(theProgressDialog->isVisible());
+    theMainWindow->connectOrDisconnect();
+    EXPECT_TRUE(theMainWindow->session.isConnected());
     theLink.close();
     destroyForms();
 }

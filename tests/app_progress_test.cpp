@@ -1,8 +1,8 @@
 // The progress dialog's protocol: shown with keepRunning set, STOP handled between two records,
 // one more record after STOP, hidden and reset afterwards, ready for the next transfer.
-#include "ui/Unit2.h"
+#include "ui/ProgressDialog.h"
 
-#include "ui_Unit2.h"
+#include "ui_ProgressDialog.h"
 
 #include <QMouseEvent>
 #include <QTest>
@@ -21,7 +21,7 @@ void postClick(QWidget* button) {
 }
 
 // A record-by-record transfer loop as the PLU transfers run it; returns the records exchanged.
-int runTransfer(TForm2& dialog, int records, int stopAfter) {
+int runTransfer(ProgressDialog& dialog, int records, int stopAfter) {
     int exchanged = 0;
     dialog.begin(records);
     for (int record = 1; record <= records; ++record) {
@@ -29,16 +29,16 @@ int runTransfer(TForm2& dialog, int records, int stopAfter) {
         if (!dialog.keepRunning)
             break;
         if (record == stopAfter)
-            postClick(dialog.ui->Button1);
+            postClick(dialog.ui->stopButton);
         dialog.step(record, QStringLiteral("%1 PLUs").arg(record));
-        EXPECT_EQ(dialog.ui->ProgressBar1->value(), record);
+        EXPECT_EQ(dialog.ui->progressBar->value(), record);
     }
     dialog.finish();
     return exchanged;
 }
 
 TEST(ProgressDialog, HasTheDesignFrameAndContents) {
-    TForm2 dialog;
+    ProgressDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("WORK..."));
     EXPECT_EQ(dialog.size(), QSize(410, 80));
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
@@ -48,39 +48,39 @@ TEST(ProgressDialog, HasTheDesignFrameAndContents) {
                  (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint));
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_FALSE(dialog.keepRunning);
-    EXPECT_EQ(dialog.ui->Label1->text(), QStringLiteral("Label1"));
-    EXPECT_EQ(dialog.ui->Button1->text(), QStringLiteral("STOP"));
-    EXPECT_EQ(dialog.ui->ProgressBar1->maximum(), 100);
+    EXPECT_EQ(dialog.ui->countLabel->text(), QStringLiteral("Label1"));
+    EXPECT_EQ(dialog.ui->stopButton->text(), QStringLiteral("STOP"));
+    EXPECT_EQ(dialog.ui->progressBar->maximum(), 100);
 }
 
 TEST(ProgressDialog, BeginShowsTheDialogReadyToRun) {
-    TForm2 dialog;
+    ProgressDialog dialog;
     dialog.begin(1799);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(dialog.keepRunning);
-    EXPECT_EQ(dialog.ui->ProgressBar1->maximum(), 1799);
-    EXPECT_EQ(dialog.ui->ProgressBar1->value(), 0);
+    EXPECT_EQ(dialog.ui->progressBar->maximum(), 1799);
+    EXPECT_EQ(dialog.ui->progressBar->value(), 0);
     dialog.step(7, QStringLiteral("7 PLUs"));
-    EXPECT_EQ(dialog.ui->Label1->text(), QStringLiteral("7 PLUs"));
+    EXPECT_EQ(dialog.ui->countLabel->text(), QStringLiteral("7 PLUs"));
     dialog.finish();
 }
 
 TEST(ProgressDialog, StopEndsTheLoopAfterOneMoreRecord) {
-    TForm2 dialog;
+    ProgressDialog dialog;
     EXPECT_EQ(runTransfer(dialog, 10, 3), 4);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_FALSE(dialog.keepRunning);
-    EXPECT_EQ(dialog.ui->ProgressBar1->value(), 0);
+    EXPECT_EQ(dialog.ui->progressBar->value(), 0);
 }
 
 TEST(ProgressDialog, StopOnTheLastRecordEndsWithTheRange) {
-    TForm2 dialog;
+    ProgressDialog dialog;
     EXPECT_EQ(runTransfer(dialog, 5, 5), 5);
     EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST(ProgressDialog, ASecondTransferRunsAgainAfterAStoppedOne) {
-    TForm2 dialog;
+    ProgressDialog dialog;
     runTransfer(dialog, 10, 2);
     dialog.begin(20);
     EXPECT_TRUE(dialog.isVisible());
@@ -90,12 +90,12 @@ TEST(ProgressDialog, ASecondTransferRunsAgainAfterAStoppedOne) {
 }
 
 TEST(ProgressDialog, AnEmptyRangeLeavesTheNextTransferStartingAtZero) {
-    TForm2 dialog;
+    ProgressDialog dialog;
     dialog.begin(-2); // TO below FROM
     dialog.finish();
     dialog.begin(9);
-    EXPECT_EQ(dialog.ui->ProgressBar1->minimum(), 0);
-    EXPECT_EQ(dialog.ui->ProgressBar1->maximum(), 9);
+    EXPECT_EQ(dialog.ui->progressBar->minimum(), 0);
+    EXPECT_EQ(dialog.ui->progressBar->maximum(), 9);
     dialog.finish();
 }
 

@@ -1,14 +1,14 @@
 // The main window with its window-state file: read at start-up between the fixed selections and the
 // PLU range, written when the window closes (CLOSE, the close box, the window manager's close).
 #include "app/Forms.h"
-#include "app/UNIT1.h"
+#include "app/MainWindow.h"
 #include "app/WindowState.h"
 #include "link/SerialPort.h"
 #include "tests/support/FirstRunStateFile.h"
 #include "tests/support/PromptRecorder.h"
 #include "ui/SpinEdit.h"
 
-#include "ui_UNIT1.h"
+#include "ui_MainWindow.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -30,30 +30,30 @@ struct WindowStateMainTest : ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
         setPortLinkFolder(folder.path().toStdString());
-        TForm1::stateFile = folder.filePath(QStringLiteral("scale-utility.CFG"));
+        MainWindow::stateFile = folder.filePath(QStringLiteral("scale-utility.CFG"));
         start();
     }
     void TearDown() override {
         destroyForms();
-        TForm1::stateFile.clear();
+        MainWindow::stateFile.clear();
     }
     void start() {
         createForms();
-        Form1->show();
+        theMainWindow->show();
     }
     void close(CloseWay way) {
         switch (way) {
         case CloseWay::CloseButton:
-            QTest::mouseClick(Form1->ui->Button10, Qt::LeftButton);
+            QTest::mouseClick(theMainWindow->ui->closeButton, Qt::LeftButton);
             break;
         case CloseWay::WindowManager: {
             // What the platform delivers for the window manager's close message (or the close box).
             QCloseEvent message;
-            QCoreApplication::sendEvent(Form1->windowHandle(), &message);
+            QCoreApplication::sendEvent(theMainWindow->windowHandle(), &message);
             break;
         }
         case CloseWay::CloseCall:
-            Form1->close();
+            theMainWindow->close();
             break;
         }
     }
@@ -63,22 +63,22 @@ struct WindowStateMainTest : ::testing::Test {
         start();
     }
     QByteArray file() const {
-        QFile saved(TForm1::stateFile);
+        QFile saved(MainWindow::stateFile);
         return saved.open(QIODevice::ReadOnly) ? saved.readAll() : QByteArray();
     }
     void writeFile(const QByteArray& bytes) const {
-        QFile saved(TForm1::stateFile);
+        QFile saved(MainWindow::stateFile);
         ASSERT_TRUE(saved.open(QIODevice::WriteOnly));
         saved.write(bytes);
     }
     template <typename T> T* control(const char* name) const {
-        return Form1->findChild<T*>(QString::fromLatin1(name));
+        return theMainWindow->findChild<T*>(QString::fromLatin1(name));
     }
     // The kept controls that the window does not have.
     static QStringList missingControls() {
         QStringList missing;
         for (const windowstate::Entry& entry : windowstate::kEntries)
-            if (!windowstate::controlOf(entry, windowstate::controlsUnder(Form1)))
+            if (!windowstate::controlOf(entry, windowstate::controlsUnder(theMainWindow)))
                 missing << QString::fromLatin1(entry.name);
         return missing;
     }
@@ -105,13 +105,13 @@ class WindowStateCloseWays : public WindowStateMainTest, public ::testing::WithP
 } // namespace
 
 TEST_F(WindowStateMainTest, FirstRunWithoutAFileShowsTheDesignAndWritesTheFileAtClose) {
-    EXPECT_FALSE(QFile::exists(TForm1::stateFile));
-    EXPECT_EQ(Form1->ui->ComboBox2->currentText(), QStringLiteral("COM1"));
-    EXPECT_EQ(Form1->ui->ComboBox1->currentText(), QStringLiteral("9600"));
-    EXPECT_EQ(Form1->ui->PageControl1->currentWidget(), Form1->ui->TabSheet1);
+    EXPECT_FALSE(QFile::exists(MainWindow::stateFile));
+    EXPECT_EQ(theMainWindow->ui->portCombo->currentText(), QStringLiteral("COM1"));
+    EXPECT_EQ(theMainWindow->ui->baudCombo->currentText(), QStringLiteral("9600"));
+    EXPECT_EQ(theMainWindow->ui->pages->currentWidget(), theMainWindow->ui->pluPage);
 
     close(CloseWay::WindowManager);
-    EXPECT_FALSE(Form1->isVisible());
+    EXPECT_FALSE(theMainWindow->isVisible());
     QByteArray saved = file();
     EXPECT_TRUE(saved.startsWith("KLO VELDRAN UTILITY REZ1.63 !DO NOT EDIT!\r\n145\r\n"));
     EXPECT_TRUE(saved.contains("\r\n132\r\n3\r\n9600\r\n133\r\n0\r\nCOM1\r\n60002\r\n"));
@@ -121,16 +121,16 @@ TEST_F(WindowStateMainTest, FirstRunWithoutAFileShowsTheDesignAndWritesTheFileAt
 }
 
 TEST_P(WindowStateCloseWays, PortAndBaudSurviveARestart) {
-    Form1->ui->ComboBox2->setCurrentIndex(4);
-    QComboBox* baud = Form1->ui->ComboBox1;
+    theMainWindow->ui->portCombo->setCurrentIndex(4);
+    QComboBox* baud = theMainWindow->ui->baudCombo;
     baud->lineEdit()->selectAll();
     QTest::keyClicks(baud, QStringLiteral("28800"));
     restart(GetParam());
-    EXPECT_EQ(Form1->ui->ComboBox2->currentIndex(), 4);
-    EXPECT_EQ(Form1->ui->ComboBox2->currentText(), QStringLiteral("COM5"));
+    EXPECT_EQ(theMainWindow->ui->portCombo->currentIndex(), 4);
+    EXPECT_EQ(theMainWindow->ui->portCombo->currentText(), QStringLiteral("COM5"));
     // A typed text stays a typed text, even where it reads like an item.
-    EXPECT_EQ(Form1->ui->ComboBox1->currentIndex(), -1);
-    EXPECT_EQ(Form1->ui->ComboBox1->currentText(), QStringLiteral("28800"));
+    EXPECT_EQ(theMainWindow->ui->baudCombo->currentIndex(), -1);
+    EXPECT_EQ(theMainWindow->ui->baudCombo->currentText(), QStringLiteral("28800"));
     EXPECT_TRUE(recorder.messages.empty());
 }
 
@@ -140,36 +140,36 @@ INSTANTIATE_TEST_SUITE_P(Closing, WindowStateCloseWays,
                          [](const auto& info) { return closeWayName(info.param); });
 
 TEST_F(WindowStateMainTest, PluRangeStartsAtOneTo1799WhateverWasSaved) {
-    auto* from = control<SpinEdit>("SpinEdit1");
-    auto* to = control<SpinEdit>("SpinEdit2");
+    auto* from = control<SpinEdit>("fromSpin");
+    auto* to = control<SpinEdit>("toSpin");
     ASSERT_TRUE(from && to);
     from->setValue(5);
     to->setValue(10);
     restart();
-    EXPECT_EQ(control<SpinEdit>("SpinEdit1")->value(), 1);
-    EXPECT_EQ(control<SpinEdit>("SpinEdit2")->value(), 1799);
+    EXPECT_EQ(control<SpinEdit>("fromSpin")->value(), 1);
+    EXPECT_EQ(control<SpinEdit>("toSpin")->value(), 1799);
 }
 
 TEST_F(WindowStateMainTest, ForeignOrUnwritableFilesChangeNothing) {
-    Form1->ui->ComboBox2->setCurrentIndex(3);
+    theMainWindow->ui->portCombo->setCurrentIndex(3);
     close(CloseWay::CloseCall);
     QByteArray saved = file();
     destroyForms();
 
     writeFile(QByteArray(saved).replace("REZ1.63", "REZ2.00"));
     start();
-    EXPECT_EQ(Form1->ui->ComboBox2->currentText(), QStringLiteral("COM1"));
+    EXPECT_EQ(theMainWindow->ui->portCombo->currentText(), QStringLiteral("COM1"));
     destroyForms();
 
     writeFile(QByteArray(saved).replace("\r\n145\r\n", "\r\n144\r\n"));
     start();
-    EXPECT_EQ(Form1->ui->ComboBox2->currentText(), QStringLiteral("COM1"));
+    EXPECT_EQ(theMainWindow->ui->portCombo->currentText(), QStringLiteral("COM1"));
 
     // The file's folder has gone: the close goes on without a message and writes nothing.
-    TForm1::stateFile = folder.filePath(QStringLiteral("gone/scale-utility.CFG"));
+    MainWindow::stateFile = folder.filePath(QStringLiteral("gone/scale-utility.CFG"));
     close(CloseWay::CloseButton);
-    EXPECT_FALSE(Form1->isVisible());
-    EXPECT_FALSE(QFile::exists(TForm1::stateFile));
+    EXPECT_FALSE(theMainWindow->isVisible());
+    EXPECT_FALSE(QFile::exists(MainWindow::stateFile));
     EXPECT_TRUE(recorder.messages.empty());
 }
 
@@ -180,12 +180,13 @@ TEST_F(WindowStateMainTest, FullWindowFirstRunFileAndChangedValuesComeBack) {
 
     // The sample clerk names are the window's own choice; the clock shows the PC's time since start.
     auto text = [this](const char* name) { return control<QLineEdit>(name)->text(); };
-    QString clock = control<QLineEdit>("MaskEdit1")->displayText();
+    QString clock = control<QLineEdit>("clockEdit")->displayText();
     EXPECT_FALSE(clock.trimmed().isEmpty());
     close(CloseWay::WindowManager);
     QByteArray firstRun = file();
     EXPECT_EQ(firstRun,
-              firstRunStateFile({text("Edit8"), text("Edit7"), text("Edit6"), text("Edit3")}, clock));
+              firstRunStateFile(
+                  {text("clerk4Edit"), text("clerk3Edit"), text("clerk2Edit"), text("clerk1Edit")}, clock));
 
     // Every kept value changed, the clock to a time that start-up must replace.
     QByteArray changed = firstRun;
@@ -200,8 +201,8 @@ TEST_F(WindowStateMainTest, FullWindowFirstRunFileAndChangedValuesComeBack) {
     destroyForms();
     writeFile(changed);
     start();
-    EXPECT_EQ(control<QLineEdit>("Edit9")->text(), QStringLiteral("Zł "));
-    QString newClock = control<QLineEdit>("MaskEdit1")->displayText();
+    EXPECT_EQ(control<QLineEdit>("currencyEdit")->text(), QStringLiteral("Zł "));
+    QString newClock = control<QLineEdit>("clockEdit")->displayText();
     EXPECT_NE(newClock, QStringLiteral("01-01-01 01:01:01"));
     close(CloseWay::WindowManager);
     EXPECT_EQ(file(), QByteArray(changed).replace("\r\n72\r\n01-01-01 01:01:01\r\n",

@@ -35,34 +35,34 @@ struct StateWindow {
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
 
     explicit StateWindow(const QStringList& without = {}) {
-        edit("Edit1", "a44W5U5");
-        edit("Edit2", "a44W5P5");
-        edit("Edit8", "Olga");
-        edit("Edit7", "Marek");
-        edit("Edit6", "Jana");
-        edit("Edit3", "Pavel");
-        edit("Edit9", "Z?");
-        edit("Edit10", "4.00");
-        edit("Edit4", "6.0");
-        edit("Edit5", "0");
-        combo("ComboBox4",
+        edit("singleBarcodeEdit", "a44W5U5");
+        edit("totalBarcodeEdit", "a44W5P5");
+        edit("clerk4Edit", "Olga");
+        edit("clerk3Edit", "Marek");
+        edit("clerk2Edit", "Jana");
+        edit("clerk1Edit", "Pavel");
+        edit("currencyEdit", "Z?");
+        edit("rateEdit", "4.00");
+        edit("maxTareEdit", "6.0");
+        edit("spareEdit", "0");
+        combo("scaleBaudCombo",
               {"1200", "2400", "4800", "9600", "14400", "19200", "28800", "38400", "57600", "115200"}, 0);
-        combo("ComboBox3", {"All at once", "Only one", "Super Market", "Label-1", "Label-2"}, 0);
-        combo("ComboBox8", {"1", "2", "3", "4", "5"}, 2);
-        combo("ComboBox5", {"6", "15", "30", "60"}, 1);
-        combo("ComboBox6", {"1", "2", "5", "10", "20", "50"}, 1);
-        combo("ComboBox7", {"1", "2", "5", "10", "20", "50", "100", "200", "500", "1000"}, 0);
-        combo("ComboBox9", {"1", "2", "3"}, -1)->setEditText(QStringLiteral("3"));
-        combo("ComboBox1",
+        combo("clerkModeCombo", {"All at once", "Only one", "Super Market", "Label-1", "Label-2"}, 0);
+        combo("darknessCombo", {"1", "2", "3", "4", "5"}, 2);
+        combo("capacityCombo", {"6", "15", "30", "60"}, 1);
+        combo("intervalCombo", {"1", "2", "5", "10", "20", "50"}, 1);
+        combo("priceRoundCombo", {"1", "2", "5", "10", "20", "50", "100", "200", "500", "1000"}, 0);
+        combo("stableCountCombo", {"1", "2", "3"}, -1)->setEditText(QStringLiteral("3"));
+        combo("baudCombo",
               {"1200", "2400", "4800", "9600", "14400", "19200", "28800", "38400", "57600", "115200"}, 3);
-        combo("ComboBox2", {"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8"}, 0);
+        combo("portCombo", {"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8"}, 0);
         auto* clock = new QLineEdit(window.get());
-        clock->setObjectName(QStringLiteral("MaskEdit1"));
+        clock->setObjectName(QStringLiteral("clockEdit"));
         clock->setInputMask(QStringLiteral("00-00-00 00:00:00;_"));
         auto* spin = new SpinEdit(window.get());
-        spin->setObjectName(QStringLiteral("SpinEdit3"));
+        spin->setObjectName(QStringLiteral("autoOffSpin"));
         auto* label = new QLabel(QStringLiteral("Last Status: "), window.get());
-        label->setObjectName(QStringLiteral("Label4"));
+        label->setObjectName(QStringLiteral("statusLabel"));
         for (const QString& name : without)
             delete window->findChild<QWidget*>(name);
     }
@@ -103,16 +103,11 @@ struct Texts {
 };
 
 Texts textsOf(const StateWindow& w) {
-    return {w.lineEdit("Edit1")->text(),
-            w.lineEdit("Edit9")->text(),
-            w.lineEdit("Edit5")->text(),
-            w.box("ComboBox3")->currentText(),
-            w.box("ComboBox1")->currentText(),
-            w.box("ComboBox2")->currentText(),
-            w.lineEdit("MaskEdit1")->displayText(),
-            w.box("ComboBox3")->currentIndex(),
-            w.box("ComboBox1")->currentIndex(),
-            w.box("ComboBox2")->currentIndex()};
+    return {w.lineEdit("singleBarcodeEdit")->text(), w.lineEdit("currencyEdit")->text(),
+            w.lineEdit("spareEdit")->text(),         w.box("clerkModeCombo")->currentText(),
+            w.box("baudCombo")->currentText(),       w.box("portCombo")->currentText(),
+            w.lineEdit("clockEdit")->displayText(),  w.box("clerkModeCombo")->currentIndex(),
+            w.box("baudCombo")->currentIndex(),      w.box("portCombo")->currentIndex()};
 }
 
 void PrintTo(const Texts& t, std::ostream* os) {
@@ -131,7 +126,7 @@ TEST(WindowStateFile, FirstRunTextsGiveTheFormatsLinesInIndexOrder) {
 
 TEST(WindowStateFile, ClockIsWrittenAsDisplayedWithLiteralsAndBlanks) {
     StateWindow window;
-    QLineEdit* clock = window.lineEdit("MaskEdit1");
+    QLineEdit* clock = window.lineEdit("clockEdit");
     QTest::keyClicks(clock, QStringLiteral("0712261115"));
     EXPECT_EQ(window.write(), firstRunFile(QStringLiteral("07-12-26 11:15:  ")));
     clock->setText(QStringLiteral("31122399:59:58"));
@@ -146,9 +141,9 @@ TEST(WindowStateFile, ClockIsWrittenAsDisplayedWithLiteralsAndBlanks) {
     for (const QString& text : {emptyClock, QStringLiteral("31-12-23 99:59:58"),
                                 QStringLiteral("07-12-26 11:15:  "), QStringLiteral(" 7-1 -     : 5:  ")}) {
         StateWindow fresh;
-        fresh.lineEdit("MaskEdit1")->setText(QStringLiteral("010101010101"));
+        fresh.lineEdit("clockEdit")->setText(QStringLiteral("010101010101"));
         fresh.read(firstRunFile(text));
-        EXPECT_EQ(fresh.lineEdit("MaskEdit1")->displayText(),
+        EXPECT_EQ(fresh.lineEdit("clockEdit")->displayText(),
                   QString(text).replace(QLatin1Char(' '), QLatin1Char('_')).replace(8, 1, QLatin1Char(' ')))
             << text.toStdString();
         EXPECT_EQ(fresh.write(), firstRunFile(text));
@@ -169,15 +164,15 @@ TEST(WindowStateFile, AnyClockLineSettlesAfterOneReadAndWrite) {
 
 TEST(WindowStateFile, ChangedValuesSurviveAWriteAndARead) {
     StateWindow before;
-    before.lineEdit("Edit1")->setText(QStringLiteral("b12W5U5"));
-    before.lineEdit("Edit9")->setText(QStringLiteral("Zł "));
-    before.lineEdit("Edit3")->setText(QStringLiteral("Łucja Żółć"));
-    before.lineEdit("Edit5")->setText(QString());
-    before.box("ComboBox3")->setCurrentIndex(4);
-    before.box("ComboBox2")->setCurrentIndex(2);
-    before.box("ComboBox1")->setCurrentIndex(5);
-    before.box("ComboBox9")->setCurrentIndex(0);
-    before.lineEdit("MaskEdit1")->setText(QStringLiteral("070126101112"));
+    before.lineEdit("singleBarcodeEdit")->setText(QStringLiteral("b12W5U5"));
+    before.lineEdit("currencyEdit")->setText(QStringLiteral("Zł "));
+    before.lineEdit("clerk1Edit")->setText(QStringLiteral("Łucja Żółć"));
+    before.lineEdit("spareEdit")->setText(QString());
+    before.box("clerkModeCombo")->setCurrentIndex(4);
+    before.box("portCombo")->setCurrentIndex(2);
+    before.box("baudCombo")->setCurrentIndex(5);
+    before.box("stableCountCombo")->setCurrentIndex(0);
+    before.lineEdit("clockEdit")->setText(QStringLiteral("070126101112"));
     QByteArray file = before.write();
     // The letters travel as single bytes of code page 1250: ł is B3, Ł A3, Ż AF, ó F3, ć E6.
     EXPECT_TRUE(file.contains("\r\n80\r\nZ\xB3 \r\n"));
@@ -187,18 +182,18 @@ TEST(WindowStateFile, ChangedValuesSurviveAWriteAndARead) {
     StateWindow after;
     after.read(file);
     EXPECT_EQ(textsOf(after), textsOf(before));
-    EXPECT_EQ(after.lineEdit("Edit3")->text(), QStringLiteral("Łucja Żółć"));
+    EXPECT_EQ(after.lineEdit("clerk1Edit")->text(), QStringLiteral("Łucja Żółć"));
     // Restored texts show from their start, as untouched fields do.
-    EXPECT_EQ(after.lineEdit("Edit3")->cursorPosition(), 0);
-    EXPECT_EQ(after.box("ComboBox3")->lineEdit()->cursorPosition(), 0);
-    EXPECT_EQ(after.box("ComboBox9")->currentIndex(), 0);
-    EXPECT_EQ(after.box("ComboBox9")->currentText(), QStringLiteral("1"));
+    EXPECT_EQ(after.lineEdit("clerk1Edit")->cursorPosition(), 0);
+    EXPECT_EQ(after.box("clerkModeCombo")->lineEdit()->cursorPosition(), 0);
+    EXPECT_EQ(after.box("stableCountCombo")->currentIndex(), 0);
+    EXPECT_EQ(after.box("stableCountCombo")->currentText(), QStringLiteral("1"));
     EXPECT_EQ(after.write(), file);
 }
 
 TEST(WindowStateFile, TypedComboTextIsKeptWithNoItemSelected) {
     StateWindow before;
-    QComboBox* baud = before.box("ComboBox1");
+    QComboBox* baud = before.box("baudCombo");
     baud->lineEdit()->selectAll();
     QTest::keyClicks(baud, QStringLiteral("300"));
     ASSERT_EQ(baud->currentIndex(), -1);
@@ -207,8 +202,8 @@ TEST(WindowStateFile, TypedComboTextIsKeptWithNoItemSelected) {
 
     StateWindow after;
     after.read(file);
-    EXPECT_EQ(after.box("ComboBox1")->currentIndex(), -1);
-    EXPECT_EQ(after.box("ComboBox1")->currentText(), QStringLiteral("300"));
+    EXPECT_EQ(after.box("baudCombo")->currentIndex(), -1);
+    EXPECT_EQ(after.box("baudCombo")->currentText(), QStringLiteral("300"));
 
     // The text wins over the selected item's text, and an item outside the list selects none.
     StateWindow other;
@@ -216,10 +211,10 @@ TEST(WindowStateFile, TypedComboTextIsKeptWithNoItemSelected) {
     edited.replace("\r\n132\r\n-1\r\n300\r\n", "\r\n132\r\n4\r\n999\r\n");
     edited.replace("\r\n133\r\n0\r\nCOM1\r\n", "\r\n133\r\n8\r\nCOM9\r\n");
     other.read(edited);
-    EXPECT_EQ(other.box("ComboBox1")->currentIndex(), 4);
-    EXPECT_EQ(other.box("ComboBox1")->currentText(), QStringLiteral("999"));
-    EXPECT_EQ(other.box("ComboBox2")->currentIndex(), -1);
-    EXPECT_EQ(other.box("ComboBox2")->currentText(), QStringLiteral("COM9"));
+    EXPECT_EQ(other.box("baudCombo")->currentIndex(), 4);
+    EXPECT_EQ(other.box("baudCombo")->currentText(), QStringLiteral("999"));
+    EXPECT_EQ(other.box("portCombo")->currentIndex(), -1);
+    EXPECT_EQ(other.box("portCombo")->currentText(), QStringLiteral("COM9"));
 }
 
 struct ForeignFile {
@@ -232,17 +227,17 @@ class WindowStateForeign : public ::testing::TestWithParam<ForeignFile> {};
 
 QByteArray changedFile() {
     StateWindow window;
-    window.lineEdit("Edit1")->setText(QStringLiteral("changed"));
-    window.box("ComboBox2")->setCurrentIndex(5);
+    window.lineEdit("singleBarcodeEdit")->setText(QStringLiteral("changed"));
+    window.box("portCombo")->setCurrentIndex(5);
     return window.write();
 }
 
 TEST_P(WindowStateForeign, IsReadOnlyUnderTheSameCaptionAndCount) {
     StateWindow window;
     window.read(GetParam().bytes);
-    bool restored = window.lineEdit("Edit1")->text() == QStringLiteral("changed");
+    bool restored = window.lineEdit("singleBarcodeEdit")->text() == QStringLiteral("changed");
     EXPECT_EQ(restored, GetParam().restored);
-    EXPECT_EQ(window.box("ComboBox2")->currentText(),
+    EXPECT_EQ(window.box("portCombo")->currentText(),
               restored ? QStringLiteral("COM6") : QStringLiteral("COM1"));
 }
 
@@ -296,8 +291,9 @@ QByteArray replaced(const QByteArray& from, const QByteArray& to) {
     return everythingChanged()->write().replace(from, to);
 }
 
-const QStringList editFields{"Edit1", "Edit2", "Edit8",  "Edit7", "Edit6",
-                             "Edit3", "Edit9", "Edit10", "Edit4", "Edit5"};
+const QStringList editFields{"singleBarcodeEdit", "totalBarcodeEdit", "clerk4Edit",   "clerk3Edit",
+                             "clerk2Edit",        "clerk1Edit",       "currencyEdit", "rateEdit",
+                             "maxTareEdit",       "spareEdit"};
 
 TEST_P(WindowStateCut, RestoresWhatCameBeforeTheCut) {
     StateWindow window;
@@ -321,25 +317,27 @@ TEST_P(WindowStateCut, RestoresWhatCameBeforeTheCut) {
     }
 }
 
-// What comes before Edit9's entry, before ComboBox8's, and everything.
-const QStringList beforeEdit9{"Edit1", "Edit2", "Edit8", "Edit7", "Edit6", "Edit3"};
-const QStringList beforeComboBox8 = editFields + QStringList{"ComboBox4", "ComboBox3"};
-const QStringList allKept = beforeComboBox8 + QStringList{"ComboBox8", "ComboBox5", "ComboBox6", "ComboBox7",
-                                                          "ComboBox9", "ComboBox1", "ComboBox2", "MaskEdit1"};
+// What comes before currencyEdit's entry, before darknessCombo's, and everything.
+const QStringList beforeCurrencyEdit{"singleBarcodeEdit", "totalBarcodeEdit", "clerk4Edit",
+                                     "clerk3Edit",        "clerk2Edit",       "clerk1Edit"};
+const QStringList beforeDarknessCombo = editFields + QStringList{"scaleBaudCombo", "clerkModeCombo"};
+const QStringList allKept =
+    beforeDarknessCombo + QStringList{"darknessCombo",    "capacityCombo", "intervalCombo", "priceRoundCombo",
+                                      "stableCountCombo", "baudCombo",     "portCombo",     "clockEdit"};
 
 INSTANTIATE_TEST_SUITE_P(
     Files, WindowStateCut,
     ::testing::Values(
-        CutFile{"InsideTheComboSection", cutAfter("\r\n71\r\n1\r\nnew\r\n79\r\n"), beforeComboBox8},
-        CutFile{"InsideAnEditEntry", cutAfter("\r\n80\r\n"), beforeEdit9},
+        CutFile{"InsideTheComboSection", cutAfter("\r\n71\r\n1\r\nnew\r\n79\r\n"), beforeDarknessCombo},
+        CutFile{"InsideAnEditEntry", cutAfter("\r\n80\r\n"), beforeCurrencyEdit},
         CutFile{"WholeFile", everythingChanged()->write(), allKept},
-        CutFile{"IndexNotANumber", replaced("\r\n80\r\n", "\r\nEdit9\r\n"), beforeEdit9},
-        CutFile{"IndexNoComponentHas", replaced("\r\n80\r\n", "\r\n145\r\n"), beforeEdit9},
-        CutFile{"NegativeIndex", replaced("\r\n80\r\n", "\r\n-80\r\n"), beforeEdit9},
-        CutFile{"EndMarkEarly", replaced("\r\n80\r\n", "\r\n60001\r\n"), beforeEdit9},
-        CutFile{"LabelInTheEditSection", replaced("\r\n80\r\n", "\r\n0\r\n"), beforeEdit9},
-        CutFile{"ComboInTheEditSection", replaced("\r\n80\r\n", "\r\n79\r\n"), beforeEdit9},
-        CutFile{"ItemNotANumber", replaced("\r\n79\r\n1\r\n", "\r\n79\r\none\r\n"), beforeComboBox8},
+        CutFile{"IndexNotANumber", replaced("\r\n80\r\n", "\r\ncurrencyEdit\r\n"), beforeCurrencyEdit},
+        CutFile{"IndexNoComponentHas", replaced("\r\n80\r\n", "\r\n145\r\n"), beforeCurrencyEdit},
+        CutFile{"NegativeIndex", replaced("\r\n80\r\n", "\r\n-80\r\n"), beforeCurrencyEdit},
+        CutFile{"EndMarkEarly", replaced("\r\n80\r\n", "\r\n60001\r\n"), beforeCurrencyEdit},
+        CutFile{"LabelInTheEditSection", replaced("\r\n80\r\n", "\r\n0\r\n"), beforeCurrencyEdit},
+        CutFile{"ComboInTheEditSection", replaced("\r\n80\r\n", "\r\n79\r\n"), beforeCurrencyEdit},
+        CutFile{"ItemNotANumber", replaced("\r\n79\r\n1\r\n", "\r\n79\r\none\r\n"), beforeDarknessCombo},
         CutFile{"ReportMemoInTheMemoSection",
                 replaced("\r\n60002\r\n60001\r\n", "\r\n92\r\n1\r\nline\r\n60002\r\n60001\r\n"), allKept}),
     testcases::caseName);
@@ -348,43 +346,44 @@ TEST(WindowStateFile, FileCutBetweenItemAndTextLeavesTheItemSelected) {
     StateWindow window;
     QByteArray file = firstRunFile(emptyClock);
     window.read(file.left(file.indexOf("\r\n109\r\n1\r\n")) + "\r\n109\r\n2\r\n");
-    EXPECT_EQ(window.box("ComboBox5")->currentIndex(), 2);
-    EXPECT_EQ(window.box("ComboBox5")->currentText(), QStringLiteral("30"));
+    EXPECT_EQ(window.box("capacityCombo")->currentIndex(), 2);
+    EXPECT_EQ(window.box("capacityCombo")->currentText(), QStringLiteral("30"));
 }
 
 TEST(WindowStateFile, ControlsTheWindowLacksArePassedOver) {
     StateWindow full;
-    full.lineEdit("Edit2")->setText(QStringLiteral("kept"));
-    full.box("ComboBox2")->setCurrentIndex(7);
-    full.lineEdit("Edit4")->setText(QStringLiteral("7.5"));
+    full.lineEdit("totalBarcodeEdit")->setText(QStringLiteral("kept"));
+    full.box("portCombo")->setCurrentIndex(7);
+    full.lineEdit("maxTareEdit")->setText(QStringLiteral("7.5"));
     QByteArray file = full.write();
 
     // Only the connection bar and a few settings, as before every tab exists.
-    const QStringList missing{"Edit1", "ComboBox4", "ComboBox3", "MaskEdit1", "ComboBox9"};
+    const QStringList missing{"singleBarcodeEdit", "scaleBaudCombo", "clerkModeCombo", "clockEdit",
+                              "stableCountCombo"};
     StateWindow partial(missing);
     partial.read(file);
-    EXPECT_EQ(partial.lineEdit("Edit2")->text(), QStringLiteral("kept"));
-    EXPECT_EQ(partial.lineEdit("Edit4")->text(), QStringLiteral("7.5"));
-    EXPECT_EQ(partial.box("ComboBox2")->currentText(), QStringLiteral("COM8"));
+    EXPECT_EQ(partial.lineEdit("totalBarcodeEdit")->text(), QStringLiteral("kept"));
+    EXPECT_EQ(partial.lineEdit("maxTareEdit")->text(), QStringLiteral("7.5"));
+    EXPECT_EQ(partial.box("portCombo")->currentText(), QStringLiteral("COM8"));
     QByteArray written = partial.write();
     EXPECT_FALSE(written.contains("\r\n56\r\n"));
     EXPECT_FALSE(written.contains("\r\n72\r\n"));
     EXPECT_TRUE(written.endsWith("\r\nCOM8\r\n60002\r\n60002\r\n60002\r\n60001\r\n"));
 
     // A control of another kind under a kept name (a spin field named like an edit field) is not kept.
-    StateWindow odd({"Edit4"});
-    (new SpinEdit(odd.window.get()))->setObjectName(QStringLiteral("Edit4"));
+    StateWindow odd({"maxTareEdit"});
+    (new SpinEdit(odd.window.get()))->setObjectName(QStringLiteral("maxTareEdit"));
     EXPECT_FALSE(odd.write().contains("\r\n117\r\n"));
 }
 
 TEST(WindowStateFile, LineBreaksInATextDoNotSplitTheEntry) {
     StateWindow before;
-    before.lineEdit("Edit3")->setText(QStringLiteral("Ann\nBob\rCy"));
+    before.lineEdit("clerk1Edit")->setText(QStringLiteral("Ann\nBob\rCy"));
     StateWindow after;
     after.read(before.write());
-    EXPECT_EQ(after.lineEdit("Edit3")->text(), QStringLiteral("Ann Bob Cy"));
-    EXPECT_EQ(after.lineEdit("Edit5")->text(), QStringLiteral("0"));
-    EXPECT_EQ(after.box("ComboBox2")->currentText(), QStringLiteral("COM1"));
+    EXPECT_EQ(after.lineEdit("clerk1Edit")->text(), QStringLiteral("Ann Bob Cy"));
+    EXPECT_EQ(after.lineEdit("spareEdit")->text(), QStringLiteral("0"));
+    EXPECT_EQ(after.box("portCombo")->currentText(), QStringLiteral("COM1"));
 }
 
 TEST(WindowStateFile, FileIsReplacedWholeOrNotAtAll) {
@@ -403,14 +402,14 @@ TEST(WindowStateFile, FileIsReplacedWholeOrNotAtAll) {
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("old contents that are longer than nothing at all");
     old.close();
-    window.box("ComboBox2")->setCurrentIndex(3);
+    window.box("portCombo")->setCurrentIndex(3);
     ASSERT_TRUE(saveStateFile(path, caption, window.lookup()));
     QFile written(path);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), window.write());
     StateWindow next;
     restoreStateFile(path, caption, next.lookup());
-    EXPECT_EQ(next.box("ComboBox2")->currentText(), QStringLiteral("COM4"));
+    EXPECT_EQ(next.box("portCombo")->currentText(), QStringLiteral("COM4"));
 
     // A folder that is not there: the write fails, leaving nothing behind.
     QString nowhere = folder.filePath(QStringLiteral("gone/scale-utility.CFG"));

@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +16,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <set>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -52,6 +54,11 @@ Outcome scalectl(const std::string& args) {
     }
     std::remove(errName);
     return run;
+}
+
+std::string fileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 class Scalectl : public ::testing::Test {
@@ -216,6 +223,61 @@ TEST_F(Scalectl, CommaLocaleSendsTheHundredthsOfEveryDecimal) {
 
 // An endless input file is refused at once with the reader's usual message, in little memory, and
 // nothing reaches the scale.
+// Bad input is named where it is: the PLU file's line and field, the settings file's line and
+// setting or its count of lines, the path of a file that cannot be read or written. Nothing is sent.
+TEST_F(Scalectl, MessagesNameWhereTheInputIsWrong) {
+    const std::string folder = scale.folder();
+    ASSERT_EQ(scalectl(port() + "plu pull --from 1 --to 5 -o " + folder + "/good.plu").exitCode, 0);
+    ASSERT_EQ(scalectl(port() + "settings pull -o " + folder + "/good.txt").exitCode, 0);
+    std::string pluText = fileText(folder + "/good.plu");
+    const size_t third = pluText.find("\n3\t");
+    ASSERT_NE(third, std::string::npos);
+    const int thirdLine = int(std::count(pluText.begin(), pluText.begin() + long(third), '\n')) + 2;
+    std::ofstream(folder + "/num.plu", std::ios::binary) << pluText.replace(third, 3, "\n3.5\t");
+    std::string settingsText = fileText(folder + "/good.txt");
+    // Where line n starts in the settings file.
+    auto lineStart = [&settingsText](int n) {
+        size_t at = 0;
+        for (int line = 1; line < n; ++line)
+            at = settingsText.find('\n', at) + 1;
+        return at;
+    };
+    std::ofstream(folder + "/cut.txt", std::ios::binary) << settingsText.substr(0, lineStart(41));
+    std::string lan = settingsText;
+    const size_t line13 = lineStart(13);
+    std::ofstream(folder + "/lan.txt", std::ios::binary)
+        << lan.replace(line13, lan.find('\r', line13) - line13, "x");
+    scale.sim().clearLog();
+
+    struct Refused {
+        std::string args;
+        int exitCode;
+        std::string message;
+    } refused[] = {
+        {"plu push " + folder + "/num.plu", 3,
+         "error in input file: line " + std::to_string(thirdLine) + ", NUM: '3.5'"},
+        {"settings push " + folder + "/cut.txt", 3,
+         "error in input file: 40 lines, a settings file has 80 (" + folder + "/cut.txt)\n"},
+        {"settings push " + folder + "/lan.txt", 3,
+         "I/O Error! line 13 (LAN number): 'x' is not a whole number\n"},
+        {"plu push " + folder + "/missing.plu", 4,
+         "I/O Error!\n(" + folder + "/missing.plu: cannot be read)\n"},
+        {"settings push " + folder + "/missing.txt", 4,
+         "I/O Error!\n(" + folder + "/missing.txt: cannot be read)\n"},
+    };
+    for (const Refused& c : refused) {
+        Outcome run = scalectl(port() + c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.args;
+        EXPECT_EQ(run.err.substr(0, c.message.size()), c.message) << c.args;
+    }
+    EXPECT_TRUE(scale.sim().requestFrames().empty());
+
+    Outcome unwritable = scalectl(port() + "report -o " + folder + "/none/z.txt");
+    EXPECT_EQ(unwritable.exitCode, 4);
+    EXPECT_NE(unwritable.err.find(folder + "/none/z.txt: cannot be written"), std::string::npos)
+        << unwritable.err;
+}
+
 struct EndlessFile {
     const char* command;
     int exitCode;
@@ -234,16 +296,16 @@ TEST_P(ScalectlEndlessFile, IsRefusedBeforeThePortIsTouched) {
     EXPECT_LT(usage.ru_maxrss, 100 * 1024) << "kB at the peak of a child";
 }
 
-INSTANTIATE_TEST_SUITE_P(DevZero, ScalectlEndlessFile,
-                         ::testing::Values(EndlessFile{"settings push", 4, "I/O Error!\n"},
-                                           EndlessFile{"plu push", 3,
-                                                       "error in input file: the file is too large\n"},
-                                           EndlessFile{"logo send", 3, "Bitmap image is not valid\n"}),
-                         [](const auto& info) {
-                             std::string name = info.param.command;
-                             name.erase(name.find(' '), 1);
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    DevZero, ScalectlEndlessFile,
+    ::testing::Values(EndlessFile{"settings push", 4, "I/O Error!\n(/dev/zero: cannot be read)\n"},
+                      EndlessFile{"plu push", 3, "error in input file: the file is too large\n"},
+                      EndlessFile{"logo send", 3, "Bitmap image is not valid\n"}),
+    [](const auto& info) {
+        std::string name = info.param.command;
+        name.erase(name.find(' '), 1);
+        return name;
+    });
 
 // Every file scalectl writes goes where its output name says: a regular file as a whole new file, a
 // device or a named pipe as it is (a file renamed over /dev/null would replace the device for every
@@ -563,6 +625,77 @@ TEST_F(ScalectlJson, PluResultsNameWhatDiffersAndWhatWasSent) {
     std::remove(records);
 }
 
+// A PLU file's text with PLU plu's price replaced, in the regional notation the file is written in.
+std::string withPrice(std::string text, int plu, const std::string& price) {
+    size_t at = text.find("\n" + std::to_string(plu) + "\t");
+    EXPECT_NE(at, std::string::npos) << text;
+    at += std::to_string(plu).size() + 2;
+    std::string written = price;
+    if (text.substr(at + 1, 1) == ",")
+        std::replace(written.begin(), written.end(), '.', ',');
+    return text.replace(at, text.find('\t', at) - at, written);
+}
+
+// What the changed-only push trusts: a dry run decides from the record alone (no PLU read, nothing
+// sent, the record as it was); --verify all finds a price changed at the counter that the record
+// cannot know; --verify written finds a row the scale acknowledged but did not keep.
+TEST_F(ScalectlJson, PriceUpdateChecksTheScaleAsFarAsAsked) {
+    const std::string records = first.folder() + "/verify-records.db";
+    const std::string plu = first.folder() + "/verify.plu";
+    const std::string port = "--format json --records " + records + " --port " + first.linkPath();
+    ASSERT_EQ(scalectl(port + " plu pull --from 1 --to 5 -o " + plu).exitCode, 0);
+    const std::string pulled = fileText(plu);
+    auto result = [](const Outcome& run) {
+        std::vector<QJsonObject> lines = objects(run.out);
+        return lines.size() == 1 ? lines[0]["result"].toObject() : QJsonObject();
+    };
+    // The command codes of the requests since the log was cleared.
+    auto commands = [this] {
+        std::set<uint8_t> codes;
+        for (const std::vector<uint8_t>& body : first.sim().requestBodies())
+            codes.insert(body.front());
+        return codes;
+    };
+
+    std::ofstream(plu, std::ios::binary) << withPrice(pulled, 1, "9.99");
+    const std::string recordBytes = fileText(records);
+    first.sim().clearLog();
+    Outcome dry = scalectl(port + " plu push " + plu + " --changed --dry-run");
+    EXPECT_EQ(dry.exitCode, 0) << dry.err;
+    EXPECT_EQ(result(dry)["sent"], QJsonValue(1));
+    EXPECT_EQ(result(dry)["plus"].toArray(), QJsonArray{1});
+    EXPECT_EQ(commands(), (std::set<uint8_t>{0x01})) << "a dry run asks the identity only";
+    EXPECT_EQ(fileText(records), recordBytes);
+    // The real run makes the same decision, with the same keys.
+    Outcome real = scalectl(port + " plu push " + plu + " --changed");
+    EXPECT_EQ(real.exitCode, 0) << real.err;
+    EXPECT_EQ(result(real)["plus"], result(dry)["plus"]);
+    EXPECT_EQ(result(real).keys(), result(dry).keys());
+
+    // PLU 3's price changed at the counter: the record still says the file's.
+    int32_t filePrice = 0;
+    first.sim().withState([&filePrice](ScaleState& s) {
+        filePrice = s.plus[3].price;
+        s.plus[3].price = 99999;
+    });
+    EXPECT_EQ(result(scalectl(port + " plu push " + plu + " --changed"))["sent"], QJsonValue(0));
+    Outcome all = scalectl(port + " plu push " + plu + " --changed --verify all");
+    EXPECT_EQ(all.exitCode, 0) << all.err;
+    EXPECT_EQ(result(all)["plus"].toArray(), QJsonArray{3});
+    first.sim().withState([filePrice](ScaleState& s) { EXPECT_EQ(s.plus[3].price, filePrice); });
+
+    // PLU 2's new price is acknowledged but not kept (the identity request, then the write).
+    std::ofstream(plu, std::ios::binary) << withPrice(withPrice(pulled, 1, "9.99"), 2, "7.77");
+    first.sim().injectFault(Fault::Unstored, 2);
+    Outcome written = scalectl(port + " plu push " + plu + " --changed --verify written");
+    EXPECT_EQ(written.exitCode, 5) << written.err;
+    EXPECT_EQ(result(written)["not_stuck"].toArray(), QJsonArray{2});
+    EXPECT_NE(written.err.find("PLU 2: the scale does not hold what was sent"), std::string::npos)
+        << written.err;
+    // The read-back put the truth in the record: the next push sends PLU 2 again.
+    EXPECT_EQ(result(scalectl(port + " plu push " + plu + " --changed"))["plus"].toArray(), QJsonArray{2});
+}
+
 // The reports read are kept and listed: history's result holds the archive's entries.
 TEST_F(ScalectlJson, HistoryListsTheReportsRead) {
     const std::string options = "--format json --archive " + archive + " --port " + first.linkPath();
@@ -582,6 +715,36 @@ TEST_F(ScalectlJson, HistoryListsTheReportsRead) {
     // history lists amounts in the currency unit, the report's result in hundredths.
     EXPECT_EQ(qRound64(entries[0].toObject()["grand_total"].toDouble() * 100),
               read["grand_total"].toInteger());
+}
+
+// The contract a fleet's playbook relies on: the password from a file or the environment, never the
+// command line; one Z a day; a scale that kept its day is exit 6.
+TEST_F(ScalectlJson, ZCloseTakesItsPasswordOffTheCommandLineAndClosesOnceADay) {
+    first.sim().withState([](ScaleState& s) { s.password = 4711; });
+    const std::string options = "--format json --archive " + archive + " --port " + first.linkPath();
+    const std::string secret = first.folder() + "/z-password";
+    std::ofstream(secret) << "4711\n";
+    Outcome run = scalectl(options + " report --z --password-file " + secret);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    std::vector<QJsonObject> lines = objects(run.out);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0]["result"].toObject()["closed"], QJsonValue(true));
+
+    ASSERT_EQ(setenv("SCALE_Z_PASSWORD", "4711", 1), 0);
+    run = scalectl(options + " report --z");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    lines = objects(run.out);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0]["result"].toObject()["closed"], QJsonValue(false));
+    EXPECT_EQ(lines[0]["result"].toObject()["skipped"], QJsonValue("already closed today"));
+
+    first.sim().withState([](ScaleState& s) { s.report.grandTotal = 5; });
+    ASSERT_EQ(setenv("SCALE_Z_PASSWORD", "1234", 1), 0);
+    run = scalectl(options + " report --z");
+    unsetenv("SCALE_Z_PASSWORD");
+    EXPECT_EQ(run.exitCode, 6);
+    EXPECT_NE(run.err.find("The scale did not close the day: check the password"), std::string::npos)
+        << run.err;
 }
 
 } // namespace

@@ -11,7 +11,7 @@ echo '#include "link/FrameLink.h"' >"$tree/ui/Good.h"
 echo '#include "store/DataFolder.h"' >"$tree/plu/Good.cpp"
 echo '<header>ui/SpinEdit.h</header>' >"$tree/plu/Good.ui"
 bash "$check" "$tree" || { echo "a downward tree was refused"; exit 1; }
-for planted in 'ui/Bad.h:app/UNIT1.h' 'settings/Bad.cpp:logo/Unit4.h' 'link/Bad.cpp:sim/ScaleSim.h' \
+for planted in 'ui/Bad.h:app/MainWindow.h' 'settings/Bad.cpp:logo/LogoWindow.h' 'link/Bad.cpp:sim/ScaleSim.h' \
     'store/Bad.cpp:ui/ScaleSession.h' 'ui/Bad.ui:plu/PluGrid.h'; do
     file=${planted%%:*}
     mkdir -p "$tree/$(dirname "$file")"

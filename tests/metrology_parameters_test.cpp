@@ -102,12 +102,13 @@ TEST_P(Presets, WriteTheirFixedValuesIntoEveryField) {
 
 INSTANTIATE_TEST_SUITE_P(
     SixButtons, Presets,
-    ::testing::Values(PresetCase{"single-6", "Button21", "Single 6Kg(1/3000)", "6", "2", "6", false},
-                      PresetCase{"single-15", "Button22", "Single 15Kg(1/3000)", "15", "5", "15", false},
-                      PresetCase{"single-30", "Button23", "Single 30Kg(1/3000)", "30", "10", "30", false},
-                      PresetCase{"dual-6", "Button26", "Dual 6Kg(1/6000)", "6", "1", "6", true},
-                      PresetCase{"dual-15", "Button27", "Dual 15Kg(1/6000)", "15", "2", "6", true},
-                      PresetCase{"dual-30", "Button28", "Dual 30Kg(1/6000)", "30", "5", "6", true}),
+    ::testing::Values(
+        PresetCase{"single-6", "single6Button", "Single 6Kg(1/3000)", "6", "2", "6", false},
+        PresetCase{"single-15", "single15Button", "Single 15Kg(1/3000)", "15", "5", "15", false},
+        PresetCase{"single-30", "single30Button", "Single 30Kg(1/3000)", "30", "10", "30", false},
+        PresetCase{"dual-6", "dual6Button", "Dual 6Kg(1/6000)", "6", "1", "6", true},
+        PresetCase{"dual-15", "dual15Button", "Dual 15Kg(1/6000)", "15", "2", "6", true},
+        PresetCase{"dual-30", "dual30Button", "Dual 30Kg(1/6000)", "30", "5", "6", true}),
     [](const auto& info) {
         std::string name = info.param.name;
         std::replace(name.begin(), name.end(), '-', '_');
@@ -118,8 +119,8 @@ TEST(SystemParameters, PresetsComeInTheOrderOfTheirButtons) {
     std::vector<std::string> buttons;
     for (const SystemPreset& preset : systemPresets())
         buttons.emplace_back(preset.button);
-    EXPECT_EQ(buttons, (std::vector<std::string>{"Button21", "Button22", "Button23", "Button26", "Button27",
-                                                 "Button28"}));
+    EXPECT_EQ(buttons, (std::vector<std::string>{"single6Button", "single15Button", "single30Button",
+                                                 "dual6Button", "dual15Button", "dual30Button"}));
 }
 
 // One field changed from the start values, and the bytes of the request where it lands.

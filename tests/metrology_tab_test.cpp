@@ -2,7 +2,7 @@
 // and start values, the presets (which send nothing), and SEND against the emulated scale over a
 // pty, with the edge values typed as the operator types them and the comma locale's refusal.
 #include "app/Forms.h"
-#include "app/UNIT1.h"
+#include "app/MainWindow.h"
 #include "link/FrameLink.h"
 #include "metrology/SystemTab.h"
 #include "tests/support/FormsTest.h"
@@ -10,8 +10,8 @@
 #include "tests/support/SimHarness.h"
 #include "ui/SpinEdit.h"
 
+#include "ui_MainWindow.h"
 #include "ui_SystemTab.h"
-#include "ui_UNIT1.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -28,12 +28,13 @@ struct SystemTabTest : FormsTest {
     void SetUp() override { createWindow(); }
     void createWindow() {
         createForms();
-        tab = Form1->systemTab;
+        tab = theMainWindow->systemTab;
         ui = tab->ui;
-        Form1->show();
+        theMainWindow->show();
     }
     bool systemTabVisible() const {
-        return Form1->ui->PageControl1->isTabVisible(Form1->ui->PageControl1->indexOf(Form1->ui->TabSheet4));
+        return theMainWindow->ui->pages->isTabVisible(
+            theMainWindow->ui->pages->indexOf(theMainWindow->ui->systemPage));
     }
     QString labelOf(QWidget* field) const {
         for (QLabel* label : tab->findChildren<QLabel*>())
@@ -57,10 +58,11 @@ struct SystemTabTest : FormsTest {
 };
 
 TEST_F(SystemTabTest, FieldsHaveTheirLabelsKindsRangesAndStartValues) {
-    EXPECT_EQ(Form1->ui->PageControl1->tabText(Form1->ui->PageControl1->indexOf(Form1->ui->TabSheet4)),
-              "SYSTEM");
+    EXPECT_EQ(
+        theMainWindow->ui->pages->tabText(theMainWindow->ui->pages->indexOf(theMainWindow->ui->systemPage)),
+        "SYSTEM");
     EXPECT_FALSE(systemTabVisible());
-    EXPECT_EQ(tab->parentWidget(), Form1->ui->TabSheet4);
+    EXPECT_EQ(tab->parentWidget(), theMainWindow->ui->systemPage);
 
     struct Combo {
         QComboBox* box;
@@ -69,14 +71,14 @@ TEST_F(SystemTabTest, FieldsHaveTheirLabelsKindsRangesAndStartValues) {
         int index;
         const char* text;
     };
-    for (const Combo& c : {Combo{ui->ComboBox5, "Capacity", {"6", "15", "30", "60"}, 1, "15"},
-                           Combo{ui->ComboBox6, "e=d=", {"1", "2", "5", "10", "20", "50"}, 1, "2"},
-                           Combo{ui->ComboBox7,
+    for (const Combo& c : {Combo{ui->capacityCombo, "Capacity", {"6", "15", "30", "60"}, 1, "15"},
+                           Combo{ui->intervalCombo, "e=d=", {"1", "2", "5", "10", "20", "50"}, 1, "2"},
+                           Combo{ui->priceRoundCombo,
                                  "price round",
                                  {"1", "2", "5", "10", "20", "50", "100", "200", "500", "1000"},
                                  0,
                                  "1"},
-                           Combo{ui->ComboBox9, "Stbale Count", {"1", "2", "3"}, -1, "3"}}) {
+                           Combo{ui->stableCountCombo, "Stbale Count", {"1", "2", "3"}, -1, "3"}}) {
         SCOPED_TRACE(c.label);
         EXPECT_EQ(labelOf(c.box), c.label);
         EXPECT_TRUE(c.box->isEditable());
@@ -94,35 +96,35 @@ TEST_F(SystemTabTest, FieldsHaveTheirLabelsKindsRangesAndStartValues) {
         int low, high;
         const char* text;
     };
-    for (const Spin& s :
-         {Spin{ui->SpinEdit10, "Unit", 1, 10000, "1000"}, Spin{ui->SpinEdit11, "Initial Zero, %", 0, 0, "10"},
-          Spin{ui->SpinEdit9, "Digits (Weight,Price)", 11, 44, "32"},
-          Spin{ui->SpinEdit7, "Local g", 97000, 99000, "97994"},
-          Spin{ui->SpinEdit8, "Destination g", 97000, 99000, "97994"},
-          Spin{ui->SpinEdit12, "Password", 0, 99999, "0"}}) {
+    for (const Spin& s : {Spin{ui->unitSpin, "Unit", 1, 10000, "1000"},
+                          Spin{ui->initialZeroSpin, "Initial Zero, %", 0, 0, "10"},
+                          Spin{ui->digitsSpin, "Digits (Weight,Price)", 11, 44, "32"},
+                          Spin{ui->localGSpin, "Local g", 97000, 99000, "97994"},
+                          Spin{ui->destinationGSpin, "Destination g", 97000, 99000, "97994"},
+                          Spin{ui->passwordSpin, "Password", 0, 99999, "0"}}) {
         SCOPED_TRACE(s.label);
         EXPECT_EQ(labelOf(s.field), s.label);
         EXPECT_EQ(s.field->minValue(), s.low);
         EXPECT_EQ(s.field->maxValue(), s.high);
         EXPECT_EQ(s.field->text(), s.text);
     }
-    EXPECT_EQ(labelOf(ui->Edit4), "Max Tare");
+    EXPECT_EQ(labelOf(ui->maxTareEdit), "Max Tare");
 
     struct Box {
         QCheckBox* box;
         const char* caption;
         bool checked;
     };
-    for (const Box& b : {Box{ui->CheckBox9, "lb", false}, Box{ui->CheckBox10, "dual interval", true},
-                         Box{ui->CheckBox11, "comma", false}, Box{ui->CheckBox12, "One Time Tare", false},
-                         Box{ui->CheckBox14, "Minimum Sale", false}}) {
+    for (const Box& b : {Box{ui->poundsBox, "lb", false}, Box{ui->dualIntervalBox, "dual interval", true},
+                         Box{ui->commaBox, "comma", false}, Box{ui->oneTimeTareBox, "One Time Tare", false},
+                         Box{ui->minimumSaleBox, "Minimum Sale", false}}) {
         EXPECT_EQ(b.box->text(), b.caption);
         EXPECT_EQ(b.box->isChecked(), b.checked) << b.caption;
     }
-    EXPECT_EQ(ui->Button2->text(), "SEND");
+    EXPECT_EQ(ui->sendButton->text(), "SEND");
     // An unlimited spin field takes any whole number.
-    type(ui->SpinEdit11, "-300");
-    EXPECT_EQ(ui->SpinEdit11->text(), "-300");
+    type(ui->initialZeroSpin, "-300");
+    EXPECT_EQ(ui->initialZeroSpin->text(), "-300");
 }
 
 TEST_F(SystemTabTest, MaxTareStartsWithTheRegionalSeparator) {
@@ -130,12 +132,12 @@ TEST_F(SystemTabTest, MaxTareStartsWithTheRegionalSeparator) {
     {
         LocaleGuard comma(QLocale(QLocale::German, QLocale::Germany));
         createWindow();
-        EXPECT_EQ(ui->Edit4->text(), "6,0");
+        EXPECT_EQ(ui->maxTareEdit->text(), "6,0");
         destroyForms();
     }
     LocaleGuard point(QLocale(QLocale::English, QLocale::UnitedStates));
     createWindow();
-    EXPECT_EQ(ui->Edit4->text(), "6.0");
+    EXPECT_EQ(ui->maxTareEdit->text(), "6.0");
 }
 
 struct SystemSendTest : SystemTabTest {
@@ -143,8 +145,8 @@ struct SystemSendTest : SystemTabTest {
 
     void connectInCalibration() {
         scale.sim().setCalibration(true);
-        Form1->Button11Click();
-        ASSERT_TRUE(Form1->session.isConnected());
+        theMainWindow->connectOrDisconnect();
+        ASSERT_TRUE(theMainWindow->session.isConnected());
         ASSERT_TRUE(systemTabVisible());
         scale.sim().clearLog();
     }
@@ -168,34 +170,34 @@ TEST_F(SystemSendTest, PresetsFillEveryFieldAndSendNothing) {
     for (const SystemPreset& preset : systemPresets()) {
         SCOPED_TRACE(std::string(preset.button));
         // Something of every field off its preset value first.
-        type(ui->ComboBox5, "300");
-        type(ui->SpinEdit12, "77");
-        ui->CheckBox14->setChecked(false);
-        ui->CheckBox10->setChecked(!preset.fields.dualInterval);
+        type(ui->capacityCombo, "300");
+        type(ui->passwordSpin, "77");
+        ui->minimumSaleBox->setChecked(false);
+        ui->dualIntervalBox->setChecked(!preset.fields.dualInterval);
         auto* button = tab->findChild<QPushButton*>(QString::fromLatin1(preset.button));
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->text(), QString::fromLatin1(preset.caption));
         QTest::mouseClick(button, Qt::LeftButton);
         EXPECT_EQ(tab->fields(), preset.fields);
-        EXPECT_EQ(ui->SpinEdit12->text(), "0");
-        EXPECT_TRUE(ui->CheckBox14->isChecked());
+        EXPECT_EQ(ui->passwordSpin->text(), "0");
+        EXPECT_TRUE(ui->minimumSaleBox->isChecked());
     }
     EXPECT_TRUE(scale.sim().requestFrames().empty());
     EXPECT_EQ(stored(), before);
     EXPECT_TRUE(recorder.messages.empty());
 
     // Presets need no connection either.
-    Form1->Button11Click();
-    tab->Button23Click();
-    EXPECT_EQ(ui->ComboBox6->currentText(), "10");
-    EXPECT_EQ(ui->Edit4->text(), "30");
+    theMainWindow->connectOrDisconnect();
+    tab->presetSingle30();
+    EXPECT_EQ(ui->intervalCombo->currentText(), "10");
+    EXPECT_EQ(ui->maxTareEdit->text(), "30");
     EXPECT_TRUE(recorder.messages.empty());
 }
 
 TEST_F(SystemSendTest, PresetThenSendTransmitsExactlyThePreset) {
     connectInCalibration();
-    tab->Button27Click(); // Dual 15Kg(1/6000)
-    QTest::mouseClick(ui->Button2, Qt::LeftButton);
+    tab->presetDual15(); // Dual 15Kg(1/6000)
+    QTest::mouseClick(ui->sendButton, Qt::LeftButton);
     EXPECT_TRUE(recorder.messages.empty());
     const std::vector<uint8_t> dual15{8,    15,   2,    32,   0x00, 0x01, 0x03, 0xE8, 0x02, 0x00,
                                       0x01, 0x7E, 0xCA, 0x00, 0x01, 0x7E, 0xCA, 10,   0x00, 0x00,
@@ -203,55 +205,55 @@ TEST_F(SystemSendTest, PresetThenSendTransmitsExactlyThePreset) {
     EXPECT_EQ(systemRequests(), std::vector<std::vector<uint8_t>>{dual15});
     auto bytes = stored();
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.end()), dual15);
-    EXPECT_EQ(Form1->ui->Label4->text(), "STATUS:04");
+    EXPECT_EQ(theMainWindow->ui->statusLabel->text(), "STATUS:04");
     EXPECT_TRUE(systemTabVisible());
 }
 
 TEST_F(SystemSendTest, TypedEdgeValuesGoOnTheLineAsTheScaleReadsThem) {
     LocaleGuard point(QLocale(QLocale::English, QLocale::UnitedStates));
     connectInCalibration();
-    type(ui->ComboBox5, "300");
-    type(ui->ComboBox7, "1000");
-    type(ui->SpinEdit10, "10000");
-    type(ui->SpinEdit11, "300");
-    type(ui->Edit4, "7.5");
-    type(ui->SpinEdit7, "96000");
-    type(ui->SpinEdit8, "99500");
-    type(ui->SpinEdit12, "99999");
-    for (QCheckBox* box : {ui->CheckBox9, ui->CheckBox10, ui->CheckBox11, ui->CheckBox12})
+    type(ui->capacityCombo, "300");
+    type(ui->priceRoundCombo, "1000");
+    type(ui->unitSpin, "10000");
+    type(ui->initialZeroSpin, "300");
+    type(ui->maxTareEdit, "7.5");
+    type(ui->localGSpin, "96000");
+    type(ui->destinationGSpin, "99500");
+    type(ui->passwordSpin, "99999");
+    for (QCheckBox* box : {ui->poundsBox, ui->dualIntervalBox, ui->commaBox, ui->oneTimeTareBox})
         box->setChecked(true);
     // Leaving a gravity field pulls it into its range.
-    EXPECT_EQ(ui->SpinEdit7->text(), "97000");
-    EXPECT_EQ(ui->SpinEdit8->text(), "99000");
-    QTest::mouseClick(ui->Button2, Qt::LeftButton);
+    EXPECT_EQ(ui->localGSpin->text(), "97000");
+    EXPECT_EQ(ui->destinationGSpin->text(), "99000");
+    QTest::mouseClick(ui->sendButton, Qt::LeftButton);
     EXPECT_TRUE(recorder.messages.empty());
     const std::vector<uint8_t> expected{8,    44,   2,    32,   0x03, 0xE8, 0x27, 0x10, 0x0F, 0x00,
                                         0x01, 0x7A, 0xE8, 0x00, 0x01, 0x82, 0xB8, 44,   0x00, 0x00,
                                         0x1B, 0x58, 0,    3,    0x00, 0x01, 0x86, 0x9F};
     EXPECT_EQ(systemRequests(), std::vector<std::vector<uint8_t>>{expected});
     // Sending leaves the fields as they were.
-    EXPECT_EQ(ui->ComboBox5->currentText(), "300");
-    EXPECT_EQ(ui->Edit4->text(), "7.5");
+    EXPECT_EQ(ui->capacityCombo->currentText(), "300");
+    EXPECT_EQ(ui->maxTareEdit->text(), "7.5");
 }
 
 TEST_F(SystemSendTest, ConversionFailuresAndNoConnectionSendNothing) {
     LocaleGuard comma(QLocale(QLocale::Polish, QLocale::Poland));
     connectInCalibration();
-    type(ui->Edit4, "6.0");
-    tab->Button2Click();
-    type(ui->ComboBox9, "");
-    type(ui->Edit4, "6,0");
-    tab->Button2Click();
+    type(ui->maxTareEdit, "6.0");
+    tab->sendParameters();
+    type(ui->stableCountCombo, "");
+    type(ui->maxTareEdit, "6,0");
+    tab->sendParameters();
     EXPECT_EQ(recorder.messages,
               (std::vector<RecordedPrompt>{{applicationTitle(), "'6.0' is not a valid floating point value"},
                                            {applicationTitle(), "'' is not a valid integer value"}}));
     EXPECT_TRUE(scale.sim().requestFrames().empty());
-    EXPECT_EQ(ui->Edit4->text(), "6,0");
+    EXPECT_EQ(ui->maxTareEdit->text(), "6,0");
 
     recorder.clear();
-    Form1->Button11Click(); // DISCONNECT hides the tab
+    theMainWindow->connectOrDisconnect(); // DISCONNECT hides the tab
     EXPECT_FALSE(systemTabVisible());
-    tab->Button2Click();
+    tab->sendParameters();
     EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{notConnected});
     EXPECT_TRUE(scale.sim().requestFrames().empty());
 }
@@ -260,8 +262,8 @@ TEST_F(SystemSendTest, ConversionFailuresAndNoConnectionSendNothing) {
 TEST_F(SystemSendTest, CommaLocaleSendsMaxTare) {
     LocaleGuard comma(QLocale(QLocale::Czech, QLocale::CzechRepublic));
     connectInCalibration();
-    type(ui->Edit4, "12,34");
-    tab->Button2Click();
+    type(ui->maxTareEdit, "12,34");
+    tab->sendParameters();
     EXPECT_TRUE(recorder.messages.empty());
     std::vector<std::vector<uint8_t>> sent = systemRequests();
     ASSERT_EQ(sent.size(), 1u);
@@ -272,21 +274,21 @@ TEST_F(SystemSendTest, CommaLocaleSendsMaxTare) {
 TEST_F(SystemSendTest, AReplyWithoutTheCalibrationBitHidesTheTab) {
     connectInCalibration();
     scale.sim().setCalibration(false);
-    tab->Button2Click();
+    tab->sendParameters();
     EXPECT_EQ(systemRequests().size(), 1u);
-    EXPECT_EQ(Form1->ui->Label4->text(), "STATUS:00");
+    EXPECT_EQ(theMainWindow->ui->statusLabel->text(), "STATUS:00");
     EXPECT_FALSE(systemTabVisible());
 
     scale.sim().injectFault(Fault::Silence, 3);
-    tab->Button2Click();
+    tab->sendParameters();
     EXPECT_EQ(recorder.messages, (std::vector<RecordedPrompt>{
                                      {QStringLiteral("Error!"), QStringLiteral("Communication Error!")}}));
 }
 
 TEST_F(SystemTabTest, EveryControlGetsItsFullHeightInTheTab) {
-    QTabWidget* pages = Form1->ui->PageControl1;
-    pages->setTabVisible(pages->indexOf(Form1->ui->TabSheet4), true);
-    pages->setCurrentWidget(Form1->ui->TabSheet4);
+    QTabWidget* pages = theMainWindow->ui->pages;
+    pages->setTabVisible(pages->indexOf(theMainWindow->ui->systemPage), true);
+    pages->setCurrentWidget(theMainWindow->ui->systemPage);
     QApplication::processEvents();
     for (QWidget* control : tab->findChildren<QWidget*>()) {
         if (control->objectName().isEmpty() || control->parentWidget() != tab)

@@ -2,17 +2,17 @@
 // edits put the text back and beep), CLEAR and ALL, the file buttons, and the scale transfers with
 // the progress dialog against the emulated scale over a pty.
 #include "app/Forms.h"
-#include "app/UNIT1.h"
+#include "app/MainWindow.h"
 #include "link/FrameLink.h"
 #include "plu/PluTab.h"
 #include "tests/support/FormsTest.h"
 #include "tests/support/GridTyping.h"
 #include "tests/support/LocaleGuard.h"
 #include "tests/support/SimHarness.h"
-#include "ui/Unit2.h"
+#include "ui/ProgressDialog.h"
 
 #include "ui_PluTab.h"
-#include "ui_Unit2.h"
+#include "ui_ProgressDialog.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -35,10 +35,10 @@ struct PluTabTest : FormsTest {
 
     void SetUp() override {
         FormsTest::SetUp();
-        tab = Form1->pluTab;
+        tab = theMainWindow->pluTab;
         ui = tab->ui;
-        grid = ui->StringGrid1;
-        Form1->show();
+        grid = ui->pluGrid;
+        theMainWindow->show();
     }
 
     // Types text into the cell (row 1..1801) key by key, as the operator does.
@@ -58,8 +58,8 @@ TEST_F(PluTabTest, GridHasTheHeadingsWidthsAndRowsOfTheTable) {
     EXPECT_EQ(grid->columnWidth(8), 281);
     EXPECT_EQ(grid->columnWidth(9), 81);
     EXPECT_EQ(grid->rowHeight(0), 21);
-    EXPECT_EQ(ui->SpinEdit1->text(), "1"); // start-up ran ALL
-    EXPECT_EQ(ui->SpinEdit2->text(), "1799");
+    EXPECT_EQ(ui->fromSpin->text(), "1"); // start-up ran ALL
+    EXPECT_EQ(ui->toSpin->text(), "1799");
 }
 
 TEST_F(PluTabTest, EditorChecksEveryKeystrokeAndPutsTheLastGoodTextBack) {
@@ -122,15 +122,15 @@ TEST_F(PluTabTest, ClearEmptiesEveryCell) {
     tab->table().setCell(NumColumn, 1, QStringLiteral("17"));
     tab->table().setCell(CountColumn, 1801, QStringLiteral("3"));
 
-    ui->SpinEdit1->setValue(5);
-    ui->Button17->click();
+    ui->fromSpin->setValue(5);
+    ui->clearButton->click();
     EXPECT_EQ(cell(NumColumn, 1), "");
     EXPECT_EQ(cell(CountColumn, 1801), "");
     EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "NUM");
-    EXPECT_EQ(ui->SpinEdit1->text(), "5");
-    ui->Button12->click();
-    EXPECT_EQ(ui->SpinEdit1->text(), "1");
-    EXPECT_EQ(ui->SpinEdit2->text(), "1799");
+    EXPECT_EQ(ui->fromSpin->text(), "5");
+    ui->allButton->click();
+    EXPECT_EQ(ui->fromSpin->text(), "1");
+    EXPECT_EQ(ui->toSpin->text(), "1799");
 }
 
 TEST_F(PluTabTest, FileButtonsUseTheirDialogsAndReportFailures) {
@@ -139,7 +139,7 @@ TEST_F(PluTabTest, FileButtonsUseTheirDialogsAndReportFailures) {
     tab->table().setCell(NumColumn, 1, QStringLiteral("1"));
     tab->table().setCell(PriceColumn, 1, QStringLiteral("2.50"));
     recorder.scriptedFileNames = {path};
-    ui->Button6->click();
+    ui->saveToDiskButton->click();
     ASSERT_EQ(recorder.fileRequests.size(), 1u);
     EXPECT_TRUE(recorder.fileRequests[0].save);
     EXPECT_EQ(recorder.fileRequests[0].filter, "TAB separated Text Files|*.TXT");
@@ -149,20 +149,20 @@ TEST_F(PluTabTest, FileButtonsUseTheirDialogsAndReportFailures) {
     EXPECT_TRUE(recorder.messages.empty());
 
     // The saved row has no Valid Date: loading it back stops at that line with its 9 fields stored.
-    ui->Button17->click();
+    ui->clearButton->click();
     recorder.scriptedFileNames = {path};
-    ui->Button5->click();
+    ui->loadFromDiskButton->click();
     EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{inputError});
     EXPECT_EQ(cell(PriceColumn, 1), "2.50");
 
     recorder.clear();
     recorder.scriptedFileNames = {path + ".missing", QString::fromStdString(folder.folder()) + "/no/PLU.TXT"};
-    ui->Button5->click();
-    ui->Button6->click();
+    ui->loadFromDiskButton->click();
+    ui->saveToDiskButton->click();
     EXPECT_EQ(recorder.messages, (std::vector<RecordedPrompt>{ioError, ioError}));
 
     recorder.clear();
-    ui->Button5->click(); // cancelled: nothing happens
+    ui->loadFromDiskButton->click(); // cancelled: nothing happens
     EXPECT_TRUE(recorder.messages.empty());
 }
 
@@ -182,14 +182,14 @@ struct PluTabScaleTest : PluTabTest {
     void connect() { ASSERT_TRUE(theLink.open(1, 9600)); }
     // STOP clicked while a record is exchanged: the click waits until the loop lets events through.
     void clickStopWhileBarReaches(int position) {
-        QObject::connect(Form2->ui->ProgressBar1, &QProgressBar::valueChanged, Form2,
+        QObject::connect(theProgressDialog->ui->progressBar, &QProgressBar::valueChanged, theProgressDialog,
                          [this, position](int value) {
                              if (value == position)
                                  postStopClick();
                          });
     }
     void postStopClick() {
-        QWidget* button = Form2->ui->Button1;
+        QWidget* button = theProgressDialog->ui->stopButton;
         QPointF centre = QRectF(button->rect()).center();
         QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonPress, centre, centre,
                                                             Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
@@ -199,37 +199,37 @@ struct PluTabScaleTest : PluTabTest {
 };
 
 TEST_F(PluTabScaleTest, TransfersNeedAConnection) {
-    ui->Button7->click();
-    ui->Button8->click();
+    ui->loadFromScaleButton->click();
+    ui->saveToScaleButton->click();
     EXPECT_EQ(recorder.messages.size(), 2u);
     EXPECT_EQ(recorder.messages[0].text, "You are not connected to the scale!");
-    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_FALSE(theProgressDialog->isVisible());
     EXPECT_TRUE(scale.sim().requestBodies().empty());
 }
 
 TEST_F(PluTabScaleTest, LoadFillsTheGridAndStopEndsAfterOneMoreRecord) {
     connect();
-    ui->SpinEdit2->setValue(10);
-    ui->Button7->click();
+    ui->toSpin->setValue(10);
+    ui->loadFromScaleButton->click();
     EXPECT_TRUE(recorder.messages.empty());
     EXPECT_EQ(cell(NumColumn, 1), "0");
     EXPECT_EQ(cell(NumColumn, 2), "2");
     EXPECT_EQ(cell(NameColumn, 6), "P6");
     EXPECT_EQ(cell(NumColumn, 7), "");
-    EXPECT_FALSE(Form2->isVisible());
-    EXPECT_FALSE(Form2->keepRunning);
-    EXPECT_EQ(Form2->ui->ProgressBar1->value(), 0);
-    EXPECT_EQ(Form2->ui->Label1->text(), "10 PLUs");
+    EXPECT_FALSE(theProgressDialog->isVisible());
+    EXPECT_FALSE(theProgressDialog->keepRunning);
+    EXPECT_EQ(theProgressDialog->ui->progressBar->value(), 0);
+    EXPECT_EQ(theProgressDialog->ui->countLabel->text(), "10 PLUs");
 
-    ui->Button17->click();
+    ui->clearButton->click();
     scale.sim().clearLog();
     clickStopWhileBarReaches(1); // handled after PLU 2; PLU 3 is read, then the loop ends
-    ui->Button7->click();
+    ui->loadFromScaleButton->click();
     EXPECT_EQ(scale.sim().requestBodies().size(), 5u);
     EXPECT_EQ(cell(NumColumn, 3), "3");
     EXPECT_EQ(cell(NumColumn, 4), "");
-    EXPECT_FALSE(Form2->isVisible());
-    EXPECT_FALSE(Form2->keepRunning);
+    EXPECT_FALSE(theProgressDialog->isVisible());
+    EXPECT_FALSE(theProgressDialog->keepRunning);
 }
 
 // One transfer at a time: while the progress dialog is up, the operator's clicks on other buttons
@@ -237,27 +237,28 @@ TEST_F(PluTabScaleTest, LoadFillsTheGridAndStopEndsAfterOneMoreRecord) {
 // loaded) reach nothing; STOP still does. The clicks come through the window system, as a user's do.
 TEST_F(PluTabScaleTest, NothingElseStartsInsideATransfer) {
     connect();
-    ui->SpinEdit2->setValue(10);
+    ui->toSpin->setValue(10);
     auto clickThroughWindow = [](QWidget* widget) {
         QTest::mouseClick(widget->window()->windowHandle(), Qt::LeftButton, Qt::NoModifier,
                           widget->mapTo(widget->window(), widget->rect().center()));
     };
     bool clicked = false;
-    QObject::connect(Form2->ui->ProgressBar1, &QProgressBar::valueChanged, Form2, [&](int value) {
-        if (value != 3 || std::exchange(clicked, true))
-            return;
-        clickThroughWindow(ui->Button8);
-        clickThroughWindow(ui->Button17);
-        clickThroughWindow(Form2->ui->Button1);
-    });
-    ui->Button7->click();
+    QObject::connect(theProgressDialog->ui->progressBar, &QProgressBar::valueChanged, theProgressDialog,
+                     [&](int value) {
+                         if (value != 3 || std::exchange(clicked, true))
+                             return;
+                         clickThroughWindow(ui->saveToScaleButton);
+                         clickThroughWindow(ui->clearButton);
+                         clickThroughWindow(theProgressDialog->ui->stopButton);
+                     });
+    ui->loadFromScaleButton->click();
     ASSERT_TRUE(clicked);
     std::vector<std::vector<uint8_t>> sent = scale.sim().requestBodies();
     EXPECT_EQ(sent.size(), 7u) << "STOP ended the load after one more record";
     for (const std::vector<uint8_t>& body : sent)
         EXPECT_EQ(body.front(), 0x04) << "only the load's reads went out";
     EXPECT_EQ(cell(NumColumn, 2), "2") << "the table was not cleared under the load";
-    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_FALSE(theProgressDialog->isVisible());
     EXPECT_TRUE(recorder.messages.empty());
 }
 
@@ -271,11 +272,11 @@ TEST_F(PluTabScaleTest, ConversionFailuresShowTheStandardMessageAndCloseTheDialo
                                  column == NameColumn ? QStringLiteral("x") : QStringLiteral("0"));
     }
     tab->table().setCell(CodeColumn, 3, QStringLiteral("2.5")); // the editor lets a fraction through
-    ui->Button8->click();
+    ui->saveToScaleButton->click();
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.messages[0].text, "'2.5' is not a valid integer value");
-    EXPECT_FALSE(Form2->isVisible());
-    EXPECT_FALSE(Form2->keepRunning);
+    EXPECT_FALSE(theProgressDialog->isVisible());
+    EXPECT_FALSE(theProgressDialog->keepRunning);
     std::vector<std::vector<uint8_t>> sent = scale.sim().requestBodies();
     ASSERT_EQ(sent.size(), 2u); // rows 1 and 2; no closing 0x27
     EXPECT_EQ(scale.sim().requestBodies()[1][2], 12);
@@ -283,13 +284,13 @@ TEST_F(PluTabScaleTest, ConversionFailuresShowTheStandardMessageAndCloseTheDialo
     recorder.clear();
     scale.sim().clearLog();
     // a garbled field: nothing is transferred
-    QTest::keyClick(ui->SpinEdit1, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(ui->SpinEdit1, "abc");
-    ASSERT_EQ(ui->SpinEdit1->text(), "abc");
-    ui->Button7->click();
+    QTest::keyClick(ui->fromSpin, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(ui->fromSpin, "abc");
+    ASSERT_EQ(ui->fromSpin->text(), "abc");
+    ui->loadFromScaleButton->click();
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.messages[0].text, "'abc' is not a valid integer value");
-    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_FALSE(theProgressDialog->isVisible());
     EXPECT_TRUE(scale.sim().requestBodies().empty());
 }
 
@@ -305,13 +306,13 @@ TEST_F(PluTabScaleTest, CommaLocaleSendsTheHundredthsOfAFilePriceAndATypedOne) {
     file.write("; created: today\r\n\r\n7\t12,34\t0\t0\t0\t0\t0\t0\tfile\t0\t\r\n");
     file.close();
     recorder.scriptedFileNames = {path};
-    ui->Button5->click();
+    ui->loadFromDiskButton->click();
     ASSERT_TRUE(recorder.messages.empty());
     for (int column = NumColumn; column <= ValidDateColumn; ++column)
         tab->table().setCell(column, 2, column == NumColumn ? QStringLiteral("8") : QStringLiteral("0"));
     typeInto(PriceColumn, 2, "0,9");
     ASSERT_EQ(cell(PriceColumn, 2), "0,9");
-    ui->Button8->click();
+    ui->saveToScaleButton->click();
     EXPECT_TRUE(recorder.messages.empty());
     scale.sim().withState([](ScaleState& state) {
         EXPECT_EQ(state.plus[7].price, 1234);
@@ -322,11 +323,11 @@ TEST_F(PluTabScaleTest, CommaLocaleSendsTheHundredthsOfAFilePriceAndATypedOne) {
 // The window keeps the scale's record as scalectl does: Load From SCALE teaches it, "Save changed
 // only" goes by it, and a comparison reads the scale again and marks what differs.
 TEST_F(PluTabScaleTest, LoadSaveAndCompareKeepTheScalesRecord) {
-    Form1->session.recordsDatabase = QString::fromStdString(scale.folder()) + "/records.db";
-    Form1->Button11Click(); // CONNECT: COM1 and the scale's identity name its record
-    ASSERT_EQ(Form1->session.scaleIdentity, "SCALE SIM 15KG V1.63");
-    ui->SpinEdit2->setValue(10);
-    ui->Button7->click();
+    theMainWindow->session.recordsDatabase = QString::fromStdString(scale.folder()) + "/records.db";
+    theMainWindow->connectOrDisconnect(); // CONNECT: COM1 and the scale's identity name its record
+    ASSERT_EQ(theMainWindow->session.scaleIdentity, "SCALE SIM 15KG V1.63");
+    ui->toSpin->setValue(10);
+    ui->loadFromScaleButton->click();
     ASSERT_EQ(cell(NumColumn, 3), "3");
     ui->changedOnlyAction->setChecked(true);
     auto sentAfter = [this](auto* control) {
@@ -341,11 +342,11 @@ TEST_F(PluTabScaleTest, LoadSaveAndCompareKeepTheScalesRecord) {
         return sent;
     };
     using Sent = std::vector<std::pair<int, int>>;
-    EXPECT_EQ(sentAfter(ui->Button8), (Sent{{0x01, -1}}));
+    EXPECT_EQ(sentAfter(ui->saveToScaleButton), (Sent{{0x01, -1}}));
 
     tab->table().setCell(PriceColumn, 3, "9.99");
     tab->table().setCell(PriceColumn, 2, "2"); // 2.00 as it was
-    EXPECT_EQ(sentAfter(ui->Button8), (Sent{{0x01, -1}, {0x23, 3}, {0x27, -1}}));
+    EXPECT_EQ(sentAfter(ui->saveToScaleButton), (Sent{{0x01, -1}, {0x23, 3}, {0x27, -1}}));
     EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{});
 
     // A price changed at the scale's own keypad: the comparison marks it and teaches the record.
@@ -355,6 +356,6 @@ TEST_F(PluTabScaleTest, LoadSaveAndCompareKeepTheScalesRecord) {
     EXPECT_EQ(grid->item(4 - 1, PriceColumn)->background().style(), Qt::NoBrush);
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.messages[0].text, "The marked cells differ from the scale.");
-    EXPECT_EQ(sentAfter(ui->Button8), (Sent{{0x01, -1}, {0x23, 5}, {0x27, -1}}));
+    EXPECT_EQ(sentAfter(ui->saveToScaleButton), (Sent{{0x01, -1}, {0x23, 5}, {0x27, -1}}));
 }
 } // namespace

@@ -1,13 +1,18 @@
 # Reports: the report memory blocks, the report text and file, the Z close, over the emulated scale;
-# the REPORTS tab and TForm6 as widgets; scalectl report.
+# the REPORTS tab and CloseZDialog as widgets; scalectl report.
 scale_test(reports_core_test
     SOURCES reports_blocks_test.cpp reports_text_test.cpp reports_cli_test.cpp
     LIBS scale_cli scale_reports sim_harness
     POSTGRES)
 set_target_properties(reports_core_test PROPERTIES AUTOMOC OFF AUTOUIC OFF)
+# A server of its own for the test that stops one.
+target_compile_definitions(reports_core_test PRIVATE PG_TEST_SCRIPT="${PROJECT_SOURCE_DIR}/tools/pg-test-server.sh")
 
 scale_test(reports_tab_test
     SOURCES gui_main.cpp reports_tab_test.cpp
     LIBS scale_ui prompt_recorder sim_harness Qt6::Test
     GUI)
 set_target_properties(reports_tab_test PROPERTIES AUTOUIC OFF)
+# The HISTORY window beside another program's listing of the same archive.
+target_compile_definitions(reports_tab_test PRIVATE SCALECTL_PATH="$<TARGET_FILE:scalectl>")
+add_dependencies(reports_tab_test scalectl)

@@ -4,6 +4,7 @@
 // (on SQLite and on a PostgreSQL server), and no close when the figures cannot be kept.
 #include "cli/ReportCommands.h"
 #include "reports/ReportText.h"
+#include "reports/SalesHistory.h"
 #include "store/SalesArchive.h"
 #include "tests/support/ArchiveLocation.h"
 #include "tests/support/ExchangeFailure.h"
@@ -12,14 +13,21 @@
 #include "tests/support/NamedCase.h"
 #include "tests/support/SimHarness.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <atomic>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <map>
 #include <sstream>
 
@@ -28,6 +36,7 @@ namespace {
 using testcases::PrintTo;
 
 const std::vector<uint8_t> kCloseWith4711{0x44, 0x00, 0x00, 0x12, 0x67};
+const std::vector<uint8_t> kReadTotals{0x43, 0x08, 0x00, 0xC0};
 
 class ReportCommand : public ::testing::Test {
 protected:
@@ -46,9 +55,28 @@ protected:
         ASSERT_TRUE(theLink.open(1, 9600));
         scale.sim().clearLog();
     }
-    int run(const std::vector<std::string>& args) {
-        PortRun portRun{theLink, "COM1", out, err, false, {}, archive};
-        return runParsed(parseReport(args), portRun);
+    QJsonObject result; // the last run's
+    int run(const std::vector<std::string>& args, const std::string& port = "COM1") {
+        PortRun portRun{theLink, port, out, err, false, {}, archive, "SHOP 9/till-2"};
+        const int code = runParsed(parseReport(args), portRun);
+        result = portRun.result;
+        return code;
+    }
+    std::vector<store::ArchiveEntry> archived() {
+        QString error;
+        auto opened = store::SalesArchive::open(QString::fromStdString(archive), &error);
+        auto entries = opened ? opened->entries({}, &error) : std::nullopt;
+        EXPECT_TRUE(entries) << error.toStdString();
+        return entries ? *entries : std::vector<store::ArchiveEntry>{};
+    }
+    void writeFile(const std::string& path, const QByteArray& bytes) {
+        QFile f(QString::fromStdString(path));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    }
+    void forget() {
+        scale.sim().clearLog();
+        out.str({});
+        err.str({});
     }
     // scalectl history on the same archive: its exit code, its output in `listing`.
     int history(const std::vector<std::string>& args, std::string& listing) {
@@ -84,9 +112,12 @@ TEST_F(ReportCommand, WritesUtf8LinesEachEndedByLfToStdout) {
     EXPECT_TRUE(text.ends_with("\nTOTAL BAR\t\t-85899345.92\nTOTAL KREDIT\t\t100.00\n"));
     EXPECT_EQ(text.find('\r'), std::string::npos);
     EXPECT_TRUE(err.str().empty());
-    EXPECT_EQ(scale.sim().requestBodies().size(), 19u);
-    EXPECT_EQ(scale.sim().requestBodies().front(), std::vector<uint8_t>{0x01}) << "the identity first";
-    EXPECT_EQ(scale.sim().requestBodies().back(), kCloseWith4711);
+    // The identity, the 17 reads, then the totals read before and after the close.
+    const auto bodies = scale.sim().requestBodies();
+    ASSERT_EQ(bodies.size(), 21u);
+    EXPECT_EQ(bodies.front(), std::vector<uint8_t>{0x01}) << "the identity first";
+    EXPECT_EQ(std::vector(bodies.end() - 3, bodies.end()),
+              (std::vector<std::vector<uint8_t>>{kReadTotals, kCloseWith4711, kReadTotals}));
     EXPECT_EQ(grandTotal(), 0);
 }
 
@@ -107,6 +138,7 @@ struct CommandFailure {
     int failingExchange;
     const char* fileEnd; // the file ends with this; "" when the earlier file must be left as it was
     bool closeSent;
+    int32_t grandTotalAfter; // what the scale holds at the end
 };
 
 class ReportCommandFailure : public ReportCommand, public ::testing::WithParamInterface<CommandFailure> {};
@@ -127,15 +159,171 @@ TEST_P(ReportCommandFailure, WritesWhatWasReadAndExitsWithOne) {
     else
         EXPECT_EQ(bytes, earlier);
     EXPECT_EQ(closeSent(), GetParam().closeSent);
-    EXPECT_EQ(grandTotal(), 123456);
+    EXPECT_EQ(grandTotal(), GetParam().grandTotalAfter);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Reports, ReportCommandFailure,
-    ::testing::Values(CommandFailure{"Identity", 1, "", false}, CommandFailure{"FirstRead", 2, "", false},
-                      CommandFailure{"LastRead", 18, "\r\nTOTAL BAR\t\t-85899345.92\r\n", false},
-                      CommandFailure{"Close", 19, "\r\nTOTAL KREDIT\t\t100.00\r\n", true}),
+    ::testing::Values(CommandFailure{"Identity", 1, "", false, 123456},
+                      CommandFailure{"FirstRead", 2, "", false, 123456},
+                      CommandFailure{"LastRead", 18, "\r\nTOTAL BAR\t\t-85899345.92\r\n", false, 123456},
+                      CommandFailure{"ReadBeforeTheClose", 19, "\r\nTOTAL KREDIT\t\t100.00\r\n", false,
+                                     123456},
+                      CommandFailure{"Close", 20, "\r\nTOTAL KREDIT\t\t100.00\r\n", true, 123456},
+                      CommandFailure{"ReadAfterTheClose", 21, "\r\nTOTAL KREDIT\t\t100.00\r\n", true, 0}),
     testcases::caseName);
+
+// The close checked on the scale: a sale booked after the report stops it, a scale that acknowledges
+// it but keeps its day (a wrong password) is no close, and only a close read back as done is noted
+// as one.
+TEST_F(ReportCommand, SaleBookedAfterTheReportIsNeverClearedUnread) {
+    int totalsReads = 0;
+    ScaleSim& sim = scale.sim();
+    // A sale booked at the counter just before the totals are read the second time.
+    sim.onRequest([&totalsReads, &sim](const std::vector<uint8_t>& body) {
+        if (body == kReadTotals && ++totalsReads == 2)
+            sim.withState([](ScaleState& s) {
+                s.report.grandTotal += 188;
+                ++s.report.docNumber;
+            });
+    });
+    EXPECT_EQ(run({"--z", "--password", "4711"}), kExitCommunication);
+    sim.onRequest(nullptr);
+    EXPECT_EQ(err.str(),
+              "Sales were made since the report: no close was sent; report --z reads the report again.\n");
+    EXPECT_FALSE(closeSent());
+    EXPECT_EQ(grandTotal(), 123456 + 188);
+    EXPECT_FALSE(result["closed"].toBool(true));
+    const auto entries = archived();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].figures.grandTotal, 123456);
+    EXPECT_EQ(entries[0].closeAcknowledged, std::nullopt) << "no close was sent after it";
+}
+
+TEST_F(ReportCommand, AcknowledgedCloseThatKeptTheDayIsExitSix) {
+    EXPECT_EQ(run({"--z", "--password", "1234"}), kExitNotClosed);
+    EXPECT_EQ(err.str(), "The scale did not close the day: check the password\n");
+    EXPECT_EQ(grandTotal(), 123456);
+    EXPECT_FALSE(result["closed"].toBool(true));
+    const auto entries = archived();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].closeAcknowledged, std::optional<bool>(false));
+}
+
+TEST_F(ReportCommand, CloseThatCannotBeNotedIsStillDoneWithAWarning) {
+    {
+        QString error;
+        auto opened = store::SalesArchive::open(QString::fromStdString(archive), &error);
+        ASSERT_TRUE(opened) << error.toStdString();
+        ASSERT_TRUE(QSqlQuery(opened->database().sql())
+                        .exec("CREATE TRIGGER locked BEFORE UPDATE ON sales_reports "
+                              "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    }
+    EXPECT_EQ(run({"--z", "--password", "4711"}), kExitOk) << "a retry on 4 would close again";
+    EXPECT_EQ(err.str().rfind("warning: the close's outcome could not be noted in the sales archive (", 0),
+              0u)
+        << err.str();
+    EXPECT_EQ(grandTotal(), 0);
+    EXPECT_TRUE(result["closed"].toBool());
+    EXPECT_FALSE(result["noted"].toBool(true));
+    EXPECT_TRUE(result["warning"].toString().contains("disk full"));
+    EXPECT_TRUE(result["grand_total"].isDouble()) << "figures are numbers";
+}
+
+// One Z a day: a second run on a day already closed and empty sends nothing and leaves the file;
+// --force, a sale since, or a close made on another port do not count as that.
+TEST_F(ReportCommand, SecondZOfAnEmptyClosedDayIsSkippedUnlessForced) {
+    ASSERT_EQ(run({"--z", "--password", "4711"}, "COM2"), kExitOk) << err.str();
+    forget();
+    ASSERT_EQ(run({"--z", "--password", "4711"}), kExitOk) << "closed on another port only";
+    EXPECT_TRUE(closeSent());
+    const QByteArray earlier = "EARLIER REPORT\r\n";
+    writeFile(file(), earlier);
+    const size_t entries = archived().size();
+    forget();
+    EXPECT_EQ(run({"--z", "--password", "4711", "-o", file()}), kExitOk);
+    EXPECT_FALSE(closeSent());
+    EXPECT_EQ(fileBytes(), earlier);
+    EXPECT_EQ(err.str(), "The day was closed today already and nothing has been sold since: no close was "
+                         "sent (--force closes anyway).\n");
+    EXPECT_EQ(result["skipped"].toString(), "already closed today");
+    EXPECT_FALSE(result["closed"].toBool(true));
+    EXPECT_EQ(archived().size(), entries);
+
+    forget();
+    EXPECT_EQ(run({"--z", "--password", "4711", "--force"}), kExitOk);
+    EXPECT_TRUE(closeSent());
+    scale.sim().withState([](ScaleState& s) { s.report.grandTotal = 5; });
+    forget();
+    EXPECT_EQ(run({"--z", "--password", "4711"}), kExitOk);
+    EXPECT_TRUE(closeSent()) << "a sale since the close";
+}
+
+// The password kept off the command line, where every user of the machine sees it.
+TEST_F(ReportCommand, PasswordFromAFileOrTheEnvironment) {
+    const std::string secret = folder.filePath(QStringLiteral("z-password")).toStdString();
+    writeFile(secret, "4711\r\nsecond line\n");
+    EXPECT_EQ(run({"--z", "--password-file", secret}), kExitOk) << err.str();
+    EXPECT_TRUE(closeSent());
+
+    for (const char* overruled : {"--password", "--password-file"}) {
+        SCOPED_TRACE(overruled);
+        scale.sim().withState(fillKnownReportMemory);
+        forget();
+        ASSERT_EQ(setenv("SCALE_Z_PASSWORD", "4711", 1), 0);
+        const int code = std::string(overruled) == "--password"
+                             ? run({"--z", "--force", "--password", "1234"})
+                             : run({"--z", "--force"});
+        unsetenv("SCALE_Z_PASSWORD");
+        if (std::string(overruled) == "--password") {
+            EXPECT_EQ(code, kExitNotClosed) << "the command line's password wins";
+            EXPECT_FALSE(closeSent());
+        } else {
+            EXPECT_EQ(code, kExitOk) << err.str();
+            EXPECT_TRUE(closeSent());
+        }
+    }
+}
+
+TEST(ReportCommandLine, BadPasswordFileOrVariableNamesItsSourceNotItsText) {
+    QTemporaryDir folder;
+    const std::string path = folder.filePath(QStringLiteral("pw")).toStdString();
+    struct Case {
+        const char* name;
+        const char* content; // null: no file
+        const char* said;
+    };
+    for (const Case& c :
+         {Case{"Missing", nullptr, "No such file or directory"}, Case{"Empty", "", "the file is empty"},
+          Case{"NotANumber", "47x11\n", "the first line is not a number from 0 to 99999"},
+          Case{"TooLarge", "100000\n", "the first line is not a number from 0 to 99999"}}) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(QString::fromStdString(path));
+        if (c.content) {
+            QFile f(QString::fromStdString(path));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(c.content);
+        }
+        std::ostringstream said;
+        std::streambuf* was = std::cerr.rdbuf(said.rdbuf());
+        const ParseResult parsed = parseReport({"--z", "--password-file", path});
+        std::cerr.rdbuf(was);
+        ASSERT_TRUE(std::holds_alternative<int>(parsed));
+        EXPECT_EQ(std::get<int>(parsed), kExitBadInput);
+        EXPECT_EQ(said.str(), "scalectl: --password-file " + path + ": " + c.said + "\n");
+    }
+    ASSERT_EQ(setenv("SCALE_Z_PASSWORD", "secret", 1), 0);
+    std::ostringstream said;
+    std::streambuf* was = std::cerr.rdbuf(said.rdbuf());
+    const ParseResult parsed = parseReport({"--z"});
+    const ParseResult report = parseReport({});
+    std::cerr.rdbuf(was);
+    unsetenv("SCALE_Z_PASSWORD");
+    ASSERT_TRUE(std::holds_alternative<int>(parsed));
+    EXPECT_EQ(std::get<int>(parsed), kExitBadInput);
+    EXPECT_EQ(said.str(), "scalectl: SCALE_Z_PASSWORD is not a number from 0 to 99999\n");
+    EXPECT_TRUE(std::holds_alternative<Job>(report)) << "a report without --z takes no password";
+}
 
 // A Z text that cannot be kept is not closed: the totals would be gone with nothing to show for them.
 TEST_F(ReportCommand, UnwritableFileStopsBeforeTheClose) {
@@ -181,6 +369,7 @@ std::map<std::string, std::string> expectedColumns(const ScaleState& s) {
     columns["kind"] = "Z";
     columns["identity"] = s.identity;
     columns["port"] = "COM1";
+    columns["pc"] = "SHOP 9/till-2";
     columns["reads"] = "1";
     columns["close_acknowledged"] = "1";
     return columns;
@@ -239,6 +428,26 @@ TEST_P(ArchivedReport, EveryFigureOfTheReportMemoryIsInItsColumn) {
     EXPECT_EQ(entries[0]["identity"].toString().toStdString(), before.identity);
 }
 
+// The Z entry is committed, for every other connection to see, by the time the close reaches the
+// scale: the day's only copy is never in a transaction still open when the scale clears it.
+TEST_P(ArchivedReport, ZEntryIsCommittedWhenTheCloseReachesTheScale) {
+    std::atomic<int> seenAtClose{-1};
+    const QString where = QString::fromStdString(archive);
+    scale.sim().onRequest([&](const std::vector<uint8_t>& body) {
+        if (body.empty() || body[0] != 0x44)
+            return;
+        QString error;
+        auto reader = store::Database::open(where, &error);
+        QSqlQuery q(reader ? reader->sql() : QSqlDatabase());
+        if (reader && q.exec("SELECT count(*) FROM sales_reports WHERE kind = 'Z'") && q.next())
+            seenAtClose = q.value(0).toInt();
+    });
+    EXPECT_EQ(run({"--z", "--password", "4711"}), kExitOk) << err.str();
+    scale.sim().onRequest({});
+    EXPECT_EQ(seenAtClose, 1);
+    EXPECT_EQ(grandTotal(), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, ArchivedReport, ::testing::Values(kSqlite, kPostgres), testcases::caseName);
 
 struct ArchiveFailure {
@@ -276,12 +485,192 @@ INSTANTIATE_TEST_SUITE_P(
                        18}),
     testcases::caseName);
 
+// The HISTORY window's day chart: each scale's day counted once, by its closes read back as done,
+// else by its last reading of the day.
+struct DayChartCase {
+    const char* name;
+    // Entries as "HH:MM scale kind total", kind X, Z (close read back as done), R (close refused) or
+    // U (no close sent after it); all on 2026-03-02 unless the time starts with '+' (the next day).
+    std::vector<const char*> entries;
+    std::vector<std::pair<int, int64_t>> days; // day of March, total
+};
+
+class DayChart : public ::testing::TestWithParam<DayChartCase> {};
+
+TEST_P(DayChart, CountsEachScaleOnceADay) {
+    std::vector<store::ArchiveEntry> entries;
+    for (const char* text : GetParam().entries) {
+        const QStringList f = QString::fromLatin1(text).split(QLatin1Char(' '));
+        store::ArchiveEntry& e = entries.emplace_back();
+        const bool nextDay = f[0].startsWith(QLatin1Char('+'));
+        e.readAtLocal =
+            QDateTime(QDate(2026, 3, nextDay ? 3 : 2), QTime::fromString(f[0].mid(nextDay), "HH:mm"));
+        e.identity = f[1];
+        e.port = QStringLiteral("COM1");
+        e.kind = f[2] == QLatin1String("X") ? store::ReportKind::X : store::ReportKind::Z;
+        if (f[2] == QLatin1String("Z") || f[2] == QLatin1String("R"))
+            e.closeAcknowledged = f[2] == QLatin1String("Z");
+        e.figures.grandTotal = f[3].toLongLong();
+    }
+    std::vector<std::pair<QDate, int64_t>> expected;
+    for (const auto& [day, total] : GetParam().days)
+        expected.emplace_back(QDate(2026, 3, day), total);
+    EXPECT_EQ(reports::dailyTotals(entries), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, DayChart,
+    ::testing::Values(
+        DayChartCase{"TwoXReportsOfOneDayCountTheLast", {"12:00 A X 500", "18:00 A X 900"}, {{2, 900}}},
+        DayChartCase{"RefusedCloseAndTheRealOne", {"19:00 A R 900", "19:05 A Z 900"}, {{2, 900}}},
+        DayChartCase{
+            "CloseWinsOverTheDaysXReports", {"12:00 A X 500", "19:00 A Z 900", "20:00 A X 40"}, {{2, 900}}},
+        DayChartCase{
+            "TwoScalesOnOneDayAreAdded", {"18:00 A X 900", "19:00 B Z 300", "19:10 A X 950"}, {{2, 1250}}},
+        DayChartCase{"TwoClosesOfOneDayAreTwoPeriods", {"13:00 A Z 400", "19:00 A Z 500"}, {{2, 900}}},
+        DayChartCase{"ARefusedOrUnsentCloseAloneIsAReading",
+                     {"19:00 A R 700", "+19:00 A U 800"},
+                     {{2, 700}, {3, 800}}},
+        DayChartCase{"DaysAreApart", {"19:00 A Z 100", "+19:00 A Z 200"}, {{2, 100}, {3, 200}}}),
+    testcases::caseName);
+
+TEST(ClosedToday, OnlyACloseReadBackAsDoneByThatScaleOnThatPortOfThatPcThatDay) {
+    store::ArchiveEntry close;
+    close.kind = store::ReportKind::Z;
+    close.closeAcknowledged = true;
+    close.identity = QStringLiteral("A");
+    close.port = QStringLiteral("COM1");
+    close.readAtLocal = QDateTime(QDate(2026, 3, 2), QTime(19, 0));
+    const QDate day(2026, 3, 2);
+    close.pc = QStringLiteral("P");
+    EXPECT_TRUE(reports::closedOn({close}, "A", "COM1", "P", day));
+    EXPECT_FALSE(reports::closedOn({close}, "B", "COM1", "P", day));
+    EXPECT_FALSE(reports::closedOn({close}, "A", "COM2", "P", day));
+    EXPECT_FALSE(reports::closedOn({close}, "A", "COM1", "Q", day));
+    EXPECT_FALSE(reports::closedOn({close}, "A", "COM1", "P", day.addDays(1)));
+    store::ArchiveEntry refused = close;
+    refused.closeAcknowledged = false;
+    store::ArchiveEntry unsent = close;
+    unsent.closeAcknowledged.reset();
+    EXPECT_FALSE(reports::closedOn({refused, unsent}, "A", "COM1", "P", day));
+}
+
+// A listing only reads: a mistyped archive is an error that names it, not a new empty archive.
+TEST_F(ReportCommand, HistoryOfAMissingArchiveIsAnIoErrorAndMakesNothing) {
+    archive = folder.filePath(QStringLiteral("mistyped.db")).toStdString();
+    std::string listing;
+    EXPECT_EQ(history({}, listing), kExitIoError);
+    EXPECT_EQ(err.str(), "I/O Error!\n(no archive at " + archive + ")\n");
+    EXPECT_EQ(listing, "");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
+}
+
+// What a scale or a PC names goes into a spreadsheet as text: a formula is kept from running and a
+// control character from reaching a terminal; amounts and counts stay numbers, also under a
+// spreadsheet's regional convention (semicolons, decimal comma).
+TEST(HistoryListingText, TextsAreSafeForASpreadsheetAndNumbersStayNumbers) {
+    store::ArchiveEntry entry;
+    entry.readAtLocal = QDateTime(QDate(2026, 3, 2), QTime(19, 0));
+    entry.readAt = QDateTime(QDate(2026, 3, 2), QTime(18, 0), Qt::UTC);
+    entry.identity = QStringLiteral("=HYPERLINK(\"http://x\";\"y\")");
+    entry.port = QStringLiteral("\x1B[31mCOM1\r\n");
+    entry.pc = QStringLiteral("+SHOP, 1/-till\u0085");
+    entry.kind = store::ReportKind::Z;
+    entry.figures.grandTotal = -1234;
+    entry.figures.document = -5;
+    entry.closeAcknowledged = true;
+    auto line = [&entry](char separator, char decimal) {
+        reports::HistoryListing listing(reports::HistoryListing::Format::Csv, separator, decimal);
+        std::string header, row;
+        listing.begin(header);
+        listing.add(row, entry);
+        return row;
+    };
+    EXPECT_TRUE(line(',', '.').starts_with(
+        "2026-03-02T18:00:00Z,\"'=HYPERLINK(\"\"http://x\"\";\"\"y\"\")\","
+        "\xEF\xBF\xBD[31mCOM1\xEF\xBF\xBD\xEF\xBF\xBD,\"'+SHOP, 1/-till\xEF\xBF\xBD\",Z,-5,-12.34,0.00,"))
+        << line(',', '.');
+    EXPECT_TRUE(line(';', ',').starts_with(
+        "2026-03-02T18:00:00Z;\"'=HYPERLINK(\"\"http://x\"\";\"\"y\"\")\";"
+        "\xEF\xBF\xBD[31mCOM1\xEF\xBF\xBD\xEF\xBF\xBD;'+SHOP, 1/-till\xEF\xBF\xBD;Z;-5;-12,34;0,00;"))
+        << line(';', ',');
+    EXPECT_NE(line(',', ',').find(",Z,-5,\"-12,34\",\"0,00\","), std::string::npos) << line(',', ',');
+    // JSON carries the texts as they are, escaped.
+    const QJsonObject object =
+        QJsonDocument::fromJson(reports::historyJson({entry})).array().at(0).toObject();
+    EXPECT_EQ(object["identity"].toString(), entry.identity);
+    EXPECT_EQ(object["port"].toString(), entry.port);
+    EXPECT_EQ(object["grand_total"].toDouble(), -12.34);
+    EXPECT_EQ(object, reports::historyObject(entry));
+}
+
+// A server that refuses the entry only at COMMIT (a deferred check, a disk that fills while it syncs):
+// the entry is not kept, so no close goes out.
+TEST_F(ReportCommand, EntryRefusedAtCommitIsAnIoErrorAndNoCloseIsSent) {
+    ArchiveLocation location = archiveLocation(true, folder);
+    if (location.location.isEmpty())
+        GTEST_SKIP() << location.skipReason.toStdString();
+    archive = location.location.toStdString();
+    {
+        QString error;
+        auto opened = store::SalesArchive::open(location.location, &error);
+        ASSERT_TRUE(opened) << error.toStdString();
+        QSqlQuery q(opened->database().sql());
+        ASSERT_TRUE(q.exec("CREATE FUNCTION refuse_entry() RETURNS trigger LANGUAGE plpgsql AS "
+                           "$$ BEGIN RAISE EXCEPTION 'refused at commit'; END $$"))
+            << q.lastError().text().toStdString();
+        ASSERT_TRUE(q.exec("CREATE CONSTRAINT TRIGGER refuse_at_commit AFTER INSERT OR UPDATE ON "
+                           "sales_reports DEFERRABLE INITIALLY DEFERRED FOR EACH ROW "
+                           "EXECUTE FUNCTION refuse_entry()"))
+            << q.lastError().text().toStdString();
+    }
+    EXPECT_EQ(run({"--z", "--password", "4711"}), kExitIoError);
+    EXPECT_NE(err.str().find("refused at commit"), std::string::npos) << err.str();
+    EXPECT_FALSE(closeSent());
+    EXPECT_EQ(grandTotal(), 123456);
+}
+
+// A server whose process stopped (the kernel still takes the connection, nothing answers) fails the
+// report within the connection's time-out: exit 4 with the reason, no close, never a hang.
+TEST_F(ReportCommand, ArchiveOnAStoppedServerIsAnIoErrorWithinTheBound) {
+    if (QFile::exists(QStringLiteral(PG_TEST_SERVER "/missing")))
+        GTEST_SKIP() << "no PostgreSQL server binaries";
+    // The server runs as its own user, which must reach its folder.
+    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                             QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                             QFileDevice::ExeOther);
+    const QString server = folder.filePath(QStringLiteral("server"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("bash"), {QStringLiteral(PG_TEST_SCRIPT), "start", server}),
+              0);
+    QFile url(server + "/url");
+    QFile pidFile(server + "/data/postmaster.pid");
+    ASSERT_TRUE(url.open(QIODevice::ReadOnly) && pidFile.open(QIODevice::ReadOnly));
+    const pid_t postmaster = pid_t(pidFile.readLine().trimmed().toInt());
+    ASSERT_GT(postmaster, 0);
+    ASSERT_EQ(kill(postmaster, SIGSTOP), 0);
+    archive = url.readAll().trimmed().toStdString() + "?connect_timeout=2";
+    const int code = run({"--z", "--password", "4711"});
+    kill(postmaster, SIGCONT);
+    QProcess::execute(QStringLiteral("bash"), {QStringLiteral(PG_TEST_SCRIPT), "stop", server});
+    EXPECT_EQ(code, kExitIoError);
+    EXPECT_NE(err.str().find("timeout"), std::string::npos) << err.str();
+    EXPECT_FALSE(closeSent());
+    EXPECT_EQ(grandTotal(), 123456);
+}
+
 TEST(ReportCommandLine, RefusesBadArgumentsBeforeAnyPortIsTouched) {
-    const std::vector<std::vector<std::string>> bad = {
-        {"--password", "5"},          {"--z", "--password", "100000"},
-        {"--z", "--password", "-1"},  {"--z", "--password"},
-        {"--z", "--password", "12a"}, {"-o"},
-        {"--z", "--password", ""},    {"now"}};
+    const std::vector<std::vector<std::string>> bad = {{"--password", "5"},
+                                                       {"--z", "--password", "100000"},
+                                                       {"--z", "--password", "-1"},
+                                                       {"--z", "--password"},
+                                                       {"--z", "--password", "12a"},
+                                                       {"-o"},
+                                                       {"--z", "--password", ""},
+                                                       {"now"},
+                                                       {"--force"},
+                                                       {"--password-file", "pw"},
+                                                       {"--z", "--password", "1", "--password-file", "pw"},
+                                                       {"--z", "--password-file"}};
     for (const auto& args : bad) {
         ParseResult parsed = parseReport(args);
         const int* code = std::get_if<int>(&parsed);

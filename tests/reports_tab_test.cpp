@@ -2,33 +2,39 @@
 // their controls, REPORT and CLEAR, SAVE TO FILE, and the Z close from CLOSE Z to OK, ending with a
 // report of zeros. The sales archive behind them, and the HISTORY window over it.
 #include "app/Forms.h"
-#include "app/UNIT1.h"
+#include "app/MainWindow.h"
 #include "link/FrameLink.h"
+#include "reports/CloseZDialog.h"
 #include "reports/HistoryWindow.h"
 #include "reports/ReportText.h"
 #include "reports/ReportsTab.h"
 #include "reports/SalesHistory.h"
-#include "reports/Unit6.h"
+#include "terminal/Keypad.h"
 #include "tests/support/ExchangeFailure.h"
 #include "tests/support/FormsTest.h"
 #include "tests/support/LocaleGuard.h"
 #include "tests/support/SimHarness.h"
 #include "tests/support/SpecialFiles.h"
 
+#include "ui_CloseZDialog.h"
+#include "ui_MainWindow.h"
 #include "ui_ReportsTab.h"
-#include "ui_UNIT1.h"
-#include "ui_Unit6.h"
 
 #include <QApplication>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPieSeries>
+#include <QProcess>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -36,21 +42,23 @@
 
 namespace {
 
+const std::vector<uint8_t> kReadTotals{0x43, 0x08, 0x00, 0xC0};
+
 class ReportsTabTest : public FormsTest {
 protected:
     SimHarness scale;
     LocaleGuard english{QLocale(QLocale::English, QLocale::UnitedStates)};
     ReportsTab* tab = nullptr;
     Ui::ReportsTab* ui = nullptr;
-    Ui::TForm6* confirm = nullptr;
+    Ui::CloseZDialog* confirm = nullptr;
 
     void SetUp() override {
         FormsTest::SetUp();
-        tab = Form1->reportsTab;
+        tab = theMainWindow->reportsTab;
         ui = tab->ui;
-        confirm = Form6->ui;
-        Form1->session.archiveLocation = archive();
-        Form1->show();
+        confirm = theCloseZDialog->ui;
+        theMainWindow->session.archiveLocation = archive();
+        theMainWindow->show();
     }
     QString archive() const { return savePath("archive.db"); }
     std::vector<store::ArchiveEntry> archived() const {
@@ -64,7 +72,12 @@ protected:
         ASSERT_TRUE(theLink.open(1, 9600));
         scale.sim().clearLog();
     }
-    QString memo() const { return ui->Memo3->toPlainText(); }
+    QString memo() const { return ui->reportMemo->toPlainText(); }
+    int32_t grandTotal() {
+        int32_t total = 0;
+        scale.sim().withState([&total](ScaleState& s) { total = s.report.grandTotal; });
+        return total;
+    }
     QString savePath(const char* name) const { return QString::fromStdString(scale.folder()) + '/' + name; }
     QByteArray fileBytes(const QString& path) const {
         QFile file(path);
@@ -73,51 +86,51 @@ protected:
 };
 
 TEST_F(ReportsTabTest, ControlsAreNamedAndPlacedAsDesigned) {
-    EXPECT_EQ(tab->parentWidget(), Form1->ui->TabSheet3);
-    EXPECT_EQ(Form1->findChild<QPlainTextEdit*>(QStringLiteral("Memo3")), ui->Memo3);
-    EXPECT_TRUE(ui->Memo3->isReadOnly());
-    EXPECT_EQ(ui->Memo3->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_EQ(ui->Memo3->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(tab->parentWidget(), theMainWindow->ui->reportsPage);
+    EXPECT_EQ(theMainWindow->findChild<QPlainTextEdit*>(QStringLiteral("reportMemo")), ui->reportMemo);
+    EXPECT_TRUE(ui->reportMemo->isReadOnly());
+    EXPECT_EQ(ui->reportMemo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(ui->reportMemo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QStringList captions;
-    for (const char* name : {"Button18", "Button19", "Button20", "Button31"})
-        captions << Form1->findChild<QPushButton*>(QString::fromLatin1(name))->text();
+    for (const char* name : {"reportButton", "clearButton", "saveToFileButton", "closeZButton"})
+        captions << theMainWindow->findChild<QPushButton*>(QString::fromLatin1(name))->text();
     EXPECT_EQ(captions.join('|'), "REPORT|CLEAR|SAVE TO FILE|CLOSE Z");
 
-    EXPECT_EQ(Form6->windowTitle(), "CLOSE Z");
-    EXPECT_FALSE(Form6->isVisible());
-    EXPECT_EQ(Form6->windowModality(), Qt::NonModal);
-    EXPECT_EQ(confirm->Label1->text(), "CLOSE Z !!");
-    EXPECT_EQ(confirm->Label2->text(), "SURE ?");
-    EXPECT_EQ(confirm->PASSWORD->text(), "PASSWORD");
-    EXPECT_TRUE(confirm->Label1->font().bold());
-    EXPECT_TRUE(confirm->Button1->font().bold());
-    EXPECT_EQ(confirm->Button1->text(), "OK");
-    EXPECT_EQ(confirm->SpinEdit12->text(), "0");
-    EXPECT_EQ(confirm->SpinEdit12->minValue(), 0);
-    EXPECT_EQ(confirm->SpinEdit12->maxValue(), 99999);
-    EXPECT_EQ(confirm->SpinEdit12->findChild<QLineEdit*>()->maxLength(), 5);
+    EXPECT_EQ(theCloseZDialog->windowTitle(), "CLOSE Z");
+    EXPECT_FALSE(theCloseZDialog->isVisible());
+    EXPECT_EQ(theCloseZDialog->windowModality(), Qt::NonModal);
+    EXPECT_EQ(confirm->closeZLabel->text(), "CLOSE Z !!");
+    EXPECT_EQ(confirm->sureLabel->text(), "SURE ?");
+    EXPECT_EQ(confirm->passwordLabel->text(), "PASSWORD");
+    EXPECT_TRUE(confirm->closeZLabel->font().bold());
+    EXPECT_TRUE(confirm->okButton->font().bold());
+    EXPECT_EQ(confirm->okButton->text(), "OK");
+    EXPECT_EQ(confirm->passwordSpin->text(), "0");
+    EXPECT_EQ(confirm->passwordSpin->minValue(), 0);
+    EXPECT_EQ(confirm->passwordSpin->maxValue(), 99999);
+    EXPECT_EQ(confirm->passwordSpin->findChild<QLineEdit*>()->maxLength(), 5);
 }
 
 TEST_F(ReportsTabTest, DisconnectedButtonsTouchNeitherMemoNorWindow) {
-    ui->Memo3->setPlainText(QStringLiteral("kept"));
-    ui->Button18->click();
-    ui->Button31->click();
+    ui->reportMemo->setPlainText(QStringLiteral("kept"));
+    ui->reportButton->click();
+    ui->closeZButton->click();
     EXPECT_EQ(recorder.messages, (std::vector<RecordedPrompt>{notConnected, notConnected}));
     EXPECT_EQ(memo(), "kept");
-    EXPECT_FALSE(Form6->isVisible());
+    EXPECT_FALSE(theCloseZDialog->isVisible());
 
     // OK while disconnected sends nothing and keeps the window open.
-    Form6->show();
+    theCloseZDialog->show();
     recorder.clear();
-    confirm->Button1->click();
+    confirm->okButton->click();
     EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{notConnected});
-    EXPECT_TRUE(Form6->isVisible());
+    EXPECT_TRUE(theCloseZDialog->isVisible());
     EXPECT_TRUE(scale.sim().requestBodies().empty());
 }
 
 TEST_F(ReportsTabTest, ReportFillsTheMemoAndSaveWritesItWithCrLf) {
     connect();
-    ui->Button18->click();
+    ui->reportButton->click();
     EXPECT_TRUE(recorder.messages.empty());
     EXPECT_EQ(scale.sim().requestBodies().size(), 17u);
     const QStringList lines = tab->memoLines();
@@ -129,7 +142,7 @@ TEST_F(ReportsTabTest, ReportFillsTheMemoAndSaveWritesItWithCrLf) {
 
     const QString path = savePath("REPORT.TXT");
     recorder.scriptedFileNames << path;
-    ui->Button20->click();
+    ui->saveToFileButton->click();
     ASSERT_EQ(recorder.fileRequests.size(), 1u);
     EXPECT_TRUE(recorder.fileRequests[0].save);
     EXPECT_EQ(recorder.fileRequests[0].filter, "Text files|*.TXT");
@@ -138,16 +151,16 @@ TEST_F(ReportsTabTest, ReportFillsTheMemoAndSaveWritesItWithCrLf) {
     EXPECT_EQ(fileBytes(path), QByteArray(memo().toLatin1()).replace("\n", "\r\n") + "\r\n");
 
     // CLEAR empties the memo; saving it then gives an empty file in place of the report.
-    ui->Button19->click();
+    ui->clearButton->click();
     EXPECT_TRUE(memo().isEmpty());
     recorder.scriptedFileNames << path;
-    ui->Button20->click();
+    ui->saveToFileButton->click();
     EXPECT_EQ(fileBytes(path), QByteArray());
 
     // A cancelled dialog does nothing; a file that cannot be created is an I/O error.
-    ui->Button20->click();
+    ui->saveToFileButton->click();
     recorder.scriptedFileNames << savePath("missing/REPORT.TXT");
-    ui->Button20->click();
+    ui->saveToFileButton->click();
     EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{ioError});
 }
 
@@ -160,7 +173,7 @@ TEST_F(ReportsTabTest, SaveDialogReplacesAnExistingFileWithoutAsking) {
         ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
         existing.write("an older report\r\n");
     }
-    ui->Memo3->setPlainText(QStringLiteral("new"));
+    ui->reportMemo->setPlainText(QStringLiteral("new"));
     setPrompts(nullptr);
     QStringList seen;
     QTimer::singleShot(0, [&] {
@@ -177,7 +190,7 @@ TEST_F(ReportsTabTest, SaveDialogReplacesAnExistingFileWithoutAsking) {
             dialog->reject();
         }
     });
-    ui->Button20->click();
+    ui->saveToFileButton->click();
     setPrompts(&recorder);
     EXPECT_EQ(seen.join(" / "), "Text files (*.TXT) / TXT");
     EXPECT_EQ(fileBytes(path), QByteArray("new\r\n"));
@@ -187,7 +200,7 @@ TEST_F(ReportsTabTest, SaveDialogReplacesAnExistingFileWithoutAsking) {
 TEST_F(ReportsTabTest, ReportInTheCommaLocale) {
     LocaleGuard german(QLocale(QLocale::German, QLocale::Germany));
     connect();
-    ui->Button18->click();
+    ui->reportButton->click();
     EXPECT_EQ(tab->memoLines().last(), "TOTAL CREDIT\t\t587,17");
 }
 
@@ -199,25 +212,28 @@ TEST_F(ReportsTabTest, ZCloseClearsTheTotalsThenTheReportShowsZeros) {
         s.report.taxTotals.fill(0);
     });
     connect();
-    ui->Button31->click();
-    ASSERT_TRUE(Form6->isVisible()) << "a report without tax lines is complete too";
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible()) << "a report without tax lines is complete too";
+    scale.sim().clearLog();
     const QString zReport = memo();
     EXPECT_TRUE(zReport.startsWith("----------------------- Berichte "));
     EXPECT_TRUE(zReport.contains(
         "\n----------------------- Summe BY MwSt\n\n----------------------- TOTALS BY TIME\n"));
     EXPECT_TRUE(zReport.endsWith("\nTOTAL BAR\t\t1761.55\nTOTAL KREDIT\t\t587.17"));
 
-    confirm->SpinEdit12->clear();
-    QTest::keyClicks(confirm->SpinEdit12, QStringLiteral("4711"));
+    confirm->passwordSpin->clear();
+    QTest::keyClicks(confirm->passwordSpin, QStringLiteral("4711"));
     recorder.waitCursorChanges.clear();
-    confirm->Button1->click();
+    confirm->okButton->click();
     EXPECT_TRUE(recorder.messages.empty());
-    EXPECT_FALSE(Form6->isVisible());
+    EXPECT_FALSE(theCloseZDialog->isVisible());
     EXPECT_EQ(recorder.waitCursorChanges, std::vector<bool>{false});
-    EXPECT_EQ(scale.sim().requestBodies().back(), (std::vector<uint8_t>{0x44, 0x00, 0x00, 0x12, 0x67}));
+    // The close between two reads of the totals, and nothing else.
+    EXPECT_EQ(scale.sim().requestBodies(),
+              (std::vector<std::vector<uint8_t>>{kReadTotals, {0x44, 0x00, 0x00, 0x12, 0x67}, kReadTotals}));
     EXPECT_EQ(memo(), zReport) << "the closed totals stay in the memo";
 
-    ui->Button18->click();
+    ui->reportButton->click();
     QStringList lines = tab->memoLines();
     ASSERT_EQ(lines.size(), 4 + 2 + 2 + 4 * 11 + 4);
     EXPECT_EQ(lines.mid(2, 6),
@@ -234,31 +250,121 @@ TEST_F(ReportsTabTest, ZCloseClearsTheTotalsThenTheReportShowsZeros) {
 
 TEST_F(ReportsTabTest, FailedCloseKeepsTheWindowOpenForAnotherTry) {
     connect();
-    ui->Button31->click();
-    ASSERT_TRUE(Form6->isVisible());
-    scale.sim().injectFault(Fault::Nak, 3);
-    confirm->Button1->click();
-    EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{communicationError});
-    EXPECT_TRUE(Form6->isVisible());
-    EXPECT_EQ(recorder.waitCursorChanges.back(), false);
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible());
+    for (int exchange : {1, 2}) { // the read before the close, the close
+        SCOPED_TRACE(exchange);
+        recorder.messages.clear();
+        {
+            ExchangeFailure failure(scale.sim(), theLink, exchange);
+            confirm->okButton->click();
+        }
+        EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{communicationError});
+        EXPECT_TRUE(theCloseZDialog->isVisible());
+        EXPECT_EQ(recorder.waitCursorChanges.back(), false);
+        EXPECT_NE(grandTotal(), 0);
+    }
 
     // A typed text below the range goes out pulled into it.
-    confirm->SpinEdit12->clear();
-    QTest::keyClicks(confirm->SpinEdit12, QStringLiteral("-12"));
-    confirm->Button1->click();
-    EXPECT_FALSE(Form6->isVisible());
-    EXPECT_EQ(scale.sim().requestBodies().back(), (std::vector<uint8_t>{0x44, 0, 0, 0, 0}));
+    confirm->passwordSpin->clear();
+    QTest::keyClicks(confirm->passwordSpin, QStringLiteral("-12"));
+    scale.sim().clearLog();
+    confirm->okButton->click();
+    EXPECT_FALSE(theCloseZDialog->isVisible());
+    EXPECT_EQ(scale.sim().requestBodies().at(1), (std::vector<uint8_t>{0x44, 0, 0, 0, 0}));
+}
+
+// A sale booked at the counter while the confirmation waits is never cleared unread: OK sends no
+// close, says why and closes the window; the archive keeps the report's entry without a close.
+TEST_F(ReportsTabTest, SaleAfterTheReportStopsTheClose) {
+    scale.sim().withState([](ScaleState& s) {
+        s.password = 4711;
+        s.terminal.weightGrams = 1000;
+    });
+    connect();
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible());
+    for (uint8_t key : {'1', '8', '8', 'S'}) // 1.88 a kilogram, one kilogram, TOT, through TERMINAL
+        ASSERT_TRUE(sendKey(theMainWindow->session.line(), key));
+    ASSERT_EQ(grandTotal(), 234872 + 188);
+    scale.sim().clearLog();
+    confirm->passwordSpin->setValue(4711);
+    confirm->okButton->click();
+    EXPECT_EQ(scale.sim().requestBodies(), std::vector<std::vector<uint8_t>>{kReadTotals}) << "no close";
+    EXPECT_EQ(grandTotal(), 234872 + 188);
+    EXPECT_FALSE(theCloseZDialog->isVisible());
+    EXPECT_EQ(recorder.messages, (std::vector<RecordedPrompt>{
+                                     {"CLOSE Z", "Sales were made since the report: nothing was closed. "
+                                                 "CLOSE Z reads the report again."}}));
+    const auto entries = archived();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].figures.grandTotal, 234872);
+    EXPECT_EQ(entries[0].closeAcknowledged, std::nullopt);
+}
+
+// A scale that acknowledges the close but keeps its day (a wrong password) has not closed it: the
+// window stays open for the right password, and only the close read back as done is noted as one.
+TEST_F(ReportsTabTest, WrongPasswordKeepsTheWindowOpenAndTheEntryUnclosed) {
+    scale.sim().withState([](ScaleState& s) { s.password = 4711; });
+    connect();
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible());
+    confirm->passwordSpin->setValue(1234);
+    confirm->okButton->click();
+    EXPECT_TRUE(theCloseZDialog->isVisible());
+    EXPECT_EQ(recorder.messages, (std::vector<RecordedPrompt>{
+                                     {"CLOSE Z", "The scale did not close the day: check the password"}}));
+    EXPECT_EQ(grandTotal(), 234872);
+    EXPECT_EQ(archived().at(0).closeAcknowledged, std::optional<bool>(false));
+
+    recorder.messages.clear();
+    confirm->passwordSpin->setValue(4711);
+    confirm->okButton->click();
+    EXPECT_FALSE(theCloseZDialog->isVisible());
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_EQ(grandTotal(), 0);
+    EXPECT_EQ(archived().at(0).closeAcknowledged, std::optional<bool>(true));
+}
+
+// The keyboard: the password field has the focus, Enter there is OK, Escape and Cancel send nothing.
+TEST_F(ReportsTabTest, ConfirmationByKeyboardCancelAndEscape) {
+    scale.sim().withState([](ScaleState& s) { s.password = 4711; });
+    connect();
+    for (const char* way : {"Cancel", "Escape"}) {
+        SCOPED_TRACE(way);
+        ui->closeZButton->click();
+        ASSERT_TRUE(theCloseZDialog->isVisible());
+        EXPECT_EQ(theCloseZDialog->focusWidget(), confirm->passwordSpin);
+        scale.sim().clearLog();
+        if (std::string(way) == "Cancel")
+            confirm->cancelButton->click();
+        else
+            QTest::keyClick(confirm->passwordSpin, Qt::Key_Escape);
+        EXPECT_FALSE(theCloseZDialog->isVisible());
+        EXPECT_TRUE(scale.sim().requestBodies().empty());
+    }
+    QWidget* afterField = confirm->passwordSpin->nextInFocusChain();
+    while (confirm->passwordSpin->isAncestorOf(afterField)) // the field's own line edit
+        afterField = afterField->nextInFocusChain();
+    EXPECT_EQ(afterField, confirm->okButton);
+    EXPECT_EQ(confirm->okButton->nextInFocusChain(), confirm->cancelButton);
+    ui->closeZButton->click();
+    confirm->passwordSpin->clear();
+    QTest::keyClicks(confirm->passwordSpin, QStringLiteral("4711"));
+    QTest::keyClick(confirm->passwordSpin, Qt::Key_Return);
+    EXPECT_FALSE(theCloseZDialog->isVisible());
+    EXPECT_EQ(grandTotal(), 0);
 }
 
 TEST_F(ReportsTabTest, CloseBoxOnlyHidesTheWindow) {
     connect();
-    ui->Button31->click();
-    ASSERT_TRUE(Form6->isVisible());
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible());
     scale.sim().clearLog();
-    Form6->close();
-    EXPECT_FALSE(Form6->isVisible());
+    theCloseZDialog->close();
+    EXPECT_FALSE(theCloseZDialog->isVisible());
     EXPECT_TRUE(scale.sim().requestBodies().empty());
-    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_TRUE(theMainWindow->isVisible());
 }
 
 // An incomplete Z report opens no window; one already open stays open, as the operator left it.
@@ -271,31 +377,31 @@ TEST_F(ReportsTabTest, IncompleteZReportOpensNoWindow) {
         recorder.messages.clear();
         {
             ExchangeFailure failure(scale.sim(), theLink, 17, fault);
-            ui->Button31->click();
+            ui->closeZButton->click();
         }
-        EXPECT_FALSE(Form6->isVisible());
+        EXPECT_FALSE(theCloseZDialog->isVisible());
         EXPECT_TRUE(memo().endsWith("\nTOTAL BAR\t\t1761.55"));
         EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{communicationError});
     }
 
-    ui->Button31->click();
-    ASSERT_TRUE(Form6->isVisible());
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible());
     {
         ExchangeFailure failure(scale.sim(), theLink, 1);
-        ui->Button31->click();
+        ui->closeZButton->click();
     }
     EXPECT_TRUE(memo().isEmpty());
-    EXPECT_TRUE(Form6->isVisible());
+    EXPECT_TRUE(theCloseZDialog->isVisible());
 }
 
 // The figures are kept before the confirmation can send the close, with the identity and port of
 // CONNECT, and the close's outcome follows.
 TEST_F(ReportsTabTest, ZReportIsArchivedBeforeTheCloseAndTheCloseNotedAfter) {
     scale.sim().withState([](ScaleState& s) { s.password = 4711; });
-    Form1->Button11Click();
-    ASSERT_TRUE(Form1->session.isConnected());
-    ui->Button31->click();
-    ASSERT_TRUE(Form6->isVisible());
+    theMainWindow->connectOrDisconnect();
+    ASSERT_TRUE(theMainWindow->session.isConnected());
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible());
     std::vector<store::ArchiveEntry> entries = archived();
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].kind, store::ReportKind::Z);
@@ -304,10 +410,10 @@ TEST_F(ReportsTabTest, ZReportIsArchivedBeforeTheCloseAndTheCloseNotedAfter) {
     EXPECT_EQ(entries[0].figures.grandTotal, 234872);
     EXPECT_EQ(entries[0].closeAcknowledged, std::nullopt);
 
-    confirm->SpinEdit12->setValue(4711);
-    confirm->Button1->click();
-    ASSERT_FALSE(Form6->isVisible());
-    ui->Button18->click();
+    confirm->passwordSpin->setValue(4711);
+    confirm->okButton->click();
+    ASSERT_FALSE(theCloseZDialog->isVisible());
+    ui->reportButton->click();
     entries = archived();
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].closeAcknowledged, std::optional<bool>(true));
@@ -316,16 +422,16 @@ TEST_F(ReportsTabTest, ZReportIsArchivedBeforeTheCloseAndTheCloseNotedAfter) {
 }
 
 TEST_F(ReportsTabTest, ZReportThatCannotBeArchivedOpensNoConfirmation) {
-    Form1->session.archiveLocation = savePath("missing/archive.db");
+    theMainWindow->session.archiveLocation = savePath("missing/archive.db");
     connect();
-    ui->Button31->click();
+    ui->closeZButton->click();
     EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{ioError});
-    EXPECT_FALSE(Form6->isVisible());
+    EXPECT_FALSE(theCloseZDialog->isVisible());
     EXPECT_TRUE(memo().endsWith("\nTOTAL KREDIT\t\t587.17")) << "the report stays on screen";
 }
 
 TEST_F(ReportsTabTest, HistoryShowsTheArchivedDaysDrawsThemAndExportsTheListing) {
-    EXPECT_EQ(ui->Button31->nextInFocusChain(), ui->HistoryButton);
+    EXPECT_EQ(ui->closeZButton->nextInFocusChain(), ui->historyButton);
     {
         QString error;
         auto opened = store::SalesArchive::open(archive(), &error);
@@ -344,7 +450,7 @@ TEST_F(ReportsTabTest, HistoryShowsTheArchivedDaysDrawsThemAndExportsTheListing)
             ASSERT_TRUE(opened->store(entry, &error));
         }
     }
-    ui->HistoryButton->click();
+    ui->historyButton->click();
     HistoryWindow* history = tab->historyWindow;
     ASSERT_NE(history, nullptr);
     EXPECT_TRUE(history->isVisible());
@@ -392,6 +498,104 @@ TEST_F(ReportsTabTest, HistoryShowsTheArchivedDaysDrawsThemAndExportsTheListing)
     }
     EXPECT_EQ(specialfiles::kindOf(fifo), 'p');
     EXPECT_TRUE(recorder.messages.empty());
+    history->close();
+}
+
+// The files this process holds open at `path` (its descriptors in /proc).
+int descriptorsOf(const QString& path) {
+    int open = 0;
+    for (const QFileInfo& fd : QDir(QStringLiteral("/proc/self/fd"))
+                                   .entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+        open += fd.symLinkTarget() == QFileInfo(path).canonicalFilePath();
+    return open;
+}
+
+// The window holds no connection to the database while it waits. A file dialog of the window that
+// lists the database's folder may open and close the file, and closing any descriptor of a file
+// drops every lock the process holds on it: a listing run beside it by another program (a nightly
+// job) then took the database for unused and removed its live log. Here the dialog lists the folder
+// while scalectl lists the archive, and the database stays whole.
+TEST_F(ReportsTabTest, HistoryHoldsNoDatabaseOpenWhileAFileDialogListsItsFolder) {
+    {
+        QString error;
+        auto opened = store::SalesArchive::open(archive(), &error);
+        ASSERT_TRUE(opened) << error.toStdString();
+        store::ArchiveEntry entry;
+        entry.readAtLocal = QDateTime(QDate(2026, 3, 2), QTime(19, 0));
+        entry.readAt = entry.readAtLocal.toUTC();
+        entry.identity = QStringLiteral("SCALE 1");
+        entry.kind = store::ReportKind::Z;
+        entry.figures.grandTotal = 10000;
+        ASSERT_TRUE(opened->store(entry, &error));
+    }
+    ui->historyButton->click();
+    HistoryWindow* history = tab->historyWindow;
+    ASSERT_NE(history, nullptr);
+    ASSERT_EQ(history->table->model()->rowCount(), 1);
+    EXPECT_EQ(descriptorsOf(archive()), 0);
+
+    QFileDialog dialog(history, QString(), QFileInfo(archive()).absolutePath());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* listing = dialog.findChild<QFileSystemModel*>();
+    ASSERT_NE(listing, nullptr);
+    QSignalSpy loaded(listing, &QFileSystemModel::directoryLoaded);
+    dialog.show();
+    ASSERT_TRUE(loaded.count() > 0 || loaded.wait(10000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(descriptorsOf(archive()), 0);
+
+    QProcess scalectl;
+    scalectl.start(QStringLiteral(SCALECTL_PATH),
+                   {QStringLiteral("--archive"), archive(), QStringLiteral("history")});
+    ASSERT_TRUE(scalectl.waitForFinished(60000));
+    EXPECT_EQ(scalectl.exitCode(), 0) << scalectl.readAllStandardError().toStdString();
+    EXPECT_EQ(scalectl.readAllStandardOutput().count('\n'), 2);
+    dialog.close();
+
+    // The window's next report goes in, and the archive reads back whole.
+    store::ArchiveEntry next;
+    next.readAtLocal = QDateTime(QDate(2026, 3, 3), QTime(19, 0));
+    next.readAt = next.readAtLocal.toUTC();
+    next.identity = QStringLiteral("SCALE 1");
+    QString error;
+    ASSERT_TRUE(reports::archiveReport(archive(), next, &error)) << error.toStdString();
+    history->loadEntries();
+    EXPECT_TRUE(recorder.messages.empty());
+    auto opened = store::SalesArchive::open(archive(), &error);
+    ASSERT_TRUE(opened) << error.toStdString();
+    QSqlQuery check(opened->database().sql());
+    ASSERT_TRUE(check.exec(QStringLiteral("PRAGMA integrity_check")) && check.next());
+    EXPECT_EQ(check.value(0).toString(), QStringLiteral("ok"));
+    EXPECT_EQ(history->table->model()->rowCount(), 2);
+    history->close();
+}
+
+// A mistyped archive in the window makes no new file and leaves the session's archive (where the
+// Z closes go) as it was; an archive that opens becomes the session's.
+TEST_F(ReportsTabTest, HistorySwitchesTheArchiveOnlyOnceItHasBeenRead) {
+    ui->historyButton->click();
+    HistoryWindow* history = tab->historyWindow;
+    ASSERT_NE(history, nullptr);
+    recorder.messages.clear();
+    const QString mistyped = savePath("archve.db");
+    history->archiveEdit->setText(mistyped);
+    history->loadButton->click();
+    EXPECT_EQ(recorder.messages.size(), 1u);
+    EXPECT_FALSE(QFile::exists(mistyped));
+    EXPECT_EQ(theMainWindow->session.archiveLocation, archive());
+
+    const QString other = savePath("other.db");
+    {
+        QString error;
+        ASSERT_TRUE(store::SalesArchive::open(other, &error)) << error.toStdString();
+    }
+    history->archiveEdit->setText(other);
+    history->loadButton->click();
+    EXPECT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(theMainWindow->session.archiveLocation, other);
+    // The site typed in the window names this PC in the reports archived from now on.
+    history->siteEdit->setText(QStringLiteral(" SHOP 12 "));
+    EXPECT_EQ(theMainWindow->session.archiveSite, QStringLiteral("SHOP 12"));
     history->close();
 }
 

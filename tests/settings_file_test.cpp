@@ -105,20 +105,47 @@ TEST(SettingsFileRoundTrip, ReadsBackWhatWasWrittenInEitherNotation) {
     EXPECT_EQ(settingsFileBytes(inGerman)->split('\n')[72], "750\r");
 }
 
-TEST(SettingsFileRead, AnEmptyFileClearsEverythingToTheRangesLowEnd) {
+// A settings file is 80 lines; a file cut short would read its missing numbers as 0 and its missing
+// texts as empty, so any other count is refused whole, naming the count. An editor's final line end
+// (missing, or one more empty line) changes nothing.
+struct LineCountCase {
+    const char* name;
+    QByteArray bytes;
+    int lines; // 80: read
+};
+
+class SettingsFileLength : public ::testing::TestWithParam<LineCountCase> {};
+
+TEST_P(SettingsFileLength, OnlyEightyLinesAreRead) {
     Settings s = defaults();
-    s.rate = QStringLiteral("4.00");
-    ASSERT_EQ(readSettingsBytes(QByteArray(), s), SettingsFileLoad::Loaded);
-    EXPECT_EQ(s.clerkMode, 0);
-    EXPECT_EQ(s.printFlags, 0);
-    EXPECT_FALSE(s.printTax);
-    EXPECT_TRUE(s.singleBarcode.isEmpty());
-    EXPECT_TRUE(s.departments[39].isEmpty());
-    EXPECT_EQ(s.autoOffMinutes, 0);
-    EXPECT_EQ(s.drawerTime, 1);
-    EXPECT_EQ(s.taxes[7], "0");
-    EXPECT_EQ(s.rate, "4.00");
+    s.departments[0] = QStringLiteral("old");
+    SettingsFilePlace place{0, {}};
+    const SettingsFileLoad outcome = readSettingsBytes(GetParam().bytes, s, &place);
+    EXPECT_EQ(settingsFileLineCount(GetParam().bytes), GetParam().lines);
+    if (GetParam().lines == kSettingsFileLines) {
+        EXPECT_EQ(outcome, SettingsFileLoad::Loaded);
+        EXPECT_EQ(s.departments[0], "GROUP 0");
+    } else {
+        EXPECT_EQ(outcome, SettingsFileLoad::WrongLineCount);
+        EXPECT_EQ(place.line, GetParam().lines);
+        EXPECT_EQ(s.departments[0], "old");
+    }
 }
+
+const QByteArray kFull = fileWithLine(33, "GROUP 0");
+const QList<QByteArray> kLines = kFull.split('\n');
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, SettingsFileLength,
+    ::testing::Values(LineCountCase{"Whole", kFull, 80},
+                      LineCountCase{"WithoutTheLastLineEnd", kFull.chopped(2), 80},
+                      LineCountCase{"WithAnEmptyLineAfter", kFull + "\r\n", 80},
+                      LineCountCase{"Empty", QByteArray(), 0},
+                      LineCountCase{"FirstFortyLines", kLines.mid(0, 40).join('\n') + '\n', 40},
+                      LineCountCase{"LastLineMissing", kLines.mid(0, 79).join('\n') + '\n', 79},
+                      LineCountCase{"OneLineTooMany", kFull + "7\r\n", 81},
+                      LineCountCase{"LineFeedsOnly", QByteArray(kFull).replace("\r", ""), 1}),
+    testcases::caseName);
 
 struct BadLineCase {
     const char* name;

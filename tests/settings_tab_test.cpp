@@ -2,9 +2,9 @@
 // keystroke, the spin fields, the file buttons, and SEND, LOAD and the clock against the emulated
 // scale over a pty.
 #include "app/Forms.h"
-#include "app/UNIT1.h"
+#include "app/MainWindow.h"
 #include "link/FrameLink.h"
-#include "logo/Unit4.h"
+#include "logo/LogoWindow.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsTab.h"
 #include "settings/SettingsTransfer.h"
@@ -35,46 +35,46 @@ struct SettingsTabTest : FormsTest {
 
     void SetUp() override {
         FormsTest::SetUp();
-        tab = Form1->settingsTab;
+        tab = theMainWindow->settingsTab;
         ui = tab->ui;
-        Form1->show();
+        theMainWindow->show();
     }
     // A new main window, as the program starts, in the regional settings of the moment.
     void restart() {
         destroyForms();
         createForms();
-        tab = Form1->settingsTab;
+        tab = theMainWindow->settingsTab;
         ui = tab->ui;
     }
     static QString cell(QTableWidget* grid, int row) { return grid->item(row, 0)->text(); }
-    QLineEdit* typeTax(int row, const QString& text) { return typeIntoCell(ui->StringGrid3, row, 0, text); }
+    QLineEdit* typeTax(int row, const QString& text) { return typeIntoCell(ui->taxGrid, row, 0, text); }
 };
 
 TEST_F(SettingsTabTest, StartsWithTheFirstItemsHeadingsAndThePcClock) {
-    EXPECT_EQ(ui->ComboBox4->currentText(), "1200");
-    EXPECT_EQ(ui->ComboBox3->currentText(), "All at once");
-    EXPECT_EQ(ui->ComboBox8->currentText(), "3");
-    EXPECT_EQ(ui->SpinEdit6->text(), "50");
-    EXPECT_EQ(ui->Edit9->text(), "Z?");
-    EXPECT_EQ(ui->Edit10->text(), "4.00");
-    EXPECT_TRUE(ui->CheckBox15->isChecked());
-    EXPECT_FALSE(ui->CheckBox13->isChecked());
+    EXPECT_EQ(ui->scaleBaudCombo->currentText(), "1200");
+    EXPECT_EQ(ui->clerkModeCombo->currentText(), "All at once");
+    EXPECT_EQ(ui->darknessCombo->currentText(), "3");
+    EXPECT_EQ(ui->drawerTimeSpin->text(), "50");
+    EXPECT_EQ(ui->currencyEdit->text(), "Z?");
+    EXPECT_EQ(ui->rateEdit->text(), "4.00");
+    EXPECT_TRUE(ui->printTaxBox->isChecked());
+    EXPECT_FALSE(ui->printAllReportsBox->isChecked());
 
-    EXPECT_EQ(ui->StringGrid2->rowCount(), 40);
-    EXPECT_EQ(ui->StringGrid2->horizontalHeaderItem(0)->text(), "     NAME");
-    EXPECT_EQ(ui->StringGrid2->verticalHeaderItem(0)->text(), "0");
-    EXPECT_EQ(ui->StringGrid2->verticalHeaderItem(39)->text(), "39");
-    EXPECT_EQ(ui->StringGrid5->horizontalHeaderItem(0)->text(), "         HEADER");
-    EXPECT_EQ(ui->StringGrid5->verticalHeaderItem(5)->text(), "6");
-    EXPECT_EQ(ui->StringGrid4->horizontalHeaderItem(0)->text(), "          FOOTER");
-    EXPECT_EQ(ui->StringGrid4->rowCount(), 2);
-    EXPECT_EQ(ui->StringGrid2->findChild<QLabel*>(QStringLiteral("cornerStringGrid2"))->text(), "N");
-    EXPECT_EQ(ui->StringGrid3->verticalHeaderItem(7)->text(), "H");
-    EXPECT_EQ(cell(ui->StringGrid3, 0), "0.00");
-    EXPECT_EQ(ui->StringGrid2->columnWidth(0), 175);
-    EXPECT_EQ(ui->StringGrid5->rowHeight(0), 20);
+    EXPECT_EQ(ui->departmentGrid->rowCount(), 40);
+    EXPECT_EQ(ui->departmentGrid->horizontalHeaderItem(0)->text(), "     NAME");
+    EXPECT_EQ(ui->departmentGrid->verticalHeaderItem(0)->text(), "0");
+    EXPECT_EQ(ui->departmentGrid->verticalHeaderItem(39)->text(), "39");
+    EXPECT_EQ(ui->headerGrid->horizontalHeaderItem(0)->text(), "         HEADER");
+    EXPECT_EQ(ui->headerGrid->verticalHeaderItem(5)->text(), "6");
+    EXPECT_EQ(ui->footerGrid->horizontalHeaderItem(0)->text(), "          FOOTER");
+    EXPECT_EQ(ui->footerGrid->rowCount(), 2);
+    EXPECT_EQ(ui->departmentGrid->findChild<QLabel*>(QStringLiteral("departmentGridCorner"))->text(), "N");
+    EXPECT_EQ(ui->taxGrid->verticalHeaderItem(7)->text(), "H");
+    EXPECT_EQ(cell(ui->taxGrid, 0), "0.00");
+    EXPECT_EQ(ui->departmentGrid->columnWidth(0), 175);
+    EXPECT_EQ(ui->headerGrid->rowHeight(0), 20);
 
-    EXPECT_EQ(ui->MaskEdit1->text(), clockDisplayText(tab->heldTime));
+    EXPECT_EQ(ui->clockEdit->text(), clockDisplayText(tab->heldTime));
     EXPECT_EQ(tab->heldTime.year, QDate::currentDate().year());
 }
 // Every control's caption and unit label, the spin fields' ranges, the button captions, the clock's
@@ -90,117 +90,120 @@ TEST_F(SettingsTabTest, ControlsHaveTheirCaptionsUnitsRangesAndPlaces) {
         const char* unit;
     };
     for (const Caption& c :
-         {Caption{"ComboBox4", "RS Baud rate", nullptr}, Caption{"SpinEdit3", "Auto OFF Time", "min"},
-          Caption{"SpinEdit4", "LAN Number", nullptr}, Caption{"SpinEdit5", "Discount", "%"},
-          Caption{"Edit1", "Single Item BAR", nullptr}, Caption{"Edit2", "Total BAR", nullptr},
-          Caption{"SpinEdit6", "Drawer Open time", "ms"}, Caption{"ComboBox8", "Printer Darkness", nullptr},
-          Caption{"Edit9", "Currency", nullptr}, Caption{"Edit10", "RATE", nullptr},
-          Caption{"ComboBox3", "Clerk Mode", nullptr}, Caption{"Edit3", "CLERK 1", nullptr},
-          Caption{"Edit6", "CLERK 2", nullptr}, Caption{"Edit7", "CLERK 3", nullptr},
-          Caption{"Edit8", "CLERK 4", nullptr}, Caption{"StringGrid3", "Taxes", nullptr},
-          Caption{"StringGrid5", "HEADER / FOOTER MESSAGE", nullptr},
-          Caption{"StringGrid2", "DEPARTMENT NAMES", nullptr},
-          Caption{"MaskEdit1", "Real Time Clock", nullptr}}) {
+         {Caption{"scaleBaudCombo", "RS Baud rate", nullptr}, Caption{"autoOffSpin", "Auto OFF Time", "min"},
+          Caption{"lanNumberSpin", "LAN Number", nullptr}, Caption{"discountSpin", "Discount", "%"},
+          Caption{"singleBarcodeEdit", "Single Item BAR", nullptr},
+          Caption{"totalBarcodeEdit", "Total BAR", nullptr},
+          Caption{"drawerTimeSpin", "Drawer Open time", "ms"},
+          Caption{"darknessCombo", "Printer Darkness", nullptr}, Caption{"currencyEdit", "Currency", nullptr},
+          Caption{"rateEdit", "RATE", nullptr}, Caption{"clerkModeCombo", "Clerk Mode", nullptr},
+          Caption{"clerk1Edit", "CLERK 1", nullptr}, Caption{"clerk2Edit", "CLERK 2", nullptr},
+          Caption{"clerk3Edit", "CLERK 3", nullptr}, Caption{"clerk4Edit", "CLERK 4", nullptr},
+          Caption{"taxGrid", "Taxes", nullptr}, Caption{"headerGrid", "HEADER / FOOTER MESSAGE", nullptr},
+          Caption{"departmentGrid", "DEPARTMENT NAMES", nullptr},
+          Caption{"clockEdit", "Real Time Clock", nullptr}}) {
         SCOPED_TRACE(c.control);
-        EXPECT_EQ(label((std::string("caption") + c.control).c_str()), c.caption);
-        EXPECT_EQ(label((std::string("unit") + c.control).c_str()), c.unit ? c.unit : "(none)");
+        EXPECT_EQ(label((std::string(c.control) + "Caption").c_str()), c.caption);
+        EXPECT_EQ(label((std::string(c.control) + "Unit").c_str()), c.unit ? c.unit : "(none)");
     }
     struct Range {
         SpinEdit* field;
         int low, high;
     };
-    for (const Range& r : {Range{ui->SpinEdit3, 0, 240}, Range{ui->SpinEdit4, 0, 99},
-                           Range{ui->SpinEdit5, 0, 99}, Range{ui->SpinEdit6, 1, 99}}) {
+    for (const Range& r : {Range{ui->autoOffSpin, 0, 240}, Range{ui->lanNumberSpin, 0, 99},
+                           Range{ui->discountSpin, 0, 99}, Range{ui->drawerTimeSpin, 1, 99}}) {
         EXPECT_EQ(r.field->minimum(), r.low) << r.field->objectName().toStdString();
         EXPECT_EQ(r.field->maximum(), r.high) << r.field->objectName().toStdString();
     }
     QStringList buttons;
-    for (QPushButton* b : {ui->Button30, ui->Button29, ui->Button9, ui->Button1, ui->Button24, ui->Button3,
-                           ui->Button4, ui->Button13, ui->Button14})
+    for (QPushButton* b : {ui->loadFromDiskButton, ui->saveToDiskButton, ui->loadFromScaleButton,
+                           ui->sendToScaleButton, ui->defaultButton, ui->clockFromPcButton,
+                           ui->clockFromScaleButton, ui->clockToScaleButton, ui->logoButton})
         buttons << b->text();
     EXPECT_EQ(buttons.join('|'), "LOAD FROM DISK|SAVE TO DISK|LOAD FROM SCALE|SEND TO SCALE|DEFAULT|From PC|"
                                  "From SCALE|To SCALE|GRAPHICAL LOGO");
 
-    EXPECT_EQ(ui->MaskEdit1->inputMask(), "00-00-00 00:00:00;_");
+    EXPECT_EQ(ui->clockEdit->inputMask(), "00-00-00 00:00:00;_");
     QCheckBox* above = nullptr;
-    for (QCheckBox* box : {ui->CheckBox1, ui->CheckBox2, ui->CheckBox3, ui->CheckBox4, ui->CheckBox5,
-                           ui->CheckBox6, ui->CheckBox7, ui->CheckBox8, ui->CheckBox13, ui->CheckBox15}) {
+    for (QCheckBox* box : {ui->printReceiptBox, ui->printDuplicateBox, ui->printLogoBox,
+                           ui->printSingleBarcodeBox, ui->printTotalBarcodeBox, ui->obligatoryPaidBox,
+                           ui->discountBox, ui->printPluCodeBox, ui->printAllReportsBox, ui->printTaxBox}) {
         if (above) {
             EXPECT_EQ(box->x(), above->x()) << box->objectName().toStdString();
             EXPECT_GE(box->y(), above->geometry().bottom()) << box->objectName().toStdString();
         }
-        EXPECT_LT(box->geometry().bottom(), ui->Button30->y());
+        EXPECT_LT(box->geometry().bottom(), ui->loadFromDiskButton->y());
         above = box;
     }
 }
 
 TEST_F(SettingsTabTest, DefaultWritesTheFactoryValuesAndLeavesClerkModeTaxesAndClockAlone) {
-    ui->ComboBox3->setCurrentIndex(4);
-    ui->StringGrid3->item(2, 0)->setText(QStringLiteral("7.5"));
-    ui->MaskEdit1->setText(QStringLiteral("01-02-03 04:05:06"));
-    ui->CheckBox2->setChecked(true);
-    ui->SpinEdit3->setValue(100);
-    ui->Button24->click();
+    ui->clerkModeCombo->setCurrentIndex(4);
+    ui->taxGrid->item(2, 0)->setText(QStringLiteral("7.5"));
+    ui->clockEdit->setText(QStringLiteral("01-02-03 04:05:06"));
+    ui->printDuplicateBox->setChecked(true);
+    ui->autoOffSpin->setValue(100);
+    ui->defaultButton->click();
 
     EXPECT_TRUE(recorder.messages.empty());
-    EXPECT_EQ(ui->ComboBox3->currentIndex(), 4);
-    EXPECT_EQ(cell(ui->StringGrid3, 2), "7.5");
-    EXPECT_EQ(ui->MaskEdit1->text(), "01-02-03 04:05:06");
-    EXPECT_FALSE(ui->CheckBox2->isChecked());
-    EXPECT_EQ(ui->SpinEdit3->text(), "0");
-    EXPECT_EQ(ui->ComboBox4->currentText(), "115200");
-    EXPECT_EQ(ui->Edit9->text(), QString::fromUtf8("Z\xC5\x82 "));
-    EXPECT_EQ(cell(ui->StringGrid5, 0), "~7HEADER MESSAGE");
-    EXPECT_EQ(cell(ui->StringGrid4, 1), "12345678901234567890123456789012");
-    EXPECT_EQ(cell(ui->StringGrid2, 0), "GROUP 0");
-    EXPECT_EQ(cell(ui->StringGrid2, 39), "GROUP 39");
+    EXPECT_EQ(ui->clerkModeCombo->currentIndex(), 4);
+    EXPECT_EQ(cell(ui->taxGrid, 2), "7.5");
+    EXPECT_EQ(ui->clockEdit->text(), "01-02-03 04:05:06");
+    EXPECT_FALSE(ui->printDuplicateBox->isChecked());
+    EXPECT_EQ(ui->autoOffSpin->text(), "0");
+    EXPECT_EQ(ui->scaleBaudCombo->currentText(), "115200");
+    EXPECT_EQ(ui->currencyEdit->text(), QString::fromUtf8("Z\xC5\x82 "));
+    EXPECT_EQ(cell(ui->headerGrid, 0), "~7HEADER MESSAGE");
+    EXPECT_EQ(cell(ui->footerGrid, 1), "12345678901234567890123456789012");
+    EXPECT_EQ(cell(ui->departmentGrid, 0), "GROUP 0");
+    EXPECT_EQ(cell(ui->departmentGrid, 39), "GROUP 39");
 }
 
 TEST_F(SettingsTabTest, TaxCellRefusalPutsBackTheTextItHadWhenSelected) {
     QLineEdit* editor = typeTax(0, "55");
     ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(cell(ui->StringGrid3, 0), "55");
+    EXPECT_EQ(cell(ui->taxGrid, 0), "55");
     EXPECT_EQ(recorder.beeps, 0);
     QTest::keyClicks(editor, "5"); // 555: the whole edit goes
-    EXPECT_EQ(cell(ui->StringGrid3, 0), "0.00");
+    EXPECT_EQ(cell(ui->taxGrid, 0), "0.00");
     EXPECT_EQ(editor->text(), "0.00");
     EXPECT_EQ(recorder.beeps, 1);
 
     editor->selectAll();
     QTest::keyClicks(editor, "99.99");
-    EXPECT_EQ(cell(ui->StringGrid3, 0), "99.99");
+    EXPECT_EQ(cell(ui->taxGrid, 0), "99.99");
     QTest::keyClicks(editor, "1");
-    EXPECT_EQ(cell(ui->StringGrid3, 0), "0.00"); // not the 99.99 that passed
+    EXPECT_EQ(cell(ui->taxGrid, 0), "0.00"); // not the 99.99 that passed
     EXPECT_EQ(recorder.beeps, 2);
 
     editor = typeTax(1, "-");
     ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(cell(ui->StringGrid3, 1), "0.00");
+    EXPECT_EQ(cell(ui->taxGrid, 1), "0.00");
     EXPECT_EQ(recorder.beeps, 3);
     editor->selectAll();
     QTest::keyClick(editor, Qt::Key_Backspace); // emptied: accepted
-    EXPECT_EQ(cell(ui->StringGrid3, 1), "");
+    EXPECT_EQ(cell(ui->taxGrid, 1), "");
     QTest::keyClicks(editor, "-");
     EXPECT_EQ(recorder.beeps, 4);
-    EXPECT_EQ(cell(ui->StringGrid3, 1), "0.00");
+    EXPECT_EQ(cell(ui->taxGrid, 1), "0.00");
 }
 
 // The PLU grid and the tax grid each put back a text of their own cell, taken when its editor
 // opened; coming back to a grid's current cell selects nothing anew.
 TEST_F(SettingsTabTest, EachGridPutsBackItsOwnCellsText) {
-    auto* plus = Form1->findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+    auto* plus = theMainWindow->findChild<QTableWidget*>(QStringLiteral("pluGrid"));
     ASSERT_NE(plus, nullptr);
     plus->setItem(0, 1, new QTableWidgetItem(QStringLiteral("2.50")));
     plus->setCurrentCell(0, 1);
-    ui->StringGrid3->item(0, 0)->setText(QStringLiteral("7.5"));
-    ui->StringGrid3->setCurrentCell(0, 0);
+    ui->taxGrid->item(0, 0)->setText(QStringLiteral("7.5"));
+    ui->taxGrid->setCurrentCell(0, 0);
     QLineEdit* price = typeIntoCell(plus, 0, 1, "x");
     ASSERT_NE(price, nullptr);
     EXPECT_EQ(plus->item(0, 1)->text(), "2.50");
     QTest::keyClicks(price, "5"); // accepted: a price of 2.505
     QLineEdit* tax = typeTax(0, "x");
     ASSERT_NE(tax, nullptr);
-    EXPECT_EQ(cell(ui->StringGrid3, 0), "7.5");
+    EXPECT_EQ(cell(ui->taxGrid, 0), "7.5");
     EXPECT_EQ(tax->text(), "7.5");
     EXPECT_EQ(recorder.beeps, 2);
 }
@@ -208,31 +211,31 @@ TEST_F(SettingsTabTest, EachGridPutsBackItsOwnCellsText) {
 TEST_F(SettingsTabTest, TaxRatesFollowTheRegionalSeparator) {
     LocaleGuard comma(QLocale(QLocale::Polish, QLocale::Poland));
     restart();
-    EXPECT_EQ(cell(ui->StringGrid3, 4), "0,00");
+    EXPECT_EQ(cell(ui->taxGrid, 4), "0,00");
     QLineEdit* editor = typeTax(4, "7,5");
     ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(cell(ui->StringGrid3, 4), "7,5");
+    EXPECT_EQ(cell(ui->taxGrid, 4), "7,5");
     QTest::keyClicks(editor, ".");
-    EXPECT_EQ(cell(ui->StringGrid3, 4), "0,00");
+    EXPECT_EQ(cell(ui->taxGrid, 4), "0,00");
     EXPECT_EQ(recorder.beeps, 1);
 }
 
 TEST_F(SettingsTabTest, LengthLimitsStopTypingButNotTheProgramsOwnTexts) {
-    ui->Edit9->clear();
-    QTest::keyClicks(ui->Edit9, "EURO");
-    EXPECT_EQ(ui->Edit9->text(), "EUR");
-    ui->Edit3->clear();
-    QTest::keyClicks(ui->Edit3, QString(20, QChar('n')));
-    EXPECT_EQ(ui->Edit3->text(), QString(16, QChar('n')));
+    ui->currencyEdit->clear();
+    QTest::keyClicks(ui->currencyEdit, "EURO");
+    EXPECT_EQ(ui->currencyEdit->text(), "EUR");
+    ui->clerk1Edit->clear();
+    QTest::keyClicks(ui->clerk1Edit, QString(20, QChar('n')));
+    EXPECT_EQ(ui->clerk1Edit->text(), QString(16, QChar('n')));
 
     Settings s = tab->settings();
     s.rate = QStringLiteral("123.45");
     s.clerks[1] = QString(40, QChar('c'));
     tab->setSettings(s);
-    EXPECT_EQ(ui->Edit10->text(), "123.45");
-    EXPECT_EQ(ui->Edit6->text(), QString(40, QChar('c')));
+    EXPECT_EQ(ui->rateEdit->text(), "123.45");
+    EXPECT_EQ(ui->clerk2Edit->text(), QString(40, QChar('c')));
     // Over its limit, a field refuses insertions and takes deletions.
-    for (QLineEdit* field : {ui->Edit10, ui->Edit6}) {
+    for (QLineEdit* field : {ui->rateEdit, ui->clerk2Edit}) {
         const QString loaded = field->text();
         field->setFocus();
         field->end(false);
@@ -242,23 +245,23 @@ TEST_F(SettingsTabTest, LengthLimitsStopTypingButNotTheProgramsOwnTexts) {
         EXPECT_EQ(field->text(), loaded.chopped(1));
     }
     // DEFAULT leaves a typed clerk mode as it is.
-    ui->ComboBox3->setFocus();
-    ui->ComboBox3->lineEdit()->selectAll();
-    QTest::keyClicks(ui->ComboBox3, "xyz");
-    ui->Button24->click();
-    EXPECT_EQ(ui->ComboBox3->currentText(), "xyz");
+    ui->clerkModeCombo->setFocus();
+    ui->clerkModeCombo->lineEdit()->selectAll();
+    QTest::keyClicks(ui->clerkModeCombo, "xyz");
+    ui->defaultButton->click();
+    EXPECT_EQ(ui->clerkModeCombo->currentText(), "xyz");
 }
 
 TEST_F(SettingsTabTest, SpinFieldsPullWhatIsTypedIntoTheirRange) {
-    ui->SpinEdit3->setFocus();
-    ui->SpinEdit3->selectAll();
-    QTest::keyClicks(ui->SpinEdit3, "300");
-    QTest::keyClick(ui->SpinEdit3, Qt::Key_Return);
-    EXPECT_EQ(ui->SpinEdit3->text(), "240");
-    ui->SpinEdit6->setFocus();
-    ui->SpinEdit6->selectAll();
-    QTest::keyClick(ui->SpinEdit6, Qt::Key_Backspace);
-    EXPECT_EQ(ui->SpinEdit6->text(), "");
+    ui->autoOffSpin->setFocus();
+    ui->autoOffSpin->selectAll();
+    QTest::keyClicks(ui->autoOffSpin, "300");
+    QTest::keyClick(ui->autoOffSpin, Qt::Key_Return);
+    EXPECT_EQ(ui->autoOffSpin->text(), "240");
+    ui->drawerTimeSpin->setFocus();
+    ui->drawerTimeSpin->selectAll();
+    QTest::keyClick(ui->drawerTimeSpin, Qt::Key_Backspace);
+    EXPECT_EQ(ui->drawerTimeSpin->text(), "");
     EXPECT_EQ(tab->settings().drawerTime, 1);
     EXPECT_EQ(tab->settings().autoOffMinutes, 240);
 }
@@ -266,51 +269,69 @@ TEST_F(SettingsTabTest, SpinFieldsPullWhatIsTypedIntoTheirRange) {
 TEST_F(SettingsTabTest, FileButtonsSaveAndLoadTheControls) {
     QTemporaryDir folder;
     QString path = folder.filePath(QStringLiteral("s.TXT"));
-    ui->Button24->click();
-    ui->StringGrid3->item(3, 0)->setText(QStringLiteral("7.5"));
+    ui->defaultButton->click();
+    ui->taxGrid->item(3, 0)->setText(QStringLiteral("7.5"));
     recorder.scriptedFileNames << path;
-    ui->Button29->click();
+    ui->saveToDiskButton->click();
     ASSERT_TRUE(recorder.messages.empty());
     EXPECT_EQ(recorder.fileRequests.at(0).filter, "Text files|*.TXT");
     EXPECT_EQ(recorder.fileRequests.at(0).defaultSuffix, "TXT");
 
     Settings saved = tab->settings();
-    ui->Button24->click();
-    ui->StringGrid2->item(0, 0)->setText(QStringLiteral("changed"));
-    ui->StringGrid3->item(3, 0)->setText(QString());
-    ui->Edit10->setText(QStringLiteral("9.99"));
+    ui->defaultButton->click();
+    ui->departmentGrid->item(0, 0)->setText(QStringLiteral("changed"));
+    ui->taxGrid->item(3, 0)->setText(QString());
+    ui->rateEdit->setText(QStringLiteral("9.99"));
     recorder.scriptedFileNames << folder.filePath(QStringLiteral("other.TXT"));
-    ui->Button29->click(); // an empty tax cell
+    ui->saveToDiskButton->click(); // an empty tax cell
     EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{ioError});
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("other.TXT"))));
 
     recorder.clear();
     recorder.scriptedFileNames << path;
-    ui->Button30->click();
+    ui->loadFromDiskButton->click();
     EXPECT_TRUE(recorder.messages.empty());
-    EXPECT_EQ(ui->Edit10->text(), "9.99"); // the rate is not in the file
+    EXPECT_EQ(ui->rateEdit->text(), "9.99"); // the rate is not in the file
     EXPECT_EQ(settingsFileBytes(tab->settings())->toStdString(), settingsFileBytes(saved)->toStdString());
-    EXPECT_EQ(cell(ui->StringGrid3, 0), "0"); // 0.00 saved as hundredths
-    EXPECT_EQ(cell(ui->StringGrid3, 3), "7.5");
-    EXPECT_EQ(cell(ui->StringGrid2, 0), "GROUP 0");
+    EXPECT_EQ(cell(ui->taxGrid, 0), "0"); // 0.00 saved as hundredths
+    EXPECT_EQ(cell(ui->taxGrid, 3), "7.5");
+    EXPECT_EQ(cell(ui->departmentGrid, 0), "GROUP 0");
 
     QFile bad(folder.filePath(QStringLiteral("bad.TXT")));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("4\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\nA\r\nB\r\n2400\r\nabc\r\n");
+    // 80 lines, a bad number on line 13: the lines before it are taken.
+    const QList<QByteArray> savedLines = settingsFileBytes(saved)->split('\n');
+    bad.write("4\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\nA\r\nB\r\n2400\r\nabc\r\n" +
+              savedLines.mid(13).join('\n'));
     bad.close();
     recorder.scriptedFileNames << bad.fileName();
-    ui->Button30->click();
+    ui->loadFromDiskButton->click();
     EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{ioError});
-    EXPECT_EQ(ui->ComboBox3->currentText(), "Label-2");
-    EXPECT_EQ(ui->ComboBox4->currentText(), "2400");
-    EXPECT_FALSE(ui->CheckBox1->isChecked());
-    EXPECT_EQ(cell(ui->StringGrid2, 0), "GROUP 0"); // after the bad line: as it was
+    EXPECT_EQ(ui->clerkModeCombo->currentText(), "Label-2");
+    EXPECT_EQ(ui->scaleBaudCombo->currentText(), "2400");
+    EXPECT_FALSE(ui->printReceiptBox->isChecked());
+    EXPECT_EQ(cell(ui->departmentGrid, 0), "GROUP 0"); // after the bad line: as it was
+
+    // A file cut short is refused whole, with its count of lines: nothing of it is taken.
+    QFile cut(folder.filePath(QStringLiteral("cut.TXT")));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(savedLines.mid(0, 40).join('\n') + '\n');
+    cut.close();
+    recorder.clear();
+    recorder.scriptedFileNames << cut.fileName();
+    ui->loadFromDiskButton->click();
+    EXPECT_EQ(recorder.messages,
+              (std::vector<RecordedPrompt>{
+                  {QStringLiteral("ERROR!"),
+                   QStringLiteral("error in input file: 40 lines, a settings file has 80")}}));
+    EXPECT_EQ(ui->clerkModeCombo->currentText(), "Label-2");
+    EXPECT_EQ(cell(ui->taxGrid, 3), "7.5");
 
     // A file without a valid clerk mode leaves the box without an item and without a typed text.
-    ui->ComboBox3->setFocus();
-    ui->ComboBox3->lineEdit()->selectAll();
-    QTest::keyClicks(ui->ComboBox3, "xyz");
-    ASSERT_EQ(ui->ComboBox3->currentIndex(), -1);
+    ui->clerkModeCombo->setFocus();
+    ui->clerkModeCombo->lineEdit()->selectAll();
+    QTest::keyClicks(ui->clerkModeCombo, "xyz");
+    ASSERT_EQ(ui->clerkModeCombo->currentIndex(), -1);
     std::optional<QByteArray> bytes = settingsFileBytes(saved);
     bytes->replace(0, 1, "9");
     QFile noMode(folder.filePath(QStringLiteral("nomode.TXT")));
@@ -318,9 +339,9 @@ TEST_F(SettingsTabTest, FileButtonsSaveAndLoadTheControls) {
     noMode.write(*bytes);
     noMode.close();
     recorder.scriptedFileNames << noMode.fileName();
-    ui->Button30->click();
-    EXPECT_EQ(ui->ComboBox3->currentIndex(), -1);
-    EXPECT_EQ(ui->ComboBox3->currentText(), "");
+    ui->loadFromDiskButton->click();
+    EXPECT_EQ(ui->clerkModeCombo->currentIndex(), -1);
+    EXPECT_EQ(ui->clerkModeCombo->currentText(), "");
 }
 
 // With the program's own dialogs: SAVE TO DISK replaces a file it is pointed at without a question.
@@ -353,66 +374,67 @@ struct SettingsTabScaleTest : SettingsTabTest {
 };
 
 TEST_F(SettingsTabScaleTest, ScaleButtonsNeedAConnection) {
-    for (QPushButton* button : {ui->Button1, ui->Button9, ui->Button4, ui->Button13, ui->Button14}) {
+    for (QPushButton* button : {ui->sendToScaleButton, ui->loadFromScaleButton, ui->clockFromScaleButton,
+                                ui->clockToScaleButton, ui->logoButton}) {
         recorder.clear();
         button->click();
         EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{notConnected})
             << button->objectName().toStdString();
     }
-    EXPECT_FALSE(Form4->isVisible());
+    EXPECT_FALSE(theLogoWindow->isVisible());
     EXPECT_TRUE(scale.sim().requestBodies().empty());
     connect();
-    ui->Button14->click();
-    EXPECT_TRUE(Form4->isVisible());
+    ui->logoButton->click();
+    EXPECT_TRUE(theLogoWindow->isVisible());
 }
 
 TEST_F(SettingsTabScaleTest, AFailedExchangeIsReportedOnceAndTheCursorComesBack) {
     connect();
-    ui->Button24->click();
+    ui->defaultButton->click();
     scale.sim().injectFault(Fault::Nak, 3);
-    ui->Button9->click(); // the first request fails: nothing changes
+    ui->loadFromScaleButton->click(); // the first request fails: nothing changes
     EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>({{"Error!", "Communication Error!"}}));
     EXPECT_EQ(recorder.waitCursorChanges, std::vector<bool>({true, false}));
-    EXPECT_EQ(cell(ui->StringGrid2, 0), "GROUP 0");
-    EXPECT_EQ(ui->ComboBox4->currentText(), "115200");
+    EXPECT_EQ(cell(ui->departmentGrid, 0), "GROUP 0");
+    EXPECT_EQ(ui->scaleBaudCombo->currentText(), "115200");
 
     // The 21st department fails: the message appears over the values already read.
     recorder.clear();
     int exchanges = 0;
-    QObject::connect(&Form1->session, &ScaleSession::statusReceived, [this, &exchanges] {
+    QObject::connect(&theMainWindow->session, &ScaleSession::statusReceived, [this, &exchanges] {
         if (++exchanges == 1 + 4 + 8 + 20)
             scale.sim().injectFault(Fault::Nak, 3);
     });
     QStringList departmentsAtMessage;
     recorder.atMessage = [&] {
-        departmentsAtMessage << cell(ui->StringGrid2, 19) << cell(ui->StringGrid2, 20);
+        departmentsAtMessage << cell(ui->departmentGrid, 19) << cell(ui->departmentGrid, 20);
     };
-    ui->Button9->click();
+    ui->loadFromScaleButton->click();
     EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>({{"Error!", "Communication Error!"}}));
     EXPECT_EQ(departmentsAtMessage, QStringList({"DEPT 20", "GROUP 20"}));
-    EXPECT_EQ(ui->ComboBox4->currentText(), "9600");
-    EXPECT_EQ(cell(ui->StringGrid2, 20), "GROUP 20");
+    EXPECT_EQ(ui->scaleBaudCombo->currentText(), "9600");
+    EXPECT_EQ(cell(ui->departmentGrid, 20), "GROUP 20");
 }
 
 TEST_F(SettingsTabScaleTest, SendShowsEurAgainAndAnEmptyTaxCellStopsBeforeTheTaxes) {
     connect();
-    ui->Edit9->setText(QStringLiteral("EUR"));
-    ui->StringGrid3->item(5, 0)->setText(QString());
+    ui->currencyEdit->setText(QStringLiteral("EUR"));
+    ui->taxGrid->item(5, 0)->setText(QString());
     scale.sim().clearLog();
     // The closing step comes before the message: the message shows over the normal cursor.
     std::vector<bool> cursorAtMessage;
     QString currencyAtMessage;
     recorder.atMessage = [&] {
         cursorAtMessage = recorder.waitCursorChanges;
-        currencyAtMessage = ui->Edit9->text();
+        currencyAtMessage = ui->currencyEdit->text();
     };
-    ui->Button1->click();
+    ui->sendToScaleButton->click();
     EXPECT_EQ(recorder.messages,
               std::vector<RecordedPrompt>({{applicationTitle(), "'' is not a valid floating point value"}}));
     EXPECT_EQ(cursorAtMessage, std::vector<bool>({true, false}));
     EXPECT_EQ(currencyAtMessage, "EUR");
     EXPECT_EQ(recorder.waitCursorChanges, std::vector<bool>({true, false}));
-    EXPECT_EQ(ui->Edit9->text(), "EUR");
+    EXPECT_EQ(ui->currencyEdit->text(), "EUR");
     std::vector<uint8_t> codes = commandCodes();
     ASSERT_EQ(codes.size(), 53u);
     EXPECT_EQ(codes.back(), 0x26);
@@ -423,26 +445,26 @@ TEST_F(SettingsTabScaleTest, SendShowsEurAgainAndAnEmptyTaxCellStopsBeforeTheTax
 
     recorder.clear();
     scale.sim().clearLog();
-    ui->ComboBox4->setEditText(QStringLiteral("abc"));
-    ui->Edit9->setText(euroSign());
-    ui->Button1->click();
+    ui->scaleBaudCombo->setEditText(QStringLiteral("abc"));
+    ui->currencyEdit->setText(euroSign());
+    ui->sendToScaleButton->click();
     EXPECT_EQ(recorder.messages,
               std::vector<RecordedPrompt>({{applicationTitle(), "'abc' is not a valid integer value"}}));
     EXPECT_TRUE(scale.sim().requestBodies().empty());
-    EXPECT_EQ(ui->Edit9->text(), "EUR"); // a lone euro sign shows as EUR after any SEND
+    EXPECT_EQ(ui->currencyEdit->text(), "EUR"); // a lone euro sign shows as EUR after any SEND
 }
 
 TEST_F(SettingsTabScaleTest, LoadWritesTheScalesSettingsIntoTheControls) {
-    ui->Button24->click();
-    ui->StringGrid3->item(0, 0)->setText(QStringLiteral("1"));
+    ui->defaultButton->click();
+    ui->taxGrid->item(0, 0)->setText(QStringLiteral("1"));
     Settings sent = tab->settings();
     connect();
-    ui->Button1->click();
+    ui->sendToScaleButton->click();
     ASSERT_TRUE(recorder.messages.empty());
 
     restart();
     recorder.clear();
-    ui->Button9->click();
+    ui->loadFromScaleButton->click();
     ASSERT_TRUE(recorder.messages.empty());
     EXPECT_EQ(recorder.waitCursorChanges, std::vector<bool>({true, false}));
     sent.currency = QString::fromUtf8("Z\xC5\x82 ");
@@ -452,12 +474,12 @@ TEST_F(SettingsTabScaleTest, LoadWritesTheScalesSettingsIntoTheControls) {
 
     // A scale without a valid clerk mode: no item and no text, a typed text included.
     scale.sim().withState([](ScaleState& s) { s.settings[0] = 7; });
-    ui->ComboBox3->setFocus();
-    ui->ComboBox3->lineEdit()->selectAll();
-    QTest::keyClicks(ui->ComboBox3, "xyz");
-    ui->Button9->click();
-    EXPECT_EQ(ui->ComboBox3->currentIndex(), -1);
-    EXPECT_EQ(ui->ComboBox3->currentText(), "");
+    ui->clerkModeCombo->setFocus();
+    ui->clerkModeCombo->lineEdit()->selectAll();
+    QTest::keyClicks(ui->clerkModeCombo, "xyz");
+    ui->loadFromScaleButton->click();
+    EXPECT_EQ(ui->clerkModeCombo->currentIndex(), -1);
+    EXPECT_EQ(ui->clerkModeCombo->currentText(), "");
 }
 
 // Also run under a real generated comma locale (LC_ALL). The rate starts, and DEFAULT writes it, in
@@ -466,18 +488,18 @@ TEST_F(SettingsTabScaleTest, LoadWritesTheScalesSettingsIntoTheControls) {
 TEST_F(SettingsTabScaleTest, CommaLocaleSendsTheHundredthsOfTheRateAndTheTaxes) {
     LocaleGuard comma(QLocale(QLocale::Czech, QLocale::CzechRepublic));
     restart();
-    EXPECT_EQ(ui->Edit10->text(), "4,00");
-    ui->Edit10->clear();
-    ui->Button24->click();
-    EXPECT_EQ(ui->Edit10->text(), "4,00");
+    EXPECT_EQ(ui->rateEdit->text(), "4,00");
+    ui->rateEdit->clear();
+    ui->defaultButton->click();
+    EXPECT_EQ(ui->rateEdit->text(), "4,00");
     connect();
-    ui->Button1->click();
+    ui->sendToScaleButton->click();
     EXPECT_TRUE(recorder.messages.empty());
 
     typeTax(0, "12,34");
     typeTax(7, "0,9");
-    ui->Edit10->setText(QStringLiteral("12,34"));
-    ui->Button1->click();
+    ui->rateEdit->setText(QStringLiteral("12,34"));
+    ui->sendToScaleButton->click();
     EXPECT_TRUE(recorder.messages.empty());
     scale.sim().withState([](ScaleState& s) {
         EXPECT_EQ(s.taxes[0], 1234);
@@ -497,19 +519,19 @@ TEST(CommaLocale, TheCLibraryTakesTheDesktopsDecimalSeparator) {
 TEST_F(SettingsTabScaleTest, ClockButtonsMoveTheHeldTimeNotTheTypedText) {
     connect();
     tab->heldTime = heldTimeFrom(QDateTime(QDate(2026, 12, 6), QTime(9, 5, 20)));
-    ui->MaskEdit1->setText(QStringLiteral("01-01-30 00:00:00"));
+    ui->clockEdit->setText(QStringLiteral("01-01-30 00:00:00"));
     scale.sim().clearLog();
-    ui->Button13->click();
+    ui->clockToScaleButton->click();
     EXPECT_EQ(scale.sim().requestBodies().at(0),
               std::vector<uint8_t>({0x20, 0x1A, 0x0C, 0x06, 0x09, 0x05, 0x14}));
-    EXPECT_EQ(ui->MaskEdit1->text(), "01-01-30 00:00:00");
+    EXPECT_EQ(ui->clockEdit->text(), "01-01-30 00:00:00");
 
-    ui->Button4->click();
-    EXPECT_TRUE(ui->MaskEdit1->text().startsWith(QStringLiteral("06-12-26 09:0")));
-    EXPECT_EQ(ui->MaskEdit1->text(), clockDisplayText(tab->heldTime));
+    ui->clockFromScaleButton->click();
+    EXPECT_TRUE(ui->clockEdit->text().startsWith(QStringLiteral("06-12-26 09:0")));
+    EXPECT_EQ(ui->clockEdit->text(), clockDisplayText(tab->heldTime));
     EXPECT_TRUE(recorder.waitCursorChanges.empty());
 
-    ui->Button3->click();
+    ui->clockFromPcButton->click();
     EXPECT_EQ(tab->heldTime.year, QDate::currentDate().year());
 }
 

@@ -95,8 +95,8 @@ const std::vector<std::pair<std::string, uint8_t>> captionsAndCodes = {
 TEST(Keypad, CaptionsAndCodesInButtonOrder) {
     ASSERT_EQ(kKeypad.size(), captionsAndCodes.size());
     for (size_t i = 0; i < kKeypad.size(); ++i) {
-        EXPECT_EQ(kKeypad[i].caption, captionsAndCodes[i].first) << "Button" << i + 1;
-        EXPECT_EQ(kKeypad[i].code, captionsAndCodes[i].second) << "Button" << i + 1;
+        EXPECT_EQ(kKeypad[i].caption, captionsAndCodes[i].first) << "key " << i + 1;
+        EXPECT_EQ(kKeypad[i].code, captionsAndCodes[i].second) << "key " << i + 1;
         EXPECT_EQ(keypadCode(captionsAndCodes[i].first), captionsAndCodes[i].second);
     }
     EXPECT_FALSE(keypadCode("SHIFT"));

@@ -6,20 +6,20 @@
 // progress dialog opens); last the line monitor during a second read (monitor.png,
 // monitor-transfer.png).
 #include "app/Forms.h"
-#include "app/UNIT1.h"
-#include "app/Unit5.h"
-#include "logo/Unit4.h"
+#include "app/HelpWindow.h"
+#include "app/MainWindow.h"
+#include "logo/LogoWindow.h"
 #include "plu/PluTab.h"
+#include "reports/CloseZDialog.h"
 #include "reports/HistoryWindow.h"
 #include "reports/ReportsTab.h"
-#include "reports/Unit6.h"
 #include "settings/SettingsTab.h"
-#include "terminal/Unit3.h"
+#include "terminal/TerminalWindow.h"
+#include "ui/ProgressDialog.h"
 #include "ui/Prompts.h"
-#include "ui/Unit2.h"
 
-#include "ui_UNIT1.h"
-#include "ui_Unit3.h"
+#include "ui_MainWindow.h"
+#include "ui_TerminalWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -169,17 +169,17 @@ int main(int argc, char** argv) {
     setPrompts(&printed);
     createForms();
     QTemporaryDir archiveFolder;
-    Form1->session.archiveLocation = archiveFolder.filePath(QStringLiteral("archive.db"));
-    if (!fillArchive(Form1->session.archiveLocation)) {
+    theMainWindow->session.archiveLocation = archiveFolder.filePath(QStringLiteral("archive.db"));
+    if (!fillArchive(theMainWindow->session.archiveLocation)) {
         std::fprintf(stderr, "screenshot-tour: cannot fill the sales archive\n");
         return 1;
     }
-    Form1->show();
+    theMainWindow->show();
     settle();
 
-    Form1->ui->Button11->click();
+    theMainWindow->ui->connectButton->click();
     settle();
-    if (!Form1->session.isConnected()) {
+    if (!theMainWindow->session.isConnected()) {
         std::fprintf(stderr, "screenshot-tour: no scale answered on COM1\n");
         return 1;
     }
@@ -187,75 +187,76 @@ int main(int argc, char** argv) {
     // run between records, which is when the screen is taken.
     bool saved = true;
     QTimer::singleShot(500, [&] { saved = saveScreen(folder, QStringLiteral("transfer.png")); });
-    Form1->pluTab->Button7Click();
+    theMainWindow->pluTab->loadRangeFromScale();
     settle();
-    saved = save(Form1, folder, QStringLiteral("main.png")) && saved;
+    saved = save(theMainWindow, folder, QStringLiteral("main.png")) && saved;
 
-    Form1->ui->Button15->click();
+    theMainWindow->ui->helpButton->click();
     settle();
-    saved = save(Form5, folder, QStringLiteral("help.png")) && saved;
+    saved = save(theHelpWindow, folder, QStringLiteral("help.png")) && saved;
 
-    Form2->begin(1799);
-    Form2->step(600, QStringLiteral("600 PLUs"));
+    theProgressDialog->begin(1799);
+    theProgressDialog->step(600, QStringLiteral("600 PLUs"));
     settle();
-    saved = save(Form2, folder, QStringLiteral("progress.png")) && saved;
-    Form2->finish();
+    saved = save(theProgressDialog, folder, QStringLiteral("progress.png")) && saved;
+    theProgressDialog->finish();
 
     // The terminal, opened with TERMINAL: a unit price typed on its keys and shift on; the
     // displays it shows come from its own polls while it is the active window.
-    Form1->ui->Button16->click();
-    Form3->activateWindow();
-    for (QPushButton* key :
-         {Form3->ui->Button14, Form3->ui->Button7, Form3->ui->Button19, Form3->ui->Button5})
+    theMainWindow->ui->terminalButton->click();
+    theTerminalWindow->activateWindow();
+    for (QPushButton* key : {theTerminalWindow->ui->key2, theTerminalWindow->ui->key4,
+                             theTerminalWindow->ui->key0, theTerminalWindow->ui->keyShift})
         key->click();
     settle();
-    saved = save(Form3, folder, QStringLiteral("terminal.png")) && saved;
+    saved = save(theTerminalWindow, folder, QStringLiteral("terminal.png")) && saved;
     // The SYSTEM tab shows while the scale reports calibration mode (the script starts it so).
-    if (Form1->ui->PageControl1->isTabVisible(Form1->ui->PageControl1->indexOf(Form1->ui->TabSheet4))) {
-        Form1->ui->PageControl1->setCurrentWidget(Form1->ui->TabSheet4);
+    if (theMainWindow->ui->pages->isTabVisible(
+            theMainWindow->ui->pages->indexOf(theMainWindow->ui->systemPage))) {
+        theMainWindow->ui->pages->setCurrentWidget(theMainWindow->ui->systemPage);
         settle();
-        saved = save(Form1, folder, QStringLiteral("system.png")) && saved;
+        saved = save(theMainWindow, folder, QStringLiteral("system.png")) && saved;
     } else {
         std::fprintf(stderr, "screenshot-tour: the scale is not in calibration mode, no SYSTEM tab\n");
         saved = false;
     }
     // The Z report on the REPORTS tab with the confirmation waiting beside it; nothing is closed.
-    Form1->ui->PageControl1->setCurrentWidget(Form1->ui->TabSheet3);
-    Form1->reportsTab->Button31Click();
+    theMainWindow->ui->pages->setCurrentWidget(theMainWindow->ui->reportsPage);
+    theMainWindow->reportsTab->closeZ();
     settle();
-    saved = save(Form1, folder, QStringLiteral("reports.png")) && saved;
-    saved = save(Form6, folder, QStringLiteral("closez.png")) && saved;
-    Form6->hide();
+    saved = save(theMainWindow, folder, QStringLiteral("reports.png")) && saved;
+    saved = save(theCloseZDialog, folder, QStringLiteral("closez.png")) && saved;
+    theCloseZDialog->hide();
     // The archive of six weeks with the Z report just read as its newest entry.
-    Form1->reportsTab->HistoryButtonClick();
+    theMainWindow->reportsTab->showHistory();
     settle();
-    saved = save(Form1->reportsTab->historyWindow, folder, QStringLiteral("history.png")) && saved;
-    Form1->reportsTab->historyWindow->hide();
+    saved = save(theMainWindow->reportsTab->historyWindow, folder, QStringLiteral("history.png")) && saved;
+    theMainWindow->reportsTab->historyWindow->hide();
     QImage photo = testPhoto();
     QString photoBitmap = folder.filePath(QStringLiteral("logo-photo.bmp"));
     saved = photo.save(folder.filePath(QStringLiteral("logo-photo.png"))) && photo.save(photoBitmap, "BMP") &&
             saved;
     printed.openAnswers << photoBitmap;
-    Form4->show();
-    Form4->Button1Click();
+    theLogoWindow->show();
+    theLogoWindow->loadBitmap();
     settle();
-    saved = save(Form4, folder, QStringLiteral("logo.png")) && saved;
+    saved = save(theLogoWindow, folder, QStringLiteral("logo.png")) && saved;
     // The SETTINGS tab as the scale has them.
-    Form1->ui->PageControl1->setCurrentWidget(Form1->ui->TabSheet2);
-    Form1->settingsTab->Button9Click();
+    theMainWindow->ui->pages->setCurrentWidget(theMainWindow->ui->settingsPage);
+    theMainWindow->settingsTab->loadFromScale();
     settle();
-    saved = save(Form1, folder, QStringLiteral("settings.png")) && saved;
+    saved = save(theMainWindow, folder, QStringLiteral("settings.png")) && saved;
 
     // The line monitor (Ctrl+L) during a second Load From SCALE, alone and over the main window.
-    Form1->ui->PageControl1->setCurrentWidget(Form1->ui->TabSheet1);
-    Form1->MonitorClick();
+    theMainWindow->ui->pages->setCurrentWidget(theMainWindow->ui->pluPage);
+    theMainWindow->showLineMonitor();
     settle();
-    QWidget* monitor = Form1->session.lineMonitor;
+    QWidget* monitor = theMainWindow->session.lineMonitor;
     QTimer::singleShot(700, [&] {
         saved = save(monitor, folder, QStringLiteral("monitor.png")) && saved;
         saved = saveScreen(folder, QStringLiteral("monitor-transfer.png")) && saved;
     });
-    Form1->pluTab->Button7Click();
+    theMainWindow->pluTab->loadRangeFromScale();
     settle();
 
     destroyForms();

@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
 bash tools/check_layers.sh
+bash tools/check_names.sh
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 

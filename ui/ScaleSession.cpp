@@ -2,8 +2,8 @@
 
 #include "link/FrameLink.h"
 #include "text/Numbers.h"
+#include "ui/ProgressDialog.h"
 #include "ui/Prompts.h"
-#include "ui/Unit2.h"
 
 #include <QWidget>
 

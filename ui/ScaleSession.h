@@ -1,6 +1,6 @@
 // What the tabs and secondary windows need of the connection, below the main window: the command
 // wrapper, the connection guard, the handler runner and the grid text shared by the PLU and tax
-// grids. TForm1 owns the one session and hands it to every tab and window; none of them includes
+// grids. MainWindow owns the one session and hands it to every tab and window; none of them includes
 // the main window, and the main window learns each status byte through statusReceived.
 #pragma once
 
@@ -13,7 +13,7 @@
 #include <functional>
 
 class QWidget;
-class TForm2;
+class ProgressDialog;
 
 class ScaleSession : public QObject {
     Q_OBJECT
@@ -39,7 +39,7 @@ public:
     // The windows a tab opens, set by the program when it creates them: the progress dialog of
     // transfers, the Z close's confirmation, the logo window and the line monitor. Through these the tabs
     // reach them without the program's globals.
-    QPointer<TForm2> progressDialog;
+    QPointer<ProgressDialog> progressDialog;
     QPointer<QWidget> closeConfirmation;
     QPointer<QWidget> logoWindow;
     QPointer<QWidget> lineMonitor;
@@ -61,6 +61,9 @@ public:
     // Where the sales archive is kept: an SQLite file or a postgresql:// address, set by the program
     // to the data folder's database and changed in the HISTORY window.
     QString archiveLocation;
+    // The shop of a chain this PC belongs to, kept with every archived report (store::pcName); the
+    // program starts it from the SCALE_SITE environment variable.
+    QString archiveSite;
 
 signals:
     // Every command's status byte, after a failure too (decoded from whatever the reply buffer holds).

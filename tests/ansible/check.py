@@ -5,7 +5,7 @@
 #
 # STATE is changed, ok (not changed) or failed; DEFAULT holds for the hosts not named. Prints what
 # differs and exits 1 on any difference. With --figures, each host that did not fail must have
-# returned report figures of every scale.
+# returned report figures of every scale whose close was not skipped, every one a number (none masked).
 import json
 import sys
 
@@ -40,8 +40,13 @@ def main(argv):
             faults.append('%s: %s, expected %s (%s)' % (host, got, want, result.get('msg', '')))
         if figures and got != 'failed':
             for port, scale in result.get('scales', {}).items():
+                if scale.get('skipped'):
+                    continue
                 if not isinstance(scale.get('grand_total'), int):
                     faults.append('%s %s: no grand total in %s' % (host, port, scale))
+                for name, value in scale.items():
+                    if name not in ('kind', 'identity', 'closed', 'skipped') and not isinstance(value, int):
+                        faults.append('%s %s: figure %s is %r' % (host, port, name, value))
     for fault in faults:
         print(fault)
     return 1 if faults else 0

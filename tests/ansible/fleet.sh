@@ -4,9 +4,12 @@
 #
 #   start_fleet HOSTS SCALES   starts HOSTS x SCALES scale-sim processes, writes $WORK/inventory.yml
 #   stop_fleet                 stops the processes started here
-#   run_playbook OUT ARGS...   ansible-playbook with the json callback, forks 10, output in OUT
+#   run_playbook OUT ARGS...   ansible-playbook with the json callback, forks $FORKS (10), output in OUT
+#
+# SIM_ARGS (an array) is added to every scale-sim of start_fleet, e.g. (--baud 9600) for paced lines.
 
 SIM_PIDS=()
+SIM_ARGS=()
 
 # Starts one emulated scale and waits for its ready line (bounded by read's time-out).
 start_scale() {
@@ -41,7 +44,7 @@ start_fleet() {
         echo "    ansible_connection: local"
         echo "    ansible_python_interpreter: $(command -v python3)"
         echo "    scalectl: $BIN/scalectl"
-        echo "    plu_file: $WORK/today.plu"
+        echo "    plu_source: $WORK/today.plu"
         echo "  children:"
         echo "    shops:"
         echo "      hosts:"
@@ -51,12 +54,13 @@ start_fleet() {
         mkdir -p "$WORK/$host/reports"
         local ports=()
         for ((s = 1; s <= scales; s++)); do
-            start_scale "$WORK/$host/COM$s" --ack-log "$WORK/$host/ack$s.log" || return 1
+            start_scale "$WORK/$host/COM$s" --ack-log "$WORK/$host/ack$s.log" "${SIM_ARGS[@]}" || return 1
             ports+=("\"$WORK/$host/COM$s\"")
         done
         {
             echo "        $host:"
             echo "          scale_ports: [$(IFS=,; echo "${ports[*]}")]"
+            echo "          plu_file: $WORK/$host/today.plu"
             echo "          scale_records: $WORK/$host/records.db"
             echo "          scale_archive: $WORK/$host/archive.db"
             echo "          report_folder: $WORK/$host/reports"
@@ -64,10 +68,12 @@ start_fleet() {
     done
 }
 
-# The 0x23 writes the scales of all hosts acknowledged so far.
-plu_writes() {
-    cat "$WORK"/h*/ack*.log | grep -c '^23 ' || true
+# The requests with command CODE (23 PLU write, 04 PLU read, 44 Z close) that the scales of all
+# hosts answered so far.
+requests() {
+    cat "$WORK"/h*/ack*.log | grep -c "^$1 " || true
 }
+plu_writes() { requests 23; }
 
 run_playbook() {
     local out=$1
@@ -76,5 +82,5 @@ run_playbook() {
         ANSIBLE_COLLECTIONS_PATH="$SOURCE" ANSIBLE_CALLBACK_PLUGINS="$SOURCE/tests/ansible/callbacks" \
         ANSIBLE_STDOUT_CALLBACK=results_json ANSIBLE_NOCOLOR=1 \
         ANSIBLE_RETRY_FILES_ENABLED=0 ANSIBLE_LOCALHOST_WARNING=0 ANSIBLE_DEPRECATION_WARNINGS=0 \
-        ansible-playbook -f 10 -i "$WORK/inventory.yml" "$@" >"$out"
+        ansible-playbook -f "${FORKS:-10}" -i "$WORK/inventory.yml" "$@" >"$out"
 }

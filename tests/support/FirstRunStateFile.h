@@ -1,6 +1,6 @@
 // The window-state file that a first run writes, as the format gives it: every kept control with
-// its text at start, in index order. The clerk names (Edit8, Edit7, Edit6, Edit3) are the window's
-// own choice, and the clock shows whatever it held at close.
+// its text at start, in index order. The clerk names (clerk4Edit, clerk3Edit, clerk2Edit, clerk1Edit) are the
+// window's own choice, and the clock shows whatever it held at close.
 #pragma once
 
 #include <QByteArray>

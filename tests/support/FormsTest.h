@@ -5,7 +5,7 @@
 //     struct LogoWindowTest : FormsTest {
 //         void SetUp() override {
 //             FormsTest::SetUp();
-//             Form4->show();
+//             theLogoWindow->show();
 //         }
 //     };
 #pragma once

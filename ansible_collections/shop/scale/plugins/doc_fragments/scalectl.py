@@ -31,9 +31,24 @@ options:
     description:
       - The sales archive every report read is kept in (scalectl C(--archive)); scalectl's own by default.
     type: path
+  timeout:
+    description:
+      - Seconds scalectl may take on the shop PC; a scalectl still running then is ended and the
+        task fails saying so.
+    type: int
+    default: 600
+attributes:
+  action_group:
+    support: full
+    membership: [shop.scale.scale]
+  platform:
+    platforms: posix
+    description: POSIX shop PCs only (Linux); not Windows.
 requirements:
   - scalectl on the managed host
 notes:
-  - Runs C(scalectl --format json) on the managed host; a port that fails fails the host with
-    scalectl's message, the other ports' results are still returned in C(scales).
+  - Runs C(scalectl --format json) on the managed host under C(LC_ALL=C); a port that fails fails the
+    host with scalectl's message, the other ports' results are still returned in C(scales).
+  - The options every module shares can be set once per play with
+    C(module_defaults) for the action group C(group/shop.scale.scale).
 '''

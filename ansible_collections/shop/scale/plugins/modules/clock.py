@@ -21,6 +21,12 @@ options:
     default: 30
 extends_documentation_fragment:
   - shop.scale.scalectl
+attributes:
+  check_mode:
+    support: full
+    description: Reads the clocks and says which would be set; sets none.
+  diff_mode:
+    support: none
 '''
 
 EXAMPLES = r'''
@@ -36,9 +42,22 @@ EXAMPLES = r'''
 
 RETURN = r'''
 scales:
-  description: Per port, the clock as read (C(time), C(bytes), C(difference)) and whether it was set.
+  description: Per port, the clock as read and whether it was set.
   returned: always
   type: dict
+  contains:
+    time:
+      description: The scale's clock (ISO 8601), null when it holds no valid date.
+      type: str
+    bytes:
+      description: The clock's bytes as read.
+      type: str
+    difference:
+      description: Scale minus PC, in seconds; null when the clock holds no valid date.
+      type: int
+    set:
+      description: The clock was set (or would be, in check mode).
+      type: bool
   sample:
     COM1: {time: "2026-12-07T15:25:17", bytes: 1A 0C 07 0F 19 11, difference: -95, set: true}
 set:

@@ -10,8 +10,13 @@ short_description: Read the sales report of the shop's scales, and close the day
 description:
   - Reads each scale's report (C(scalectl report)) and returns its figures; scalectl keeps every
     report read in the sales archive of the shop PC (C(archive)).
-  - With C(z=true) the Z close follows each complete read and clears the scale's day; in check mode
-    the report is read without a close.
+  - With C(z=true) the Z close follows each complete read and clears the scale's day. A day is
+    closed once. When the archive already holds a close of this scale today that the scale carried
+    out, and the scale's totals read zero, no close is sent, C(dest) is left as it was and the task
+    is C(ok) (C(force=true) closes anyway).
+  - C(changed) is true exactly when a close was carried out.
+  - In check mode the report is read (the scale is not changed), nothing is written on the shop PC
+    (neither the archive nor C(dest)), and C(changed) says whether the real run would close.
 version_added: 1.0.0
 author: The scale utility's developers
 options:
@@ -20,10 +25,14 @@ options:
     type: bool
     default: false
   password:
-    description: The scale's Z-close password.
+    description:
+      - The scale's Z-close password, 0 to 99999. Without it, scalectl's own default applies.
+      - Given to scalectl in its environment, never on its command line; it is never returned.
     type: int
-    default: 0
-    no_log: true
+  force:
+    description: Close even when this scale's day has already been closed today.
+    type: bool
+    default: false
   dest:
     description:
       - Also write the report's text to this file on the shop PC (code page 1250, CR LF).
@@ -31,6 +40,12 @@ options:
     type: path
 extends_documentation_fragment:
   - shop.scale.scalectl
+attributes:
+  check_mode:
+    support: full
+    description: Reads the report; sends no close and writes neither the archive nor C(dest).
+  diff_mode:
+    support: none
 '''
 
 EXAMPLES = r'''
@@ -38,6 +53,7 @@ EXAMPLES = r'''
   shop.scale.report:
     ports: [COM1, COM2]
     z: true
+    password: "{{ z_password }}"
     dest: /srv/reports/z-{port}.txt
   register: day
 
@@ -48,13 +64,34 @@ EXAMPLES = r'''
 
 RETURN = r'''
 scales:
-  description:
-    - Per port, every figure of the report by name (C(document), C(grand_total), C(tax1) to C(tax9),
-      C(hour0_amount) ..., C(hour0_count) ..., C(clerk1_sales) ... C(clerk4_discount_total)), amounts
-      in hundredths as integers; C(kind) X or Z, C(identity), and C(closed) (the Z close was sent
-      and answered).
+  description: Per port, the report's figures and what became of the close.
   returned: always
   type: dict
+  contains:
+    kind:
+      description: C(Z) when the report was read for a close, else C(X).
+      type: str
+    identity:
+      description: The scale's identity.
+      type: str
+    closed:
+      description: The close was carried out (sent and answered); false when none was sent.
+      type: bool
+    skipped:
+      description: Why no close was sent although C(z) was asked (the day already closed).
+      type: str
+      returned: when a close was skipped
+    document:
+      description: The report's document number.
+      type: int
+    grand_total:
+      description: The day's grand total in hundredths.
+      type: int
+    figures:
+      description:
+        - Every other figure by name, as a number (C(tax1) to C(tax9), C(hour0_amount) ...,
+          C(hour0_count) ..., C(clerk1_sales) ... C(clerk4_discount_total)), amounts in hundredths.
+      type: int
   sample:
     COM1:
       kind: Z
@@ -64,32 +101,99 @@ scales:
       grand_total: 431250
       tax1: 0
       clerk1_sales: 120050
+closed:
+  description: The ports whose day was closed (or would be, in check mode).
+  returned: always
+  type: list
+  elements: str
 '''
+
+import datetime
+import os
 
 from ansible.module_utils.basic import AnsibleModule
 from ansible_collections.shop.scale.plugins.module_utils.scalectl import (
     COMMON_ARGS, fail_on_errors, run_scalectl)
 
+PASSWORD_VARIABLE = 'SCALE_Z_PASSWORD'
+
+
+def closed_today(module, identity, port):
+    # A close of this scale on this port today that the scale carried out, as the archive holds it
+    # (read only; an archive not created yet holds none).
+    today = datetime.date.today().isoformat()
+    archive = module.params['archive']
+    if archive and not os.path.exists(archive):
+        return False
+    results = run_scalectl(module, ['history', '--scale', identity, '--from', today, '--to', today],
+                           ports=[port])
+    fail_on_errors(module, results)
+    entries = results[port]['result'].get('entries', [])
+    return any(e.get('kind') == 'Z' and e.get('close_acknowledged') in (1, True) and e.get('port') == port
+               for e in entries)
+
+
+def nothing_booked(scale):
+    # The totals as scalectl judges a day with nothing booked: every total but the document number 0.
+    names = ['grand_total'] + ['tax%d' % n for n in range(1, 10)]
+    names += ['hour%d_%s' % (h, what) for h in range(24) for what in ('amount', 'count')]
+    return all(scale.get(name) == 0 for name in names)
+
+
+def predict(module, params):
+    # Check mode: the report read into a throwaway archive, the close decided as scalectl decides it.
+    scratch = os.path.join(module.tmpdir, 'check-archive.db')
+    results = run_scalectl(module, ['report'], archive=scratch)
+    fail_on_errors(module, results)
+    scales = dict((port, r['result']) for port, r in results.items())
+    closing = []
+    for port, scale in scales.items():
+        scale['closed'] = False
+        if not params['z']:
+            continue
+        scale['kind'] = 'Z'
+        if not params['force'] and nothing_booked(scale) and closed_today(module, scale['identity'], port):
+            scale['skipped'] = 'already closed today'
+        else:
+            closing.append(port)
+    return scales, closing
+
 
 def main():
     argument_spec = dict(COMMON_ARGS)
     argument_spec.update(z=dict(type='bool', default=False),
-                password=dict(type='int', default=0, no_log=True),
-                dest=dict(type='path'))
+                         password=dict(type='int', no_log=True),
+                         force=dict(type='bool', default=False),
+                         dest=dict(type='path'))
     module = AnsibleModule(argument_spec=argument_spec, supports_check_mode=True)
     params = module.params
-    if not 0 <= params['password'] <= 99999:
-        module.fail_json(msg='password must be 0 to 99999')
+    password = params['password']
+    # The password is a short number: left among the values Ansible masks, every figure holding its
+    # digits would come back masked. It is never returned, and the invocation shows it masked.
+    invocation = dict(module_args=dict(params))
+    if password is not None:
+        module.no_log_values.discard(str(password))
+        invocation['module_args']['password'] = 'VALUE_SPECIFIED_IN_NO_LOG_PARAMETER'
+        if not 0 <= password <= 99999:
+            module.fail_json(msg='password must be 0 to 99999', invocation=invocation)
+    if module.check_mode:
+        scales, closing = predict(module, params)
+        module.exit_json(changed=bool(closing), closed=closing, scales=scales, invocation=invocation)
     command = ['report']
-    close = params['z'] and not module.check_mode
-    if close:
-        command += ['--z', '--password', str(params['password'])]
+    environ = {}
+    if params['z']:
+        command.append('--z')
+        if params['force']:
+            command.append('--force')
+        if password is not None:
+            environ[PASSWORD_VARIABLE] = str(password)
     if params['dest']:
         command += ['-o', params['dest']]
-    results = run_scalectl(module, command)
+    results = run_scalectl(module, command, environ=environ)
     scales = dict((port, r['result']) for port, r in results.items())
-    fail_on_errors(module, results, changed=close)
-    module.exit_json(changed=close, scales=scales)
+    closing = [port for port, s in scales.items() if s.get('closed') is True]
+    fail_on_errors(module, results, changed=bool(closing), closed=closing, invocation=invocation)
+    module.exit_json(changed=bool(closing), closed=closing, scales=scales, invocation=invocation)
 
 
 if __name__ == '__main__':

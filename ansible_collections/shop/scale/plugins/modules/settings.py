@@ -17,11 +17,19 @@ version_added: 1.0.0
 author: The scale utility's developers
 options:
   src:
-    description: The settings file on the shop PC (as the SETTINGS tab's SAVE TO DISK writes it).
+    description:
+      - The settings file on the shop PC (as the SETTINGS tab's SAVE TO DISK writes it), of 80 lines.
+        A file of any other count of lines is refused before any scale is touched.
     type: path
     required: true
 extends_documentation_fragment:
   - shop.scale.scalectl
+attributes:
+  check_mode:
+    support: full
+    description: Reads the scales' settings and compares; sends nothing.
+  diff_mode:
+    support: full
 '''
 
 EXAMPLES = r'''
@@ -33,9 +41,16 @@ EXAMPLES = r'''
 
 RETURN = r'''
 scales:
-  description: Per port, C(differences) (setting name -> C(scale) and C(file) values) and C(sent).
+  description: Per port, how the scale differed from the file and whether the file was sent.
   returned: always
   type: dict
+  contains:
+    differences:
+      description: Setting name -> C(scale) and C(file) values, for each setting that differs.
+      type: dict
+    sent:
+      description: The file was sent to the scale.
+      type: bool
   sample:
     COM1: {sent: true, differences: {currency: {scale: "EUR", file: "CZK"}}}
 '''

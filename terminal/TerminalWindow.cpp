@@ -1,6 +1,6 @@
-#include "terminal/Unit3.h"
+#include "terminal/TerminalWindow.h"
 
-#include "ui_Unit3.h"
+#include "ui_TerminalWindow.h"
 
 #include "terminal/Display.h"
 #include "terminal/Keypad.h"
@@ -32,22 +32,23 @@ QFont displayFont() {
 
 } // namespace
 
-TForm3::TForm3(ScaleSession& session, QWidget* parent)
-    : QWidget(parent), ui(new Ui::TForm3), Timer1(new QTimer(this)), session(session) {
+TerminalWindow::TerminalWindow(ScaleSession& session, QWidget* parent)
+    : QWidget(parent), ui(new Ui::TerminalWindow), pollTimer(new QTimer(this)), session(session) {
     ui->setupUi(this);
     setDialogFrame(this, 233, 299, DialogFrame::StaysOnTop);
     // The keypad buttons take no focus, so every key press reaches the window first.
     setFocusPolicy(Qt::StrongFocus);
 
-    QPalette panel = ui->Panel1->palette();
+    QPalette panel = ui->displayPanel->palette();
     panel.setColor(QPalette::Window, panelColour);
     panel.setColor(QPalette::WindowText, Qt::black);
-    ui->Panel1->setPalette(panel);
+    ui->displayPanel->setPalette(panel);
 
-    lineLabels = {ui->Label1, ui->Label2, ui->Label3};
-    overlayLabels = {ui->Label10, ui->Label11, ui->Label12};
-    indicatorLabels = {ui->Label9, ui->Label7,  ui->Label4,  ui->Label5, ui->Label6,
-                       ui->Label8, ui->Label13, ui->Label14, ui->Label15};
+    lineLabels = {ui->displayLine1, ui->displayLine2, ui->displayLine3};
+    overlayLabels = {ui->decimalsLine1, ui->decimalsLine2, ui->decimalsLine3};
+    indicatorLabels = {ui->shiftIndicator, ui->modeIndicator,  ui->stableIndicator,
+                       ui->zeroIndicator,  ui->netIndicator,   ui->batteryIndicator,
+                       ui->sbtIndicator,   ui->paperIndicator, ui->chargeIndicator};
     QFont digits = displayFont();
     for (QLabel* label : lineLabels)
         label->setFont(digits);
@@ -61,61 +62,61 @@ TForm3::TForm3(ScaleSession& session, QWidget* parent)
     for (QLabel* label : indicatorLabels)
         label->setFont(small);
 
-    keys = {ui->Button1,  ui->Button2,  ui->Button3,  ui->Button4,  ui->Button5,  ui->Button6,
-            ui->Button7,  ui->Button8,  ui->Button9,  ui->Button10, ui->Button11, ui->Button12,
-            ui->Button13, ui->Button14, ui->Button15, ui->Button16, ui->Button17, ui->Button18,
-            ui->Button19, ui->Button20, ui->Button21, ui->Button22, ui->Button23, ui->Button24,
-            ui->Button25, ui->Button26, ui->Button27, ui->Button28, ui->Button29, ui->Button30};
+    keys = {ui->key7,  ui->key8,    ui->key9,     ui->keyM,        ui->keyShift,     ui->keyOn,
+            ui->key4,  ui->key5,    ui->key6,     ui->keyPlu,      ui->keyDrawer,    ui->keyLineFeed,
+            ui->key1,  ui->key2,    ui->key3,     ui->keyMultiply, ui->keyPay,       ui->keyDiscount,
+            ui->key0,  ui->key00,   ui->keyClear, ui->keyTotal,    ui->keyLeft,      ui->keyRight,
+            ui->keyC1, ui->keyZero, ui->keyTare,  ui->keyC2,       ui->keyBackspace, ui->keyEnter};
     for (QPushButton* key : keys)
-        connect(key, &QPushButton::clicked, this, [this, key] { ButtonXClick(key); });
+        connect(key, &QPushButton::clicked, this, [this, key] { pressKey(key); });
 
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(pollInterval);
+    pollTimer->setObjectName(QStringLiteral("pollTimer"));
+    pollTimer->setInterval(pollInterval);
     // A coarse timer may fire a little early; the polls must stay at least the interval apart.
-    Timer1->setTimerType(Qt::PreciseTimer);
-    connect(Timer1, &QTimer::timeout, this, &TForm3::Timer1Timer);
+    pollTimer->setTimerType(Qt::PreciseTimer);
+    connect(pollTimer, &QTimer::timeout, this, &TerminalWindow::refreshDisplay);
 
     centreOnScreen(this);
 }
 
-TForm3::~TForm3() {
+TerminalWindow::~TerminalWindow() {
     delete ui;
 }
 
-void TForm3::ButtonXClick(const QPushButton* button) {
+void TerminalWindow::pressKey(const QPushButton* button) {
     auto at = std::find(keys.begin(), keys.end(), button);
     if (at != keys.end())
         sendKey(session.line(), kKeypad[static_cast<size_t>(at - keys.begin())].code);
 }
 
-void TForm3::FormKeyDown(const QKeyEvent& key) {
+void TerminalWindow::sendKeyboardKey(const QKeyEvent& key) {
     sendKey(session.line(),
             keyboardCode(key.key(), key.modifiers().testFlag(Qt::KeypadModifier), key.nativeScanCode()));
 }
 
-void TForm3::FormActivate() {
-    Timer1->start();
+void TerminalWindow::startPolling() {
+    pollTimer->start();
 }
 
-void TForm3::FormDeactivate() {
-    Timer1->stop();
+void TerminalWindow::stopPolling() {
+    pollTimer->stop();
 }
 
-void TForm3::Timer1Timer() {
-    Timer1->stop();
+void TerminalWindow::refreshDisplay() {
+    pollTimer->stop();
     // A PLU transfer lets the timer run between two records; its exchanges come first.
     if (session.transferRunning()) {
-        Timer1->start();
+        pollTimer->start();
         return;
     }
     std::optional<DisplayState> state = pollDisplay(session.line().link);
     if (!state)
         return;
     showDisplay(*state);
-    Timer1->start();
+    pollTimer->start();
 }
 
-void TForm3::showDisplay(const DisplayState& state) {
+void TerminalWindow::showDisplay(const DisplayState& state) {
     QString separator = QLocale().decimalPoint();
     for (size_t n = 0; n < kDisplayLines; ++n) {
         lineLabels[n]->setText(displayCaption(state.lines[n]));
@@ -125,16 +126,16 @@ void TForm3::showDisplay(const DisplayState& state) {
         indicatorLabels[i]->setVisible(state.indicators[i]);
 }
 
-bool TForm3::event(QEvent* event) {
+bool TerminalWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
-        FormActivate();
+        startPolling();
     else if (event->type() == QEvent::WindowDeactivate)
-        FormDeactivate();
+        stopPolling();
     return QWidget::event(event);
 }
 
-void TForm3::keyPressEvent(QKeyEvent* event) {
-    FormKeyDown(*event);
+void TerminalWindow::keyPressEvent(QKeyEvent* event) {
+    sendKeyboardKey(*event);
     // The key is not consumed: it goes on as if the window had not looked at it.
     event->ignore();
 }

@@ -1,4 +1,4 @@
-// Unit2: the progress dialog TForm2 ("WORK...") shown by long record-by-record transfers.
+// The progress dialog ("WORK...") shown by long record-by-record transfers.
 //
 // A transfer uses it in this order: begin(maximum); for each record, exchange the record, leave the
 // loop when keepRunning is false, else step(position, text); after the loop, however it ended,
@@ -10,19 +10,19 @@
 #include <QWidget>
 
 namespace Ui {
-class TForm2;
+class ProgressDialog;
 }
 
-class TForm2 : public QWidget {
+class ProgressDialog : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm2(QWidget* parent = nullptr);
-    ~TForm2() override;
+    explicit ProgressDialog(QWidget* parent = nullptr);
+    ~ProgressDialog() override;
 
     // True while a transfer may go on; STOP clears it.
     bool keepRunning = false;
     // STOP: only clears keepRunning; the transfer loop notices it and hides the dialog.
-    void Button1Click();
+    void stop();
 
     // Shows the dialog with the bar at 0 of maximum, sets keepRunning and draws it at once.
     void begin(int maximum);
@@ -31,5 +31,5 @@ public:
     // Bar back to 0, dialog hidden, keepRunning cleared.
     void finish();
 
-    Ui::TForm2* ui; // ProgressBar1, Label1, Button1
+    Ui::ProgressDialog* ui;
 };

@@ -1,4 +1,4 @@
-#include "app/Unit5.h"
+#include "app/HelpWindow.h"
 
 #include "ui/WindowFrames.h"
 
@@ -33,22 +33,22 @@ const char* const helpLines[] = {
 
 } // namespace
 
-TForm5::TForm5(QWidget* parent) : QWidget(parent), Memo1(new QPlainTextEdit(this)) {
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent), helpText(new QPlainTextEdit(this)) {
     setWindowTitle(QStringLiteral("HELP"));
     setDialogFrame(this, 378, 274, DialogFrame::Normal);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    helpText->setObjectName(QStringLiteral("helpText"));
+    helpText->setReadOnly(true);
+    helpText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The text was laid out for a small dialog font: at 8 points its longest lines (51 characters)
     // still fit the window's width, so no line wraps.
-    QFont small = Memo1->font();
+    QFont small = helpText->font();
     small.setPointSize(8);
-    Memo1->setFont(small);
+    helpText->setFont(small);
     QStringList lines;
     for (const char* line : helpLines)
         lines << QString::fromLatin1(line);
-    Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+    helpText->setPlainText(lines.join(QLatin1Char('\n')));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Memo1);
+    layout->addWidget(helpText);
 }

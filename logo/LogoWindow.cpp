@@ -1,10 +1,10 @@
-#include "logo/Unit4.h"
+#include "logo/LogoWindow.h"
 
 #include "logo/LogoUpload.h"
 #include "ui/Prompts.h"
 #include "ui/ScaleSession.h"
 #include "ui/WindowFrames.h"
-#include "ui_Unit4.h"
+#include "ui_LogoWindow.h"
 
 #include <QPixmap>
 
@@ -13,25 +13,25 @@ const QString kFileFilter = QStringLiteral("BMP|*.BMP");
 const QString kFileFolder = QStringLiteral(".");
 } // namespace
 
-TForm4::TForm4(ScaleSession& session, QWidget* parent)
-    : QWidget(parent), ui(new Ui::TForm4), session(session), logo(std::make_unique<LogoImages>()) {
+LogoWindow::LogoWindow(ScaleSession& session, QWidget* parent)
+    : QWidget(parent), ui(new Ui::LogoWindow), session(session), logo(std::make_unique<LogoImages>()) {
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("LOAD LOGO"));
     setDialogFrame(this, 401, 326, DialogFrame::StaysOnTop);
-    ui->ProgressBar1->hide();
+    ui->progressBar->hide();
 
-    connect(ui->Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
-    connect(ui->Button2, &QPushButton::clicked, this, &TForm4::Button2Click);
-    connect(ui->TrackBar1, &QSlider::valueChanged, this, &TForm4::convertFromControls);
-    connect(ui->TrackBar2, &QSlider::valueChanged, this, &TForm4::convertFromControls);
-    connect(ui->CheckBox1, &QCheckBox::toggled, this, &TForm4::convertFromControls);
+    connect(ui->loadButton, &QPushButton::clicked, this, &LogoWindow::loadBitmap);
+    connect(ui->sendButton, &QPushButton::clicked, this, &LogoWindow::sendToScale);
+    connect(ui->brightnessSlider, &QSlider::valueChanged, this, &LogoWindow::convertFromControls);
+    connect(ui->contrastSlider, &QSlider::valueChanged, this, &LogoWindow::convertFromControls);
+    connect(ui->thresholdBox, &QCheckBox::toggled, this, &LogoWindow::convertFromControls);
 }
 
-TForm4::~TForm4() {
+LogoWindow::~LogoWindow() {
     delete ui;
 }
 
-void TForm4::Button1Click() {
+void LogoWindow::loadBitmap() {
     QString fileName = prompts().openFileName(kFileFilter, QString(), kFileFolder);
     if (fileName.isEmpty())
         return;
@@ -44,19 +44,20 @@ void TForm4::Button1Click() {
     convertFromControls();
 }
 
-void TForm4::convertFromControls() {
-    convertLogo(*logo, {ui->TrackBar1->value(), ui->TrackBar2->value(), ui->CheckBox1->isChecked()});
+void LogoWindow::convertFromControls() {
+    convertLogo(*logo,
+                {ui->brightnessSlider->value(), ui->contrastSlider->value(), ui->thresholdBox->isChecked()});
     showPicture();
 }
 
-void TForm4::showPicture() {
-    ui->Image1->setPixmap(QPixmap::fromImage(logo->picture));
+void LogoWindow::showPicture() {
+    ui->picture->setPixmap(QPixmap::fromImage(logo->picture));
 }
 
-void TForm4::Button2Click() {
+void LogoWindow::sendToScale() {
     if (!session.requireConnection())
         return;
-    QProgressBar* progress = ui->ProgressBar1;
+    QProgressBar* progress = ui->progressBar;
     progress->setRange(0, logo->picture.height());
     progress->setValue(0);
     progress->show();

@@ -1,4 +1,4 @@
-// Unit3: the terminal window TForm3 ("TERMINAL"), the on-screen copy of the scale's front. A click
+// The terminal window ("TERMINAL"), the on-screen copy of the scale's front. A click
 // on one of the 30 keys, or a key of the PC keyboard, sends that key to the scale; while the window
 // is the active one it polls the displays and indicators every 100 ms and mirrors them.
 #pragma once
@@ -10,30 +10,33 @@
 #include <array>
 
 namespace Ui {
-class TForm3;
+class TerminalWindow;
 }
 class ScaleSession;
 class QPushButton;
 class QLabel;
 class QTimer;
 
-class TForm3 : public QWidget {
+class TerminalWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm3(ScaleSession& session, QWidget* parent = nullptr);
-    ~TForm3() override;
+    explicit TerminalWindow(ScaleSession& session, QWidget* parent = nullptr);
+    ~TerminalWindow() override;
 
-    // The one click handler of Button1 to Button30: sends the clicked key's code.
-    void ButtonXClick(const QPushButton* button);
+    // The one click handler of the 30 keys: sends the clicked key's code.
+    void pressKey(const QPushButton* button);
     // Every key press of the PC keyboard, auto-repeats included, mapped onto a key code and sent.
-    void FormKeyDown(const QKeyEvent& key);
-    void FormActivate();   // starts polling
-    void FormDeactivate(); // stops it
+    void sendKeyboardKey(const QKeyEvent& key);
+    void startPolling();
+    void stopPolling();
     // One display poll; it runs the timer again only when the poll succeeded.
-    void Timer1Timer();
+    void refreshDisplay();
 
-    Ui::TForm3* ui; // Panel1, Label1 to Label15, Button1 to Button30
-    QTimer* Timer1;
+    // The 30 keys in keypad order (five rows of six, left to right, top to bottom).
+    const std::array<QPushButton*, kKeypadKeys>& keypadButtons() const { return keys; }
+
+    Ui::TerminalWindow* ui;
+    QTimer* pollTimer;
 
 protected:
     bool event(QEvent* event) override;

@@ -1,9 +1,9 @@
-#include "app/UNIT1.h"
+#include "app/MainWindow.h"
 
-#include "ui_UNIT1.h"
+#include "ui_MainWindow.h"
 
 #include "app/Forms.h"
-#include "app/Unit5.h"
+#include "app/HelpWindow.h"
 #include "app/WindowState.h"
 #include "link/Command.h"
 #include "link/FrameLink.h"
@@ -12,7 +12,7 @@
 #include "reports/ReportsTab.h"
 #include "service/FindScale.h"
 #include "settings/SettingsTab.h"
-#include "terminal/Unit3.h"
+#include "terminal/TerminalWindow.h"
 #include "text/CodePage.h"
 #include "text/Numbers.h"
 #include "ui/EditableCombo.h"
@@ -34,70 +34,70 @@ const QString disconnectCaption = QStringLiteral("DISCONNECT");
 
 } // namespace
 
-QString TForm1::stateFile;
+QString MainWindow::stateFile;
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(new Ui::TForm1) {
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent), ui(new Ui::MainWindow) {
     ui->setupUi(this);
     // Fixed frame with the system menu and the minimise box, but no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(890, 524);
 
-    makeEditableCombo(ui->ComboBox2);
-    makeEditableCombo(ui->ComboBox1);
+    makeEditableCombo(ui->portCombo);
+    makeEditableCombo(ui->baudCombo);
     // The status text in a fixed-pitch font; the hints make font matching pick a monospaced face even
     // where the system's fixed font is not configured.
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setStyleHint(QFont::TypeWriter);
     fixed.setFixedPitch(true);
-    ui->Label4->setFont(fixed);
-    ui->Shape1->setBrushColor(disconnectedColour);
+    ui->statusLabel->setFont(fixed);
+    ui->connectionLight->setBrushColor(disconnectedColour);
     // The identity label sits over the tab row. Its text comes from the scale, so the .ui makes it
     // plain text: an identity with something like "<b>" in it reads as the scale sent it.
-    ui->StaticText1->raise();
+    ui->scaleIdLabel->raise();
 
-    connect(&session, &ScaleSession::statusReceived, this, &TForm1::showStatus);
+    connect(&session, &ScaleSession::statusReceived, this, &MainWindow::showStatus);
 
-    pluTab = new PluTab(session, ui->TabSheet1);
-    auto* pluLayout = new QVBoxLayout(ui->TabSheet1);
+    pluTab = new PluTab(session, ui->pluPage);
+    auto* pluLayout = new QVBoxLayout(ui->pluPage);
     pluLayout->setContentsMargins(0, 0, 0, 0);
     pluLayout->addWidget(pluTab);
-    reportsTab = new ReportsTab(session, ui->TabSheet3);
-    auto* reportsLayout = new QVBoxLayout(ui->TabSheet3);
+    reportsTab = new ReportsTab(session, ui->reportsPage);
+    auto* reportsLayout = new QVBoxLayout(ui->reportsPage);
     reportsLayout->setContentsMargins(0, 0, 0, 0);
     reportsLayout->addWidget(reportsTab);
 
-    systemTab = new SystemTab(session, ui->TabSheet4);
-    auto* systemLayout = new QVBoxLayout(ui->TabSheet4);
+    systemTab = new SystemTab(session, ui->systemPage);
+    auto* systemLayout = new QVBoxLayout(ui->systemPage);
     systemLayout->addWidget(systemTab);
 
-    settingsTab = new SettingsTab(session, ui->TabSheet2);
-    auto* settingsLayout = new QVBoxLayout(ui->TabSheet2);
+    settingsTab = new SettingsTab(session, ui->settingsPage);
+    auto* settingsLayout = new QVBoxLayout(ui->settingsPage);
     settingsLayout->setContentsMargins(0, 0, 0, 0);
     settingsLayout->addWidget(settingsTab);
 
-    connect(ui->Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
-    connect(ui->Button11, &QPushButton::clicked, this, &TForm1::Button11Click);
-    connect(ui->Button15, &QPushButton::clicked, this, &TForm1::Button15Click);
-    connect(ui->Button16, &QPushButton::clicked, this, &TForm1::Button16Click);
-    connect(ui->FindButton, &QPushButton::clicked, this, &TForm1::FindClick);
+    connect(ui->closeButton, &QPushButton::clicked, this, &MainWindow::closeProgram);
+    connect(ui->connectButton, &QPushButton::clicked, this, &MainWindow::connectOrDisconnect);
+    connect(ui->helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
+    connect(ui->terminalButton, &QPushButton::clicked, this, &MainWindow::showTerminal);
+    connect(ui->findButton, &QPushButton::clicked, this, &MainWindow::searchForScale);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, this,
-            &TForm1::MonitorClick);
+            &MainWindow::showLineMonitor);
 
     centreOnScreen(this);
-    FormCreate();
+    startUp();
 }
 
-TForm1::~TForm1() {
+MainWindow::~MainWindow() {
     delete ui;
 }
 
-void TForm1::FormCreate() {
-    ui->PageControl1->setCurrentWidget(ui->TabSheet1);
-    ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(ui->TabSheet4), false);
+void MainWindow::startUp() {
+    ui->pages->setCurrentWidget(ui->pluPage);
+    ui->pages->setTabVisible(ui->pages->indexOf(ui->systemPage), false);
     // Initial combo-box items: the connection bar's, then the SETTINGS and SYSTEM tabs'.
-    ui->ComboBox1->setCurrentIndex(3);
-    ui->ComboBox2->setCurrentIndex(0);
+    ui->baudCombo->setCurrentIndex(3);
+    ui->portCombo->setCurrentIndex(0);
     settingsTab->selectStartItems();
     systemTab->selectInitialItems();
 
@@ -106,61 +106,60 @@ void TForm1::FormCreate() {
     settingsTab->writeHeadings();
 
     // Restored texts override the selections above; the PLU range and the clock are set after it.
-    restoreall();
-    pluTab->Button12Click();
+    restoreWindowState();
+    pluTab->selectAll();
 
     // Last: the clock field takes the PC's time, whatever a stored text said.
-    settingsTab->Button3Click();
+    settingsTab->clockFromPc();
 }
 
-void TForm1::FormClose() {
-    saveall();
+void MainWindow::shutDown() {
+    saveWindowState();
 }
 
-void TForm1::saveall() {
+void MainWindow::saveWindowState() {
     // A file that cannot be written costs only the saved state; nothing holds up the close.
     if (!stateFile.isEmpty())
         windowstate::saveStateFile(stateFile, windowTitle(), windowstate::controlsUnder(this));
 }
 
-void TForm1::restoreall() {
+void MainWindow::restoreWindowState() {
     if (!stateFile.isEmpty())
         windowstate::restoreStateFile(stateFile, windowTitle(), windowstate::controlsUnder(this));
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
-    FormClose();
+void MainWindow::closeEvent(QCloseEvent* event) {
+    shutDown();
     event->accept();
     // Secondary windows may still be open; closing the main window ends the program all the same.
     QCoreApplication::quit();
 }
 
-void TForm1::showStatus(uint8_t status) {
-    ui->Label4->setText(QStringLiteral("STATUS:%1").arg(status, 2, 16, QLatin1Char('0')).toUpper());
-    ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(ui->TabSheet4),
-                                    (status & kCalibrationBit) != 0);
+void MainWindow::showStatus(uint8_t status) {
+    ui->statusLabel->setText(QStringLiteral("STATUS:%1").arg(status, 2, 16, QLatin1Char('0')).toUpper());
+    ui->pages->setTabVisible(ui->pages->indexOf(ui->systemPage), (status & kCalibrationBit) != 0);
 }
 
-void TForm1::Button11Click() {
-    if (ui->Button11->text() == disconnectCaption) {
-        ui->StaticText1->clear();
+void MainWindow::connectOrDisconnect() {
+    if (ui->connectButton->text() == disconnectCaption) {
+        ui->scaleIdLabel->clear();
         session.scaleIdentity.clear();
-        ui->Button11->setText(QStringLiteral("CONNECT"));
-        ui->Shape1->setBrushColor(disconnectedColour);
-        ui->PageControl1->setCurrentWidget(ui->TabSheet1);
-        ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(ui->TabSheet4), false);
+        ui->connectButton->setText(QStringLiteral("CONNECT"));
+        ui->connectionLight->setBrushColor(disconnectedColour);
+        ui->pages->setCurrentWidget(ui->pluPage);
+        ui->pages->setTabVisible(ui->pages->indexOf(ui->systemPage), false);
         theLink.close();
         return;
     }
     session.runHandler([this] {
-        int32_t baud = strToInt(ui->ComboBox1->currentText());
+        int32_t baud = strToInt(ui->baudCombo->currentText());
         // A device path or a network port (socket://, rfc2217://) typed into the port box is opened
         // as it stands; otherwise the selected item is the port, and no selection gives port 0, which
         // fails.
-        std::string portText = ui->ComboBox2->currentText().toLocal8Bit().toStdString();
+        std::string portText = ui->portCombo->currentText().toLocal8Bit().toStdString();
         bool opened = isPortPath(portText)
                           ? theLink.openDevice(portText, baud)
-                          : theLink.open(static_cast<uint8_t>(ui->ComboBox2->currentIndex() + 1), baud);
+                          : theLink.open(static_cast<uint8_t>(ui->portCombo->currentIndex() + 1), baud);
         if (!opened) {
             prompts().message(errorTitle, QStringLiteral("Cannot initialize COM port!"));
             return;
@@ -171,31 +170,31 @@ void TForm1::Button11Click() {
             return;
         }
         // The scale's record is found by the port as named and the identity it reported.
-        session.portName = ui->ComboBox2->currentText();
+        session.portName = ui->portCombo->currentText();
         session.scaleIdentity = fromCp1250(*identity);
-        ui->StaticText1->setText(QStringLiteral("SCALE ID: ") + session.scaleIdentity);
-        ui->Button11->setText(disconnectCaption);
-        ui->Shape1->setBrushColor(connectedColour);
+        ui->scaleIdLabel->setText(QStringLiteral("SCALE ID: ") + session.scaleIdentity);
+        ui->connectButton->setText(disconnectCaption);
+        ui->connectionLight->setBrushColor(connectedColour);
     });
 }
 
-void TForm1::Button10Click() {
+void MainWindow::closeProgram() {
     close();
 }
 
-void TForm1::Button15Click() {
-    Form5->show();
+void MainWindow::showHelp() {
+    theHelpWindow->show();
 }
 
-void TForm1::Button16Click() {
+void MainWindow::showTerminal() {
     if (session.requireConnection())
-        Form3->show();
+        theTerminalWindow->show();
 }
 
-void TForm1::FindClick() {
+void MainWindow::searchForScale() {
     // A device path or network port typed into the port box is tried first, then every port there is.
     std::vector<std::string> ports;
-    std::string typed = ui->ComboBox2->currentText().toLocal8Bit().toStdString();
+    std::string typed = ui->portCombo->currentText().toLocal8Bit().toStdString();
     if (isPortPath(typed))
         ports.push_back(typed);
     for (const std::string& port : defaultSearchPorts())
@@ -204,18 +203,18 @@ void TForm1::FindClick() {
     if (!found)
         return;
     QString port = QString::fromLocal8Bit(found->port);
-    int portIndex = ui->ComboBox2->findText(port);
-    ui->ComboBox2->setCurrentIndex(portIndex);
+    int portIndex = ui->portCombo->findText(port);
+    ui->portCombo->setCurrentIndex(portIndex);
     if (portIndex < 0)
-        ui->ComboBox2->setEditText(port);
+        ui->portCombo->setEditText(port);
     QString baud = QString::number(found->baud);
-    int baudIndex = ui->ComboBox1->findText(baud);
-    ui->ComboBox1->setCurrentIndex(baudIndex);
+    int baudIndex = ui->baudCombo->findText(baud);
+    ui->baudCombo->setCurrentIndex(baudIndex);
     if (baudIndex < 0)
-        ui->ComboBox1->setEditText(baud);
+        ui->baudCombo->setEditText(baud);
 }
 
-void TForm1::MonitorClick() {
+void MainWindow::showLineMonitor() {
     if (session.lineMonitor)
         ScaleSession::showWindow(session.lineMonitor);
 }

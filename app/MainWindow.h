@@ -1,4 +1,4 @@
-// UNIT1: the main window TForm1 with its connection bar and the four tabs. The tabs' own handlers
+// The main window with its connection bar and the four tabs. The tabs' own handlers
 // live in the folders of their tabs; what they need of the connection is the session the main
 // window owns and hands to them.
 #pragma once
@@ -9,18 +9,18 @@
 #include <cstdint>
 
 namespace Ui {
-class TForm1;
+class MainWindow;
 }
 class PluTab;
 class SystemTab;
 class ReportsTab;
 class SettingsTab;
 
-class TForm1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The window-state file, chosen by the program before the window is created. Empty: the window
     // neither reads nor writes one (a window created by a test that does not ask for it).
@@ -30,22 +30,22 @@ public:
     ScaleSession session;
 
     // Start-up of the window, in the system's order (run once by the constructor).
-    void FormCreate();
+    void startUp();
     // The main window is closing, whichever way; the program ends afterwards.
-    void FormClose();
+    void shutDown();
     // Writes and reads the window-state file (app/WindowState.h).
-    void saveall();
-    void restoreall();
-    void Button10Click(); // CLOSE
-    void Button11Click(); // CONNECT / DISCONNECT
-    void Button15Click(); // HELP
-    void Button16Click(); // TERMINAL
+    void saveWindowState();
+    void restoreWindowState();
+    void closeProgram();
+    void connectOrDisconnect();
+    void showHelp();
+    void showTerminal();
     // FIND: searches every port at every rate and puts the scale found into the port and baud boxes.
-    void FindClick();
+    void searchForScale();
     // Ctrl+L: the line monitor.
-    void MonitorClick();
+    void showLineMonitor();
 
-    Ui::TForm1* ui;
+    Ui::MainWindow* ui;
     PluTab* pluTab = nullptr;
     SystemTab* systemTab = nullptr;
     ReportsTab* reportsTab = nullptr;
