@@ -4,9 +4,9 @@
 #include "text/BoundedRead.h"
 #include "text/CodePage.h"
 #include "text/Numbers.h"
+#include "text/OutputFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -148,14 +148,7 @@ bool saveSettingsFile(const QString& path, const Settings& settings) {
     std::optional<QByteArray> bytes = settingsFileBytes(settings);
     if (!bytes)
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(*bytes) != bytes->size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeOutputFile(path, *bytes).isEmpty();
 }
 
 namespace {
