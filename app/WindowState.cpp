@@ -3,11 +3,11 @@
 #include "text/BoundedRead.h"
 #include "text/CodePage.h"
 #include "text/Numbers.h"
+#include "text/OutputFile.h"
 
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QSaveFile>
 #include <algorithm>
 #include <optional>
 
@@ -241,11 +241,7 @@ void readState(const QByteArray& bytes, const QString& caption, const ControlLoo
 }
 
 bool saveStateFile(const QString& path, const QString& caption, const ControlLookup& find) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(writeState(caption, find));
-    return file.commit();
+    return writeOutputFile(path, writeState(caption, find)).isEmpty();
 }
 
 void restoreStateFile(const QString& path, const QString& caption, const ControlLookup& find) {

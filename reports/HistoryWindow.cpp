@@ -4,6 +4,7 @@
 #include "reports/HistoryWorkbook.h"
 #include "reports/SalesHistory.h"
 #include "text/DateTimeText.h"
+#include "text/OutputFile.h"
 #include "ui/Prompts.h"
 #include "ui/ScaleSession.h"
 #include "ui/WindowFrames.h"
@@ -24,7 +25,6 @@
 #include <QLocale>
 #include <QPieSeries>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableView>
 #include <QValueAxis>
 #include <algorithm>
@@ -267,8 +267,7 @@ void HistoryWindow::exportListing(const QString& filter, const QString& suffix, 
     if (!list)
         return;
     const std::optional<QByteArray> bytes = bytesOf(*list);
-    QSaveFile file(path);
-    if (!bytes || !file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit())
+    if (!bytes || !writeOutputFile(path, *bytes).isEmpty())
         prompts().message(tr("ERROR!"), tr("I/O Error!"));
 }
 

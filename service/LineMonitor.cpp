@@ -1,12 +1,12 @@
 #include "service/LineMonitor.h"
 
 #include "text/CodePage.h"
+#include "text/OutputFile.h"
 #include "ui/Prompts.h"
 #include "ui/ScaleSession.h"
 
 #include <QAbstractTableModel>
 #include <QCheckBox>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -161,10 +161,9 @@ void LineMonitor::saveLog() {
         prompts().saveFileName(tr("Text files") + QStringLiteral("|*.txt"), QStringLiteral("txt"), QString());
     if (path.isEmpty())
         return;
-    QFile file(path);
-    bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    QByteArray text;
     for (const LineEntry& entry : model->entries)
-        written = written && file.write(QByteArray::fromStdString(entryText(entry) + '\n')) >= 0;
-    if (!written)
+        text += QByteArray::fromStdString(entryText(entry) + '\n');
+    if (!writeOutputFile(path, text).isEmpty())
         prompts().message(tr("ERROR!"), tr("I/O Error!"));
 }

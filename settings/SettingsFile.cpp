@@ -4,10 +4,10 @@
 #include "text/BoundedRead.h"
 #include "text/CodePage.h"
 #include "text/Numbers.h"
+#include "text/OutputFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -149,14 +149,7 @@ bool saveSettingsFile(const QString& path, const Settings& settings) {
     std::optional<QByteArray> bytes = settingsFileBytes(settings);
     if (!bytes)
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(*bytes) != bytes->size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeOutputFile(path, *bytes).isEmpty();
 }
 
 namespace {
