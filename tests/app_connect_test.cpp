@@ -211,7 +211,7 @@ TEST_F(ConnectTest, LineMonitorNamesEveryFrameOfAPluTransfer) {
         specialfiles::PipeReader reader(fifo);
         ASSERT_TRUE(reader.ready());
         recorder.scriptedFileNames << QString::fromStdString(fifo);
-        monitor->SaveClick();
+        monitor->saveLog();
         EXPECT_EQ(QString::fromLatin1(reader.bytes()).split('\n', Qt::SkipEmptyParts), lines);
     }
     EXPECT_EQ(specialfiles::kindOf(fifo), 'p');
