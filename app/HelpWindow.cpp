@@ -29,6 +29,13 @@ const char* const helpLines[] = {
     "In this case you can use all other properties",
     "of program.",
     "                   GOOD LUCK",
+    "",
+    "FIND searches every port and baud rate for the",
+    "scale and sets the port and baud boxes to it.",
+    "HISTORY (on the REPORTS tab) lists, charts and",
+    "exports the X and Z reports kept on this PC.",
+    "Ctrl+L opens the LINE MONITOR: every frame on the",
+    "line, with PAUSE, CLEAR and SAVE.",
 };
 
 } // namespace

@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -75,6 +76,20 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), ui(new Ui::MainWindow
     auto* settingsLayout = new QVBoxLayout(ui->settingsPage);
     settingsLayout->setContentsMargins(0, 0, 0, 0);
     settingsLayout->addWidget(settingsTab);
+    // The HISTORY window labels its charts with the SETTINGS tab's clerk names and currency.
+    session.clerkNames = [this] {
+        const Settings s = settingsTab->settings();
+        return QStringList(s.clerks.begin(), s.clerks.end());
+    };
+    session.currency = [this] { return settingsTab->settings().currency; };
+
+    // A line beside the tabs for what the program has to say without a box: what FIND found and
+    // changed, what to try when CONNECT failed.
+    noteLabel = new QLabel(ui->pages);
+    noteLabel->setObjectName(QStringLiteral("noteLabel"));
+    noteLabel->setContentsMargins(0, 0, 6, 0);
+    ui->pages->setCornerWidget(noteLabel, Qt::TopRightCorner);
+    connect(&session, &ScaleSession::noted, noteLabel, &QLabel::setText);
 
     connect(ui->closeButton, &QPushButton::clicked, this, &MainWindow::closeProgram);
     connect(ui->connectButton, &QPushButton::clicked, this, &MainWindow::connectOrDisconnect);
@@ -162,17 +177,20 @@ void MainWindow::connectOrDisconnect() {
                           : theLink.open(static_cast<uint8_t>(ui->portCombo->currentIndex() + 1), baud);
         if (!opened) {
             prompts().message(errorTitle, QStringLiteral("Cannot initialize COM port!"));
+            noteLabel->setText(tr("The port did not open: FIND tries every port and rate."));
             return;
         }
         std::optional<std::string> identity = requestIdentity(session.line());
         if (!identity) {
             theLink.close();
+            noteLabel->setText(tr("No scale answered at %1 baud: FIND tries every port and rate.").arg(baud));
             return;
         }
         // The scale's record is found by the port as named and the identity it reported.
         session.portName = ui->portCombo->currentText();
         session.scaleIdentity = fromCp1250(*identity);
         ui->scaleIdLabel->setText(QStringLiteral("SCALE ID: ") + session.scaleIdentity);
+        noteLabel->clear();
         ui->connectButton->setText(disconnectCaption);
         ui->connectionLight->setBrushColor(connectedColour);
     });
@@ -202,6 +220,8 @@ void MainWindow::searchForScale() {
     std::optional<FoundScale> found = findScale(session, ports, defaultSearchBauds());
     if (!found)
         return;
+    const QString formerPort = ui->portCombo->currentText();
+    const QString formerBaud = ui->baudCombo->currentText();
     QString port = QString::fromLocal8Bit(found->port);
     int portIndex = ui->portCombo->findText(port);
     ui->portCombo->setCurrentIndex(portIndex);
@@ -212,6 +232,17 @@ void MainWindow::searchForScale() {
     ui->baudCombo->setCurrentIndex(baudIndex);
     if (baudIndex < 0)
         ui->baudCombo->setEditText(baud);
+    // Where the scale is and what FIND changed, so the boxes do not change without a word.
+    QStringList changed;
+    if (formerPort != port)
+        changed << tr("port %1 -> %2").arg(formerPort, port);
+    if (formerBaud != baud)
+        changed << tr("baud %1 -> %2").arg(formerBaud, baud);
+    noteLabel->setText(tr("Scale found on %1 at %2 baud").arg(port, baud) +
+                       (changed.isEmpty()
+                            ? tr(" (settings unchanged)")
+                            : QStringLiteral(" (") + changed.join(QStringLiteral(", ")) + QLatin1Char(')')) +
+                       tr(": press CONNECT."));
 }
 
 void MainWindow::showLineMonitor() {

@@ -12,6 +12,7 @@ namespace Ui {
 class MainWindow;
 }
 class PluTab;
+class QLabel;
 class SystemTab;
 class ReportsTab;
 class SettingsTab;
@@ -50,6 +51,8 @@ public:
     SystemTab* systemTab = nullptr;
     ReportsTab* reportsTab = nullptr;
     SettingsTab* settingsTab = nullptr;
+    // Beside the tabs: what FIND found and changed, what to try after a failed CONNECT.
+    QLabel* noteLabel = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,5 +1,6 @@
 #include "metrology/SystemTab.h"
 
+#include "ui/CellEditDelegate.h"
 #include "ui/EditableCombo.h"
 #include "ui/ScaleSession.h"
 #include "ui_SystemTab.h"
@@ -27,6 +28,7 @@ SystemTab::SystemTab(ScaleSession& session, QWidget* parent)
         box->setCurrentIndex(-1);
     }
     showFields(startFields());
+    showRegionalDecimalAfterEdit(ui->maxTareEdit);
 
     connect(ui->sendButton, &QPushButton::clicked, this, &SystemTab::sendParameters);
     connect(ui->single6Button, &QPushButton::clicked, this, &SystemTab::presetSingle6);

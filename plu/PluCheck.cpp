@@ -45,3 +45,7 @@ bool pluCellAccepted(int column, const QString& text) {
         return false;
     }
 }
+
+bool isDecimalPluColumn(int column) {
+    return column == PriceColumn || column == CodeColumn || column == ValidDateColumn;
+}

@@ -6,3 +6,5 @@
 
 // True when text may stand in the given column (0 to 12) of a PLU row.
 bool pluCellAccepted(int column, const QString& text);
+// True for the columns that hold decimal numbers (a point or a comma may be typed).
+bool isDecimalPluColumn(int column);

@@ -5,12 +5,15 @@
 #include "plu/PluFile.h"
 #include "plu/PluRecordKeeping.h"
 #include "text/CodePage.h"
+#include "text/DateTimeText.h"
 #include "text/Numbers.h"
 #include "ui/CellEditDelegate.h"
 #include "ui/ProgressDialog.h"
 #include "ui/Prompts.h"
 #include "ui/ScaleSession.h"
 #include "ui_PluTab.h"
+
+#include <QLocale>
 
 #include <QHeaderView>
 #include <QMenu>
@@ -36,6 +39,8 @@ PluTab::PluTab(ScaleSession& session, QWidget* parent)
     : QWidget(parent), ui(setUpControls(this)), session(session), grid(*ui->pluGrid) {
     QTableWidget* table = ui->pluGrid;
     table->setColumnCount(kPluColumnCount);
+    // Tab reaches the tab's buttons instead of cycling through 1801 x 13 cells; the arrows move in it.
+    table->setTabKeyNavigation(false);
     table->setRowCount(kPluRowCount);
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(21);
@@ -46,7 +51,7 @@ PluTab::PluTab(ScaleSession& session, QWidget* parent)
         [this](const QModelIndex& index, const QString& text, QLineEdit* editor, QString& putBackText) {
             checkCellEdit(index.column(), index.row() + 1, text, editor, putBackText);
         },
-        table));
+        table, [](const QModelIndex& index) { return isDecimalPluColumn(index.column()); }));
 
     connect(ui->allButton, &QPushButton::clicked, this, &PluTab::selectAll);
     connect(ui->clearButton, &QPushButton::clicked, this, &PluTab::clearTable);
@@ -105,9 +110,12 @@ std::pair<int, int> PluTab::range() const {
 TransferHooks PluTab::progressHooks() {
     TransferHooks hooks;
     ProgressDialog* progress = session.progressDialog;
+    transferred = 0;
+    transferClock.start();
     hooks.begin = [progress](int maximum) { progress->begin(maximum); };
     hooks.keepRunning = [progress] { return progress->keepRunning; };
-    hooks.step = [progress](int position, int number) {
+    hooks.step = [this, progress](int position, int number) {
+        ++transferred;
         progress->step(position, QString::number(number) + QStringLiteral(" PLUs"));
     };
     hooks.finish = [progress] { progress->finish(); };
@@ -139,10 +147,19 @@ bool PluTab::openRecord(Record& record, bool readIdentity) {
     return true;
 }
 
-void PluTab::transferEnded(TransferEnd end, const Record& record) {
+void PluTab::transferEnded(TransferEnd end, const Record& record, const QString& done) {
     if (end == TransferEnd::RecordFailed)
         prompts().message(kFileErrorTitle,
                           QStringLiteral("I/O Error!\n(scale records: %1)").arg(record.records->lastError()));
+    if (done.isEmpty() || end == TransferEnd::RecordFailed)
+        return;
+    QString text = tr("%1 PLUs %2 in %3")
+                       .arg(QLocale().toString(transferred), done, minutesSeconds(transferClock.elapsed()));
+    if (end == TransferEnd::Stopped)
+        text += tr(" (stopped)");
+    else if (end == TransferEnd::Failed)
+        text += tr(" (failed)");
+    session.note(text);
 }
 
 void PluTab::loadRangeFromScale() {
@@ -152,7 +169,7 @@ void PluTab::loadRangeFromScale() {
         auto [from, to] = range();
         Record record;
         if (openRecord(record, false))
-            transferEnded(loadFromScale(session.line(), grid, from, to, record.hooks), record);
+            transferEnded(loadFromScale(session.line(), grid, from, to, record.hooks), record, tr("read"));
     });
 }
 
@@ -166,14 +183,15 @@ void PluTab::saveRangeToScale() {
         if (!openRecord(record, changedOnly))
             return;
         if (!changedOnly)
-            return transferEnded(saveToScale(session.line(), grid, from, to, record.hooks), record);
+            return transferEnded(saveToScale(session.line(), grid, from, to, record.hooks), record,
+                                 tr("sent"));
         // The rows Save To SCALE would write, less those the scale is known to hold already; a scale
         // without a record gets them all.
         std::vector<int> rows = saveToScaleOrder(from, to);
         int current = 0;
         if (record.records && !record.records->known().empty())
             rows = changedRows(decidingRows(grid, rows), record.records->known(), &current);
-        transferEnded(saveRows(session.line(), grid, rows, record.hooks), record);
+        transferEnded(saveRows(session.line(), grid, rows, record.hooks), record, tr("sent"));
     });
 }
 

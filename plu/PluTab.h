@@ -7,6 +7,7 @@
 #include "plu/PluTransfer.h"
 #include "store/ScaleRecords.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <map>
 #include <memory>
@@ -61,7 +62,9 @@ private:
     // identity request failed); nothing has then been sent but that request.
     bool openRecord(Record& record, bool readIdentity);
     // Reports a record that could not be kept during the transfer.
-    void transferEnded(TransferEnd end, const Record& record);
+    // Reports a record that could not be kept during the transfer; a transfer that ran says in the
+    // note how many PLUs were `done` ("read", "sent") and in what time.
+    void transferEnded(TransferEnd end, const Record& record, const QString& done = QString());
     void markDifferences(const std::vector<int>& marks);
     TransferHooks progressHooks();
     // FROM and TO as the handlers convert them: a text that is no whole number ends the handler.
@@ -69,6 +72,9 @@ private:
 
     ScaleSession& session;
     PluGrid grid;
+    // The records the running transfer has moved, and its clock.
+    int transferred = 0;
+    QElapsedTimer transferClock;
     // Grid cells marked by the last comparison: row * kPluColumnCount + column.
     std::vector<int> marked;
 };

@@ -1,16 +1,20 @@
 #include "reports/HistoryWindow.h"
 
+#include "reports/HistoryCharts.h"
+#include "reports/HistoryWorkbook.h"
 #include "reports/SalesHistory.h"
 #include "text/DateTimeText.h"
 #include "text/OutputFile.h"
 #include "ui/Prompts.h"
 #include "ui/ScaleSession.h"
+#include "ui/WindowFrames.h"
 
 #include <QAbstractTableModel>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChartView>
+#include <QDateEdit>
 #include <QDateTimeAxis>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -23,6 +27,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QValueAxis>
+#include <algorithm>
 
 namespace reports {
 
@@ -49,7 +54,7 @@ public:
         const store::ArchiveEntry& e = entries[size_t(index.row())];
         switch (index.column()) {
         case 0:
-            return regionalShortDate(e.readAtLocal.date()) + QLatin1Char(' ') +
+            return QLocale().toString(e.readAtLocal.date(), regionalFullYearDateFormat()) + QLatin1Char(' ') +
                    regionalLongTime(e.readAtLocal.time());
         case 1:
             return e.identity;
@@ -104,8 +109,11 @@ QChartView* chartView(QChart* chart, const QString& title) {
     return view;
 }
 
-QDate dayOf(const QLineEdit* edit) {
-    return QDate::fromString(edit->text().trimmed(), QStringLiteral("yyyy-MM-dd"));
+QDateEdit* periodEdit() {
+    auto* edit = new QDateEdit(QDate::currentDate());
+    edit->setDisplayFormat(regionalFullYearDateFormat());
+    edit->setCalendarPopup(true);
+    return edit;
 }
 
 // Takes every axis off a chart. removeAxis hands the axis back to the caller rather than deleting
@@ -120,15 +128,14 @@ void clearAxes(QChart* chart) {
 } // namespace
 
 HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
-    : QWidget(parent), archiveEdit(new QLineEdit), siteEdit(new QLineEdit), fromEdit(new QLineEdit),
-      toEdit(new QLineEdit), loadButton(new QPushButton(QStringLiteral("LOAD"))),
-      exportButton(new QPushButton(QStringLiteral("EXPORT CSV"))), table(new QTableView),
+    : QWidget(parent), archiveEdit(new QLineEdit), siteEdit(new QLineEdit), fromEdit(periodEdit()),
+      toEdit(periodEdit()), loadButton(new QPushButton(QStringLiteral("LOAD"))),
+      exportButton(new QPushButton(QStringLiteral("EXPORT CSV"))),
+      exportWorkbookButton(new QPushButton(QStringLiteral("EXPORT XLSX"))), table(new QTableView),
       hourChart(new QChart), dayChart(new QChart), clerkChart(new QChart), session(session),
       model(new reports::HistoryModel(this)) {
     setWindowTitle(QStringLiteral("HISTORY"));
     setObjectName(QStringLiteral("HistoryWindow"));
-    fromEdit->setPlaceholderText(QStringLiteral("YYYY-MM-DD"));
-    toEdit->setPlaceholderText(QStringLiteral("YYYY-MM-DD"));
 
     auto* settings = new QHBoxLayout;
     settings->addWidget(new QLabel(QStringLiteral("Archive")));
@@ -141,6 +148,7 @@ HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
     settings->addWidget(toEdit, 1);
     settings->addWidget(loadButton);
     settings->addWidget(exportButton);
+    settings->addWidget(exportWorkbookButton);
 
     table->setModel(model);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -165,6 +173,7 @@ HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
             [this](const QString& site) { this->session.archiveSite = site.trimmed(); });
     connect(loadButton, &QPushButton::clicked, this, &HistoryWindow::loadEntries);
     connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::exportEntries);
+    connect(exportWorkbookButton, &QPushButton::clicked, this, &HistoryWindow::exportWorkbook);
     connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { showEntry(current.row()); });
 }
@@ -178,8 +187,13 @@ const std::vector<store::ArchiveEntry>& HistoryWindow::entries() const {
 void HistoryWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (archiveEdit->text().isEmpty()) {
+        // The first listing is the whole archive; the period fields then show the days it spans.
         archiveEdit->setText(session.archiveLocation);
-        loadEntries();
+        load({});
+        const QDate today = QDate::currentDate();
+        const std::vector<store::ArchiveEntry>& listed = model->entries;
+        fromEdit->setDate(listed.empty() ? today : std::min(today, listed.front().readAtLocal.date()));
+        toEdit->setDate(listed.empty() ? today : std::max(today, listed.back().readAtLocal.date()));
     }
 }
 
@@ -190,8 +204,12 @@ std::unique_ptr<store::SalesArchive> HistoryWindow::openLoaded(QString* error) c
 }
 
 void HistoryWindow::loadEntries() {
+    load({QString(), fromEdit->date(), toEdit->date()});
+}
+
+void HistoryWindow::load(const store::HistoryFilter& period) {
     const QString where = archiveEdit->text().trimmed();
-    filter = {QString(), dayOf(fromEdit), dayOf(toEdit)};
+    filter = period;
     QString error;
     std::optional<std::vector<store::ArchiveEntry>> list;
     if (auto archive = store::SalesArchive::open(where, &error, store::Database::Access::ReadOnly))
@@ -216,35 +234,106 @@ void HistoryWindow::loadEntries() {
     }
 }
 
-void HistoryWindow::exportEntries() {
-    const QString path =
-        prompts().saveFileName(QStringLiteral("CSV files|*.csv"), QStringLiteral("csv"), QString());
-    if (path.isEmpty())
-        return;
+std::optional<std::vector<store::ArchiveEntry>> HistoryWindow::listedWithFigures() {
     QString error;
     std::optional<std::vector<store::ArchiveEntry>> list;
     if (auto archive = openLoaded(&error))
         list = archive->entries(filter, &error);
-    if (!list || !writeOutputFile(path, reports::historyCsv(*list)).isEmpty())
+    if (!list)
+        prompts().message(kErrorTitle, kIoError);
+    return list;
+}
+
+void HistoryWindow::exportEntries() {
+    exportListing(QStringLiteral("CSV files|*.csv"), QStringLiteral("csv"), [](const auto& list) {
+        const reports::CsvConvention convention = reports::regionalCsvConvention();
+        return std::optional<QByteArray>(
+            reports::historyCsv(list, convention.separator, convention.decimalMark));
+    });
+}
+
+void HistoryWindow::exportWorkbook() {
+    exportListing(QStringLiteral("Excel workbooks|*.xlsx"), QStringLiteral("xlsx"), [](const auto& list) {
+        QString error;
+        return reports::historyWorkbook(list, &error);
+    });
+}
+
+void HistoryWindow::exportListing(const QString& filter, const QString& suffix, const ListingBytes& bytesOf) {
+    const QString path = prompts().saveFileName(filter, suffix, QString());
+    if (path.isEmpty())
+        return;
+    const std::optional<std::vector<store::ArchiveEntry>> list = listedWithFigures();
+    if (!list)
+        return;
+    const std::optional<QByteArray> bytes = bytesOf(*list);
+    if (!bytes || !writeOutputFile(path, *bytes).isEmpty())
         prompts().message(kErrorTitle, kIoError);
 }
+
+QString HistoryWindow::currency() const {
+    return session.currency ? session.currency() : QString();
+}
+
+namespace {
+
+// A value axis for amounts: titled with the currency, over a range that is never undefined.
+QValueAxis* amountAxis(const std::vector<double>& values, const QString& currency) {
+    auto* axis = new QValueAxis;
+    const auto [low, high] = reports::amountRange(values);
+    axis->setRange(low, high);
+    axis->applyNiceNumbers();
+    axis->setTitleText(reports::amountAxisTitle(currency));
+    return axis;
+}
+
+} // namespace
 
 void HistoryWindow::drawDays() {
     dayChart->removeAllSeries();
     clearAxes(dayChart);
-    auto* series = new QLineSeries;
-    for (const auto& [day, total] : reports::dailyTotals(model->entries))
-        series->append(double(day.startOfDay().toMSecsSinceEpoch()), units(total));
+    const std::vector<std::pair<QDate, int64_t>> days = reports::dailyTotals(model->entries);
+    if (days.empty()) {
+        dayChart->setTitle(tr("Total per day: no reports in this period"));
+        return;
+    }
+    dayChart->setTitle(tr("Total per day"));
+    std::vector<double> values;
+    QAbstractSeries* series = nullptr;
+    QAbstractAxis* dayAxis = nullptr;
+    if (days.size() <= size_t(reports::kMostDayBars)) {
+        // A bar per day: one day is one bar, where a line of one point draws nothing.
+        auto* totals = new QBarSet(tr("Total"));
+        auto* categories = new QBarCategoryAxis;
+        for (const auto& [day, total] : days) {
+            *totals << units(total);
+            values.push_back(units(total));
+            categories->append(regionalShortDate(day));
+        }
+        auto* bars = new QBarSeries;
+        bars->append(totals);
+        series = bars;
+        dayAxis = categories;
+    } else {
+        auto* line = new QLineSeries;
+        for (const auto& [day, total] : days) {
+            line->append(double(day.startOfDay().toMSecsSinceEpoch()), units(total));
+            values.push_back(units(total));
+        }
+        auto* time = new QDateTimeAxis;
+        time->setFormat(regionalFullYearDateFormat());
+        time->setTickCount(4);
+        time->setRange(days.front().first.startOfDay(), days.back().first.startOfDay());
+        series = line;
+        dayAxis = time;
+    }
     dayChart->addSeries(series);
-    auto* time = new QDateTimeAxis;
-    time->setFormat(QLocale().dateFormat(QLocale::ShortFormat));
-    time->setTickCount(4);
-    dayChart->addAxis(time, Qt::AlignBottom);
-    series->attachAxis(time);
-    auto* value = new QValueAxis;
+    dayAxis->setTitleText(tr("Day"));
+    dayChart->addAxis(dayAxis, Qt::AlignBottom);
+    series->attachAxis(dayAxis);
+    QValueAxis* value = amountAxis(values, currency());
     dayChart->addAxis(value, Qt::AlignLeft);
     series->attachAxis(value);
-    value->applyNiceNumbers();
 }
 
 void HistoryWindow::showEntry(int row) {
@@ -263,34 +352,34 @@ void HistoryWindow::showEntry(int row) {
     if (!read || read->empty())
         return;
     const store::ReportFigures& figures = read->front().figures;
-    auto* hours = new QBarSet(QStringLiteral("Sales"));
-    QStringList labels;
+    auto* hours = new QBarSet(tr("Sales"));
+    std::vector<double> values;
     for (int h = 0; h < store::kArchiveHours; ++h) {
         *hours << units(figures.hourAmounts[size_t(h)]);
-        labels << QString::number(h);
+        values.push_back(units(figures.hourAmounts[size_t(h)]));
     }
     auto* bars = new QBarSeries;
     bars->append(hours);
     hourChart->addSeries(bars);
-    auto* hourAxis = new QBarCategoryAxis;
-    hourAxis->append(labels);
-    // Twenty-four labels share the chart's width.
-    QFont small = hourAxis->labelsFont();
-    small.setPointSizeF(small.pointSizeF() * 0.6);
-    hourAxis->setLabelsFont(small);
+    // The hours on a number axis labelled every second hour: twenty-four category labels do not fit
+    // the chart's width and each would be cut to an ellipsis.
+    auto* hourAxis = new QValueAxis;
+    hourAxis->setRange(-0.5, store::kArchiveHours - 0.5);
+    hourAxis->setTickType(QValueAxis::TicksDynamic);
+    hourAxis->setTickAnchor(0);
+    hourAxis->setTickInterval(2);
+    hourAxis->setLabelFormat(QStringLiteral("%.0f"));
+    hourAxis->setTitleText(tr("Hour"));
     hourChart->addAxis(hourAxis, Qt::AlignBottom);
     bars->attachAxis(hourAxis);
-    auto* value = new QValueAxis;
+    QValueAxis* value = amountAxis(values, currency());
     hourChart->addAxis(value, Qt::AlignLeft);
     bars->attachAxis(value);
-    value->applyNiceNumbers();
 
-    // A share is a clerk's sales; a clerk with none (or a negative total) has no slice.
+    // A share is a clerk's sales, under the clerk's name; a clerk with none has no slice.
     auto* pie = new QPieSeries;
-    for (int n = 0; n < store::kArchiveClerks; ++n) {
-        const int64_t sales = figures.clerks[size_t(n)].sales;
-        if (sales > 0)
-            pie->append(QStringLiteral("CLERK %1").arg(n + 1), units(sales))->setLabelVisible(true);
-    }
+    const QStringList names = session.clerkNames ? session.clerkNames() : QStringList();
+    for (const auto& [name, sales] : reports::clerkShares(figures, names))
+        pie->append(name, sales)->setLabelVisible(true);
     clerkChart->addSeries(pie);
 }

@@ -8,10 +8,13 @@
 #include "store/SalesArchive.h"
 
 #include <QWidget>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QChart;
+class QDateEdit;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -27,12 +30,14 @@ public:
     explicit HistoryWindow(ScaleSession& session, QWidget* parent = nullptr);
     ~HistoryWindow() override;
 
-    // LOAD: reads the entries of the period from the archive named in the location field, which
-    // becomes the session's archive once it has been read; "I/O Error!" when it cannot be read (an
-    // archive that does not exist is never made: the session keeps its archive).
+    // LOAD: reads the entries of the period (From to To) from the archive named in the location
+    // field, which becomes the session's archive once it has been read; "I/O Error!" when it cannot
+    // be read (an archive that does not exist is never made: the session keeps its archive).
     void loadEntries();
-    // EXPORT CSV: the listed entries, every figure, as a CSV file.
+    // EXPORT CSV: the listed entries, every figure, as a CSV file in the regional spreadsheet
+    // convention. EXPORT XLSX: the same as a workbook, numbers as numbers and dates as dates.
     void exportEntries();
+    void exportWorkbook();
     // Draws the hour and clerk charts of the entry in table row `row`.
     void showEntry(int row);
 
@@ -42,10 +47,12 @@ public:
     QLineEdit* archiveEdit;
     // The chain's site name of this PC, kept with every report archived from now on.
     QLineEdit* siteEdit;
-    QLineEdit* fromEdit; // YYYY-MM-DD, empty for no limit
-    QLineEdit* toEdit;
+    // The period in the regional date format (the year in full), with a calendar.
+    QDateEdit* fromEdit;
+    QDateEdit* toEdit;
     QPushButton* loadButton;
     QPushButton* exportButton;
+    QPushButton* exportWorkbookButton;
     QTableView* table;
     QChart* hourChart;
     QChart* dayChart;
@@ -55,7 +62,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void load(const store::HistoryFilter& period);
     void drawDays();
+    // The listed entries with every figure, or none after "I/O Error!".
+    std::optional<std::vector<store::ArchiveEntry>> listedWithFigures();
+    // Asks for a file of the dialog filter's kind and writes the listed entries as bytesOf makes them.
+    using ListingBytes = std::function<std::optional<QByteArray>(const std::vector<store::ArchiveEntry>&)>;
+    void exportListing(const QString& filter, const QString& suffix, const ListingBytes& bytesOf);
+    QString currency() const;
 
     ScaleSession& session;
     reports::HistoryModel* model;

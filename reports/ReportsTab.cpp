@@ -3,10 +3,13 @@
 #include "reports/CloseZDialog.h"
 #include "reports/HistoryWindow.h"
 #include "reports/SalesHistory.h"
+#include "text/DateTimeText.h"
 #include "ui/Prompts.h"
 #include "ui/ScaleSession.h"
+#include "ui/WindowFrames.h"
 #include "ui_ReportsTab.h"
 
+#include <QElapsedTimer>
 #include <QFontMetrics>
 
 namespace {
@@ -45,10 +48,13 @@ std::optional<int64_t> ReportsTab::readReport(const reports::ReportLabels& label
     ui->reportMemo->clear();
     QDateTime readAt;
     reports::ReportFigures figures;
+    QElapsedTimer clock;
+    clock.start();
     if (!reports::writeReport(
             session.line(), labels, [&readAt] { return readAt = QDateTime::currentDateTime(); },
             [this](const QString& line) { ui->reportMemo->appendPlainText(line); }, &figures))
         return std::nullopt;
+    session.note(tr("Report read in %1").arg(minutesSeconds(clock.elapsed())));
     QString error;
     const std::optional<int64_t> id =
         reports::archiveReport(session.archiveLocation,
@@ -94,7 +100,9 @@ void ReportsTab::closeZ() {
 }
 
 void ReportsTab::showHistory() {
-    if (!historyWindow)
+    if (!historyWindow) {
         historyWindow = new HistoryWindow(session);
+        centreOverOnShow(historyWindow, window());
+    }
     ScaleSession::showWindow(historyWindow);
 }

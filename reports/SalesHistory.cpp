@@ -206,8 +206,7 @@ void HistoryListing::end(std::string& out) const {
 
 namespace {
 
-QByteArray wholeListing(HistoryListing::Format format, const std::vector<store::ArchiveEntry>& entries) {
-    HistoryListing listing(format);
+QByteArray wholeListing(HistoryListing listing, const std::vector<store::ArchiveEntry>& entries) {
     std::string text;
     // About 900 bytes an entry: one allocation for years of closes.
     text.reserve(entries.size() * 1024 + 4096);
@@ -220,12 +219,12 @@ QByteArray wholeListing(HistoryListing::Format format, const std::vector<store::
 
 } // namespace
 
-QByteArray historyCsv(const std::vector<store::ArchiveEntry>& entries) {
-    return wholeListing(HistoryListing::Format::Csv, entries);
+QByteArray historyCsv(const std::vector<store::ArchiveEntry>& entries, char separator, char decimalMark) {
+    return wholeListing(HistoryListing(HistoryListing::Format::Csv, separator, decimalMark), entries);
 }
 
 QByteArray historyJson(const std::vector<store::ArchiveEntry>& entries) {
-    return wholeListing(HistoryListing::Format::Json, entries);
+    return wholeListing(HistoryListing(HistoryListing::Format::Json), entries);
 }
 
 QJsonObject historyObject(const store::ArchiveEntry& entry) {

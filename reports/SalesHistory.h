@@ -60,8 +60,10 @@ private:
     size_t rows = 0;
 };
 
-// The whole listing of `entries` at once (the HISTORY window's export).
-QByteArray historyCsv(const std::vector<store::ArchiveEntry>& entries);
+// The whole listing of `entries` at once (the HISTORY window's export); the CSV in a spreadsheet's
+// regional convention takes that separator and decimal mark.
+QByteArray historyCsv(const std::vector<store::ArchiveEntry>& entries, char separator = ',',
+                      char decimalMark = '.');
 QByteArray historyJson(const std::vector<store::ArchiveEntry>& entries);
 // One entry as the listing's JSON object (scalectl --format json's result), built directly.
 QJsonObject historyObject(const store::ArchiveEntry& entry);

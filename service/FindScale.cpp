@@ -5,6 +5,7 @@
 #include "ui/Prompts.h"
 #include "ui/ScaleSession.h"
 
+#include <QCoreApplication>
 #include <chrono>
 #include <future>
 
@@ -29,7 +30,11 @@ std::optional<FoundScale> findScale(ScaleSession& session, const std::vector<std
     if (progress.stop)
         return std::nullopt;
     if (result.found.empty()) {
-        prompts().message(QStringLiteral("Error!"), QStringLiteral("No scale found!"));
+        prompts().message(QStringLiteral("Error!"),
+                          QStringLiteral("No scale found!\n") +
+                              QCoreApplication::translate("FindScale",
+                                                          "Check the cable and the port, that the scale "
+                                                          "is switched on, and its baud rate."));
         return std::nullopt;
     }
     if (result.found.size() == 1)

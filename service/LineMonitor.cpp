@@ -112,6 +112,10 @@ LineMonitor::LineMonitor(ScaleSession& session, QWidget* parent)
     connect(clearButton, &QPushButton::clicked, this, &LineMonitor::clearLog);
     connect(saveButton, &QPushButton::clicked, this, &LineMonitor::saveLog);
     connect(&batchTimer, &QTimer::timeout, this, &LineMonitor::showBatch);
+    connect(pause, &QCheckBox::toggled, this, [this](bool paused) {
+        if (!paused)
+            showBatch();
+    });
     batchTimer.setInterval(kBatchIntervalMs);
 }
 
@@ -135,8 +139,11 @@ void LineMonitor::hideEvent(QHideEvent* event) {
 }
 
 void LineMonitor::showBatch() {
+    // Paused, the rows wait in the log (up to its limit) and show when the pause ends.
+    if (pause->isChecked())
+        return;
     std::vector<LineEntry> batch = log->takeBatch();
-    if (batch.empty() || pause->isChecked())
+    if (batch.empty())
         return;
     model->append(batch);
     table->scrollToBottom();

@@ -2,6 +2,7 @@
 
 #include "settings/SettingsFile.h"
 #include "settings/SettingsTransfer.h"
+#include "text/DateTimeText.h"
 #include "text/Numbers.h"
 #include "ui/CellEditDelegate.h"
 #include "ui/EditableCombo.h"
@@ -9,6 +10,7 @@
 #include "ui/ScaleSession.h"
 #include "ui_SettingsTab.h"
 
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScopeGuard>
@@ -46,6 +48,8 @@ void shapeGrid(QTableWidget* grid, int rows, int labelWidth, int cellWidth, int 
     grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grid->horizontalHeader()->setFixedHeight(rowHeight);
     grid->setColumnWidth(0, cellWidth);
+    // Tab moves on to the next control, as everywhere else in the window; the arrows move in the grid.
+    grid->setTabKeyNavigation(false);
 }
 
 void setRowLabels(QTableWidget* grid, int first) {
@@ -120,7 +124,8 @@ SettingsTab::SettingsTab(ScaleSession& session, QWidget* parent)
         [this](const QModelIndex& index, const QString& text, QLineEdit* editor, QString& putBackText) {
             checkTaxEdit(1, index.row(), text, editor, putBackText);
         },
-        taxes));
+        taxes, [](const QModelIndex&) { return true; }));
+    showRegionalDecimalAfterEdit(ui->rateEdit);
 
     connect(ui->defaultButton, &QPushButton::clicked, this, &SettingsTab::restoreDefaults);
     connect(ui->sendToScaleButton, &QPushButton::clicked, this, &SettingsTab::sendToScale);
@@ -274,7 +279,10 @@ void SettingsTab::sendToScale() {
         if (!session.requireConnection())
             return;
         prompts().setWaitCursor(true);
-        sendSettings(session.line(), settings());
+        QElapsedTimer clock;
+        clock.start();
+        if (sendSettings(session.line(), settings()))
+            session.note(tr("Settings sent in %1").arg(minutesSeconds(clock.elapsed())));
     });
 }
 
@@ -286,6 +294,8 @@ void SettingsTab::loadFromScale() {
         // brought is in the controls before the next request goes out, so a failure is reported
         // over the values already read. A load that fails at its first request changes nothing.
         ScaleLine scale = session.line();
+        QElapsedTimer clock;
+        clock.start();
         int requests = 0;
         bool loaded = loadSettings(ScaleLine{scale.link,
                                              [this, &s, &requests, scale](uint8_t code) {
@@ -296,6 +306,8 @@ void SettingsTab::loadFromScale() {
                                    s);
         if (loaded || requests > 1)
             setSettings(s);
+        if (loaded)
+            session.note(tr("Settings read in %1").arg(minutesSeconds(clock.elapsed())));
     }
     prompts().setWaitCursor(false);
 }

@@ -217,20 +217,22 @@ TEST_F(ConnectTest, LineMonitorNamesEveryFrameOfAPluTransfer) {
     EXPECT_EQ(specialfiles::kindOf(fifo), 'p');
     EXPECT_TRUE(recorder.messages.empty());
 
-    // PAUSE holds the rows back.
+    // PAUSE holds the rows back and keeps them: they show when the pause ends.
     monitor->pause->setChecked(true);
     theLink.clear();
     theLink.transact(0x01);
     monitor->showBatch();
     EXPECT_EQ(rows->rowCount(), frames.size());
     monitor->pause->setChecked(false);
+    EXPECT_GT(rows->rowCount(), frames.size()) << "the rows of the pause are kept";
+    const int afterPause = rows->rowCount();
 
     // Closed, it no longer watches: nothing more arrives.
     monitor->close();
     theLink.clear();
     theLink.transact(0x01);
     monitor->showBatch();
-    EXPECT_EQ(rows->rowCount(), frames.size());
+    EXPECT_EQ(rows->rowCount(), afterPause);
 }
 
 // FIND against two scales that hear only their own rates, on COM1 and COM2: the operator is offered
@@ -248,8 +250,14 @@ TEST(FindOnTheConnectionBar, PutsTheScalePickedIntoThePortAndBaudBoxes) {
     recorder.scriptedChoices = {1};
     createForms();
     theMainWindow->ui->portCombo->setCurrentIndex(4);
+    const QString formerBaud = theMainWindow->ui->baudCombo->currentText();
     theMainWindow->searchForScale();
     EXPECT_TRUE(recorder.messages.empty());
+    // It says where the scale is and what it changed.
+    EXPECT_EQ(theMainWindow->noteLabel->text(),
+              QStringLiteral(
+                  "Scale found on COM2 at 57600 baud (port COM5 -> COM2, baud %1 -> 57600): press CONNECT.")
+                  .arg(formerBaud));
     ASSERT_EQ(recorder.choices.size(), 1u);
     EXPECT_EQ(recorder.choices[0].size(), 2);
     EXPECT_TRUE(recorder.choices[0][0].startsWith(QStringLiteral("COM1  19200  ")));
@@ -259,6 +267,16 @@ TEST(FindOnTheConnectionBar, PutsTheScalePickedIntoThePortAndBaudBoxes) {
     theMainWindow->connectOrDisconnect();
     EXPECT_TRUE(theMainWindow->session.isConnected());
     theLink.close();
+    destroyForms();
+
+    // CONNECT at a rate the scale does not hear suggests FIND.
+    createForms();
+    theMainWindow->ui->baudCombo->setCurrentText(QStringLiteral("9600"));
+    theMainWindow->ui->portCombo->setCurrentIndex(0);
+    theMainWindow->connectOrDisconnect();
+    EXPECT_FALSE(theMainWindow->session.isConnected());
+    EXPECT_TRUE(theMainWindow->noteLabel->text().contains(QStringLiteral("FIND")))
+        << theMainWindow->noteLabel->text().toStdString();
     destroyForms();
 }
 

@@ -1,9 +1,12 @@
-// The spin field and the editable combo box behave like the system's controls, not like Qt's.
+// The spin field and the editable combo box behave like the system's controls, not like Qt's; a
+// message box is wide enough for its title.
 #include "ui/EditableCombo.h"
+#include "ui/Prompts.h"
 #include "ui/SpinEdit.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -116,6 +119,16 @@ TEST_F(EditableComboTest, CodeSelectsAnItemAgain) {
     box.setCurrentIndex(0);
     EXPECT_EQ(box.currentIndex(), 0);
     EXPECT_EQ(box.currentText(), QStringLiteral("1200"));
+}
+
+TEST(MessageBox, IsWideEnoughForItsTitleWhateverItsText) {
+    const QString title = QStringLiteral("You are not connected to the scale!");
+    QMessageBox box(QMessageBox::NoIcon, title, QStringLiteral("OK?"), QMessageBox::Ok);
+    const int narrow = box.sizeHint().width();
+    fitTitle(box);
+    const int wide = box.sizeHint().width();
+    EXPECT_GT(wide, narrow);
+    EXPECT_GE(wide, QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(title) + 100);
 }
 
 } // namespace

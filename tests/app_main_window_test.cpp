@@ -184,7 +184,7 @@ TEST_F(MainWindowTest, ConnectWithoutAnAnsweringScaleClosesThePortAgain) {
     EXPECT_EQ(recorder.messages, (std::vector<RecordedPrompt>{notConnected}));
 }
 
-TEST_F(MainWindowTest, HelpShowsTheTwentyOneLinesWithoutAConnection) {
+TEST_F(MainWindowTest, HelpShowsItsLinesWithoutAConnection) {
     theMainWindow->showHelp();
     ASSERT_TRUE(theHelpWindow->isVisible());
     EXPECT_TRUE(recorder.messages.empty());
@@ -193,11 +193,17 @@ TEST_F(MainWindowTest, HelpShowsTheTwentyOneLinesWithoutAConnection) {
     EXPECT_TRUE(theHelpWindow->helpText->isReadOnly());
     EXPECT_EQ(theHelpWindow->helpText->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QStringList lines = theHelpWindow->helpText->toPlainText().split(QLatin1Char('\n'));
-    ASSERT_EQ(lines.size(), 21);
+    ASSERT_EQ(lines.size(), 28);
     EXPECT_EQ(lines[0], QStringLiteral("KLO VELLDRAN UTILITY PROGRAM"));
     EXPECT_EQ(lines[1], QString(51, QLatin1Char('-')));
     EXPECT_EQ(lines[14], QStringLiteral("appropriated buttons, and press the button CONNECT."));
     EXPECT_EQ(lines[20], QString(19, QLatin1Char(' ')) + QStringLiteral("GOOD LUCK"));
+    // After them, what came later: FIND, HISTORY and the line monitor's key.
+    const QString later = lines.mid(21).join(QLatin1Char(' '));
+    for (const char* named : {"FIND", "HISTORY", "Ctrl+L", "LINE MONITOR"})
+        EXPECT_TRUE(later.contains(QLatin1String(named))) << named;
+    for (const QString& line : lines)
+        EXPECT_LE(line.size(), 51) << "no line wraps: " << line.toStdString();
     // A second click leaves the window as it is.
     theMainWindow->showHelp();
     EXPECT_TRUE(theHelpWindow->isVisible());

@@ -239,13 +239,13 @@ TEST_F(SystemSendTest, TypedEdgeValuesGoOnTheLineAsTheScaleReadsThem) {
 TEST_F(SystemSendTest, ConversionFailuresAndNoConnectionSendNothing) {
     LocaleGuard comma(QLocale(QLocale::Polish, QLocale::Poland));
     connectInCalibration();
-    type(ui->maxTareEdit, "6.0");
+    type(ui->maxTareEdit, "6;0"); // a point would be a decimal separator as well as the comma
     tab->sendParameters();
     type(ui->stableCountCombo, "");
     type(ui->maxTareEdit, "6,0");
     tab->sendParameters();
     EXPECT_EQ(recorder.messages,
-              (std::vector<RecordedPrompt>{{applicationTitle(), "'6.0' is not a valid floating point value"},
+              (std::vector<RecordedPrompt>{{applicationTitle(), "'6;0' is not a valid floating point value"},
                                            {applicationTitle(), "'' is not a valid integer value"}}));
     EXPECT_TRUE(scale.sim().requestFrames().empty());
     EXPECT_EQ(ui->maxTareEdit->text(), "6,0");

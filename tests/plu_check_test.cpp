@@ -39,7 +39,8 @@ TEST(PluCellCheck, DecimalColumnsTakeIntermediateTextsAndBoundFromAboveOnly) {
         {PriceColumn, "10000", false},
         {PriceColumn, "-", false},
         {PriceColumn, "-5", true},
-        {PriceColumn, "1,5", false},
+        {PriceColumn, "1,5", true},
+        {PriceColumn, "1,5.", false},
         {PriceColumn, "1e3", true},
         {CodeColumn, "999999", true},
         {CodeColumn, "1000000", false},
@@ -75,12 +76,14 @@ TEST(PluCellCheck, NumTakesAnyTextAndNameAtMostThirtyCharacters) {
     EXPECT_FALSE(pluCellAccepted(NameColumn, QString(31, QChar('A'))));
 }
 
-TEST(PluCellCheck, CommaLocaleTakesTheCommaAndRefusesThePoint) {
+TEST(PluCellCheck, CommaLocaleTakesTheCommaAndThePoint) {
     LocaleGuard comma(QLocale(QLocale::German));
     expectCases({
         {PriceColumn, "12,", true},
         {PriceColumn, "9999,99", true},
-        {PriceColumn, "12.5", false},
+        {PriceColumn, "12.5", true},
+        {PriceColumn, "9999.991", false},
+        {PriceColumn, "1.000,5", false},
         {ValidDateColumn, "1,5", true},
     });
 }

@@ -237,7 +237,11 @@ TEST(PluFileRoundTrip, CommaLocaleWritesCommasAndRefusesPointPrices) {
     EXPECT_EQ(loadPluFile(path, loaded).outcome, PluFileLoad::Loaded);
     EXPECT_EQ(rowCells(loaded, 1, 10), rowCells(table, 1, 10));
 
+    // A file written on a point desktop reads too: a decimal has no grouping, so the point can only
+    // be its separator.
     EXPECT_EQ(readPluBytes(fileWith({"1\t2.50\t0\t0\t0\t0\t0\t0\tx\t0\t"}), loaded).outcome,
+              PluFileLoad::Loaded);
+    EXPECT_EQ(readPluBytes(fileWith({"1\t2.50,1\t0\t0\t0\t0\t0\t0\tx\t0\t"}), loaded).outcome,
               PluFileLoad::BadLine);
 }
 } // namespace

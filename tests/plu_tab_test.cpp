@@ -14,12 +14,15 @@
 #include "ui_PluTab.h"
 #include "ui_ProgressDialog.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -60,6 +63,34 @@ TEST_F(PluTabTest, GridHasTheHeadingsWidthsAndRowsOfTheTable) {
     EXPECT_EQ(grid->rowHeight(0), 21);
     EXPECT_EQ(ui->fromSpin->text(), "1"); // start-up ran ALL
     EXPECT_EQ(ui->toSpin->text(), "1799");
+}
+
+// Tab leaves the grid for the tab's buttons (the arrows move inside it), so the keyboard reaches
+// every control.
+TEST_F(PluTabTest, TabLeavesTheGridForTheButtons) {
+    QApplication::setActiveWindow(theMainWindow);
+    grid->setFocus();
+    grid->setCurrentCell(0, 1);
+    ASSERT_EQ(QApplication::focusWidget(), grid);
+    // Tab walks round the window's controls and comes back to the grid, passing every one of the
+    // tab's own: FROM, TO and the buttons.
+    QSet<QString> reached;
+    for (int presses = 0; presses < 60; ++presses) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* now = QApplication::focusWidget();
+        ASSERT_NE(now, nullptr);
+        if (now == grid)
+            break;
+        reached << now->objectName();
+        if (now->parentWidget() && now->parentWidget()->objectName().endsWith(QStringLiteral("Spin")))
+            reached << now->parentWidget()->objectName(); // a spin field's focus is its line edit
+    }
+    EXPECT_EQ(QApplication::focusWidget(), grid) << "the chain comes round";
+    EXPECT_EQ(grid->currentColumn(), 1) << "not moved to the next cell";
+    for (const char* name :
+         {"fromSpin", "toSpin", "allButton", "clearButton", "moreButton", "loadFromScaleButton",
+          "saveToScaleButton", "saveToDiskButton", "loadFromDiskButton"})
+        EXPECT_TRUE(reached.contains(QLatin1String(name))) << name;
 }
 
 TEST_F(PluTabTest, EditorChecksEveryKeystrokeAndPutsTheLastGoodTextBack) {
@@ -220,6 +251,11 @@ TEST_F(PluTabScaleTest, LoadFillsTheGridAndStopEndsAfterOneMoreRecord) {
     EXPECT_FALSE(theProgressDialog->keepRunning);
     EXPECT_EQ(theProgressDialog->ui->progressBar->value(), 0);
     EXPECT_EQ(theProgressDialog->ui->countLabel->text(), "10 PLUs");
+    // What was done, and in what time, in the note beside the tabs.
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^10 PLUs read in 0:\\d\\d$"))
+                    .match(theMainWindow->noteLabel->text())
+                    .hasMatch())
+        << theMainWindow->noteLabel->text().toStdString();
 
     ui->clearButton->click();
     scale.sim().clearLog();
@@ -230,6 +266,7 @@ TEST_F(PluTabScaleTest, LoadFillsTheGridAndStopEndsAfterOneMoreRecord) {
     EXPECT_EQ(cell(NumColumn, 4), "");
     EXPECT_FALSE(theProgressDialog->isVisible());
     EXPECT_FALSE(theProgressDialog->keepRunning);
+    EXPECT_TRUE(theMainWindow->noteLabel->text().endsWith(QStringLiteral(" (stopped)")));
 }
 
 // One transfer at a time: while the progress dialog is up, the operator's clicks on other buttons
@@ -312,11 +349,23 @@ TEST_F(PluTabScaleTest, CommaLocaleSendsTheHundredthsOfAFilePriceAndATypedOne) {
         tab->table().setCell(column, 2, column == NumColumn ? QStringLiteral("8") : QStringLiteral("0"));
     typeInto(PriceColumn, 2, "0,9");
     ASSERT_EQ(cell(PriceColumn, 2), "0,9");
+    // A point typed on a comma desktop is the decimal separator too, shown as a comma once the edit
+    // ends (it used to be refused with a beep and its digits kept: 249).
+    QLineEdit* editor = typeInto(PriceColumn, 3, "2.49");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(recorder.beeps, 0);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents(); // the editor commits its text on a queued call
+    EXPECT_EQ(cell(PriceColumn, 3), "2,49");
+    for (int column = NumColumn; column <= ValidDateColumn; ++column)
+        if (column != PriceColumn)
+            tab->table().setCell(column, 3, column == NumColumn ? QStringLiteral("9") : QStringLiteral("0"));
     ui->saveToScaleButton->click();
     EXPECT_TRUE(recorder.messages.empty());
     scale.sim().withState([](ScaleState& state) {
         EXPECT_EQ(state.plus[7].price, 1234);
         EXPECT_EQ(state.plus[8].price, 90);
+        EXPECT_EQ(state.plus[9].price, 249);
     });
 }
 

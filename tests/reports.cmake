@@ -1,7 +1,7 @@
 # Reports: the report memory blocks, the report text and file, the Z close, over the emulated scale;
 # the REPORTS tab and CloseZDialog as widgets; scalectl report.
 scale_test(reports_core_test
-    SOURCES reports_blocks_test.cpp reports_text_test.cpp reports_cli_test.cpp
+    SOURCES reports_blocks_test.cpp reports_text_test.cpp reports_cli_test.cpp reports_history_test.cpp
     LIBS scale_cli scale_reports sim_harness
     POSTGRES)
 set_target_properties(reports_core_test PROPERTIES AUTOMOC OFF AUTOUIC OFF)

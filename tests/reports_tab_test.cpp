@@ -24,6 +24,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -38,6 +39,8 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QValueAxis>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -77,6 +80,22 @@ protected:
         int32_t total = 0;
         scale.sim().withState([&total](ScaleState& s) { total = s.report.grandTotal; });
         return total;
+    }
+    // A Z report read at `local` with the grand total; the test adds the figures it looks at.
+    static store::ArchiveEntry zEntry(const QDateTime& local, int64_t grandTotal) {
+        store::ArchiveEntry entry;
+        entry.readAtLocal = local;
+        entry.readAt = local.toUTC();
+        entry.kind = store::ReportKind::Z;
+        entry.figures.grandTotal = grandTotal;
+        return entry;
+    }
+    void storeEntries(const std::vector<store::ArchiveEntry>& entries) const {
+        QString error;
+        auto opened = store::SalesArchive::open(archive(), &error);
+        ASSERT_TRUE(opened) << error.toStdString();
+        for (const store::ArchiveEntry& entry : entries)
+            ASSERT_TRUE(opened->store(entry, &error)) << error.toStdString();
     }
     QString savePath(const char* name) const { return QString::fromStdString(scale.folder()) + '/' + name; }
     QByteArray fileBytes(const QString& path) const {
@@ -133,6 +152,8 @@ TEST_F(ReportsTabTest, ReportFillsTheMemoAndSaveWritesItWithCrLf) {
     ui->reportButton->click();
     EXPECT_TRUE(recorder.messages.empty());
     EXPECT_EQ(scale.sim().requestBodies().size(), 17u);
+    EXPECT_TRUE(theMainWindow->noteLabel->text().startsWith(QStringLiteral("Report read in 0:")))
+        << theMainWindow->noteLabel->text().toStdString();
     const QStringList lines = tab->memoLines();
     ASSERT_GE(lines.size(), 3);
     EXPECT_TRUE(lines.first().startsWith("----------------------- REPORT "));
@@ -432,24 +453,18 @@ TEST_F(ReportsTabTest, ZReportThatCannotBeArchivedOpensNoConfirmation) {
 
 TEST_F(ReportsTabTest, HistoryShowsTheArchivedDaysDrawsThemAndExportsTheListing) {
     EXPECT_EQ(ui->closeZButton->nextInFocusChain(), ui->historyButton);
-    {
-        QString error;
-        auto opened = store::SalesArchive::open(archive(), &error);
-        ASSERT_TRUE(opened) << error.toStdString();
-        for (int day = 0; day < 3; ++day) {
-            store::ArchiveEntry entry;
-            entry.readAtLocal = QDateTime(QDate(2026, 3, 2 + day), QTime(19, 0));
-            entry.readAt = entry.readAtLocal.toUTC();
-            entry.identity = QStringLiteral("SCALE 1");
-            entry.kind = store::ReportKind::Z;
-            entry.figures.document = 100 + day;
-            entry.figures.grandTotal = 10000 * (day + 1);
-            entry.figures.hourAmounts[9] = 555;
-            entry.figures.clerks[0].sales = 7000;
-            entry.figures.clerks[2].sales = 3000;
-            ASSERT_TRUE(opened->store(entry, &error));
-        }
+    std::vector<store::ArchiveEntry> entries;
+    for (int day = 0; day < 3; ++day) {
+        store::ArchiveEntry entry =
+            zEntry(QDateTime(QDate(2026, 3, 2 + day), QTime(19, 0)), 10000 * (day + 1));
+        entry.identity = QStringLiteral("SCALE 1");
+        entry.figures.document = 100 + day;
+        entry.figures.hourAmounts[9] = 555;
+        entry.figures.clerks[0].sales = 7000;
+        entry.figures.clerks[2].sales = 3000;
+        entries.push_back(entry);
     }
+    storeEntries(entries);
     ui->historyButton->click();
     HistoryWindow* history = tab->historyWindow;
     ASSERT_NE(history, nullptr);
@@ -458,10 +473,10 @@ TEST_F(ReportsTabTest, HistoryShowsTheArchivedDaysDrawsThemAndExportsTheListing)
     EXPECT_EQ(history->table->model()->rowCount(), 3);
     EXPECT_EQ(history->table->currentIndex().row(), 2) << "the newest report is selected";
 
-    auto* days = qobject_cast<QLineSeries*>(history->dayChart->series().value(0));
-    ASSERT_NE(days, nullptr);
-    ASSERT_EQ(days->count(), 3);
-    EXPECT_EQ(days->at(2).y(), 300.0);
+    auto* days = qobject_cast<QBarSeries*>(history->dayChart->series().value(0));
+    ASSERT_NE(days, nullptr) << "a few days are a bar each";
+    ASSERT_EQ(days->barSets().value(0)->count(), 3);
+    EXPECT_EQ(days->barSets()[0]->at(2), 300.0);
     auto* hours = qobject_cast<QBarSeries*>(history->hourChart->series().value(0));
     ASSERT_NE(hours, nullptr);
     ASSERT_EQ(hours->barSets().size(), 1);
@@ -472,7 +487,7 @@ TEST_F(ReportsTabTest, HistoryShowsTheArchivedDaysDrawsThemAndExportsTheListing)
     EXPECT_EQ(clerks->count(), 2) << "clerks without sales have no slice";
     EXPECT_DOUBLE_EQ(clerks->slices()[0]->percentage(), 0.7);
 
-    history->fromEdit->setText(QStringLiteral("2026-03-03"));
+    history->fromEdit->setDate(QDate(2026, 3, 3));
     history->loadButton->click();
     EXPECT_EQ(history->table->model()->rowCount(), 2);
     const QString exported = savePath("history.csv");
@@ -596,6 +611,81 @@ TEST_F(ReportsTabTest, HistorySwitchesTheArchiveOnlyOnceItHasBeenRead) {
     // The site typed in the window names this PC in the reports archived from now on.
     history->siteEdit->setText(QStringLiteral(" SHOP 12 "));
     EXPECT_EQ(theMainWindow->session.archiveSite, QStringLiteral("SHOP 12"));
+    history->close();
+}
+
+// What a Czech shop sees right after its first Z: the period typed as the table shows dates, one day
+// as one bar, axes titled with the currency, the clerks by name, the export in the spreadsheet
+// convention of a comma desktop; a period without reports says so and draws no axis.
+TEST_F(ReportsTabTest, HistoryOnACommaDesktopWithOneDayAndWithAnEmptyPeriod) {
+    LocaleGuard czech(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    theMainWindow->session.currency = [] { return QString::fromUtf8("K\xC4\x8D"); };
+    theMainWindow->session.clerkNames = [] {
+        return QStringList{QStringLiteral("ANNA"), QStringLiteral("BEDA")};
+    };
+    store::ArchiveEntry entry = zEntry(QDateTime(QDate(2026, 12, 8), QTime(14, 0)), 123456);
+    entry.figures.hourAmounts[14] = 100000;
+    entry.figures.clerks[0].sales = 100000;
+    entry.figures.clerks[1].sales = 23456;
+    storeEntries({entry});
+    ui->historyButton->click();
+    HistoryWindow* history = tab->historyWindow;
+    ASSERT_NE(history, nullptr);
+    QApplication::processEvents();
+    EXPECT_LT((history->frameGeometry().center() - theMainWindow->frameGeometry().center()).manhattanLength(),
+              4)
+        << "centred over the main window";
+
+    // The date typed as the table shows it.
+    const QString shown = history->table->model()->index(0, 0).data().toString();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("08.12.2026"))) << shown.toStdString();
+    EXPECT_EQ(history->toEdit->date(), QDate(2026, 12, 8)) << "the period starts as the archive's";
+    EXPECT_EQ(history->fromEdit->displayFormat(), "dd.MM.yyyy");
+    history->fromEdit->setDate(QDate(2026, 1, 1));
+    history->fromEdit->setSelectedSection(QDateTimeEdit::DaySection);
+    QTest::keyClicks(history->fromEdit, QStringLiteral("08122026"));
+    EXPECT_EQ(history->fromEdit->date(), QDate(2026, 12, 8));
+    history->loadButton->click();
+    ASSERT_EQ(history->table->model()->rowCount(), 1);
+
+    auto* days = qobject_cast<QBarSeries*>(history->dayChart->series().value(0));
+    ASSERT_NE(days, nullptr) << "one day is one bar";
+    EXPECT_EQ(days->barSets().value(0)->at(0), 1234.56);
+    for (QChart* chart : {history->dayChart, history->hourChart}) {
+        auto* value = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
+        ASSERT_NE(value, nullptr);
+        EXPECT_EQ(value->titleText(), QString::fromUtf8("Sales (K\xC4\x8D)"));
+        EXPECT_FALSE(std::isnan(value->min()) || std::isnan(value->max()));
+        EXPECT_GT(value->max(), value->min());
+    }
+    auto* hours = qobject_cast<QValueAxis*>(history->hourChart->axes(Qt::Horizontal).value(0));
+    ASSERT_NE(hours, nullptr) << "hours on a number axis, labelled every second hour";
+    EXPECT_EQ(hours->tickInterval(), 2);
+    auto* clerks = qobject_cast<QPieSeries*>(history->clerkChart->series().value(0));
+    ASSERT_NE(clerks, nullptr);
+    ASSERT_EQ(clerks->count(), 2);
+    EXPECT_EQ(clerks->slices()[0]->label(), "ANNA");
+    EXPECT_EQ(clerks->slices()[1]->label(), "BEDA");
+
+    const QString exported = savePath("history.csv");
+    recorder.scriptedFileNames << exported;
+    history->exportButton->click();
+    const QByteArray csv = fileBytes(exported);
+    EXPECT_TRUE(csv.startsWith("read_at;identity;")) << csv.left(40).toStdString();
+    EXPECT_TRUE(csv.contains(";1234,56;")) << "amounts with a decimal comma";
+    const QString workbook = savePath("history.xlsx");
+    recorder.scriptedFileNames << workbook;
+    history->exportWorkbookButton->click();
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_TRUE(fileBytes(workbook).startsWith("PK"));
+
+    history->fromEdit->setDate(QDate(2027, 1, 1));
+    history->loadButton->click();
+    EXPECT_EQ(history->table->model()->rowCount(), 0);
+    EXPECT_TRUE(history->dayChart->series().isEmpty());
+    EXPECT_TRUE(history->dayChart->axes().isEmpty()) << "no axis of 1970 over nothing";
+    EXPECT_TRUE(history->dayChart->title().contains(QStringLiteral("no reports")));
+    EXPECT_TRUE(history->hourChart->axes().isEmpty());
     history->close();
 }
 

@@ -55,11 +55,12 @@ INSTANTIATE_TEST_SUITE_P(
     Rates, HundredthsOfText,
     ::testing::Values(HundredthsCase{"Half", "7.5", 750}, HundredthsCase{"TieDown", "0.125", 12},
                       HundredthsCase{"TieUp", "0.375", 38}, HundredthsCase{"Negative", "-5", -500},
-                      HundredthsCase{"Highest", "99.99", 9999}, HundredthsCase{"Blanks", " 4.00 ", 400}),
+                      HundredthsCase{"Highest", "99.99", 9999}, HundredthsCase{"Blanks", " 4.00 ", 400},
+                      HundredthsCase{"Comma", "7,5", 750}),
     testcases::caseName);
 
 TEST(HundredthsOfText, RefuseWhatIsNoNumberWithTheStandardMessage) {
-    for (const char* text : {"", "abc", "7,5", "1e300"}) {
+    for (const char* text : {"", "abc", "7,5.", "1e300"}) {
         try {
             hundredthsOf(QString::fromLatin1(text));
             ADD_FAILURE() << text << " converted";

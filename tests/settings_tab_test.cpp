@@ -21,6 +21,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -55,7 +56,7 @@ TEST_F(SettingsTabTest, StartsWithTheFirstItemsHeadingsAndThePcClock) {
     EXPECT_EQ(ui->clerkModeCombo->currentText(), "All at once");
     EXPECT_EQ(ui->darknessCombo->currentText(), "3");
     EXPECT_EQ(ui->drawerTimeSpin->text(), "50");
-    EXPECT_EQ(ui->currencyEdit->text(), "Z?");
+    EXPECT_EQ(ui->currencyEdit->text(), QString::fromUtf8("Z\xC5\x82 ")) << "the form file holds the zloty";
     EXPECT_EQ(ui->rateEdit->text(), "4.00");
     EXPECT_TRUE(ui->printTaxBox->isChecked());
     EXPECT_FALSE(ui->printAllReportsBox->isChecked());
@@ -79,6 +80,16 @@ TEST_F(SettingsTabTest, StartsWithTheFirstItemsHeadingsAndThePcClock) {
 }
 // Every control's caption and unit label, the spin fields' ranges, the button captions, the clock's
 // mask of optional digits and the print options in one column, top to bottom.
+TEST_F(SettingsTabTest, TabLeavesEveryGrid) {
+    QApplication::setActiveWindow(theMainWindow);
+    for (QTableWidget* grid : tab->findChildren<QTableWidget*>()) {
+        grid->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), grid);
+        QTest::keyClick(grid, Qt::Key_Tab);
+        EXPECT_NE(QApplication::focusWidget(), grid) << grid->objectName().toStdString();
+    }
+}
+
 TEST_F(SettingsTabTest, ControlsHaveTheirCaptionsUnitsRangesAndPlaces) {
     auto label = [this](const char* name) {
         auto* found = tab->findChild<QLabel*>(QString::fromLatin1(name));
@@ -218,6 +229,19 @@ TEST_F(SettingsTabTest, TaxRatesFollowTheRegionalSeparator) {
     QTest::keyClicks(editor, ".");
     EXPECT_EQ(cell(ui->taxGrid, 4), "0,00");
     EXPECT_EQ(recorder.beeps, 1);
+
+    // A point is a decimal separator too, and shows as the comma once the edit ends.
+    editor = typeTax(5, "7.5");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(recorder.beeps, 1);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents(); // the editor commits its text on a queued call
+    EXPECT_EQ(cell(ui->taxGrid, 5), "7,5");
+    EXPECT_EQ(tab->settings().taxes[5], "7,5");
+    ui->rateEdit->clear();
+    QTest::keyClicks(ui->rateEdit, "2.5");
+    QTest::keyClick(ui->rateEdit, Qt::Key_Return);
+    EXPECT_EQ(ui->rateEdit->text(), "2,5");
 }
 
 TEST_F(SettingsTabTest, LengthLimitsStopTypingButNotTheProgramsOwnTexts) {
@@ -414,6 +438,13 @@ TEST_F(SettingsTabScaleTest, AFailedExchangeIsReportedOnceAndTheCursorComesBack)
     EXPECT_EQ(departmentsAtMessage, QStringList({"DEPT 20", "GROUP 20"}));
     EXPECT_EQ(ui->scaleBaudCombo->currentText(), "9600");
     EXPECT_EQ(cell(ui->departmentGrid, 20), "GROUP 20");
+    EXPECT_TRUE(theMainWindow->noteLabel->text().isEmpty()) << "a failed read is no read";
+
+    recorder.clear();
+    ui->loadFromScaleButton->click();
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_TRUE(theMainWindow->noteLabel->text().startsWith(QStringLiteral("Settings read in 0:")))
+        << theMainWindow->noteLabel->text().toStdString();
 }
 
 TEST_F(SettingsTabScaleTest, SendShowsEurAgainAndAnEmptyTaxCellStopsBeforeTheTaxes) {
@@ -495,6 +526,8 @@ TEST_F(SettingsTabScaleTest, CommaLocaleSendsTheHundredthsOfTheRateAndTheTaxes) 
     connect();
     ui->sendToScaleButton->click();
     EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_TRUE(theMainWindow->noteLabel->text().startsWith(QStringLiteral("Settings sent in 0:")))
+        << theMainWindow->noteLabel->text().toStdString();
 
     typeTax(0, "12,34");
     typeTax(7, "0,9");

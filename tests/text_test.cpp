@@ -52,7 +52,7 @@ TEST(Numbers, WholeNumbersTakeLeadingBlanksAndASignWithinThirtyTwoBits) {
         EXPECT_TRUE(intFails(bad)) << bad;
 }
 
-TEST(Numbers, DecimalsUseTheRegionalSeparatorAlone) {
+TEST(Numbers, DecimalsTakeAPointOrACommaWhateverTheLocale) {
     EXPECT_TRUE(floatOk("12.", 12));
     EXPECT_TRUE(floatOk(" 9999.99 ", 9999.99));
     EXPECT_TRUE(floatOk("-.5", -0.5));
@@ -60,14 +60,26 @@ TEST(Numbers, DecimalsUseTheRegionalSeparatorAlone) {
     EXPECT_TRUE(floatOk("2.5E-1", 0.25));
     EXPECT_TRUE(floatOk("+2.5", 2.5));
     EXPECT_TRUE(floatOk("1e-400", 0)); // below the smallest double: zero, not a failure
-    for (const char* bad :
-         {"", "-", ".", "1,000", "12,5", "1e", "inf", "nan", "1.2.3", "1e3x", "1e400", "+-1"})
+    EXPECT_TRUE(floatOk("12,5", 12.5));
+    EXPECT_TRUE(floatOk("1,000", 1)); // no grouping: a comma is a decimal separator
+    for (const char* bad : {"", "-", ".", ",", "1e", "inf", "nan", "1.2.3", "1,2.3", "1.000,5", "1e3x",
+                            "1e400", "+-1", "1 000"})
         EXPECT_TRUE(floatFails(bad)) << bad;
+    EXPECT_EQ(regionalDecimalText(QStringLiteral("2,49")), QStringLiteral("2.49"));
+    EXPECT_EQ(regionalDecimalText(QStringLiteral("CLERK,1")), QStringLiteral("CLERK,1")) << "no number";
+}
 
+// Also run under each real comma locale (LC_ALL): what an operator of a comma desktop types.
+TEST(Numbers, CommaLocaleTakesAPointAsWellAndShowsTheComma) {
     LocaleGuard comma(QLocale(QLocale::German));
     EXPECT_TRUE(floatOk("12,5", 12.5));
-    EXPECT_TRUE(floatFails("12.5"));
+    EXPECT_TRUE(floatOk("2.49", 2.49));
+    EXPECT_TRUE(floatOk("7.5", 7.5));
     EXPECT_TRUE(floatFails("1.000,5"));
+    EXPECT_TRUE(floatFails("7,5."));
+    EXPECT_EQ(regionalDecimalText(QStringLiteral("2.49")), QStringLiteral("2,49"));
+    EXPECT_EQ(regionalDecimalText(QStringLiteral("12.")), QStringLiteral("12,"));
+    EXPECT_EQ(regionalDecimalText(QStringLiteral("7")), QStringLiteral("7"));
     EXPECT_EQ(formatFixed(-0.05, 2, 3), QStringLiteral("-0,05"));
 }
 
@@ -94,6 +106,13 @@ TEST(Numbers, FormattingAndRounding) {
     EXPECT_EQ(roundHalfEven(12.5), 12);
     EXPECT_EQ(roundHalfEven(37.5), 38);
     EXPECT_EQ(roundHalfEven(-2.5), -2);
+}
+
+TEST(DateTimeText, DurationsAreMinutesAndSeconds) {
+    EXPECT_EQ(minutesSeconds(141'000), QStringLiteral("2:21"));
+    EXPECT_EQ(minutesSeconds(59'999), QStringLiteral("0:59"));
+    EXPECT_EQ(minutesSeconds(3'600'000), QStringLiteral("60:00"));
+    EXPECT_EQ(minutesSeconds(-5), QStringLiteral("0:00"));
 }
 
 TEST(DateTimeText, LongTimeHasNoTimeZone) {

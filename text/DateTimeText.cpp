@@ -1,5 +1,7 @@
 #include "text/DateTimeText.h"
 
+#include <algorithm>
+
 #include <QLocale>
 
 namespace {
@@ -23,4 +25,16 @@ QString regionalShortDate(const QDate& date) {
 
 QString regionalLongTime(const QTime& time) {
     return QLocale().toString(time, longTimeFormatWithoutZone());
+}
+
+QString regionalFullYearDateFormat() {
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return format;
+}
+
+QString minutesSeconds(int64_t millis) {
+    const int64_t seconds = std::max<int64_t>(millis, 0) / 1000;
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }

@@ -6,6 +6,12 @@
 #include <QDate>
 #include <QString>
 #include <QTime>
+#include <cstdint>
 
 QString regionalShortDate(const QDate& date);
 QString regionalLongTime(const QTime& time);
+// The regional short date format with the year in full: a date typed as it is shown is read as that
+// date, with no two-digit year leaving its century to a guess.
+QString regionalFullYearDateFormat();
+// A duration as minutes and seconds, "m:ss" (141 s is "2:21"), the seconds rounded down.
+QString minutesSeconds(int64_t millis);

@@ -1,6 +1,7 @@
 #include "text/Numbers.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -19,6 +20,11 @@ bool isBlank(QChar c) {
 }
 bool isDigit(QChar c) {
     return c >= QChar('0') && c <= QChar('9');
+}
+// A point or a comma: a decimal text has no grouping, so either can only be the decimal separator,
+// and an operator used to the other notation (or a number pasted from elsewhere) is read right.
+bool isDecimalSeparator(QChar c) {
+    return c == QChar('.') || c == QChar(',');
 }
 } // namespace
 
@@ -56,7 +62,6 @@ void tryParseInt(const QString& text, int32_t& value, int& error) {
 
 void tryParseFloat(const QString& text, double& value, int& error) {
     error = 0;
-    const QChar separator = regionalDecimalSeparator();
     qsizetype i = 0, n = text.size();
     while (i < n && isBlank(text[i]))
         ++i;
@@ -71,7 +76,7 @@ void tryParseFloat(const QString& text, double& value, int& error) {
     int digits = 0;
     for (; i < n && isDigit(text[i]); ++i, ++digits)
         plain.push_back(static_cast<char>(text[i].unicode()));
-    if (i < n && text[i] == separator) {
+    if (i < n && isDecimalSeparator(text[i])) {
         plain.push_back('.');
         for (++i; i < n && isDigit(text[i]); ++i, ++digits)
             plain.push_back(static_cast<char>(text[i].unicode()));
@@ -109,6 +114,19 @@ void tryParseFloat(const QString& text, double& value, int& error) {
         return;
     }
     value = result;
+}
+
+QString regionalDecimalText(const QString& text) {
+    double value = 0;
+    int error = 0;
+    tryParseFloat(text, value, error);
+    if (error)
+        return text;
+    QString shown = text;
+    const qsizetype at = std::max(shown.indexOf(QChar('.')), shown.indexOf(QChar(',')));
+    if (at >= 0)
+        shown[at] = regionalDecimalSeparator();
+    return shown;
 }
 
 int32_t strToInt(const QString& text) {

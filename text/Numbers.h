@@ -2,7 +2,8 @@
 //
 // The try* forms report failure in a flag and leave the value alone; the strTo* forms throw
 // ConversionError with the program's standard message, for handlers that end on a bad text.
-// Decimal numbers use the regional decimal separator alone: group separators are not accepted.
+// Decimal numbers take a point or a comma as the decimal separator, whatever the regional setting
+// (they have no grouping, so either can only mean the one thing); formatting uses the regional one.
 #pragma once
 
 #include <QString>
@@ -19,8 +20,11 @@ public:
 
 // Signed 32-bit decimal whole number: leading blanks, an optional sign, digits, nothing after.
 void tryParseInt(const QString& text, int32_t& value, int& error);
-// Decimal number with the regional separator: blanks around it, optional sign, optional exponent.
+// Decimal number with a point or a comma: blanks around it, optional sign, optional exponent.
 void tryParseFloat(const QString& text, double& value, int& error);
+// A decimal text as it is shown once an edit ends: its separator made the regional one. A text that
+// is no decimal number comes back unchanged.
+QString regionalDecimalText(const QString& text);
 
 int32_t strToInt(const QString& text);  // throws "'%s' is not a valid integer value"
 double strToFloat(const QString& text); // throws "'%s' is not a valid floating point value"

@@ -22,6 +22,7 @@
 #include "ui_TerminalWindow.h"
 
 #include <QApplication>
+#include <QDateEdit>
 #include <QDir>
 #include <QEventLoop>
 #include <QLinearGradient>
@@ -230,8 +231,21 @@ int main(int argc, char** argv) {
     // The archive of six weeks with the Z report just read as its newest entry.
     theMainWindow->reportsTab->showHistory();
     settle();
-    saved = save(theMainWindow->reportsTab->historyWindow, folder, QStringLiteral("history.png")) && saved;
-    theMainWindow->reportsTab->historyWindow->hide();
+    HistoryWindow* history = theMainWindow->reportsTab->historyWindow;
+    saved = save(history, folder, QStringLiteral("history.png")) && saved;
+    // The newest day alone (one bar), then a period without reports.
+    const QDate newest = history->entries().back().readAtLocal.date();
+    history->fromEdit->setDate(newest);
+    history->toEdit->setDate(newest);
+    history->loadEntries();
+    settle();
+    saved = save(history, folder, QStringLiteral("history-day.png")) && saved;
+    history->fromEdit->setDate(newest.addDays(1));
+    history->toEdit->setDate(newest.addDays(30));
+    history->loadEntries();
+    settle();
+    saved = save(history, folder, QStringLiteral("history-empty.png")) && saved;
+    history->hide();
     QImage photo = testPhoto();
     QString photoBitmap = folder.filePath(QStringLiteral("logo-photo.bmp"));
     saved = photo.save(folder.filePath(QStringLiteral("logo-photo.png"))) && photo.save(photoBitmap, "BMP") &&

@@ -1,7 +1,9 @@
 #include "ui/CellEditDelegate.h"
 
-CellEditDelegate::CellEditDelegate(EditHandler handler, QObject* parent)
-    : QStyledItemDelegate(parent), handler(std::move(handler)) {}
+#include "text/Numbers.h"
+
+CellEditDelegate::CellEditDelegate(EditHandler handler, QObject* parent, CellTest decimalCell)
+    : QStyledItemDelegate(parent), handler(std::move(handler)), decimalCell(std::move(decimalCell)) {}
 
 QWidget* CellEditDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                         const QModelIndex& index) const {
@@ -20,4 +22,28 @@ void CellEditDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
     if (line && line->text() == index.data(Qt::EditRole).toString())
         return;
     QStyledItemDelegate::setEditorData(editor, index);
+}
+
+void CellEditDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                    const QModelIndex& index) const {
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    if (line && decimalCell && decimalCell(index)) {
+        // The handler hears of the shown text as of any edit, so a grid that keeps its texts
+        // elsewhere too stays in step; it is the same number, so it passes the same check.
+        const QString shown = regionalDecimalText(line->text());
+        if (shown != line->text()) {
+            QString putBackText = shown;
+            line->setText(shown);
+            handler(index, shown, line, putBackText);
+        }
+    }
+    QStyledItemDelegate::setModelData(editor, model, index);
+}
+
+void showRegionalDecimalAfterEdit(QLineEdit* field) {
+    QObject::connect(field, &QLineEdit::editingFinished, field, [field] {
+        const QString shown = regionalDecimalText(field->text());
+        if (shown != field->text())
+            field->setText(shown);
+    });
 }

@@ -17,14 +17,24 @@ public:
     using EditHandler = std::function<void(const QModelIndex& index, const QString& text, QLineEdit* editor,
                                            QString& putBackText)>;
 
-    CellEditDelegate(EditHandler handler, QObject* parent);
+    // Cells for which decimalCell is true hold decimal numbers: typed with a point or a comma, they
+    // show the regional separator once the edit ends.
+    using CellTest = std::function<bool(const QModelIndex& index)>;
+
+    CellEditDelegate(EditHandler handler, QObject* parent, CellTest decimalCell = {});
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
     // Writing an accepted text into the cell makes the view refresh the open editor; an editor that
     // already shows the cell's text is left alone, so its cursor stays where the operator typed.
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 
 private:
     EditHandler handler;
+    CellTest decimalCell;
 };
+
+// A decimal field (no grid) that shows the regional separator once its edit ends, whichever of a
+// point or a comma was typed.
+void showRegionalDecimalAfterEdit(QLineEdit* field);

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -33,15 +35,33 @@ QString askFileName(QFileDialog::AcceptMode mode, const QString& filter, const Q
     return dialog.selectedFiles().constFirst();
 }
 
+} // namespace
+
+void fitTitle(QMessageBox& box) {
+    // The title bar's own font is the window system's; the application's title font stands in for
+    // it, and the margin covers the icon and the close, minimise and maximise buttons.
+    constexpr int titleBarButtons = 160;
+    const QFontMetrics metrics(QApplication::font("QMdiSubWindowTitleBar"));
+    const int width = metrics.horizontalAdvance(box.windowTitle()) + titleBarButtons;
+    // QMessageBox fixes its own size from its layout, so the room goes in as a spacer row.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
+                      0, 1, grid->columnCount());
+}
+
+namespace {
+
 class QtPrompts final : public Prompts {
 public:
     void message(const QString& title, const QString& text) override {
         QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
+        fitTitle(box);
         box.exec();
     }
     void applicationError(const QString& text) override {
         QMessageBox box(QMessageBox::Critical, applicationTitle(), text, QMessageBox::Ok,
                         QApplication::activeWindow());
+        fitTitle(box);
         box.exec();
     }
     QString openFileName(const QString& filter, const QString& defaultSuffix,

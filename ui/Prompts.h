@@ -23,6 +23,12 @@ public:
     virtual void setWaitCursor(bool on) = 0;
 };
 
+class QMessageBox;
+
+// Widens a message box so that the window system shows its whole title: a box is only as wide as
+// its text, and a short text under a title bar with buttons cut "Error!" to "E…r!".
+void fitTitle(QMessageBox& box);
+
 // Title of the application's error box: the program's name.
 QString applicationTitle();
 

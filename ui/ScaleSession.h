@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 
@@ -61,11 +62,19 @@ public:
     // Where the sales archive is kept: an SQLite file or a postgresql:// address, set by the program
     // to the data folder's database and changed in the HISTORY window.
     QString archiveLocation;
+    // The SETTINGS tab's clerk names and currency, for the windows that label sales (set by the
+    // program; unset, a window names the clerks by number and shows no currency).
+    std::function<QStringList()> clerkNames;
+    std::function<QString()> currency;
     // The shop of a chain this PC belongs to, kept with every archived report (store::pcName); the
     // program starts it from the SCALE_SITE environment variable.
     QString archiveSite;
 
+    // A line for the main window's note beside the tabs: what a transfer did and how long it took.
+    void note(const QString& text) { emit noted(text); }
+
 signals:
+    void noted(const QString& text);
     // Every command's status byte, after a failure too (decoded from whatever the reply buffer holds).
     void statusReceived(uint8_t status);
 };

@@ -1,0 +1,149 @@
+// The sales archive's listing as a spreadsheet takes it: the CSV in the regional convention, the
+// workbook with numbers as numbers and dates as dates (read back from the file a spreadsheet opens),
+// and what the HISTORY window's charts are drawn from.
+#include "reports/HistoryCharts.h"
+#include "reports/HistoryWorkbook.h"
+#include "reports/SalesHistory.h"
+#include "tests/support/LocaleGuard.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+store::ArchiveEntry sampleEntry() {
+    store::ArchiveEntry entry;
+    entry.readAtLocal = QDateTime(QDate(2026, 12, 8), QTime(19, 30));
+    entry.readAt = QDateTime(QDate(2026, 12, 8), QTime(18, 30), Qt::UTC);
+    entry.identity = QStringLiteral("=HYPERLINK(\"x\");SHOP 1");
+    entry.port = QStringLiteral("COM1");
+    entry.pc = QStringLiteral("SHOP PC");
+    entry.kind = store::ReportKind::Z;
+    entry.figures.document = 42;
+    entry.figures.grandTotal = 123456;
+    entry.figures.clerks[1].sales = 2500;
+    entry.reads = 2;
+    entry.closeAcknowledged = true;
+    return entry;
+}
+
+TEST(HistoryCsv, FollowsTheSpreadsheetConventionOfTheRegionalSettings) {
+    {
+        LocaleGuard english(QLocale(QLocale::English, QLocale::UnitedStates));
+        const reports::CsvConvention point = reports::regionalCsvConvention();
+        EXPECT_EQ(point.separator, ',');
+        EXPECT_EQ(point.decimalMark, '.');
+    }
+    LocaleGuard czech(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    const reports::CsvConvention comma = reports::regionalCsvConvention();
+    EXPECT_EQ(comma.separator, ';');
+    EXPECT_EQ(comma.decimalMark, ',');
+    const QList<QByteArray> lines =
+        reports::historyCsv({sampleEntry()}, comma.separator, comma.decimalMark).split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].startsWith("read_at;identity;port;pc;kind;document;grand_total;"))
+        << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].contains(";\"'=HYPERLINK(\"\"x\"\");SHOP 1\";COM1;SHOP PC;Z;42;1234,56;"))
+        << "a text holding the separator is quoted; " << lines[1].toStdString();
+    EXPECT_EQ(lines[1].count(';'), lines[0].count(';') + 1) << "one separator inside the quoted text";
+    // The machine-readable listing of scalectl is unchanged.
+    EXPECT_TRUE(reports::historyCsv({sampleEntry()}).contains(",SHOP PC,Z,42,1234.56,"));
+}
+
+// The sheet's XML of the workbook file, as a spreadsheet reads it out of the zip archive.
+QString sheetXml(const QByteArray& workbook, const char* part) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("history.xlsx")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(workbook) != workbook.size())
+        return {};
+    file.close();
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), file.fileName(), QString::fromLatin1(part)});
+    if (!unzip.waitForFinished(30000) || unzip.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(unzip.readAllStandardOutput());
+}
+
+// The value of a cell (e.g. "F2") and whether it is a number (no type) or a shared string.
+struct Cell {
+    QString type;
+    QString value;
+};
+Cell cellAt(const QString& xml, const QString& reference) {
+    const QRegularExpression pattern(QStringLiteral("<c r=\"%1\"([^>]*)>(.*?)</c>").arg(reference));
+    const QRegularExpressionMatch match = pattern.match(xml);
+    if (!match.hasMatch())
+        return {QStringLiteral("missing"), {}};
+    const QRegularExpressionMatch type =
+        QRegularExpression(QStringLiteral("t=\"(\\w+)\"")).match(match.captured(1));
+    const QRegularExpressionMatch value =
+        QRegularExpression(QStringLiteral("<v>(.*)</v>")).match(match.captured(2));
+    return {type.captured(1), value.captured(1)};
+}
+
+TEST(HistoryWorkbook, HoldsNumbersAsNumbersAndDatesAsDatesUnderEveryHeading) {
+    QString error;
+    const std::optional<QByteArray> workbook =
+        reports::historyWorkbook({sampleEntry(), sampleEntry()}, &error);
+    ASSERT_TRUE(workbook) << error.toStdString();
+    EXPECT_TRUE(workbook->startsWith("PK")) << "a zip archive";
+    const QString sheet = sheetXml(*workbook, "xl/worksheets/sheet1.xml");
+    ASSERT_FALSE(sheet.isEmpty()) << "unzip reads the workbook";
+    const QString strings = sheetXml(*workbook, "xl/sharedStrings.xml");
+    EXPECT_TRUE(strings.contains(QStringLiteral("grand_total")));
+    EXPECT_TRUE(strings.contains(QStringLiteral(";SHOP 1")) &&
+                strings.contains(QStringLiteral("=HYPERLINK(")));
+    EXPECT_FALSE(sheet.contains(QStringLiteral("<f>"))) << "a text is never a formula";
+
+    const QStringList columns = reports::historyColumns();
+    auto reference = [&columns](const char* column, int row) {
+        const int index = int(columns.indexOf(QString::fromLatin1(column)));
+        QString letters;
+        for (int n = index + 1; n > 0; n = (n - 1) / 26)
+            letters.prepend(QChar('A' + (n - 1) % 26));
+        return letters + QString::number(row);
+    };
+    EXPECT_EQ(cellAt(sheet, reference("identity", 3)).type, "s");
+    EXPECT_EQ(cellAt(sheet, reference("pc", 3)).type, "s");
+    const Cell total = cellAt(sheet, reference("grand_total", 3));
+    EXPECT_EQ(total.type, "");
+    EXPECT_EQ(total.value, "1234.56");
+    EXPECT_EQ(cellAt(sheet, reference("document", 2)).value, "42");
+    EXPECT_EQ(cellAt(sheet, reference("clerk2_sales", 2)).value, "25") << sheet.left(400).toStdString();
+    // A date is a day count from 1899-12-30 with the time as its fraction, shown in a date format.
+    const double local = cellAt(sheet, reference("read_at_local", 2)).value.toDouble();
+    EXPECT_NEAR(local, QDate(1899, 12, 30).daysTo(QDate(2026, 12, 8)) + 19.5 / 24, 1e-6);
+    const double utc = cellAt(sheet, reference("read_at", 2)).value.toDouble();
+    EXPECT_NEAR(utc, local - 1.0 / 24, 1e-6);
+    EXPECT_EQ(cellAt(sheet, reference("close_acknowledged", 3)).value, "1");
+    EXPECT_EQ(cellAt(sheet, reference("reads", 4)).type, "missing") << "a row per entry and no more";
+}
+
+TEST(HistoryCharts, NameTheClerksTitleTheAxesAndKeepTheirRangesDrawable) {
+    store::ReportFigures figures;
+    figures.clerks[0].sales = 7000;
+    figures.clerks[2].sales = 3000;
+    figures.clerks[3].sales = -100;
+    const auto shares =
+        reports::clerkShares(figures, {QStringLiteral("ANNA"), QStringLiteral("BEDA"), QStringLiteral("  ")});
+    ASSERT_EQ(shares.size(), 2u);
+    EXPECT_EQ(shares[0].first, "ANNA");
+    EXPECT_EQ(shares[0].second, 70.0);
+    EXPECT_EQ(shares[1].first, "CLERK 3") << "a clerk without a name";
+
+    EXPECT_EQ(reports::amountAxisTitle(QString::fromUtf8("K\xC4\x8D")),
+              QString::fromUtf8("Sales (K\xC4\x8D)"));
+    EXPECT_EQ(reports::amountAxisTitle(QStringLiteral(" ")), "Sales");
+
+    using Range = std::pair<double, double>;
+    EXPECT_EQ(reports::amountRange({}), Range(0, 1));
+    EXPECT_EQ(reports::amountRange({0, 0}), Range(0, 1));
+    EXPECT_EQ(reports::amountRange({5, 300}), Range(0, 300));
+    EXPECT_EQ(reports::amountRange({-20, std::nan("")}), Range(-20, 0));
+}
+
+} // namespace
