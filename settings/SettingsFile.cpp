@@ -6,6 +6,7 @@
 #include "text/Numbers.h"
 #include "text/OutputFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 
@@ -256,7 +257,9 @@ QString settingsFileLineName(int line) {
 }
 
 QString wrongLineCountMessage(int lines) {
-    return QStringLiteral("error in input file: %1 lines, a settings file has %2")
+    // In the window's language (scalectl loads no translation, so it prints the English).
+    return QCoreApplication::translate("SettingsFile",
+                                       "error in input file: %1 lines, a settings file has %2")
         .arg(lines)
         .arg(kSettingsFileLines);
 }
