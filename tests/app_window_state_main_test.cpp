@@ -191,7 +191,7 @@ TEST_F(WindowStateMainTest, FullWindowFirstRunFileAndChangedValuesComeBack) {
     // Every kept value changed, the clock to a time that start-up must replace.
     QByteArray changed = firstRun;
     changed.replace("\r\n56\r\na44W5U5\r\n", "\r\n56\r\nb55X5U5\r\n")
-        .replace("\r\n80\r\nZ?\r\n", "\r\n80\r\nZ\xB3 \r\n")
+        .replace("\r\n80\r\nZ\xB3 \r\n", "\r\n80\r\nEUR\r\n")
         .replace("\r\n117\r\n6.0\r\n", "\r\n117\r\n7.5\r\n")
         .replace("\r\n71\r\n0\r\nAll at once\r\n", "\r\n71\r\n3\r\nLabel-1\r\n")
         .replace("\r\n130\r\n-1\r\n3\r\n", "\r\n130\r\n0\r\n1\r\n")
@@ -201,7 +201,7 @@ TEST_F(WindowStateMainTest, FullWindowFirstRunFileAndChangedValuesComeBack) {
     destroyForms();
     writeFile(changed);
     start();
-    EXPECT_EQ(control<QLineEdit>("currencyEdit")->text(), QStringLiteral("Zł "));
+    EXPECT_EQ(control<QLineEdit>("currencyEdit")->text(), QStringLiteral("EUR"));
     QString newClock = control<QLineEdit>("clockEdit")->displayText();
     EXPECT_NE(newClock, QStringLiteral("01-01-01 01:01:01"));
     close(CloseWay::WindowManager);

@@ -41,7 +41,7 @@ struct StateWindow {
         edit("clerk3Edit", "Marek");
         edit("clerk2Edit", "Jana");
         edit("clerk1Edit", "Pavel");
-        edit("currencyEdit", "Z?");
+        edit("currencyEdit", "Zł ");
         edit("rateEdit", "4.00");
         edit("maxTareEdit", "6.0");
         edit("spareEdit", "0");

@@ -3,6 +3,8 @@
 // window's own choice, and the clock shows whatever it held at close.
 #pragma once
 
+#include "text/CodePage.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -13,7 +15,7 @@ inline QByteArray firstRunStateFile(const QStringList& clerks, const QString& cl
         "KLO VELDRAN UTILITY REZ1.63 !DO NOT EDIT!", "145",
         "56", "a44W5U5",  "57", "a44W5P5",
         "67", clerks.value(0), "68", clerks.value(1), "69", clerks.value(2), "70", clerks.value(3),
-        "80", "Z?",  "90", "4.00",  "117", "6.0",  "134", "0",
+        "80", "Zł ",  "90", "4.00",  "117", "6.0",  "134", "0",
         "60002",
         "52", "0", "1200",  "71", "0", "All at once",  "79", "2", "3",
         "109", "1", "15",  "112", "1", "2",  "119", "0", "1",  "130", "-1", "3",
@@ -24,5 +26,6 @@ inline QByteArray firstRunStateFile(const QStringList& clerks, const QString& cl
         "60002",
         "60001"};
     // clang-format on
-    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
+    // The file is in the code page of the scale's texts: the currency's "ł" is one byte.
+    return QByteArray::fromStdString(toCp1250(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
 }
