@@ -239,8 +239,17 @@ TEST(FindOnTheConnectionBar, PutsTheScalePickedIntoThePortAndBaudBoxes) {
     createForms();
     theMainWindow->ui->portCombo->setCurrentIndex(4);
     const QString formerBaud = theMainWindow->ui->baudCombo->currentText();
+    theMainWindow->showLineMonitor();
     theMainWindow->searchForScale();
     EXPECT_TRUE(recorder.messages.empty());
+    // The line monitor shows the search's exchanges: the identity requests on every port tried.
+    auto* monitor = qobject_cast<LineMonitor*>(theMainWindow->session.lineMonitor.data());
+    monitor->showBatch();
+    QStringList frames;
+    for (int row = 0; row < monitor->table->model()->rowCount(); ++row)
+        frames << monitor->table->model()->index(row, 3).data().toString();
+    EXPECT_GE(frames.filter(QStringLiteral("identity")).size(), 4) << frames.join('\n').toStdString();
+    monitor->hide();
     // It says where the scale is and what it changed.
     EXPECT_EQ(theMainWindow->noteLabel->text(),
               QStringLiteral(
