@@ -19,11 +19,13 @@
 #include "ui/Prompts.h"
 #include "ui/WindowFrames.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QLabel>
-#include <QShortcut>
+#include <QMenu>
 #include <QVBoxLayout>
 
 namespace {
@@ -96,8 +98,10 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), ui(new Ui::MainWindow
     connect(ui->helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
     connect(ui->terminalButton, &QPushButton::clicked, this, &MainWindow::showTerminal);
     connect(ui->findButton, &QPushButton::clicked, this, &MainWindow::searchForScale);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, this,
-            &MainWindow::showLineMonitor);
+    lineMonitorAction = new QAction(tr("Line monitor"), this);
+    lineMonitorAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    addAction(lineMonitorAction);
+    connect(lineMonitorAction, &QAction::triggered, this, &MainWindow::showLineMonitor);
 
     centreOnScreen(this);
     startUp();
@@ -243,6 +247,17 @@ void MainWindow::searchForScale() {
                             ? tr(" (settings unchanged)")
                             : QStringLiteral(" (") + changed.join(QStringLiteral(", ")) + QLatin1Char(')')) +
                        tr(": press CONNECT."));
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    // Only the connection bar, above its rule, has this menu; the tabs keep theirs.
+    if (event->pos().y() >= ui->barRule->y()) {
+        event->ignore();
+        return;
+    }
+    QMenu menu(this);
+    menu.addAction(lineMonitorAction);
+    menu.exec(event->globalPos());
 }
 
 void MainWindow::showLineMonitor() {
