@@ -24,6 +24,7 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFontDatabase>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QVBoxLayout>
@@ -87,10 +88,15 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), ui(new Ui::MainWindow
 
     // A line beside the tabs for what the program has to say without a box: what FIND found and
     // changed, what to try when CONNECT failed.
-    noteLabel = new QLabel(ui->pages);
+    // The tab widget sets its corner widget's own margins; the note's distance from the right edge
+    // is kept by a layout around it.
+    auto* noteCorner = new QWidget(ui->pages);
+    noteCornerLayout = new QHBoxLayout(noteCorner);
+    noteLabel = new QLabel(noteCorner);
     noteLabel->setObjectName(QStringLiteral("noteLabel"));
-    noteLabel->setContentsMargins(0, 0, 6, 0);
-    ui->pages->setCornerWidget(noteLabel, Qt::TopRightCorner);
+    noteCornerLayout->addWidget(noteLabel);
+    keepNoteClearOfScaleId();
+    ui->pages->setCornerWidget(noteCorner, Qt::TopRightCorner);
     connect(&session, &ScaleSession::noted, noteLabel, &QLabel::setText);
 
     connect(ui->closeButton, &QPushButton::clicked, this, &MainWindow::closeProgram);
@@ -154,6 +160,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();
 }
 
+void MainWindow::keepNoteClearOfScaleId() {
+    // The note and the scale's identity share the row right of the tabs; the note ends left of it.
+    const QString id = ui->scaleIdLabel->text();
+    const int idWidth = id.isEmpty() ? 0 : ui->scaleIdLabel->fontMetrics().horizontalAdvance(id) + 16;
+    noteCornerLayout->setContentsMargins(0, 0, 6 + idWidth, 0);
+}
+
 void MainWindow::showStatus(uint8_t status) {
     ui->statusLabel->setText(QStringLiteral("STATUS:%1").arg(status, 2, 16, QLatin1Char('0')).toUpper());
     ui->pages->setTabVisible(ui->pages->indexOf(ui->systemPage), (status & kCalibrationBit) != 0);
@@ -162,6 +175,7 @@ void MainWindow::showStatus(uint8_t status) {
 void MainWindow::connectOrDisconnect() {
     if (ui->connectButton->text() == disconnectCaption) {
         ui->scaleIdLabel->clear();
+        keepNoteClearOfScaleId();
         session.scaleIdentity.clear();
         ui->connectButton->setText(QStringLiteral("CONNECT"));
         ui->connectionLight->setBrushColor(disconnectedColour);
@@ -194,6 +208,7 @@ void MainWindow::connectOrDisconnect() {
         session.portName = ui->portCombo->currentText();
         session.scaleIdentity = fromCp1250(*identity);
         ui->scaleIdLabel->setText(QStringLiteral("SCALE ID: ") + session.scaleIdentity);
+        keepNoteClearOfScaleId();
         noteLabel->clear();
         ui->connectButton->setText(disconnectCaption);
         ui->connectionLight->setBrushColor(connectedColour);

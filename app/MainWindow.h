@@ -13,6 +13,7 @@ class MainWindow;
 }
 class PluTab;
 class QAction;
+class QHBoxLayout;
 class QLabel;
 class SystemTab;
 class ReportsTab;
@@ -64,4 +65,6 @@ protected:
 
 private:
     void showStatus(uint8_t status);
+    void keepNoteClearOfScaleId();
+    QHBoxLayout* noteCornerLayout = nullptr;
 };

@@ -60,6 +60,15 @@ TEST_F(ConnectTest, ConnectShowsTheIdentityAndDisconnectPutsTheBarBack) {
     EXPECT_EQ(ui->statusLabel->text(), QStringLiteral("STATUS:00"));
     EXPECT_FALSE(systemTabVisible());
     EXPECT_EQ(scale.sim().requestFrames(), std::vector<std::vector<uint8_t>>{identityRequest});
+    // A note beside the tabs ends left of the identity, which shares its row.
+    theMainWindow->show();
+    theMainWindow->session.note(QStringLiteral("Settings read in 0:02"));
+    QApplication::processEvents();
+    QLabel* note = theMainWindow->noteLabel;
+    const int noteEnd = note->mapTo(theMainWindow, note->rect().topRight()).x();
+    const int idStart = ui->scaleIdLabel->geometry().right() -
+                        ui->scaleIdLabel->fontMetrics().horizontalAdvance(ui->scaleIdLabel->text());
+    EXPECT_LT(noteEnd, idStart);
 
     theMainWindow->showTerminal();
     EXPECT_TRUE(theTerminalWindow->isVisible());
