@@ -5,43 +5,8 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-namespace {
-
-const char* const helpLines[] = {
-    "KLO VELLDRAN UTILITY PROGRAM",
-    "---------------------------------------------------",
-    "You can use this program to set scale settings like",
-    "RS baud rate, header/footer texts, autooff time,",
-    "set real time clock and many others...",
-    "You can use this program to create PLUs data base,",
-    "save it to disk and load/store it to the scale.",
-    "You can also make calibration settings (only if you",
-    "are in calibration mode).",
-    "You can use the TERMINAL to direct communicate with",
-    "the scale.",
-    "The first think that you must make is to connect",
-    "the scale to some comport of the PC. The next you",
-    "must choice the correct comport and baud rate from",
-    "appropriated buttons, and press the button CONNECT.",
-    "If everything is correct the caption of the button",
-    "CONNECT will be stay DISCONNECT and the green",
-    "circle right from it will be stay light-green.",
-    "In this case you can use all other properties",
-    "of program.",
-    "                   GOOD LUCK",
-    "",
-    "FIND searches every port and baud rate for the",
-    "scale and sets the port and baud boxes to it.",
-    "HISTORY (on the REPORTS tab) lists, charts and",
-    "exports the X and Z reports kept on this PC.",
-    "Ctrl+L opens the LINE MONITOR: every frame on the",
-    "line, with PAUSE, CLEAR and SAVE.",
-};
-
-} // namespace
-
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent), helpText(new QPlainTextEdit(this)) {
-    setWindowTitle(QStringLiteral("HELP"));
+    setWindowTitle(tr("HELP"));
     setDialogFrame(this, 378, 274, DialogFrame::Normal);
     helpText->setObjectName(QStringLiteral("helpText"));
     helpText->setReadOnly(true);
@@ -51,10 +16,36 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent), helpText(new QPlainTe
     QFont small = helpText->font();
     small.setPointSize(8);
     helpText->setFont(small);
-    QStringList lines;
-    for (const char* line : helpLines)
-        lines << QString::fromLatin1(line);
-    helpText->setPlainText(lines.join(QLatin1Char('\n')));
+    // One text, so that a translation breaks its lines where its own words fall (at most 51
+    // characters a line).
+    helpText->setPlainText(tr("KLO VELLDRAN UTILITY PROGRAM\n"
+                              "---------------------------------------------------\n"
+                              "You can use this program to set scale settings like\n"
+                              "RS baud rate, header/footer texts, autooff time,\n"
+                              "set real time clock and many others...\n"
+                              "You can use this program to create PLUs data base,\n"
+                              "save it to disk and load/store it to the scale.\n"
+                              "You can also make calibration settings (only if you\n"
+                              "are in calibration mode).\n"
+                              "You can use the TERMINAL to direct communicate with\n"
+                              "the scale.\n"
+                              "The first think that you must make is to connect\n"
+                              "the scale to some comport of the PC. The next you\n"
+                              "must choice the correct comport and baud rate from\n"
+                              "appropriated buttons, and press the button CONNECT.\n"
+                              "If everything is correct the caption of the button\n"
+                              "CONNECT will be stay DISCONNECT and the green\n"
+                              "circle right from it will be stay light-green.\n"
+                              "In this case you can use all other properties\n"
+                              "of program.\n"
+                              "                   GOOD LUCK\n"
+                              "\n"
+                              "FIND searches every port and baud rate for the\n"
+                              "scale and sets the port and baud boxes to it.\n"
+                              "HISTORY (on the REPORTS tab) lists, charts and\n"
+                              "exports the X and Z reports kept on this PC.\n"
+                              "Ctrl+L opens the LINE MONITOR: every frame on the\n"
+                              "line, with PAUSE, CLEAR and SAVE."));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(helpText);

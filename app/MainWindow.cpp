@@ -33,8 +33,6 @@ namespace {
 
 const QColor disconnectedColour(0, 128, 0);
 const QColor connectedColour(0, 255, 0);
-const QString errorTitle = QStringLiteral("Error!");
-const QString disconnectCaption = QStringLiteral("DISCONNECT");
 
 } // namespace
 
@@ -168,16 +166,17 @@ void MainWindow::keepNoteClearOfScaleId() {
 }
 
 void MainWindow::showStatus(uint8_t status) {
-    ui->statusLabel->setText(QStringLiteral("STATUS:%1").arg(status, 2, 16, QLatin1Char('0')).toUpper());
+    ui->statusLabel->setText(
+        tr("STATUS:%1").arg(QStringLiteral("%1").arg(status, 2, 16, QLatin1Char('0')).toUpper()));
     ui->pages->setTabVisible(ui->pages->indexOf(ui->systemPage), (status & kCalibrationBit) != 0);
 }
 
 void MainWindow::connectOrDisconnect() {
-    if (ui->connectButton->text() == disconnectCaption) {
+    if (ui->connectButton->text() == tr("DISCONNECT")) {
         ui->scaleIdLabel->clear();
         keepNoteClearOfScaleId();
         session.scaleIdentity.clear();
-        ui->connectButton->setText(QStringLiteral("CONNECT"));
+        ui->connectButton->setText(tr("CONNECT"));
         ui->connectionLight->setBrushColor(disconnectedColour);
         ui->pages->setCurrentWidget(ui->pluPage);
         ui->pages->setTabVisible(ui->pages->indexOf(ui->systemPage), false);
@@ -194,7 +193,7 @@ void MainWindow::connectOrDisconnect() {
                           ? theLink.openDevice(portText, baud)
                           : theLink.open(static_cast<uint8_t>(ui->portCombo->currentIndex() + 1), baud);
         if (!opened) {
-            prompts().message(errorTitle, QStringLiteral("Cannot initialize COM port!"));
+            prompts().message(tr("Error!"), tr("Cannot initialize COM port!"));
             noteLabel->setText(tr("The port did not open: FIND tries every port and rate."));
             return;
         }
@@ -207,10 +206,10 @@ void MainWindow::connectOrDisconnect() {
         // The scale's record is found by the port as named and the identity it reported.
         session.portName = ui->portCombo->currentText();
         session.scaleIdentity = fromCp1250(*identity);
-        ui->scaleIdLabel->setText(QStringLiteral("SCALE ID: ") + session.scaleIdentity);
+        ui->scaleIdLabel->setText(tr("SCALE ID: ") + session.scaleIdentity);
         keepNoteClearOfScaleId();
         noteLabel->clear();
-        ui->connectButton->setText(disconnectCaption);
+        ui->connectButton->setText(tr("DISCONNECT"));
         ui->connectionLight->setBrushColor(connectedColour);
     });
 }

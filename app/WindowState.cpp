@@ -3,11 +3,11 @@
 #include "text/BoundedRead.h"
 #include "text/CodePage.h"
 #include "text/Numbers.h"
+#include "text/OutputFile.h"
 
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QSaveFile>
 #include <algorithm>
 #include <optional>
 
@@ -122,6 +122,23 @@ private:
     qsizetype position = 0;
 };
 
+// A selected item whose data holds its English name (the clerk modes) is stored by that name, so
+// that the file does not change with the desktop's language; any other text as it stands.
+QString storedText(const QComboBox* box) {
+    const int index = box->currentIndex();
+    const QVariant name = index >= 0 ? box->itemData(index) : QVariant();
+    if (name.typeId() == QMetaType::QString && box->currentText() == box->itemText(index))
+        return name.toString();
+    return box->currentText();
+}
+
+// The stored text as the box shows it: an item's English name becomes the item's text.
+QString shownText(const QComboBox* box, const QString& stored) {
+    const int index = box->currentIndex();
+    const QVariant name = index >= 0 ? box->itemData(index) : QVariant();
+    return name.typeId() == QMetaType::QString && name.toString() == stored ? box->itemText(index) : stored;
+}
+
 // One entry of a section after its index; false when the file ends inside it.
 bool readEntry(StateReader& in, QWidget* control, Section section) {
     if (section == Section::Combo) {
@@ -136,7 +153,7 @@ bool readEntry(StateReader& in, QWidget* control, Section section) {
             return false;
         // The text wins over the selected item's text; the selection stays.
         if (box && box->lineEdit())
-            showFromStart(box->lineEdit(), *text);
+            showFromStart(box->lineEdit(), shownText(box, *text));
         return true;
     }
     std::optional<QString> text = in.text();
@@ -183,7 +200,7 @@ QByteArray writeState(const QString& caption, const ControlLookup& find) {
             out.number(entry.index);
             if (auto* box = qobject_cast<QComboBox*>(control)) {
                 out.number(box->currentIndex());
-                out.line(box->currentText());
+                out.line(storedText(box));
             } else {
                 auto* edit = static_cast<QLineEdit*>(control);
                 out.line(section == Section::Masked ? displayedText(edit) : edit->text());
@@ -224,11 +241,7 @@ void readState(const QByteArray& bytes, const QString& caption, const ControlLoo
 }
 
 bool saveStateFile(const QString& path, const QString& caption, const ControlLookup& find) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(writeState(caption, find));
-    return file.commit();
+    return writeOutputFile(path, writeState(caption, find)).isEmpty();
 }
 
 void restoreStateFile(const QString& path, const QString& caption, const ControlLookup& find) {

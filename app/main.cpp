@@ -5,6 +5,7 @@
 #include "link/SerialPort.h"
 #include "store/DataFolder.h"
 #include "store/Database.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -27,6 +28,9 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // Lets the desktop match the windows to the installed desktop entry (its name and icon).
     QGuiApplication::setDesktopFileName(QStringLiteral("scale-utility"));
+    // The windows speak the desktop's language where the program has it, English otherwise.
+    Translations translations;
+    translations.install(QLocale::system());
     // The window-state file and the ports/ links live beside the program, or in the user's
     // configuration folder when the program is installed.
     QString folder = dataFolder(QCoreApplication::applicationDirPath());

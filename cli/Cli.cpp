@@ -2,6 +2,7 @@
 
 #include "link/NetworkPort.h"
 #include "link/SerialPort.h"
+#include "text/OutputFile.h"
 
 #include <cctype>
 #include <cstdio>
@@ -101,4 +102,16 @@ std::string outputPath(const std::string& pattern, const std::string& portName) 
          at = path.find(placeholder, at + safe.size()))
         path.replace(at, placeholder.size(), safe);
     return path;
+}
+
+bool namesOutputFile(const std::string& pattern) {
+    return !pattern.empty() && QString::fromLocal8Bit(pattern) != kStandardOutputName;
+}
+
+int writeOutput(PortRun& run, const std::string& path, const QByteArray& bytes) {
+    const QString failure = writeOutputFile(QString::fromLocal8Bit(path), bytes, run.out);
+    if (failure.isEmpty())
+        return kExitOk;
+    run.err << "I/O Error!\n(" << failure.toLocal8Bit().constData() << ")\n";
+    return kExitIoError;
 }

@@ -104,3 +104,8 @@ std::string messagesOnOneLine(const std::string& messages, int code);
 std::string outputPath(const std::string& pattern, const std::string& portName);
 // "socket://10.0.0.5:4001" -> "socket-10.0.0.5-4001", "/dev/ttyUSB0" -> "dev-ttyUSB0".
 std::string fileSafePortName(const std::string& portName);
+// True for an -o name that is a file of its own (not "-", the run's standard output).
+bool namesOutputFile(const std::string& pattern);
+// Writes bytes to the file at path as every file of the program is written (text/OutputFile.h), "-"
+// to the run's out: kExitOk, or kExitIoError with "I/O Error!" and the path and why on the run's err.
+int writeOutput(PortRun& run, const std::string& path, const QByteArray& bytes);

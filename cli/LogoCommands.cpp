@@ -3,31 +3,28 @@
 #include "logo/LogoConversion.h"
 #include "logo/LogoUpload.h"
 
-#include <QSaveFile>
+#include <QBuffer>
 #include <iostream>
 #include <memory>
 
 namespace {
 
 // A PNG of one bit a dot: the converted picture is pure black and white, so nothing is lost. Written
-// beside the file and renamed over it once complete, as every file of the program.
-bool writePreview(const QImage& picture, const std::string& path) {
-    QSaveFile file(QString::fromLocal8Bit(path));
-    return file.open(QIODevice::WriteOnly) &&
-           picture.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither).save(&file, "PNG") &&
-           file.commit();
-}
-
-int writePreviewOrFail(const QImage& picture, const std::string& path, std::ostream& err) {
-    if (writePreview(picture, path))
-        return kExitOk;
-    err << "I/O Error!\n";
-    return kExitIoError;
+// as every file of the program ("-": standard output).
+int writePreview(PortRun& run, const QImage& picture, const std::string& path) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) ||
+        !picture.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither).save(&buffer, "PNG")) {
+        run.err << "I/O Error!\n";
+        return kExitIoError;
+    }
+    return writeOutput(run, path, png);
 }
 
 int sendConverted(PortRun& run, const QImage& picture, const std::string& previewPattern) {
     if (!previewPattern.empty()) {
-        int written = writePreviewOrFail(picture, outputPath(previewPattern, run.portName), run.err);
+        int written = writePreview(run, picture, outputPath(previewPattern, run.portName));
         if (written != kExitOk)
             return written;
     }
@@ -105,7 +102,7 @@ ParseResult parseLogo(const std::vector<std::string>& args) {
         return Job{[images, preview](PortRun& run) {
                        run.result = {{"rows", images->picture.height()},
                                      {"preview", QString::fromLocal8Bit(preview)}};
-                       return writePreviewOrFail(images->picture, preview, run.err);
+                       return writePreview(run, images->picture, preview);
                    },
                    false,
                    {}};

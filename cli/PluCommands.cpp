@@ -141,19 +141,9 @@ int pluPull(PortRun& run, int from, int to, const std::string& outPattern) {
     if (int code = recorded.readScale(table, from, to))
         return code;
     run.result = {{"rows", pluRows(table)}};
-    if (outPattern.empty()) {
-        QByteArray bytes = pluFileBytes(table, QDateTime::currentDateTime());
-        run.out.write(bytes.constData(), bytes.size());
-        run.out.flush();
-        if (run.out)
-            return kExitOk;
-    } else if (savePluFile(QString::fromLocal8Bit(outputPath(outPattern, run.portName)), table)) {
-        return kExitOk;
-    }
-    run.err << "I/O Error!\n";
-    if (!outPattern.empty())
-        run.err << '(' << outputPath(outPattern, run.portName) << ": cannot be written)\n";
-    return kExitIoError;
+    // Without -o the file goes to standard output, as with "-o -".
+    return writeOutput(run, outPattern.empty() ? "-" : outputPath(outPattern, run.portName),
+                       pluFileBytes(table, QDateTime::currentDateTime()));
 }
 
 // A PLU file read, every row converted, before the port is touched, so a bad file changes nothing on

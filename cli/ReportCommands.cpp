@@ -21,21 +21,22 @@ struct ReportRequest {
     std::string outPattern;
 };
 
-// The text where it was asked for: false when it could not be written.
-bool writeText(PortRun& run, const std::string& outPattern, const QStringList& lines) {
-    if (!outPattern.empty())
-        return reports::saveReportFile(QString::fromLocal8Bit(outputPath(outPattern, run.portName)), lines);
-    for (const QString& line : lines)
-        run.out << line.toStdString() << '\n';
-    run.out.flush();
-    return bool(run.out);
-}
-
 int ioError(PortRun& run, const QString& reason = QString()) {
     run.err << "I/O Error!\n";
     if (!reason.isEmpty())
         run.err << '(' << reason.toStdString() << ")\n";
     return kExitIoError;
+}
+
+// The text where it was asked for: with -o the report file's bytes (also for "-o -"), else UTF-8
+// lines for the terminal.
+int writeText(PortRun& run, const std::string& outPattern, const QStringList& lines) {
+    if (!outPattern.empty())
+        return writeOutput(run, outputPath(outPattern, run.portName), reports::reportFileBytes(lines));
+    for (const QString& line : lines)
+        run.out << line.toStdString() << '\n';
+    run.out.flush();
+    return run.out ? kExitOk : ioError(run);
 }
 
 // Every figure by its column name in the archive, amounts in hundredths.
@@ -136,11 +137,8 @@ int runReport(PortRun& run, const ReportRequest& request) {
         }
     }
     // A report that read nothing leaves an earlier file of the same name as it was.
-    if (!lines.isEmpty() && !writeText(run, request.outPattern, lines))
-        return ioError(run, request.outPattern.empty()
-                                ? QString()
-                                : QString::fromStdString(outputPath(request.outPattern, run.portName)) +
-                                      QStringLiteral(": cannot be written"));
+    if (int written = lines.isEmpty() ? kExitOk : writeText(run, request.outPattern, lines))
+        return written;
     if (!complete)
         return kExitCommunication;
     // The figures are committed before a close is sent: the day's totals are never cleared on the

@@ -65,19 +65,11 @@ int settingsPull(PortRun& run, const std::string& outPattern) {
     if (!loadSettings(reportingLine(run), settings))
         return kExitCommunication;
     run.result = settingsObject(settings);
-    if (outPattern.empty()) {
-        std::optional<QByteArray> bytes = settingsFileBytes(settings);
-        if (bytes) {
-            run.out.write(bytes->constData(), bytes->size());
-            run.out.flush();
-        }
-        return bytes && run.out ? kExitOk : ioError(run.err, kExitIoError);
-    }
-    if (!saveSettingsFile(QString::fromLocal8Bit(outputPath(outPattern, run.portName)), settings)) {
-        run.err << "I/O Error!\n(" << outputPath(outPattern, run.portName) << ": cannot be written)\n";
-        return kExitIoError;
-    }
-    return kExitOk;
+    std::optional<QByteArray> bytes = settingsFileBytes(settings);
+    if (!bytes)
+        return ioError(run.err, kExitIoError);
+    // Without -o the file goes to standard output, as with "-o -".
+    return writeOutput(run, outPattern.empty() ? "-" : outputPath(outPattern, run.portName), *bytes);
 }
 
 int settingsPush(PortRun& run, Settings settings, bool rateGiven) {

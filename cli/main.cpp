@@ -327,11 +327,12 @@ int main(int argc, char** argv) {
     for (size_t p = 0; p < ports.size(); ++p)
         if (std::find(ports.begin(), ports.begin() + long(p), ports[p]) != ports.begin() + long(p))
             return usageError(ports[p] + " is named twice");
-    // Every port writes its own file: one name for all would have them overwrite each other.
-    if (!job.outputPattern.empty() && job.outputPattern.find("{port}") == std::string::npos)
+    // Every port writes its own file: one name for all would have them overwrite each other. "-o -"
+    // writes each port's file on standard output, port after port, as without -o.
+    const bool writesFiles = namesOutputFile(job.outputPattern);
+    if (writesFiles && job.outputPattern.find("{port}") == std::string::npos)
         return usageError("with several ports, -o needs {port} in the file name");
-    if (std::string clash;
-        !job.outputPattern.empty() && !outputFilesDistinct(job.outputPattern, ports, clash))
+    if (std::string clash; writesFiles && !outputFilesDistinct(job.outputPattern, ports, clash))
         return usageError("two ports would write the same file " + clash);
     return runOnPorts(job, ports, settings, jobs == 0 ? ports.size() : jobs);
 }

@@ -3,6 +3,7 @@
 #include "text/BoundedRead.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <algorithm>
@@ -85,7 +86,7 @@ QImage fitToLogo(const QImage& source) {
 LogoPictureLoad loadLogoFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("Cannot open file %1").arg(path)};
+        return {{}, QCoreApplication::translate("LogoPicture", "Cannot open file %1").arg(path)};
     // Too large to be a logo: as invalid as any other picture that is not one.
     return loadLogoBytes(readWholeBounded(file).value_or(QByteArray()));
 }
@@ -99,7 +100,7 @@ LogoPictureLoad loadLogoBytes(const QByteArray& bytes) {
     reader.setAutoDetectImageFormat(false);
     QImage image = reader.read();
     if (image.isNull() || image.width() < 1 || image.height() < 1 || !pixelRowsComplete(bytes))
-        return {{}, QStringLiteral("Bitmap image is not valid")};
+        return {{}, QCoreApplication::translate("LogoPicture", "Bitmap image is not valid")};
     QImage picture = fitToLogo(image);
     widenNarrowChannels(picture, channelBits(bytes));
     return {picture, {}};

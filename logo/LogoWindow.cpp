@@ -12,14 +12,13 @@
 #include <QPixmap>
 
 namespace {
-const QString kFileFilter = QStringLiteral("BMP|*.BMP");
 const QString kFileFolder = QStringLiteral(".");
 } // namespace
 
 LogoWindow::LogoWindow(ScaleSession& session, QWidget* parent)
     : QWidget(parent), ui(new Ui::LogoWindow), session(session), logo(std::make_unique<LogoImages>()) {
     ui->setupUi(this);
-    setWindowTitle(QStringLiteral("LOAD LOGO"));
+    setWindowTitle(tr("LOAD LOGO"));
     setDialogFrame(this, 401, 326, DialogFrame::StaysOnTop);
     ui->progressBar->hide();
 
@@ -35,7 +34,7 @@ LogoWindow::~LogoWindow() {
 }
 
 void LogoWindow::loadBitmap() {
-    QString fileName = prompts().openFileName(kFileFilter, QString(), kFileFolder);
+    QString fileName = prompts().openFileName(tr("BMP") + QStringLiteral("|*.BMP"), QString(), kFileFolder);
     if (fileName.isEmpty())
         return;
     LogoPictureLoad loaded = loadLogoFile(fileName);

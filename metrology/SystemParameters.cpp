@@ -23,7 +23,7 @@ uint32_t maxTareThousandths(const QString& text) {
     double whole = std::trunc(strToFloat(text));
     constexpr double limit = double(std::numeric_limits<int64_t>::max() / kTareScale);
     if (std::fabs(whole) >= limit)
-        throw ConversionError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw notAFloat(text);
     return static_cast<uint32_t>(static_cast<uint64_t>(static_cast<int64_t>(whole) * kTareScale));
 }
 

@@ -22,7 +22,7 @@ _scalectl()
         --jobs | --from | --to | --password | --brightness | --contrast | --rate | --time | --scale | --site)
             return
             ;;
-        --records | --archive)
+        --records | --archive | --password-file)
             _filedir
             return
             ;;
@@ -34,8 +34,10 @@ _scalectl()
             COMPREPLY=($(compgen -W 'text json csv' -- "$cur"))
             return
             ;;
-        -o | --preview | --password-file)
+        -o | --preview)
+            # A file, or "-" for standard output.
             _filedir
+            [[ -z $cur || $cur == - ]] && COMPREPLY+=(-)
             return
             ;;
         --preset)

@@ -4,10 +4,10 @@
 #include "text/CodePage.h"
 #include "text/DateTimeText.h"
 #include "text/Numbers.h"
+#include "text/OutputFile.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QSaveFile>
 #include <limits>
 
 bool fieldMissing = false;
@@ -43,13 +43,7 @@ QByteArray pluFileBytes(const PluTable& table, const QDateTime& created) {
 }
 
 bool savePluFile(const QString& path, const PluTable& table) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QByteArray bytes = pluFileBytes(table, QDateTime::currentDateTime());
-    if (file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
+    return writeOutputFile(path, pluFileBytes(table, QDateTime::currentDateTime())).isEmpty();
 }
 
 namespace {

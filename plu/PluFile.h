@@ -20,8 +20,9 @@ QString splitField(const QString& line, int n, QChar delimiter);
 
 // The file's bytes for the table, with created as the time in the first line.
 QByteArray pluFileBytes(const PluTable& table, const QDateTime& created);
-// Writes the file, stamped with the current time. The earlier file stays intact unless the new one
-// was written completely. False on any I/O failure.
+// Writes the file, stamped with the current time (text/OutputFile: an earlier file stays intact unless
+// the new one was written completely; a device or a pipe is written as it is). False on any I/O
+// failure.
 bool savePluFile(const QString& path, const PluTable& table);
 
 enum class PluFileLoad {

@@ -50,7 +50,7 @@ int32_t priceInHundredths(const QString& text) {
         if (rounded >= std::numeric_limits<int32_t>::min() && rounded <= std::numeric_limits<int32_t>::max())
             return static_cast<int32_t>(rounded);
     }
-    throw ConversionError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    throw notAFloat(text);
 }
 } // namespace
 

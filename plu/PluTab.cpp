@@ -13,6 +13,7 @@
 #include "ui/ScaleSession.h"
 #include "ui_PluTab.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <QHeaderView>
@@ -20,12 +21,13 @@
 #include <numeric>
 
 namespace {
-const QString kFileFilter = QStringLiteral("TAB separated Text Files|*.TXT");
 const QString kFileSuffix = QStringLiteral("TXT");
 const QString kFileFolder = QStringLiteral(".");
-const QString kFileErrorTitle = QStringLiteral("ERROR!");
-const QString kCompareTitle = QStringLiteral("Compare With SCALE");
 const QColor kMarkColour(255, 200, 0);
+
+QString fileFilter() {
+    return PluTab::tr("TAB separated Text Files") + QStringLiteral("|*.TXT");
+}
 
 // The controls exist before the grid adapter that refers to them is made.
 Ui::PluTab* setUpControls(QWidget* tab) {
@@ -75,7 +77,7 @@ PluTab::~PluTab() {
 void PluTab::writeHeadings() {
     QStringList headings;
     for (const PluColumnLayout& column : kPluColumns)
-        headings << QString::fromLatin1(column.heading);
+        headings << QCoreApplication::translate("PluTable", column.heading);
     ui->pluGrid->setHorizontalHeaderLabels(headings);
 }
 
@@ -116,7 +118,7 @@ TransferHooks PluTab::progressHooks() {
     hooks.keepRunning = [progress] { return progress->keepRunning; };
     hooks.step = [this, progress](int position, int number) {
         ++transferred;
-        progress->step(position, QString::number(number) + QStringLiteral(" PLUs"));
+        progress->step(position, tr("%1 PLUs").arg(number));
     };
     hooks.finish = [progress] { progress->finish(); };
     return hooks;
@@ -128,7 +130,7 @@ bool PluTab::openRecord(Record& record, bool readIdentity) {
         QString error;
         record.records = store::ScaleRecords::open(session.recordsDatabase, &error);
         if (!record.records) {
-            prompts().message(kFileErrorTitle, QStringLiteral("I/O Error!\n(scale records: %1)").arg(error));
+            prompts().message(tr("ERROR!"), tr("I/O Error!\n(scale records: %1)").arg(error));
             return false;
         }
     }
@@ -149,8 +151,8 @@ bool PluTab::openRecord(Record& record, bool readIdentity) {
 
 void PluTab::transferEnded(TransferEnd end, const Record& record, const QString& done) {
     if (end == TransferEnd::RecordFailed)
-        prompts().message(kFileErrorTitle,
-                          QStringLiteral("I/O Error!\n(scale records: %1)").arg(record.records->lastError()));
+        prompts().message(tr("ERROR!"),
+                          tr("I/O Error!\n(scale records: %1)").arg(record.records->lastError()));
     if (done.isEmpty() || end == TransferEnd::RecordFailed)
         return;
     QString text = tr("%1 PLUs %2 in %3")
@@ -221,13 +223,13 @@ void PluTab::compareWithScale() {
         }
         markDifferences(marks);
         if (marks.empty() && onlyOnScale.isEmpty())
-            prompts().message(kCompareTitle, QStringLiteral("The scale holds what the table says."));
+            prompts().message(tr("Compare With SCALE"), tr("The scale holds what the table says."));
         else if (onlyOnScale.isEmpty())
-            prompts().message(kCompareTitle, QStringLiteral("The marked cells differ from the scale."));
+            prompts().message(tr("Compare With SCALE"), tr("The marked cells differ from the scale."));
         else
-            prompts().message(kCompareTitle, QStringLiteral("The marked cells differ from the scale. Only on "
-                                                            "the scale: PLU %1.")
-                                                 .arg(onlyOnScale.join(QStringLiteral(", "))));
+            prompts().message(tr("Compare With SCALE"), tr("The marked cells differ from the scale. Only on "
+                                                           "the scale: PLU %1.")
+                                                            .arg(onlyOnScale.join(QStringLiteral(", "))));
     });
 }
 
@@ -246,25 +248,25 @@ void PluTab::markDifferences(const std::vector<int>& marks) {
 }
 
 void PluTab::saveToDisk() {
-    QString path = prompts().saveFileName(kFileFilter, kFileSuffix, kFileFolder);
+    QString path = prompts().saveFileName(fileFilter(), kFileSuffix, kFileFolder);
     if (path.isEmpty())
         return;
     if (!savePluFile(path, grid))
-        prompts().message(kFileErrorTitle, QStringLiteral("I/O Error!"));
+        prompts().message(tr("ERROR!"), tr("I/O Error!"));
 }
 
 void PluTab::loadFromDisk() {
-    QString path = prompts().openFileName(kFileFilter, kFileSuffix, kFileFolder);
+    QString path = prompts().openFileName(fileFilter(), kFileSuffix, kFileFolder);
     if (path.isEmpty())
         return;
     switch (loadPluFile(path, grid).outcome) {
     case PluFileLoad::Loaded:
         break;
     case PluFileLoad::BadLine:
-        prompts().message(kFileErrorTitle, QStringLiteral("error in input file"));
+        prompts().message(tr("ERROR!"), tr("error in input file"));
         break;
     case PluFileLoad::IoError:
-        prompts().message(kFileErrorTitle, QStringLiteral("I/O Error!"));
+        prompts().message(tr("ERROR!"), tr("I/O Error!"));
         break;
     }
 }

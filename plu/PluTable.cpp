@@ -1,21 +1,22 @@
 #include "plu/PluTable.h"
 
+#include <QtGlobal>
 #include <cassert>
 
 const std::array<PluColumnLayout, kPluColumnCount> kPluColumns = {{
-    {"NUM", 35},
-    {"PRICE", 52},
-    {"CODE", 43},
-    {"DEP", 32},
-    {"TAX", 39},
-    {"NW", 24},
-    {"FIX", 27},
-    {"BAR", 27},
-    {"NAME", 281},
-    {"Valid Date", 81},
-    {"QUANTITY", 70},
-    {"TOTAL", 66},
-    {"COUNT", 46},
+    {QT_TRANSLATE_NOOP("PluTable", "NUM"), 35},
+    {QT_TRANSLATE_NOOP("PluTable", "PRICE"), 52},
+    {QT_TRANSLATE_NOOP("PluTable", "CODE"), 43},
+    {QT_TRANSLATE_NOOP("PluTable", "DEP"), 32},
+    {QT_TRANSLATE_NOOP("PluTable", "TAX"), 39},
+    {QT_TRANSLATE_NOOP("PluTable", "NW"), 24},
+    {QT_TRANSLATE_NOOP("PluTable", "FIX"), 27},
+    {QT_TRANSLATE_NOOP("PluTable", "BAR"), 27},
+    {QT_TRANSLATE_NOOP("PluTable", "NAME"), 281},
+    {QT_TRANSLATE_NOOP("PluTable", "Valid Date"), 81},
+    {QT_TRANSLATE_NOOP("PluTable", "QUANTITY"), 70},
+    {QT_TRANSLATE_NOOP("PluTable", "TOTAL"), 66},
+    {QT_TRANSLATE_NOOP("PluTable", "COUNT"), 46},
 }};
 
 PluMemoryTable::PluMemoryTable() : cells(size_t{kPluRowCount} * kPluColumnCount) {}

@@ -29,6 +29,8 @@ constexpr int kPluColumnCount = 13;
 constexpr int kPluRowCount = 1801;
 
 struct PluColumnLayout {
+    // In English, as files and scalectl show it; the window shows its translation (context
+    // "PluTable").
     const char* heading;
     int width; // pixels
 };

@@ -71,7 +71,7 @@ void CloseZDialog::confirmClose() {
     QString error;
     if (close.closeSent &&
         !reports::archiveCloseOutcome(session.archiveLocation, archivedReport->id, closed, &error))
-        prompts().message(QStringLiteral("ERROR!"), QStringLiteral("I/O Error!"));
+        prompts().message(tr("ERROR!"), tr("I/O Error!"));
     switch (close.outcome) {
     case reports::CloseOutcome::Closed:
         archivedReport.reset();

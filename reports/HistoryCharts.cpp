@@ -15,7 +15,7 @@ std::vector<std::pair<QString, double>> clerkShares(const store::ReportFigures& 
             continue;
         QString name = names.value(n).trimmed();
         if (name.isEmpty())
-            name = QStringLiteral("CLERK %1").arg(n + 1);
+            name = QCoreApplication::translate("HistoryWindow", "CLERK %1").arg(n + 1);
         shares.emplace_back(name, double(sales) / 100.0);
     }
     return shares;

@@ -4,6 +4,7 @@
 #include "reports/HistoryWorkbook.h"
 #include "reports/SalesHistory.h"
 #include "text/DateTimeText.h"
+#include "text/OutputFile.h"
 #include "ui/DateField.h"
 #include "ui/Prompts.h"
 #include "ui/ScaleSession.h"
@@ -25,7 +26,6 @@
 #include <QLocale>
 #include <QPieSeries>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableView>
 #include <QValueAxis>
 #include <algorithm>
@@ -74,10 +74,13 @@ public:
         }
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        static const char* const headings[kColumns] = {"READ", "SCALE",   "PORT",  "PC",
-                                                       "KIND", "DOC NUM", "TOTAL", "READS"};
+        static const char* const headings[kColumns] = {
+            QT_TRANSLATE_NOOP("HistoryWindow", "READ"),  QT_TRANSLATE_NOOP("HistoryWindow", "SCALE"),
+            QT_TRANSLATE_NOOP("HistoryWindow", "PORT"),  QT_TRANSLATE_NOOP("HistoryWindow", "PC"),
+            QT_TRANSLATE_NOOP("HistoryWindow", "KIND"),  QT_TRANSLATE_NOOP("HistoryWindow", "DOC NUM"),
+            QT_TRANSLATE_NOOP("HistoryWindow", "TOTAL"), QT_TRANSLATE_NOOP("HistoryWindow", "READS")};
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-            return QString::fromLatin1(headings[section]);
+            return HistoryWindow::tr(headings[section]);
         return QAbstractTableModel::headerData(section, orientation, role);
     }
 
@@ -90,9 +93,6 @@ private:
 } // namespace reports
 
 namespace {
-
-const QString kErrorTitle = QStringLiteral("ERROR!");
-const QString kIoError = QStringLiteral("I/O Error!");
 
 // Charts take doubles; the archive's hundredths become currency units only here, for drawing.
 double units(int64_t hundredths) {
@@ -129,22 +129,21 @@ void clearAxes(QChart* chart) {
 
 HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
     : QWidget(parent), archiveEdit(new QLineEdit), siteEdit(new QLineEdit), fromEdit(periodEdit()),
-      toEdit(periodEdit()), loadButton(new QPushButton(QStringLiteral("LOAD"))),
-      exportButton(new QPushButton(QStringLiteral("EXPORT CSV"))),
-      exportWorkbookButton(new QPushButton(QStringLiteral("EXPORT XLSX"))), table(new QTableView),
-      hourChart(new QChart), dayChart(new QChart), clerkChart(new QChart), session(session),
-      model(new reports::HistoryModel(this)) {
-    setWindowTitle(QStringLiteral("HISTORY"));
+      toEdit(periodEdit()), loadButton(new QPushButton(tr("LOAD"))),
+      exportButton(new QPushButton(tr("EXPORT CSV"))),
+      exportWorkbookButton(new QPushButton(tr("EXPORT XLSX"))), table(new QTableView), hourChart(new QChart),
+      dayChart(new QChart), clerkChart(new QChart), session(session), model(new reports::HistoryModel(this)) {
+    setWindowTitle(tr("HISTORY"));
     setObjectName(QStringLiteral("HistoryWindow"));
 
     auto* settings = new QHBoxLayout;
-    settings->addWidget(new QLabel(QStringLiteral("Archive")));
+    settings->addWidget(new QLabel(tr("Archive")));
     settings->addWidget(archiveEdit, 3);
-    settings->addWidget(new QLabel(QStringLiteral("Site")));
+    settings->addWidget(new QLabel(tr("Site")));
     settings->addWidget(siteEdit, 1);
-    settings->addWidget(new QLabel(QStringLiteral("From")));
+    settings->addWidget(new QLabel(tr("From")));
     settings->addWidget(fromEdit, 1);
-    settings->addWidget(new QLabel(QStringLiteral("To")));
+    settings->addWidget(new QLabel(tr("To")));
     settings->addWidget(toEdit, 1);
     settings->addWidget(loadButton);
     settings->addWidget(exportButton);
@@ -162,13 +161,13 @@ HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
     grid->setColumnStretch(1, 2);
     grid->addLayout(settings, 0, 0, 1, 2);
     grid->addWidget(table, 1, 0);
-    grid->addWidget(chartView(dayChart, QStringLiteral("Total per day")), 1, 1);
-    grid->addWidget(chartView(hourChart, QStringLiteral("Sales by hour")), 2, 0);
-    grid->addWidget(chartView(clerkChart, QStringLiteral("Clerks' shares")), 2, 1);
+    grid->addWidget(chartView(dayChart, tr("Total per day")), 1, 1);
+    grid->addWidget(chartView(hourChart, tr("Sales by hour")), 2, 0);
+    grid->addWidget(chartView(clerkChart, tr("Clerks' shares")), 2, 1);
     resize(980, 680);
 
     siteEdit->setText(session.archiveSite);
-    siteEdit->setToolTip(QStringLiteral("The shop of a chain this PC belongs to, kept with every report"));
+    siteEdit->setToolTip(tr("The shop of a chain this PC belongs to, kept with every report"));
     connect(siteEdit, &QLineEdit::textChanged, this,
             [this](const QString& site) { this->session.archiveSite = site.trimmed(); });
     connect(loadButton, &QPushButton::clicked, this, &HistoryWindow::loadEntries);
@@ -219,7 +218,7 @@ void HistoryWindow::load(const store::HistoryFilter& period) {
         session.archiveLocation = where;
     } else {
         loadedArchive.clear();
-        prompts().message(kErrorTitle, kIoError);
+        prompts().message(tr("ERROR!"), tr("I/O Error!"));
         list.emplace();
     }
     model->setEntries(std::move(*list));
@@ -240,12 +239,12 @@ std::optional<std::vector<store::ArchiveEntry>> HistoryWindow::listedWithFigures
     if (auto archive = openLoaded(&error))
         list = archive->entries(filter, &error);
     if (!list)
-        prompts().message(kErrorTitle, kIoError);
+        prompts().message(tr("ERROR!"), tr("I/O Error!"));
     return list;
 }
 
 void HistoryWindow::exportEntries() {
-    exportListing(QStringLiteral("CSV files|*.csv"), QStringLiteral("csv"), [](const auto& list) {
+    exportListing(tr("CSV files") + QStringLiteral("|*.csv"), QStringLiteral("csv"), [](const auto& list) {
         const reports::CsvConvention convention = reports::regionalCsvConvention();
         return std::optional<QByteArray>(
             reports::historyCsv(list, convention.separator, convention.decimalMark));
@@ -253,10 +252,11 @@ void HistoryWindow::exportEntries() {
 }
 
 void HistoryWindow::exportWorkbook() {
-    exportListing(QStringLiteral("Excel workbooks|*.xlsx"), QStringLiteral("xlsx"), [](const auto& list) {
-        QString error;
-        return reports::historyWorkbook(list, &error);
-    });
+    exportListing(tr("Excel workbooks") + QStringLiteral("|*.xlsx"), QStringLiteral("xlsx"),
+                  [](const auto& list) {
+                      QString error;
+                      return reports::historyWorkbook(list, &error);
+                  });
 }
 
 void HistoryWindow::exportListing(const QString& filter, const QString& suffix, const ListingBytes& bytesOf) {
@@ -267,9 +267,8 @@ void HistoryWindow::exportListing(const QString& filter, const QString& suffix, 
     if (!list)
         return;
     const std::optional<QByteArray> bytes = bytesOf(*list);
-    QSaveFile file(path);
-    if (!bytes || !file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit())
-        prompts().message(kErrorTitle, kIoError);
+    if (!bytes || !writeOutputFile(path, *bytes).isEmpty())
+        prompts().message(tr("ERROR!"), tr("I/O Error!"));
 }
 
 QString HistoryWindow::currency() const {

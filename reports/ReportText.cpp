@@ -3,8 +3,7 @@
 #include "text/CodePage.h"
 #include "text/DateTimeText.h"
 #include "text/Numbers.h"
-
-#include <QSaveFile>
+#include "text/OutputFile.h"
 
 namespace reports {
 
@@ -166,11 +165,7 @@ QByteArray reportFileBytes(const QStringList& lines) {
 }
 
 bool saveReportFile(const QString& path, const QStringList& lines) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QByteArray bytes = reportFileBytes(lines);
-    return file.write(bytes) == bytes.size() && file.commit();
+    return writeOutputFile(path, reportFileBytes(lines)).isEmpty();
 }
 
 } // namespace reports

@@ -65,7 +65,7 @@ bool writeReport(const ScaleLine& line, const ReportLabels& labels, const std::f
 
 // The report file: every line in code page 1250 followed by CR LF, the last too; no lines, no bytes.
 QByteArray reportFileBytes(const QStringList& lines);
-// Writes the file whole or not at all: a failed save leaves an earlier file as it was.
+// Writes the file as text/OutputFile does: a failed save leaves an earlier file as it was.
 bool saveReportFile(const QString& path, const QStringList& lines);
 
 } // namespace reports

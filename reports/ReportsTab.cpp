@@ -13,7 +13,6 @@
 #include <QFontMetrics>
 
 namespace {
-const QString kFileFilter = QStringLiteral("Text files|*.TXT");
 const QString kFileSuffix = QStringLiteral("TXT");
 // The report's columns are made with tabs; a tab stop every eight average characters lines them up.
 constexpr int kTabStopCharacters = 8;
@@ -64,7 +63,7 @@ std::optional<int64_t> ReportsTab::readReport(const reports::ReportLabels& label
                                                      store::pcName(session.archiveSite), readAt),
                                &error);
     if (!id)
-        prompts().message(QStringLiteral("ERROR!"), QStringLiteral("I/O Error!"));
+        prompts().message(tr("ERROR!"), tr("I/O Error!"));
     if (totals)
         *totals = figures.totals;
     return id;
@@ -80,11 +79,12 @@ void ReportsTab::clearReport() {
 }
 
 void ReportsTab::saveReport() {
-    const QString path = prompts().saveFileName(kFileFilter, kFileSuffix, QString());
+    const QString path =
+        prompts().saveFileName(tr("Text files") + QStringLiteral("|*.TXT"), kFileSuffix, QString());
     if (path.isEmpty())
         return;
     if (!reports::saveReportFile(path, memoLines()))
-        prompts().message(QStringLiteral("ERROR!"), QStringLiteral("I/O Error!"));
+        prompts().message(tr("ERROR!"), tr("I/O Error!"));
 }
 
 void ReportsTab::closeZ() {

@@ -25,7 +25,8 @@ std::optional<FoundScale> findScale(ScaleSession& session, const std::vector<std
             continue;
         if (!dialog->keepRunning)
             progress.stop = true;
-        dialog->step(int(progress.tried), QStringLiteral("Searching for the scale..."));
+        dialog->step(int(progress.tried),
+                     QCoreApplication::translate("FindScale", "Searching for the scale..."));
     }
     if (dialog)
         dialog->finish();
@@ -33,8 +34,8 @@ std::optional<FoundScale> findScale(ScaleSession& session, const std::vector<std
     if (progress.stop)
         return std::nullopt;
     if (result.found.empty()) {
-        prompts().message(QStringLiteral("Error!"),
-                          QStringLiteral("No scale found!\n") +
+        prompts().message(QCoreApplication::translate("FindScale", "Error!"),
+                          QCoreApplication::translate("FindScale", "No scale found!") + QLatin1Char('\n') +
                               QCoreApplication::translate("FindScale",
                                                           "Check the cable and the port, that the scale "
                                                           "is switched on, and its baud rate."));
@@ -48,7 +49,8 @@ std::optional<FoundScale> findScale(ScaleSession& session, const std::vector<std
                      .arg(QString::fromStdString(scale.port))
                      .arg(scale.baud)
                      .arg(fromCp1250(scale.identity));
-    int picked = prompts().chooseItem(QStringLiteral("FIND"), QStringLiteral("Scales found:"), items);
+    int picked = prompts().chooseItem(QCoreApplication::translate("FindScale", "FIND"),
+                                      QCoreApplication::translate("FindScale", "Scales found:"), items);
     if (picked < 0 || picked >= int(result.found.size()))
         return std::nullopt;
     return result.found[size_t(picked)];

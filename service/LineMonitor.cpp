@@ -1,12 +1,12 @@
 #include "service/LineMonitor.h"
 
 #include "text/CodePage.h"
+#include "text/OutputFile.h"
 #include "ui/Prompts.h"
 #include "ui/ScaleSession.h"
 
 #include <QAbstractTableModel>
 #include <QCheckBox>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -34,11 +34,12 @@ public:
     int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : ColumnCount; }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        static const QString titles[] = {QStringLiteral("Time"), QStringLiteral("Direction"),
-                                         QStringLiteral("Bytes"), QStringLiteral("Frame")};
+        static const char* const titles[] = {
+            QT_TRANSLATE_NOOP("LineMonitor", "Time"), QT_TRANSLATE_NOOP("LineMonitor", "Direction"),
+            QT_TRANSLATE_NOOP("LineMonitor", "Bytes"), QT_TRANSLATE_NOOP("LineMonitor", "Frame")};
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
             return {};
-        return titles[section];
+        return LineMonitor::tr(titles[section]);
     }
 
     QVariant data(const QModelIndex& index, int role) const override {
@@ -51,7 +52,7 @@ public:
         case TimeColumn:
             return locale.toString(double(entry.millis) / 1000, 'f', 3);
         case DirectionColumn:
-            return entry.note.fromPc ? QStringLiteral("PC -> scale") : QStringLiteral("scale -> PC");
+            return entry.note.fromPc ? LineMonitor::tr("PC -> scale") : LineMonitor::tr("scale -> PC");
         case BytesColumn:
             return QString::fromStdString(hexBytes(entry.bytes.data(), entry.bytes.size()));
         default:
@@ -83,7 +84,7 @@ public:
 
 LineMonitor::LineMonitor(ScaleSession& session, QWidget* parent)
     : QWidget(parent, Qt::Window), session(session), model(new LineModel(this)) {
-    setWindowTitle(QStringLiteral("LINE MONITOR"));
+    setWindowTitle(tr("LINE MONITOR"));
     resize(860, 420);
     table = new QTableView(this);
     table->setModel(model);
@@ -97,9 +98,9 @@ LineMonitor::LineMonitor(ScaleSession& session, QWidget* parent)
     table->setColumnWidth(DirectionColumn, 100);
     table->setColumnWidth(BytesColumn, 380);
     table->horizontalHeader()->setStretchLastSection(true);
-    pause = new QCheckBox(QStringLiteral("PAUSE"), this);
-    clearButton = new QPushButton(QStringLiteral("CLEAR"), this);
-    saveButton = new QPushButton(QStringLiteral("SAVE"), this);
+    pause = new QCheckBox(tr("PAUSE"), this);
+    clearButton = new QPushButton(tr("CLEAR"), this);
+    saveButton = new QPushButton(tr("SAVE"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(pause);
     buttons->addStretch();
@@ -157,13 +158,12 @@ void LineMonitor::clearLog() {
 
 void LineMonitor::saveLog() {
     QString path =
-        prompts().saveFileName(QStringLiteral("Text files (*.txt)"), QStringLiteral("txt"), QString());
+        prompts().saveFileName(tr("Text files") + QStringLiteral("|*.txt"), QStringLiteral("txt"), QString());
     if (path.isEmpty())
         return;
-    QFile file(path);
-    bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    QByteArray text;
     for (const LineEntry& entry : model->entries)
-        written = written && file.write(QByteArray::fromStdString(entryText(entry) + '\n')) >= 0;
-    if (!written)
-        prompts().message(QStringLiteral("ERROR!"), QStringLiteral("I/O Error!"));
+        text += QByteArray::fromStdString(entryText(entry) + '\n');
+    if (!writeOutputFile(path, text).isEmpty())
+        prompts().message(tr("ERROR!"), tr("I/O Error!"));
 }

@@ -56,7 +56,7 @@ int64_t hundredthsOf(const QString& text) {
     // Beyond 2^62 a double has no whole-number neighbours worth rounding to; such a "rate" is no
     // rate at all, so it is refused like a text that is no number rather than sent as garbage bits.
     if (!(std::fabs(hundredths) < 4.6e18))
-        throw ConversionError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw notAFloat(text);
     return roundHalfEven(hundredths);
 }
 

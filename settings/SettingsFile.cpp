@@ -4,9 +4,10 @@
 #include "text/BoundedRead.h"
 #include "text/CodePage.h"
 #include "text/Numbers.h"
+#include "text/OutputFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -148,14 +149,7 @@ bool saveSettingsFile(const QString& path, const Settings& settings) {
     std::optional<QByteArray> bytes = settingsFileBytes(settings);
     if (!bytes)
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(*bytes) != bytes->size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeOutputFile(path, *bytes).isEmpty();
 }
 
 namespace {
@@ -263,7 +257,9 @@ QString settingsFileLineName(int line) {
 }
 
 QString wrongLineCountMessage(int lines) {
-    return QStringLiteral("error in input file: %1 lines, a settings file has %2")
+    // In the window's language (scalectl loads no translation, so it prints the English).
+    return QCoreApplication::translate("SettingsFile",
+                                       "error in input file: %1 lines, a settings file has %2")
         .arg(lines)
         .arg(kSettingsFileLines);
 }

@@ -15,8 +15,8 @@ constexpr int kSettingsFileLines = 80;
 
 // The file's bytes, or nothing when a tax rate is no decimal number (an empty one included).
 std::optional<QByteArray> settingsFileBytes(const Settings& settings);
-// Writes the file through a temporary one, so a failed save leaves an earlier file whole. False when
-// a tax rate does not convert (nothing is written then) or the file cannot be written.
+// Writes the file as text/OutputFile does (a failed save leaves an earlier file whole). False when a
+// tax rate does not convert (nothing is written then) or the file cannot be written.
 bool saveSettingsFile(const QString& path, const Settings& settings);
 
 enum class SettingsFileLoad {

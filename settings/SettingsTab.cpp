@@ -18,10 +18,11 @@
 #include <QValidator>
 
 namespace {
-const QString kFileFilter = QStringLiteral("Text files|*.TXT");
 const QString kFileSuffix = QStringLiteral("TXT");
-const QString kFileErrorTitle = QStringLiteral("ERROR!");
-const QString kIoError = QStringLiteral("I/O Error!");
+
+QString fileFilter() {
+    return SettingsTab::tr("Text files") + QStringLiteral("|*.TXT");
+}
 
 // The editable cells of a grid are its one column; the fixed first column is the row header and
 // the fixed first row, where a grid has one, the column header.
@@ -106,6 +107,13 @@ void setFlag(QCheckBox* box, uint8_t flags, uint8_t mask) {
 SettingsTab::SettingsTab(ScaleSession& session, QWidget* parent)
     : QWidget(parent), ui(new Ui::SettingsTab), session(session) {
     ui->setupUi(this);
+    // The clerk modes in the scale's order. Each item keeps its English name as its data, which the
+    // window-state file stores, so that the file reads the same in every language.
+    static const char* const clerkModes[] = {QT_TR_NOOP("All at once"), QT_TR_NOOP("Only one"),
+                                             QT_TR_NOOP("Super Market"), QT_TR_NOOP("Label-1"),
+                                             QT_TR_NOOP("Label-2")};
+    for (const char* mode : clerkModes)
+        ui->clerkModeCombo->addItem(tr(mode), QString::fromLatin1(mode));
     for (QComboBox* box : {ui->clerkModeCombo, ui->scaleBaudCombo, ui->darknessCombo})
         makeEditableCombo(box);
     limitTyping(ui->currencyEdit, 3);
@@ -149,9 +157,9 @@ void SettingsTab::selectStartItems() {
 }
 
 void SettingsTab::writeHeadings() {
-    ui->departmentGrid->setHorizontalHeaderLabels({QStringLiteral("     NAME")});
-    ui->headerGrid->setHorizontalHeaderLabels({QStringLiteral("         HEADER")});
-    ui->footerGrid->setHorizontalHeaderLabels({QStringLiteral("          FOOTER")});
+    ui->departmentGrid->setHorizontalHeaderLabels({tr("     NAME")});
+    ui->headerGrid->setHorizontalHeaderLabels({tr("         HEADER")});
+    ui->footerGrid->setHorizontalHeaderLabels({tr("          FOOTER")});
     // The fixed corner cell of these grids reads "N"; Qt's corner button has no text of its own.
     for (QTableWidget* grid : {ui->departmentGrid, ui->headerGrid, ui->footerGrid}) {
         grid->setCornerButtonEnabled(false);
@@ -317,15 +325,15 @@ void SettingsTab::loadFromScale() {
 }
 
 void SettingsTab::saveToDisk() {
-    QString path = prompts().saveFileName(kFileFilter, kFileSuffix, QString());
+    QString path = prompts().saveFileName(fileFilter(), kFileSuffix, QString());
     if (path.isEmpty())
         return;
     if (!saveSettingsFile(path, settings()))
-        prompts().message(kFileErrorTitle, kIoError);
+        prompts().message(tr("ERROR!"), tr("I/O Error!"));
 }
 
 void SettingsTab::loadFromDisk() {
-    QString path = prompts().openFileName(kFileFilter, kFileSuffix, QString());
+    QString path = prompts().openFileName(fileFilter(), kFileSuffix, QString());
     if (path.isEmpty())
         return;
     Settings s = settings();
@@ -333,13 +341,13 @@ void SettingsTab::loadFromDisk() {
     SettingsFileLoad outcome = loadSettingsFile(path, s, &place);
     // A file of the wrong length is refused whole: the controls keep what they showed.
     if (outcome == SettingsFileLoad::WrongLineCount) {
-        prompts().message(kFileErrorTitle, wrongLineCountMessage(place.line));
+        prompts().message(tr("ERROR!"), wrongLineCountMessage(place.line));
         return;
     }
     if (outcome != SettingsFileLoad::IoError)
         setSettings(s);
     if (outcome != SettingsFileLoad::Loaded)
-        prompts().message(kFileErrorTitle, kIoError);
+        prompts().message(tr("ERROR!"), tr("I/O Error!"));
 }
 
 void SettingsTab::clockFromPc() {

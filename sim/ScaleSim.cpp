@@ -296,8 +296,9 @@ void ScaleSim::Server::answer(const RequestFrame& frame) {
         result = executeCommand(state, frame.body);
     }
     std::vector<uint8_t> body = replyBody(state, result);
-    if (result.logoWritten && !options.logoOut.empty() && !writeLogoPbm(options.logoOut, state.logo))
-        std::fprintf(stderr, "scale-sim: cannot write the logo image %s\n", options.logoOut.c_str());
+    if (std::string reason;
+        result.logoWritten && !options.logoOut.empty() && !writeLogoPbm(options.logoOut, state.logo, reason))
+        std::fprintf(stderr, "scale-sim: cannot write the logo image %s\n", reason.c_str());
     auto gap = std::chrono::milliseconds(gapMs);
     lock.unlock();
 

@@ -1,4 +1,5 @@
 #include "sim/StateFile.h"
+#include "sim/OutputFile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -195,28 +196,5 @@ bool saveStateFile(const std::string& path, const ScaleState& state, std::string
     file.insert(file.end(), writer.bytes.begin(), writer.bytes.end());
     putBigEndian(file, fnv1a(writer.bytes, 0, writer.bytes.size()), 4);
 
-    // The temporary file is created exclusively under a name of its own beside path, so that nothing
-    // planted there (a symlink to another file) is followed, and synced before it replaces path.
-    std::string temporary = path + ".XXXXXX";
-    int fd = mkstemp(temporary.data());
-    if (fd < 0) {
-        reason = "cannot create a file beside " + path + ": " + std::strerror(errno);
-        return false;
-    }
-    size_t done = 0;
-    for (ssize_t n = 0; done < file.size() && (n = ::write(fd, file.data() + done, file.size() - done)) > 0;)
-        done += static_cast<size_t>(n);
-    bool written = done == file.size() && fsync(fd) == 0;
-    ::close(fd);
-    if (!written) {
-        reason = "cannot write " + temporary;
-        std::remove(temporary.c_str());
-        return false;
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        reason = std::strerror(errno);
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    return writeOutputFile(path, std::string(file.begin(), file.end()), Durability::Synced, reason);
 }

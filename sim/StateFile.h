@@ -9,5 +9,6 @@
 // False with a reason when the file cannot be read or is not a whole, intact state image; `state`
 // is then unchanged.
 bool loadStateFile(const std::string& path, ScaleState& state, std::string& reason);
-// Writes to a temporary file beside `path` and renames it over, so a crash never leaves half a file.
+// Writes the file as sim/OutputFile does: through a temporary file renamed over it, so a crash never
+// leaves half a file.
 bool saveStateFile(const std::string& path, const ScaleState& state, std::string& reason);

@@ -9,9 +9,9 @@ scale_test(app_tests
     GUI)
 set_target_properties(app_tests PROPERTIES AUTOUIC OFF)
 
-# The same windows against the emulated scale over a pty.
+# The same windows against the emulated scale over a pty, and in the desktop's language.
 scale_test(app_connect_tests
-    SOURCES gui_main.cpp app_connect_test.cpp
+    SOURCES gui_main.cpp app_connect_test.cpp app_translation_test.cpp
     LIBS scale_ui prompt_recorder sim_harness Qt6::Test
     GUI)
 set_target_properties(app_connect_tests PROPERTIES AUTOUIC OFF)

@@ -7,6 +7,7 @@
 #include "terminal/TerminalWindow.h"
 #include "tests/support/FormsTest.h"
 #include "tests/support/SimHarness.h"
+#include "tests/support/SpecialFiles.h"
 #include "ui/CircleShape.h"
 #include "ui/ProgressDialog.h"
 
@@ -213,6 +214,17 @@ TEST_F(ConnectTest, LineMonitorNamesEveryFrameOfAPluTransfer) {
     EXPECT_EQ(
         lines.filter(QStringLiteral("PC -> scale  C3 04 00 04 00 01 00 36 33 C3 02  read PLU 1")).size(), 1)
         << lines.join('\n').toStdString();
+    // Into a named pipe (a viewer reading it) the same text goes, and the pipe stays a pipe.
+    const std::string fifo = dir.filePath(QStringLiteral("fifo")).toStdString();
+    {
+        specialfiles::PipeReader reader(fifo);
+        ASSERT_TRUE(reader.ready());
+        recorder.scriptedFileNames << QString::fromStdString(fifo);
+        monitor->saveLog();
+        EXPECT_EQ(QString::fromLatin1(reader.bytes()).split('\n', Qt::SkipEmptyParts), lines);
+    }
+    EXPECT_EQ(specialfiles::kindOf(fifo), 'p');
+    EXPECT_TRUE(recorder.messages.empty());
 
     // PAUSE holds the rows back and keeps them: they show when the pause ends.
     monitor->pause->setChecked(true);

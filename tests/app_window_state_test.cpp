@@ -5,6 +5,7 @@
 #include "store/DataFolder.h"
 #include "tests/support/FirstRunStateFile.h"
 #include "tests/support/NamedCase.h"
+#include "tests/support/SpecialFiles.h"
 #include "ui/EditableCombo.h"
 #include "ui/SpinEdit.h"
 
@@ -415,6 +416,10 @@ TEST(WindowStateFile, FileIsReplacedWholeOrNotAtAll) {
     EXPECT_FALSE(saveStateFile(nowhere, caption, window.lookup()));
     EXPECT_FALSE(QFile::exists(nowhere));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"scale-utility.CFG"});
+
+    EXPECT_NULL_DEVICE_WRITTEN_AS_IT_IS(folder.path().toStdString(), [&](const std::string& device) {
+        return saveStateFile(QString::fromStdString(device), caption, window.lookup());
+    });
 }
 
 TEST(WindowStateFile, NameAndFolderFollowTheProgram) {

@@ -47,6 +47,8 @@ done
 [[ $(complete_line scalectl plu p | sort | tr '\n' ' ') == 'pull push ' ]] || fail "plu's words"
 grep -qx -- --rate <<<"$(complete_line scalectl settings push f.txt --r)" || fail "settings push --rate"
 grep -qx -- --brightness <<<"$(complete_line scalectl logo send x.bmp --b)" || fail "logo send --brightness"
+# -o takes "-", standard output, beside the file names.
+[[ $(complete_line scalectl plu pull -o -) == - ]] || fail "plu pull -o offers - for standard output"
 [[ $(complete_line scalectl report --z --password-f) == --password-file ]] || fail "report --password-file"
 grep -qx -- --force <<<"$(complete_line scalectl report --z --f)" || fail "report --force"
 

@@ -268,6 +268,11 @@ TEST(ManyPorts, OutputsInPortOrderFilesPerPortAndUsage) {
     };
     for (const std::string& port : {a, b})
         EXPECT_TRUE(std::filesystem::exists(pulledFrom(port))) << port;
+    // "-o -": each port's file on standard output, port after port, as without -o.
+    ScalectlOutcome toOutput = scalectl({"--port", a, "--port", b, "plu", "pull", "--to", "5", "-o", "-"});
+    EXPECT_EQ(toOutput.exitCode, 0) << toOutput.err;
+    EXPECT_EQ(toOutput.out.rfind("; created: ", 0), 0u) << toOutput.out;
+    EXPECT_NE(toOutput.out.find("; created: ", 1), std::string::npos) << toOutput.out;
 
     // plu diff of B's file on every port: A's lines in A's block; a port that failed outranks one
     // that differs.

@@ -1,6 +1,8 @@
 // scalectl as a process against the emulated scale: output, exit codes and the trace.
+#include "tests/support/BitmapWriter.h"
 #include "tests/support/NamedCase.h"
 #include "tests/support/SimHarness.h"
+#include "tests/support/SpecialFiles.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -20,6 +22,8 @@
 #include <sys/wait.h>
 
 namespace {
+
+using testcases::PrintTo;
 
 struct Outcome {
     int exitCode;
@@ -303,6 +307,85 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
+// Every file scalectl writes goes where its output name says: a regular file as a whole new file, a
+// device or a named pipe as it is (a file renamed over /dev/null would replace the device for every
+// program of the machine), "-" and /dev/stdout on the pipe that is standard output; a folder, or a
+// path in a folder that does not exist, is refused naming the path and why.
+struct OutputCase {
+    const char* name;
+    const char* command; // {out} is the output's name, {bmp} a bitmap
+};
+
+class ScalectlOutput : public Scalectl, public ::testing::WithParamInterface<OutputCase> {
+protected:
+    Outcome writeTo(const std::string& out) {
+        std::string command = GetParam().command;
+        command.replace(command.find("{out}"), 5, out);
+        if (size_t at = command.find("{bmp}"); at != std::string::npos)
+            command.replace(at, 5, bitmap());
+        return scalectl(port() + "--archive " + scale.folder() + "/archive.db " + command);
+    }
+    std::string bitmap() {
+        const std::string path = scale.folder() + "/logo.bmp";
+        writeFileBytes(
+            QString::fromStdString(path),
+            bitmapBytes(64, 8, 24, RowOrder::BottomUp, [](int x, int) { return qGray(x * 4, 0, 0); }));
+        return path;
+    }
+    static std::string contents(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+};
+
+TEST_P(ScalectlOutput, GoesWhereTheNameSaysAndNeverReplacesADevice) {
+    const std::string folder = scale.folder();
+    const std::string null = folder + "/null";
+    MAKE_NULL_DEVICE_OR_SKIP(null);
+
+    Outcome regular = writeTo(folder + "/regular");
+    ASSERT_EQ(regular.exitCode, 0) << regular.err;
+    const std::string file = contents(folder + "/regular");
+    ASSERT_GT(file.size(), 16u);
+    // The file's bytes as a regular file holds them: its time stamp aside, the same every time.
+    auto sameFile = [&file](const std::string& bytes) {
+        return bytes.size() == file.size() && bytes.compare(0, 16, file, 0, 16) == 0;
+    };
+
+    Outcome device = writeTo(null);
+    EXPECT_EQ(device.exitCode, 0) << device.err;
+    EXPECT_EQ(specialfiles::kindOf(null), 'c');
+
+    specialfiles::PipeReader reader(folder + "/fifo");
+    ASSERT_TRUE(reader.ready());
+    Outcome piped = writeTo(folder + "/fifo");
+    EXPECT_EQ(piped.exitCode, 0) << piped.err;
+    EXPECT_TRUE(sameFile(reader.bytes())) << reader.bytes();
+    EXPECT_EQ(specialfiles::kindOf(folder + "/fifo"), 'p');
+
+    for (const std::string standardOutput : {"-", "/dev/stdout"}) {
+        Outcome out = writeTo(standardOutput);
+        EXPECT_EQ(out.exitCode, 0) << standardOutput << ": " << out.err;
+        EXPECT_TRUE(sameFile(out.out)) << standardOutput << ": " << out.out;
+    }
+
+    const std::string missing = folder + "/missing/out";
+    for (const auto& [path, why] : {std::pair{folder, std::string("is a folder")},
+                                    std::pair{missing, "the folder " + folder + "/missing does not exist"}}) {
+        Outcome refused = writeTo(path);
+        EXPECT_EQ(refused.exitCode, 4) << path;
+        EXPECT_EQ(refused.err, "I/O Error!\n(" + path + ": " + why + ")\n");
+    }
+    EXPECT_EQ(specialfiles::kindOf(folder + "/missing"), '-');
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, ScalectlOutput,
+                         ::testing::Values(OutputCase{"PluPull", "plu pull --to 3 -o {out}"},
+                                           OutputCase{"SettingsPull", "settings pull -o {out}"},
+                                           OutputCase{"Report", "report -o {out}"},
+                                           OutputCase{"LogoPreview", "logo preview {bmp} {out}"}),
+                         testcases::caseName);
+
 // A scale that looks at its line only 300 ms after each reply, when scalectl has ended already:
 // every run's last acknowledgement still reaches it.
 TEST(ScalectlWithALateScale, EveryRunEndsWithItsLastReplyAcknowledged) {
@@ -373,7 +456,6 @@ struct JsonCase {
     // A key every port's result must have.
     const char* resultKey;
 };
-using testcases::PrintTo;
 
 class ScalectlJson : public ::testing::TestWithParam<JsonCase> {
 protected:

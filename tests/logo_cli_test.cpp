@@ -213,8 +213,10 @@ INSTANTIATE_TEST_SUITE_P(
                     64,
                     "scalectl: logo preview: FILE and OUT.png come first\n"},
         RefusalCase{"UnknownVerb", {"show", "IN"}, 64, "scalectl: logo: unexpected word 'show'\n"},
-        RefusalCase{
-            "UnwritablePreview", {"send", "IN", "--preview", "/nonexistent/dir/P.png"}, 4, "I/O Error!\n"}),
+        RefusalCase{"UnwritablePreview",
+                    {"send", "IN", "--preview", "/nonexistent/dir/P.png"},
+                    4,
+                    "I/O Error!\n(/nonexistent/dir/P.png: the folder /nonexistent/dir does not exist)\n"}),
     testcases::caseName);
 
 TEST_F(LogoCommand, AFailedRowEndsWithTheCommunicationError) {

@@ -4,6 +4,7 @@
 #include "text/CodePage.h"
 
 #include "tests/support/LocaleGuard.h"
+#include "tests/support/SpecialFiles.h"
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -219,6 +220,10 @@ TEST(PluFileWriter, FailedSaveLeavesTheEarlierFileIntact) {
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"PLU.TXT"}); // no leftovers
+
+    EXPECT_NULL_DEVICE_WRITTEN_AS_IT_IS(dir.path().toStdString(), [&](const std::string& device) {
+        return savePluFile(QString::fromStdString(device), small);
+    });
 }
 
 TEST(PluFileRoundTrip, CommaLocaleWritesCommasAndRefusesPointPrices) {

@@ -329,7 +329,8 @@ TEST(ReportCommandLine, BadPasswordFileOrVariableNamesItsSourceNotItsText) {
 TEST_F(ReportCommand, UnwritableFileStopsBeforeTheClose) {
     const std::string missing = folder.filePath(QStringLiteral("missing/Z.TXT")).toStdString();
     EXPECT_EQ(run({"--z", "--password", "4711", "-o", missing}), kExitIoError);
-    EXPECT_EQ(err.str(), "I/O Error!\n(" + missing + ": cannot be written)\n");
+    EXPECT_EQ(err.str(), "I/O Error!\n(" + missing + ": the folder " +
+                             folder.filePath(QStringLiteral("missing")).toStdString() + " does not exist)\n");
     EXPECT_FALSE(closeSent());
     EXPECT_EQ(grandTotal(), 123456);
 }

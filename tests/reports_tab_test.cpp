@@ -14,6 +14,7 @@
 #include "tests/support/FormsTest.h"
 #include "tests/support/LocaleGuard.h"
 #include "tests/support/SimHarness.h"
+#include "tests/support/SpecialFiles.h"
 
 #include "ui/ProgressDialog.h"
 
@@ -524,6 +525,17 @@ TEST_F(ReportsTabTest, HistoryShowsTheArchivedDaysDrawsThemAndExportsTheListing)
     ASSERT_TRUE(listed);
     EXPECT_EQ(csv, reports::historyCsv(*listed));
     EXPECT_EQ(csv.count('\n'), 3);
+    // Into a named pipe the same bytes go, and the pipe stays a pipe.
+    const std::string fifo = savePath("history.fifo").toStdString();
+    {
+        specialfiles::PipeReader reader(fifo);
+        ASSERT_TRUE(reader.ready());
+        recorder.scriptedFileNames << QString::fromStdString(fifo);
+        history->exportButton->click();
+        EXPECT_EQ(QByteArray::fromStdString(reader.bytes()), csv);
+    }
+    EXPECT_EQ(specialfiles::kindOf(fifo), 'p');
+    EXPECT_TRUE(recorder.messages.empty());
     history->close();
 }
 

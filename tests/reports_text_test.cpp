@@ -7,6 +7,7 @@
 #include "tests/support/LocaleGuard.h"
 #include "tests/support/NamedCase.h"
 #include "tests/support/SimHarness.h"
+#include "tests/support/SpecialFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -263,6 +264,10 @@ TEST(ReportFile, SavingReplacesTheFileOrLeavesItAlone) {
     EXPECT_EQ(QFile(path).size(), 0);
 
     EXPECT_FALSE(reports::saveReportFile(folder.filePath(QStringLiteral("missing/REPORT.TXT")), {"x"}));
+
+    EXPECT_NULL_DEVICE_WRITTEN_AS_IT_IS(folder.path().toStdString(), [](const std::string& device) {
+        return reports::saveReportFile(QString::fromStdString(device), {"x"});
+    });
 }
 
 } // namespace

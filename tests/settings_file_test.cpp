@@ -4,6 +4,7 @@
 #include "settings/SettingsFile.h"
 #include "tests/support/LocaleGuard.h"
 #include "tests/support/NamedCase.h"
+#include "tests/support/SpecialFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -239,6 +240,10 @@ TEST(SettingsFileSave, RefusesABadTaxRateBeforeTouchingTheEarlierFile) {
     EXPECT_EQ(loadSettingsFile(folder.filePath(QStringLiteral("missing.TXT")), untouched),
               SettingsFileLoad::IoError);
     EXPECT_EQ(untouched, Settings{});
+
+    EXPECT_NULL_DEVICE_WRITTEN_AS_IT_IS(folder.path().toStdString(), [](const std::string& device) {
+        return saveSettingsFile(QString::fromStdString(device), defaults());
+    });
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "sim/ScaleCommands.h"
 #include "sim/StateFile.h"
 #include "tests/support/SimHarness.h"
+#include "tests/support/SpecialFiles.h"
 
 #include <filesystem>
 #include <fstream>
@@ -413,6 +414,20 @@ TEST(ScaleLogo, UploadLandsInMemoryAndInThePbm) {
     EXPECT_EQ(pbm.substr(0, header.size()), header);
     EXPECT_EQ(static_cast<uint8_t>(pbm[header.size()]), 0x80);
     EXPECT_EQ(static_cast<uint8_t>(pbm[header.size() + 48]), 0xC3);
+
+    // A device named as the picture (nobody wants to look) is written as it is, not replaced.
+    options.logoOut = std::string(folder) + "/null";
+    MAKE_NULL_DEVICE_OR_SKIP(options.logoOut);
+    {
+        SimHarness scale(options);
+        ASSERT_TRUE(theLink.open(1, 9600));
+        theLink.clear();
+        theLink.putWord(0);
+        theLink.putByte(1);
+        theLink.transact(0x24);
+        EXPECT_FALSE(theLink.exchangeFailed);
+    }
+    EXPECT_EQ(specialfiles::kindOf(options.logoOut), 'c');
     std::filesystem::remove_all(folder);
 }
 
@@ -466,33 +481,65 @@ TEST(ScaleStateFile, KeepsTheMemoryAndRefusesADamagedFile) {
     std::filesystem::remove_all(folder);
 }
 
-// Links planted where the file or a temporary file of a fixed name would go are never followed, and
-// a foreign file named as the state file is never replaced: the file stays as it was.
-TEST(ScaleStateFile, SavingNeverWritesThroughAPlantedLinkNorOverAForeignFile) {
-    char folder[] = "/tmp/scale-state-XXXXXX";
-    ASSERT_TRUE(mkdtemp(folder));
-    std::string path = std::string(folder) + "/scale.mem", victim = std::string(folder) + "/victim";
+// The state file goes where its name says: a symlink stays a symlink and the file it points to holds
+// the state, a device or a named pipe is written as it is (a rename would replace the device), a link
+// planted where a temporary file of a fixed name would go is never followed, and a file that is not a
+// state file is never saved over when the scale stops, whatever link leads to it.
+TEST(ScaleStateFile, IsWrittenWhereItsNameSaysAndNeverOverAForeignFile) {
+    char made[] = "/tmp/scale-state-XXXXXX";
+    ASSERT_TRUE(mkdtemp(made));
+    const std::string folder = made, path = folder + "/scale.mem", victim = folder + "/victim";
+    auto contents = [](const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
     std::ofstream(victim) << "KEEP";
-    for (const std::string& planted : {path + ".tmp", path}) {
-        std::filesystem::create_symlink(victim, planted);
-        std::string reason;
-        ASSERT_TRUE(saveStateFile(path, defaultScaleState(), reason)) << reason;
-        std::ifstream in(victim);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "KEEP") << planted;
-        ScaleState loaded;
-        EXPECT_TRUE(loadStateFile(path, loaded, reason)) << reason;
-        std::filesystem::remove(path);
-    }
-    // A file that is not a state file is neither taken nor saved over when the scale stops.
+    std::string reason;
+    std::filesystem::create_symlink(victim, path + ".tmp");
+    ASSERT_TRUE(saveStateFile(path, defaultScaleState(), reason)) << reason;
+    EXPECT_EQ(contents(victim), "KEEP");
+    std::filesystem::remove(path);
+
+    std::filesystem::create_directory(folder + "/kept");
+    const std::string target = folder + "/kept/scale.mem";
+    std::filesystem::create_symlink(target, path);
+    ASSERT_TRUE(saveStateFile(path, defaultScaleState(), reason)) << reason;
+    EXPECT_EQ(specialfiles::kindOf(path), 'l');
+    ScaleState loaded;
+    EXPECT_TRUE(loadStateFile(target, loaded, reason)) << reason;
+    std::filesystem::remove(path);
+
+    EXPECT_FALSE(saveStateFile(folder + "/missing/scale.mem", defaultScaleState(), reason));
+    EXPECT_EQ(reason, folder + "/missing/scale.mem: the folder " + folder + "/missing does not exist");
+    EXPECT_FALSE(saveStateFile(folder + "/kept", defaultScaleState(), reason));
+    EXPECT_EQ(reason, folder + "/kept: is a folder");
+
+    // A file that is not a state file, reached through a link, is neither taken nor saved over when
+    // the scale stops.
+    std::filesystem::create_symlink(victim, path);
     SimOptions options;
-    options.linkPath = std::string(folder) + "/COM1";
-    options.stateFile = victim;
+    options.linkPath = folder + "/COM1";
+    options.stateFile = path;
     {
         ScaleSim scale(options);
         ASSERT_TRUE(scale.start()) << scale.error();
     }
-    std::ifstream in(victim);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "KEEP");
+    EXPECT_EQ(contents(victim), "KEEP");
+    EXPECT_EQ(specialfiles::kindOf(path), 'l');
+
+    const std::string fifo = folder + "/fifo";
+    {
+        specialfiles::PipeReader reader(fifo);
+        ASSERT_TRUE(reader.ready());
+        EXPECT_TRUE(saveStateFile(fifo, defaultScaleState(), reason)) << reason;
+        EXPECT_TRUE(reader.bytes().starts_with("SCALEMEM"));
+    }
+    EXPECT_EQ(specialfiles::kindOf(fifo), 'p');
+
+    const std::string null = folder + "/null";
+    MAKE_NULL_DEVICE_OR_SKIP(null);
+    EXPECT_TRUE(saveStateFile(null, defaultScaleState(), reason)) << reason;
+    EXPECT_EQ(specialfiles::kindOf(null), 'c');
     std::filesystem::remove_all(folder);
 }
 

@@ -1,10 +1,16 @@
 // The shared text conversions: numbers in the regional settings, dates and times, the code page.
 #include "tests/support/LocaleGuard.h"
+#include "tests/support/SpecialFiles.h"
 #include "text/CodePage.h"
 #include "text/DateTimeText.h"
 #include "text/Numbers.h"
+#include "text/OutputFile.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 
@@ -152,6 +158,110 @@ TEST(CodePage, AllByteValuesRoundTrip) {
     EXPECT_EQ(fromCp1250("\x80"), QString(QChar(0x20AC)));
     EXPECT_EQ(fromCp1250("\xE4"), QStringLiteral("ä"));
     EXPECT_EQ(toCp1250(QStringLiteral("Ž")), "\x8E");
+}
+
+class OutputFile : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    std::string path(const char* name) const { return dir.filePath(QString::fromLatin1(name)).toStdString(); }
+    static QString write(const std::string& path, const QByteArray& bytes) {
+        return writeOutputFile(QString::fromStdString(path), bytes);
+    }
+    static QByteArray contents(const std::string& path) {
+        QFile file(QString::fromStdString(path));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+    }
+    // What the folder holds besides the names given: a temporary file left behind shows here.
+    QStringList others(const QStringList& known) const {
+        QStringList names =
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        for (const QString& name : known)
+            names.removeAll(name);
+        return names;
+    }
+};
+
+// A rename over a device would make it a regular file for every program of the machine.
+TEST_F(OutputFile, DevicesAndPipesAreWrittenAsTheyAre) {
+    const std::string null = path("null");
+    MAKE_NULL_DEVICE_OR_SKIP(null);
+    EXPECT_EQ(write(null, "PLU\r\n"), QString());
+    EXPECT_EQ(specialfiles::kindOf(null), 'c');
+
+    const std::string link = path("quiet");
+    ASSERT_EQ(symlink(null.c_str(), link.c_str()), 0);
+    EXPECT_EQ(write(link, "PLU\r\n"), QString());
+    EXPECT_EQ(specialfiles::kindOf(link), 'l');
+    EXPECT_EQ(specialfiles::kindOf(null), 'c');
+
+    const std::string fifo = path("fifo");
+    specialfiles::PipeReader reader(fifo);
+    ASSERT_TRUE(reader.ready());
+    const QByteArray big(200000, 'x'); // more than a pipe holds: the reader must take it as it comes
+    EXPECT_EQ(write(fifo, big), QString());
+    EXPECT_EQ(reader.bytes().size(), size_t(big.size()));
+    EXPECT_EQ(specialfiles::kindOf(fifo), 'p');
+
+    // A socket cannot be opened as a file: the write fails and the socket stays.
+    const std::string socketPath = path("socket");
+    const int socket = specialfiles::bindSocket(socketPath);
+    ASSERT_GE(socket, 0);
+    const QString failure = write(socketPath, "x");
+    close(socket);
+    EXPECT_TRUE(failure.startsWith(QString::fromStdString(socketPath) + QStringLiteral(": ")))
+        << failure.toStdString();
+    EXPECT_EQ(specialfiles::kindOf(socketPath), 's');
+    EXPECT_EQ(others({"null", "quiet", "fifo", "socket"}), QStringList());
+}
+
+TEST_F(OutputFile, ARegularFileIsReplacedWholeAndASymlinkStaysOne) {
+    const std::string file = path("PLU.TXT");
+    ASSERT_EQ(write(file, "first"), QString());
+    // A reader that has the earlier file open keeps reading the earlier file: the new one took its
+    // name, it was not written into it.
+    QFile earlier(QString::fromStdString(file));
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(write(file, "second"), QString());
+    EXPECT_EQ(earlier.readAll(), QByteArray("first"));
+    EXPECT_EQ(contents(file), QByteArray("second"));
+
+    QTemporaryDir elsewhere;
+    const std::string target = elsewhere.filePath(QStringLiteral("target.TXT")).toStdString();
+    ASSERT_EQ(write(target, "old"), QString());
+    const std::string link = path("link.TXT");
+    ASSERT_EQ(symlink(target.c_str(), link.c_str()), 0);
+    EXPECT_EQ(write(link, "new"), QString());
+    EXPECT_EQ(specialfiles::kindOf(link), 'l');
+    EXPECT_EQ(contents(target), QByteArray("new"));
+    // Also a link to a file that does not exist yet.
+    const std::string fresh = elsewhere.filePath(QStringLiteral("fresh.TXT")).toStdString();
+    ASSERT_EQ(symlink(fresh.c_str(), path("fresh.TXT").c_str()), 0);
+    EXPECT_EQ(write(path("fresh.TXT"), "fresh"), QString());
+    EXPECT_EQ(specialfiles::kindOf(path("fresh.TXT")), 'l');
+    EXPECT_EQ(contents(fresh), QByteArray("fresh"));
+    EXPECT_EQ(others({"PLU.TXT", "link.TXT", "fresh.TXT"}), QStringList()) << "a temporary file was left";
+}
+
+TEST_F(OutputFile, AFolderOrAMissingFolderIsRefusedNamingThePath) {
+    const std::string folder = path("folder");
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(folder)));
+    EXPECT_EQ(write(folder, "x"), QString::fromStdString(folder) + QStringLiteral(": is a folder"));
+    EXPECT_TRUE(QDir(QString::fromStdString(folder)).isEmpty());
+
+    const std::string missing = path("missing/PLU.TXT");
+    EXPECT_EQ(write(missing, "x"),
+              QString::fromStdString(missing + ": the folder " + path("missing") + " does not exist"));
+    EXPECT_EQ(others({"folder"}), QStringList());
+
+    // "-" is the given standard output, never a file of that name.
+    std::ostringstream out;
+    EXPECT_EQ(writeOutputFile(QStringLiteral("-"), "text", out), QString());
+    EXPECT_EQ(out.str(), "text");
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("-")));
+    std::ostringstream closed;
+    closed.setstate(std::ios::badbit);
+    EXPECT_EQ(writeOutputFile(QStringLiteral("-"), "text", closed),
+              QStringLiteral("standard output: the write failed"));
 }
 
 } // namespace

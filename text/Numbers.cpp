@@ -1,5 +1,6 @@
 #include "text/Numbers.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 #include <charconv>
@@ -116,6 +117,16 @@ void tryParseFloat(const QString& text, double& value, int& error) {
     value = result;
 }
 
+ConversionError notAnInteger(const QString& text) {
+    return ConversionError(
+        QCoreApplication::translate("Numbers", "'%1' is not a valid integer value").arg(text));
+}
+
+ConversionError notAFloat(const QString& text) {
+    return ConversionError(
+        QCoreApplication::translate("Numbers", "'%1' is not a valid floating point value").arg(text));
+}
+
 QString regionalDecimalText(const QString& text) {
     double value = 0;
     int error = 0;
@@ -134,7 +145,7 @@ int32_t strToInt(const QString& text) {
     int error = 0;
     tryParseInt(text, value, error);
     if (error)
-        throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw notAnInteger(text);
     return value;
 }
 
@@ -143,7 +154,7 @@ double strToFloat(const QString& text) {
     int error = 0;
     tryParseFloat(text, value, error);
     if (error)
-        throw ConversionError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw notAFloat(text);
     return value;
 }
 

@@ -26,6 +26,11 @@ void tryParseFloat(const QString& text, double& value, int& error);
 // is no decimal number comes back unchanged.
 QString regionalDecimalText(const QString& text);
 
+// The standard messages for a text that is no number, in the window's language (English where no
+// translation is installed, as in scalectl).
+ConversionError notAnInteger(const QString& text);
+ConversionError notAFloat(const QString& text);
+
 int32_t strToInt(const QString& text);  // throws "'%s' is not a valid integer value"
 double strToFloat(const QString& text); // throws "'%s' is not a valid floating point value"
 

@@ -24,7 +24,7 @@ pattern+="|(save|restore)all|Button[0-9A-Z][A-Za-z0-9]*Click)(?![A-Za-z0-9])"
 status=0
 while IFS= read -r -d '' file; do
     case $file in
-    *.ui) hits=$(sed 's#<string>[^<]*</string>##g' "$file" | grep -nP "$pattern" || true) ;;
+    *.ui) hits=$(sed 's#<string[^>]*>[^<]*</string>##g' "$file" | grep -nP "$pattern" || true) ;;
     *) hits=$(sed 's#"Label1"##g' "$file" | grep -nP "$pattern" || true) ;;
     esac
     if [ -n "$hits" ]; then

@@ -17,6 +17,7 @@
 #include "terminal/TerminalWindow.h"
 #include "ui/ProgressDialog.h"
 #include "ui/Prompts.h"
+#include "ui/Translations.h"
 
 #include "ui_MainWindow.h"
 #include "ui_TerminalWindow.h"
@@ -168,6 +169,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "screenshot-tour: cannot create %s\n", argv[1]);
         return 1;
     }
+    // The windows in the desktop's language, as the program shows them (tools/screenshots.sh takes
+    // the Czech pictures with LANGUAGE=cs).
+    Translations translations;
+    translations.install(QLocale::system());
     PrintedPrompts printed;
     setPrompts(&printed);
     createForms();
@@ -199,7 +204,7 @@ int main(int argc, char** argv) {
     saved = save(theHelpWindow, folder, QStringLiteral("help.png")) && saved;
 
     theProgressDialog->begin(1799);
-    theProgressDialog->step(600, QStringLiteral("600 PLUs"));
+    theProgressDialog->step(600, QCoreApplication::translate("PluTab", "%1 PLUs").arg(600));
     settle();
     saved = save(theProgressDialog, folder, QStringLiteral("progress.png")) && saved;
     theProgressDialog->finish();

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Pictures of every window and tab (the main window connected to the emulated scale, in calibration
-# mode), and the logo test photo before and after scalectl's conversion, saved in docs/screenshots/.
+# mode), and the logo test photo before and after scalectl's conversion, saved in docs/screenshots/;
+# the windows once more on a Czech desktop, in docs/screenshots/cs/.
 # Builds what is missing; needs xvfb-run (packages xvfb, xauth).
 # BUILD_DIR chooses the build folder (default: build).
 set -eu
@@ -28,8 +29,12 @@ until grep -q "scale-sim: ready on" "$log"; do
     sleep 0.1
 done
 
-xvfb-run -a -s "-screen 0 1280x1024x24" "$bin/screenshot-tour" "$root/docs/screenshots"
+# The windows speak the desktop's language: English pictures whatever this machine's language is.
+LANGUAGE=en xvfb-run -a -s "-screen 0 1280x1024x24" "$bin/screenshot-tour" "$root/docs/screenshots"
 shots=$root/docs/screenshots
 "$bin/scalectl" logo preview "$shots/logo-photo.bmp" "$shots/logo-after.png"
 rm -f "$shots/logo-photo.bmp"
+# The same windows on a Czech desktop, in docs/screenshots/cs/ (the test photo is the same).
+LC_ALL=cs_CZ.UTF-8 LANGUAGE=cs xvfb-run -a -s "-screen 0 1280x1024x24" "$bin/screenshot-tour" "$shots/cs"
+rm -f "$shots/cs/logo-photo.bmp" "$shots/cs/logo-photo.png"
 echo "screenshots: saved in $root/docs/screenshots"

@@ -8,14 +8,10 @@
 #include <QScopeGuard>
 #include <QWidget>
 
-namespace {
-const QString errorTitle = QStringLiteral("Error!");
-} // namespace
-
 bool ScaleSession::runCommand(uint8_t code) {
     CommandOutcome outcome = performCommand(theLink, code);
     if (!outcome.ok)
-        prompts().message(errorTitle, QStringLiteral("Communication Error!"));
+        prompts().message(tr("Error!"), tr("Communication Error!"));
     emit statusReceived(outcome.status);
     return outcome.ok;
 }
@@ -23,7 +19,7 @@ bool ScaleSession::runCommand(uint8_t code) {
 bool ScaleSession::requireConnection() {
     if (isConnected())
         return true;
-    prompts().message(errorTitle, QStringLiteral("You are not connected to the scale!"));
+    prompts().message(tr("Error!"), tr("You are not connected to the scale!"));
     return false;
 }
 

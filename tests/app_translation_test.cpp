@@ -1,0 +1,347 @@
+// The windows in the desktop's language: which language the desktop's list picks, the program's own
+// and Qt's translations installed together and taken off again; the whole program on a Czech and a
+// German desktop against the emulated scale (captions and messages translated, every file it writes
+// the same as on an English desktop); and every caption of every language fitting its control.
+#include "ui/Translations.h"
+
+#include "app/Forms.h"
+#include "app/HelpWindow.h"
+#include "app/MainWindow.h"
+#include "link/FrameLink.h"
+#include "logo/LogoWindow.h"
+#include "plu/PluTab.h"
+#include "reports/CloseZDialog.h"
+#include "reports/ReportsTab.h"
+#include "settings/SettingsTab.h"
+#include "terminal/TerminalWindow.h"
+#include "tests/support/LocaleGuard.h"
+#include "tests/support/NamedCase.h"
+#include "tests/support/PromptRecorder.h"
+#include "tests/support/SimHarness.h"
+#include "ui/ProgressDialog.h"
+
+#include "ui_MainWindow.h"
+#include "ui_PluTab.h"
+#include "ui_ReportsTab.h"
+#include "ui_SettingsTab.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTableView>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+using testcases::PrintTo;
+
+struct PickCase {
+    const char* name;
+    QStringList uiLanguages;
+    QString picked;
+};
+
+class PickLanguageTest : public ::testing::TestWithParam<PickCase> {};
+
+TEST_P(PickLanguageTest, TakesTheFirstLanguageOfTheDesktopThatTheProgramSpeaks) {
+    EXPECT_EQ(pickLanguage(GetParam().uiLanguages), GetParam().picked);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktops, PickLanguageTest,
+    ::testing::Values(PickCase{"Czech", {"cs-CZ"}, "cs"}, PickCase{"SlovakWithoutRegion", {"sk"}, "sk"},
+                      PickCase{"PolishUnderscore", {"pl_PL"}, "pl"},
+                      PickCase{"Hungarian", {"hu-HU", "hu"}, "hu"},
+                      PickCase{"AustrianGerman", {"de-AT", "de"}, "de"},
+                      // English asked for first wins over a translation further down the list.
+                      PickCase{"EnglishFirst", {"en-GB", "cs-CZ"}, ""},
+                      // A language the program lacks is passed over for the next one it has.
+                      PickCase{"FrenchThenGerman", {"fr-FR", "de-DE"}, "de"},
+                      PickCase{"FrenchOnly", {"fr-FR"}, ""}, PickCase{"Slovenian", {"sl-SI"}, ""},
+                      PickCase{"PosixLocale", {"C"}, ""}, PickCase{"Nothing", {}, ""}),
+    testcases::caseName);
+
+QString cancelCaption() {
+    QDialogButtonBox box(QDialogButtonBox::Cancel);
+    return box.button(QDialogButtonBox::Cancel)->text();
+}
+
+TEST(Translations, InstallTheProgramsAndQtsTextsForOneLanguageAndTakeThemOffAgain) {
+    const QString englishCancel = cancelCaption();
+    {
+        Translations translations;
+        ASSERT_EQ(translations.install(QLocale(QStringLiteral("cs_CZ"))), QStringLiteral("cs"));
+        EXPECT_EQ(QCoreApplication::translate("ScaleSession", "Communication Error!"),
+                  QStringLiteral("Chyba komunikace!"));
+        // Qt's own texts follow, so that a standard button does not stay English in a Czech dialog.
+        EXPECT_EQ(cancelCaption(), QStringLiteral("Zrušit"));
+        // A second install replaces the first rather than stacking on it.
+        ASSERT_EQ(translations.install(QLocale(QStringLiteral("de_DE"))), QStringLiteral("de"));
+        EXPECT_EQ(QCoreApplication::translate("ScaleSession", "Communication Error!"),
+                  QStringLiteral("Kommunikationsfehler!"));
+        EXPECT_EQ(cancelCaption(), QStringLiteral("Abbrechen"));
+    }
+    EXPECT_EQ(QCoreApplication::translate("ScaleSession", "Communication Error!"),
+              QStringLiteral("Communication Error!"));
+    EXPECT_EQ(cancelCaption(), englishCancel);
+
+    // A desktop in a language the program lacks keeps everything English, Qt's buttons too.
+    Translations french;
+    EXPECT_EQ(french.install(QLocale(QStringLiteral("fr_FR"))), QString());
+    EXPECT_EQ(cancelCaption(), englishCancel);
+}
+
+TEST(Translations, EveryLanguageIsCompiledIntoTheProgram) {
+    for (const QString& language : translatedLanguages()) {
+        Translations translations;
+        EXPECT_EQ(translations.install(QLocale(language)), language);
+        EXPECT_NE(QCoreApplication::translate("ScaleSession", "You are not connected to the scale!"),
+                  QStringLiteral("You are not connected to the scale!"))
+            << language.toStdString();
+    }
+}
+
+// What one run of the program left behind: the memo after REPORT and after CLOSE Z, the files it
+// saved, and what the operator saw.
+struct DesktopRun {
+    QString salesReport;
+    QString zReport;
+    std::map<QString, QByteArray> files;
+    QStringList messages; // "title: text"
+    std::vector<RecordedFileRequest> fileRequests;
+    QString connectCaption, disconnectCaption, status, settingsTab, priceHeading, clerkMode, help;
+};
+
+// Dates and times differ between two runs; everything else must not.
+QString withoutMoments(QString text) {
+    static const QRegularExpression moment(
+        QStringLiteral(R"(\d{1,4}[./-]\d{1,2}[./-]\d{1,4}( \d{1,2}:\d{2}:\d{2})?)"));
+    return text.replace(moment, QStringLiteral("<moment>"));
+}
+
+// The file's bytes with its moments masked (Latin-1 keeps every byte as it is).
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "(missing)";
+    return withoutMoments(QString::fromLatin1(file.readAll())).toLatin1();
+}
+
+// Starts the program as main() does (translations first, then the windows, reading the window-state
+// file), connects, reads the sales and the Z report (nothing is closed), saves the report, the PLU
+// table and the settings, disconnects and closes, which writes the window-state file.
+DesktopRun runDesktop(const QString& language, const QString& folder) {
+    Translations translations;
+    EXPECT_EQ(translations.install(QLocale(language)),
+              language == QStringLiteral("en") ? QString() : language);
+    PromptRecorder recorder;
+    MainWindow::stateFile = folder + QStringLiteral("/scale-utility.CFG");
+    createForms();
+    theMainWindow->session.archiveLocation = folder + QStringLiteral("/archive.db");
+    theMainWindow->show();
+    DesktopRun run;
+    Ui::MainWindow* ui = theMainWindow->ui;
+    run.connectCaption = ui->connectButton->text();
+    run.settingsTab = ui->pages->tabText(ui->pages->indexOf(ui->settingsPage));
+    run.priceHeading = theMainWindow->pluTab->ui->pluGrid->horizontalHeaderItem(1)->text();
+    run.clerkMode = theMainWindow->settingsTab->ui->clerkModeCombo->currentText();
+    run.help = theHelpWindow->helpText->toPlainText();
+
+    theMainWindow->reportsTab->ui->reportButton->click(); // not connected yet
+    theMainWindow->connectOrDisconnect();
+    run.disconnectCaption = ui->connectButton->text();
+    run.status = ui->statusLabel->text();
+    theMainWindow->reportsTab->ui->reportButton->click();
+    run.salesReport = withoutMoments(theMainWindow->reportsTab->ui->reportMemo->toPlainText());
+    const auto save = [&](const char* name, const std::function<void()>& saver) {
+        const QString path = folder + QLatin1Char('/') + QString::fromLatin1(name);
+        recorder.scriptedFileNames << path;
+        saver();
+        run.files[QString::fromLatin1(name)] = fileBytes(path);
+    };
+    save("REPORT.TXT", [] { theMainWindow->reportsTab->ui->saveToFileButton->click(); });
+    theMainWindow->reportsTab->closeZ();
+    run.zReport = withoutMoments(theMainWindow->reportsTab->ui->reportMemo->toPlainText());
+    theCloseZDialog->hide();
+    theMainWindow->pluTab->ui->toSpin->setValue(40); // the emulated scale's PLUs, not the full range
+    theMainWindow->pluTab->loadRangeFromScale();
+    save("PLU.TXT", [] { theMainWindow->pluTab->saveToDisk(); });
+    theMainWindow->settingsTab->loadFromScale();
+    save("SETTINGS.TXT", [] { theMainWindow->settingsTab->saveToDisk(); });
+
+    theMainWindow->connectOrDisconnect();
+    EXPECT_FALSE(theMainWindow->session.isConnected()) << "DISCONNECT did not disconnect";
+    EXPECT_EQ(ui->connectButton->text(), run.connectCaption);
+    theMainWindow->close();
+    destroyForms();
+    MainWindow::stateFile.clear();
+    run.files[QStringLiteral("scale-utility.CFG")] = fileBytes(folder + QStringLiteral("/scale-utility.CFG"));
+    for (const RecordedPrompt& message : recorder.messages)
+        run.messages << message.title + QStringLiteral(": ") + message.text;
+    run.fileRequests = recorder.fileRequests;
+    return run;
+}
+
+struct DesktopCase {
+    const char* name;
+    const char* language;
+    const char* connect;
+    const char* disconnect;
+    const char* status;
+    const char* settings;
+    const char* price;
+    const char* clerkMode;
+    const char* helpLine;     // a line of the translated help text
+    const char* notConnected; // "title: text"
+    const char* reportFilter;
+    const char* pluFilter;
+};
+
+class DesktopLanguageTest : public ::testing::TestWithParam<DesktopCase> {};
+
+TEST_P(DesktopLanguageTest, WindowSpeaksTheLanguageWhileEveryFileStaysAsOnAnEnglishDesktop) {
+    const DesktopCase& c = GetParam();
+    // The regional settings stay English: only the language differs between the two runs.
+    LocaleGuard english{QLocale(QLocale::English, QLocale::UnitedStates)};
+    SimHarness scale;
+    const QString folder = QString::fromStdString(scale.folder());
+    const DesktopRun inEnglish = runDesktop(QStringLiteral("en"), folder);
+    // The translated run starts from the window-state file the English run wrote.
+    const DesktopRun translated = runDesktop(QString::fromLatin1(c.language), folder);
+
+    EXPECT_EQ(inEnglish.connectCaption, "CONNECT");
+    EXPECT_EQ(inEnglish.messages, QStringList{"Error!: You are not connected to the scale!"});
+    EXPECT_EQ(translated.connectCaption, QString::fromUtf8(c.connect));
+    EXPECT_EQ(translated.disconnectCaption, QString::fromUtf8(c.disconnect));
+    EXPECT_EQ(translated.status, QString::fromUtf8(c.status));
+    EXPECT_EQ(translated.settingsTab, QString::fromUtf8(c.settings));
+    EXPECT_EQ(translated.priceHeading, QString::fromUtf8(c.price));
+    // The clerk mode the English run saved by its English name shows in the window's language.
+    EXPECT_EQ(inEnglish.clerkMode, "All at once");
+    EXPECT_EQ(translated.clerkMode, QString::fromUtf8(c.clerkMode));
+    EXPECT_TRUE(translated.help.startsWith("KLO VELLDRAN UTILITY PROGRAM\n"))
+        << translated.help.toStdString();
+    EXPECT_TRUE(translated.help.contains(QString::fromUtf8(c.helpLine))) << translated.help.toStdString();
+    EXPECT_EQ(translated.messages, QStringList{QString::fromUtf8(c.notConnected)});
+    ASSERT_EQ(translated.fileRequests.size(), 3u);
+    EXPECT_EQ(translated.fileRequests[0].filter, QString::fromUtf8(c.reportFilter));
+    EXPECT_EQ(translated.fileRequests[1].filter, QString::fromUtf8(c.pluFilter));
+
+    // The reports, the Z report's German labels included, and every file: the same bytes.
+    EXPECT_TRUE(inEnglish.salesReport.startsWith("----------------------- REPORT "));
+    EXPECT_EQ(translated.salesReport, inEnglish.salesReport);
+    EXPECT_TRUE(inEnglish.zReport.startsWith("----------------------- Berichte "));
+    EXPECT_EQ(translated.zReport, inEnglish.zReport);
+    ASSERT_EQ(translated.files.size(), 4u);
+    for (const auto& [name, bytes] : inEnglish.files) {
+        EXPECT_FALSE(bytes.startsWith("(missing)")) << name.toStdString();
+        EXPECT_EQ(translated.files.at(name).toStdString(), bytes.toStdString()) << name.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktops, DesktopLanguageTest,
+    ::testing::Values(DesktopCase{"Czech", "cs", "PŘIPOJIT", "ODPOJIT", "STAV:00", "NASTAVENÍ", "CENA",
+                                  "Současně", "HODNĚ ŠTĚSTÍ", "Chyba!: Nejste připojeni k váze!",
+                                  "Textové soubory|*.TXT", "Textové soubory oddělené tabulátory|*.TXT"},
+                      DesktopCase{"German", "de", "VERBINDEN", "TRENNEN", "STATUS:00", "EINSTELLUNGEN",
+                                  "PREIS", "Gleichzeitig", "VIEL ERFOLG",
+                                  "Fehler!: Keine Verbindung zur Waage!", "Textdateien|*.TXT",
+                                  "Tabulatorgetrennte Textdateien|*.TXT"}),
+    testcases::caseName);
+
+// Every caption of the program's windows: its control's width as laid out, and the width the text
+// asks for.
+struct Caption {
+    QString text;
+    int wanted = 0;
+    int room = 0;
+};
+
+std::map<QString, Caption> captions() {
+    std::map<QString, Caption> found;
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             theMainWindow, theProgressDialog, theTerminalWindow, theLogoWindow, theCloseZDialog}) {
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            // The path of names from the window down: the same name serves on two tabs.
+            QString name = widget->objectName();
+            for (QWidget* above = widget->parentWidget(); above && above != window;
+                 above = above->parentWidget())
+                if (qobject_cast<PluTab*>(above) || qobject_cast<SettingsTab*>(above) ||
+                    qobject_cast<ReportsTab*>(above))
+                    name = above->metaObject()->className() + QStringLiteral("/") + name;
+            name = window->objectName() + QLatin1Char('/') + name;
+            if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                found[name] = {button->text(), button->sizeHint().width(), button->width()};
+            else if (auto* label = qobject_cast<QLabel*>(widget); label && !label->wordWrap())
+                found[name] = {label->text(), label->sizeHint().width(), label->width()};
+            else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && !combo->isEditable())
+                found[name] = {combo->currentText(), combo->sizeHint().width(), combo->width()};
+            else if (combo) // every item as the box's field shows it when picked
+                for (int item = 0; item < combo->count(); ++item)
+                    found[name + QStringLiteral("/item%1").arg(item)] = {
+                        combo->itemText(item),
+                        combo->lineEdit()->fontMetrics().horizontalAdvance(combo->itemText(item)) + 4,
+                        combo->lineEdit()->width()};
+            else if (auto* table = qobject_cast<QTableView*>(widget)) {
+                QHeaderView* header = table->horizontalHeader();
+                for (int section = 0; section < header->count(); ++section) {
+                    const QString text = table->model()->headerData(section, Qt::Horizontal).toString();
+                    found[name + QStringLiteral("/%1").arg(section)] = {
+                        text, header->fontMetrics().horizontalAdvance(text) + 4,
+                        header->sectionSize(section)};
+                }
+            }
+        }
+    }
+    return found;
+}
+
+std::map<QString, Caption> captionsIn(const QString& language) {
+    Translations translations;
+    translations.install(QLocale(language));
+    PromptRecorder recorder;
+    createForms();
+    // Every window shown and every page laid out once (the SYSTEM tab too), as the operator sees them.
+    for (QWidget* window : std::initializer_list<QWidget*>{theMainWindow, theProgressDialog,
+                                                           theTerminalWindow, theLogoWindow, theCloseZDialog})
+        window->show();
+    QTabWidget* pages = theMainWindow->ui->pages;
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setTabVisible(page, true);
+        pages->setCurrentIndex(page);
+        theMainWindow->grab(); // lays the page out as it is drawn
+    }
+    std::map<QString, Caption> found = captions();
+    destroyForms();
+    return found;
+}
+
+// A translation may need more room than the English text only where its control has that room: a
+// caption cut off, or running under its neighbour, is what the check catches.
+TEST(TranslatedCaptions, FitTheirControlsInEveryLanguage) {
+    const std::map<QString, Caption> english = captionsIn(QStringLiteral("en"));
+    ASSERT_GT(english.size(), 100u);
+    for (const QString& language : translatedLanguages()) {
+        for (const auto& [name, caption] : captionsIn(language)) {
+            const Caption& source = english.at(name);
+            if (caption.wanted > std::max(caption.room, source.wanted))
+                ADD_FAILURE() << language.toStdString() << ": " << name.toStdString() << " \""
+                              << caption.text.toStdString() << "\" wants " << caption.wanted
+                              << " pixels, has " << caption.room << " (English \""
+                              << source.text.toStdString() << "\" wants " << source.wanted << ")";
+        }
+    }
+}
+
+} // namespace

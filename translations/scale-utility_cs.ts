@@ -1,0 +1,1031 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs" sourcelanguage="en">
+<context>
+    <name>CloseZDialog</name>
+    <message>
+        <source>CLOSE Z</source>
+        <translation>UZÁVĚRKA Z</translation>
+    </message>
+    <message>
+        <source>CLOSE Z !!</source>
+        <translation>ZAVŘÍT Z !!</translation>
+    </message>
+    <message>
+        <source>SURE ?</source>
+        <translation>JISTĚ ?</translation>
+    </message>
+    <message>
+        <source>PASSWORD</source>
+        <translation>HESLO</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>CHYBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Chyba vstupu/výstupu!</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Sales were made since the report: nothing was closed. CLOSE Z reads the report again.</source>
+        <translation>Od sestavy proběhly další prodeje: nic nebylo uzavřeno. UZÁVĚRKA Z načte sestavu znovu.</translation>
+    </message>
+    <message>
+        <source>The scale did not close the day: check the password</source>
+        <translation>Váha neuzavřela den: zkontrolujte heslo</translation>
+    </message>
+</context>
+<context>
+    <name>FindScale</name>
+    <message>
+        <source>Searching for the scale...</source>
+        <translation>Hledání váhy...</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Chyba!</translation>
+    </message>
+    <message>
+        <source>No scale found!</source>
+        <translation>Nenalezena žádná váha!</translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <translation>HLEDAT</translation>
+    </message>
+    <message>
+        <source>Scales found:</source>
+        <translation>Nalezené váhy:</translation>
+    </message>
+    <message>
+        <source>Check the cable and the port, that the scale is switched on, and its baud rate.</source>
+        <translation>Zkontrolujte kabel a port, zda je váha zapnutá, a její přenosovou rychlost.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>HELP</source>
+        <translation>NÁPOVĚDA</translation>
+    </message>
+    <message>
+        <source>KLO VELLDRAN UTILITY PROGRAM
+---------------------------------------------------
+You can use this program to set scale settings like
+RS baud rate, header/footer texts, autooff time,
+set real time clock and many others...
+You can use this program to create PLUs data base,
+save it to disk and load/store it to the scale.
+You can also make calibration settings (only if you
+are in calibration mode).
+You can use the TERMINAL to direct communicate with
+the scale.
+The first think that you must make is to connect
+the scale to some comport of the PC. The next you
+must choice the correct comport and baud rate from
+appropriated buttons, and press the button CONNECT.
+If everything is correct the caption of the button
+CONNECT will be stay DISCONNECT and the green
+circle right from it will be stay light-green.
+In this case you can use all other properties
+of program.
+                   GOOD LUCK
+
+FIND searches every port and baud rate for the
+scale and sets the port and baud boxes to it.
+HISTORY (on the REPORTS tab) lists, charts and
+exports the X and Z reports kept on this PC.
+Ctrl+L opens the LINE MONITOR: every frame on the
+line, with PAUSE, CLEAR and SAVE.</source>
+        <translation>KLO VELLDRAN UTILITY PROGRAM
+---------------------------------------------------
+Tímto programem můžete nastavit parametry váhy,
+např. rychlost RS, texty hlavičky a patičky, dobu
+automatického vypnutí, hodiny reálného času
+a mnoho dalšího...
+Programem můžete také vytvořit databázi PLU,
+uložit ji na disk a nahrát ji do váhy nebo
+načíst z váhy.
+Můžete také provést kalibrační nastavení (jen
+pokud je váha v kalibračním režimu).
+Pomocí TERMINÁLU můžete s váhou komunikovat
+přímo.
+Nejprve připojte váhu k některému sériovému portu
+PC. Potom příslušnými prvky zvolte správný port
+a přenosovou rychlost a stiskněte tlačítko
+PŘIPOJIT.
+Je-li vše v pořádku, popis tlačítka PŘIPOJIT se
+změní na ODPOJIT a zelený kruh vpravo od něj se
+rozsvítí světle zeleně. Pak můžete používat
+všechny další funkce programu.
+                   HODNĚ ŠTĚSTÍ
+
+HLEDAT prohledá všechny porty a rychlosti, najde
+váhu a nastaví na ni pole portu a rychlosti.
+HISTORIE (na kartě SESTAVY) vypíše, ukáže v grafech
+a exportuje sestavy X a Z uložené v tomto PC.
+Ctrl+L otevře MONITOR LINKY: každý rámec na lince,
+s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>READ</source>
+        <translation>NAČTENO</translation>
+    </message>
+    <message>
+        <source>SCALE</source>
+        <translation>VÁHA</translation>
+    </message>
+    <message>
+        <source>PORT</source>
+        <translation>PORT</translation>
+    </message>
+    <message>
+        <source>KIND</source>
+        <translation>DRUH</translation>
+    </message>
+    <message>
+        <source>DOC NUM</source>
+        <translation>ČÍS. DOKL.</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>CELKEM</translation>
+    </message>
+    <message>
+        <source>READS</source>
+        <translation>ČTENÍ</translation>
+    </message>
+    <message>
+        <source>LOAD</source>
+        <translation>NAČÍST</translation>
+    </message>
+    <message>
+        <source>EXPORT CSV</source>
+        <translation>EXPORT CSV</translation>
+    </message>
+    <message>
+        <source>HISTORY</source>
+        <translation>HISTORIE</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archiv</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Od</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Total per day</source>
+        <translation>Celkem za den</translation>
+    </message>
+    <message>
+        <source>Sales by hour</source>
+        <translation>Prodej podle hodin</translation>
+    </message>
+    <message>
+        <source>Clerks&apos; shares</source>
+        <translation>Podíly prodavačů</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>CHYBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Chyba vstupu/výstupu!</translation>
+    </message>
+    <message>
+        <source>Sales</source>
+        <translation>Prodej</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Prodejna</translation>
+    </message>
+    <message>
+        <source>The shop of a chain this PC belongs to, kept with every report</source>
+        <translation>Prodejna řetězce, ke které toto PC patří; ukládá se s každou sestavou</translation>
+    </message>
+    <message>
+        <source>EXPORT XLSX</source>
+        <translation>EXPORT XLSX</translation>
+    </message>
+    <message>
+        <source>Total per day: no reports in this period</source>
+        <translation>Celkem za den: v tomto období žádné sestavy</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Celkem</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Den</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hodina</translation>
+    </message>
+    <message>
+        <source>CLERK %1</source>
+        <translation>PROD. %1</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Soubory CSV</translation>
+    </message>
+    <message>
+        <source>Excel workbooks</source>
+        <translation>Sešity Excel</translation>
+    </message>
+</context>
+<context>
+    <name>LineMonitor</name>
+    <message>
+        <source>Time</source>
+        <translation>Čas</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Směr</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bajty</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Rámec</translation>
+    </message>
+    <message>
+        <source>PC -&gt; scale</source>
+        <translation>PC -&gt; váha</translation>
+    </message>
+    <message>
+        <source>scale -&gt; PC</source>
+        <translation>váha -&gt; PC</translation>
+    </message>
+    <message>
+        <source>LINE MONITOR</source>
+        <translation>MONITOR LINKY</translation>
+    </message>
+    <message>
+        <source>PAUSE</source>
+        <translation>POZASTAVIT</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>SMAZAT</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>ULOŽIT</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Textové soubory</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>CHYBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Chyba vstupu/výstupu!</translation>
+    </message>
+</context>
+<context>
+    <name>LogoPicture</name>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Soubor %1 nelze otevřít</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>Obrázek BMP není platný</translation>
+    </message>
+</context>
+<context>
+    <name>LogoWindow</name>
+    <message>
+        <source>LOAD</source>
+        <translation>NAČÍST</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Jas</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>SEND TO SCALE</source>
+        <translation>ODESLAT</translation>
+    </message>
+    <message>
+        <source>50% Threshold</source>
+        <translation>Práh 50 %</translation>
+    </message>
+    <message>
+        <source>LOAD LOGO</source>
+        <translation>NAČÍST LOGO</translation>
+    </message>
+    <message>
+        <source>BMP</source>
+        <translation>Obrázky BMP</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>choice the comport</source>
+        <translation>Výběr portu COM</translation>
+    </message>
+    <message>
+        <source>choice the baudrate</source>
+        <translation>Výběr přenosové rychlosti</translation>
+    </message>
+    <message>
+        <source>connect/disconnect to the scale</source>
+        <translation>Připojit k váze / odpojit od váhy</translation>
+    </message>
+    <message>
+        <source>CONNECT</source>
+        <translation>PŘIPOJIT</translation>
+    </message>
+    <message>
+        <source>indicator, light-green if connect</source>
+        <translation>Kontrolka, při spojení světle zelená</translation>
+    </message>
+    <message>
+        <source>scale terminal</source>
+        <translation>Terminál váhy</translation>
+    </message>
+    <message>
+        <source>TERMINAL</source>
+        <translation>TERMINÁL</translation>
+    </message>
+    <message>
+        <source>Last transmision status</source>
+        <translation>Stav posledního přenosu</translation>
+    </message>
+    <message>
+        <source>Last Status: </source>
+        <translation>Poslední stav: </translation>
+    </message>
+    <message>
+        <source>find the scale on every port and baud rate (line monitor: Ctrl+L)</source>
+        <translation>Hledat váhu na všech portech a rychlostech (monitor linky: Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <translation>HLEDAT</translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation>NÁPOVĚDA</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>ZAVŘÍT</translation>
+    </message>
+    <message>
+        <source>PLU</source>
+        <translation>PLU</translation>
+    </message>
+    <message>
+        <source>SETTINGS</source>
+        <translation>NASTAVENÍ</translation>
+    </message>
+    <message>
+        <source>REPORTS</source>
+        <translation>SESTAVY</translation>
+    </message>
+    <message>
+        <source>SYSTEM</source>
+        <translation>SYSTÉM</translation>
+    </message>
+    <message>
+        <source>STATUS:%1</source>
+        <translation>STAV:%1</translation>
+    </message>
+    <message>
+        <source>DISCONNECT</source>
+        <translation>ODPOJIT</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Chyba!</translation>
+    </message>
+    <message>
+        <source>Cannot initialize COM port!</source>
+        <translation>Port COM nelze inicializovat!</translation>
+    </message>
+    <message>
+        <source>SCALE ID: </source>
+        <translation>ID VÁHY: </translation>
+    </message>
+    <message>
+        <source>The port did not open: FIND tries every port and rate.</source>
+        <translation>Port se neotevřel: HLEDAT zkusí všechny porty a rychlosti.</translation>
+    </message>
+    <message>
+        <source>No scale answered at %1 baud: FIND tries every port and rate.</source>
+        <translation>Při %1 Bd neodpověděla žádná váha: HLEDAT zkusí všechny porty a rychlosti.</translation>
+    </message>
+    <message>
+        <source>port %1 -&gt; %2</source>
+        <translation>port %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>baud %1 -&gt; %2</source>
+        <translation>rychlost %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>Scale found on %1 at %2 baud</source>
+        <translation>Váha nalezena na %1 při %2 Bd</translation>
+    </message>
+    <message>
+        <source> (settings unchanged)</source>
+        <translation> (nastavení beze změny)</translation>
+    </message>
+    <message>
+        <source>: press CONNECT.</source>
+        <translation>: stiskněte PŘIPOJIT.</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ není platné celé číslo</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>„%1“ není platné desetinné číslo</translation>
+    </message>
+</context>
+<context>
+    <name>PluTab</name>
+    <message>
+        <source>FROM</source>
+        <translation>OD</translation>
+    </message>
+    <message>
+        <source>TO</source>
+        <translation>DO</translation>
+    </message>
+    <message>
+        <source>ALL</source>
+        <translation>VŠE</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>SMAZAT</translation>
+    </message>
+    <message>
+        <source>MORE</source>
+        <translation>VÍCE</translation>
+    </message>
+    <message>
+        <source>Compare the table with the scale; choose whether Save To SCALE sends only what changed</source>
+        <translation>Porovnat tabulku s váhou; zvolit, zda Uložit do VÁHY odešle jen změny</translation>
+    </message>
+    <message>
+        <source>Load From SCALE</source>
+        <translation>Načíst z VÁHY</translation>
+    </message>
+    <message>
+        <source>Save To SCALE</source>
+        <translation>Uložit do VÁHY</translation>
+    </message>
+    <message>
+        <source>Save To DISK</source>
+        <translation>Uložit na DISK</translation>
+    </message>
+    <message>
+        <source>Load From DISK</source>
+        <translation>Načíst z DISKU</translation>
+    </message>
+    <message>
+        <source>Compare With SCALE</source>
+        <translation>Porovnat s VÁHOU</translation>
+    </message>
+    <message>
+        <source>Reads the range from the scale and marks the cells of the table that differ</source>
+        <translation>Načte rozsah z váhy a označí buňky tabulky, které se liší</translation>
+    </message>
+    <message>
+        <source>Save changed only</source>
+        <translation>Ukládat jen změny</translation>
+    </message>
+    <message>
+        <source>Save To SCALE sends only the rows that differ from what this scale was last known to hold</source>
+        <translation>Uložit do VÁHY odešle jen řádky, které se liší od posledního známého obsahu této váhy</translation>
+    </message>
+    <message>
+        <source>TAB separated Text Files</source>
+        <translation>Textové soubory oddělené tabulátory</translation>
+    </message>
+    <message>
+        <source>%1 PLUs</source>
+        <translation>%1 PLU</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>CHYBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!
+(scale records: %1)</source>
+        <translation>Chyba vstupu/výstupu!
+(záznamy váhy: %1)</translation>
+    </message>
+    <message>
+        <source>The scale holds what the table says.</source>
+        <translation>Váha obsahuje totéž co tabulka.</translation>
+    </message>
+    <message>
+        <source>The marked cells differ from the scale.</source>
+        <translation>Označené buňky se liší od váhy.</translation>
+    </message>
+    <message>
+        <source>The marked cells differ from the scale. Only on the scale: PLU %1.</source>
+        <translation>Označené buňky se liší od váhy. Pouze ve váze: PLU %1.</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Chyba vstupu/výstupu!</translation>
+    </message>
+    <message>
+        <source>error in input file</source>
+        <translation>chyba ve vstupním souboru</translation>
+    </message>
+    <message>
+        <source>%1 PLUs %2 in %3</source>
+        <translation>%1 PLU %2 za %3</translation>
+    </message>
+    <message>
+        <source> (stopped)</source>
+        <translation> (zastaveno)</translation>
+    </message>
+    <message>
+        <source> (failed)</source>
+        <translation> (selhalo)</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>načteno</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>odesláno</translation>
+    </message>
+</context>
+<context>
+    <name>PluTable</name>
+    <message>
+        <source>NUM</source>
+        <translation>ČÍS</translation>
+    </message>
+    <message>
+        <source>PRICE</source>
+        <translation>CENA</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>KÓD</translation>
+    </message>
+    <message>
+        <source>DEP</source>
+        <translation>ODD</translation>
+    </message>
+    <message>
+        <source>TAX</source>
+        <translation>DPH</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <translation>NW</translation>
+    </message>
+    <message>
+        <source>FIX</source>
+        <translation>FIX</translation>
+    </message>
+    <message>
+        <source>BAR</source>
+        <translation>BAR</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NÁZEV</translation>
+    </message>
+    <message>
+        <source>Valid Date</source>
+        <translation>Trvanlivost</translation>
+    </message>
+    <message>
+        <source>QUANTITY</source>
+        <translation>MNOŽSTVÍ</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>CELKEM</translation>
+    </message>
+    <message>
+        <source>COUNT</source>
+        <translation>POČET</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>WORK...</source>
+        <translation>PRÁCE...</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOP</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsTab</name>
+    <message>
+        <source>REPORT</source>
+        <translation>SESTAVA</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>SMAZAT</translation>
+    </message>
+    <message>
+        <source>SAVE TO FILE</source>
+        <translation>ULOŽIT DO SOUBORU</translation>
+    </message>
+    <message>
+        <source>HISTORY</source>
+        <translation>HISTORIE</translation>
+    </message>
+    <message>
+        <source>CLOSE Z</source>
+        <translation>UZÁVĚRKA Z</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>CHYBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Chyba vstupu/výstupu!</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Textové soubory</translation>
+    </message>
+    <message>
+        <source>Report read in %1</source>
+        <translation>Sestava načtena za %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleSession</name>
+    <message>
+        <source>Error!</source>
+        <translation>Chyba!</translation>
+    </message>
+    <message>
+        <source>Communication Error!</source>
+        <translation>Chyba komunikace!</translation>
+    </message>
+    <message>
+        <source>You are not connected to the scale!</source>
+        <translation>Nejste připojeni k váze!</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>error in input file: %1 lines, a settings file has %2</source>
+        <translation>chyba ve vstupním souboru: %1 řádků, soubor nastavení jich má %2</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsTab</name>
+    <message>
+        <source>RS Baud rate</source>
+        <translation>Rychlost RS</translation>
+    </message>
+    <message>
+        <source>Auto OFF Time</source>
+        <translation>Čas vypnutí</translation>
+    </message>
+    <message>
+        <source>LAN Number</source>
+        <translation>Číslo v síti</translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation>Sleva</translation>
+    </message>
+    <message>
+        <source>Single Item BAR</source>
+        <translation>Kód položky</translation>
+    </message>
+    <message>
+        <source>Total BAR</source>
+        <translation>Kód součtu</translation>
+    </message>
+    <message>
+        <source>Drawer Open time</source>
+        <translation>Otevření zásuvky</translation>
+    </message>
+    <message>
+        <source>Printer Darkness</source>
+        <translation>Sytost tisku</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Měna</translation>
+    </message>
+    <message>
+        <source>RATE</source>
+        <translation>KURZ</translation>
+    </message>
+    <message>
+        <source>Print Receipt</source>
+        <translation>Tisk účtenky</translation>
+    </message>
+    <message>
+        <source>Print Duplicate</source>
+        <translation>Tisk kopie</translation>
+    </message>
+    <message>
+        <source>Print Graphic Logo</source>
+        <translation>Tisk grafického loga</translation>
+    </message>
+    <message>
+        <source>Print Single BAR</source>
+        <translation>Tisk kódu položky</translation>
+    </message>
+    <message>
+        <source>Print Total BAR</source>
+        <translation>Tisk kódu součtu</translation>
+    </message>
+    <message>
+        <source>Obligatory Paid</source>
+        <translation>Povinná platba</translation>
+    </message>
+    <message>
+        <source>Print PLU Code</source>
+        <translation>Tisk kódu PLU</translation>
+    </message>
+    <message>
+        <source>Print All Reports</source>
+        <translation>Tisk všech sestav</translation>
+    </message>
+    <message>
+        <source>Print Tax</source>
+        <translation>Tisk DPH</translation>
+    </message>
+    <message>
+        <source>Clerk Mode</source>
+        <translation>Prodavači</translation>
+    </message>
+    <message>
+        <source>All at once</source>
+        <translation>Současně</translation>
+    </message>
+    <message>
+        <source>Only one</source>
+        <translation>Pouze jeden</translation>
+    </message>
+    <message>
+        <source>Super Market</source>
+        <translation>Supermarket</translation>
+    </message>
+    <message>
+        <source>Label-1</source>
+        <translation>Etiketa-1</translation>
+    </message>
+    <message>
+        <source>Label-2</source>
+        <translation>Etiketa-2</translation>
+    </message>
+    <message>
+        <source>CLERK 1</source>
+        <translation>PROD. 1</translation>
+    </message>
+    <message>
+        <source>CLERK 2</source>
+        <translation>PROD. 2</translation>
+    </message>
+    <message>
+        <source>CLERK 3</source>
+        <translation>PROD. 3</translation>
+    </message>
+    <message>
+        <source>CLERK 4</source>
+        <translation>PROD. 4</translation>
+    </message>
+    <message>
+        <source>Taxes</source>
+        <translation>Sazby DPH</translation>
+    </message>
+    <message>
+        <source>HEADER / FOOTER MESSAGE</source>
+        <translation>TEXT HLAVIČKY / PATIČKY</translation>
+    </message>
+    <message>
+        <source>Real Time Clock</source>
+        <translation>Hodiny reálného času</translation>
+    </message>
+    <message>
+        <source>From PC</source>
+        <translation>Z PC</translation>
+    </message>
+    <message>
+        <source>From SCALE</source>
+        <translation>Z VÁHY</translation>
+    </message>
+    <message>
+        <source>To SCALE</source>
+        <translation>Do VÁHY</translation>
+    </message>
+    <message>
+        <source>GRAPHICAL LOGO</source>
+        <translation>GRAFICKÉ LOGO</translation>
+    </message>
+    <message>
+        <source>DEPARTMENT NAMES</source>
+        <translation>NÁZVY ODDĚLENÍ</translation>
+    </message>
+    <message>
+        <source>LOAD FROM DISK</source>
+        <translation>NAČÍST Z DISKU</translation>
+    </message>
+    <message>
+        <source>SAVE TO DISK</source>
+        <translation>ULOŽIT NA DISK</translation>
+    </message>
+    <message>
+        <source>LOAD FROM SCALE</source>
+        <translation>NAČÍST Z VÁHY</translation>
+    </message>
+    <message>
+        <source>SEND TO SCALE</source>
+        <translation>ODESLAT DO VÁHY</translation>
+    </message>
+    <message>
+        <source>DEFAULT</source>
+        <translation>VÝCHOZÍ</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Textové soubory</translation>
+    </message>
+    <message>
+        <source>     NAME</source>
+        <translation>     Název</translation>
+    </message>
+    <message>
+        <source>         HEADER</source>
+        <translation>         HLAVIČKA</translation>
+    </message>
+    <message>
+        <source>          FOOTER</source>
+        <translation>          PATIČKA</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>CHYBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Chyba vstupu/výstupu!</translation>
+    </message>
+    <message>
+        <source>Settings sent in %1</source>
+        <translation>Nastavení odesláno za %1</translation>
+    </message>
+    <message>
+        <source>Settings read in %1</source>
+        <translation>Nastavení načteno za %1</translation>
+    </message>
+</context>
+<context>
+    <name>SystemTab</name>
+    <message>
+        <source>Capacity</source>
+        <translation>Váživost</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Jednotka</translation>
+    </message>
+    <message>
+        <source>Initial Zero, %</source>
+        <translation>Počáteční nula, %</translation>
+    </message>
+    <message>
+        <source>Max Tare</source>
+        <translation>Max. tára</translation>
+    </message>
+    <message>
+        <source>Digits (Weight,Price)</source>
+        <translation>Číslice (hmotnost,cena)</translation>
+    </message>
+    <message>
+        <source>price round</source>
+        <translation>zaokrouhlení ceny</translation>
+    </message>
+    <message>
+        <source>Local g</source>
+        <translation>Místní g</translation>
+    </message>
+    <message>
+        <source>Destination g</source>
+        <translation>Cílové g</translation>
+    </message>
+    <message>
+        <source>SEND</source>
+        <translation>ODESLAT</translation>
+    </message>
+    <message>
+        <source>dual interval</source>
+        <translation>dvojí dílek</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>čárka</translation>
+    </message>
+    <message>
+        <source>One Time Tare</source>
+        <translation>Jednorázová tára</translation>
+    </message>
+    <message>
+        <source>Minimum Sale</source>
+        <translation>Minimální prodej</translation>
+    </message>
+    <message>
+        <source>Stbale Count</source>
+        <translation>Počet pro ustálení</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>Single 6Kg(1/3000)</source>
+        <translation>1 rozsah 6Kg(1/3000)</translation>
+    </message>
+    <message>
+        <source>Single 15Kg(1/3000)</source>
+        <translation>1 rozsah 15Kg(1/3000)</translation>
+    </message>
+    <message>
+        <source>Single 30Kg(1/3000)</source>
+        <translation>1 rozsah 30Kg(1/3000)</translation>
+    </message>
+    <message>
+        <source>Dual 6Kg(1/6000)</source>
+        <translation>2 rozsahy 6Kg(1/6000)</translation>
+    </message>
+    <message>
+        <source>Dual 15Kg(1/6000)</source>
+        <translation>2 rozsahy 15Kg(1/6000)</translation>
+    </message>
+    <message>
+        <source>Dual 30Kg(1/6000)</source>
+        <translation>2 rozsahy 30Kg(1/6000)</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalWindow</name>
+    <message>
+        <source>TERMINAL</source>
+        <translation>TERMINÁL</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1034 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hu" sourcelanguage="en">
+<context>
+    <name>CloseZDialog</name>
+    <message>
+        <source>CLOSE Z</source>
+        <translation>Z ZÁRÁS</translation>
+    </message>
+    <message>
+        <source>CLOSE Z !!</source>
+        <translation>Z ZÁRÁS !!</translation>
+    </message>
+    <message>
+        <source>SURE ?</source>
+        <translation>BIZTOS?</translation>
+    </message>
+    <message>
+        <source>PASSWORD</source>
+        <translation>JELSZÓ</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>HIBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Be-/kimeneti hiba!</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source>Sales were made since the report: nothing was closed. CLOSE Z reads the report again.</source>
+        <translation>A jelentés óta eladások történtek: semmi sem zárult le. A Z ZÁRÁS újra beolvassa a jelentést.</translation>
+    </message>
+    <message>
+        <source>The scale did not close the day: check the password</source>
+        <translation>A mérleg nem zárta le a napot: ellenőrizze a jelszót</translation>
+    </message>
+</context>
+<context>
+    <name>FindScale</name>
+    <message>
+        <source>Searching for the scale...</source>
+        <translation>Mérleg keresése...</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Hiba!</translation>
+    </message>
+    <message>
+        <source>No scale found!</source>
+        <translation>Nem található mérleg!</translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <translation>KERESÉS</translation>
+    </message>
+    <message>
+        <source>Scales found:</source>
+        <translation>Talált mérlegek:</translation>
+    </message>
+    <message>
+        <source>Check the cable and the port, that the scale is switched on, and its baud rate.</source>
+        <translation>Ellenőrizze a kábelt és a portot, hogy a mérleg be van-e kapcsolva, és az átviteli sebességét.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>HELP</source>
+        <translation>SÚGÓ</translation>
+    </message>
+    <message>
+        <source>KLO VELLDRAN UTILITY PROGRAM
+---------------------------------------------------
+You can use this program to set scale settings like
+RS baud rate, header/footer texts, autooff time,
+set real time clock and many others...
+You can use this program to create PLUs data base,
+save it to disk and load/store it to the scale.
+You can also make calibration settings (only if you
+are in calibration mode).
+You can use the TERMINAL to direct communicate with
+the scale.
+The first think that you must make is to connect
+the scale to some comport of the PC. The next you
+must choice the correct comport and baud rate from
+appropriated buttons, and press the button CONNECT.
+If everything is correct the caption of the button
+CONNECT will be stay DISCONNECT and the green
+circle right from it will be stay light-green.
+In this case you can use all other properties
+of program.
+                   GOOD LUCK
+
+FIND searches every port and baud rate for the
+scale and sets the port and baud boxes to it.
+HISTORY (on the REPORTS tab) lists, charts and
+exports the X and Z reports kept on this PC.
+Ctrl+L opens the LINE MONITOR: every frame on the
+line, with PAUSE, CLEAR and SAVE.</source>
+        <translation>KLO VELLDRAN UTILITY PROGRAM
+---------------------------------------------------
+A programmal beállíthatja a mérleg paramétereit,
+pl. az RS átviteli sebességet, a fej- és lábléc
+szövegét, az automatikus kikapcsolás idejét,
+a valós idejű órát és még sok mást...
+A programmal PLU-adatbázist is létrehozhat,
+lemezre mentheti, a mérlegbe töltheti vagy
+a mérlegből beolvashatja.
+Kalibrációs beállításokat is végezhet (csak ha
+a mérleg kalibrációs üzemmódban van).
+A TERMINÁL segítségével közvetlenül
+kommunikálhat a mérleggel.
+Először csatlakoztassa a mérleget a számítógép
+egyik soros portjához. Ezután a megfelelő
+mezőkkel válassza ki a helyes portot és átviteli
+sebességet, majd nyomja meg a CSATLAKOZÁS
+gombot.
+Ha minden rendben van, a CSATLAKOZÁS gomb
+felirata BONTÁS-ra változik, a mellette lévő
+zöld kör pedig világoszölden világít. Ekkor
+a program minden funkcióját használhatja.
+                   SOK SIKERT
+
+A KERESÉS minden porton és sebességen megkeresi
+a mérleget, és beállítja rá a port és a sebesség
+mezőjét.
+Az ELŐZMÉNYEK (a JELENTÉSEK lapon) listázza,
+grafikonon mutatja és exportálja az ezen a gépen
+tárolt X és Z jelentéseket.
+A Ctrl+L megnyitja a VONALFIGYELŐT: a vonal minden
+kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>READ</source>
+        <translation>BEOLVASVA</translation>
+    </message>
+    <message>
+        <source>SCALE</source>
+        <translation>MÉRLEG</translation>
+    </message>
+    <message>
+        <source>PORT</source>
+        <translation>PORT</translation>
+    </message>
+    <message>
+        <source>KIND</source>
+        <translation>TÍPUS</translation>
+    </message>
+    <message>
+        <source>DOC NUM</source>
+        <translation>BIZ. SZ.</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>ÖSSZEG</translation>
+    </message>
+    <message>
+        <source>READS</source>
+        <translation>OLVASÁSOK</translation>
+    </message>
+    <message>
+        <source>LOAD</source>
+        <translation>BETÖLTÉS</translation>
+    </message>
+    <message>
+        <source>EXPORT CSV</source>
+        <translation>CSV EXPORT</translation>
+    </message>
+    <message>
+        <source>HISTORY</source>
+        <translation>ELŐZMÉNYEK</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archívum</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Ettől</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Eddig</translation>
+    </message>
+    <message>
+        <source>Total per day</source>
+        <translation>Napi összeg</translation>
+    </message>
+    <message>
+        <source>Sales by hour</source>
+        <translation>Eladások óránként</translation>
+    </message>
+    <message>
+        <source>Clerks&apos; shares</source>
+        <translation>Eladók részesedése</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>HIBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Be-/kimeneti hiba!</translation>
+    </message>
+    <message>
+        <source>Sales</source>
+        <translation>Eladások</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Üzlet</translation>
+    </message>
+    <message>
+        <source>The shop of a chain this PC belongs to, kept with every report</source>
+        <translation>A lánc üzlete, amelyhez ez a számítógép tartozik; minden jelentéssel együtt tárolódik</translation>
+    </message>
+    <message>
+        <source>EXPORT XLSX</source>
+        <translation>XLSX EXPORT</translation>
+    </message>
+    <message>
+        <source>Total per day: no reports in this period</source>
+        <translation>Napi összeg: ebben az időszakban nincs jelentés</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Összeg</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Nap</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Óra</translation>
+    </message>
+    <message>
+        <source>CLERK %1</source>
+        <translation>ELADÓ %1</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV-fájlok</translation>
+    </message>
+    <message>
+        <source>Excel workbooks</source>
+        <translation>Excel-munkafüzetek</translation>
+    </message>
+</context>
+<context>
+    <name>LineMonitor</name>
+    <message>
+        <source>Time</source>
+        <translation>Idő</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Irány</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bájtok</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Keret</translation>
+    </message>
+    <message>
+        <source>PC -&gt; scale</source>
+        <translation>PC -&gt; mérleg</translation>
+    </message>
+    <message>
+        <source>scale -&gt; PC</source>
+        <translation>mérleg -&gt; PC</translation>
+    </message>
+    <message>
+        <source>LINE MONITOR</source>
+        <translation>VONALFIGYELŐ</translation>
+    </message>
+    <message>
+        <source>PAUSE</source>
+        <translation>SZÜNET</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>TÖRLÉS</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>MENTÉS</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Szövegfájlok</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>HIBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Be-/kimeneti hiba!</translation>
+    </message>
+</context>
+<context>
+    <name>LogoPicture</name>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>A(z) %1 fájl nem nyitható meg</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>A BMP-kép érvénytelen</translation>
+    </message>
+</context>
+<context>
+    <name>LogoWindow</name>
+    <message>
+        <source>LOAD</source>
+        <translation>BETÖLTÉS</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Fényerő</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontraszt</translation>
+    </message>
+    <message>
+        <source>SEND TO SCALE</source>
+        <translation>KÜLDÉS</translation>
+    </message>
+    <message>
+        <source>50% Threshold</source>
+        <translation>50% küszöb</translation>
+    </message>
+    <message>
+        <source>LOAD LOGO</source>
+        <translation>LOGÓ BETÖLTÉSE</translation>
+    </message>
+    <message>
+        <source>BMP</source>
+        <translation>BMP-képek</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>choice the comport</source>
+        <translation>A COM port kiválasztása</translation>
+    </message>
+    <message>
+        <source>choice the baudrate</source>
+        <translation>Az átviteli sebesség kiválasztása</translation>
+    </message>
+    <message>
+        <source>connect/disconnect to the scale</source>
+        <translation>Csatlakozás a mérleghez / bontás</translation>
+    </message>
+    <message>
+        <source>CONNECT</source>
+        <translation>CSATLAKOZÁS</translation>
+    </message>
+    <message>
+        <source>indicator, light-green if connect</source>
+        <translation>Jelzőfény, kapcsolat esetén világoszöld</translation>
+    </message>
+    <message>
+        <source>scale terminal</source>
+        <translation>Mérlegterminál</translation>
+    </message>
+    <message>
+        <source>TERMINAL</source>
+        <translation>TERMINÁL</translation>
+    </message>
+    <message>
+        <source>Last transmision status</source>
+        <translation>Az utolsó átvitel állapota</translation>
+    </message>
+    <message>
+        <source>Last Status: </source>
+        <translation>Állapot: </translation>
+    </message>
+    <message>
+        <source>find the scale on every port and baud rate (line monitor: Ctrl+L)</source>
+        <translation>Mérleg keresése minden porton és sebességen (vonalfigyelő: Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <translation>KERESÉS</translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation>SÚGÓ</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>BEZÁRÁS</translation>
+    </message>
+    <message>
+        <source>PLU</source>
+        <translation>PLU</translation>
+    </message>
+    <message>
+        <source>SETTINGS</source>
+        <translation>BEÁLLÍTÁSOK</translation>
+    </message>
+    <message>
+        <source>REPORTS</source>
+        <translation>JELENTÉSEK</translation>
+    </message>
+    <message>
+        <source>SYSTEM</source>
+        <translation>RENDSZER</translation>
+    </message>
+    <message>
+        <source>STATUS:%1</source>
+        <translation>ÁLLAPOT:%1</translation>
+    </message>
+    <message>
+        <source>DISCONNECT</source>
+        <translation>BONTÁS</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Hiba!</translation>
+    </message>
+    <message>
+        <source>Cannot initialize COM port!</source>
+        <translation>A COM port nem inicializálható!</translation>
+    </message>
+    <message>
+        <source>SCALE ID: </source>
+        <translation>MÉRLEG ID: </translation>
+    </message>
+    <message>
+        <source>The port did not open: FIND tries every port and rate.</source>
+        <translation>A port nem nyílt meg: a KERESÉS minden portot és sebességet kipróbál.</translation>
+    </message>
+    <message>
+        <source>No scale answered at %1 baud: FIND tries every port and rate.</source>
+        <translation>%1 baudon egy mérleg sem válaszolt: a KERESÉS minden portot és sebességet kipróbál.</translation>
+    </message>
+    <message>
+        <source>port %1 -&gt; %2</source>
+        <translation>port %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>baud %1 -&gt; %2</source>
+        <translation>sebesség %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>Scale found on %1 at %2 baud</source>
+        <translation>Mérleg található: %1, %2 baud</translation>
+    </message>
+    <message>
+        <source> (settings unchanged)</source>
+        <translation> (a beállítások változatlanok)</translation>
+    </message>
+    <message>
+        <source>: press CONNECT.</source>
+        <translation>: nyomja meg a CSATLAKOZÁS gombot.</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1” nem érvényes egész szám</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>„%1” nem érvényes lebegőpontos szám</translation>
+    </message>
+</context>
+<context>
+    <name>PluTab</name>
+    <message>
+        <source>FROM</source>
+        <translation>ETTŐL</translation>
+    </message>
+    <message>
+        <source>TO</source>
+        <translation>EDDIG</translation>
+    </message>
+    <message>
+        <source>ALL</source>
+        <translation>MIND</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>TÖRLÉS</translation>
+    </message>
+    <message>
+        <source>MORE</source>
+        <translation>TÖBB</translation>
+    </message>
+    <message>
+        <source>Compare the table with the scale; choose whether Save To SCALE sends only what changed</source>
+        <translation>A táblázat összevetése a mérleggel; beállítható, hogy a Mérlegre ír csak a változásokat küldje-e</translation>
+    </message>
+    <message>
+        <source>Load From SCALE</source>
+        <translation>Mérlegről olvas</translation>
+    </message>
+    <message>
+        <source>Save To SCALE</source>
+        <translation>Mérlegre ír</translation>
+    </message>
+    <message>
+        <source>Save To DISK</source>
+        <translation>Lemezre ment</translation>
+    </message>
+    <message>
+        <source>Load From DISK</source>
+        <translation>Lemezről tölt</translation>
+    </message>
+    <message>
+        <source>Compare With SCALE</source>
+        <translation>Összevetés a mérleggel</translation>
+    </message>
+    <message>
+        <source>Reads the range from the scale and marks the cells of the table that differ</source>
+        <translation>Beolvassa a tartományt a mérlegről, és megjelöli a táblázat eltérő celláit</translation>
+    </message>
+    <message>
+        <source>Save changed only</source>
+        <translation>Csak a változások mentése</translation>
+    </message>
+    <message>
+        <source>Save To SCALE sends only the rows that differ from what this scale was last known to hold</source>
+        <translation>A Mérlegre ír csak azokat a sorokat küldi el, amelyek eltérnek a mérleg utolsó ismert tartalmától</translation>
+    </message>
+    <message>
+        <source>TAB separated Text Files</source>
+        <translation>Tabulátorral tagolt szövegfájlok</translation>
+    </message>
+    <message>
+        <source>%1 PLUs</source>
+        <translation>%1 PLU</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>HIBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!
+(scale records: %1)</source>
+        <translation>Be-/kimeneti hiba!
+(mérlegadatok: %1)</translation>
+    </message>
+    <message>
+        <source>The scale holds what the table says.</source>
+        <translation>A mérleg tartalma megegyezik a táblázattal.</translation>
+    </message>
+    <message>
+        <source>The marked cells differ from the scale.</source>
+        <translation>A megjelölt cellák eltérnek a mérlegtől.</translation>
+    </message>
+    <message>
+        <source>The marked cells differ from the scale. Only on the scale: PLU %1.</source>
+        <translation>A megjelölt cellák eltérnek a mérlegtől. Csak a mérlegen: PLU %1.</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Be-/kimeneti hiba!</translation>
+    </message>
+    <message>
+        <source>error in input file</source>
+        <translation>hiba a bemeneti fájlban</translation>
+    </message>
+    <message>
+        <source>%1 PLUs %2 in %3</source>
+        <translation>%1 PLU %2: %3</translation>
+    </message>
+    <message>
+        <source> (stopped)</source>
+        <translation> (leállítva)</translation>
+    </message>
+    <message>
+        <source> (failed)</source>
+        <translation> (sikertelen)</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>beolvasva</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>elküldve</translation>
+    </message>
+</context>
+<context>
+    <name>PluTable</name>
+    <message>
+        <source>NUM</source>
+        <translation>SZ.</translation>
+    </message>
+    <message>
+        <source>PRICE</source>
+        <translation>ÁR</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>KÓD</translation>
+    </message>
+    <message>
+        <source>DEP</source>
+        <translation>OSZ</translation>
+    </message>
+    <message>
+        <source>TAX</source>
+        <translation>ÁFA</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <translation>NW</translation>
+    </message>
+    <message>
+        <source>FIX</source>
+        <translation>FIX</translation>
+    </message>
+    <message>
+        <source>BAR</source>
+        <translation>BAR</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NÉV</translation>
+    </message>
+    <message>
+        <source>Valid Date</source>
+        <translation>Szavatosság</translation>
+    </message>
+    <message>
+        <source>QUANTITY</source>
+        <translation>MENNY.</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>ÖSSZEG</translation>
+    </message>
+    <message>
+        <source>COUNT</source>
+        <translation>DB</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>WORK...</source>
+        <translation>FOLYAMATBAN...</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOP</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsTab</name>
+    <message>
+        <source>REPORT</source>
+        <translation>JELENTÉS</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>TÖRLÉS</translation>
+    </message>
+    <message>
+        <source>SAVE TO FILE</source>
+        <translation>MENTÉS FÁJLBA</translation>
+    </message>
+    <message>
+        <source>HISTORY</source>
+        <translation>ELŐZMÉNYEK</translation>
+    </message>
+    <message>
+        <source>CLOSE Z</source>
+        <translation>Z ZÁRÁS</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>HIBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Be-/kimeneti hiba!</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Szövegfájlok</translation>
+    </message>
+    <message>
+        <source>Report read in %1</source>
+        <translation>Jelentés beolvasva: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleSession</name>
+    <message>
+        <source>Error!</source>
+        <translation>Hiba!</translation>
+    </message>
+    <message>
+        <source>Communication Error!</source>
+        <translation>Kommunikációs hiba!</translation>
+    </message>
+    <message>
+        <source>You are not connected to the scale!</source>
+        <translation>Nincs kapcsolat a mérleggel!</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>error in input file: %1 lines, a settings file has %2</source>
+        <translation>hiba a bemeneti fájlban: %1 sor, a beállításfájl %2 soros</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsTab</name>
+    <message>
+        <source>RS Baud rate</source>
+        <translation>RS sebesség</translation>
+    </message>
+    <message>
+        <source>Auto OFF Time</source>
+        <translation>Kikapcsolási idő</translation>
+    </message>
+    <message>
+        <source>LAN Number</source>
+        <translation>Hálózati szám</translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation>Kedvezmény</translation>
+    </message>
+    <message>
+        <source>Single Item BAR</source>
+        <translation>Tétel vonalkód</translation>
+    </message>
+    <message>
+        <source>Total BAR</source>
+        <translation>Összeg vonalkód</translation>
+    </message>
+    <message>
+        <source>Drawer Open time</source>
+        <translation>Fióknyitás</translation>
+    </message>
+    <message>
+        <source>Printer Darkness</source>
+        <translation>Nyomat sötétsége</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Pénznem</translation>
+    </message>
+    <message>
+        <source>RATE</source>
+        <translation>ÁRFOLYAM</translation>
+    </message>
+    <message>
+        <source>Print Receipt</source>
+        <translation>Nyugta nyomtatása</translation>
+    </message>
+    <message>
+        <source>Print Duplicate</source>
+        <translation>Másolat nyomtatása</translation>
+    </message>
+    <message>
+        <source>Print Graphic Logo</source>
+        <translation>Grafikus logó nyomtatása</translation>
+    </message>
+    <message>
+        <source>Print Single BAR</source>
+        <translation>Tétel vonalkód nyomtatása</translation>
+    </message>
+    <message>
+        <source>Print Total BAR</source>
+        <translation>Összeg vonalkód nyomtatása</translation>
+    </message>
+    <message>
+        <source>Obligatory Paid</source>
+        <translation>Kötelező fizetés</translation>
+    </message>
+    <message>
+        <source>Print PLU Code</source>
+        <translation>PLU-kód nyomtatása</translation>
+    </message>
+    <message>
+        <source>Print All Reports</source>
+        <translation>Minden jelentés nyomtatása</translation>
+    </message>
+    <message>
+        <source>Print Tax</source>
+        <translation>ÁFA nyomtatása</translation>
+    </message>
+    <message>
+        <source>Clerk Mode</source>
+        <translation>Eladók</translation>
+    </message>
+    <message>
+        <source>All at once</source>
+        <translation>Egyszerre</translation>
+    </message>
+    <message>
+        <source>Only one</source>
+        <translation>Csak egy</translation>
+    </message>
+    <message>
+        <source>Super Market</source>
+        <translation>Szupermarket</translation>
+    </message>
+    <message>
+        <source>Label-1</source>
+        <translation>Címke-1</translation>
+    </message>
+    <message>
+        <source>Label-2</source>
+        <translation>Címke-2</translation>
+    </message>
+    <message>
+        <source>CLERK 1</source>
+        <translation>ELADÓ 1</translation>
+    </message>
+    <message>
+        <source>CLERK 2</source>
+        <translation>ELADÓ 2</translation>
+    </message>
+    <message>
+        <source>CLERK 3</source>
+        <translation>ELADÓ 3</translation>
+    </message>
+    <message>
+        <source>CLERK 4</source>
+        <translation>ELADÓ 4</translation>
+    </message>
+    <message>
+        <source>Taxes</source>
+        <translation>ÁFA-kulcsok</translation>
+    </message>
+    <message>
+        <source>HEADER / FOOTER MESSAGE</source>
+        <translation>FEJLÉC / LÁBLÉC SZÖVEGE</translation>
+    </message>
+    <message>
+        <source>Real Time Clock</source>
+        <translation>Valós idejű óra</translation>
+    </message>
+    <message>
+        <source>From PC</source>
+        <translation>PC-ről</translation>
+    </message>
+    <message>
+        <source>From SCALE</source>
+        <translation>Mérlegről</translation>
+    </message>
+    <message>
+        <source>To SCALE</source>
+        <translation>Mérlegre</translation>
+    </message>
+    <message>
+        <source>GRAPHICAL LOGO</source>
+        <translation>GRAFIKUS LOGÓ</translation>
+    </message>
+    <message>
+        <source>DEPARTMENT NAMES</source>
+        <translation>OSZTÁLYNEVEK</translation>
+    </message>
+    <message>
+        <source>LOAD FROM DISK</source>
+        <translation>BETÖLTÉS LEMEZRŐL</translation>
+    </message>
+    <message>
+        <source>SAVE TO DISK</source>
+        <translation>MENTÉS LEMEZRE</translation>
+    </message>
+    <message>
+        <source>LOAD FROM SCALE</source>
+        <translation>BETÖLTÉS MÉRLEGRŐL</translation>
+    </message>
+    <message>
+        <source>SEND TO SCALE</source>
+        <translation>KÜLDÉS MÉRLEGRE</translation>
+    </message>
+    <message>
+        <source>DEFAULT</source>
+        <translation>ALAPÉRTÉK</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Szövegfájlok</translation>
+    </message>
+    <message>
+        <source>     NAME</source>
+        <translation>     Név</translation>
+    </message>
+    <message>
+        <source>         HEADER</source>
+        <translation>         FEJLÉC</translation>
+    </message>
+    <message>
+        <source>          FOOTER</source>
+        <translation>          LÁBLÉC</translation>
+    </message>
+    <message>
+        <source>ERROR!</source>
+        <translation>HIBA!</translation>
+    </message>
+    <message>
+        <source>I/O Error!</source>
+        <translation>Be-/kimeneti hiba!</translation>
+    </message>
+    <message>
+        <source>Settings sent in %1</source>
+        <translation>Beállítások elküldve: %1</translation>
+    </message>
+    <message>
+        <source>Settings read in %1</source>
+        <translation>Beállítások beolvasva: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SystemTab</name>
+    <message>
+        <source>Capacity</source>
+        <translation>Méréshatár</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Egység</translation>
+    </message>
+    <message>
+        <source>Initial Zero, %</source>
+        <translation>Kezdeti nulla, %</translation>
+    </message>
+    <message>
+        <source>Max Tare</source>
+        <translation>Max. tára</translation>
+    </message>
+    <message>
+        <source>Digits (Weight,Price)</source>
+        <translation>Számjegyek (tömeg,ár)</translation>
+    </message>
+    <message>
+        <source>price round</source>
+        <translation>árkerekítés</translation>
+    </message>
+    <message>
+        <source>Local g</source>
+        <translation>Helyi g</translation>
+    </message>
+    <message>
+        <source>Destination g</source>
+        <translation>Cél g</translation>
+    </message>
+    <message>
+        <source>SEND</source>
+        <translation>KÜLDÉS</translation>
+    </message>
+    <message>
+        <source>dual interval</source>
+        <translation>kettős osztás</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>tizedesvessző</translation>
+    </message>
+    <message>
+        <source>One Time Tare</source>
+        <translation>Egyszeri tára</translation>
+    </message>
+    <message>
+        <source>Minimum Sale</source>
+        <translation>Minimális eladás</translation>
+    </message>
+    <message>
+        <source>Stbale Count</source>
+        <translation>Stabilitási szám</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Jelszó</translation>
+    </message>
+    <message>
+        <source>Single 6Kg(1/3000)</source>
+        <translation>Egyes 6Kg(1/3000)</translation>
+    </message>
+    <message>
+        <source>Single 15Kg(1/3000)</source>
+        <translation>Egyes 15Kg(1/3000)</translation>
+    </message>
+    <message>
+        <source>Single 30Kg(1/3000)</source>
+        <translation>Egyes 30Kg(1/3000)</translation>
+    </message>
+    <message>
+        <source>Dual 6Kg(1/6000)</source>
+        <translation>Kettős 6Kg(1/6000)</translation>
+    </message>
+    <message>
+        <source>Dual 15Kg(1/6000)</source>
+        <translation>Kettős 15Kg(1/6000)</translation>
+    </message>
+    <message>
+        <source>Dual 30Kg(1/6000)</source>
+        <translation>Kettős 30Kg(1/6000)</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalWindow</name>
+    <message>
+        <source>TERMINAL</source>
+        <translation>TERMINÁL</translation>
+    </message>
+</context>
+</TS>
