@@ -262,6 +262,7 @@ int main(int argc, char** argv) {
     theLogoWindow->loadBitmap();
     settle();
     saved = save(theLogoWindow, folder, QStringLiteral("logo.png")) && saved;
+    theLogoWindow->hide();
     // The SETTINGS tab as the scale has them.
     theMainWindow->ui->pages->setCurrentWidget(theMainWindow->ui->settingsPage);
     theMainWindow->settingsTab->loadFromScale();
