@@ -152,19 +152,18 @@ TEST_F(CalibrationSend, ConversionMessagesAndTheCommaLocale) {
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "'ten' is not a valid integer value\n");
     {
         LocaleGuard comma(QLocale(QLocale::German, QLocale::Germany));
-        ::testing::internal::CaptureStderr();
-        EXPECT_EQ(send({"max-tare=6.0"}), 3);
-        EXPECT_EQ(::testing::internal::GetCapturedStderr(), "'6.0' is not a valid floating point value\n");
-        EXPECT_TRUE(scale.sim().requestFrames().empty());
-        // The start text follows the locale, so a bare send works there too.
+        // A point is a decimal point there too; the start text follows the locale, so a bare send
+        // works as well.
+        EXPECT_EQ(send({"max-tare=6.0"}), 0) << err.str();
         EXPECT_EQ(send({}), 0) << err.str();
         EXPECT_EQ(send({"max-tare=7,5"}), 0) << err.str();
     }
     auto sent = requests();
-    ASSERT_EQ(sent.size(), 2u);
-    EXPECT_EQ(std::vector<uint8_t>(sent[0].begin() + 18, sent[0].begin() + 22),
-              (std::vector<uint8_t>{0x00, 0x00, 0x17, 0x70}));
-    EXPECT_EQ(std::vector<uint8_t>(sent[1].begin() + 18, sent[1].begin() + 22),
+    ASSERT_EQ(sent.size(), 3u);
+    for (std::size_t i : {0u, 1u})
+        EXPECT_EQ(std::vector<uint8_t>(sent[i].begin() + 18, sent[i].begin() + 22),
+                  (std::vector<uint8_t>{0x00, 0x00, 0x17, 0x70}));
+    EXPECT_EQ(std::vector<uint8_t>(sent[2].begin() + 18, sent[2].begin() + 22),
               (std::vector<uint8_t>{0x00, 0x00, 0x1B, 0x58}));
 }
 

@@ -232,8 +232,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "'three' is not a valid integer value"},
         RefusalCase{"MaxTareEmpty", [](SystemFields& f) { f.maxTare = ""; },
                     "'' is not a valid floating point value"},
-        RefusalCase{"MaxTareWithGrouping", [](SystemFields& f) { f.maxTare = "1,000"; },
-                    "'1,000' is not a valid floating point value"},
+        RefusalCase{"MaxTareWithTwoSeparators", [](SystemFields& f) { f.maxTare = "1,000.5"; },
+                    "'1,000.5' is not a valid floating point value"},
         RefusalCase{"MaxTareBeyondAnyCount", [](SystemFields& f) { f.maxTare = "1e300"; },
                     "'1e300' is not a valid floating point value"},
         // The first field that does not convert, in the order of the request, is the one reported.
@@ -246,16 +246,17 @@ INSTANTIATE_TEST_SUITE_P(
                     "'z' is not a valid integer value"}),
     testcases::caseName);
 
-TEST(SystemParameters, CommaLocaleRefusesAPointInMaxTare) {
+// A point typed on a comma desktop is a decimal point too: the field has no grouping to mistake it for.
+TEST(SystemParameters, CommaLocaleTakesAPointOrACommaInMaxTare) {
     LocaleGuard comma(QLocale(QLocale::Polish, QLocale::Poland));
     SystemFields fields = startFields();
-    fields.maxTare = "6.0";
-    EXPECT_EQ(refusalOf(fields), "'6.0' is not a valid floating point value");
-    fields.maxTare = "7,5";
     std::vector<uint8_t> expected = startPayload;
     expected[20] = 0x1B;
     expected[21] = 0x58;
-    EXPECT_EQ(payloadOf(fields), expected);
+    for (const char* text : {"7,5", "7.5"}) {
+        fields.maxTare = text;
+        EXPECT_EQ(payloadOf(fields), expected) << text;
+    }
 }
 
 } // namespace

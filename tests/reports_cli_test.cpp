@@ -635,23 +635,27 @@ TEST_F(ReportCommand, EntryRefusedAtCommitIsAnIoErrorAndNoCloseIsSent) {
 TEST_F(ReportCommand, ArchiveOnAStoppedServerIsAnIoErrorWithinTheBound) {
     if (QFile::exists(QStringLiteral(PG_TEST_SERVER "/missing")))
         GTEST_SKIP() << "no PostgreSQL server binaries";
-    // The server runs as its own user, which must reach its folder.
-    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                             QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                             QFileDevice::ExeOther);
     const QString server = folder.filePath(QStringLiteral("server"));
+    // Stopped however the test ends: a server left running would outlive the run.
+    struct StopAtTheEnd {
+        QString server;
+        ~StopAtTheEnd() {
+            QProcess::execute(QStringLiteral("bash"), {QStringLiteral(PG_TEST_SCRIPT), "stop", server});
+        }
+    } stop{server};
     ASSERT_EQ(QProcess::execute(QStringLiteral("bash"), {QStringLiteral(PG_TEST_SCRIPT), "start", server}),
               0);
-    QFile url(server + "/url");
-    QFile pidFile(server + "/data/postmaster.pid");
-    ASSERT_TRUE(url.open(QIODevice::ReadOnly) && pidFile.open(QIODevice::ReadOnly));
+    // The server's own files live in a folder of their own, which server/server names.
+    QFile url(server + "/url"), serverFolder(server + "/server");
+    ASSERT_TRUE(url.open(QIODevice::ReadOnly) && serverFolder.open(QIODevice::ReadOnly));
+    QFile pidFile(QString::fromLocal8Bit(serverFolder.readAll().trimmed()) + "/data/postmaster.pid");
+    ASSERT_TRUE(pidFile.open(QIODevice::ReadOnly));
     const pid_t postmaster = pid_t(pidFile.readLine().trimmed().toInt());
     ASSERT_GT(postmaster, 0);
     ASSERT_EQ(kill(postmaster, SIGSTOP), 0);
     archive = url.readAll().trimmed().toStdString() + "?connect_timeout=2";
     const int code = run({"--z", "--password", "4711"});
     kill(postmaster, SIGCONT);
-    QProcess::execute(QStringLiteral("bash"), {QStringLiteral(PG_TEST_SCRIPT), "stop", server});
     EXPECT_EQ(code, kExitIoError);
     EXPECT_NE(err.str().find("timeout"), std::string::npos) << err.str();
     EXPECT_FALSE(closeSent());
