@@ -19,11 +19,14 @@
 #include "ui/Prompts.h"
 #include "ui/WindowFrames.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFontDatabase>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QShortcut>
+#include <QMenu>
 #include <QVBoxLayout>
 
 namespace {
@@ -83,10 +86,15 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), ui(new Ui::MainWindow
 
     // A line beside the tabs for what the program has to say without a box: what FIND found and
     // changed, what to try when CONNECT failed.
-    noteLabel = new QLabel(ui->pages);
+    // The tab widget sets its corner widget's own margins; the note's distance from the right edge
+    // is kept by a layout around it.
+    auto* noteCorner = new QWidget(ui->pages);
+    noteCornerLayout = new QHBoxLayout(noteCorner);
+    noteLabel = new QLabel(noteCorner);
     noteLabel->setObjectName(QStringLiteral("noteLabel"));
-    noteLabel->setContentsMargins(0, 0, 6, 0);
-    ui->pages->setCornerWidget(noteLabel, Qt::TopRightCorner);
+    noteCornerLayout->addWidget(noteLabel);
+    keepNoteClearOfScaleId();
+    ui->pages->setCornerWidget(noteCorner, Qt::TopRightCorner);
     connect(&session, &ScaleSession::noted, noteLabel, &QLabel::setText);
 
     connect(ui->closeButton, &QPushButton::clicked, this, &MainWindow::closeProgram);
@@ -94,8 +102,10 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), ui(new Ui::MainWindow
     connect(ui->helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
     connect(ui->terminalButton, &QPushButton::clicked, this, &MainWindow::showTerminal);
     connect(ui->findButton, &QPushButton::clicked, this, &MainWindow::searchForScale);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, this,
-            &MainWindow::showLineMonitor);
+    lineMonitorAction = new QAction(tr("Line monitor"), this);
+    lineMonitorAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    addAction(lineMonitorAction);
+    connect(lineMonitorAction, &QAction::triggered, this, &MainWindow::showLineMonitor);
 
     centreOnScreen(this);
     startUp();
@@ -148,6 +158,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();
 }
 
+void MainWindow::keepNoteClearOfScaleId() {
+    // The note and the scale's identity share the row right of the tabs; the note ends left of it.
+    const QString id = ui->scaleIdLabel->text();
+    const int idWidth = id.isEmpty() ? 0 : ui->scaleIdLabel->fontMetrics().horizontalAdvance(id) + 16;
+    noteCornerLayout->setContentsMargins(0, 0, 6 + idWidth, 0);
+}
+
 void MainWindow::showStatus(uint8_t status) {
     ui->statusLabel->setText(
         tr("STATUS:%1").arg(QStringLiteral("%1").arg(status, 2, 16, QLatin1Char('0')).toUpper()));
@@ -157,6 +174,7 @@ void MainWindow::showStatus(uint8_t status) {
 void MainWindow::connectOrDisconnect() {
     if (ui->connectButton->text() == tr("DISCONNECT")) {
         ui->scaleIdLabel->clear();
+        keepNoteClearOfScaleId();
         session.scaleIdentity.clear();
         ui->connectButton->setText(tr("CONNECT"));
         ui->connectionLight->setBrushColor(disconnectedColour);
@@ -189,6 +207,7 @@ void MainWindow::connectOrDisconnect() {
         session.portName = ui->portCombo->currentText();
         session.scaleIdentity = fromCp1250(*identity);
         ui->scaleIdLabel->setText(tr("SCALE ID: ") + session.scaleIdentity);
+        keepNoteClearOfScaleId();
         noteLabel->clear();
         ui->connectButton->setText(tr("DISCONNECT"));
         ui->connectionLight->setBrushColor(connectedColour);
@@ -242,6 +261,17 @@ void MainWindow::searchForScale() {
                             ? tr(" (settings unchanged)")
                             : QStringLiteral(" (") + changed.join(QStringLiteral(", ")) + QLatin1Char(')')) +
                        tr(": press CONNECT."));
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    // Only the connection bar, above its rule, has this menu; the tabs keep theirs.
+    if (event->pos().y() >= ui->barRule->y()) {
+        event->ignore();
+        return;
+    }
+    QMenu menu(this);
+    menu.addAction(lineMonitorAction);
+    menu.exec(event->globalPos());
 }
 
 void MainWindow::showLineMonitor() {

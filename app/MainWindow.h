@@ -12,6 +12,8 @@ namespace Ui {
 class MainWindow;
 }
 class PluTab;
+class QAction;
+class QHBoxLayout;
 class QLabel;
 class SystemTab;
 class ReportsTab;
@@ -43,7 +45,7 @@ public:
     void showTerminal();
     // FIND: searches every port at every rate and puts the scale found into the port and baud boxes.
     void searchForScale();
-    // Ctrl+L: the line monitor.
+    // Ctrl+L, or the connection bar's context menu: the line monitor.
     void showLineMonitor();
 
     Ui::MainWindow* ui;
@@ -53,10 +55,16 @@ public:
     SettingsTab* settingsTab = nullptr;
     // Beside the tabs: what FIND found and changed, what to try after a failed CONNECT.
     QLabel* noteLabel = nullptr;
+    // The line monitor's action: Ctrl+L anywhere in the window, and the connection bar's context menu
+    // (the bar has no room left for a button).
+    QAction* lineMonitorAction = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void showStatus(uint8_t status);
+    void keepNoteClearOfScaleId();
+    QHBoxLayout* noteCornerLayout = nullptr;
 };

@@ -1,11 +1,14 @@
 #include "logo/LogoWindow.h"
 
 #include "logo/LogoUpload.h"
+#include "text/DateTimeText.h"
 #include "ui/Prompts.h"
 #include "ui/ScaleSession.h"
 #include "ui/WindowFrames.h"
 #include "ui_LogoWindow.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QPixmap>
 
 namespace {
@@ -60,11 +63,19 @@ void LogoWindow::sendToScale() {
     progress->setRange(0, logo->picture.height());
     progress->setValue(0);
     progress->show();
-    // Nothing else is handled during the upload, so the bar paints itself at every row.
-    sendLogo(session.line(), logo->picture, [progress](int row) {
+    QElapsedTimer clock;
+    clock.start();
+    // Between two rows timers and painting run (the line monitor's batches, the bar), but no input:
+    // no button or edit starts inside the upload. The terminal's poll waits while the line is held.
+    session.lineHeld = true;
+    const bool sent = sendLogo(session.line(), logo->picture, [progress](int row) {
         progress->setValue(row);
         progress->repaint();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
+    session.lineHeld = false;
     // Hidden however the upload ended: a bar left at a failed row would look like one still running.
     progress->hide();
+    if (sent)
+        session.note(tr("Logo sent in %1").arg(minutesSeconds(clock.elapsed())));
 }

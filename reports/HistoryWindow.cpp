@@ -5,6 +5,7 @@
 #include "reports/SalesHistory.h"
 #include "text/DateTimeText.h"
 #include "text/OutputFile.h"
+#include "ui/DateField.h"
 #include "ui/Prompts.h"
 #include "ui/ScaleSession.h"
 #include "ui/WindowFrames.h"
@@ -110,8 +111,7 @@ QChartView* chartView(QChart* chart, const QString& title) {
 }
 
 QDateEdit* periodEdit() {
-    auto* edit = new QDateEdit(QDate::currentDate());
-    edit->setDisplayFormat(regionalFullYearDateFormat());
+    auto* edit = new DateField(QDate::currentDate());
     edit->setCalendarPopup(true);
     return edit;
 }

@@ -52,8 +52,11 @@ struct ReportFigures {
     std::array<ClerkTotals, kClerks> clerks;
 };
 
+// The exchanges of one report sequence: the totals, the clerks, and the clerks three times more.
+constexpr int kReportExchangeCount = 1 + kClerks + 3 * kClerks;
+
 // The report sequence: reads the totals, the four clerks and the four clerks three times more for
-// the sums (17 exchanges in all), handing every line to appendLine as soon as it is made. The date
+// the sums (kReportExchangeCount exchanges), handing every line to appendLine as soon as it is made. The date
 // line takes the time from clock once the totals have arrived, however long their read took. It
 // stops at the first failed exchange, the lines made so far handed on. True when every read
 // succeeded, and then `figures` (when given) holds what was read.

@@ -49,9 +49,11 @@ std::optional<int64_t> ReportsTab::readReport(const reports::ReportLabels& label
     reports::ReportFigures figures;
     QElapsedTimer clock;
     clock.start();
-    if (!reports::writeReport(
-            session.line(), labels, [&readAt] { return readAt = QDateTime::currentDateTime(); },
-            [this](const QString& line) { ui->reportMemo->appendPlainText(line); }, &figures))
+    if (!session.runStepped(reports::kReportExchangeCount, [&](const ScaleLine& line) {
+            return reports::writeReport(
+                line, labels, [&readAt] { return readAt = QDateTime::currentDateTime(); },
+                [this](const QString& text) { ui->reportMemo->appendPlainText(text); }, &figures);
+        }))
         return std::nullopt;
     session.note(tr("Report read in %1").arg(minutesSeconds(clock.elapsed())));
     QString error;

@@ -1,5 +1,6 @@
 #include "service/FindScale.h"
 
+#include "link/FrameLink.h"
 #include "text/CodePage.h"
 #include "ui/ProgressDialog.h"
 #include "ui/Prompts.h"
@@ -12,6 +13,8 @@
 std::optional<FoundScale> findScale(ScaleSession& session, const std::vector<std::string>& ports,
                                     const std::vector<int32_t>& bauds) {
     SearchProgress progress;
+    // The line monitor, when open, shows the search's exchanges as it shows the connection's.
+    progress.trace = theLink.trace;
     auto search = std::async(std::launch::async, [&] { return searchScales(ports, bauds, progress); });
     // The dialog is drawn and its STOP handled while the ports are tried on their own threads.
     ProgressDialog* dialog = session.progressDialog;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 void LineLog::record(FrameLink::TraceKind kind, const uint8_t* bytes, size_t count) {
+    std::lock_guard<std::mutex> hold(lock);
     auto now = std::chrono::steady_clock::now();
     if (!first)
         first = now;
@@ -15,11 +16,13 @@ void LineLog::record(FrameLink::TraceKind kind, const uint8_t* bytes, size_t cou
 
 std::vector<LineEntry> LineLog::takeBatch() {
     std::vector<LineEntry> batch;
+    std::lock_guard<std::mutex> hold(lock);
     batch.swap(pending);
     return batch;
 }
 
 void LineLog::restart() {
+    std::lock_guard<std::mutex> hold(lock);
     first.reset();
 }
 

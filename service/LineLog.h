@@ -1,7 +1,8 @@
 // What the line monitor keeps of the line: every frame and acknowledgement with the time since the
 // first one, its direction, its bytes and what they mean. The link's trace hook only records (cheap,
 // on the exchange's own thread); the window takes what came in batches, so that watching the line
-// does not slow a transfer down.
+// does not slow a transfer down. FIND records from its ports' threads while the window takes a batch,
+// so every member function holds the log's lock.
 #pragma once
 
 #include "link/FrameDescription.h"
@@ -9,6 +10,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +33,7 @@ public:
     void restart();
 
 private:
+    std::mutex lock;
     FrameDescriber describer;
     std::optional<std::chrono::steady_clock::time_point> first;
     std::vector<LineEntry> pending;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <mutex>
 #include <set>
 #include <thread>
 
@@ -37,9 +38,10 @@ struct PortOutcome {
 
 // One port at every rate until a scale answers.
 void searchPort(const std::string& port, const std::vector<int32_t>& bauds, SearchProgress& progress,
-                PortOutcome& outcome) {
+                const FrameLink::TraceHook& trace, PortOutcome& outcome) {
     FrameLink link;
     link.attemptLimit = 1;
+    link.trace = trace;
     for (int32_t baud : bauds) {
         if (progress.stop)
             break;
@@ -102,10 +104,18 @@ SearchResult searchScales(const std::vector<std::string>& ports, const std::vect
             distinct.push_back(port);
     }
 
+    // The ports' exchanges reach the observer one at a time.
+    std::mutex traceLock;
+    FrameLink::TraceHook trace;
+    if (progress.trace)
+        trace = [&traceLock, &progress](FrameLink::TraceKind kind, const uint8_t* bytes, size_t count) {
+            std::lock_guard<std::mutex> hold(traceLock);
+            progress.trace(kind, bytes, count);
+        };
     std::vector<PortOutcome> outcomes(distinct.size());
     std::vector<std::thread> threads;
     for (size_t i = 0; i < distinct.size(); ++i)
-        threads.emplace_back([&, i] { searchPort(distinct[i], bauds, progress, outcomes[i]); });
+        threads.emplace_back([&, i] { searchPort(distinct[i], bauds, progress, trace, outcomes[i]); });
     for (std::thread& thread : threads)
         thread.join();
 

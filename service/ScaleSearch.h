@@ -6,6 +6,8 @@
 // Plain C++ over the link: scalectl's find and the main window's FIND share it.
 #pragma once
 
+#include "link/FrameLink.h"
+
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -28,6 +30,9 @@ struct SearchResult {
 struct SearchProgress {
     std::atomic<size_t> tried{0};
     std::atomic<bool> stop{false};
+    // Optional observer of every frame and acknowledgement on every port tried (the line monitor),
+    // set before the search starts. It is called from the ports' threads, one call at a time.
+    FrameLink::TraceHook trace;
 };
 
 // The BAUD box's rates, the most common first.

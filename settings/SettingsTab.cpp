@@ -289,7 +289,9 @@ void SettingsTab::sendToScale() {
         prompts().setWaitCursor(true);
         QElapsedTimer clock;
         clock.start();
-        if (sendSettings(session.line(), settings()))
+        const Settings values = settings();
+        if (session.runStepped(kSettingsExchangeCount,
+                               [&values](const ScaleLine& line) { return sendSettings(line, values); }))
             session.note(tr("Settings sent in %1").arg(minutesSeconds(clock.elapsed())));
     });
 }
@@ -301,17 +303,19 @@ void SettingsTab::loadFromScale() {
         // Each control takes its value as soon as the reply has arrived: what the earlier replies
         // brought is in the controls before the next request goes out, so a failure is reported
         // over the values already read. A load that fails at its first request changes nothing.
-        ScaleLine scale = session.line();
         QElapsedTimer clock;
         clock.start();
         int requests = 0;
-        bool loaded = loadSettings(ScaleLine{scale.link,
-                                             [this, &s, &requests, scale](uint8_t code) {
-                                                 if (requests++ > 0)
-                                                     setSettings(s);
-                                                 return scale.runCommand(code);
-                                             }},
-                                   s);
+        bool loaded =
+            session.runStepped(kSettingsExchangeCount, [this, &s, &requests](const ScaleLine& scale) {
+                return loadSettings(ScaleLine{scale.link,
+                                              [this, &s, &requests, scale](uint8_t code) {
+                                                  if (requests++ > 0)
+                                                      setSettings(s);
+                                                  return scale.runCommand(code);
+                                              }},
+                                    s);
+            });
         if (loaded || requests > 1)
             setSettings(s);
         if (loaded)

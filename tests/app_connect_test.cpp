@@ -61,6 +61,15 @@ TEST_F(ConnectTest, ConnectShowsTheIdentityAndDisconnectPutsTheBarBack) {
     EXPECT_EQ(ui->statusLabel->text(), QStringLiteral("STATUS:00"));
     EXPECT_FALSE(systemTabVisible());
     EXPECT_EQ(scale.sim().requestFrames(), std::vector<std::vector<uint8_t>>{identityRequest});
+    // A note beside the tabs ends left of the identity, which shares its row.
+    theMainWindow->show();
+    theMainWindow->session.note(QStringLiteral("Settings read in 0:02"));
+    QApplication::processEvents();
+    QLabel* note = theMainWindow->noteLabel;
+    const int noteEnd = note->mapTo(theMainWindow, note->rect().topRight()).x();
+    const int idStart = ui->scaleIdLabel->geometry().right() -
+                        ui->scaleIdLabel->fontMetrics().horizontalAdvance(ui->scaleIdLabel->text());
+    EXPECT_LT(noteEnd, idStart);
 
     theMainWindow->showTerminal();
     EXPECT_TRUE(theTerminalWindow->isVisible());
@@ -251,8 +260,17 @@ TEST(FindOnTheConnectionBar, PutsTheScalePickedIntoThePortAndBaudBoxes) {
     createForms();
     theMainWindow->ui->portCombo->setCurrentIndex(4);
     const QString formerBaud = theMainWindow->ui->baudCombo->currentText();
+    theMainWindow->showLineMonitor();
     theMainWindow->searchForScale();
     EXPECT_TRUE(recorder.messages.empty());
+    // The line monitor shows the search's exchanges: the identity requests on every port tried.
+    auto* monitor = qobject_cast<LineMonitor*>(theMainWindow->session.lineMonitor.data());
+    monitor->showBatch();
+    QStringList frames;
+    for (int row = 0; row < monitor->table->model()->rowCount(); ++row)
+        frames << monitor->table->model()->index(row, 3).data().toString();
+    EXPECT_GE(frames.filter(QStringLiteral("identity")).size(), 4) << frames.join('\n').toStdString();
+    monitor->hide();
     // It says where the scale is and what it changed.
     EXPECT_EQ(theMainWindow->noteLabel->text(),
               QStringLiteral(

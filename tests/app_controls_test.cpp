@@ -1,5 +1,7 @@
 // The spin field and the editable combo box behave like the system's controls, not like Qt's; a
-// message box is wide enough for its title.
+// message box is wide enough for its title; a date field takes a date typed as it is shown.
+#include "tests/support/LocaleGuard.h"
+#include "ui/DateField.h"
 #include "ui/EditableCombo.h"
 #include "ui/Prompts.h"
 #include "ui/SpinEdit.h"
@@ -132,3 +134,33 @@ TEST(MessageBox, IsWideEnoughForItsTitleWhateverItsText) {
 }
 
 } // namespace
+
+// A date typed as the program shows it, separators included, is that date in every regional format:
+// the separator typed after a full field does not skip the next one.
+TEST(DateField, TakesTheDateTypedAsShownSeparatorsIncluded) {
+    struct Case {
+        QLocale locale;
+        const char* typed;
+    };
+    for (const Case& c : {Case{QLocale(QLocale::Czech, QLocale::CzechRepublic), "08.12.2026"},
+                          Case{QLocale(QLocale::German, QLocale::Germany), "08.12.2026"},
+                          Case{QLocale(QLocale::Hungarian, QLocale::Hungary), "2026. 12. 08."},
+                          Case{QLocale(QLocale::English, QLocale::UnitedStates), "12/8/2026"}}) {
+        LocaleGuard regional(c.locale);
+        DateField field(QDate(2026, 1, 1));
+        field.show();
+        field.setFocus();
+        field.setCurrentSectionIndex(0);
+        field.setSelectedSection(field.sectionAt(0));
+        QTest::keyClicks(&field, QString::fromLatin1(c.typed));
+        EXPECT_EQ(field.date(), QDate(2026, 12, 8))
+            << c.locale.name().toStdString() << " " << field.text().toStdString();
+        // A separator typed inside a field still moves on, as before: "8.3.2026" is the 8th of March.
+        if (c.typed[0] == '0') {
+            field.setDate(QDate(2026, 1, 1));
+            field.setSelectedSection(field.sectionAt(0));
+            QTest::keyClicks(&field, QStringLiteral("8.3.2026"));
+            EXPECT_EQ(field.date(), QDate(2026, 3, 8)) << c.locale.name().toStdString();
+        }
+    }
+}

@@ -14,6 +14,9 @@
 
 #include "ui_MainWindow.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -207,6 +210,39 @@ TEST_F(MainWindowTest, HelpShowsItsLinesWithoutAConnection) {
     // A second click leaves the window as it is.
     theMainWindow->showHelp();
     EXPECT_TRUE(theHelpWindow->isVisible());
+}
+
+// The line monitor opens with Ctrl+L and from the connection bar's context menu; the tabs below the
+// bar have no such menu.
+TEST_F(MainWindowTest, LineMonitorOpensFromTheKeyAndTheBarsMenu) {
+    theMainWindow->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(theMainWindow));
+    QWidget* monitor = theMainWindow->session.lineMonitor;
+    QTest::keyClick(theMainWindow, Qt::Key_L, Qt::ControlModifier);
+    EXPECT_TRUE(monitor->isVisible());
+    monitor->hide();
+
+    // A right click: on FIND, then on the PLU tab; the menu, when one opens, is read and its item chosen.
+    auto rightClick = [](QWidget* widget) {
+        QStringList items;
+        QTimer::singleShot(0, [&items] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                for (QAction* action : popup->actions())
+                    items << action->text() + QLatin1Char('|') + action->shortcut().toString();
+                popup->actions().first()->trigger();
+                popup->close();
+            }
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(widget, &event);
+        QCoreApplication::processEvents();
+        return items;
+    };
+    EXPECT_EQ(rightClick(ui->findButton), QStringList{QStringLiteral("Line monitor|Ctrl+L")});
+    EXPECT_TRUE(monitor->isVisible());
+    monitor->hide();
+    EXPECT_TRUE(rightClick(ui->pages->widget(0)).isEmpty());
+    EXPECT_FALSE(monitor->isVisible());
 }
 
 TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheProgramWithOtherWindowsOpen) {

@@ -11,7 +11,9 @@
 
 #include "ui_LogoWindow.h"
 
+#include <QLabel>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -174,6 +176,26 @@ TEST_F(LogoWindowTest, SendShowsProgressOnlyWhileItRuns) {
     EXPECT_EQ(wrong, 0);
 }
 
+// Timers run between two rows (the line monitor's batches keep coming), the terminal's poll sees the
+// line held, and the note beside the tabs says how long the upload took.
+TEST_F(LogoWindowTest, SendLetsTimersRunAndNotesItsTime) {
+    loadGray("GRAY.BMP", 384, 100);
+    ASSERT_TRUE(theLink.open(1, 115200));
+    int rowAtTimer = -1;
+    bool heldAtTimer = false;
+    QTimer::singleShot(0, [this, &rowAtTimer, &heldAtTimer] {
+        rowAtTimer = ui->progressBar->value();
+        heldAtTimer = theMainWindow->session.transferRunning();
+    });
+    ui->sendButton->click();
+    EXPECT_GE(rowAtTimer, 0) << "the timer ran only after the upload";
+    EXPECT_LT(rowAtTimer, 99);
+    EXPECT_TRUE(heldAtTimer);
+    EXPECT_FALSE(theMainWindow->session.transferRunning());
+    EXPECT_TRUE(theMainWindow->noteLabel->text().startsWith(QStringLiteral("Logo sent in 0:")))
+        << theMainWindow->noteLabel->text().toStdString();
+}
+
 TEST_F(LogoWindowTest, AFailedSendReportsAndHidesTheProgressBar) {
     loadGray("GRAY.BMP", 384, 10);
     ASSERT_TRUE(theLink.open(1, 115200));
@@ -187,5 +209,6 @@ TEST_F(LogoWindowTest, AFailedSendReportsAndHidesTheProgressBar) {
     std::vector<std::vector<uint8_t>> bodies = scale.sim().requestBodies();
     ASSERT_EQ(bodies.size(), 1u + 4u + 3u) << "header, rows 0 to 3, three attempts at row 4, nothing after";
     EXPECT_EQ(bodies.back()[1] << 8 | bodies.back()[2], 1 + 48 * 4);
+    EXPECT_TRUE(theMainWindow->noteLabel->text().isEmpty()) << "a failed upload is no upload";
 }
 } // namespace

@@ -16,8 +16,11 @@
 #include "tests/support/SimHarness.h"
 #include "tests/support/SpecialFiles.h"
 
+#include "ui/ProgressDialog.h"
+
 #include "ui_CloseZDialog.h"
 #include "ui_MainWindow.h"
+#include "ui_ProgressDialog.h"
 #include "ui_ReportsTab.h"
 
 #include <QApplication>
@@ -223,6 +226,26 @@ TEST_F(ReportsTabTest, ReportInTheCommaLocale) {
     connect();
     ui->reportButton->click();
     EXPECT_EQ(tab->memoLines().last(), "TOTAL CREDIT\t\t587,17");
+}
+
+// REPORT and CLOSE Z keep the progress dialog up, counting, through the report's exchanges, with STOP
+// disabled, and hide it once the report is read (before the Z confirmation opens).
+TEST_F(ReportsTabTest, ReportReadsShowTheProgressWithoutStop) {
+    connect();
+    std::vector<bool> visible;
+    QObject::connect(&theMainWindow->session, &ScaleSession::statusReceived, [&visible] {
+        visible.push_back(theProgressDialog->isVisible() && !theProgressDialog->ui->stopButton->isEnabled());
+    });
+    for (QPushButton* button : {ui->reportButton, ui->closeZButton}) {
+        visible.clear();
+        button->click();
+        EXPECT_EQ(visible, std::vector<bool>(size_t(reports::kReportExchangeCount), true))
+            << button->objectName().toStdString();
+        EXPECT_EQ(theProgressDialog->ui->countLabel->text(),
+                  QStringLiteral("%1 of %1").arg(reports::kReportExchangeCount));
+        EXPECT_FALSE(theProgressDialog->isVisible());
+    }
+    EXPECT_TRUE(theCloseZDialog->isVisible());
 }
 
 // The whole close: the Z report stays on screen, the password goes out, the window hides, and the

@@ -12,7 +12,10 @@
 #include "tests/support/GridTyping.h"
 #include "tests/support/LocaleGuard.h"
 #include "tests/support/SimHarness.h"
+#include "ui/ProgressDialog.h"
 #include "ui/SpinEdit.h"
+
+#include "ui_ProgressDialog.h"
 
 #include "ui_SettingsTab.h"
 
@@ -445,6 +448,38 @@ TEST_F(SettingsTabScaleTest, AFailedExchangeIsReportedOnceAndTheCursorComesBack)
     EXPECT_TRUE(recorder.messages.empty());
     EXPECT_TRUE(theMainWindow->noteLabel->text().startsWith(QStringLiteral("Settings read in 0:")))
         << theMainWindow->noteLabel->text().toStdString();
+}
+
+// LOAD and SEND keep the progress dialog up through all their exchanges, counted, with STOP disabled
+// (a settings record half sent is worse than the wait), and hide it afterwards, a failure included.
+TEST_F(SettingsTabScaleTest, TransfersShowTheProgressWithoutStop) {
+    connect();
+    ui->defaultButton->click();
+    struct Seen {
+        bool visible;
+        bool stoppable;
+    };
+    std::vector<Seen> seen;
+    QObject::connect(&theMainWindow->session, &ScaleSession::statusReceived, [&seen] {
+        seen.push_back({theProgressDialog->isVisible(), theProgressDialog->ui->stopButton->isEnabled()});
+    });
+    for (QPushButton* button : {ui->loadFromScaleButton, ui->sendToScaleButton}) {
+        seen.clear();
+        button->click();
+        ASSERT_EQ(seen.size(), size_t(kSettingsExchangeCount)) << button->objectName().toStdString();
+        EXPECT_TRUE(std::all_of(seen.begin(), seen.end(), [](Seen s) { return s.visible && !s.stoppable; }));
+        EXPECT_EQ(theProgressDialog->ui->countLabel->text(),
+                  QStringLiteral("%1 of %1").arg(kSettingsExchangeCount));
+        EXPECT_EQ(theProgressDialog->ui->progressBar->maximum(), kSettingsExchangeCount);
+        EXPECT_FALSE(theProgressDialog->isVisible());
+    }
+    scale.sim().injectFault(Fault::Nak, 3);
+    ui->loadFromScaleButton->click();
+    EXPECT_FALSE(theProgressDialog->isVisible());
+    // The PLU transfers that follow still have their STOP.
+    theProgressDialog->begin(10);
+    EXPECT_TRUE(theProgressDialog->ui->stopButton->isEnabled());
+    theProgressDialog->finish();
 }
 
 TEST_F(SettingsTabScaleTest, SendShowsEurAgainAndAnEmptyTaxCellStopsBeforeTheTaxes) {

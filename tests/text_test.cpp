@@ -115,6 +115,30 @@ TEST(DateTimeText, DurationsAreMinutesAndSeconds) {
     EXPECT_EQ(minutesSeconds(-5), QStringLiteral("0:00"));
 }
 
+// Where a date field stands past a separator, the same separator typed again is part of the date.
+TEST(DateTimeText, SeparatorAlreadyBeforeTheFieldIsTypedAgain) {
+    struct Case {
+        const char* name;
+        const char* text;
+        int position;
+        char typed;
+        bool already;
+    };
+    for (const Case& c : {
+             Case{"dot after a full day", "08.12.2026", 3, '.', true},
+             Case{"dot within the day", "08.12.2026", 2, '.', false},
+             Case{"dot at the start", "08.12.2026", 0, '.', false},
+             Case{"dot and blank before the month", "2026. 12. 08.", 6, '.', true},
+             Case{"blank of the same run", "2026. 12. 08.", 6, ' ', true},
+             Case{"another separator", "12/8/2026", 3, '.', false},
+             Case{"digit", "08.12.2026", 3, '1', false},
+             Case{"past the end", "08.12.2026", 40, '.', false},
+         })
+        EXPECT_EQ(separatorAlreadyBefore(QString::fromLatin1(c.text), c.position, QLatin1Char(c.typed)),
+                  c.already)
+            << c.name;
+}
+
 TEST(DateTimeText, LongTimeHasNoTimeZone) {
     LocaleGuard english(QLocale(QLocale::English, QLocale::UnitedStates));
     QString time = regionalLongTime(QTime(9, 5, 20));

@@ -34,6 +34,15 @@ QString regionalFullYearDateFormat() {
     return format;
 }
 
+bool separatorAlreadyBefore(const QString& text, int position, QChar typed) {
+    if (typed.isLetterOrNumber())
+        return false;
+    for (int i = std::min<int>(position, int(text.size())) - 1; i >= 0 && !text[i].isLetterOrNumber(); --i)
+        if (text[i] == typed)
+            return true;
+    return false;
+}
+
 QString minutesSeconds(int64_t millis) {
     const int64_t seconds = std::max<int64_t>(millis, 0) / 1000;
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));

@@ -13,5 +13,10 @@ QString regionalLongTime(const QTime& time);
 // The regional short date format with the year in full: a date typed as it is shown is read as that
 // date, with no two-digit year leaving its century to a guess.
 QString regionalFullYearDateFormat();
+// True when `typed` is already among the separator characters just before `position` in a date's
+// text (the run of characters that are neither letters nor digits). A date field moves to the next
+// field by itself once a field is full, so "08.12.2026" typed as shown brings its dots where the
+// field already is past them: such a dot is no request to skip a field.
+bool separatorAlreadyBefore(const QString& text, int position, QChar typed);
 // A duration as minutes and seconds, "m:ss" (141 s is "2:21"), the seconds rounded down.
 QString minutesSeconds(int64_t millis);

@@ -3,8 +3,8 @@
 // scale there, in calibration mode), reads its PLUs, and saves a picture of every window and tab
 // into the folder given (main.png, help.png, progress.png, terminal.png, system.png, reports.png,
 // closez.png, history.png, ...), and transfer.png, the whole screen while the PLUs are read (where the
-// progress dialog opens); last the line monitor during a second read (monitor.png,
-// monitor-transfer.png).
+// progress dialog opens); last the connection bar's context menu (monitor-menu.png) and the line
+// monitor it opens during a second read (monitor.png, monitor-transfer.png).
 #include "app/Forms.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
@@ -22,7 +22,9 @@
 #include "ui_MainWindow.h"
 #include "ui_TerminalWindow.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDateEdit>
 #include <QDir>
 #include <QEventLoop>
@@ -260,15 +262,26 @@ int main(int argc, char** argv) {
     theLogoWindow->loadBitmap();
     settle();
     saved = save(theLogoWindow, folder, QStringLiteral("logo.png")) && saved;
+    theLogoWindow->hide();
     // The SETTINGS tab as the scale has them.
     theMainWindow->ui->pages->setCurrentWidget(theMainWindow->ui->settingsPage);
     theMainWindow->settingsTab->loadFromScale();
     settle();
     saved = save(theMainWindow, folder, QStringLiteral("settings.png")) && saved;
 
-    // The line monitor (Ctrl+L) during a second Load From SCALE, alone and over the main window.
+    // The connection bar's context menu, opened with a right click on FIND; its item opens the line
+    // monitor (Ctrl+L) for a second Load From SCALE, shown alone and over the main window.
     theMainWindow->ui->pages->setCurrentWidget(theMainWindow->ui->pluPage);
-    theMainWindow->showLineMonitor();
+    QTimer::singleShot(500, [&] {
+        saved = saveScreen(folder, QStringLiteral("monitor-menu.png")) && saved;
+        if (QWidget* menu = QApplication::activePopupWidget()) {
+            menu->actions().value(0)->trigger();
+            menu->close();
+        }
+    });
+    QWidget* find = theMainWindow->ui->findButton;
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(10, 10), find->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(find, &rightClick);
     settle();
     QWidget* monitor = theMainWindow->session.lineMonitor;
     QTimer::singleShot(700, [&] {

@@ -356,6 +356,10 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
         <source>BMP</source>
         <translation>Obrázky BMP</translation>
     </message>
+    <message>
+        <source>Logo sent in %1</source>
+        <translation>Logo odesláno za %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -474,6 +478,10 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
     <message>
         <source>: press CONNECT.</source>
         <translation>: stiskněte PŘIPOJIT.</translation>
+    </message>
+    <message>
+        <source>Line monitor</source>
+        <translation>Monitor linky</translation>
     </message>
 </context>
 <context>
@@ -722,6 +730,10 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
     <message>
         <source>You are not connected to the scale!</source>
         <translation>Nejste připojeni k váze!</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
     </message>
 </context>
 <context>

@@ -359,6 +359,10 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
         <source>BMP</source>
         <translation>BMP-Bilder</translation>
     </message>
+    <message>
+        <source>Logo sent in %1</source>
+        <translation>Logo gesendet in %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -477,6 +481,10 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
     <message>
         <source>: press CONNECT.</source>
         <translation>: VERBINDEN drücken.</translation>
+    </message>
+    <message>
+        <source>Line monitor</source>
+        <translation>Leitungsmonitor</translation>
     </message>
 </context>
 <context>
@@ -725,6 +733,10 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
     <message>
         <source>You are not connected to the scale!</source>
         <translation>Keine Verbindung zur Waage!</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>

@@ -359,6 +359,10 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
         <source>BMP</source>
         <translation>BMP-képek</translation>
     </message>
+    <message>
+        <source>Logo sent in %1</source>
+        <translation>Logó elküldve: %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -477,6 +481,10 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     <message>
         <source>: press CONNECT.</source>
         <translation>: nyomja meg a CSATLAKOZÁS gombot.</translation>
+    </message>
+    <message>
+        <source>Line monitor</source>
+        <translation>Vonalfigyelő</translation>
     </message>
 </context>
 <context>
@@ -725,6 +733,10 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     <message>
         <source>You are not connected to the scale!</source>
         <translation>Nincs kapcsolat a mérleggel!</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
     </message>
 </context>
 <context>

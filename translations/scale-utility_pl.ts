@@ -359,6 +359,10 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
         <source>BMP</source>
         <translation>Obrazy BMP</translation>
     </message>
+    <message>
+        <source>Logo sent in %1</source>
+        <translation>Logo wysłane w %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -477,6 +481,10 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
     <message>
         <source>: press CONNECT.</source>
         <translation>: naciśnij POŁĄCZ.</translation>
+    </message>
+    <message>
+        <source>Line monitor</source>
+        <translation>Monitor linii</translation>
     </message>
 </context>
 <context>
@@ -725,6 +733,10 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
     <message>
         <source>You are not connected to the scale!</source>
         <translation>Brak połączenia z wagą!</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
     </message>
 </context>
 <context>

@@ -356,6 +356,10 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
         <source>BMP</source>
         <translation>Obrázky BMP</translation>
     </message>
+    <message>
+        <source>Logo sent in %1</source>
+        <translation>Logo odoslané za %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -474,6 +478,10 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
     <message>
         <source>: press CONNECT.</source>
         <translation>: stlačte PRIPOJIŤ.</translation>
+    </message>
+    <message>
+        <source>Line monitor</source>
+        <translation>Monitor linky</translation>
     </message>
 </context>
 <context>
@@ -722,6 +730,10 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
     <message>
         <source>You are not connected to the scale!</source>
         <translation>Nie ste pripojení k váhe!</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
     </message>
 </context>
 <context>

@@ -25,7 +25,8 @@ void ProgressDialog::stop() {
     keepRunning = false;
 }
 
-void ProgressDialog::begin(int maximum) {
+void ProgressDialog::begin(int maximum, bool stoppable) {
+    ui->stopButton->setEnabled(stoppable);
     show();
     // The range is set whole: a transfer with TO below FROM asks for a negative maximum, and
     // setMaximum alone would pull the minimum down with it for every later transfer.

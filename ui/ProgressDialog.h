@@ -24,8 +24,10 @@ public:
     // STOP: only clears keepRunning; the transfer loop notices it and hides the dialog.
     void stop();
 
-    // Shows the dialog with the bar at 0 of maximum, sets keepRunning and draws it at once.
-    void begin(int maximum);
+    // Shows the dialog with the bar at 0 of maximum, sets keepRunning and draws it at once. A
+    // transfer that must not stop half way (a settings record half sent is worse than the wait)
+    // begins with stoppable false: STOP is shown disabled.
+    void begin(int maximum, bool stoppable = true);
     // Moves the bar, writes the label, draws, and lets pending messages (a click on STOP) run.
     void step(int position, const QString& text);
     // Bar back to 0, dialog hidden, keepRunning cleared.

@@ -5,6 +5,7 @@
 #include "ui/ProgressDialog.h"
 #include "ui/Prompts.h"
 
+#include <QScopeGuard>
 #include <QWidget>
 
 bool ScaleSession::runCommand(uint8_t code) {
@@ -38,12 +39,28 @@ ScaleLine ScaleSession::line() {
     return {theLink, [this](uint8_t code) { return runCommand(code); }};
 }
 
+bool ScaleSession::runStepped(int exchanges, const std::function<bool(const ScaleLine&)>& transfer) {
+    const ScaleLine plain = line();
+    ProgressDialog* progress = progressDialog;
+    if (!progress)
+        return transfer(plain);
+    progress->begin(exchanges, false);
+    auto hide = qScopeGuard([progress] { progress->finish(); });
+    int exchanged = 0;
+    return transfer(ScaleLine{plain.link, [&exchanged, exchanges, progress, plain](uint8_t code) {
+                                  const bool ok = plain.runCommand(code);
+                                  ++exchanged;
+                                  progress->step(exchanged, tr("%1 of %2").arg(exchanged).arg(exchanges));
+                                  return ok;
+                              }});
+}
+
 void ScaleSession::watchLine(FrameLink::TraceHook hook) {
     theLink.trace = std::move(hook);
 }
 
 bool ScaleSession::transferRunning() const {
-    return progressDialog && progressDialog->isVisible();
+    return lineHeld || (progressDialog && progressDialog->isVisible());
 }
 
 void ScaleSession::showWindow(QWidget* window) {

@@ -36,6 +36,10 @@ public:
 
     // theLink with this session's runCommand, for the UI-free cores.
     ScaleLine line();
+    // Runs a fixed sequence of `exchanges` exchanges (settings, report) with the progress dialog up
+    // and no STOP: transfer gets line() whose every exchange moves the bar one step. The dialog is
+    // hidden however the transfer ends. Returns what transfer returns.
+    bool runStepped(int exchanges, const std::function<bool(const ScaleLine&)>& transfer);
 
     // The windows a tab opens, set by the program when it creates them: the progress dialog of
     // transfers, the Z close's confirmation, the logo window and the line monitor. Through these the tabs
@@ -46,8 +50,11 @@ public:
     QPointer<QWidget> lineMonitor;
     // Hands every frame and acknowledgement on theLink to hook (the line monitor); nullptr stops it.
     void watchLine(FrameLink::TraceHook hook);
-    // True while a transfer's progress dialog is up: the terminal's poll waits until it has ended.
+    // True while a transfer's progress dialog is up, or a transfer without it holds the line: the
+    // terminal's poll waits until it has ended.
     bool transferRunning() const;
+    // Set by a transfer that lets timers run without the progress dialog (the logo upload).
+    bool lineHeld = false;
     // Shows a window brought to the front, as the tabs open their secondary windows.
     static void showWindow(QWidget* window);
 
