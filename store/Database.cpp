@@ -1,8 +1,11 @@
 #include "store/Database.h"
 
+#include "store/ServerWatch.h"
+
 #include <QAtomicInteger>
 #include <QDir>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
@@ -12,6 +15,8 @@
 #include <chrono>
 #include <thread>
 #include <utility>
+
+#include <libpq-fe.h>
 
 namespace store {
 
@@ -52,6 +57,8 @@ Database::Database(QSqlDatabase db, QString where, bool postgres, Access access)
     : db(std::move(db)), where(std::move(where)), postgres(postgres), access(access) {}
 
 Database::~Database() {
+    // The watch goes first: once the connection closes, its descriptor's number may be another's.
+    watch.reset();
     const QString name = db.connectionName();
     db.close();
     db = QSqlDatabase();
@@ -97,6 +104,26 @@ QString connectOptions(const QUrl& url, QString* error) {
         if (!named.contains(QLatin1String(key)))
             options << QStringLiteral("%1=%2").arg(QLatin1String(key)).arg(value);
     return options.join(QLatin1Char(';'));
+}
+
+// How long the client waits for an answer before it cuts the connection: the address's
+// tcp_user_timeout when it sets one, else a little beyond the server's own statement time-out, so
+// that a statement the server ends itself reports the server's reason.
+std::chrono::milliseconds silenceBound(const QUrl& url) {
+    const QString given = QUrlQuery(url).queryItemValue(QStringLiteral("tcp_user_timeout"));
+    bool ok = false;
+    const int ms = given.toInt(&ok);
+    return std::chrono::milliseconds(ok && ms > 0 ? ms : (serverWaitSeconds + 5) * 1000);
+}
+
+// libpq's connection behind an open PostgreSQL connection, null when the driver does not tell.
+PGconn* connectionOf(const QSqlDatabase& db) {
+    const QVariant handle = db.driver()->handle();
+    // Qt names the handle's type by libpq's struct behind the PGconn typedef.
+    if (!handle.isValid() ||
+        (qstrcmp(handle.typeName(), "pg_conn*") != 0 && qstrcmp(handle.typeName(), "PGconn*") != 0))
+        return nullptr;
+    return *static_cast<PGconn* const*>(handle.constData());
 }
 
 } // namespace
@@ -185,6 +212,10 @@ std::unique_ptr<Database> Database::open(const QString& where, QString* error, A
         *error = QStringLiteral("%1: %2").arg(shown, opened->lastError());
         return nullptr;
     }
+    if (postgres) {
+        if (PGconn* connection = connectionOf(opened->db); connection && PQsocket(connection) >= 0)
+            opened->watch = std::make_unique<ServerWatch>(connection, silenceBound(QUrl(where)));
+    }
     QSqlQuery q(opened->db);
     if (postgres) {
         // The server's notices ("already exists, skipping") would reach scalectl's stderr; a
@@ -210,12 +241,24 @@ std::unique_ptr<Database> Database::open(const QString& where, QString* error, A
     return opened;
 }
 
+QString Database::cutOffReason() const {
+    if (!watch || !watch->cutOff())
+        return {};
+    return QStringLiteral("the server did not answer within %1 s")
+        .arg(double(watch->bound().count()) / 1000.0);
+}
+
 QString Database::lastError() const {
-    return db.lastError().text();
+    const QString text = db.lastError().text();
+    const QString cut = cutOffReason();
+    return cut.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(cut, text.trimmed());
 }
 
 QString Database::errorOf(const QSqlQuery& q) const {
     const QString text = q.lastError().text().trimmed();
+    const QString cut = cutOffReason();
+    if (!cut.isEmpty())
+        return QStringLiteral("%1 (%2)").arg(cut, text.isEmpty() ? db.lastError().text().trimmed() : text);
     return text.isEmpty() ? lastError() : text;
 }
 

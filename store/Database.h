@@ -14,6 +14,8 @@
 
 namespace store {
 
+class ServerWatch;
+
 // The file name of the embedded database in the data folder.
 inline constexpr const char* databaseFileName = "scale-utility.db";
 
@@ -34,7 +36,9 @@ public:
     // the address (it would show in the process list and in every message): libpq reads it from
     // PGPASSWORD or ~/.pgpass. The address's options (sslmode, sslrootcert, connect_timeout, ...) go
     // to libpq as they are. Every wait on the server is bounded: the connection's time-out, TCP
-    // keepalives and a statement time-out. Null with `error` set when it cannot be opened.
+    // keepalives, a statement time-out, and a watch on the client's side that ends a request the
+    // server leaves unanswered (ServerWatch; its bound is the address's tcp_user_timeout when given).
+    // Null with `error` set when it cannot be opened.
     static std::unique_ptr<Database> open(const QString& where, QString* error,
                                           Access access = Access::ReadWrite);
     ~Database();
@@ -67,7 +71,10 @@ public:
 
 private:
     Database(QSqlDatabase db, QString where, bool postgres, Access access);
+    // Why a failed statement failed, when the watch cut the connection; else empty.
+    QString cutOffReason() const;
     QSqlDatabase db;
+    std::unique_ptr<ServerWatch> watch;
     QString where;
     bool postgres;
     Access access;

@@ -4,6 +4,7 @@
 // of the previous schema opening in this one, and the listing's filters.
 #include "store/Database.h"
 #include "store/SalesArchive.h"
+#include "store/ServerWatch.h"
 #include "tests/support/ArchiveLocation.h"
 #include "tests/support/NamedCase.h"
 
@@ -16,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <atomic>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <set>
 #include <thread>
@@ -423,6 +425,35 @@ TEST(StorePostgres, AddressOptionsGoThroughToTheConnection) {
     EXPECT_EQ(q.value(1).toString(), "30s");
     EXPECT_FALSE(store::Database::open(location.location + "?sslmode=require", &error));
     EXPECT_TRUE(error.contains("SSL")) << error.toStdString();
+}
+
+// A server process that stops answering after the connection was made (its kernel still takes
+// every byte, so neither the time-outs nor the keepalives see it) fails the waiting statement once
+// the bound has passed, with a reason that says so; a connection that is idle or still receiving is
+// never cut.
+TEST(StorePostgres, ServerThatStopsAnsweringFailsTheStatementAfterTheBound) {
+    using ms = std::chrono::milliseconds;
+    EXPECT_TRUE(store::ServerWatch::overdue(ms(2000), ms(9000), ms(1500))) << "asked, no answer";
+    EXPECT_FALSE(store::ServerWatch::overdue(ms(1000), ms(9000), ms(1500))) << "asked, still in the bound";
+    EXPECT_FALSE(store::ServerWatch::overdue(ms(9000), ms(100), ms(1500))) << "rows still coming";
+
+    QTemporaryDir folder;
+    const ArchiveLocation location = archiveLocation(true, folder);
+    if (location.location.isEmpty())
+        GTEST_SKIP() << location.skipReason.toStdString();
+    QString error;
+    auto db = store::Database::open(location.location + "?tcp_user_timeout=1500", &error);
+    ASSERT_TRUE(db) << error.toStdString();
+    QSqlQuery q(db->sql());
+    ASSERT_TRUE(q.exec("SELECT pg_backend_pid()") && q.next()) << db->errorOf(q).toStdString();
+    const pid_t backend = pid_t(q.value(0).toInt());
+    ASSERT_GT(backend, 0);
+    ASSERT_EQ(kill(backend, SIGSTOP), 0);
+    const bool answered = q.exec("SELECT 1");
+    const QString reason = db->errorOf(q);
+    kill(backend, SIGCONT);
+    EXPECT_FALSE(answered);
+    EXPECT_TRUE(reason.startsWith("the server did not answer within 1.5 s")) << reason.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, SalesArchiveTest, ::testing::Values(kSqlite, kPostgres),
