@@ -70,17 +70,19 @@ std::optional<bool> alreadyClosedToday(store::SalesArchive& archive, const QStri
 // close the next day's first sales.
 int closeDay(PortRun& run, store::SalesArchive& archive, const ScaleLine& line, int64_t id,
              const reports::ReportTotals& reported, uint32_t password) {
-    const reports::VerifiedClose close = reports::verifiedCloseZ(line, reported, password);
-    const bool closed = close.outcome == reports::CloseOutcome::Closed;
+    const reports::CloseOutcome outcome = reports::verifiedCloseZ(line, reported, password);
+    const bool closed = outcome == reports::CloseOutcome::Closed;
     run.result[QLatin1String("closed")] = closed;
-    if (close.outcome == reports::CloseOutcome::SalesSinceReport) {
+    if (outcome == reports::CloseOutcome::SalesSinceReport) {
         run.err
             << "Sales were made since the report: no close was sent; report --z reads the report again.\n";
         return kExitCommunication;
     }
     QString error;
-    const bool noted = !close.closeSent || archive.recordClose(id, closed, &error);
-    if (close.closeSent)
+    // An unanswered close is noted as neither: the archive keeps the entry's outcome empty.
+    const bool known = reports::outcomeKnown(outcome);
+    const bool noted = !known || archive.recordClose(id, closed, &error);
+    if (known)
         run.result[QLatin1String("noted")] = noted;
     if (!noted) {
         const QString warning =
@@ -89,7 +91,7 @@ int closeDay(PortRun& run, store::SalesArchive& archive, const ScaleLine& line, 
         run.err << warning.toStdString() << '\n';
         run.result[QLatin1String("warning")] = warning;
     }
-    switch (close.outcome) {
+    switch (outcome) {
     case reports::CloseOutcome::Closed:
         return kExitOk;
     case reports::CloseOutcome::NotClosed:

@@ -65,14 +65,15 @@ void CloseZDialog::confirmClose() {
     // OK normally takes the focus from the field, which pulls it into 0..99999; Enter in the field or
     // a click that keeps the focus get the same value.
     const int password = ui->passwordSpin->checkValue(ui->passwordSpin->value());
-    const reports::VerifiedClose close =
+    const reports::CloseOutcome outcome =
         reports::verifiedCloseZ(session.line(), archivedReport->totals, static_cast<uint32_t>(password));
-    const bool closed = close.outcome == reports::CloseOutcome::Closed;
+    const bool closed = outcome == reports::CloseOutcome::Closed;
     QString error;
-    if (close.closeSent &&
+    // A close left unanswered stays unnoted: OK again reads the totals and finds out.
+    if (reports::outcomeKnown(outcome) &&
         !reports::archiveCloseOutcome(session.archiveLocation, archivedReport->id, closed, &error))
         prompts().message(tr("ERROR!"), tr("I/O Error!"));
-    switch (close.outcome) {
+    switch (outcome) {
     case reports::CloseOutcome::Closed:
         archivedReport.reset();
         hide();

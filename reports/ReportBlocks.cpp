@@ -100,19 +100,24 @@ bool closeZ(const ScaleLine& line, uint32_t password) {
     return line.runCommand(kCloseZCommand);
 }
 
-VerifiedClose verifiedCloseZ(const ScaleLine& line, const ReportTotals& reported, uint32_t password) {
+CloseOutcome verifiedCloseZ(const ScaleLine& line, const ReportTotals& reported, uint32_t password) {
     const std::optional<ReportTotals> before = readReportTotals(line);
     if (!before)
-        return {CloseOutcome::LineFailed, false};
-    if (!(*before == reported))
-        return {CloseOutcome::SalesSinceReport, false};
+        return CloseOutcome::LineFailed;
+    if (!(*before == reported)) {
+        // Totals cleared since the report: the day was closed already, by a close whose answer was
+        // lost (OK pressed again) or at the scale. There is nothing left to close.
+        if (before->empty() && !reported.empty())
+            return CloseOutcome::Closed;
+        return CloseOutcome::SalesSinceReport;
+    }
     if (!closeZ(line, password))
-        return {CloseOutcome::LineFailed, true};
+        return CloseOutcome::LineFailed;
     const std::optional<ReportTotals> after = readReportTotals(line);
     if (!after)
-        return {CloseOutcome::LineFailed, true};
+        return CloseOutcome::LineFailed;
     const bool dayStillOpen = after->docNumber == reported.docNumber && after->grandTotal != 0;
-    return {dayStillOpen ? CloseOutcome::NotClosed : CloseOutcome::Closed, true};
+    return dayStillOpen ? CloseOutcome::NotClosed : CloseOutcome::Closed;
 }
 
 } // namespace reports

@@ -75,22 +75,24 @@ bool closeZ(const ScaleLine& line, uint32_t password);
 
 // What became of a Z close checked against the scale's totals before and after it.
 enum class CloseOutcome {
-    Closed,           // sent, and the totals read back as a day closed
+    Closed,           // the totals read back as a day closed (and already so before: nothing sent)
     SalesSinceReport, // the totals no longer are the report's: nothing was sent
     NotClosed,        // acknowledged, but the scale still holds the report's day (a wrong password)
-    LineFailed,       // an exchange failed; the line has reported it
+    LineFailed,       // an exchange failed; the line has reported it, and whether the day was closed
+                      // is not known until the totals are read again
 };
 
-struct VerifiedClose {
-    CloseOutcome outcome;
-    bool closeSent; // the close request went out (its exchange may still have failed)
-};
+// Whether the scale's answer says if the day was closed: only then is the outcome noted in the archive.
+inline bool outcomeKnown(CloseOutcome outcome) {
+    return outcome == CloseOutcome::Closed || outcome == CloseOutcome::NotClosed;
+}
 
 // The Z close after a report whose totals were `reported`: reads the totals again and sends the close
 // only when they are unchanged (a sale booked since would be cleared unread), then reads them once
-// more. The password is never judged here: a scale that acknowledged the close yet still holds the
-// report's document number with a grand total other than 0 did not close its day. Two reads more
-// than the close alone.
-VerifiedClose verifiedCloseZ(const ScaleLine& line, const ReportTotals& reported, uint32_t password);
+// more. Totals found all 0 before the close mean a day closed since the report (OK pressed again
+// after a lost answer): Closed, and nothing is sent. The password is never judged here: a scale that
+// acknowledged the close yet still holds the report's document number with a grand total other than 0 did not
+// close its day. Two reads more than the close alone.
+CloseOutcome verifiedCloseZ(const ScaleLine& line, const ReportTotals& reported, uint32_t password);
 
 } // namespace reports

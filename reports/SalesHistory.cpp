@@ -2,8 +2,10 @@
 
 #include "text/Numbers.h"
 
-#include <cstring>
+#include <algorithm>
+#include <charconv>
 #include <map>
+#include <string_view>
 #include <tuple>
 
 namespace reports {
@@ -19,10 +21,21 @@ const QStringList kTrailingColumns = {QStringLiteral("read_at_local"), QStringLi
 // A text as a spreadsheet must take it: a control character (a terminal's escape, a line break)
 // becomes U+FFFD, a text that a spreadsheet would run as a formula (=, +, -, @ first) gets a
 // leading apostrophe, and a text holding the separator or a quote is quoted (RFC 4180).
-void appendCsvText(std::string& out, const std::string& value, char separator) {
+void appendCsvText(std::string& out, std::string_view value, char separator) {
+    const bool formula =
+        !value.empty() && std::string_view("=+-@").find(value.front()) != std::string_view::npos;
+    const auto plain = [separator](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x20 && byte != 0x7F && byte != 0xC2 && c != '"' && c != separator;
+    };
+    // Nearly every text (a time, a port, a model's name) goes out as it is.
+    if (!formula && std::all_of(value.begin(), value.end(), plain)) {
+        out += value;
+        return;
+    }
     std::string text;
     text.reserve(value.size() + 1);
-    if (!value.empty() && std::strchr("=+-@", value.front()) != nullptr)
+    if (formula)
         text += '\'';
     for (size_t i = 0; i < value.size(); ++i) {
         const auto byte = static_cast<unsigned char>(value[i]);
@@ -49,7 +62,12 @@ void appendCsvText(std::string& out, const std::string& value, char separator) {
     out += '"';
 }
 
-void appendJsonString(std::string& out, const std::string& value) {
+void appendInteger(std::string& out, int64_t value) {
+    char text[24];
+    out.append(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
+void appendJsonString(std::string& out, std::string_view value) {
     static const char hex[] = "0123456789abcdef";
     out += '"';
     for (char c : value) {
@@ -133,18 +151,32 @@ void HistoryListing::begin(std::string& out) const {
     out += '\n';
 }
 
+void HistoryListing::appendText(std::string& out, std::string_view text) const {
+    if (format == Format::Json)
+        appendJsonString(out, text);
+    else
+        appendCsvText(out, text, separator);
+}
+
 void HistoryListing::appendText(std::string& out, const QString& text) const {
-    const std::string value = text.toStdString();
-    if (format == Format::Json) {
-        appendJsonString(out, value);
-        return;
-    }
-    appendCsvText(out, value, separator);
+    appendText(out, std::string_view(text.toStdString()));
+}
+
+void HistoryListing::appendTime(std::string& out, const QDateTime& time, bool utc) const {
+    // Digits and separators alone: neither quoting nor neutralising can apply.
+    const bool json = format == Format::Json;
+    if (json)
+        out += '"';
+    store::appendIsoTime(out, time);
+    if (utc)
+        out += 'Z';
+    if (json)
+        out += '"';
 }
 
 void HistoryListing::appendAmount(std::string& out, int64_t hundredths) const {
     const size_t at = out.size();
-    out += formatHundredths(hundredths);
+    appendHundredths(out, hundredths);
     if (decimalMark != '.')
         out[out.size() - 3] = decimalMark;
     // A decimal comma in a comma-separated line would split the amount: quoted then.
@@ -172,24 +204,24 @@ void HistoryListing::add(std::string& out, const store::ArchiveEntry& entry) {
         ++column;
     };
     field();
-    appendText(out, QString::fromLatin1(store::isoTime(entry.readAt.toUTC()) + 'Z'));
+    appendTime(out, entry.readAt.toUTC(), true);
     for (const QString* text : {&entry.identity, &entry.port, &entry.pc}) {
         field();
         appendText(out, *text);
     }
     field();
-    appendText(out, entry.kind == store::ReportKind::Z ? QStringLiteral("Z") : QStringLiteral("X"));
+    appendText(out, std::string_view(entry.kind == store::ReportKind::Z ? "Z" : "X"));
     store::forEachFigure(entry.figures, [&](const store::FigureColumn& figure, int64_t value) {
         field();
         if (figure.amount)
             appendAmount(out, value);
         else
-            out += std::to_string(value);
+            appendInteger(out, value);
     });
     field();
-    appendText(out, QString::fromLatin1(store::isoTime(entry.readAtLocal)));
+    appendTime(out, entry.readAtLocal, false);
     field();
-    out += std::to_string(entry.reads);
+    appendInteger(out, entry.reads);
     field();
     if (entry.closeAcknowledged)
         out += *entry.closeAcknowledged ? '1' : '0';

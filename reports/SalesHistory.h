@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -50,7 +51,9 @@ public:
     void end(std::string& out) const;
 
 private:
+    void appendText(std::string& out, std::string_view text) const;
     void appendText(std::string& out, const QString& text) const;
+    void appendTime(std::string& out, const QDateTime& time, bool utc) const;
     void appendAmount(std::string& out, int64_t hundredths) const;
 
     Format format;

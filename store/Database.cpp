@@ -16,7 +16,9 @@
 #include <thread>
 #include <utility>
 
+#include <dlfcn.h>
 #include <libpq-fe.h>
+#include <sqlite3.h>
 
 namespace store {
 
@@ -45,6 +47,24 @@ bool switchToWal(QSqlQuery& q) {
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+}
+
+// The SQLite connection behind Qt's, when Qt's driver runs the very library this program is linked
+// with: asked from the driver's own plugin, its sqlite3_open_v2 is ours. A Qt built with an SQLite
+// inside its driver carries a copy with its own state, and a connection of that copy is never
+// handed to ours.
+sqlite3* sharedSqliteHandle(const QSqlDatabase& db) {
+    const QVariant handle = db.driver()->handle();
+    Dl_info plugin{};
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0 ||
+        dladdr(db.driver()->metaObject(), &plugin) == 0 || plugin.dli_fname == nullptr)
+        return nullptr;
+    void* loaded = dlopen(plugin.dli_fname, RTLD_LAZY | RTLD_NOLOAD);
+    if (loaded == nullptr)
+        return nullptr;
+    const bool ours = dlsym(loaded, "sqlite3_open_v2") == reinterpret_cast<void*>(&sqlite3_open_v2);
+    dlclose(loaded);
+    return ours ? *static_cast<sqlite3* const*>(handle.constData()) : nullptr;
 }
 
 } // namespace
@@ -237,6 +257,7 @@ std::unique_ptr<Database> Database::open(const QString& where, QString* error, A
             *error = QStringLiteral("%1: %2").arg(shown, opened->errorOf(q));
             return nullptr;
         }
+        opened->native = sharedSqliteHandle(opened->db);
     }
     return opened;
 }

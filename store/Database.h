@@ -12,6 +12,8 @@
 #include <QStringList>
 #include <memory>
 
+struct sqlite3;
+
 namespace store {
 
 class ServerWatch;
@@ -50,6 +52,10 @@ public:
     // What was named: the file path or the postgresql:// address (which holds no password).
     const QString& location() const { return where; }
     bool readOnly() const { return access == Access::ReadOnly; }
+    // The SQLite connection under Qt's, for a read too long for Qt SQL's value-at-a-time rows (a
+    // listing of years of closes): null on PostgreSQL, and where Qt's driver runs an SQLite of its
+    // own rather than the library this program is linked with, whose connections ours must not touch.
+    sqlite3* sqliteHandle() const { return native; }
 
     // Brings `part`'s tables up to date: runs the steps of `steps` beyond the number this database
     // has recorded for `part`, and records the new number, all in one transaction that holds the
@@ -75,6 +81,7 @@ private:
     QString cutOffReason() const;
     QSqlDatabase db;
     std::unique_ptr<ServerWatch> watch;
+    sqlite3* native = nullptr;
     QString where;
     bool postgres;
     Access access;

@@ -20,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace store {
@@ -128,7 +129,9 @@ struct HistoryFilter {
 // UTC or local time (invalid for any other text). A listing formats and parses two per entry, and
 // Qt's general date-time parser takes tens of microseconds for each.
 std::string isoTime(const QDateTime& time);
+void appendIsoTime(std::string& out, const QDateTime& time);
 QDateTime fromIsoTime(QStringView text, Qt::TimeSpec zone);
+QDateTime fromIsoTime(std::string_view text, Qt::TimeSpec zone);
 
 class SalesArchive {
 public:

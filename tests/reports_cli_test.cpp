@@ -160,6 +160,9 @@ TEST_P(ReportCommandFailure, WritesWhatWasReadAndExitsWithOne) {
         EXPECT_EQ(bytes, earlier);
     EXPECT_EQ(closeSent(), GetParam().closeSent);
     EXPECT_EQ(grandTotal(), GetParam().grandTotalAfter);
+    // No answer says whether the day was closed: the entry's outcome stays empty.
+    for (const store::ArchiveEntry& entry : archived())
+        EXPECT_EQ(entry.closeAcknowledged, std::nullopt);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -345,7 +345,7 @@ TEST_P(SalesArchiveTest, ListingTakesOneScaleAndTheShopsDaysOldestFirst) {
     // Stored out of order; the days are the shop's local days.
     const QDateTime tuesdayEarly(QDate(2026, 3, 3), QTime(0, 30));
     int document = 0;
-    for (const auto& [identity, at] : {std::pair{"B", monday.addDays(2)}, std::pair{"A", tuesdayEarly},
+    for (const auto& [identity, at] : {std::pair{"VÁHA Č", monday.addDays(2)}, std::pair{"A", tuesdayEarly},
                                        std::pair{"A", monday}, std::pair{"A", monday.addDays(-1)}}) {
         store::ArchiveEntry entry = distinctEntry(identity, store::ReportKind::Z, at);
         entry.figures.document = ++document;
@@ -357,11 +357,15 @@ TEST_P(SalesArchiveTest, ListingTakesOneScaleAndTheShopsDaysOldestFirst) {
             got << e.identity + e.readAtLocal.toString(" ddd");
         return got.join(',').toStdString();
     };
-    EXPECT_EQ(days({}), "A Sun,A Mon,A Tue,B Wed");
+    EXPECT_EQ(days({}), "A Sun,A Mon,A Tue,VÁHA Č Wed");
     EXPECT_EQ(days({"A", {}, {}}), "A Sun,A Mon,A Tue");
     EXPECT_EQ(days({{}, QDate(2026, 3, 2), QDate(2026, 3, 3)}), "A Mon,A Tue");
-    EXPECT_EQ(days({{}, QDate(2026, 3, 3), {}}), "A Tue,B Wed");
+    EXPECT_EQ(days({{}, QDate(2026, 3, 3), {}}), "A Tue,VÁHA Č Wed");
+    EXPECT_EQ(days({"VÁHA Č", {}, {}}), "VÁHA Č Wed");
     EXPECT_EQ(days({"C", {}, {}}), "");
+    // On SQLite the listing reads through SQLite's own API (Qt's driver shares the library); on
+    // PostgreSQL through Qt SQL: the same answers either way.
+    EXPECT_EQ(archive->database().sqliteHandle() != nullptr, !GetParam().postgres);
 }
 
 // A reader needs no right to write: a role that may only read lists the archive, its connection

@@ -164,7 +164,7 @@ QString formatFixed(double value, int decimals, int minWidth) {
     return text.rightJustified(minWidth, QChar(' '));
 }
 
-std::string formatHundredths(int64_t hundredths) {
+void appendHundredths(std::string& out, int64_t hundredths) {
     // Integer arithmetic throughout: a sum over many amounts may exceed what a double shows exactly
     // after a division by 100.
     const uint64_t magnitude =
@@ -178,7 +178,13 @@ std::string formatHundredths(int64_t hundredths) {
     *end++ = '.';
     *end++ = char('0' + cents / 10);
     *end++ = char('0' + cents % 10);
-    return std::string(text, end);
+    out.append(text, end);
+}
+
+std::string formatHundredths(int64_t hundredths) {
+    std::string text;
+    appendHundredths(text, hundredths);
+    return text;
 }
 
 int64_t roundHalfEven(double value) {

@@ -41,6 +41,8 @@ QString formatFixed(double value, int decimals, int minWidth = 0);
 // Whole hundredths as a decimal number with a point and two decimals, exact for any 64-bit value
 // and free of any locale: -5 gives "-0.05", 12345 gives "123.45". For machine-readable output.
 std::string formatHundredths(int64_t hundredths);
+// The same text appended to `out`: a listing of years of closes formats millions of amounts.
+void appendHundredths(std::string& out, int64_t hundredths);
 
 // Rounds to the nearest whole number, a tie going to the even neighbour.
 int64_t roundHalfEven(double value);
