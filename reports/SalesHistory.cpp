@@ -64,7 +64,7 @@ void appendCsvText(std::string& out, std::string_view value, char separator) {
 
 void appendInteger(std::string& out, int64_t value) {
     char text[24];
-    out.append(text, std::to_chars(text, text + sizeof text, value).ptr);
+    out.append(text, size_t(std::to_chars(text, text + sizeof text, value).ptr - text));
 }
 
 void appendJsonString(std::string& out, std::string_view value) {

@@ -178,7 +178,7 @@ void appendHundredths(std::string& out, int64_t hundredths) {
     *end++ = '.';
     *end++ = char('0' + cents / 10);
     *end++ = char('0' + cents % 10);
-    out.append(text, end);
+    out.append(text, size_t(end - text));
 }
 
 std::string formatHundredths(int64_t hundredths) {
