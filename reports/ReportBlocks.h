@@ -91,8 +91,8 @@ inline bool outcomeKnown(CloseOutcome outcome) {
 // only when they are unchanged (a sale booked since would be cleared unread), then reads them once
 // more. Totals found all 0 before the close mean a day closed since the report (OK pressed again
 // after a lost answer): Closed, and nothing is sent. The password is never judged here: a scale that
-// acknowledged the close yet still holds the report's document number with a grand total other than 0 did not
-// close its day. Two reads more than the close alone.
+// acknowledged the close yet still holds the report's document number with a grand total other than
+// 0 did not close its day. Two reads more than the close alone.
 CloseOutcome verifiedCloseZ(const ScaleLine& line, const ReportTotals& reported, uint32_t password);
 
 } // namespace reports

@@ -323,7 +323,8 @@ bool SalesArchive::recordClose(int64_t id, bool acknowledged, QString* error) {
 
 namespace {
 
-// A row of the listing's query through Qt SQL (PostgreSQL): a QVariant per value.
+// A row of the listing's query through Qt SQL (PostgreSQL, or an SQLite inside Qt's driver): a
+// QVariant per value.
 struct QtRow {
     QSqlQuery& q;
     int64_t number(int column) const { return q.value(column).toLongLong(); }
@@ -373,6 +374,31 @@ template <typename Row> void readEntry(const Row& row, ArchiveEntry& e, SalesArc
     }
 }
 
+// Runs `select` with `values` bound on an SQLite connection and visits its rows until `visit`
+// returns false. False when SQLite fails (its reason is the connection's last error).
+template <typename Visit>
+bool forEachSqliteRow(sqlite3* handle, const QString& select, const QVariantList& values, Visit&& visit) {
+    sqlite3_stmt* prepared = nullptr;
+    const QByteArray sql = select.toUtf8();
+    if (sqlite3_prepare_v2(handle, sql.constData(), int(sql.size()), &prepared, nullptr) != SQLITE_OK)
+        return false;
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(prepared, sqlite3_finalize);
+    for (int n = 0; n < int(values.size()); ++n) {
+        const QVariant& value = values[n];
+        const int bound = value.typeId() == QMetaType::QString
+                              ? sqlite3_bind_text(prepared, n + 1, value.toString().toUtf8().constData(), -1,
+                                                  SQLITE_TRANSIENT)
+                              : sqlite3_bind_int64(prepared, n + 1, value.toLongLong());
+        if (bound != SQLITE_OK)
+            return false;
+    }
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(prepared)) == SQLITE_ROW)
+        if (!visit(prepared))
+            return true;
+    return step == SQLITE_DONE;
+}
+
 } // namespace
 
 bool SalesArchive::forEachEntry(const HistoryFilter& filter, QString* error,
@@ -409,31 +435,14 @@ bool SalesArchive::forEachEntry(const HistoryFilter& filter, QString* error,
                                       : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND ")));
     ArchiveEntry e;
     if (sqlite3* handle = db->sqliteHandle()) {
-        const auto sqliteFailure = [&] {
+        if (!forEachSqliteRow(handle, select, values, [&](sqlite3_stmt* row) {
+                readEntry(SqliteRow{row}, e, figures);
+                return visit(e);
+            })) {
             *error = QStringLiteral("%1: %2").arg(db->location(), QString::fromUtf8(sqlite3_errmsg(handle)));
             return false;
-        };
-        sqlite3_stmt* prepared = nullptr;
-        const QByteArray sql = select.toUtf8();
-        if (sqlite3_prepare_v2(handle, sql.constData(), int(sql.size()), &prepared, nullptr) != SQLITE_OK)
-            return sqliteFailure();
-        const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(prepared, sqlite3_finalize);
-        for (int n = 0; n < int(values.size()); ++n) {
-            const QVariant& value = values[n];
-            const int bound = value.typeId() == QMetaType::QString
-                                  ? sqlite3_bind_text(prepared, n + 1, value.toString().toUtf8().constData(),
-                                                      -1, SQLITE_TRANSIENT)
-                                  : sqlite3_bind_int64(prepared, n + 1, value.toLongLong());
-            if (bound != SQLITE_OK)
-                return sqliteFailure();
         }
-        int step = SQLITE_ROW;
-        while ((step = sqlite3_step(prepared)) == SQLITE_ROW) {
-            readEntry(SqliteRow{prepared}, e, figures);
-            if (!visit(e))
-                return true;
-        }
-        return step == SQLITE_DONE || sqliteFailure();
+        return true;
     }
     QSqlQuery q(db->sql());
     q.setForwardOnly(true);
