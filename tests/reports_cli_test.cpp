@@ -568,45 +568,6 @@ TEST_F(ReportCommand, HistoryOfAMissingArchiveIsAnIoErrorAndMakesNothing) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
 }
 
-// What a scale or a PC names goes into a spreadsheet as text: a formula is kept from running and a
-// control character from reaching a terminal; amounts and counts stay numbers, also under a
-// spreadsheet's regional convention (semicolons, decimal comma).
-TEST(HistoryListingText, TextsAreSafeForASpreadsheetAndNumbersStayNumbers) {
-    store::ArchiveEntry entry;
-    entry.readAtLocal = QDateTime(QDate(2026, 3, 2), QTime(19, 0));
-    entry.readAt = QDateTime(QDate(2026, 3, 2), QTime(18, 0), Qt::UTC);
-    entry.identity = QStringLiteral("=HYPERLINK(\"http://x\";\"y\")");
-    entry.port = QStringLiteral("\x1B[31mCOM1\r\n");
-    entry.pc = QStringLiteral("+SHOP, 1/-till\u0085");
-    entry.kind = store::ReportKind::Z;
-    entry.figures.grandTotal = -1234;
-    entry.figures.document = -5;
-    entry.closeAcknowledged = true;
-    auto line = [&entry](char separator, char decimal) {
-        reports::HistoryListing listing(reports::HistoryListing::Format::Csv, separator, decimal);
-        std::string header, row;
-        listing.begin(header);
-        listing.add(row, entry);
-        return row;
-    };
-    EXPECT_TRUE(line(',', '.').starts_with(
-        "2026-03-02T18:00:00Z,\"'=HYPERLINK(\"\"http://x\"\";\"\"y\"\")\","
-        "\xEF\xBF\xBD[31mCOM1\xEF\xBF\xBD\xEF\xBF\xBD,\"'+SHOP, 1/-till\xEF\xBF\xBD\",Z,-5,-12.34,0.00,"))
-        << line(',', '.');
-    EXPECT_TRUE(line(';', ',').starts_with(
-        "2026-03-02T18:00:00Z;\"'=HYPERLINK(\"\"http://x\"\";\"\"y\"\")\";"
-        "\xEF\xBF\xBD[31mCOM1\xEF\xBF\xBD\xEF\xBF\xBD;'+SHOP, 1/-till\xEF\xBF\xBD;Z;-5;-12,34;0,00;"))
-        << line(';', ',');
-    EXPECT_NE(line(',', ',').find(",Z,-5,\"-12,34\",\"0,00\","), std::string::npos) << line(',', ',');
-    // JSON carries the texts as they are, escaped.
-    const QJsonObject object =
-        QJsonDocument::fromJson(reports::historyJson({entry})).array().at(0).toObject();
-    EXPECT_EQ(object["identity"].toString(), entry.identity);
-    EXPECT_EQ(object["port"].toString(), entry.port);
-    EXPECT_EQ(object["grand_total"].toDouble(), -12.34);
-    EXPECT_EQ(object, reports::historyObject(entry));
-}
-
 // A server that refuses the entry only at COMMIT (a deferred check, a disk that fills while it syncs):
 // the entry is not kept, so no close goes out.
 TEST_F(ReportCommand, EntryRefusedAtCommitIsAnIoErrorAndNoCloseIsSent) {

@@ -7,6 +7,9 @@
 #include "tests/support/LocaleGuard.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -52,6 +55,45 @@ TEST(HistoryCsv, FollowsTheSpreadsheetConventionOfTheRegionalSettings) {
     EXPECT_EQ(lines[1].count(';'), lines[0].count(';') + 1) << "one separator inside the quoted text";
     // The machine-readable listing of scalectl is unchanged.
     EXPECT_TRUE(reports::historyCsv({sampleEntry()}).contains(",SHOP PC,Z,42,1234.56,"));
+}
+
+// What a scale or a PC names goes into a spreadsheet as text: a formula is kept from running and a
+// control character from reaching a terminal; amounts and counts stay numbers, also under a
+// spreadsheet's regional convention (semicolons, decimal comma).
+TEST(HistoryListingText, TextsAreSafeForASpreadsheetAndNumbersStayNumbers) {
+    store::ArchiveEntry entry;
+    entry.readAtLocal = QDateTime(QDate(2026, 3, 2), QTime(19, 0));
+    entry.readAt = QDateTime(QDate(2026, 3, 2), QTime(18, 0), Qt::UTC);
+    entry.identity = QStringLiteral("=HYPERLINK(\"http://x\";\"y\")");
+    entry.port = QStringLiteral("\x1B[31mCOM1\r\n");
+    entry.pc = QStringLiteral("+SHOP, 1/-till\u0085");
+    entry.kind = store::ReportKind::Z;
+    entry.figures.grandTotal = -1234;
+    entry.figures.document = -5;
+    entry.closeAcknowledged = true;
+    auto line = [&entry](char separator, char decimal) {
+        reports::HistoryListing listing(reports::HistoryListing::Format::Csv, separator, decimal);
+        std::string header, row;
+        listing.begin(header);
+        listing.add(row, entry);
+        return row;
+    };
+    EXPECT_TRUE(line(',', '.').starts_with(
+        "2026-03-02T18:00:00Z,\"'=HYPERLINK(\"\"http://x\"\";\"\"y\"\")\","
+        "\xEF\xBF\xBD[31mCOM1\xEF\xBF\xBD\xEF\xBF\xBD,\"'+SHOP, 1/-till\xEF\xBF\xBD\",Z,-5,-12.34,0.00,"))
+        << line(',', '.');
+    EXPECT_TRUE(line(';', ',').starts_with(
+        "2026-03-02T18:00:00Z;\"'=HYPERLINK(\"\"http://x\"\";\"\"y\"\")\";"
+        "\xEF\xBF\xBD[31mCOM1\xEF\xBF\xBD\xEF\xBF\xBD;'+SHOP, 1/-till\xEF\xBF\xBD;Z;-5;-12,34;0,00;"))
+        << line(';', ',');
+    EXPECT_NE(line(',', ',').find(",Z,-5,\"-12,34\",\"0,00\","), std::string::npos) << line(',', ',');
+    // JSON carries the texts as they are, escaped.
+    const QJsonObject object =
+        QJsonDocument::fromJson(reports::historyJson({entry})).array().at(0).toObject();
+    EXPECT_EQ(object["identity"].toString(), entry.identity);
+    EXPECT_EQ(object["port"].toString(), entry.port);
+    EXPECT_EQ(object["grand_total"].toDouble(), -12.34);
+    EXPECT_EQ(object, reports::historyObject(entry));
 }
 
 // The sheet's XML of the workbook file, as a spreadsheet reads it out of the zip archive.
