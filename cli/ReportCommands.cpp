@@ -160,10 +160,6 @@ int runReport(PortRun& run, const ReportRequest& request) {
     return closeDay(run, *archive, line, *id, figures.totals, request.password);
 }
 
-} // namespace
-
-namespace {
-
 constexpr long kLargestPassword = 99999;
 const char* const kPasswordVariable = "SCALE_Z_PASSWORD";
 const char* const kPasswordRange = "is not a number from 0 to 99999";
