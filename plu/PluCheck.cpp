@@ -4,13 +4,6 @@
 #include "text/Numbers.h"
 
 namespace {
-bool floatAtMost(const QString& text, double limit) {
-    double value = 0;
-    int error = 0;
-    tryParseFloat(text, value, error);
-    return error == 0 && value <= limit;
-}
-
 bool intAtMost(const QString& text, int32_t limit) {
     int32_t value = 0;
     int error = 0;
@@ -26,9 +19,9 @@ bool pluCellAccepted(int column, const QString& text) {
     case NumColumn:
         return true;
     case PriceColumn:
-        return floatAtMost(text, 9999.99);
+        return decimalTextAtMost(text, 9999.99);
     case CodeColumn:
-        return floatAtMost(text, 999999);
+        return decimalTextAtMost(text, 999999);
     case DepColumn:
         return intAtMost(text, 40);
     case TaxColumn:
@@ -40,7 +33,7 @@ bool pluCellAccepted(int column, const QString& text) {
     case NameColumn:
         return text.size() <= 30;
     case ValidDateColumn:
-        return floatAtMost(text, 999);
+        return decimalTextAtMost(text, 999);
     default: // QUANTITY, TOTAL and COUNT only show what the scale reported
         return false;
     }

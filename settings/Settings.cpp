@@ -45,10 +45,7 @@ void applyFactoryDefaults(Settings& s) {
 
 bool taxCellAccepted(const QString& text) {
     constexpr double highestTaxRate = 99.99;
-    double rate = 0;
-    int error = 0;
-    tryParseFloat(text, rate, error);
-    return (error == 0 && rate <= highestTaxRate) || text.isEmpty();
+    return decimalTextAtMost(text, highestTaxRate) || text.isEmpty();
 }
 
 int64_t hundredthsOf(const QString& text) {

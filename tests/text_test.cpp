@@ -9,8 +9,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -75,12 +77,75 @@ TEST(Numbers, CommaLocaleTakesAPointAsWellAndShowsTheComma) {
     EXPECT_TRUE(floatOk("12,5", 12.5));
     EXPECT_TRUE(floatOk("2.49", 2.49));
     EXPECT_TRUE(floatOk("7.5", 7.5));
-    EXPECT_TRUE(floatFails("1.000,5"));
+    EXPECT_TRUE(floatOk("1.000,5", 1000.5)); // grouped the German way
     EXPECT_TRUE(floatFails("7,5."));
     EXPECT_EQ(regionalDecimalText(QStringLiteral("2.49")), QStringLiteral("2,49"));
     EXPECT_EQ(regionalDecimalText(QStringLiteral("12.")), QStringLiteral("12,"));
     EXPECT_EQ(regionalDecimalText(QStringLiteral("7")), QStringLiteral("7"));
     EXPECT_EQ(formatFixed(-0.05, 2, 3), QStringLiteral("-0,05"));
+}
+
+// A grouped price is read by the desktop's rule or refused, never cut at its first mark; a point or
+// a comma alone stays a decimal mark everywhere.
+TEST(Numbers, GroupedDecimalsFollowTheRegionalRuleOrAreRefused) {
+    const QString nbsp(QChar(0x00A0));
+    const double refused = std::nan("");
+    struct Case {
+        QLocale locale;
+        QString text;
+        double expected;
+    };
+    const QLocale czech(QLocale::Czech, QLocale::Czechia), german(QLocale::German, QLocale::Germany),
+        polish(QLocale::Polish, QLocale::Poland), hungarian(QLocale::Hungarian, QLocale::Hungary),
+        c = QLocale::c();
+    const std::vector<Case> cases = {
+        {german, "1.299,00", 1299},
+        {german, "12.345.678,5", 12345678.5},
+        {german, "1.299,", 1299},
+        {german, "2.49", 2.49},
+        {german, "2,49", 2.49},
+        {german, "1 299,00", refused},
+        {german, "1,299.00", refused},
+        {german, "1.29,00", refused},
+        {german, "1299.000,5", refused},
+        {czech, "1 299,00", 1299},
+        {czech, "1" + nbsp + "299,00", 1299},
+        {czech, "-1 299", -1299},
+        {czech, "1.299,00", refused},
+        {czech, "1 29,00", refused},
+        {czech, "2.49", 2.49},
+        {polish, "12 345,67", 12345.67},
+        {polish, "1.299,00", refused},
+        {hungarian, "1 299,5", 1299.5},
+        {hungarian, "1,299.00", refused},
+        {c, "1,299.00", 1299},
+        {c, "1.299,00", refused},
+        {c, "1 299.00", refused},
+        {c, "1,000", 1},
+        {c, "1,2.3", refused},
+    };
+    for (const Case& test : cases) {
+        LocaleGuard guard(test.locale);
+        double value = -777;
+        int error = 0;
+        tryParseFloat(test.text, value, error);
+        const QString where = test.locale.name() + QStringLiteral(" \"") + test.text + QStringLiteral("\"");
+        if (std::isnan(test.expected)) {
+            EXPECT_EQ(error, 1) << where.toStdString();
+            EXPECT_FALSE(decimalTextAtMost(test.text, 1e9)) << where.toStdString();
+        } else {
+            EXPECT_EQ(error, 0) << where.toStdString();
+            EXPECT_DOUBLE_EQ(value, test.expected) << where.toStdString();
+        }
+    }
+    // While a Czech price is typed, its unfinished last group is let through, within the limit, and
+    // the number is shown without its groups once the edit ends.
+    LocaleGuard guard(czech);
+    EXPECT_TRUE(decimalTextAtMost(QStringLiteral("1 2"), 9999.99));
+    EXPECT_FALSE(decimalTextAtMost(QStringLiteral("99 9"), 9999.99));
+    EXPECT_FALSE(decimalTextAtMost(QStringLiteral("1 2,5"), 9999.99));
+    EXPECT_EQ(regionalDecimalText(QStringLiteral("1 299.5")), QStringLiteral("1 299.5")) << "refused: kept";
+    EXPECT_EQ(regionalDecimalText(QStringLiteral("1 299,50")), QStringLiteral("1299,50"));
 }
 
 TEST(Numbers, ConversionErrorsCarryTheStandardMessages) {

@@ -2,8 +2,11 @@
 //
 // The try* forms report failure in a flag and leave the value alone; the strTo* forms throw
 // ConversionError with the program's standard message, for handlers that end on a bad text.
-// Decimal numbers take a point or a comma as the decimal separator, whatever the regional setting
-// (they have no grouping, so either can only mean the one thing); formatting uses the regional one.
+// Decimal numbers take a point or a comma alone as the decimal separator, whatever the regional
+// setting, so an operator used to the other notation is read right. A text with both a point and a
+// comma, or with a space inside, is grouped: it is read by the regional rule ("1.299,00" on a German
+// desktop, "1 299,00" on a Czech one) or not at all, never cut at its first mark. Formatting uses the
+// regional separator.
 #pragma once
 
 #include <QString>
@@ -20,10 +23,14 @@ public:
 
 // Signed 32-bit decimal whole number: leading blanks, an optional sign, digits, nothing after.
 void tryParseInt(const QString& text, int32_t& value, int& error);
-// Decimal number with a point or a comma: blanks around it, optional sign, optional exponent.
+// Decimal number with a point or a comma: blanks around it, optional sign, optional exponent; or a
+// grouped number that fits the regional rule.
 void tryParseFloat(const QString& text, double& value, int& error);
-// A decimal text as it is shown once an edit ends: its separator made the regional one. A text that
-// is no decimal number comes back unchanged.
+// The check of a typed decimal: a number at most `limit`, or a grouped number still being typed that
+// can still become one ("1 2" on the way to "1 299,00").
+bool decimalTextAtMost(const QString& text, double limit);
+// A decimal text as it is shown once an edit ends: its separator made the regional one, a grouped
+// number without its groups. A text that is no decimal number comes back unchanged.
 QString regionalDecimalText(const QString& text);
 
 // The standard messages for a text that is no number, in the window's language (English where no

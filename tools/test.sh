@@ -16,7 +16,7 @@ fuzz_seconds=${FUZZ_SECONDS:-30}
 # The comma-locale tests run whole programs under LC_ALL, as a desktop starts them; the C library
 # takes a locale only when it is installed. Quick when they are there already.
 installed=$(locale -a)
-for name in cs_CZ de_DE pl_PL; do
+for name in cs_CZ de_DE pl_PL hu_HU; do
     grep -qx "$name.utf8" <<<"$installed" || $sudo localedef -i "$name" -f UTF-8 "$name.UTF-8"
 done
 
