@@ -23,7 +23,7 @@ const std::vector<CliCommand>& cliCommands() {
         {"calibration", {"calibration send [--preset NAME] [FIELD=VALUE]..."}, parseCalibration},
         {"report", {"report [--z [--password-file FILE | --password N] [--force]] [-o FILE]"}, parseReport},
         {"history",
-         {"history [--scale IDENTITY] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--format csv|json]"},
+         {"history [--scale IDENTITY] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--format csv|json|xlsx] [-o FILE]"},
          parseHistory},
         {"logo",
          {"logo send FILE [--brightness B] [--contrast C] [--threshold] [--preview OUT.png]",

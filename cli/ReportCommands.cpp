@@ -1,5 +1,6 @@
 #include "cli/ReportCommands.h"
 
+#include "reports/HistoryWorkbook.h"
 #include "reports/SalesHistory.h"
 #include "text/CodePage.h"
 
@@ -11,6 +12,7 @@
 #include <fstream>
 #include <iostream>
 #include <ostream>
+#include <unistd.h>
 
 namespace {
 
@@ -247,7 +249,23 @@ namespace {
 struct HistoryRequest {
     store::HistoryFilter filter;
     bool json = false;
+    // The workbook the HISTORY window exports, written to `outPath`.
+    bool workbook = false;
+    std::string outPath;
 };
+
+// The listing as the HISTORY window's workbook: built whole, as the window builds it, then written
+// like every other file.
+int writeHistoryWorkbook(PortRun& run, store::SalesArchive& archive, const HistoryRequest& request) {
+    QString error;
+    const std::optional<std::vector<store::ArchiveEntry>> entries = archive.entries(request.filter, &error);
+    if (!entries)
+        return ioError(run, error);
+    const std::optional<QByteArray> workbook = reports::historyWorkbook(*entries, &error);
+    if (!workbook)
+        return ioError(run, error);
+    return writeOutput(run, request.outPath, *workbook);
+}
 
 int runHistory(PortRun& run, const HistoryRequest& request) {
     QString error;
@@ -257,6 +275,8 @@ int runHistory(PortRun& run, const HistoryRequest& request) {
         QString::fromStdString(run.archive), &error, store::Database::Access::ReadOnly);
     if (!archive)
         return ioError(run, error);
+    if (request.workbook)
+        return writeHistoryWorkbook(run, *archive, request);
     if (run.json) {
         // The entries as history --format json lists them, in --format json's result.
         QJsonArray entries;
@@ -310,11 +330,22 @@ ParseResult parseHistory(const std::vector<std::string>& args) {
             if (!day)
                 return kExitUsage;
             (args[i - 1] == "--from" ? request.filter.from : request.filter.to) = *day;
-        } else if (args[i - 1] == "--format" && (value == "csv" || value == "json")) {
+        } else if (args[i - 1] == "--format" && (value == "csv" || value == "json" || value == "xlsx")) {
             request.json = value == "json";
+            request.workbook = value == "xlsx";
+        } else if (args[i - 1] == "-o") {
+            request.outPath = value;
         } else {
             return kExitUsage;
         }
     }
+    if (request.workbook && request.outPath.empty())
+        return usageError("history: --format xlsx needs -o FILE");
+    // A workbook is a zip archive: on a terminal it is only noise, and may leave the terminal in a
+    // state its user must repair.
+    if (request.workbook && !namesOutputFile(request.outPath) && isatty(STDOUT_FILENO))
+        return usageError("history: --format xlsx is not written to a terminal: name a file with -o");
+    if (!request.workbook && !request.outPath.empty())
+        return usageError("history: -o goes with --format xlsx");
     return Job{[request](PortRun& run) { return runHistory(run, request); }, false, {}};
 }

@@ -1,5 +1,6 @@
 #include "reports/HistoryWorkbook.h"
 
+#include "reports/PointNumbers.h"
 #include "reports/SalesHistory.h"
 #include "text/Numbers.h"
 
@@ -103,6 +104,7 @@ std::optional<QByteArray> historyWorkbook(const std::vector<store::ArchiveEntry>
     // The writer only writes to a named file; it is built in a private folder and read back, so the
     // caller writes the bytes like every other file of the program.
     QTemporaryDir folder;
+    const PointNumbers point;
     const QString path = folder.filePath(QStringLiteral("history.xlsx"));
     lxw_workbook* book = folder.isValid() ? workbook_new(QFile::encodeName(path).constData()) : nullptr;
     if (!book) {

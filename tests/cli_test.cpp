@@ -31,14 +31,12 @@ struct Outcome {
     std::string err;
 };
 
-Outcome scalectl(const std::string& args) {
+// A shell command's exit code and output.
+Outcome shell(const std::string& line) {
     char errName[] = "/tmp/scalectl-err-XXXXXX";
     int errFd = mkstemp(errName);
     close(errFd);
-    // In the desktop's locale, a comma one unless the run names another (then installed, so the C
-    // library follows it as well).
-    std::string command =
-        "LC_ALL=${LC_ALL:-de_DE.UTF-8} " + std::string(SCALECTL_PATH) + " " + args + " 2>" + errName;
+    const std::string command = line + " 2>" + errName;
     Outcome run{-1, {}, {}};
     FILE* pipe = popen(command.c_str(), "r");
     std::array<char, 4096> buf{};
@@ -54,6 +52,12 @@ Outcome scalectl(const std::string& args) {
     }
     std::remove(errName);
     return run;
+}
+
+// In the desktop's locale, a comma one unless the run names another (then installed, so the C
+// library follows it as well).
+Outcome scalectl(const std::string& args, const std::string& locale = "${LC_ALL:-de_DE.UTF-8}") {
+    return shell("LC_ALL=" + locale + " " + SCALECTL_PATH + " " + args);
 }
 
 std::string fileText(const std::string& path) {
@@ -716,6 +720,56 @@ TEST_F(ScalectlJson, HistoryListsTheReportsRead) {
     // history lists amounts in the currency unit, the report's result in hundredths.
     EXPECT_EQ(qRound64(entries[0].toObject()["grand_total"].toDouble() * 100),
               read["grand_total"].toInteger());
+}
+
+// The workbook is read back by a real spreadsheet reader whatever the desktop's notation: every
+// amount to the cent, every moment of reading to the second. A workbook is no text for a terminal,
+// and has a file to go to.
+TEST_F(ScalectlJson, HistoryWorkbookReadsBackToTheCentOnEveryDesktop) {
+    const std::string options = "--archive " + archive + " --port " + first.linkPath();
+    ASSERT_EQ(scalectl("--format json " + options + " report --z").exitCode, 0);
+    ASSERT_EQ(scalectl("--format json " + options + " report").exitCode, 0);
+    std::vector<QJsonObject> listed = objects(scalectl("--format json " + options + " history").out);
+    ASSERT_EQ(listed.size(), 1u);
+    const QJsonArray entries = listed[0]["result"].toObject()["entries"].toArray();
+    ASSERT_EQ(entries.size(), 2);
+    for (const char* locale : {"cs_CZ.UTF-8", "de_DE.UTF-8"}) {
+        SCOPED_TRACE(locale);
+        const std::string book = first.folder() + "/history-" + locale + ".xlsx";
+        Outcome written = scalectl(options + " history --format xlsx -o " + book, locale);
+        ASSERT_EQ(written.exitCode, 0) << written.err;
+        Outcome read = shell(std::string("/usr/bin/python3 ") + WORKBOOK_CELLS + " " + book);
+        ASSERT_EQ(read.exitCode, 0) << read.err;
+        std::vector<QStringList> rows;
+        for (const QString& line : QString::fromStdString(read.out).split('\n', Qt::SkipEmptyParts))
+            rows.push_back(line.split('\t'));
+        ASSERT_EQ(rows.size(), 3u) << read.out;
+        for (int e = 0; e < 2; ++e) {
+            const QJsonObject entry = entries[e].toObject();
+            int amounts = 0;
+            for (qsizetype c = 0; c < rows[0].size(); ++c) {
+                const QString column = rows[0][c], cell = rows[size_t(e) + 1].value(c);
+                const QJsonValue expected = entry[column];
+                if (expected.isDouble()) {
+                    bool number = false;
+                    const double value = cell.toDouble(&number);
+                    EXPECT_TRUE(number) << column.toStdString() << " '" << cell.toStdString() << "'";
+                    EXPECT_EQ(qRound64(value * 100), qRound64(expected.toDouble() * 100))
+                        << column.toStdString();
+                    ++amounts;
+                } else if (column == "read_at") {
+                    const QDateTime when = QDateTime::fromString(cell, Qt::ISODate);
+                    const QDateTime known = QDateTime::fromString(expected.toString(), Qt::ISODate);
+                    EXPECT_LE(std::abs(QDateTime(when.date(), when.time(), Qt::UTC).secsTo(known)), 1)
+                        << cell.toStdString() << " " << expected.toString().toStdString();
+                }
+            }
+            EXPECT_GT(amounts, 40) << "every figure is a number";
+        }
+    }
+    Outcome missing = scalectl(options + " history --format xlsx");
+    EXPECT_EQ(missing.exitCode, 64) << missing.err;
+    EXPECT_NE(missing.err.find("--format xlsx needs -o FILE"), std::string::npos) << missing.err;
 }
 
 // The contract a fleet's playbook relies on: the password from a file or the environment, never the

@@ -16,3 +16,5 @@ set_target_properties(reports_tab_test PROPERTIES AUTOUIC OFF)
 # The HISTORY window beside another program's listing of the same archive.
 target_compile_definitions(reports_tab_test PRIVATE SCALECTL_PATH="$<TARGET_FILE:scalectl>")
 add_dependencies(reports_tab_test scalectl)
+# The workbook is read back by a spreadsheet reader (Debian's Python with openpyxl).
+target_compile_definitions(reports_core_test PRIVATE WORKBOOK_CELLS="${CMAKE_CURRENT_SOURCE_DIR}/support/workbook_cells.py")
