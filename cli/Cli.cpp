@@ -16,11 +16,18 @@ int runParsed(const ParseResult& parsed, PortRun& run) {
     return std::get<Job>(parsed).run(run);
 }
 
+void reportCommunicationError(PortRun& run) {
+    run.err << "Communication Error!\n";
+    // A port that failed itself is not retried: the operator has a cable or an adapter to look at.
+    if (run.link.port.portLost())
+        run.err << run.portName << ": the port was lost (" << run.link.port.lossReason() << ")\n";
+}
+
 ScaleLine reportingLine(PortRun& run) {
     return {run.link, [&run](uint8_t code) {
                 if (performCommand(run.link, code).ok)
                     return true;
-                run.err << "Communication Error!\n";
+                reportCommunicationError(run);
                 return false;
             }};
 }

@@ -77,6 +77,10 @@ const std::vector<CliCommand>& cliCommands();
 // code it ended with, or the job's.
 int runParsed(const ParseResult& parsed, PortRun& run);
 
+// "Communication Error!" on the run's err, and when the port itself failed, which port was lost and
+// why ("COM1: the port was lost (Input/output error)").
+void reportCommunicationError(PortRun& run);
+
 // The cores' line over the run's link: the bare command, with "Communication Error!" on the run's
 // err on failure.
 ScaleLine reportingLine(PortRun& run);

@@ -32,7 +32,7 @@ int runRaw(PortRun& run, uint8_t code, const std::vector<uint8_t>& payload) {
         link.putByte(b);
     link.transact(code);
     if (link.exchangeFailed) {
-        run.err << "Communication Error!\n";
+        reportCommunicationError(run);
         return kExitCommunication;
     }
     // The body as the scale sent it, status byte first, without the trailing check byte.

@@ -24,7 +24,7 @@ std::optional<uint8_t> writtenCode(const std::string& text) {
 int showDisplay(PortRun& run) {
     std::optional<DisplayState> state = pollDisplay(run.link);
     if (!state) {
-        run.err << "Communication Error!\n";
+        reportCommunicationError(run);
         return kExitCommunication;
     }
     QJsonArray lines, decimals;

@@ -18,12 +18,19 @@ public:
 
 private:
     void releaseHandle();
+#ifdef _WIN32
+    // Keeps the reason of the failed call: the port lost when the device has gone, else the call's
+    // error for diagnostics.
+    void noteFailure(const char* call);
+#endif
 
 #ifdef _WIN32
     void* handle = reinterpret_cast<void*>(static_cast<intptr_t>(-1)); // INVALID_HANDLE_VALUE
 #else
     int handle = -1;
 #endif
+    // The device as opened, looked at again when it is silent: a removed device has gone from it.
+    std::string devicePath;
     // The per-byte wait set up by the last open; it also bounds the wait for the output to leave at
     // close.
     int waitMs = 0;

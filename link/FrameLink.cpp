@@ -114,6 +114,11 @@ void FrameLink::transact(uint8_t code) {
 
 void FrameLink::exchangeFrame() {
     for (int attempts = 0;;) {
+        // A lost port fails every attempt at once: it is not tried again until it is reopened.
+        if (port.portLost()) {
+            exchangeFailed = true;
+            return;
+        }
         port.purgeInput();
         if (++attempts > attemptLimit) {
             exchangeFailed = true;

@@ -66,7 +66,9 @@ bool NetworkPort::receiveSome(Clock::time_point deadline, bool wait) {
     uint8_t batch[kReceiveBatch];
     int n = stream.receive(batch, sizeof batch, wait ? static_cast<int>(left) : 0, errorText);
     if (n < 0) {
+        // The connection closed or failed: the device server is not coming back on it.
         ended = true;
+        markLost(errorText);
         return false;
     }
     if (n == 0)
@@ -98,6 +100,8 @@ bool NetworkPort::sendRaw(const uint8_t* bytes, size_t n) {
         return false;
     lastSent = Clock::now();
     ended = !stream.send(bytes, n, waitMs, errorText);
+    if (ended)
+        markLost(errorText);
     return !ended;
 }
 

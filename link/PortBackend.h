@@ -25,9 +25,24 @@ public:
 
     // Why the last open, read or write failed, for diagnostics (never shown in a message box).
     const std::string& error() const { return errorText; }
+    // True once the port itself has failed (a vanished device, a hang-up, a closed connection): no
+    // later read or write can succeed, so none is tried until the port is opened again.
+    bool lost() const { return portLost; }
+    // Why, in the system's words ("Input/output error").
+    const std::string& lossReason() const { return lossText; }
 
 protected:
+    void markLost(const std::string& reason) {
+        if (!portLost)
+            lossText = reason;
+        portLost = true;
+        errorText = reason;
+    }
     std::string errorText;
+
+private:
+    bool portLost = false;
+    std::string lossText;
 };
 
 // The backend for a port name: a network backend for "socket://" and "rfc2217://", else the

@@ -62,16 +62,16 @@ void SerialPort::closePort() {
 }
 
 bool SerialPort::writeByte(uint8_t b) {
-    return isOpen && backend->writeOne(b);
+    return isOpen && !portLost() && backend->writeOne(b);
 }
 
 void SerialPort::writeBlock(const uint8_t* block, int n) {
-    if (backend)
+    if (backend && !portLost())
         backend->writeBlock(block, n);
 }
 
 uint8_t SerialPort::readByte() {
-    if (!isOpen)
+    if (!isOpen || portLost())
         readFailed = true;
     if (readFailed)
         return 0;
@@ -82,7 +82,7 @@ uint8_t SerialPort::readByte() {
 }
 
 void SerialPort::purgeInput() {
-    if (backend)
+    if (backend && !portLost())
         backend->purgeInput();
 }
 
@@ -94,4 +94,13 @@ void SerialPort::raiseDtr() {
 const std::string& SerialPort::lastError() const {
     static const std::string none;
     return backend ? backend->error() : none;
+}
+
+bool SerialPort::portLost() const {
+    return backend && backend->lost();
+}
+
+const std::string& SerialPort::lossReason() const {
+    static const std::string none;
+    return backend ? backend->lossReason() : none;
 }

@@ -40,6 +40,11 @@ struct SerialPort {
 
     // Text of the last failure, for diagnostics (never shown in a message box).
     const std::string& lastError() const;
+    // The port itself has failed since it was opened (see PortBackend::lost): it stays so, and
+    // reads and writes end at once, until the next open.
+    bool portLost() const;
+    // Why it was lost, in the system's words.
+    const std::string& lossReason() const;
 
     SerialPort() = default;
     SerialPort(const SerialPort&) = delete;

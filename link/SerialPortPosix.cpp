@@ -23,6 +23,16 @@ namespace {
 std::mutex folderMutex;
 std::string linkFolder;
 
+// The failures after which the device is not coming back on this descriptor: an unplugged adapter
+// (EIO, ENXIO, ENODEV), an emulator that ended (EIO on a pty whose other side closed), a descriptor
+// that went bad.
+bool deviceGone(int error) {
+    return error == EIO || error == ENXIO || error == ENODEV || error == EBADF || error == EPIPE;
+}
+
+// What a hang-up (end of file, POLLHUP) is called when it ends the port.
+constexpr const char* kHangUp = "the line hung up";
+
 std::string executableFolder() {
     char buf[PATH_MAX];
     ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
@@ -85,6 +95,7 @@ void DevicePort::releaseHandle() {
 
 bool DevicePort::open(const std::string& path, int32_t baud, int wait) {
     waitMs = wait;
+    devicePath = path;
     auto fail = [this](const std::string& what) {
         errorText = what + ": " + std::strerror(errno);
         return false;
@@ -145,12 +156,18 @@ bool DevicePort::writeOne(uint8_t b) {
         if (n == 1)
             return true;
         if (n < 0 && errno != EAGAIN && errno != EINTR) {
-            errorText = std::string("write: ") + std::strerror(errno);
+            if (deviceGone(errno))
+                markLost(std::strerror(errno));
+            else
+                errorText = std::string("write: ") + std::strerror(errno);
             return false;
         }
         // The output queue is full: wait until it takes a byte, but never forever.
         pollfd p{handle, POLLOUT, 0};
-        if (poll(&p, 1, waitMs) <= 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL)))
+        const int r = poll(&p, 1, waitMs);
+        if (r > 0 && (p.revents & (POLLERR | POLLHUP | POLLNVAL)))
+            markLost(kHangUp);
+        if (r <= 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL)))
             return false;
     }
 }
@@ -164,34 +181,60 @@ void DevicePort::writeBlock(const uint8_t* block, int n) {
             done += static_cast<int>(w);
             continue;
         }
-        if (w < 0 && errno != EAGAIN && errno != EINTR)
+        if (w < 0 && errno != EAGAIN && errno != EINTR) {
+            if (deviceGone(errno))
+                markLost(std::strerror(errno));
             return;
+        }
         pollfd p{handle, POLLOUT, 0};
-        if (poll(&p, 1, waitMs) <= 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL)))
+        const int r = poll(&p, 1, waitMs);
+        if (r > 0 && (p.revents & (POLLERR | POLLHUP | POLLNVAL)))
+            markLost(kHangUp);
+        if (r <= 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL)))
             return;
     }
 }
 
 bool DevicePort::readOne(uint8_t& b) {
     // Bytes already received are taken without waiting; poll() only when the queue is empty.
-    for (;;) {
+    for (bool hungUp = false;;) {
         ssize_t n = ::read(handle, &b, 1);
         if (n == 1)
             return true;
         if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) {
             // End of file or a hard error: the device is gone, fail now instead of waiting.
-            if (n < 0)
+            if (n == 0)
+                markLost(kHangUp);
+            else if (deviceGone(errno))
+                markLost(std::strerror(errno));
+            else
                 errorText = std::string("read: ") + std::strerror(errno);
             return false;
         }
         if (n < 0 && errno == EINTR)
             continue;
+        if (hungUp) {
+            // poll() said the line hung up and still nothing can be read.
+            markLost(kHangUp);
+            return false;
+        }
         pollfd p{handle, POLLIN, 0};
         int r = poll(&p, 1, waitMs);
         if (r < 0 && errno == EINTR)
             continue;
-        if (r <= 0 || (p.revents & (POLLERR | POLLNVAL)) || ((p.revents & POLLHUP) && !(p.revents & POLLIN)))
+        if (r == 0) {
+            // Silence. A removed adapter may leave the descriptor silent rather than failing it; its
+            // device (or the link to it) has gone from the file system then.
+            struct stat info {};
+            if (stat(devicePath.c_str(), &info) != 0 &&
+                (errno == ENOENT || errno == ENODEV || errno == ENXIO))
+                markLost(std::strerror(ENODEV));
             return false;
+        }
+        if (r < 0)
+            return false;
+        // A hang-up or an error: one more read tells which, and takes a byte still queued.
+        hungUp = (p.revents & (POLLERR | POLLNVAL | POLLHUP)) && !(p.revents & POLLIN);
     }
 }
 

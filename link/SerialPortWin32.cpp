@@ -5,6 +5,46 @@
 
 #include <windows.h>
 
+namespace {
+
+// The failures after which the device is not coming back on this handle: a USB adapter pulled out
+// answers one of these to every call from then on, as does a virtual port whose other side ended.
+bool deviceGone(DWORD error) {
+    switch (error) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_BAD_COMMAND:
+    case ERROR_GEN_FAILURE:
+    case ERROR_INVALID_HANDLE:
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_DEVICE_REMOVED:
+    case ERROR_DEVICE_NOT_CONNECTED:
+    case ERROR_OPERATION_ABORTED:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The system's own words for an error code.
+std::string systemMessage(DWORD error) {
+    char text[256] = {};
+    DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                             text, sizeof text, nullptr);
+    while (n > 0 && (text[n - 1] == '\r' || text[n - 1] == '\n' || text[n - 1] == '.'))
+        text[--n] = '\0';
+    return n > 0 ? std::string(text, n) : "error " + std::to_string(error);
+}
+
+} // namespace
+
+void DevicePort::noteFailure(const char* call) {
+    const DWORD error = GetLastError();
+    if (deviceGone(error))
+        markLost(systemMessage(error));
+    else
+        errorText = std::string(call) + " failed (error " + std::to_string(error) + ")";
+}
+
 void setPortLinkFolder(const std::string&) {}
 std::string portLinkFolder() {
     return ".";
@@ -89,7 +129,7 @@ bool DevicePort::writeOne(uint8_t b) {
         DWORD written = 0;
         if (!WriteFile(handle, &b, 1, &written, nullptr)) {
             // A removed adapter: end instead of repeating forever.
-            errorText = "WriteFile failed (error " + std::to_string(GetLastError()) + ")";
+            noteFailure("WriteFile");
             return false;
         }
         if (written == 1)
@@ -99,12 +139,17 @@ bool DevicePort::writeOne(uint8_t b) {
 
 void DevicePort::writeBlock(const uint8_t* block, int n) {
     DWORD written = 0;
-    WriteFile(handle, block, static_cast<DWORD>(n), &written, nullptr);
+    if (!WriteFile(handle, block, static_cast<DWORD>(n), &written, nullptr))
+        noteFailure("WriteFile");
 }
 
 bool DevicePort::readOne(uint8_t& b) {
     DWORD got = 0;
-    return ReadFile(handle, &b, 1, &got, nullptr) && got == 1;
+    if (!ReadFile(handle, &b, 1, &got, nullptr)) {
+        noteFailure("ReadFile");
+        return false;
+    }
+    return got == 1;
 }
 
 void DevicePort::purgeInput() {

@@ -5,7 +5,10 @@
 #include "link/FrameLink.h"
 #include "tests/support/SimHarness.h"
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
 #include <thread>
@@ -135,6 +138,40 @@ TEST_F(LinkAgainstScale, DeviceVanishingMidReplyFailsWithoutHanging) {
     EXPECT_LT(took, 500);
     theLink.close();
     EXPECT_FALSE(theLink.port.isOpen);
+}
+
+// A port that failed itself is said once and not tried again: one attempt, not three, and every
+// later exchange fails at once, until the port is opened again once the scale is back. A device
+// gone from the file system (an adapter pulled out, its link removed) is lost the same way.
+TEST_F(LinkAgainstScale, LostPortIsNotRetriedUntilItIsOpenedAgain) {
+    int attemptsFailed = 0;
+    theLink.trace = [&attemptsFailed](FrameLink::TraceKind kind, const uint8_t*, size_t) {
+        attemptsFailed += kind == FrameLink::TraceKind::AttemptFailed;
+    };
+    scale.sim().injectFault(Fault::Vanish, 1);
+    identify();
+    EXPECT_TRUE(theLink.exchangeFailed);
+    EXPECT_TRUE(theLink.port.portLost());
+    EXPECT_FALSE(theLink.port.lossReason().empty());
+    EXPECT_EQ(attemptsFailed, 1);
+    EXPECT_LT(identify(), 50);
+    EXPECT_TRUE(theLink.exchangeFailed);
+    EXPECT_EQ(attemptsFailed, 1) << "no attempt on a lost port";
+
+    SimHarness back; // the scale back, on a port of the same name
+    ASSERT_TRUE(theLink.open(1, 9600));
+    EXPECT_FALSE(theLink.port.portLost());
+    identify();
+    EXPECT_FALSE(theLink.exchangeFailed);
+
+    back.sim().injectFault(Fault::Silence, 3);
+    std::filesystem::remove(back.linkPath());
+    identify();
+    EXPECT_TRUE(theLink.exchangeFailed);
+    EXPECT_TRUE(theLink.port.portLost());
+    EXPECT_EQ(theLink.port.lossReason(), std::strerror(ENODEV));
+    EXPECT_EQ(attemptsFailed, 2);
+    theLink.trace = nullptr;
 }
 
 // A scale that looks at its line only 300 ms after each reply, when the PC has long closed the port:
