@@ -59,6 +59,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), ui(new Ui::MainWindow
     ui->scaleIdLabel->raise();
 
     connect(&session, &ScaleSession::statusReceived, this, &MainWindow::showStatus);
+    statusCaption = ui->statusLabel->text();
+    connect(&session, &ScaleSession::portLost, this, &MainWindow::showPortLost);
 
     pluTab = new PluTab(session, ui->pluPage);
     auto* pluLayout = new QVBoxLayout(ui->pluPage);
@@ -171,15 +173,25 @@ void MainWindow::showStatus(uint8_t status) {
     ui->pages->setTabVisible(ui->pages->indexOf(ui->systemPage), (status & kCalibrationBit) != 0);
 }
 
+void MainWindow::showDisconnected() {
+    ui->scaleIdLabel->clear();
+    keepNoteClearOfScaleId();
+    session.scaleIdentity.clear();
+    ui->connectButton->setText(tr("CONNECT"));
+    ui->connectionLight->setBrushColor(disconnectedColour);
+    ui->pages->setCurrentWidget(ui->pluPage);
+    ui->pages->setTabVisible(ui->pages->indexOf(ui->systemPage), false);
+}
+
+void MainWindow::showPortLost() {
+    showDisconnected();
+    // The last status came from a scale no longer reached.
+    ui->statusLabel->setText(statusCaption);
+}
+
 void MainWindow::connectOrDisconnect() {
     if (ui->connectButton->text() == tr("DISCONNECT")) {
-        ui->scaleIdLabel->clear();
-        keepNoteClearOfScaleId();
-        session.scaleIdentity.clear();
-        ui->connectButton->setText(tr("CONNECT"));
-        ui->connectionLight->setBrushColor(disconnectedColour);
-        ui->pages->setCurrentWidget(ui->pluPage);
-        ui->pages->setTabVisible(ui->pages->indexOf(ui->systemPage), false);
+        showDisconnected();
         theLink.close();
         return;
     }
@@ -205,6 +217,7 @@ void MainWindow::connectOrDisconnect() {
         }
         // The scale's record is found by the port as named and the identity it reported.
         session.portName = ui->portCombo->currentText();
+        ++session.connection;
         session.scaleIdentity = fromCp1250(*identity);
         ui->scaleIdLabel->setText(tr("SCALE ID: ") + session.scaleIdentity);
         keepNoteClearOfScaleId();

@@ -66,5 +66,11 @@ protected:
 private:
     void showStatus(uint8_t status);
     void keepNoteClearOfScaleId();
+    // The connection bar as it is without a scale: CONNECT, the dark lamp, no identity.
+    void showDisconnected();
+    // The port failed under a command: the bar disconnected, the last status gone.
+    void showPortLost();
     QHBoxLayout* noteCornerLayout = nullptr;
+    // The status caption before any status came.
+    QString statusCaption;
 };

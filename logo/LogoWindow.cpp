@@ -39,7 +39,8 @@ void LogoWindow::loadBitmap() {
         return;
     LogoPictureLoad loaded = loadLogoFile(fileName);
     if (!loaded.error.isEmpty()) {
-        prompts().applicationError(loaded.error);
+        prompts().applicationError(
+            loaded.error + QLatin1Char('\n') + tr("Only BMP pictures (*.bmp) are taken."), this);
         return;
     }
     takePicture(*logo, loaded.picture);

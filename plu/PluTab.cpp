@@ -18,6 +18,8 @@
 
 #include <QHeaderView>
 #include <QMenu>
+#include <algorithm>
+#include <iterator>
 #include <numeric>
 
 namespace {
@@ -157,7 +159,10 @@ void PluTab::transferEnded(TransferEnd end, const Record& record, const QString&
         return;
     QString text = tr("%1 PLUs %2 in %3")
                        .arg(QLocale().toString(transferred), done, minutesSeconds(transferClock.elapsed()));
-    if (end == TransferEnd::Stopped)
+    if (end == TransferEnd::Failed && done == tr("sent") && transferred > 0)
+        text = tr("PLU send stopped after %1 PLUs: the scale holds part of the new PLUs; send them again")
+                   .arg(QLocale().toString(transferred));
+    else if (end == TransferEnd::Stopped)
         text += tr(" (stopped)");
     else if (end == TransferEnd::Failed)
         text += tr(" (failed)");
@@ -170,8 +175,12 @@ void PluTab::loadRangeFromScale() {
     session.runHandler([this] {
         auto [from, to] = range();
         Record record;
-        if (openRecord(record, false))
-            transferEnded(loadFromScale(session.line(), grid, from, to, record.hooks), record, tr("read"));
+        if (!openRecord(record, false))
+            return;
+        const TransferEnd end = loadFromScale(session.line(), grid, from, to, record.hooks);
+        if (end == TransferEnd::Completed)
+            clearMarks(from, to);
+        transferEnded(end, record, tr("read"));
     });
 }
 
@@ -184,16 +193,31 @@ void PluTab::saveRangeToScale() {
         Record record;
         if (!openRecord(record, changedOnly))
             return;
-        if (!changedOnly)
-            return transferEnded(saveToScale(session.line(), grid, from, to, record.hooks), record,
-                                 tr("sent"));
+        if (!changedOnly) {
+            // Empty rows clear the scale's PLUs: a range with nothing in it would only wipe them.
+            const std::vector<int> rows = saveToScaleOrder(from, to);
+            if (std::none_of(rows.begin(), rows.end(), [this](int row) { return grid.rowInUse(row); }) &&
+                !prompts().confirm(tr("Save To SCALE"),
+                                   tr("No row of PLU %1 to %2 holds a PLU. Sending them clears these PLUs "
+                                      "on the scale.\n\nSend them to the scale?")
+                                       .arg(from)
+                                       .arg(to)))
+                return;
+            const TransferEnd end = saveToScale(session.line(), grid, from, to, record.hooks);
+            if (end == TransferEnd::Completed)
+                clearMarks(from, to);
+            return transferEnded(end, record, tr("sent"));
+        }
         // The rows Save To SCALE would write, less those the scale is known to hold already; a scale
         // without a record gets them all.
         std::vector<int> rows = saveToScaleOrder(from, to);
         int current = 0;
         if (record.records && !record.records->known().empty())
             rows = changedRows(decidingRows(grid, rows), record.records->known(), &current);
-        transferEnded(saveRows(session.line(), grid, rows, record.hooks), record, tr("sent"));
+        const TransferEnd end = saveRows(session.line(), grid, rows, record.hooks);
+        if (end == TransferEnd::Completed)
+            clearMarks(from, to);
+        transferEnded(end, record, tr("sent"));
     });
 }
 
@@ -247,6 +271,16 @@ void PluTab::markDifferences(const std::vector<int>& marks) {
     marked = marks;
 }
 
+void PluTab::clearMarks(int from, int to) {
+    std::vector<int> kept;
+    std::copy_if(marked.begin(), marked.end(), std::back_inserter(kept), [this, from, to](int mark) {
+        // A mark is kept by its row; the row's PLU is the number in its NUM cell.
+        const int plu = grid.cell(NumColumn, mark / kPluColumnCount).toInt();
+        return plu < from || plu > to;
+    });
+    markDifferences(kept);
+}
+
 void PluTab::saveToDisk() {
     QString path = prompts().saveFileName(fileFilter(), kFileSuffix, kFileFolder);
     if (path.isEmpty())
@@ -259,7 +293,11 @@ void PluTab::loadFromDisk() {
     QString path = prompts().openFileName(fileFilter(), kFileSuffix, kFileFolder);
     if (path.isEmpty())
         return;
-    switch (loadPluFile(path, grid).outcome) {
+    const PluFileLoad outcome = loadPluFile(path, grid).outcome;
+    // The cells now hold the file: what was marked as differing from the scale is no longer known.
+    if (outcome != PluFileLoad::IoError)
+        markDifferences({});
+    switch (outcome) {
     case PluFileLoad::Loaded:
         break;
     case PluFileLoad::BadLine:

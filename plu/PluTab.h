@@ -72,6 +72,8 @@ private:
 
     ScaleSession& session;
     PluGrid grid;
+    // Takes the marks off the cells of PLU from to to, which now hold what the scale holds.
+    void clearMarks(int from, int to);
     // The records the running transfer has moved, and its clock.
     int transferred = 0;
     QElapsedTimer transferClock;

@@ -270,6 +270,7 @@ void SettingsTab::restoreDefaults() {
     // DEFAULT leaves the clerk mode as it is, a text typed into the box too.
     const QString clerkModeText = ui->clerkModeCombo->currentText();
     setSettings(s);
+    connectionShown = -1;
     ui->clerkModeCombo->setEditText(clerkModeText);
 }
 
@@ -286,13 +287,28 @@ void SettingsTab::sendToScale() {
         });
         if (!session.requireConnection())
             return;
+        // Defaults, a file or another scale's settings would replace what the shop set up on this
+        // scale, with no way back: that is asked first.
+        if (connectionShown != session.connection &&
+            !prompts().confirm(tr("SEND TO SCALE"),
+                               tr("These settings were not read from this scale. Sending them replaces the "
+                                  "scale's receipt header and footer, department names, taxes and clerk "
+                                  "names.\n\nSend them to the scale?")))
+            return;
         prompts().setWaitCursor(true);
         QElapsedTimer clock;
         clock.start();
         const Settings values = settings();
         if (session.runStepped(kSettingsExchangeCount,
-                               [&values](const ScaleLine& line) { return sendSettings(line, values); }))
+                               [&values](const ScaleLine& line) { return sendSettings(line, values); })) {
             session.note(tr("Settings sent in %1").arg(minutesSeconds(clock.elapsed())));
+            connectionShown = session.connection;
+        } else if (session.exchanged > 1) {
+            session.note(tr("Settings send stopped at %1 of %2: the scale holds part of the new settings; "
+                            "send them again")
+                             .arg(session.exchanged)
+                             .arg(kSettingsExchangeCount));
+        }
     });
 }
 
@@ -318,8 +334,12 @@ void SettingsTab::loadFromScale() {
             });
         if (loaded || requests > 1)
             setSettings(s);
-        if (loaded)
+        if (loaded) {
             session.note(tr("Settings read in %1").arg(minutesSeconds(clock.elapsed())));
+            connectionShown = session.connection;
+        } else if (requests > 1) {
+            connectionShown = -1;
+        }
     }
     prompts().setWaitCursor(false);
 }
@@ -344,8 +364,10 @@ void SettingsTab::loadFromDisk() {
         prompts().message(tr("ERROR!"), wrongLineCountMessage(place.line));
         return;
     }
-    if (outcome != SettingsFileLoad::IoError)
+    if (outcome != SettingsFileLoad::IoError) {
         setSettings(s);
+        connectionShown = -1;
+    }
     if (outcome != SettingsFileLoad::Loaded)
         prompts().message(tr("ERROR!"), tr("I/O Error!"));
 }

@@ -53,4 +53,7 @@ public:
 
 private:
     ScaleSession& session;
+    // The connection whose scale the controls were read from or last sent to; -1 when they hold the
+    // defaults, a file or another connection's settings. SEND asks first unless it is this one.
+    int connectionShown = -1;
 };

@@ -162,5 +162,15 @@ TEST(DateField, TakesTheDateTypedAsShownSeparatorsIncluded) {
             QTest::keyClicks(&field, QStringLiteral("8.3.2026"));
             EXPECT_EQ(field.date(), QDate(2026, 3, 8)) << c.locale.name().toStdString();
         }
+        // The whole date selected and retyped, with or without a leading zero.
+        const QString typed = QString::fromLatin1(c.typed);
+        for (const QString& retyped : {typed, typed.startsWith('0') ? typed.mid(1) : typed}) {
+            field.setDate(QDate(2026, 1, 1));
+            QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
+            ASSERT_EQ(field.lineEdit()->selectedText(), field.lineEdit()->text());
+            QTest::keyClicks(&field, retyped);
+            EXPECT_EQ(field.date(), QDate(2026, 12, 8))
+                << c.locale.name().toStdString() << " " << retyped.toStdString();
+        }
     }
 }

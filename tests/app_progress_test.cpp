@@ -48,7 +48,7 @@ TEST(ProgressDialog, HasTheDesignFrameAndContents) {
                  (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint));
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_FALSE(dialog.keepRunning);
-    EXPECT_EQ(dialog.ui->countLabel->text(), QStringLiteral("Label1"));
+    EXPECT_EQ(dialog.ui->countLabel->text(), QString()) << "no placeholder before a count";
     EXPECT_EQ(dialog.ui->stopButton->text(), QStringLiteral("STOP"));
     EXPECT_EQ(dialog.ui->progressBar->maximum(), 100);
 }
@@ -62,6 +62,9 @@ TEST(ProgressDialog, BeginShowsTheDialogReadyToRun) {
     EXPECT_EQ(dialog.ui->progressBar->value(), 0);
     dialog.step(7, QStringLiteral("7 PLUs"));
     EXPECT_EQ(dialog.ui->countLabel->text(), QStringLiteral("7 PLUs"));
+    dialog.finish();
+    dialog.begin(10);
+    EXPECT_EQ(dialog.ui->countLabel->text(), QString()) << "the last transfer's count is gone";
     dialog.finish();
 }
 

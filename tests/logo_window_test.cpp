@@ -100,8 +100,11 @@ TEST_F(LogoWindowTest, LoadShowsTheConvertedPictureAndKeepsItOnRefusal) {
     ui->loadButton->click();
     ui->loadButton->click();
     EXPECT_EQ(recorder.messages,
-              (std::vector<RecordedPrompt>{{applicationTitle(), QStringLiteral("Bitmap image is not valid")},
-                                           {applicationTitle(), "Cannot open file " + path("MISSING.BMP")}}));
+              (std::vector<RecordedPrompt>{
+                  {applicationTitle(), "Bitmap image is not valid\nOnly BMP pictures (*.bmp) are taken."},
+                  {applicationTitle(),
+                   "Cannot open file " + path("MISSING.BMP") + "\nOnly BMP pictures (*.bmp) are taken."}}));
+    EXPECT_EQ(recorder.messageWindows, std::vector<QWidget*>(2, theLogoWindow)) << "over the logo window";
     EXPECT_EQ(theLogoWindow->images().picture.size(), QSize(384, 250));
     EXPECT_EQ(theLogoWindow->images().grayImage[0], 128);
     EXPECT_EQ(shownBlackDots(), dithered);

@@ -357,6 +357,24 @@ TEST_F(PluTabScaleTest, CommaLocaleSendsTheHundredthsOfAFilePriceAndATypedOne) {
     QTest::keyClick(editor, Qt::Key_Return);
     QApplication::processEvents(); // the editor commits its text on a queued call
     EXPECT_EQ(cell(PriceColumn, 3), "2,49");
+    // A price grouped the Czech way is read by the Czech rule, shown without its groups; one grouped
+    // another way is refused with a beep, never cut at its point (1.299 would reach the scale as 1,30).
+    editor = typeInto(PriceColumn, 4, "1 299,00");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(recorder.beeps, 0);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(cell(PriceColumn, 4), "1299,00");
+    editor = typeInto(PriceColumn, 5, "1.299,");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(recorder.beeps, 1);
+    EXPECT_EQ(cell(PriceColumn, 5), "1.299");
+    EXPECT_EQ(editor->text(), "1.299");
+    QTest::keyClick(editor, Qt::Key_Escape);
+    tab->table().setCell(PriceColumn, 5, QString());
+    for (int column = NumColumn; column <= ValidDateColumn; ++column)
+        if (column != PriceColumn)
+            tab->table().setCell(column, 4, column == NumColumn ? QStringLiteral("10") : QStringLiteral("0"));
     for (int column = NumColumn; column <= ValidDateColumn; ++column)
         if (column != PriceColumn)
             tab->table().setCell(column, 3, column == NumColumn ? QStringLiteral("9") : QStringLiteral("0"));
@@ -366,6 +384,7 @@ TEST_F(PluTabScaleTest, CommaLocaleSendsTheHundredthsOfAFilePriceAndATypedOne) {
         EXPECT_EQ(state.plus[7].price, 1234);
         EXPECT_EQ(state.plus[8].price, 90);
         EXPECT_EQ(state.plus[9].price, 249);
+        EXPECT_EQ(state.plus[10].price, 129900);
     });
 }
 
@@ -406,5 +425,35 @@ TEST_F(PluTabScaleTest, LoadSaveAndCompareKeepTheScalesRecord) {
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.messages[0].text, "The marked cells differ from the scale.");
     EXPECT_EQ(sentAfter(ui->saveToScaleButton), (Sent{{0x01, -1}, {0x23, 5}, {0x27, -1}}));
+    EXPECT_EQ(grid->item(5 - 1, PriceColumn)->background().style(), Qt::NoBrush)
+        << "sent: the scale holds it";
+
+    scale.sim().withState([](ScaleState& state) { state.plus[5].price = 556; });
+    sentAfter(ui->compareAction);
+    ASSERT_EQ(grid->item(5 - 1, PriceColumn)->background().color(), QColor(255, 200, 0));
+    ui->loadFromScaleButton->click();
+    EXPECT_EQ(grid->item(5 - 1, PriceColumn)->background().style(), Qt::NoBrush)
+        << "read: the cell is the scale's";
+}
+
+// Empty rows clear the scale's PLUs: a range with no PLU in it is sent only when the operator says so.
+TEST_F(PluTabScaleTest, SavingARangeWithNoPluAsksFirst) {
+    connect();
+    ui->fromSpin->setValue(20);
+    ui->toSpin->setValue(25);
+    recorder.scriptedAnswers = {false};
+    ui->saveToScaleButton->click();
+    ASSERT_EQ(recorder.questions.size(), 1u);
+    EXPECT_EQ(recorder.questions[0].title, "Save To SCALE");
+    EXPECT_TRUE(recorder.questions[0].text.contains("PLU 20 to 25"))
+        << recorder.questions[0].text.toStdString();
+    EXPECT_TRUE(scale.sim().requestBodies().empty()) << "No sends nothing";
+
+    recorder.clear();
+    for (int column = NumColumn; column <= ValidDateColumn; ++column)
+        tab->table().setCell(column, 2, column == NumColumn ? QStringLiteral("21") : QStringLiteral("1"));
+    ui->saveToScaleButton->click();
+    EXPECT_TRUE(recorder.questions.empty()) << "a range holding a PLU";
+    scale.sim().withState([](ScaleState& state) { EXPECT_EQ(state.plus[21].price, 100); });
 }
 } // namespace

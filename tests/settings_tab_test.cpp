@@ -15,6 +15,7 @@
 #include "ui/ProgressDialog.h"
 #include "ui/SpinEdit.h"
 
+#include "ui_MainWindow.h"
 #include "ui_ProgressDialog.h"
 
 #include "ui_SettingsTab.h"
@@ -518,6 +519,78 @@ TEST_F(SettingsTabScaleTest, SendShowsEurAgainAndAnEmptyTaxCellStopsBeforeTheTax
               std::vector<RecordedPrompt>({{applicationTitle(), "'abc' is not a valid integer value"}}));
     EXPECT_TRUE(scale.sim().requestBodies().empty());
     EXPECT_EQ(ui->currencyEdit->text(), "EUR"); // a lone euro sign shows as EUR after any SEND
+}
+
+// Settings that did not come from this scale in this connection (the defaults at start, DEFAULT, a
+// file, an earlier connection's) replace the shop's own only when the operator says so.
+TEST_F(SettingsTabScaleTest, SendAsksBeforeReplacingWhatWasNotReadFromThisScale) {
+    theMainWindow->connectOrDisconnect(); // CONNECT
+    ASSERT_TRUE(theMainWindow->session.isConnected());
+    scale.sim().clearLog();
+    recorder.scriptedAnswers = {false};
+    ui->sendToScaleButton->click();
+    ASSERT_EQ(recorder.questions.size(), 1u);
+    EXPECT_EQ(recorder.questions[0].title, "SEND TO SCALE");
+    for (const char* named : {"header and footer", "department names", "taxes", "clerk names"})
+        EXPECT_TRUE(recorder.questions[0].text.contains(QLatin1String(named))) << named;
+    EXPECT_TRUE(scale.sim().requestBodies().empty()) << "No sends nothing";
+
+    recorder.clear();
+    ui->loadFromScaleButton->click();
+    scale.sim().clearLog();
+    ui->sendToScaleButton->click();
+    EXPECT_TRUE(recorder.questions.empty()) << "read from this scale in this connection";
+    EXPECT_EQ(commandCodes().size(), size_t(kSettingsExchangeCount));
+
+    ui->defaultButton->click();
+    recorder.scriptedAnswers = {false};
+    ui->sendToScaleButton->click();
+    EXPECT_EQ(recorder.questions.size(), 1u) << "DEFAULT";
+
+    ui->loadFromScaleButton->click();
+    theMainWindow->connectOrDisconnect(); // DISCONNECT
+    theMainWindow->connectOrDisconnect(); // CONNECT
+    recorder.clear();
+    recorder.scriptedAnswers = {false};
+    scale.sim().clearLog();
+    ui->sendToScaleButton->click();
+    EXPECT_EQ(recorder.questions.size(), 1u) << "read in an earlier connection";
+    EXPECT_TRUE(scale.sim().requestBodies().empty());
+}
+
+// The scale's port lost in the middle of SEND: said once, the window shows itself disconnected and
+// the note says what the scale holds now; CONNECT opens the port again once the scale is back.
+TEST_F(SettingsTabScaleTest, PortLostDuringSendIsSaidOnceAndDisconnects) {
+    Ui::MainWindow* bar = theMainWindow->ui;
+    theMainWindow->connectOrDisconnect();
+    ui->loadFromScaleButton->click();
+    int exchanges = 0;
+    QObject::connect(&theMainWindow->session, &ScaleSession::statusReceived, [this, &exchanges] {
+        if (++exchanges == 16)
+            scale.sim().injectFault(Fault::Vanish, 1);
+    });
+    recorder.clear();
+    ui->sendToScaleButton->click();
+    EXPECT_EQ(recorder.messages,
+              std::vector<RecordedPrompt>(
+                  {{"Error!", "The scale's port was lost: check the cable, then CONNECT"}}));
+    EXPECT_EQ(theMainWindow->noteLabel->text(),
+              "Settings send stopped at 17 of 54: the scale holds part of the "
+              "new settings; send them again");
+    EXPECT_EQ(bar->connectButton->text(), "CONNECT");
+    EXPECT_EQ(bar->connectionLight->brushColor(), QColor(0, 128, 0));
+    EXPECT_FALSE(bar->statusLabel->text().startsWith("STATUS:")) << bar->statusLabel->text().toStdString();
+    EXPECT_FALSE(theMainWindow->session.isConnected());
+    recorder.clear();
+    ui->loadFromScaleButton->click();
+    EXPECT_EQ(recorder.messages, std::vector<RecordedPrompt>{notConnected});
+
+    SimHarness back; // the scale back on its port
+    recorder.clear();
+    theMainWindow->connectOrDisconnect();
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_TRUE(theMainWindow->session.isConnected());
+    EXPECT_EQ(bar->connectButton->text(), "DISCONNECT");
 }
 
 TEST_F(SettingsTabScaleTest, LoadWritesTheScalesSettingsIntoTheControls) {

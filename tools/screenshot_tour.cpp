@@ -41,10 +41,16 @@ namespace {
 // A message box would wait for a click nobody makes; the tour prints the message and goes on.
 class PrintedPrompts final : public Prompts {
 public:
-    void message(const QString& title, const QString& text) override {
+    void message(const QString& title, const QString& text, QWidget*) override {
         std::fprintf(stderr, "screenshot-tour: %s: %s\n", qPrintable(title), qPrintable(text));
     }
-    void applicationError(const QString& text) override { message(applicationTitle(), text); }
+    void applicationError(const QString& text, QWidget* over) override {
+        message(applicationTitle(), text, over);
+    }
+    bool confirm(const QString& title, const QString& text) override {
+        std::fprintf(stderr, "screenshot-tour: %s: %s: yes\n", qPrintable(title), qPrintable(text));
+        return true;
+    }
     QString openFileName(const QString&, const QString&, const QString&) override {
         return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
     }

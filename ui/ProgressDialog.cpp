@@ -27,6 +27,8 @@ void ProgressDialog::stop() {
 
 void ProgressDialog::begin(int maximum, bool stoppable) {
     ui->stopButton->setEnabled(stoppable);
+    // No count before the first step: neither the form's placeholder nor the last transfer's.
+    ui->countLabel->clear();
     show();
     // The range is set whole: a transfer with TO below FROM asks for a negative maximum, and
     // setMaximum alone would pull the minimum down with it for every later transfer.

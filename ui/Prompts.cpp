@@ -51,18 +51,29 @@ void fitTitle(QMessageBox& box) {
 
 namespace {
 
+// The window a box belongs to: the one named, else the active one. Owned by it, the box stays above
+// it; a box owned by another window could open behind a window that stays on top.
+QWidget* owner(QWidget* over) {
+    return over ? over->window() : QApplication::activeWindow();
+}
+
+int showInFront(QMessageBox& box) {
+    fitTitle(box);
+    box.show();
+    box.raise();
+    box.activateWindow();
+    return box.exec();
+}
+
 class QtPrompts final : public Prompts {
 public:
-    void message(const QString& title, const QString& text) override {
-        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
-        fitTitle(box);
-        box.exec();
+    void message(const QString& title, const QString& text, QWidget* over) override {
+        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner(over));
+        showInFront(box);
     }
-    void applicationError(const QString& text) override {
-        QMessageBox box(QMessageBox::Critical, applicationTitle(), text, QMessageBox::Ok,
-                        QApplication::activeWindow());
-        fitTitle(box);
-        box.exec();
+    void applicationError(const QString& text, QWidget* over) override {
+        QMessageBox box(QMessageBox::Critical, applicationTitle(), text, QMessageBox::Ok, owner(over));
+        showInFront(box);
     }
     QString openFileName(const QString& filter, const QString& defaultSuffix,
                          const QString& folder) override {
@@ -71,6 +82,13 @@ public:
     QString saveFileName(const QString& filter, const QString& defaultSuffix,
                          const QString& folder) override {
         return askFileName(QFileDialog::AcceptSave, filter, defaultSuffix, folder);
+    }
+    bool confirm(const QString& title, const QString& text) override {
+        QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No,
+                        QApplication::activeWindow());
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        return showInFront(box) == QMessageBox::Yes;
     }
     int chooseItem(const QString& title, const QString& label, const QStringList& items) override {
         bool ok = false;
@@ -93,7 +111,7 @@ Prompts* installed = nullptr;
 } // namespace
 
 QString applicationTitle() {
-    return QCoreApplication::applicationName();
+    return QCoreApplication::translate("Prompts", "Error!");
 }
 
 Prompts& prompts() {

@@ -9,7 +9,15 @@
 #include <QWidget>
 
 bool ScaleSession::runCommand(uint8_t code) {
+    // A lost port was said when it was lost; nothing is tried on it until CONNECT opens it again.
+    if (theLink.port.portLost())
+        return false;
     CommandOutcome outcome = performCommand(theLink, code);
+    if (!outcome.ok && theLink.port.portLost()) {
+        prompts().message(tr("Error!"), tr("The scale's port was lost: check the cable, then CONNECT"));
+        emit portLost();
+        return false;
+    }
     if (!outcome.ok)
         prompts().message(tr("Error!"), tr("Communication Error!"));
     emit statusReceived(outcome.status);
@@ -24,7 +32,7 @@ bool ScaleSession::requireConnection() {
 }
 
 bool ScaleSession::isConnected() const {
-    return theLink.port.isOpen;
+    return theLink.port.isOpen && !theLink.port.portLost();
 }
 
 void ScaleSession::runHandler(const std::function<void()>& body) {
@@ -46,8 +54,8 @@ bool ScaleSession::runStepped(int exchanges, const std::function<bool(const Scal
         return transfer(plain);
     progress->begin(exchanges, false);
     auto hide = qScopeGuard([progress] { progress->finish(); });
-    int exchanged = 0;
-    return transfer(ScaleLine{plain.link, [&exchanged, exchanges, progress, plain](uint8_t code) {
+    exchanged = 0;
+    return transfer(ScaleLine{plain.link, [this, exchanges, progress, plain](uint8_t code) {
                                   const bool ok = plain.runCommand(code);
                                   ++exchanged;
                                   progress->step(exchanged, tr("%1 of %2").arg(exchanged).arg(exchanges));

@@ -40,6 +40,8 @@ public:
     // and no STOP: transfer gets line() whose every exchange moves the bar one step. The dialog is
     // hidden however the transfer ends. Returns what transfer returns.
     bool runStepped(int exchanges, const std::function<bool(const ScaleLine&)>& transfer);
+    // The exchanges the last runStepped made, the failed one included: where a transfer stopped.
+    int exchanged = 0;
 
     // The windows a tab opens, set by the program when it creates them: the progress dialog of
     // transfers, the Z close's confirmation, the logo window and the line monitor. Through these the tabs
@@ -65,6 +67,8 @@ public:
     // The connected scale as its record knows it: the port as named in the port box and the
     // identity read at CONNECT.
     QString portName;
+    // Counts the connections made by CONNECT: what a tab read from the scale belongs to one.
+    int connection = 0;
     QString scaleIdentity;
     // Where the sales archive is kept: an SQLite file or a postgresql:// address, set by the program
     // to the data folder's database and changed in the HISTORY window.
@@ -84,4 +88,7 @@ signals:
     void noted(const QString& text);
     // Every command's status byte, after a failure too (decoded from whatever the reply buffer holds).
     void statusReceived(uint8_t status);
+    // The port itself failed during a command (a vanished device, a hang-up): the window shows
+    // itself disconnected; CONNECT opens the port again.
+    void portLost();
 };

@@ -8,14 +8,16 @@ PromptRecorder::~PromptRecorder() {
     setPrompts(nullptr);
 }
 
-void PromptRecorder::message(const QString& title, const QString& text) {
+void PromptRecorder::message(const QString& title, const QString& text, QWidget* over) {
     messages.push_back({title, text});
+    messageWindows.push_back(over);
     if (atMessage)
         atMessage();
 }
 
-void PromptRecorder::applicationError(const QString& text) {
+void PromptRecorder::applicationError(const QString& text, QWidget* over) {
     messages.push_back({applicationTitle(), text});
+    messageWindows.push_back(over);
     if (atMessage)
         atMessage();
 }
@@ -30,6 +32,15 @@ QString PromptRecorder::saveFileName(const QString& filter, const QString& defau
                                      const QString& folder) {
     fileRequests.push_back({true, filter, defaultSuffix, folder});
     return scriptedFileNames.isEmpty() ? QString() : scriptedFileNames.takeFirst();
+}
+
+bool PromptRecorder::confirm(const QString& title, const QString& text) {
+    questions.push_back({title, text});
+    if (scriptedAnswers.empty())
+        return true;
+    const bool answer = scriptedAnswers.front();
+    scriptedAnswers.erase(scriptedAnswers.begin());
+    return answer;
 }
 
 int PromptRecorder::chooseItem(const QString&, const QString&, const QStringList& items) {
@@ -51,10 +62,13 @@ void PromptRecorder::setWaitCursor(bool on) {
 
 void PromptRecorder::clear() {
     messages.clear();
+    messageWindows.clear();
     scriptedFileNames.clear();
     fileRequests.clear();
     choices.clear();
     scriptedChoices.clear();
+    questions.clear();
+    scriptedAnswers.clear();
     beeps = 0;
     waitCursorChanges.clear();
 }

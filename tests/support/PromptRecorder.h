@@ -39,11 +39,13 @@ public:
     PromptRecorder(const PromptRecorder&) = delete;
     PromptRecorder& operator=(const PromptRecorder&) = delete;
 
-    void message(const QString& title, const QString& text) override;
+    void message(const QString& title, const QString& text, QWidget* over) override;
     // Recorded with applicationTitle() as its title, as the real box shows it.
-    void applicationError(const QString& text) override;
+    void applicationError(const QString& text, QWidget* over) override;
     QString openFileName(const QString& filter, const QString& defaultSuffix, const QString& folder) override;
     QString saveFileName(const QString& filter, const QString& defaultSuffix, const QString& folder) override;
+    // Recorded in questions; answers the next scripted answer (Yes when the script is exhausted).
+    bool confirm(const QString& title, const QString& text) override;
     // Recorded in choices; answers the next scripted index (0 when the script is exhausted).
     int chooseItem(const QString& title, const QString& label, const QStringList& items) override;
     void beep() override;
@@ -51,12 +53,17 @@ public:
 
     // Message boxes and application error boxes, in the order shown.
     std::vector<RecordedPrompt> messages;
+    // The window each of them was shown over (nullptr: the active window).
+    std::vector<QWidget*> messageWindows;
     // Answers of the next file dialogs, first to last; an exhausted script answers "" (cancelled).
     QStringList scriptedFileNames;
     std::vector<RecordedFileRequest> fileRequests;
     // The lists offered by chooseItem, and the answers to give, first to last.
     std::vector<QStringList> choices;
     std::vector<int> scriptedChoices;
+    // The Yes/No questions asked, and the answers to give, first to last.
+    std::vector<RecordedPrompt> questions;
+    std::vector<bool> scriptedAnswers;
     int beeps = 0;
     // Every change of the wait cursor, in order (true = hourglass on).
     std::vector<bool> waitCursorChanges;
