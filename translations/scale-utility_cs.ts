@@ -360,6 +360,10 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
         <source>Logo sent in %1</source>
         <translation>Logo odesláno za %1</translation>
     </message>
+    <message>
+        <source>Only BMP pictures (*.bmp) are taken.</source>
+        <translation>Načíst lze jen obrázky BMP (*.bmp).</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -611,6 +615,18 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
         <source>sent</source>
         <translation>odesláno</translation>
     </message>
+    <message>
+        <source>PLU send stopped after %1 PLUs: the scale holds part of the new PLUs; send them again</source>
+        <translation>Odesílání PLU se zastavilo po %1 PLU: váha má jen část nových PLU; odešlete je znovu</translation>
+    </message>
+    <message>
+        <source>No row of PLU %1 to %2 holds a PLU. Sending them clears these PLUs on the scale.
+
+Send them to the scale?</source>
+        <translation>Žádný řádek PLU %1 až %2 neobsahuje PLU. Jejich odeslání tyto PLU na váze vymaže.
+
+Odeslat je do váhy?</translation>
+    </message>
 </context>
 <context>
     <name>PluTable</name>
@@ -679,6 +695,13 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
     </message>
 </context>
 <context>
+    <name>Prompts</name>
+    <message>
+        <source>Error!</source>
+        <translation>Chyba!</translation>
+    </message>
+</context>
+<context>
     <name>ReportsTab</name>
     <message>
         <source>REPORT</source>
@@ -734,6 +757,10 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
     <message>
         <source>%1 of %2</source>
         <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>The scale&apos;s port was lost: check the cable, then CONNECT</source>
+        <translation>Port váhy byl ztracen: zkontrolujte kabel a pak stiskněte PŘIPOJIT</translation>
     </message>
 </context>
 <context>
@@ -944,6 +971,18 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
     <message>
         <source>Settings read in %1</source>
         <translation>Nastavení načteno za %1</translation>
+    </message>
+    <message>
+        <source>These settings were not read from this scale. Sending them replaces the scale&apos;s receipt header and footer, department names, taxes and clerk names.
+
+Send them to the scale?</source>
+        <translation>Tato nastavení nebyla načtena z této váhy. Jejich odeslání nahradí na váze záhlaví a zápatí účtenky, názvy oddělení, daně a jména prodavačů.
+
+Odeslat je do váhy?</translation>
+    </message>
+    <message>
+        <source>Settings send stopped at %1 of %2: the scale holds part of the new settings; send them again</source>
+        <translation>Odesílání nastavení se zastavilo na %1 z %2: váha má jen část nových nastavení; odešlete je znovu</translation>
     </message>
 </context>
 <context>

@@ -363,6 +363,10 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
         <source>Logo sent in %1</source>
         <translation>Logo gesendet in %1</translation>
     </message>
+    <message>
+        <source>Only BMP pictures (*.bmp) are taken.</source>
+        <translation>Nur BMP-Bilder (*.bmp) werden angenommen.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -614,6 +618,18 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
         <source>sent</source>
         <translation>gesendet</translation>
     </message>
+    <message>
+        <source>PLU send stopped after %1 PLUs: the scale holds part of the new PLUs; send them again</source>
+        <translation>Senden der PLUs nach %1 PLUs abgebrochen: die Waage hat nur einen Teil der neuen PLUs; bitte erneut senden</translation>
+    </message>
+    <message>
+        <source>No row of PLU %1 to %2 holds a PLU. Sending them clears these PLUs on the scale.
+
+Send them to the scale?</source>
+        <translation>Keine Zeile von PLU %1 bis %2 enthält einen PLU. Das Senden löscht diese PLUs in der Waage.
+
+An die Waage senden?</translation>
+    </message>
 </context>
 <context>
     <name>PluTable</name>
@@ -682,6 +698,13 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
     </message>
 </context>
 <context>
+    <name>Prompts</name>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+</context>
+<context>
     <name>ReportsTab</name>
     <message>
         <source>REPORT</source>
@@ -737,6 +760,10 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
     <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>The scale&apos;s port was lost: check the cable, then CONNECT</source>
+        <translation>Der Anschluss der Waage ist verloren: Kabel prüfen, dann VERBINDEN</translation>
     </message>
 </context>
 <context>
@@ -947,6 +974,18 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
     <message>
         <source>Settings read in %1</source>
         <translation>Einstellungen gelesen in %1</translation>
+    </message>
+    <message>
+        <source>These settings were not read from this scale. Sending them replaces the scale&apos;s receipt header and footer, department names, taxes and clerk names.
+
+Send them to the scale?</source>
+        <translation>Diese Einstellungen wurden nicht aus dieser Waage gelesen. Das Senden ersetzt in der Waage Bonkopf und Bonfuß, Abteilungsnamen, Steuern und Verkäufernamen.
+
+An die Waage senden?</translation>
+    </message>
+    <message>
+        <source>Settings send stopped at %1 of %2: the scale holds part of the new settings; send them again</source>
+        <translation>Senden der Einstellungen bei %1 von %2 abgebrochen: die Waage hat nur einen Teil der neuen Einstellungen; bitte erneut senden</translation>
     </message>
 </context>
 <context>

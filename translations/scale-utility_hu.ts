@@ -363,6 +363,10 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
         <source>Logo sent in %1</source>
         <translation>Logó elküldve: %1</translation>
     </message>
+    <message>
+        <source>Only BMP pictures (*.bmp) are taken.</source>
+        <translation>Csak BMP-képek (*.bmp) tölthetők be.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -614,6 +618,18 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
         <source>sent</source>
         <translation>elküldve</translation>
     </message>
+    <message>
+        <source>PLU send stopped after %1 PLUs: the scale holds part of the new PLUs; send them again</source>
+        <translation>A PLU-k küldése %1 PLU után megállt: a mérleg csak az új PLU-k egy részét tartalmazza; küldje el őket újra</translation>
+    </message>
+    <message>
+        <source>No row of PLU %1 to %2 holds a PLU. Sending them clears these PLUs on the scale.
+
+Send them to the scale?</source>
+        <translation>A(z) %1–%2. PLU egyik sora sem tartalmaz PLU-t. Elküldésük törli ezeket a PLU-kat a mérlegen.
+
+Elküldi őket a mérlegre?</translation>
+    </message>
 </context>
 <context>
     <name>PluTable</name>
@@ -682,6 +698,13 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     </message>
 </context>
 <context>
+    <name>Prompts</name>
+    <message>
+        <source>Error!</source>
+        <translation>Hiba!</translation>
+    </message>
+</context>
+<context>
     <name>ReportsTab</name>
     <message>
         <source>REPORT</source>
@@ -737,6 +760,10 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     <message>
         <source>%1 of %2</source>
         <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>The scale&apos;s port was lost: check the cable, then CONNECT</source>
+        <translation>A mérleg portja elveszett: ellenőrizze a kábelt, majd nyomja meg a CSATLAKOZÁS gombot</translation>
     </message>
 </context>
 <context>
@@ -947,6 +974,18 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     <message>
         <source>Settings read in %1</source>
         <translation>Beállítások beolvasva: %1</translation>
+    </message>
+    <message>
+        <source>These settings were not read from this scale. Sending them replaces the scale&apos;s receipt header and footer, department names, taxes and clerk names.
+
+Send them to the scale?</source>
+        <translation>Ezeket a beállításokat nem ebből a mérlegből olvasta be. Elküldésük felülírja a mérleg nyugtafejlécét és -láblécét, a részlegneveket, az adókat és az eladók nevét.
+
+Elküldi őket a mérlegre?</translation>
+    </message>
+    <message>
+        <source>Settings send stopped at %1 of %2: the scale holds part of the new settings; send them again</source>
+        <translation>A beállítások küldése a(z) %2 lépésből a(z) %1. lépésnél megállt: a mérleg csak az új beállítások egy részét tartalmazza; küldje el őket újra</translation>
     </message>
 </context>
 <context>

@@ -363,6 +363,10 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
         <source>Logo sent in %1</source>
         <translation>Logo wysłane w %1</translation>
     </message>
+    <message>
+        <source>Only BMP pictures (*.bmp) are taken.</source>
+        <translation>Przyjmowane są tylko obrazy BMP (*.bmp).</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -614,6 +618,18 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
         <source>sent</source>
         <translation>wysłano</translation>
     </message>
+    <message>
+        <source>PLU send stopped after %1 PLUs: the scale holds part of the new PLUs; send them again</source>
+        <translation>Wysyłanie PLU zatrzymało się po %1 PLU: waga ma tylko część nowych PLU; wyślij je ponownie</translation>
+    </message>
+    <message>
+        <source>No row of PLU %1 to %2 holds a PLU. Sending them clears these PLUs on the scale.
+
+Send them to the scale?</source>
+        <translation>Żaden wiersz PLU od %1 do %2 nie zawiera PLU. Ich wysłanie wyczyści te PLU w wadze.
+
+Wysłać je do wagi?</translation>
+    </message>
 </context>
 <context>
     <name>PluTable</name>
@@ -682,6 +698,13 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
     </message>
 </context>
 <context>
+    <name>Prompts</name>
+    <message>
+        <source>Error!</source>
+        <translation>Błąd!</translation>
+    </message>
+</context>
+<context>
     <name>ReportsTab</name>
     <message>
         <source>REPORT</source>
@@ -737,6 +760,10 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
     <message>
         <source>%1 of %2</source>
         <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>The scale&apos;s port was lost: check the cable, then CONNECT</source>
+        <translation>Utracono port wagi: sprawdź kabel, a potem naciśnij POŁĄCZ</translation>
     </message>
 </context>
 <context>
@@ -947,6 +974,18 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
     <message>
         <source>Settings read in %1</source>
         <translation>Ustawienia wczytane w %1</translation>
+    </message>
+    <message>
+        <source>These settings were not read from this scale. Sending them replaces the scale&apos;s receipt header and footer, department names, taxes and clerk names.
+
+Send them to the scale?</source>
+        <translation>Te ustawienia nie zostały odczytane z tej wagi. Ich wysłanie zastąpi w wadze nagłówek i stopkę paragonu, nazwy działów, podatki i nazwiska sprzedawców.
+
+Wysłać je do wagi?</translation>
+    </message>
+    <message>
+        <source>Settings send stopped at %1 of %2: the scale holds part of the new settings; send them again</source>
+        <translation>Wysyłanie ustawień zatrzymało się na %1 z %2: waga ma tylko część nowych ustawień; wyślij je ponownie</translation>
     </message>
 </context>
 <context>

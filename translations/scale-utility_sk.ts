@@ -360,6 +360,10 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
         <source>Logo sent in %1</source>
         <translation>Logo odoslané za %1</translation>
     </message>
+    <message>
+        <source>Only BMP pictures (*.bmp) are taken.</source>
+        <translation>Načítať možno len obrázky BMP (*.bmp).</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -611,6 +615,18 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
         <source>sent</source>
         <translation>odoslaných</translation>
     </message>
+    <message>
+        <source>PLU send stopped after %1 PLUs: the scale holds part of the new PLUs; send them again</source>
+        <translation>Odosielanie PLU sa zastavilo po %1 PLU: váha má len časť nových PLU; odošlite ich znova</translation>
+    </message>
+    <message>
+        <source>No row of PLU %1 to %2 holds a PLU. Sending them clears these PLUs on the scale.
+
+Send them to the scale?</source>
+        <translation>Žiadny riadok PLU %1 až %2 neobsahuje PLU. Ich odoslanie tieto PLU na váhe vymaže.
+
+Odoslať ich do váhy?</translation>
+    </message>
 </context>
 <context>
     <name>PluTable</name>
@@ -679,6 +695,13 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
     </message>
 </context>
 <context>
+    <name>Prompts</name>
+    <message>
+        <source>Error!</source>
+        <translation>Chyba!</translation>
+    </message>
+</context>
+<context>
     <name>ReportsTab</name>
     <message>
         <source>REPORT</source>
@@ -734,6 +757,10 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
     <message>
         <source>%1 of %2</source>
         <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>The scale&apos;s port was lost: check the cable, then CONNECT</source>
+        <translation>Port váhy sa stratil: skontrolujte kábel a potom stlačte PRIPOJIŤ</translation>
     </message>
 </context>
 <context>
@@ -944,6 +971,18 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
     <message>
         <source>Settings read in %1</source>
         <translation>Nastavenia načítané za %1</translation>
+    </message>
+    <message>
+        <source>These settings were not read from this scale. Sending them replaces the scale&apos;s receipt header and footer, department names, taxes and clerk names.
+
+Send them to the scale?</source>
+        <translation>Tieto nastavenia neboli načítané z tejto váhy. Ich odoslanie nahradí na váhe hlavičku a pätu bloku, názvy oddelení, dane a mená predavačov.
+
+Odoslať ich do váhy?</translation>
+    </message>
+    <message>
+        <source>Settings send stopped at %1 of %2: the scale holds part of the new settings; send them again</source>
+        <translation>Odosielanie nastavení sa zastavilo na %1 z %2: váha má len časť nových nastavení; odošlite ich znova</translation>
     </message>
 </context>
 <context>
