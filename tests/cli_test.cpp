@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -93,6 +94,18 @@ TEST_F(Scalectl, PayloadAndTraceGoOnTheWireAsGiven) {
         << run.err;
     EXPECT_NE(run.err.find("scale -> PC  ACK     06"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("PC -> scale  ACK     06"), std::string::npos) << run.err;
+}
+
+// The scale's port gone in the middle of a reply (its pseudo-terminal closed, its link removed):
+// exit 1 at once, naming the port and what happened, instead of retrying a line that is not there.
+TEST_F(Scalectl, LostPortIsNamedAndNotRetried) {
+    scale.sim().injectFault(Fault::Vanish, 1);
+    const auto start = std::chrono::steady_clock::now();
+    Outcome lost = scalectl(port() + "plu pull --from 1 --to 20");
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(lost.exitCode, 1) << lost.err;
+    EXPECT_NE(lost.err.find(scale.linkPath() + ": the port was lost ("), std::string::npos) << lost.err;
+    EXPECT_LT(took, std::chrono::seconds(1));
 }
 
 TEST_F(Scalectl, ExitCodesSayWhatWentWrong) {
