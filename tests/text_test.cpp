@@ -336,29 +336,38 @@ TEST_F(OutputFile, ASecondUserWritesAWritableFileInAFolderItMayNotWrite) {
         EXPECT_EQ(waitpid(child, &status, 0), child);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     };
+    // Also nobody's own read-only file in nobody's own folder: refused, as a shell refuses it.
+    const std::string own = path("own");
+    ASSERT_EQ(mkdir(own.c_str(), 0755), 0);
+    ASSERT_EQ(chown(own.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
     const struct {
         const char* name;
         mode_t mode; // 0: no file there before
+        uid_t owner;
         int status;
         QByteArray after;
     } cases[] = {
-        {"open.TXT", 0666, 0, "new"},
-        {"closed.TXT", 0644, 1, "old"},
-        {"new.TXT", 0, 1, "(unreadable)"},
+        {"open.TXT", 0666, 0, 0, "new"},
+        {"closed.TXT", 0644, 0, 1, "old"},
+        {"new.TXT", 0, 0, 1, "(unreadable)"},
+        {"own/locked.TXT", 0444, nobody->pw_uid, 1, "old"},
     };
     for (const auto& c : cases) {
         const std::string file = path(c.name);
         if (c.mode != 0) {
             ASSERT_EQ(write(file, "old"), QString());
             ASSERT_EQ(chmod(file.c_str(), c.mode), 0);
+            ASSERT_EQ(chown(file.c_str(), c.owner, gid_t(-1)), 0);
         }
         EXPECT_EQ(writeAsNobody(file, "new"), c.status) << c.name;
         EXPECT_EQ(contents(file), c.after) << c.name;
         if (c.mode != 0) {
-            EXPECT_EQ(statOf(file).st_uid, 0u) << c.name;
+            EXPECT_EQ(statOf(file).st_uid, c.owner) << c.name;
         }
     }
-    EXPECT_EQ(others({"open.TXT", "closed.TXT"}), QStringList()) << "a temporary file was left";
+    EXPECT_EQ(others({"open.TXT", "closed.TXT", "own"}), QStringList()) << "a temporary file was left";
+    EXPECT_EQ(QDir(QString::fromStdString(own)).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"locked.TXT"}));
 }
 
 } // namespace

@@ -114,6 +114,11 @@ Replaced writeReplacing(const QString& path, const QByteArray& bytes, QString& e
     const QByteArray target = QFile::encodeName(path);
     struct stat earlier {};
     const bool exists = ::stat(target.constData(), &earlier) == 0;
+    // A file its writer may not write is refused, as a shell's `>` refuses it: a rename would not ask.
+    if (exists && ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0) {
+        error = errorText(errno);
+        return Replaced::Failed;
+    }
     if (exists && earlier.st_nlink > 1)
         return Replaced::WouldLose;
     QByteArray temporary;
