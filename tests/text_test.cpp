@@ -344,20 +344,21 @@ TEST_F(OutputFile, ASecondUserWritesAWritableFileInAFolderItMayNotWrite) {
         const char* name;
         mode_t mode; // 0: no file there before
         uid_t owner;
+        gid_t group;
         int status;
         QByteArray after;
     } cases[] = {
-        {"open.TXT", 0666, 0, 0, "new"},
-        {"closed.TXT", 0644, 0, 1, "old"},
-        {"new.TXT", 0, 0, 1, "(unreadable)"},
-        {"own/locked.TXT", 0444, nobody->pw_uid, 1, "old"},
+        {"open.TXT", 0666, 0, 0, 0, "new"},
+        {"closed.TXT", 0644, 0, 0, 1, "old"},
+        {"new.TXT", 0, 0, 0, 1, "(unreadable)"},
+        {"own/locked.TXT", 0444, nobody->pw_uid, nobody->pw_gid, 1, "old"},
     };
     for (const auto& c : cases) {
         const std::string file = path(c.name);
         if (c.mode != 0) {
             ASSERT_EQ(write(file, "old"), QString());
             ASSERT_EQ(chmod(file.c_str(), c.mode), 0);
-            ASSERT_EQ(chown(file.c_str(), c.owner, gid_t(-1)), 0);
+            ASSERT_EQ(chown(file.c_str(), c.owner, c.group), 0);
         }
         EXPECT_EQ(writeAsNobody(file, "new"), c.status) << c.name;
         EXPECT_EQ(contents(file), c.after) << c.name;
