@@ -46,21 +46,22 @@ QString writeOutputFile(const QString& path, const QByteArray& bytes, std::ostre
         standardOutput.flush();
         return standardOutput ? QString() : QStringLiteral("standard output: the write failed");
     }
-    // What counts is what a symlink points to: the link stays, its target is written.
-    const QString target = resolved(path);
+    // What counts is what a symlink points to (stat follows it, also the kernel's own links such as
+    // /dev/stdout); a regular file's link stays, its target is written.
     QString why;
-    switch (outputfile::lookAt(target, why)) {
+    switch (outputfile::lookAt(path, why)) {
     case outputfile::Found::Folder:
         return failure(path, QStringLiteral("is a folder"));
     case outputfile::Found::Other:
-        why = outputfile::writeExisting(target, bytes, outputfile::Existing::AsItIs);
+        why = outputfile::writeExisting(path, bytes, outputfile::Existing::AsItIs);
         break;
     case outputfile::Found::RegularFile:
-        why = writeRegular(target, bytes, true);
+        why = writeRegular(resolved(path), bytes, true);
         break;
     case outputfile::Found::Nothing:
         if (!why.isEmpty())
             break;
+        const QString target = resolved(path);
         if (const QString folder = QFileInfo(target).absolutePath(); !QFileInfo(folder).isDir())
             return failure(path, QStringLiteral("the folder %1 does not exist").arg(folder));
         why = writeRegular(target, bytes, false);
