@@ -133,7 +133,8 @@ class ReportModule(AnsibleModule):
         if password is not None:
             self.invocation['module_args']['password'] = MASKED
             # Every spelling the password came in ("4711", "04711"), not figures that merely hold it.
-            self.no_log_values -= set(v for v in self.no_log_values if v.strip().isdigit() and int(v) == password)
+            self.no_log_values -= set(v for v in self.no_log_values
+                                      if v.strip().isdigit() and int(v) == password)
 
     def _masked(self, kwargs):
         if hasattr(self, 'invocation'):
