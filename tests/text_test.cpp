@@ -314,10 +314,10 @@ TEST_F(OutputFile, ASharedFileIsWrittenInPlaceKeepingWhatMakesItShared) {
     EXPECT_EQ(contents(shared), QByteArray("two"));
 }
 
-// The writes of a second user (nobody, as `runuser -u nobody` would run it) in a folder of root's
-// (0755) that it may not write: a file it may write (0666) is written in place, the way a shell's
-// `>` would; a file it may not write and a new file are refused, naming the path, and nothing is
-// left behind.
+// The writes of a second user (nobody, as `runuser -u nobody` would run it, here a child process that
+// became nobody, so that nobody needs no right to the test program) in a folder of root's (0755) that
+// it may not write: a file it may write (0666) is written in place, the way a shell's `>` would; a
+// file it may not write and a new file are refused, and nothing is left behind.
 TEST_F(OutputFile, ASecondUserWritesAWritableFileInAFolderItMayNotWrite) {
     if (geteuid() != 0)
         GTEST_SKIP() << "a second user needs root to become";
