@@ -436,6 +436,35 @@ TEST_F(PluTabScaleTest, LoadSaveAndCompareKeepTheScalesRecord) {
         << "read: the cell is the scale's";
 }
 
+// The port lost in the middle of Save To SCALE: said once, the window disconnected, and the note says
+// that the scale holds part of the new PLUs.
+TEST_F(PluTabScaleTest, PortLostDuringSaveSaysWhatTheScaleHolds) {
+    theMainWindow->connectOrDisconnect(); // CONNECT
+    ASSERT_TRUE(theMainWindow->session.isConnected());
+    for (int row = 2; row <= 7; ++row)
+        for (int column = NumColumn; column <= ValidDateColumn; ++column)
+            tab->table().setCell(column, row,
+                                 column == NumColumn ? QString::number(row) : QStringLiteral("1"));
+    ui->fromSpin->setValue(1);
+    ui->toSpin->setValue(6);
+    int exchanges = 0;
+    QObject::connect(&theMainWindow->session, &ScaleSession::statusReceived, [this, &exchanges] {
+        if (++exchanges == 3)
+            scale.sim().injectFault(Fault::Vanish, 1);
+    });
+    recorder.clear();
+    ui->saveToScaleButton->click();
+    EXPECT_EQ(recorder.messages,
+              std::vector<RecordedPrompt>(
+                  {{"Error!", "The scale's port was lost: check the cable, then CONNECT"}}));
+    EXPECT_TRUE(theMainWindow->noteLabel->text().startsWith("PLU send stopped after "))
+        << theMainWindow->noteLabel->text().toStdString();
+    EXPECT_TRUE(
+        theMainWindow->noteLabel->text().endsWith("the scale holds part of the new PLUs; send them again"));
+    EXPECT_FALSE(theMainWindow->session.isConnected());
+    EXPECT_FALSE(theProgressDialog->isVisible());
+}
+
 // Empty rows clear the scale's PLUs: a range with no PLU in it is sent only when the operator says so.
 TEST_F(PluTabScaleTest, SavingARangeWithNoPluAsksFirst) {
     connect();
