@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <sstream>
+#include <utility>
 
 int runParsed(const ParseResult& parsed, PortRun& run) {
     if (const int* code = std::get_if<int>(&parsed))
@@ -19,7 +20,7 @@ int runParsed(const ParseResult& parsed, PortRun& run) {
 void reportCommunicationError(PortRun& run) {
     run.err << "Communication Error!\n";
     // A port that failed itself is not retried: the operator has a cable or an adapter to look at.
-    if (run.link.port.portLost())
+    if (run.link.port.portLost() && !std::exchange(run.lossSaid, true))
         run.err << run.portName << ": the port was lost (" << run.link.port.lossReason() << ")\n";
 }
 

@@ -46,6 +46,8 @@ struct PortRun {
     // more than memory should hold: it fills it only when `json` says the result is printed.
     QJsonObject result = {};
     bool json = false;
+    // The lost port has been named on err: it is said once, however many commands fail after it.
+    bool lossSaid = false;
 };
 
 struct Job {

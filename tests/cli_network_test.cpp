@@ -171,8 +171,13 @@ TEST_P(ScalectlThroughSer2net, ServerDroppedMidTransferIsAClearFailure) {
     ended = true;
     watcher.join();
     EXPECT_EQ(push.exitCode, 1);
-    // The failed record, and the closing command that is still tried after it.
-    EXPECT_EQ(push.errLines(), std::vector<std::string>(2, "Communication Error!"));
+    // The failed record with the lost port named once, and the closing command that is still tried
+    // after it.
+    const std::vector<std::string> lines = push.errLines();
+    ASSERT_EQ(lines.size(), 3u) << push.err;
+    EXPECT_EQ(lines[0], "Communication Error!");
+    EXPECT_EQ(lines[1].rfind(networkPort(bridge, 0) + ": the port was lost (", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[2], "Communication Error!");
     EXPECT_GE(rack[0].requestFrames().size(), 10u);
     EXPECT_LT(rack[0].requestFrames().size(), 100u);
 }

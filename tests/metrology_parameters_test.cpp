@@ -232,8 +232,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "'three' is not a valid integer value"},
         RefusalCase{"MaxTareEmpty", [](SystemFields& f) { f.maxTare = ""; },
                     "'' is not a valid floating point value"},
-        RefusalCase{"MaxTareWithTwoSeparators", [](SystemFields& f) { f.maxTare = "1,000.5"; },
-                    "'1,000.5' is not a valid floating point value"},
+        RefusalCase{"MaxTareGroupedAnotherWay", [](SystemFields& f) { f.maxTare = "1.000,5"; },
+                    "'1.000,5' is not a valid floating point value"},
         RefusalCase{"MaxTareBeyondAnyCount", [](SystemFields& f) { f.maxTare = "1e300"; },
                     "'1e300' is not a valid floating point value"},
         // The first field that does not convert, in the order of the request, is the one reported.

@@ -83,7 +83,9 @@ TEST(PluCellCheck, CommaLocaleTakesTheCommaAndThePoint) {
         {PriceColumn, "9999,99", true},
         {PriceColumn, "12.5", true},
         {PriceColumn, "9999.991", false},
-        {PriceColumn, "1.000,5", false},
+        {PriceColumn, "1.000,5", true},   // grouped the German way: 1000.5
+        {PriceColumn, "10.000,5", false}, // the same way, beyond the limit
+        {PriceColumn, "1,000.5", false},  // grouped another way
         {ValidDateColumn, "1,5", true},
     });
 }
