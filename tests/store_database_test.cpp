@@ -122,7 +122,7 @@ TEST(StoreDatabase, CommitIsSyncedToTheDisk) {
     ASSERT_TRUE(q.exec("PRAGMA synchronous") && q.next());
     EXPECT_EQ(q.value(0).toInt(), 2) << "FULL";
     ASSERT_TRUE(q.exec("PRAGMA journal_mode") && q.next());
-    EXPECT_EQ(q.value(0).toString(), "wal");
+    EXPECT_EQ(q.value(0).toString(), "delete");
 }
 
 // A report whose every figure differs, so that a figure landing in another's column shows.
@@ -453,7 +453,10 @@ TEST(StorePostgres, ServerThatStopsAnsweringFailsTheStatementAfterTheBound) {
     const pid_t backend = pid_t(q.value(0).toInt());
     ASSERT_GT(backend, 0);
     ASSERT_EQ(kill(backend, SIGSTOP), 0);
-    const bool answered = q.exec("SELECT 1");
+    const bool answered = [&] {
+        const store::ServerWatch::Wait wait = db->serverWait();
+        return q.exec("SELECT 1");
+    }();
     const QString reason = db->errorOf(q);
     kill(backend, SIGCONT);
     EXPECT_FALSE(answered);
