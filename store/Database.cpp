@@ -300,20 +300,25 @@ QString Database::errorOf(const QSqlQuery& q) const {
     return text.isEmpty() ? lastError() : text;
 }
 
-int Database::version(const QString& part) {
+int Database::version(const QString& part, QString* error) {
     const ServerWatch::Wait wait = serverWait();
     QSqlQuery q(db);
+    auto unreadable = [&] {
+        if (error)
+            *error = errorOf(q);
+        return -1;
+    };
     if (!q.exec(postgres ? QStringLiteral("SELECT to_regclass('schema_versions') IS NOT NULL")
                          : QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' "
                                           "AND name = 'schema_versions'")) ||
         !q.next())
-        return -1;
+        return unreadable();
     if (!q.value(0).toBool())
         return 0;
     q.prepare(QStringLiteral("SELECT version FROM schema_versions WHERE part = ?"));
     q.addBindValue(part);
     if (!q.exec())
-        return -1;
+        return unreadable();
     return q.next() ? q.value(0).toInt() : 0;
 }
 
@@ -332,11 +337,12 @@ bool Database::migrate(const QString& part, const QList<QStringList>& steps, QSt
     };
     // A database that has every step is only read: a reader's connection (or a role that may only
     // read) takes no lock and makes nothing.
-    const int current = version(part);
+    QString unreadable;
+    const int current = version(part, &unreadable);
     if (current == steps.size())
         return true;
     if (current > steps.size() || access == Access::ReadOnly) {
-        *error = current < 0 ? QStringLiteral("%1: %2").arg(where, lastError())
+        *error = current < 0 ? QStringLiteral("%1: %2").arg(where, unreadable)
                  : current > steps.size()
                      ? QStringLiteral("%1: written by a newer version of the utility (%2 version %3)")
                            .arg(where, part)
@@ -353,9 +359,9 @@ bool Database::migrate(const QString& part, const QList<QStringList>& steps, QSt
     if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_versions "
                                "(part VARCHAR(64) PRIMARY KEY, version INTEGER NOT NULL)")))
         return fail(errorOf(q));
-    const int have = version(part);
+    const int have = version(part, &unreadable);
     if (have < 0)
-        return fail(lastError());
+        return fail(unreadable);
     if (have > steps.size())
         return fail(
             QStringLiteral("written by a newer version of the utility (%1 version %2)").arg(part).arg(have));

@@ -70,8 +70,9 @@ public:
     bool migrate(const QString& part, const QList<QStringList>& steps, QString* error);
 
     // The steps recorded for `part` (0 for a part never migrated, or a database without parts),
-    // -1 when it cannot be read. Reads only: a reader's connection asks it too.
-    int version(const QString& part);
+    // -1 with `error` set (when given) when it cannot be read. Reads only: a reader's connection
+    // asks it too.
+    int version(const QString& part, QString* error = nullptr);
 
     // Marks, for as long as the result lives, that this thread waits on the server: every statement
     // sent to a PostgreSQL server runs inside one, so that the watch can end a wait the server leaves
