@@ -19,9 +19,11 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <atomic>
+#include <condition_variable>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <iostream>
+#include <mutex>
 #include <set>
 #include <sys/wait.h>
 #include <thread>
@@ -484,7 +486,7 @@ store::ArchiveEntry numberedEntry(int document) {
 }
 
 // Root's writer migrates an archive an earlier release kept in write-ahead logging and then adds
-// entries one by one (as fast as it can), while `nobody`, who may not write the folder, lists it again and
+// entries one by one, while `nobody`, who may not write the folder, lists it again and
 // again. Every listing that ends well is whole (every row complete, the documents running on without a gap)
 // and holds every entry committed before it started; one that cannot read says why and ends non-zero.
 TEST(SqliteReaders, ReaderThatMayNotWriteTheFolderListsWhileRootWrites) {
@@ -504,10 +506,18 @@ TEST(SqliteReaders, ReaderThatMayNotWriteTheFolderListsWhileRootWrites) {
         ASSERT_TRUE(q.exec("COMMIT"));
     }
     std::atomic<int> committed{older};
+    std::mutex mutex;
+    std::condition_variable stop;
+    bool stopping = false;
     QString writerError;
+    // A writer at a cash desk's pace rather than flat out, which would keep a reader from ever
+    // finding the file between two commits.
     std::thread writer([&] {
         auto archive = store::SalesArchive::open(view.archive, &writerError);
-        for (int document = older + 1; archive && document <= older + 150; ++document) {
+        std::unique_lock lock(mutex);
+        for (int document = older + 1;
+             archive && !stop.wait_for(lock, std::chrono::milliseconds(3), [&] { return stopping; });
+             ++document) {
             if (!archive->store(numberedEntry(document), &writerError))
                 return;
             committed = document;
@@ -528,6 +538,11 @@ TEST(SqliteReaders, ReaderThatMayNotWriteTheFolderListsWhileRootWrites) {
         EXPECT_GE(std::get<int>(rows), before) << "a listing without entries committed before it";
         ++whole;
     }
+    {
+        std::lock_guard lock(mutex);
+        stopping = true;
+    }
+    stop.notify_all();
     writer.join();
     ASSERT_TRUE(writerError.isEmpty()) << writerError.toStdString();
     const NobodysView::Listing last = view.list();
