@@ -50,7 +50,7 @@ bool useRollbackJournal(QSqlQuery& q) {
 // rights make: a journal that only a writer may roll back, or a write-ahead log whose shared-memory
 // file the reader can neither make nor find.
 QString whyReaderCannotRead(const QString& file, const QString& why) {
-    if (QFileInfo::exists(file + QStringLiteral("-journal")))
+    if (QFileInfo(file + QStringLiteral("-journal")).size() > 0)
         return QStringLiteral("%1: a write was cut off part way and left a journal that only a user who "
                               "may write the folder can roll back: open the archive once with write "
                               "access (%2)")
@@ -261,11 +261,12 @@ std::unique_ptr<Database> Database::open(const QString& where, QString* error, A
         }
     } else {
         // A file that is not a database fails here, not at the first real statement. Synchronous
-        // FULL syncs the journal and the file at every commit: a committed entry is on the disk
-        // before the close that clears the scale's day goes out, and a power cut after it loses
-        // nothing. A reader changes neither.
+        // EXTRA syncs the journal and the file at every commit, and the folder once the journal is
+        // deleted: that deletion is the commit, and a power cut soon after it could otherwise bring
+        // the journal back and take the commit back with it. So a committed entry is on the disk
+        // before the close that clears the scale's day goes out. A reader changes neither.
         const bool writer = access == Access::ReadWrite;
-        if (writer && (!useRollbackJournal(q) || !q.exec(QStringLiteral("PRAGMA synchronous=FULL")))) {
+        if (writer && (!useRollbackJournal(q) || !q.exec(QStringLiteral("PRAGMA synchronous=EXTRA")))) {
             *error = QStringLiteral("%1: %2").arg(shown, opened->errorOf(q));
             return nullptr;
         }

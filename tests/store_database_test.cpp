@@ -127,7 +127,7 @@ TEST(StoreDatabase, CommitIsSyncedToTheDisk) {
     ASSERT_TRUE(db) << error.toStdString();
     QSqlQuery q(db->sql());
     ASSERT_TRUE(q.exec("PRAGMA synchronous") && q.next());
-    EXPECT_EQ(q.value(0).toInt(), 2) << "FULL";
+    EXPECT_EQ(q.value(0).toInt(), 3) << "EXTRA: the journal's deletion, which commits, is synced too";
     ASSERT_TRUE(q.exec("PRAGMA journal_mode") && q.next());
     EXPECT_EQ(q.value(0).toString(), "delete");
 }
