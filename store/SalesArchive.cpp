@@ -256,9 +256,14 @@ std::unique_ptr<SalesArchive> SalesArchive::open(const QString& where, QString* 
         // An archive of an older version is brought up to date once, by a writer's connection; a
         // reader that may not write (a role that may only read) is told so.
         if (version > 0 && version < steps.size()) {
-            std::unique_ptr<Database> writer = Database::open(where, error);
-            if (!writer || !writer->migrate(kPart, steps, error))
+            QString why;
+            std::unique_ptr<Database> writer = Database::open(where, &why);
+            if (!writer || !writer->migrate(kPart, steps, &why)) {
+                *error = QStringLiteral("%1: the sales archive needs an update that only a user who may "
+                                        "write it can make: open it once with write access (%2)")
+                             .arg(db->location(), why);
                 return nullptr;
+            }
         }
     }
     if (!db->migrate(kPart, steps, error))
