@@ -280,6 +280,11 @@ std::unique_ptr<Database> Database::open(const QString& where, QString* error, A
     return opened;
 }
 
+bool Database::inServerTransaction() const {
+    PGconn* connection = postgres ? connectionOf(db) : nullptr;
+    return connection && PQtransactionStatus(connection) != PQTRANS_IDLE;
+}
+
 QString Database::cutOffReason() const {
     if (!watch || !watch->cutOff())
         return {};

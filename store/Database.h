@@ -74,6 +74,9 @@ public:
     // asks it too.
     int version(const QString& part, QString* error = nullptr);
 
+    // Whether the connection to a PostgreSQL server is inside a transaction; false on SQLite.
+    bool inServerTransaction() const;
+
     // Marks, for as long as the result lives, that this thread waits on the server: every statement
     // sent to a PostgreSQL server runs inside one, so that the watch can end a wait the server leaves
     // unanswered. Time spent on rows already received lies outside. Nothing on SQLite.

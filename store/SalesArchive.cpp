@@ -422,9 +422,12 @@ bool forEachServerRow(Database& db, const QString& select, const QVariantList& v
         const ServerWatch::Wait wait = db.serverWait();
         return q.exec(statement);
     };
+    // Inside a caller's transaction the cursor lives in it, and the caller ends it.
+    const bool own = !db.inServerTransaction();
     auto failed = [&] {
         fail(error, db, q);
-        run(QStringLiteral("ROLLBACK"));
+        if (own)
+            run(QStringLiteral("ROLLBACK"));
         return false;
     };
     // Qt's driver prepares with PREPARE, which takes no DECLARE: the values go in as the driver
@@ -436,7 +439,7 @@ bool forEachServerRow(Database& db, const QString& select, const QVariantList& v
         const qsizetype at = declared.indexOf(QLatin1Char('?'));
         declared.replace(at, 1, db.sql().driver()->formatValue(field));
     }
-    if (!run(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY")))
+    if (own && !run(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY")))
         return failed();
     if (!run(QStringLiteral("DECLARE listing NO SCROLL CURSOR FOR ") + declared))
         return failed();
@@ -448,7 +451,7 @@ bool forEachServerRow(Database& db, const QString& select, const QVariantList& v
         while (more && q.next())
             more = visit(q);
     }
-    if (!run(QStringLiteral("COMMIT")))
+    if (!run(own ? QStringLiteral("COMMIT") : QStringLiteral("CLOSE listing")))
         return failed();
     return true;
 }

@@ -375,6 +375,11 @@ TEST_P(SalesArchiveTest, ListingTakesOneScaleAndTheShopsDaysOldestFirst) {
     EXPECT_EQ(days({{}, QDate(2026, 3, 3), {}}), "A Tue,VÁHA Č Wed");
     EXPECT_EQ(days({"VÁHA Č", {}, {}}), "VÁHA Č Wed");
     EXPECT_EQ(days({"C", {}, {}}), "");
+    // Inside a caller's transaction the listing leaves it to the caller to end.
+    ASSERT_TRUE(archive->database().sql().transaction());
+    EXPECT_EQ(days({"A", {}, {}}), "A Sun,A Mon,A Tue");
+    EXPECT_EQ(archive->database().inServerTransaction(), GetParam().postgres);
+    EXPECT_TRUE(archive->database().sql().rollback());
     // On SQLite the listing reads through SQLite's own API (Qt's driver shares the library); on
     // PostgreSQL through Qt SQL: the same answers either way.
     EXPECT_EQ(archive->database().sqliteHandle() != nullptr, !GetParam().postgres);
