@@ -29,11 +29,6 @@ from pathlib import Path
 PLACEHOLDER = re.compile(r"%(\d+)")
 COUNT = re.compile(r"%L?n")
 
-# How many plural forms Qt's rules give each language: Czech, Slovak and Polish say 1, 2 to 4 and 5
-# or more differently (Polish 22 like 2, 12 like 5), German 1 and the rest, Hungarian one form after
-# any number.
-PLURAL_FORMS = {"cs": 3, "sk": 3, "pl": 3, "de": 2, "hu": 1}
-
 
 def read_glossary(path):
     """The (English variants, translation variants) rows of a glossary's table: a cell may name
@@ -77,16 +72,12 @@ def problems_in(ts_file, language, glossary=()):
             kind = translation.get("type", "") if translation is not None else "unfinished"
             text = (translation.text or "") if translation is not None else ""
             if message.get("numerus") == "yes" and kind not in ("vanished", "obsolete", "unfinished"):
+                # lupdate gives the message as many forms as Qt's rules give the language (three in
+                # Czech, Slovak and Polish, two in German, one in Hungarian) and marks it unfinished
+                # while one of them is empty.
                 forms = [f.text or "" for f in translation.iter("numerusform")]
-                wanted = PLURAL_FORMS.get(language)
-                if wanted is None:
-                    found.append(f"{where}: no plural rule known for '{language}'")
-                elif len(forms) != wanted:
-                    found.append(f"{where}: {len(forms)} plural forms, '{language}' has {wanted}")
                 for number, form in enumerate(forms, 1):
-                    if not form.strip():
-                        found.append(f"{where}: plural form {number} is empty")
-                    elif not COUNT.search(form) or set(PLACEHOLDER.findall(source)) != set(PLACEHOLDER.findall(form)):
+                    if not COUNT.search(form) or set(PLACEHOLDER.findall(source)) != set(PLACEHOLDER.findall(form)):
                         found.append(f"{where}: plural form {number} {form!r} does not keep the count and placeholders")
                 found += glossary_problems(where, source, forms, glossary)
             elif kind in ("vanished", "obsolete"):
