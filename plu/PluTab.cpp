@@ -10,6 +10,7 @@
 #include "ui/CellEditDelegate.h"
 #include "ui/ProgressDialog.h"
 #include "ui/Prompts.h"
+#include "ui/RegularHeadings.h"
 #include "ui/ScaleSession.h"
 #include "ui_PluTab.h"
 
@@ -47,6 +48,7 @@ PluTab::PluTab(ScaleSession& session, QWidget* parent)
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(21);
     table->horizontalHeader()->setDefaultSectionSize(40);
+    keepSelectedHeadingsRegular(table->horizontalHeader());
     for (int column = 0; column < kPluColumnCount; ++column)
         table->setColumnWidth(column, kPluColumns[size_t(column)].width);
     table->setItemDelegate(new CellEditDelegate(

@@ -7,6 +7,7 @@
 #include "text/OutputFile.h"
 #include "ui/DateField.h"
 #include "ui/Prompts.h"
+#include "ui/RegularHeadings.h"
 #include "ui/ScaleSession.h"
 #include "ui/WindowFrames.h"
 
@@ -155,6 +156,7 @@ HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->horizontalHeader()->setStretchLastSection(true);
+    keepSelectedHeadingsRegular(table->horizontalHeader());
 
     auto* grid = new QGridLayout(this);
     grid->setColumnStretch(0, 3);

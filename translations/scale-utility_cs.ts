@@ -383,7 +383,7 @@ horní liště) ukáže, co se odeslalo a co se vrátilo.</translation>
     </message>
     <message>
         <source>SEND TO SCALE</source>
-        <translation>ODESLAT DO VÁHY</translation>
+        <translation>ODESLAT</translation>
     </message>
     <message>
         <source>50% Threshold</source>

@@ -389,11 +389,11 @@ zurückkam.</translation>
     </message>
     <message>
         <source>SEND TO SCALE</source>
-        <translation>AN WAAGE SENDEN</translation>
+        <translation>SENDEN</translation>
     </message>
     <message>
         <source>50% Threshold</source>
-        <translation>50-%-Schwelle</translation>
+        <translation>Schwelle 50%</translation>
     </message>
     <message>
         <source>LOAD LOGO</source>
@@ -570,7 +570,7 @@ zurückkam.</translation>
     </message>
     <message>
         <source>Load From SCALE</source>
-        <translation>Von Waage laden</translation>
+        <translation>Aus Waage lesen</translation>
     </message>
     <message>
         <source>Save To SCALE</source>
@@ -578,11 +578,11 @@ zurückkam.</translation>
     </message>
     <message>
         <source>Save To DISK</source>
-        <translation>Auf Disk speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Load From DISK</source>
-        <translation>Von Disk öffnen</translation>
+        <translation>Datei öffnen</translation>
     </message>
     <message>
         <source>Compare With SCALE</source>
@@ -983,11 +983,11 @@ zurückkam.</translation>
     </message>
     <message>
         <source>From SCALE</source>
-        <translation>Von WAAGE</translation>
+        <translation>Von Waage</translation>
     </message>
     <message>
         <source>To SCALE</source>
-        <translation>An WAAGE</translation>
+        <translation>An Waage</translation>
     </message>
     <message>
         <source>GRAPHICAL LOGO</source>
@@ -999,15 +999,15 @@ zurückkam.</translation>
     </message>
     <message>
         <source>LOAD FROM DISK</source>
-        <translation>VON DISK ÖFFNEN</translation>
+        <translation>DATEI ÖFFNEN</translation>
     </message>
     <message>
         <source>SAVE TO DISK</source>
-        <translation>AUF DISK SPEICHERN</translation>
+        <translation>DATEI SPEICHERN</translation>
     </message>
     <message>
         <source>LOAD FROM SCALE</source>
-        <translation>VON WAAGE LADEN</translation>
+        <translation>AUS WAAGE LESEN</translation>
     </message>
     <message>
         <source>SEND TO SCALE</source>

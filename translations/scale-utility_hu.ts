@@ -375,7 +375,7 @@ kattintás a felső sávon) megmutatja, mi ment ki
     <name>LogoWindow</name>
     <message>
         <source>LOAD</source>
-        <translation>MEGNYITÁS</translation>
+        <translation>MEGNYIT</translation>
     </message>
     <message>
         <source>Brightness</source>
@@ -387,7 +387,7 @@ kattintás a felső sávon) megmutatja, mi ment ki
     </message>
     <message>
         <source>SEND TO SCALE</source>
-        <translation>KÜLDÉS MÉRLEGRE</translation>
+        <translation>KÜLDÉS</translation>
     </message>
     <message>
         <source>50% Threshold</source>
@@ -564,23 +564,23 @@ kattintás a felső sávon) megmutatja, mi ment ki
     </message>
     <message>
         <source>Compare the table with the scale; choose whether Save To SCALE sends only what changed</source>
-        <translation>A táblázat összevetése a mérleggel; beállítható, hogy a Küldés mérlegre csak a változásokat küldje-e</translation>
+        <translation>A táblázat összevetése a mérleggel; beállítható, hogy a Küldés csak a változásokat küldje-e</translation>
     </message>
     <message>
         <source>Load From SCALE</source>
-        <translation>Betöltés mérlegről</translation>
+        <translation>Beolvasás</translation>
     </message>
     <message>
         <source>Save To SCALE</source>
-        <translation>Küldés mérlegre</translation>
+        <translation>Küldés</translation>
     </message>
     <message>
         <source>Save To DISK</source>
-        <translation>Mentés lemezre</translation>
+        <translation>Mentés</translation>
     </message>
     <message>
         <source>Load From DISK</source>
-        <translation>Megnyitás lemezről</translation>
+        <translation>Megnyitás</translation>
     </message>
     <message>
         <source>Compare With SCALE</source>
@@ -596,7 +596,7 @@ kattintás a felső sávon) megmutatja, mi ment ki
     </message>
     <message>
         <source>Save To SCALE sends only the rows that differ from what this scale was last known to hold</source>
-        <translation>A Küldés mérlegre csak azokat a sorokat küldi el, amelyek eltérnek a mérleg utolsó ismert tartalmától</translation>
+        <translation>A Küldés csak azokat a sorokat küldi el, amelyek eltérnek a mérleg utolsó ismert tartalmától</translation>
     </message>
     <message>
         <source>TAB separated Text Files</source>
@@ -1002,7 +1002,7 @@ kattintás a felső sávon) megmutatja, mi ment ki
     </message>
     <message>
         <source>LOAD FROM SCALE</source>
-        <translation>BETÖLTÉS MÉRLEGRŐL</translation>
+        <translation>BEOLVASÁS MÉRLEGRŐL</translation>
     </message>
     <message>
         <source>SEND TO SCALE</source>

@@ -384,7 +384,7 @@ vrátilo.</translation>
     </message>
     <message>
         <source>SEND TO SCALE</source>
-        <translation>ODOSLAŤ DO VÁHY</translation>
+        <translation>ODOSLAŤ</translation>
     </message>
     <message>
         <source>50% Threshold</source>
