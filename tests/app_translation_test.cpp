@@ -13,6 +13,7 @@
 #include "reports/CloseZDialog.h"
 #include "reports/HistoryWindow.h"
 #include "reports/ReportsTab.h"
+#include "settings/SettingsFile.h"
 #include "settings/SettingsTab.h"
 #include "terminal/TerminalWindow.h"
 #include "tests/support/LocaleGuard.h"
@@ -43,6 +44,7 @@
 #include <QStyleOptionHeader>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -115,6 +117,64 @@ TEST(Translations, EveryLanguageIsCompiledIntoTheProgram) {
             << language.toStdString();
     }
 }
+
+// A count reads right in each language: the plural form Qt's rule picks for 1, 2, 5 and 22 (Polish
+// 22 like 2, Czech and Slovak 22 like 5), in the note after a transfer and in the settings file's
+// line-count error.
+struct CountCase {
+    const char* name;
+    const char* language;
+    int count;
+    const char* plusRead;
+    const char* lines;
+};
+
+class CountTest : public ::testing::TestWithParam<CountCase> {};
+
+TEST_P(CountTest, ReadsRightInTheLanguage) {
+    const CountCase& c = GetParam();
+    LocaleGuard english{QLocale(QLocale::English, QLocale::UnitedStates)};
+    Translations translations;
+    translations.install(QLocale(QString::fromLatin1(c.language)));
+    EXPECT_EQ(QCoreApplication::translate("PluTab", "%Ln PLUs read in %1", nullptr, c.count).arg("0:03"),
+              QString::fromUtf8(c.plusRead));
+    EXPECT_EQ(wrongLineCountMessage(c.count), QString::fromUtf8(c.lines));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, CountTest,
+    ::testing::Values(CountCase{"Czech1", "cs", 1, "1 PLU načteno za 0:03",
+                                "chyba ve vstupním souboru: 1 řádek, soubor nastavení má 80 řádků"},
+                      CountCase{"Czech2", "cs", 2, "2 PLU načtena za 0:03",
+                                "chyba ve vstupním souboru: 2 řádky, soubor nastavení má 80 řádků"},
+                      CountCase{"Czech5", "cs", 5, "5 PLU načteno za 0:03",
+                                "chyba ve vstupním souboru: 5 řádků, soubor nastavení má 80 řádků"},
+                      CountCase{"Czech22", "cs", 22, "22 PLU načteno za 0:03",
+                                "chyba ve vstupním souboru: 22 řádků, soubor nastavení má 80 řádků"},
+                      CountCase{"Slovak1", "sk", 1, "1 PLU načítané za 0:03",
+                                "chyba vo vstupnom súbore: 1 riadok, súbor nastavení má 80 riadkov"},
+                      CountCase{"Slovak2", "sk", 2, "2 PLU načítané za 0:03",
+                                "chyba vo vstupnom súbore: 2 riadky, súbor nastavení má 80 riadkov"},
+                      CountCase{"Slovak22", "sk", 22, "22 PLU načítaných za 0:03",
+                                "chyba vo vstupnom súbore: 22 riadkov, súbor nastavení má 80 riadkov"},
+                      CountCase{"Polish1", "pl", 1, "Wczytano 1 pozycję PLU w czasie 0:03",
+                                "błąd w pliku wejściowym: 1 wiersz, plik ustawień ma 80 wierszy"},
+                      CountCase{"Polish5", "pl", 5, "Wczytano 5 pozycji PLU w czasie 0:03",
+                                "błąd w pliku wejściowym: 5 wierszy, plik ustawień ma 80 wierszy"},
+                      CountCase{"Polish22", "pl", 22, "Wczytano 22 pozycje PLU w czasie 0:03",
+                                "błąd w pliku wejściowym: 22 wiersze, plik ustawień ma 80 wierszy"},
+                      CountCase{"German1", "de", 1, "1 PLU gelesen in 0:03",
+                                "Fehler in der Eingabedatei: 1 Zeile, eine Einstellungsdatei hat 80"},
+                      CountCase{"German22", "de", 22, "22 PLUs gelesen in 0:03",
+                                "Fehler in der Eingabedatei: 22 Zeilen, eine Einstellungsdatei hat 80"},
+                      CountCase{"Hungarian1", "hu", 1, "1 PLU beolvasva: 0:03",
+                                "hiba a bemeneti fájlban: 1 sor, a beállításfájl 80 soros"},
+                      CountCase{"Hungarian22", "hu", 22, "22 PLU beolvasva: 0:03",
+                                "hiba a bemeneti fájlban: 22 sor, a beállításfájl 80 soros"},
+                      // English keeps its one text, the figure in the regional format.
+                      CountCase{"English1799", "en", 1799, "1,799 PLUs read in 0:03",
+                                "error in input file: 1799 lines, a settings file has 80"}),
+    testcases::caseName);
 
 // What one run of the program left behind: the memo after REPORT and after CLOSE Z, the files it
 // saved, and what the operator saw.
@@ -351,7 +411,15 @@ std::map<QString, Caption> captions() {
                         combo->itemText(item),
                         combo->lineEdit()->fontMetrics().horizontalAdvance(combo->itemText(item)) + 4,
                         combo->lineEdit()->width()};
-            else if (auto* table = qobject_cast<QTableView*>(widget)) {
+            else if (auto* help = qobject_cast<QPlainTextEdit*>(widget); help && window == theHelpWindow) {
+                // Help keeps its own line breaks: every line fits the window's width unwrapped.
+                const QStringList lines = help->toPlainText().split(QLatin1Char('\n'));
+                const int margins = 2 * int(help->document()->documentMargin());
+                for (qsizetype line = 0; line < lines.size(); ++line)
+                    found[name + QStringLiteral("/line%1").arg(line)] = {
+                        lines[line], help->fontMetrics().horizontalAdvance(lines[line]) + margins,
+                        help->viewport()->width()};
+            } else if (auto* table = qobject_cast<QTableView*>(widget)) {
                 // A heading is judged as drawn when its column is selected: in bold, if the header
                 // draws it so.
                 QHeaderView* header = table->horizontalHeader();
