@@ -1015,7 +1015,7 @@ zurückkam.</translation>
     </message>
     <message>
         <source>DEFAULT</source>
-        <translation>WERKSWERTE</translation>
+        <translation>WERKSEINSTELLUNG</translation>
     </message>
     <message>
         <source>Text files</source>

@@ -1010,7 +1010,7 @@ kattintás a felső sávon) megmutatja, mi ment ki
     </message>
     <message>
         <source>DEFAULT</source>
-        <translation>GYÁRI ÉRTÉKEK</translation>
+        <translation>GYÁRI BEÁLLÍTÁSOK</translation>
     </message>
     <message>
         <source>Text files</source>

@@ -1015,7 +1015,7 @@ pokazuje, co wysłano i co wróciło.</translation>
     </message>
     <message>
         <source>DEFAULT</source>
-        <translation>WARTOŚCI FABRYCZNE</translation>
+        <translation>USTAWIENIA FABRYCZNE</translation>
     </message>
     <message>
         <source>Text files</source>
