@@ -44,6 +44,7 @@
 #include <QStyleOptionHeader>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 #include <map>
@@ -324,6 +325,30 @@ INSTANTIATE_TEST_SUITE_P(
                                   "Fehler!: Keine Verbindung zur Waage!", "Textdateien|*.TXT",
                                   "Tabulatorgetrennte Textdateien|*.TXT"}),
     testcases::caseName);
+
+// Every PLU column heading says in its tooltip what the column holds, in the window's language: the
+// short heads (NW, FIX, BAR and their translations) mean nothing to a newcomer on their own.
+TEST(TranslatedCaptions, EveryPluHeadingHasATooltipInEveryLanguage) {
+    std::map<int, QString> english;
+    for (const QString& language : QStringList{QStringLiteral("en")} + translatedLanguages()) {
+        Translations translations;
+        translations.install(QLocale(language));
+        PromptRecorder recorder;
+        createForms();
+        QTableWidget* grid = theMainWindow->pluTab->ui->pluGrid;
+        for (int column = 0; column < grid->columnCount(); ++column) {
+            const QString tip = grid->horizontalHeaderItem(column)->toolTip();
+            EXPECT_GT(tip.size(), grid->horizontalHeaderItem(column)->text().size())
+                << language.toStdString() << " column " << column;
+            if (language == QStringLiteral("en"))
+                english[column] = tip;
+            else
+                EXPECT_NE(tip, english[column])
+                    << language.toStdString() << ": untranslated tooltip of column " << column;
+        }
+        destroyForms();
+    }
+}
 
 // Every caption of the program's windows: its control's width as laid out, and the width the text
 // asks for.
