@@ -10,6 +10,7 @@
 #include "ui/CellEditDelegate.h"
 #include "ui/ProgressDialog.h"
 #include "ui/Prompts.h"
+#include "ui/RegularHeadings.h"
 #include "ui/ScaleSession.h"
 #include "ui_PluTab.h"
 
@@ -49,6 +50,7 @@ PluTab::PluTab(ScaleSession& session, QWidget* parent)
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(21);
     table->horizontalHeader()->setDefaultSectionSize(40);
+    keepSelectedHeadingsRegular(table->horizontalHeader());
     for (int column = 0; column < kPluColumnCount; ++column)
         table->setColumnWidth(column, kPluColumns[size_t(column)].width);
     table->setItemDelegate(new CellEditDelegate(
@@ -81,6 +83,10 @@ void PluTab::writeHeadings() {
     for (const PluColumnLayout& column : kPluColumns)
         headings << QCoreApplication::translate("PluTable", column.heading);
     ui->pluGrid->setHorizontalHeaderLabels(headings);
+    // A short heading (NW, FIX, BAR) says little to a newcomer: its tooltip says what the column holds.
+    for (int column = 0; column < kPluColumnCount; ++column)
+        ui->pluGrid->horizontalHeaderItem(column)->setToolTip(
+            QCoreApplication::translate("PluTable", kPluColumns[size_t(column)].tip));
 }
 
 void PluTab::selectAll() {
@@ -120,7 +126,7 @@ TransferHooks PluTab::progressHooks() {
     hooks.keepRunning = [progress] { return progress->keepRunning; };
     hooks.step = [this, progress](int position, int number) {
         ++transferred;
-        progress->step(position, tr("%1 PLUs").arg(number));
+        progress->step(position, tr("PLU %1").arg(number));
     };
     hooks.finish = [progress] { progress->finish(); };
     return hooks;
@@ -151,17 +157,20 @@ bool PluTab::openRecord(Record& record, bool readIdentity) {
     return true;
 }
 
-void PluTab::transferEnded(TransferEnd end, const Record& record, const QString& done) {
+void PluTab::transferEnded(TransferEnd end, const Record& record, Noted noted) {
     if (end == TransferEnd::RecordFailed)
         prompts().message(tr("ERROR!"),
                           tr("I/O Error!\n(scale records: %1)").arg(record.records->lastError()));
-    if (done.isEmpty() || end == TransferEnd::RecordFailed)
+    if (noted == Noted::Nothing || end == TransferEnd::RecordFailed)
         return;
-    QString text = tr("%1 PLUs %2 in %3")
-                       .arg(QLocale().toString(transferred), done, minutesSeconds(transferClock.elapsed()));
-    if (end == TransferEnd::Failed && done == tr("sent") && transferred > 0)
-        text = tr("PLU send stopped after %1 PLUs: the scale holds part of the new PLUs; send them again")
-                   .arg(QLocale().toString(transferred));
+    // One whole sentence for each direction, with the count as its plural form: the participle
+    // agrees with the count in Czech, Slovak and Polish.
+    const QString time = minutesSeconds(transferClock.elapsed());
+    QString text = noted == Noted::Read ? tr("%Ln PLUs read in %1", nullptr, transferred).arg(time)
+                                        : tr("%Ln PLUs sent in %1", nullptr, transferred).arg(time);
+    if (end == TransferEnd::Failed && noted == Noted::Sent && transferred > 0)
+        text = tr("PLU send stopped after %Ln PLUs: the scale holds part of the new PLUs; send them again",
+                  nullptr, transferred);
     else if (end == TransferEnd::Stopped)
         text += tr(" (stopped)");
     else if (end == TransferEnd::Failed)
@@ -180,7 +189,7 @@ void PluTab::loadRangeFromScale() {
         const TransferEnd end = loadFromScale(session.line(), grid, from, to, record.hooks);
         if (end == TransferEnd::Completed)
             clearMarks(from, to);
-        transferEnded(end, record, tr("read"));
+        transferEnded(end, record, Noted::Read);
     });
 }
 
@@ -206,7 +215,7 @@ void PluTab::saveRangeToScale() {
             const TransferEnd end = saveToScale(session.line(), grid, from, to, record.hooks);
             if (end == TransferEnd::Completed)
                 clearMarks(from, to);
-            return transferEnded(end, record, tr("sent"));
+            return transferEnded(end, record, Noted::Sent);
         }
         // The rows Save To SCALE would write, less those the scale is known to hold already; a scale
         // without a record gets them all.
@@ -217,7 +226,7 @@ void PluTab::saveRangeToScale() {
         const TransferEnd end = saveRows(session.line(), grid, rows, record.hooks);
         if (end == TransferEnd::Completed)
             clearMarks(from, to);
-        transferEnded(end, record, tr("sent"));
+        transferEnded(end, record, Noted::Sent);
     });
 }
 

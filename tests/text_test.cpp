@@ -208,6 +208,22 @@ TEST(DateTimeText, SeparatorAlreadyBeforeTheFieldIsTypedAgain) {
             << c.name;
 }
 
+TEST(DateTimeText, DayAndMonthWithoutTheYearInEveryRegionalFormat) {
+    for (const auto& [locale, expected] :
+         std::initializer_list<std::pair<const char*, const char*>>{{"en_US", "10/28"},
+                                                                    {"cs_CZ", "28.10."},
+                                                                    {"sk_SK", "28. 10."},
+                                                                    {"pl_PL", "28.10."},
+                                                                    {"hu_HU", "10. 28."},
+                                                                    {"de_DE", "28.10."},
+                                                                    {"sv_SE", "10-28"}}) {
+        LocaleGuard regional{QLocale(QString::fromLatin1(locale))};
+        EXPECT_EQ(QLocale().toString(QDate(2026, 10, 28), regionalDayMonthFormat()),
+                  QString::fromUtf8(expected))
+            << locale << ": " << regionalDayMonthFormat().toStdString();
+    }
+}
+
 TEST(DateTimeText, LongTimeHasNoTimeZone) {
     LocaleGuard english(QLocale(QLocale::English, QLocale::UnitedStates));
     QString time = regionalLongTime(QTime(9, 5, 20));
