@@ -661,16 +661,20 @@ horní liště) ukáže, co se odeslalo a co se vrátilo.</translation>
         </translation>
     </message>
     <message>
-        <source>PLU send stopped after %1 PLUs: the scale holds part of the new PLUs; send them again</source>
-        <translation>Odesílání PLU se zastavilo po %1 PLU: váha má jen část nových PLU; odešlete je znovu</translation>
-    </message>
-    <message>
         <source>No row of PLU %1 to %2 holds a PLU. Sending them clears these PLUs on the scale.
 
 Send them to the scale?</source>
         <translation>Žádný řádek PLU %1 až %2 neobsahuje PLU. Jejich odeslání tyto PLU na váze vymaže.
 
 Odeslat je do váhy?</translation>
+    </message>
+    <message numerus="yes">
+        <source>PLU send stopped after %Ln PLUs: the scale holds part of the new PLUs; send them again</source>
+        <translation>
+            <numerusform>Odesílání PLU se zastavilo po %Ln PLU: váha má jen část nových PLU; odešlete je znovu</numerusform>
+            <numerusform>Odesílání PLU se zastavilo po %Ln PLU: váha má jen část nových PLU; odešlete je znovu</numerusform>
+            <numerusform>Odesílání PLU se zastavilo po %Ln PLU: váha má jen část nových PLU; odešlete je znovu</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -665,16 +665,19 @@ zurückkam.</translation>
         </translation>
     </message>
     <message>
-        <source>PLU send stopped after %1 PLUs: the scale holds part of the new PLUs; send them again</source>
-        <translation>Senden der PLUs nach %1 PLUs abgebrochen: die Waage hat nur einen Teil der neuen PLUs; bitte erneut senden</translation>
-    </message>
-    <message>
         <source>No row of PLU %1 to %2 holds a PLU. Sending them clears these PLUs on the scale.
 
 Send them to the scale?</source>
         <translation>Keine Zeile von PLU %1 bis %2 enthält einen PLU. Das Senden löscht diese PLUs in der Waage.
 
 An die Waage senden?</translation>
+    </message>
+    <message numerus="yes">
+        <source>PLU send stopped after %Ln PLUs: the scale holds part of the new PLUs; send them again</source>
+        <translation>
+            <numerusform>Senden der PLUs nach %Ln PLU abgebrochen: die Waage hat nur einen Teil der neuen PLUs; bitte erneut senden</numerusform>
+            <numerusform>Senden der PLUs nach %Ln PLUs abgebrochen: die Waage hat nur einen Teil der neuen PLUs; bitte erneut senden</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -661,16 +661,18 @@ kattintás a felső sávon) megmutatja, mi ment ki
         </translation>
     </message>
     <message>
-        <source>PLU send stopped after %1 PLUs: the scale holds part of the new PLUs; send them again</source>
-        <translation>A PLU-k küldése %1 PLU után megállt: a mérleg csak az új PLU-k egy részét tartalmazza; küldje el őket újra</translation>
-    </message>
-    <message>
         <source>No row of PLU %1 to %2 holds a PLU. Sending them clears these PLUs on the scale.
 
 Send them to the scale?</source>
         <translation>A(z) %1–%2. PLU egyik sora sem tartalmaz PLU-t. Elküldésük törli ezeket a PLU-kat a mérlegen.
 
 Elküldi őket a mérlegre?</translation>
+    </message>
+    <message numerus="yes">
+        <source>PLU send stopped after %Ln PLUs: the scale holds part of the new PLUs; send them again</source>
+        <translation>
+            <numerusform>A PLU-k küldése %Ln PLU után megállt: a mérleg csak az új PLU-k egy részét tartalmazza; küldje el őket újra</numerusform>
+        </translation>
     </message>
 </context>
 <context>

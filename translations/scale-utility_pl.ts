@@ -664,16 +664,20 @@ pokazuje, co wysłano i co wróciło.</translation>
         </translation>
     </message>
     <message>
-        <source>PLU send stopped after %1 PLUs: the scale holds part of the new PLUs; send them again</source>
-        <translation>Wysyłanie PLU zatrzymało się po %1 PLU: waga ma tylko część nowych PLU; wyślij je ponownie</translation>
-    </message>
-    <message>
         <source>No row of PLU %1 to %2 holds a PLU. Sending them clears these PLUs on the scale.
 
 Send them to the scale?</source>
         <translation>Żaden wiersz PLU od %1 do %2 nie zawiera PLU. Ich wysłanie wyczyści te PLU w wadze.
 
 Wysłać je do wagi?</translation>
+    </message>
+    <message numerus="yes">
+        <source>PLU send stopped after %Ln PLUs: the scale holds part of the new PLUs; send them again</source>
+        <translation>
+            <numerusform>Wysyłanie PLU zatrzymało się po %Ln PLU: waga ma tylko część nowych PLU; wyślij je ponownie</numerusform>
+            <numerusform>Wysyłanie PLU zatrzymało się po %Ln PLU: waga ma tylko część nowych PLU; wyślij je ponownie</numerusform>
+            <numerusform>Wysyłanie PLU zatrzymało się po %Ln PLU: waga ma tylko część nowych PLU; wyślij je ponownie</numerusform>
+        </translation>
     </message>
 </context>
 <context>

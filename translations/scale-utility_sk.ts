@@ -662,16 +662,20 @@ vrátilo.</translation>
         </translation>
     </message>
     <message>
-        <source>PLU send stopped after %1 PLUs: the scale holds part of the new PLUs; send them again</source>
-        <translation>Odosielanie PLU sa zastavilo po %1 PLU: váha má len časť nových PLU; odošlite ich znova</translation>
-    </message>
-    <message>
         <source>No row of PLU %1 to %2 holds a PLU. Sending them clears these PLUs on the scale.
 
 Send them to the scale?</source>
         <translation>Žiadny riadok PLU %1 až %2 neobsahuje PLU. Ich odoslanie tieto PLU na váhe vymaže.
 
 Odoslať ich do váhy?</translation>
+    </message>
+    <message numerus="yes">
+        <source>PLU send stopped after %Ln PLUs: the scale holds part of the new PLUs; send them again</source>
+        <translation>
+            <numerusform>Odosielanie PLU sa zastavilo po %Ln PLU: váha má len časť nových PLU; odošlite ich znova</numerusform>
+            <numerusform>Odosielanie PLU sa zastavilo po %Ln PLU: váha má len časť nových PLU; odošlite ich znova</numerusform>
+            <numerusform>Odosielanie PLU sa zastavilo po %Ln PLU: váha má len časť nových PLU; odošlite ich znova</numerusform>
+        </translation>
     </message>
 </context>
 <context>
