@@ -1083,7 +1083,7 @@ An die Waage senden?</translation>
         <source>These settings were not read from this scale. Sending them replaces the scale&apos;s receipt header and footer, department names, taxes and clerk names.
 
 Send them to the scale?</source>
-        <translation>Diese Einstellungen wurden nicht aus dieser Waage gelesen. Das Senden ersetzt in der Waage Bonkopf und Bonfuß, Abteilungsnamen, Steuern und Verkäufernamen.
+        <translation>Diese Einstellungen wurden nicht aus dieser Waage gelesen. Das Senden ersetzt in der Waage Bonkopf und Bonfuß, Warengruppennamen, Steuern und Verkäufernamen.
 
 An die Waage senden?</translation>
     </message>

@@ -1077,7 +1077,7 @@ Elküldi őket a mérlegre?</translation>
         <source>These settings were not read from this scale. Sending them replaces the scale&apos;s receipt header and footer, department names, taxes and clerk names.
 
 Send them to the scale?</source>
-        <translation>Ezeket a beállításokat nem ebből a mérlegből olvasta be. Elküldésük felülírja a mérleg nyugtafejlécét és -láblécét, a részlegneveket, az adókat és az eladók nevét.
+        <translation>Ezeket a beállításokat nem ebből a mérlegből olvasta be. Elküldésük felülírja a mérleg nyugtafejlécét és -láblécét, a gyűjtők neveit, az adókat és az eladók nevét.
 
 Elküldi őket a mérlegre?</translation>
     </message>
