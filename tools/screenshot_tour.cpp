@@ -50,6 +50,10 @@ public:
     }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
     int chooseItem(const QString&, const QString&, const QStringList&) override { return 0; }
+    bool ask(const QString& title, const QString& text) override {
+        message(title, text);
+        return false;
+    }
     void beep() override {}
     void setWaitCursor(bool) override {}
 

@@ -78,6 +78,14 @@ public:
             QInputDialog::getItem(QApplication::activeWindow(), title, label, items, 0, false, &ok);
         return ok ? int(items.indexOf(picked)) : -1;
     }
+    bool ask(const QString& title, const QString& text) override {
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                        QApplication::activeWindow());
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        fitTitle(box);
+        return box.exec() == QMessageBox::Yes;
+    }
     void beep() override { QApplication::beep(); }
     void setWaitCursor(bool on) override {
         if (on)

@@ -19,6 +19,8 @@ public:
                                  const QString& folder) = 0;
     // A list to pick one item from; the index picked, or -1 when the operator cancelled.
     virtual int chooseItem(const QString& title, const QString& label, const QStringList& items) = 0;
+    // A question with Yes and No, No the default (Enter or Escape does nothing risky): true for Yes.
+    virtual bool ask(const QString& title, const QString& text) = 0;
     virtual void beep() = 0;
     virtual void setWaitCursor(bool on) = 0;
 };

@@ -41,6 +41,15 @@ int PromptRecorder::chooseItem(const QString&, const QString&, const QStringList
     return answer;
 }
 
+bool PromptRecorder::ask(const QString& title, const QString& text) {
+    questions.push_back({title, text});
+    if (scriptedAnswers.empty())
+        return false;
+    const bool answer = scriptedAnswers.front();
+    scriptedAnswers.erase(scriptedAnswers.begin());
+    return answer;
+}
+
 void PromptRecorder::beep() {
     ++beeps;
 }
@@ -55,6 +64,8 @@ void PromptRecorder::clear() {
     fileRequests.clear();
     choices.clear();
     scriptedChoices.clear();
+    questions.clear();
+    scriptedAnswers.clear();
     beeps = 0;
     waitCursorChanges.clear();
 }

@@ -46,6 +46,8 @@ public:
     QString saveFileName(const QString& filter, const QString& defaultSuffix, const QString& folder) override;
     // Recorded in choices; answers the next scripted index (0 when the script is exhausted).
     int chooseItem(const QString& title, const QString& label, const QStringList& items) override;
+    // Recorded in questions; answers the next scripted answer (No when the script is exhausted).
+    bool ask(const QString& title, const QString& text) override;
     void beep() override;
     void setWaitCursor(bool on) override;
 
@@ -57,6 +59,8 @@ public:
     // The lists offered by chooseItem, and the answers to give, first to last.
     std::vector<QStringList> choices;
     std::vector<int> scriptedChoices;
+    std::vector<RecordedPrompt> questions;
+    std::vector<bool> scriptedAnswers;
     int beeps = 0;
     // Every change of the wait cursor, in order (true = hourglass on).
     std::vector<bool> waitCursorChanges;
