@@ -1,12 +1,8 @@
 #include "text/OutputFile.h"
 
-#include <QFile>
+#include "text/OutputFileSystem.h"
+
 #include <QFileInfo>
-#include <QSaveFile>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -14,41 +10,32 @@ QString failure(const QString& path, const QString& why) {
     return path + QStringLiteral(": ") + why;
 }
 
-// A device or a pipe. Opened without O_CREAT: should it vanish in between, nothing is created in its
-// place. O_NOCTTY: a terminal named here must not become the program's controlling terminal.
-QString writeAsItIs(const QString& path, const QByteArray& bytes) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return failure(path, qt_error_string(errno));
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const int error = n < 0 ? errno : EIO;
-            ::close(fd);
-            return failure(path, qt_error_string(error));
-        }
-        done += n;
-    }
-    if (::close(fd) != 0 && errno != EINTR)
-        return failure(path, qt_error_string(errno));
-    return {};
+// What a symlink (or a chain of them) points to, also when that does not exist yet.
+QString resolved(const QString& path) {
+    QFileInfo file(path);
+    for (int depth = 0; depth < 128 && file.isSymLink(); ++depth)
+        file.setFile(file.symLinkTarget());
+    return file.isSymLink() ? path : file.filePath();
 }
 
-// A regular file or a new one: the earlier file stays whole until the new one is complete.
-QString writeReplacing(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return failure(path, why);
+// A regular file or a new one: the earlier file stays whole until the new one is complete. Where a
+// new file cannot stand in for it (it would lose its owner, group, other names, access list or
+// attributes) or the folder takes no new file, the file itself is emptied and written. Empty when
+// written, else why not.
+QString writeRegular(const QString& path, const QByteArray& bytes, bool exists) {
+    QString why;
+    switch (outputfile::writeReplacing(path, bytes, why)) {
+    case outputfile::Replaced::FolderRefused:
+        if (!exists)
+            return why;
+        [[fallthrough]];
+    case outputfile::Replaced::WouldLose:
+        return outputfile::writeExisting(path, bytes, outputfile::Existing::Whole);
+    case outputfile::Replaced::Done:
+    case outputfile::Replaced::Failed:
+        break;
     }
-    if (!file.commit())
-        return failure(path, file.errorString());
-    return {};
+    return why;
 }
 
 } // namespace
@@ -59,17 +46,26 @@ QString writeOutputFile(const QString& path, const QByteArray& bytes, std::ostre
         standardOutput.flush();
         return standardOutput ? QString() : QStringLiteral("standard output: the write failed");
     }
-    // stat follows a symlink: what counts is what the link points to.
-    struct stat target {};
-    if (::stat(QFile::encodeName(path).constData(), &target) == 0) {
-        if (S_ISDIR(target.st_mode))
-            return failure(path, QStringLiteral("is a folder"));
-        if (!S_ISREG(target.st_mode))
-            return writeAsItIs(path, bytes);
-    } else if (errno != ENOENT) {
-        return failure(path, qt_error_string(errno));
-    } else if (const QString folder = QFileInfo(path).absolutePath(); !QFileInfo(folder).isDir()) {
-        return failure(path, QStringLiteral("the folder %1 does not exist").arg(folder));
+    // What counts is what a symlink points to (stat follows it, also the kernel's own links such as
+    // /dev/stdout); a regular file's link stays, its target is written.
+    QString why;
+    switch (outputfile::lookAt(path, why)) {
+    case outputfile::Found::Folder:
+        return failure(path, QStringLiteral("is a folder"));
+    case outputfile::Found::Other:
+        why = outputfile::writeExisting(path, bytes, outputfile::Existing::AsItIs);
+        break;
+    case outputfile::Found::RegularFile:
+        why = writeRegular(resolved(path), bytes, true);
+        break;
+    case outputfile::Found::Nothing:
+        if (!why.isEmpty())
+            break;
+        const QString target = resolved(path);
+        if (const QString folder = QFileInfo(target).absolutePath(); !QFileInfo(folder).isDir())
+            return failure(path, QStringLiteral("the folder %1 does not exist").arg(folder));
+        why = writeRegular(target, bytes, false);
+        break;
     }
-    return writeReplacing(path, bytes);
+    return why.isEmpty() ? QString() : failure(path, why);
 }
