@@ -4,6 +4,7 @@
 #include "reports/SalesHistory.h"
 #include "text/CodePage.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <cerrno>
@@ -13,12 +14,14 @@
 #include <iostream>
 #include <ostream>
 #include <unistd.h>
+#include <variant>
 
 namespace {
 
 struct ReportRequest {
     bool zClose = false;
-    bool force = false; // close even when the day has been closed today already
+    bool force = false;  // close even when the day has been closed today already
+    bool dryRun = false; // say whether a close would be sent, send none and write nothing
     uint32_t password = 0;
     std::string outPattern;
 };
@@ -59,12 +62,17 @@ std::optional<bool> alreadyClosedToday(store::SalesArchive& archive, const QStri
                                        const reports::ReportTotals& totals, QString* error) {
     if (!totals.empty())
         return false;
-    const QDate today = QDate::currentDate();
-    const auto entries =
-        archive.entries({identity, today, today, 0}, error, store::SalesArchive::Figures::Totals);
-    if (!entries)
+    std::optional<store::ArchiveEntry> close;
+    if (!reports::findLastCloseOn(archive, identity, port, pc, QDate::currentDate(), &close, error))
         return std::nullopt;
-    return reports::closedOn(*entries, identity, port, pc, today);
+    return close.has_value();
+}
+
+// The documents a close cleared without their sales ever being read, in the result and on stderr.
+void sayClearedUnread(PortRun& run, const std::pair<int32_t, int32_t>& documents) {
+    run.result[QLatin1String("cleared_unread")] = QJsonArray{documents.first, documents.second};
+    run.err << "The close also cleared documents " << documents.first << " to " << documents.second
+            << ", sold after the report was read: their sales were never read.\n";
 }
 
 // The Z close after the archived report `id`, verified on the scale, and its outcome noted in the
@@ -72,7 +80,8 @@ std::optional<bool> alreadyClosedToday(store::SalesArchive& archive, const QStri
 // close the next day's first sales.
 int closeDay(PortRun& run, store::SalesArchive& archive, const ScaleLine& line, int64_t id,
              const reports::ReportTotals& reported, uint32_t password) {
-    const reports::CloseOutcome outcome = reports::verifiedCloseZ(line, reported, password);
+    const reports::CloseResult close = reports::verifiedCloseZ(line, reported, password);
+    const reports::CloseOutcome outcome = close.outcome;
     const bool closed = outcome == reports::CloseOutcome::Closed;
     run.result[QLatin1String("closed")] = closed;
     if (outcome == reports::CloseOutcome::SalesSinceReport) {
@@ -80,8 +89,10 @@ int closeDay(PortRun& run, store::SalesArchive& archive, const ScaleLine& line, 
             << "Sales were made since the report: no close was sent; report --z reads the report again.\n";
         return kExitCommunication;
     }
+    if (close.clearedUnread)
+        sayClearedUnread(run, *close.clearedUnread);
     QString error;
-    // An unanswered close is noted as neither: the archive keeps the entry's outcome empty.
+    // A close whose outcome is unknown is noted as neither: the next reading of the scale settles it.
     const bool known = reports::outcomeKnown(outcome);
     const bool noted = !known || archive.recordClose(id, closed, &error);
     if (known)
@@ -99,22 +110,111 @@ int closeDay(PortRun& run, store::SalesArchive& archive, const ScaleLine& line, 
     case reports::CloseOutcome::NotClosed:
         run.err << "The scale did not close the day: check the password\n";
         return kExitNotClosed;
+    case reports::CloseOutcome::Unknown:
+        run.err << "The totals read back do not say whether the day was closed: check on the scale (the "
+                   "next reading settles it).\n";
+        run.result[QLatin1String("unknown")] = true;
+        return kExitCommunication;
     default:
+        run.result[QLatin1String("unknown")] = true;
         return kExitCommunication;
     }
 }
 
-int runReport(PortRun& run, const ReportRequest& request) {
+// A close left unknown after the scale's last reading, settled by the totals just read: said on stderr
+// and in the result's "settled" (closed true, false, or null while the totals say neither).
+void saySettled(PortRun& run, const reports::SettledClose& settled) {
+    const std::string which = "An earlier close (document " + std::to_string(settled.document) + ", read " +
+                              store::isoTime(settled.readAtLocal) + ")";
+    if (!settled.closed)
+        run.err << which << " is still unknown: the totals say neither; check on the scale.\n";
+    else
+        run.err << which << (*settled.closed ? " was carried out" : " was not carried out")
+                << " as the totals show.\n";
+    run.result[QLatin1String("settled")] =
+        QJsonObject{{"document", qint64(settled.document)},
+                    {"read_at_local", QString::fromStdString(store::isoTime(settled.readAtLocal))},
+                    {"closed", settled.closed ? QJsonValue(*settled.closed) : QJsonValue()}};
+}
+
+// Why no Z close goes out now, or empty: an earlier close of today still unknown stops it (the scale
+// may have closed the day already), and so does a day closed today with nothing sold since.
+std::optional<QString> reasonToSkip(store::SalesArchive* archive, const QString& identity,
+                                    const QString& port, const QString& pc,
+                                    const reports::ReportTotals& totals,
+                                    const std::optional<reports::SettledClose>& settled, QString* error) {
+    const QDate today = QDate::currentDate();
+    if (settled && !settled->closed && settled->readAtLocal.date() == today)
+        return QStringLiteral("earlier close unknown");
+    if (!archive)
+        return QString();
+    const std::optional<bool> closed = alreadyClosedToday(*archive, identity, port, pc, totals, error);
+    if (!closed)
+        return std::nullopt;
+    return *closed ? QStringLiteral("already closed today") : QString();
+}
+
+// report --z --dry-run: the identity and the totals read, the close decided as a run would decide it
+// over the same archive, nothing sent that changes the scale and nothing written.
+int predictClose(PortRun& run, store::SalesArchive* archive, const ScaleLine& line, const QString& identity,
+                 const ReportRequest& request) {
+    const std::optional<reports::ReportTotals> totals = reports::readReportTotals(line);
+    if (!totals)
+        return kExitCommunication;
+    const QString port = QString::fromStdString(run.portName);
+    const QString pc = QString::fromStdString(run.pc);
     QString error;
-    // An archive that cannot be opened fails before the scale is asked anything.
+    std::optional<reports::SettledClose> settled;
+    if (archive && !reports::settleLastClose(*archive, identity, port, pc, *totals, false, &settled, &error))
+        return ioError(run, error);
+    run.result = {{"kind", "Z"}, {"identity", identity}, {"closed", false}, {"dry_run", true}};
+    if (settled)
+        saySettled(run, *settled);
+    const std::optional<QString> skip =
+        request.force ? QString() : reasonToSkip(archive, identity, port, pc, *totals, settled, &error);
+    if (!skip)
+        return ioError(run, error);
+    run.result[QLatin1String("would_close")] = skip->isEmpty();
+    if (!skip->isEmpty())
+        run.result[QLatin1String("skipped")] = *skip;
+    run.result[QLatin1String("document")] = totals->docNumber;
+    run.result[QLatin1String("grand_total")] = totals->grandTotal;
+    return kExitOk;
+}
+
+// The archive a dry run reads: none for an SQLite file not made yet (it holds no close), else opened
+// read-only.
+std::variant<std::unique_ptr<store::SalesArchive>, int> archiveToPredictFrom(PortRun& run) {
+    const QString where = QString::fromStdString(run.archive);
+    if (!where.startsWith(QLatin1String("postgresql:")) && !QFileInfo::exists(where))
+        return std::unique_ptr<store::SalesArchive>();
+    QString error;
     std::unique_ptr<store::SalesArchive> archive =
-        store::SalesArchive::open(QString::fromStdString(run.archive), &error);
+        store::SalesArchive::open(where, &error, store::Database::Access::ReadOnly);
     if (!archive)
         return ioError(run, error);
+    return archive;
+}
+
+int runReport(PortRun& run, const ReportRequest& request) {
+    QString error;
+    std::unique_ptr<store::SalesArchive> archive;
+    // An archive that cannot be opened fails before the scale is asked anything.
+    if (request.dryRun) {
+        auto opened = archiveToPredictFrom(run);
+        if (const int* code = std::get_if<int>(&opened))
+            return *code;
+        archive = std::move(std::get<std::unique_ptr<store::SalesArchive>>(opened));
+    } else if (!(archive = store::SalesArchive::open(QString::fromStdString(run.archive), &error))) {
+        return ioError(run, error);
+    }
     const ScaleLine line = reportingLine(run);
     const std::optional<std::string> identity = requestIdentity(line);
     if (!identity)
         return kExitCommunication;
+    const QString identityText = fromCp1250(*identity);
+    if (request.dryRun)
+        return predictClose(run, archive.get(), line, identityText, request);
     QStringList lines;
     QDateTime readAt;
     reports::ReportFigures figures;
@@ -122,22 +222,31 @@ int runReport(PortRun& run, const ReportRequest& request) {
         line, request.zClose ? reports::zReportLabels() : reports::salesReportLabels(),
         [&readAt] { return readAt = QDateTime::currentDateTime(); },
         [&lines](const QString& text) { lines << text; }, &figures);
-    const QString identityText = fromCp1250(*identity);
     const QString port = QString::fromStdString(run.portName);
     const QString pc = QString::fromStdString(run.pc);
+    // Before anything else, a close left unknown after the last reading is settled by these totals.
+    std::optional<reports::SettledClose> settled;
+    if (complete &&
+        !reports::settleLastClose(*archive, identityText, port, pc, figures.totals, true, &settled, &error))
+        return ioError(run, error);
+    if (settled)
+        saySettled(run, *settled);
     if (complete && request.zClose && !request.force) {
-        const std::optional<bool> skip =
-            alreadyClosedToday(*archive, identityText, port, pc, figures.totals, &error);
+        const std::optional<QString> skip =
+            reasonToSkip(archive.get(), identityText, port, pc, figures.totals, settled, &error);
         if (!skip)
             return ioError(run, error);
-        if (*skip) {
-            run.err << "The day was closed today already and nothing has been sold since: no close was "
-                       "sent (--force closes anyway).\n";
-            run.result = {{"kind", "Z"},
-                          {"identity", identityText},
-                          {"closed", false},
-                          {"skipped", "already closed today"}};
-            return kExitOk;
+        if (!skip->isEmpty()) {
+            const bool unknown = *skip == QLatin1String("earlier close unknown");
+            run.err << (unknown ? "An earlier close of today is still unknown: no close was sent (--force "
+                                  "closes anyway).\n"
+                                : "The day was closed today already and nothing has been sold since: no "
+                                  "close was sent (--force closes anyway).\n");
+            run.result[QLatin1String("kind")] = "Z";
+            run.result[QLatin1String("identity")] = identityText;
+            run.result[QLatin1String("closed")] = false;
+            run.result[QLatin1String("skipped")] = *skip;
+            return unknown ? kExitCommunication : kExitOk;
         }
     }
     // A report that read nothing leaves an earlier file of the same name as it was.
@@ -150,7 +259,9 @@ int runReport(PortRun& run, const ReportRequest& request) {
     const store::ArchiveEntry entry =
         reports::archiveEntry(figures, request.zClose ? store::ReportKind::Z : store::ReportKind::X,
                               identityText, port, pc, readAt);
-    run.result = figuresObject(entry.figures);
+    const QJsonObject figuresResult = figuresObject(entry.figures);
+    for (auto figure = figuresResult.begin(); figure != figuresResult.end(); ++figure)
+        run.result.insert(figure.key(), figure.value());
     run.result[QLatin1String("kind")] = request.zClose ? "Z" : "X";
     run.result[QLatin1String("identity")] = entry.identity;
     run.result[QLatin1String("closed")] = false;
@@ -202,6 +313,8 @@ ParseResult parseReport(const std::vector<std::string>& args) {
             request.zClose = true;
         } else if (args[i] == "--force") {
             request.force = true;
+        } else if (args[i] == "--dry-run") {
+            request.dryRun = true;
         } else if ((args[i] == "--password" || args[i] == "--password-file" || args[i] == "-o") &&
                    i + 1 >= args.size()) {
             return unexpectedWord("report", args, i + 1);
@@ -225,6 +338,10 @@ ParseResult parseReport(const std::vector<std::string>& args) {
                                         : "report: --password-file goes with --z");
     if (request.force && !request.zClose)
         return usageError("report: --force goes with --z");
+    if (request.dryRun && !request.zClose)
+        return usageError("report: --dry-run goes with --z");
+    if (request.dryRun && !request.outPattern.empty())
+        return usageError("report: --dry-run writes no file");
     if (passwordGiven && passwordFile)
         return usageError("report: --password and --password-file are two passwords");
     if (passwordFile) {

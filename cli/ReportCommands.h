@@ -9,13 +9,26 @@
 //     environment are not.
 //
 // The close is verified on the scale: the totals are read again first, and a sale booked since the
-// report stops it (nothing is sent, exit 1); they are read once more after it, and a scale that still
-// holds the report's day did not close it (exit 6, "The scale did not close the day: check the
-// password"). On the wire: 17 reads, the totals, the close, the totals.
+// report stops it (nothing is sent, exit 1); they are read once more after it and judged by the
+// figures (reports::judgeReadBack): cleared, or holding only sales made after the close, is done (0);
+// exactly as before is refused (exit 6, "The scale did not close the day: check the password"), a day
+// without sales too; anything else is unknown (exit 1, "check on the scale"), left open in the
+// archive and settled by the scale's next reading. A cleared day whose document number moved by more
+// than the close names the documents cleared unread (stderr, and "cleared_unread": [first, last]).
+// On the wire: 17 reads, the totals, the close, the totals.
+//
+// Every reading (report, report --z) first settles a close left unknown after the scale's last
+// archived entry, by the totals it read: no longer holding the entry's figures is closed, still
+// holding them (the same or grown) is not ("settled" in the result).
 //
 // One Z a day: when the archive holds a close of this scale on this port read back as done today and
 // the scale's totals are 0, --z sends no close, writes no file, keeps nothing and ends with 0 and a
-// line saying so; --force closes anyway.
+// line saying so; an earlier close of today that is still unknown stops it too (exit 1); --force
+// closes anyway.
+//
+//   report --z --dry-run [--force]: reads the identity and the totals, settles nothing, writes
+//     nothing, sends no close, and says in "would_close" (and "skipped") whether report --z would
+//     send one, judged over the same archive (an SQLite file not made yet holds no close).
 //
 // Every complete report is kept in the sales archive (PortRun::archive), with the scale's identity
 // from an identity request before the reads. Under --z the entry is committed before the close, and

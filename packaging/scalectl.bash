@@ -80,7 +80,7 @@ _scalectl()
             logo) COMPREPLY=($(compgen -W 'send preview' -- "$cur")) ;;
             calibration) COMPREPLY=($(compgen -W 'send' -- "$cur")) ;;
             clock) COMPREPLY=($(compgen -W 'get set' -- "$cur")) ;;
-            report) COMPREPLY=($(compgen -W '--z --password-file --password --force -o --help' -- "$cur")) ;;
+            report) COMPREPLY=($(compgen -W '--z --password-file --password --force --dry-run -o --help' -- "$cur")) ;;
         esac
         return
     fi
@@ -103,7 +103,7 @@ _scalectl()
         'settings pull') options='-o' ;;
         'clock set') options='--time' ;;
         'calibration send') options='--preset' ;;
-        report*) options='--z --password-file --password --force -o' ;;
+        report*) options='--z --password-file --password --force --dry-run -o' ;;
         history*) options='--scale --from --to --format' ;;
         find*) options='--port --baud' ;;
     esac

@@ -11,11 +11,24 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+
+namespace {
+
+// An amount of hundredths as the desktop writes money ("2 348,72" in Poland), with the currency of
+// the SETTINGS tab after it.
+QString money(const ScaleSession& session, int64_t hundredths) {
+    const QString amount = QLocale().toString(double(hundredths) / 100.0, 'f', 2);
+    const QString currency = session.currency ? session.currency().trimmed() : QString();
+    return currency.isEmpty() ? amount : amount + QLatin1Char(' ') + currency;
+}
+
+} // namespace
 
 CloseZDialog::CloseZDialog(ScaleSession& session, QWidget* parent)
     : QWidget(parent), ui(new Ui::CloseZDialog), session(session) {
     ui->setupUi(this);
-    setDialogFrame(this, 250, 140, DialogFrame::Normal);
+    setDialogFrame(this, 300, 198, DialogFrame::Normal);
     // A translated caption longer than its row is set smaller rather than cut off.
     for (QLabel* caption : {ui->closeZLabel, ui->sureLabel}) {
         QFont font = caption->font();
@@ -36,6 +49,13 @@ CloseZDialog::CloseZDialog(ScaleSession& session, QWidget* parent)
 
 CloseZDialog::~CloseZDialog() {
     delete ui;
+}
+
+void CloseZDialog::setArchivedReport(const ArchivedReport& report) {
+    archivedReport = report;
+    ui->clearsLabel->setText(tr("This clears the day's totals on the scale: %1, document %2.")
+                                 .arg(money(session, report.totals.grandTotal))
+                                 .arg(report.totals.docNumber));
 }
 
 void CloseZDialog::showEvent(QShowEvent* event) {
@@ -75,18 +95,27 @@ void CloseZDialog::confirmClose() {
     // OK normally takes the focus from the field, which pulls it into 0..99999; Enter in the field or
     // a click that keeps the focus get the same value.
     const int password = ui->passwordSpin->checkValue(ui->passwordSpin->value());
-    const reports::CloseOutcome outcome =
+    const reports::CloseResult close =
         reports::verifiedCloseZ(session.line(), archivedReport->totals, static_cast<uint32_t>(password));
+    const reports::CloseOutcome outcome = close.outcome;
     const bool closed = outcome == reports::CloseOutcome::Closed;
     QString error;
-    // A close left unanswered stays unnoted: OK again reads the totals and finds out.
+    // A close whose outcome is unknown stays unnoted: OK again, or the scale's next reading, settles it.
     if (reports::outcomeKnown(outcome) &&
         !reports::archiveCloseOutcome(session.archiveLocation, archivedReport->id, closed, &error))
         prompts().message(tr("ERROR!"), tr("I/O Error!"));
+    const QString total = money(session, archivedReport->totals.grandTotal);
+    const int32_t document = archivedReport->totals.docNumber;
     switch (outcome) {
     case reports::CloseOutcome::Closed:
         archivedReport.reset();
         hide();
+        session.note(tr("Day closed: %1, document %2, kept in the archive").arg(total).arg(document));
+        if (close.clearedUnread)
+            prompts().message(windowTitle(), tr("The close also cleared documents %1 to %2, sold after the "
+                                                "report was read: their sales were never read.")
+                                                 .arg(close.clearedUnread->first)
+                                                 .arg(close.clearedUnread->second));
         break;
     case reports::CloseOutcome::SalesSinceReport:
         archivedReport.reset();
@@ -95,10 +124,23 @@ void CloseZDialog::confirmClose() {
                                             "CLOSE Z reads the report again."));
         break;
     case reports::CloseOutcome::NotClosed:
+        session.note(
+            tr("Day not closed: the scale refused the close; check the password and press OK again"));
         prompts().message(windowTitle(), tr("The scale did not close the day: check the password"));
         break;
+    case reports::CloseOutcome::Unknown:
+        archivedReport.reset();
+        hide();
+        session.note(
+            tr("Close of document %1 unknown: check on the scale; the next report settles it").arg(document));
+        prompts().message(windowTitle(), tr("The totals read back do not say whether the day was closed: "
+                                            "check on the scale. The next report settles it."));
+        break;
     case reports::CloseOutcome::LineFailed:
-        break; // the line has said so; OK may be pressed again
+        // The line has said so; OK may be pressed again, and reads the totals first.
+        session.note(
+            tr("Close of document %1 not confirmed: press OK again to read the totals").arg(document));
+        break;
     }
     prompts().setWaitCursor(false);
 }

@@ -1,7 +1,8 @@
 // The Z-close confirmation window ("CLOSE Z"). The REPORTS tab shows it once the whole Z report
 // has been read and kept; the operator enters the scale's password and confirms with OK,
-// which sends the close, checked on the scale before and after it. The window is not modal; Cancel,
-// Escape and its close box only hide it, sending nothing.
+// which sends the close, checked on the scale before and after it. A line under the captions says
+// what OK clears (the day's total and document), and the note row says what became of the close.
+// The window is not modal; Cancel, Escape and its close box only hide it, sending nothing.
 #pragma once
 
 #include "reports/ReportBlocks.h"
@@ -37,6 +38,8 @@ public:
         reports::ReportTotals totals;
     };
     std::optional<ArchivedReport> archivedReport;
+    // Sets the report and the line under the captions that says what OK clears.
+    void setArchivedReport(const ArchivedReport& report);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -49,7 +49,7 @@ public:
     }
     int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : kColumns; }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (role == Qt::TextAlignmentRole && index.column() >= 5)
+        if (role == Qt::TextAlignmentRole && index.column() >= 6)
             return int(Qt::AlignRight | Qt::AlignVCenter);
         if (role != Qt::DisplayRole)
             return {};
@@ -67,8 +67,10 @@ public:
         case 4:
             return e.kind == store::ReportKind::Z ? QStringLiteral("Z") : QStringLiteral("X");
         case 5:
-            return QString::number(e.figures.document);
+            return closeText(e);
         case 6:
+            return QString::number(e.figures.document);
+        case 7:
             return formatAmount(e.figures.grandTotal);
         default:
             return e.reads;
@@ -76,10 +78,11 @@ public:
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         static const char* const headings[kColumns] = {
-            QT_TRANSLATE_NOOP("HistoryWindow", "READ"),  QT_TRANSLATE_NOOP("HistoryWindow", "SCALE"),
-            QT_TRANSLATE_NOOP("HistoryWindow", "PORT"),  QT_TRANSLATE_NOOP("HistoryWindow", "PC"),
-            QT_TRANSLATE_NOOP("HistoryWindow", "KIND"),  QT_TRANSLATE_NOOP("HistoryWindow", "DOC NUM"),
-            QT_TRANSLATE_NOOP("HistoryWindow", "TOTAL"), QT_TRANSLATE_NOOP("HistoryWindow", "READS")};
+            QT_TRANSLATE_NOOP("HistoryWindow", "READ"),    QT_TRANSLATE_NOOP("HistoryWindow", "SCALE"),
+            QT_TRANSLATE_NOOP("HistoryWindow", "PORT"),    QT_TRANSLATE_NOOP("HistoryWindow", "PC"),
+            QT_TRANSLATE_NOOP("HistoryWindow", "KIND"),    QT_TRANSLATE_NOOP("HistoryWindow", "CLOSE"),
+            QT_TRANSLATE_NOOP("HistoryWindow", "DOC NUM"), QT_TRANSLATE_NOOP("HistoryWindow", "TOTAL"),
+            QT_TRANSLATE_NOOP("HistoryWindow", "READS")};
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
             return HistoryWindow::tr(headings[section]);
         return QAbstractTableModel::headerData(section, orientation, role);
@@ -88,7 +91,17 @@ public:
     std::vector<store::ArchiveEntry> entries;
 
 private:
-    static constexpr int kColumns = 8;
+    static constexpr int kColumns = 9;
+
+    // What became of the close after a Z report: read back as done, refused, or not known (yet); an X
+    // report was a reading only.
+    static QString closeText(const store::ArchiveEntry& e) {
+        if (e.kind == store::ReportKind::X)
+            return QStringLiteral("X");
+        if (!e.closeAcknowledged)
+            return HistoryWindow::tr("unknown");
+        return *e.closeAcknowledged ? HistoryWindow::tr("closed") : HistoryWindow::tr("refused");
+    }
 };
 
 } // namespace reports

@@ -100,24 +100,81 @@ bool closeZ(const ScaleLine& line, uint32_t password) {
     return line.runCommand(kCloseZCommand);
 }
 
-CloseOutcome verifiedCloseZ(const ScaleLine& line, const ReportTotals& reported, uint32_t password) {
+namespace {
+
+// Whether any hour's sale count of `now` fell below that of `reported`.
+bool countsFell(const ReportTotals& reported, const ReportTotals& now) {
+    for (int h = 0; h < kHours; ++h)
+        if (now.hourCounts[size_t(h)] < reported.hourCounts[size_t(h)])
+            return true;
+    return false;
+}
+
+} // namespace
+
+ReadBackVerdict judgeReadBack(const ReportTotals& before, const ReportTotals& after) {
+    if (after == before)
+        return {ReadBack::Refused, std::nullopt};
+    if (after.empty() && (!before.empty() || after.docNumber != before.docNumber)) {
+        ReadBackVerdict verdict{ReadBack::Closed, std::nullopt};
+        const int64_t moved = int64_t(after.docNumber) - before.docNumber;
+        if (moved > 1)
+            verdict.clearedUnread = std::pair(before.docNumber + 1, after.docNumber - 1);
+        return verdict;
+    }
+    if (after.docNumber != before.docNumber && countsFell(before, after))
+        return {ReadBack::Closed, std::nullopt};
+    return {ReadBack::Unknown, std::nullopt};
+}
+
+std::optional<bool> settleClose(const ReportTotals& reported, const ReportTotals& now) {
+    switch (judgeReadBack(reported, now).readBack) {
+    case ReadBack::Closed:
+        return true;
+    case ReadBack::Refused:
+        return false;
+    case ReadBack::Unknown:
+        break;
+    }
+    // Still there, grown by later sales: the document number and every count went on from the report's.
+    if (now.docNumber >= reported.docNumber && !countsFell(reported, now))
+        return false;
+    return std::nullopt;
+}
+
+CloseResult verifiedCloseZ(const ScaleLine& line, const ReportTotals& reported, uint32_t password) {
     const std::optional<ReportTotals> before = readReportTotals(line);
     if (!before)
-        return CloseOutcome::LineFailed;
+        return {CloseOutcome::LineFailed, std::nullopt};
     if (!(*before == reported)) {
-        // Totals cleared since the report: the day was closed already, by a close whose answer was
-        // lost (OK pressed again) or at the scale. There is nothing left to close.
-        if (before->empty() && !reported.empty())
-            return CloseOutcome::Closed;
-        return CloseOutcome::SalesSinceReport;
+        // Totals that no longer hold the report's: the day was closed already, by a close whose answer
+        // was lost (OK pressed again) or at the scale; otherwise sales were made since the report.
+        if (settleClose(reported, *before) == std::optional<bool>(true))
+            return {CloseOutcome::Closed, std::nullopt};
+        return {CloseOutcome::SalesSinceReport, std::nullopt};
     }
-    if (!closeZ(line, password))
-        return CloseOutcome::LineFailed;
+    // The close goes out once: sent again after a lost answer it would close again (taking another
+    // document number, or clearing the first sales after the close). The totals tell what happened.
+    const int attempts = line.link.attemptLimit;
+    line.link.attemptLimit = 1;
+    const bool answered = closeZ(line, password);
+    line.link.attemptLimit = attempts;
     const std::optional<ReportTotals> after = readReportTotals(line);
     if (!after)
-        return CloseOutcome::LineFailed;
-    const bool dayStillOpen = after->docNumber == reported.docNumber && after->grandTotal != 0;
-    return dayStillOpen ? CloseOutcome::NotClosed : CloseOutcome::Closed;
+        return {CloseOutcome::LineFailed, std::nullopt};
+    const ReadBackVerdict verdict = judgeReadBack(*before, *after);
+    // Unanswered and not closed: whether the scale ever saw it is not known; the next reading settles it.
+    if (!answered && verdict.readBack != ReadBack::Closed)
+        return {CloseOutcome::LineFailed, std::nullopt};
+    switch (verdict.readBack) {
+    case ReadBack::Closed:
+        return {CloseOutcome::Closed, verdict.clearedUnread};
+    case ReadBack::Refused:
+        return {CloseOutcome::NotClosed, std::nullopt};
+    case ReadBack::Unknown:
+        break;
+    }
+    return {CloseOutcome::Unknown, std::nullopt};
 }
 
 } // namespace reports

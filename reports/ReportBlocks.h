@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace reports {
@@ -73,13 +74,47 @@ std::optional<ClerkTotals> readClerkTotals(const ScaleLine& line, int clerk);
 // succeeded; whether the scale accepted the password is the scale's business.
 bool closeZ(const ScaleLine& line, uint32_t password);
 
+// What the totals read back after a close say about it.
+enum class ReadBack {
+    Closed,  // the report's figures are gone: the totals cleared, or holding only later sales
+    Refused, // the totals exactly as before: the scale did nothing (a wrong password)
+    Unknown, // anything else: only the scale's own display can tell
+};
+
+// A read-back judged, with the documents a close cleared without their sales ever being read: the
+// document number moved on by more than the close itself while the totals read zero.
+struct ReadBackVerdict {
+    ReadBack readBack = ReadBack::Unknown;
+    std::optional<std::pair<int32_t, int32_t>> clearedUnread; // first and last document
+};
+
+// The one rule that decides a close from the figures, not from one of them: `before` are the totals
+// the close was sent over, `after` those read back. Closed when the totals are cleared (all 0 but the
+// document number, which moved on or, on a scale that does not number its closes, stayed with
+// figures that were not 0) or when, under a new document number, an hour's sale count fell below the
+// report's (counts only grow until a close clears them: what is there was sold after it). Refused when
+// nothing changed at all, a day without sales included. Anything else is Unknown. The close itself is
+// taken to use one document number: a cleared day whose number moved by more names the ones between.
+ReadBackVerdict judgeReadBack(const ReportTotals& before, const ReportTotals& after);
+
+// An earlier close left unknown, settled by the totals the scale shows now: true when they no longer
+// hold the figures of the report it followed (it was closed), false when they still hold them (the
+// same, or grown by later sales: it was not), none when they say neither.
+std::optional<bool> settleClose(const ReportTotals& reported, const ReportTotals& now);
+
 // What became of a Z close checked against the scale's totals before and after it.
 enum class CloseOutcome {
     Closed,           // the totals read back as a day closed (and already so before: nothing sent)
     SalesSinceReport, // the totals no longer are the report's: nothing was sent
-    NotClosed,        // acknowledged, but the scale still holds the report's day (a wrong password)
+    NotClosed,        // the scale still holds the report's day exactly: refused (a wrong password)
+    Unknown,          // the totals read back say neither: check on the scale
     LineFailed,       // an exchange failed; the line has reported it, and whether the day was closed
                       // is not known until the totals are read again
+};
+
+struct CloseResult {
+    CloseOutcome outcome = CloseOutcome::LineFailed;
+    std::optional<std::pair<int32_t, int32_t>> clearedUnread; // see ReadBackVerdict
 };
 
 // Whether the scale's answer says if the day was closed: only then is the outcome noted in the archive.
@@ -89,10 +124,11 @@ inline bool outcomeKnown(CloseOutcome outcome) {
 
 // The Z close after a report whose totals were `reported`: reads the totals again and sends the close
 // only when they are unchanged (a sale booked since would be cleared unread), then reads them once
-// more. Totals found all 0 before the close mean a day closed since the report (OK pressed again
-// after a lost answer): Closed, and nothing is sent. The password is never judged here: a scale that
-// acknowledged the close yet still holds the report's document number with a grand total other than
-// 0 did not close its day. Two reads more than the close alone.
-CloseOutcome verifiedCloseZ(const ScaleLine& line, const ReportTotals& reported, uint32_t password);
+// more and judges them with judgeReadBack. The close is sent in one attempt, never repeated: after a
+// lost answer the totals read back decide (Closed), or the outcome stays unknown (LineFailed). Totals
+// read before the close that settle the report's own close as done (OK pressed again after a lost
+// answer) give Closed, and nothing is sent. The password is never judged here. Two reads more than the
+// close alone.
+CloseResult verifiedCloseZ(const ScaleLine& line, const ReportTotals& reported, uint32_t password);
 
 } // namespace reports

@@ -57,16 +57,53 @@ std::optional<int64_t> ReportsTab::readReport(const reports::ReportLabels& label
         return std::nullopt;
     session.note(tr("Report read in %1").arg(minutesSeconds(clock.elapsed())));
     QString error;
-    const std::optional<int64_t> id =
-        reports::archiveReport(session.archiveLocation,
-                               reports::archiveEntry(figures, kind, session.scaleIdentity, session.portName,
-                                                     store::pcName(session.archiveSite), readAt),
-                               &error);
+    const QString pc = store::pcName(session.archiveSite);
+    // A close left unknown after this scale's last reading is settled by these totals first.
+    std::optional<reports::SettledClose> settled;
+    if (!reports::settleLastClose(session.archiveLocation, session.scaleIdentity, session.portName, pc,
+                                  figures.totals, &settled, &error)) {
+        prompts().message(tr("ERROR!"), tr("I/O Error!"));
+        return std::nullopt;
+    }
+    if (kind == store::ReportKind::Z && !mayCloseAgain(figures.totals, settled))
+        return std::nullopt;
+    const std::optional<int64_t> id = reports::archiveReport(
+        session.archiveLocation,
+        reports::archiveEntry(figures, kind, session.scaleIdentity, session.portName, pc, readAt), &error);
     if (!id)
         prompts().message(tr("ERROR!"), tr("I/O Error!"));
     if (totals)
         *totals = figures.totals;
     return id;
+}
+
+bool ReportsTab::mayCloseAgain(const reports::ReportTotals& totals,
+                               const std::optional<reports::SettledClose>& settled) {
+    const QDate today = QDate::currentDate();
+    if (settled && !settled->closed && settled->readAtLocal.date() == today) {
+        prompts().message(tr("CLOSE Z"),
+                          tr("The close after the report of %1 (document %2) is still unknown: the totals "
+                             "do not say whether the scale carried it out. Check on the scale before closing "
+                             "again.")
+                              .arg(regionalLongTime(settled->readAtLocal.time()))
+                              .arg(settled->document));
+        return false;
+    }
+    if (!totals.empty())
+        return true;
+    QString error;
+    std::unique_ptr<store::SalesArchive> archive = store::SalesArchive::open(session.archiveLocation, &error);
+    std::optional<store::ArchiveEntry> close;
+    if (!archive || !reports::findLastCloseOn(*archive, session.scaleIdentity, session.portName,
+                                              store::pcName(session.archiveSite), today, &close, &error)) {
+        prompts().message(tr("ERROR!"), tr("I/O Error!"));
+        return false;
+    }
+    return !close || prompts().confirm(tr("CLOSE Z"),
+                                       tr("The day was closed today at %1 (document %2) and nothing has been "
+                                          "sold since. Close it again?")
+                                           .arg(regionalLongTime(close->readAtLocal.time()))
+                                           .arg(close->figures.document));
 }
 
 void ReportsTab::readSalesReport() {
@@ -96,7 +133,7 @@ void ReportsTab::closeZ() {
     if (const std::optional<int64_t> id =
             readReport(reports::zReportLabels(), store::ReportKind::Z, &totals)) {
         if (auto* confirmation = qobject_cast<CloseZDialog*>(session.closeConfirmation))
-            confirmation->archivedReport = CloseZDialog::ArchivedReport{*id, totals};
+            confirmation->setArchivedReport(CloseZDialog::ArchivedReport{*id, totals});
         ScaleSession::showWindow(session.closeConfirmation);
     }
 }

@@ -19,6 +19,7 @@ class HistoryWindow;
 namespace reports {
 struct ReportLabels;
 struct ReportTotals;
+struct SettledClose;
 } // namespace reports
 
 class ReportsTab : public QWidget {
@@ -48,6 +49,11 @@ private:
     // read in `totals` when given.
     std::optional<int64_t> readReport(const reports::ReportLabels& labels, store::ReportKind kind,
                                       reports::ReportTotals* totals = nullptr);
+    // Whether a Z close may follow the totals just read: not while an earlier close of today is still
+    // unknown (it may have closed the day), and on a day closed today with nothing sold since only
+    // when the operator says so.
+    bool mayCloseAgain(const reports::ReportTotals& totals,
+                       const std::optional<reports::SettledClose>& settled);
 
     ScaleSession& session;
 };

@@ -280,38 +280,115 @@ QJsonObject historyObject(const store::ArchiveEntry& entry) {
     return object;
 }
 
-bool closedOn(const std::vector<store::ArchiveEntry>& entries, const QString& identity, const QString& port,
-              const QString& pc, QDate day) {
-    return std::any_of(entries.begin(), entries.end(), [&](const store::ArchiveEntry& e) {
+std::optional<store::ArchiveEntry> lastCloseOn(const std::vector<store::ArchiveEntry>& entries,
+                                               const QString& identity, const QString& port,
+                                               const QString& pc, QDate day) {
+    const auto close = std::find_if(entries.rbegin(), entries.rend(), [&](const store::ArchiveEntry& e) {
         return e.kind == store::ReportKind::Z && e.closeAcknowledged == std::optional<bool>(true) &&
                e.identity == identity && e.port == port && e.pc == pc && e.readAtLocal.date() == day;
     });
+    return close == entries.rend() ? std::nullopt : std::optional<store::ArchiveEntry>(*close);
+}
+
+bool findLastCloseOn(store::SalesArchive& archive, const QString& identity, const QString& port,
+                     const QString& pc, QDate day, std::optional<store::ArchiveEntry>* close,
+                     QString* error) {
+    const auto entries = archive.entries({identity, day, day}, error, store::SalesArchive::Figures::Totals);
+    if (!entries)
+        return false;
+    *close = lastCloseOn(*entries, identity, port, pc, day);
+    return true;
 }
 
 std::vector<std::pair<QDate, int64_t>> dailyTotals(const std::vector<store::ArchiveEntry>& entries) {
     struct ScaleDay {
         int64_t closed = 0;
+        int64_t unknown = 0;
         bool anyClose = false;
         std::optional<std::pair<QDateTime, int64_t>> lastReading;
     };
     std::map<std::tuple<QDate, QString, QString, QString>, ScaleDay> scaleDays;
     for (const store::ArchiveEntry& e : entries) {
         ScaleDay& day = scaleDays[{e.readAtLocal.date(), e.identity, e.port, e.pc}];
-        if (e.kind == store::ReportKind::Z && e.closeAcknowledged == std::optional<bool>(true)) {
+        const bool z = e.kind == store::ReportKind::Z;
+        if (z && e.closeAcknowledged == std::optional<bool>(true)) {
             day.closed += e.figures.grandTotal;
             day.anyClose = true;
-        } else if (!day.lastReading || e.readAtLocal >= day.lastReading->first) {
-            day.lastReading = {e.readAtLocal, e.figures.grandTotal};
+            continue;
         }
+        if (z && !e.closeAcknowledged)
+            day.unknown += e.figures.grandTotal;
+        if (!day.lastReading || e.readAtLocal >= day.lastReading->first)
+            day.lastReading = {e.readAtLocal, e.figures.grandTotal};
     }
     std::map<QDate, int64_t> days;
     for (const auto& [key, day] : scaleDays) {
         if (day.anyClose)
-            days[std::get<0>(key)] += day.closed;
+            days[std::get<0>(key)] += day.closed + day.unknown;
         else if (day.lastReading)
             days[std::get<0>(key)] += day.lastReading->second;
     }
     return {days.begin(), days.end()};
+}
+
+ReportTotals totalsOf(const store::ReportFigures& figures) {
+    ReportTotals totals;
+    totals.docNumber = int32_t(figures.document);
+    totals.grandTotal = int32_t(figures.grandTotal);
+    std::transform(figures.taxes.begin(), figures.taxes.end(), totals.taxTotals.begin(),
+                   [](int64_t v) { return int32_t(v); });
+    std::transform(figures.hourAmounts.begin(), figures.hourAmounts.end(), totals.hourAmounts.begin(),
+                   [](int64_t v) { return int32_t(v); });
+    std::transform(figures.hourCounts.begin(), figures.hourCounts.end(), totals.hourCounts.begin(),
+                   [](int64_t v) { return uint16_t(v); });
+    return totals;
+}
+
+namespace {
+
+bool sameScale(const store::ArchiveEntry& e, const QString& port, const QString& pc) {
+    return e.port == port && e.pc == pc;
+}
+
+} // namespace
+
+bool settleLastClose(store::SalesArchive& archive, const QString& identity, const QString& port,
+                     const QString& pc, const ReportTotals& now, bool note,
+                     std::optional<SettledClose>* settled, QString* error) {
+    settled->reset();
+    store::HistoryFilter unsettled{identity, {}, {}, 0, true};
+    std::optional<store::ArchiveEntry> last;
+    if (!archive.forEachEntry(unsettled, error, [&](const store::ArchiveEntry& e) {
+            if (sameScale(e, port, pc))
+                last = e;
+            return true;
+        }))
+        return false;
+    if (!last)
+        return true;
+    // A later reading of the scale (an X, another Z) settled it or left it for good.
+    bool later = false;
+    const store::HistoryFilter since{identity, last->readAtLocal.date(), {}, 0, false};
+    if (!archive.forEachEntry(
+            since, error,
+            [&](const store::ArchiveEntry& e) {
+                later = sameScale(e, port, pc) && e.id != last->id &&
+                        std::pair(e.readAt, e.id) > std::pair(last->readAt, last->id);
+                return !later;
+            },
+            store::SalesArchive::Figures::Totals))
+        return false;
+    if (later)
+        return true;
+    *settled = SettledClose{last->id, last->figures.document, last->readAtLocal,
+                            settleClose(totalsOf(last->figures), now)};
+    return !note || !(*settled)->closed || archive.recordClose(last->id, *(*settled)->closed, error);
+}
+
+bool settleLastClose(const QString& where, const QString& identity, const QString& port, const QString& pc,
+                     const ReportTotals& now, std::optional<SettledClose>* settled, QString* error) {
+    std::unique_ptr<store::SalesArchive> archive = store::SalesArchive::open(where, error);
+    return archive && settleLastClose(*archive, identity, port, pc, now, true, settled, error);
 }
 
 } // namespace reports

@@ -71,16 +71,45 @@ QByteArray historyJson(const std::vector<store::ArchiveEntry>& entries);
 // One entry as the listing's JSON object (scalectl --format json's result), built directly.
 QJsonObject historyObject(const store::ArchiveEntry& entry);
 
-// Whether `entries` hold a Z close that scale `identity` on `port` of PC `pc` read back as done on the local
-// day `day`.
-bool closedOn(const std::vector<store::ArchiveEntry>& entries, const QString& identity, const QString& port,
-              const QString& pc, QDate day);
+// The totals part of archived figures, as the scale's report memory holds them.
+ReportTotals totalsOf(const store::ReportFigures& figures);
+
+// The close after a scale's last archived entry, when nothing said whether the scale carried it out.
+struct SettledClose {
+    int64_t id = 0;
+    int64_t document = 0;
+    QDateTime readAtLocal;
+    std::optional<bool> closed; // as the totals read now settle it (settleClose); none: still unknown
+};
+
+// Settles the close after the last entry of scale `identity` on `port` of PC `pc` when it is left
+// unknown, by the totals `now` just read from the scale (settleClose), and notes the outcome unless
+// `note` is false (a dry run writes nothing). Only the last entry: a later reading had its chance to
+// settle an earlier one. False with `error` set when the archive cannot be read or written; `settled`
+// holds the close looked at, if any.
+bool settleLastClose(store::SalesArchive& archive, const QString& identity, const QString& port,
+                     const QString& pc, const ReportTotals& now, bool note,
+                     std::optional<SettledClose>* settled, QString* error);
+// The same on the archive at `where`.
+bool settleLastClose(const QString& where, const QString& identity, const QString& port, const QString& pc,
+                     const ReportTotals& now, std::optional<SettledClose>* settled, QString* error);
+
+// The last Z close in `entries` that scale `identity` on `port` of PC `pc` read back as done on the local
+// day `day`, when there is one.
+std::optional<store::ArchiveEntry> lastCloseOn(const std::vector<store::ArchiveEntry>& entries,
+                                               const QString& identity, const QString& port,
+                                               const QString& pc, QDate day);
+// The same looked up in the archive (the day's entries of that scale, totals only): false with `error`
+// set when it cannot be read.
+bool findLastCloseOn(store::SalesArchive& archive, const QString& identity, const QString& port,
+                     const QString& pc, QDate day, std::optional<store::ArchiveEntry>* close, QString* error);
 
 // The sales per local day, in day order, each scale (identity, port and PC) counted once: its Z closes
-// read back as done that day, added up (each clears what the one before left); a scale without one
-// that day counts its last reading of the day (an X report, or a Z report whose close was refused or
-// never sent), which already holds every earlier one. Readings are never added to a close, nor to
-// each other.
+// read back as done that day, added up (each clears what the one before left), and with them any close
+// of that day still unknown (its figures left the scale or are still on it: either way they are the
+// day's, and a later close must not stand for them); a scale without a close done that day counts its
+// last reading of the day (an X report, or a Z report whose close was refused, unknown or never sent),
+// which already holds every earlier one. Readings are never added to a close, nor to each other.
 std::vector<std::pair<QDate, int64_t>> dailyTotals(const std::vector<store::ArchiveEntry>& entries);
 
 } // namespace reports

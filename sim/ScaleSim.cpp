@@ -41,11 +41,11 @@ struct NamedFault {
     Fault fault;
 };
 constexpr NamedFault kFaultNames[] = {
-    {"nak", Fault::Nak},           {"badcheck", Fault::BadCheck}, {"silence", Fault::Silence},
-    {"garbage", Fault::Garbage},   {"noack", Fault::NoAck},       {"address", Fault::Address},
-    {"restart", Fault::Restart},   {"endless", Fault::Endless},   {"overlong", Fault::Overlong},
-    {"slowgap", Fault::SlowGap},   {"vanish", Fault::Vanish},     {"statusonly", Fault::StatusOnly},
-    {"unstored", Fault::Unstored},
+    {"nak", Fault::Nak},           {"badcheck", Fault::BadCheck},     {"silence", Fault::Silence},
+    {"garbage", Fault::Garbage},   {"noack", Fault::NoAck},           {"address", Fault::Address},
+    {"restart", Fault::Restart},   {"endless", Fault::Endless},       {"overlong", Fault::Overlong},
+    {"slowgap", Fault::SlowGap},   {"vanish", Fault::Vanish},         {"statusonly", Fault::StatusOnly},
+    {"unstored", Fault::Unstored}, {"unanswered", Fault::Unanswered},
 };
 
 std::vector<uint8_t> joined(std::initializer_list<const std::vector<uint8_t>*> parts) {
@@ -281,6 +281,10 @@ void ScaleSim::Server::answer(const RequestFrame& frame) {
     }
     if (fault == Fault::Silence)
         return;
+    if (fault == Fault::Unanswered) {
+        executeCommand(state, frame.body);
+        return;
+    }
     if (fault == Fault::Nak) {
         lock.unlock();
         enqueue(Segment{{kNak}});
@@ -359,6 +363,7 @@ void ScaleSim::Server::answer(const RequestFrame& frame) {
     case Fault::Silence:
     case Fault::StatusOnly:
     case Fault::Unstored:
+    case Fault::Unanswered:
         break; // answered above
     }
 }

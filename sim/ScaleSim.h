@@ -60,6 +60,9 @@ enum class Fault {
     // The ACK and the normal reply, but the request is not carried out: a PLU write that did not
     // stick, which only reading the PLU back reveals
     Unstored,
+    // The request is carried out but its answer is lost: no ACK, no reply (a close the scale made
+    // while the line dropped what it said)
+    Unanswered,
 };
 
 std::optional<Fault> faultByName(const std::string& name);

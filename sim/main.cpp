@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
                 return usage(
                     "unknown fault '" + text +
                     "' (nak, badcheck, silence, garbage, noack, address, restart, endless, overlong, "
-                    "slowgap, vanish, statusonly, unstored; optionally :COUNT)");
+                    "slowgap, vanish, statusonly, unstored, unanswered; optionally :COUNT)");
             faults.push_back(request);
         } else {
             return usage("unknown argument '" + arg + "'");

@@ -477,6 +477,8 @@ bool SalesArchive::forEachEntry(const HistoryFilter& filter, QString* error,
         conditions << QStringLiteral("identity = ?");
         values << filter.identity;
     }
+    if (filter.unsettledCloses)
+        conditions << QStringLiteral("kind = 'Z' AND close_acknowledged IS NULL");
     if (filter.from.isValid()) {
         conditions << QStringLiteral("read_at_local >= ?");
         values << filter.from.toString(kDayFormat);

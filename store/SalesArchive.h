@@ -123,6 +123,8 @@ struct HistoryFilter {
     QDate from;
     QDate to;
     int64_t id = 0;
+    // Only Z entries whose close has no outcome noted (settled at the scale's next reading).
+    bool unsettledCloses = false;
 };
 
 // A time as the archive writes it, "yyyy-MM-ddTHH:mm:ss" (ISO 8601 without a zone), and back as

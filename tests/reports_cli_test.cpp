@@ -46,6 +46,7 @@ protected:
     std::ostringstream out;
     std::ostringstream err;
     std::string archive = folder.filePath(QStringLiteral("archive.db")).toStdString();
+    std::string pc = "SHOP 9/till-2";
 
     void SetUp() override {
         scale.sim().withState([](ScaleState& s) {
@@ -57,7 +58,7 @@ protected:
     }
     QJsonObject result; // the last run's
     int run(const std::vector<std::string>& args, const std::string& port = "COM1") {
-        PortRun portRun{theLink, port, out, err, false, {}, archive, "SHOP 9/till-2"};
+        PortRun portRun{theLink, port, out, err, false, {}, archive, pc};
         const int code = runParsed(parseReport(args), portRun);
         result = portRun.result;
         return code;
@@ -262,6 +263,185 @@ TEST_F(ReportCommand, SecondZOfAnEmptyClosedDayIsSkippedUnlessForced) {
     EXPECT_TRUE(closeSent()) << "a sale since the close";
 }
 
+// A sale at the counter: one more document, 1.88 more at nine o'clock.
+void sell(ScaleState& s) {
+    s.report.grandTotal += 188;
+    s.report.taxTotals[0] += 188;
+    s.report.hourAmounts[9] += 188;
+    ++s.report.hourCounts[9];
+    ++s.report.docNumber;
+}
+
+// When a sale lands during a close: never, as the close reaches the scale (after the last read), or
+// between the close and the totals read back.
+enum class SaleLands { Never, WithTheClose, AfterTheClose };
+
+struct CloseCase {
+    const char* name;
+    void (*prepare)(ScaleState&);
+    const char* password;
+    SaleLands sale;
+    int exit;
+    std::optional<bool> noted;
+    std::optional<std::pair<int, int>> clearedUnread;
+    const char* said; // the end of stderr
+};
+
+class CloseReadBack : public ReportCommand, public ::testing::WithParamInterface<CloseCase> {};
+
+// The close judged by the figures read back, never by one of them.
+TEST_P(CloseReadBack, DecidesByTheFigures) {
+    const CloseCase& c = GetParam();
+    ScaleSim& sim = scale.sim();
+    sim.withState(c.prepare);
+    bool closeSeen = false;
+    sim.onRequest([&](const std::vector<uint8_t>& body) {
+        if (!body.empty() && body[0] == 0x44) {
+            closeSeen = true;
+            if (c.sale == SaleLands::WithTheClose)
+                sim.withState(sell);
+        } else if (closeSeen && body == kReadTotals && c.sale == SaleLands::AfterTheClose) {
+            closeSeen = false;
+            sim.withState(sell);
+        }
+    });
+    EXPECT_EQ(run({"--z", "--password", c.password}), c.exit) << err.str();
+    sim.onRequest(nullptr);
+    EXPECT_TRUE(err.str().ends_with(c.said)) << err.str();
+    EXPECT_EQ(result["closed"].toBool(), c.noted == std::optional<bool>(true));
+    ASSERT_EQ(archived().size(), 1u);
+    EXPECT_EQ(archived()[0].closeAcknowledged, c.noted);
+    if (c.clearedUnread)
+        EXPECT_EQ(result["cleared_unread"].toArray(),
+                  (QJsonArray{c.clearedUnread->first, c.clearedUnread->second}));
+    else
+        EXPECT_FALSE(result.contains("cleared_unread"));
+}
+
+void knownDay(ScaleState&) {}
+void noSales(ScaleState& s) {
+    const int32_t document = s.report.docNumber;
+    s.report = {};
+    s.report.docNumber = document;
+}
+// A sale and its refund: every amount 0, the two counted.
+void nettingToZero(ScaleState& s) {
+    noSales(s);
+    s.report.hourCounts[9] = 2;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CloseReadBack,
+    ::testing::Values(CloseCase{"Closed", knownDay, "4711", SaleLands::Never, kExitOk, true, {}, ""},
+                      CloseCase{"WrongPasswordOnADayWithoutSales",
+                                noSales,
+                                "1234",
+                                SaleLands::Never,
+                                kExitNotClosed,
+                                false,
+                                {},
+                                "The scale did not close the day: check the password\n"},
+                      CloseCase{"WrongPasswordOnADayNettingToZero",
+                                nettingToZero,
+                                "1234",
+                                SaleLands::Never,
+                                kExitNotClosed,
+                                false,
+                                {},
+                                "The scale did not close the day: check the password\n"},
+                      CloseCase{"WrongPasswordAndASaleBeforeTheReadBack",
+                                knownDay,
+                                "1234",
+                                SaleLands::AfterTheClose,
+                                kExitCommunication,
+                                std::nullopt,
+                                {},
+                                "check on the scale (the next reading settles it).\n"},
+                      CloseCase{"SaleClearedUnread", knownDay, "4711", SaleLands::WithTheClose, kExitOk, true,
+                                std::pair(4712, 4712), "their sales were never read.\n"}),
+    testcases::caseName);
+
+// A close whose answer was lost stays unknown until the scale's next reading settles it: then the
+// one-Z-a-day guard counts it, and the day keeps its total.
+TEST_F(ReportCommand, UnansweredCloseIsSettledByTheNextReading) {
+    ScaleSim& sim = scale.sim();
+    // The close is carried out, and the line loses every answer until the read back gives up.
+    sim.onRequest([&sim](const std::vector<uint8_t>& body) {
+        if (!body.empty() && body[0] == 0x44)
+            sim.injectFault(Fault::Unanswered, 4);
+    });
+    EXPECT_EQ(run({"--z", "--password", "4711"}), kExitCommunication);
+    sim.onRequest(nullptr);
+    EXPECT_EQ(grandTotal(), 0);
+    ASSERT_EQ(archived().size(), 1u);
+    EXPECT_EQ(archived()[0].closeAcknowledged, std::nullopt);
+
+    // Totals that say neither (counts fell under the report's own document number): no second Z.
+    ScaleState closed;
+    sim.withState([&closed](ScaleState& s) {
+        closed = s;
+        s.report.docNumber = 4711;
+        sell(s);
+        s.report.docNumber = 4711;
+    });
+    forget();
+    EXPECT_EQ(run({"--z", "--password", "4711"}), kExitCommunication);
+    EXPECT_FALSE(closeSent());
+    EXPECT_NE(err.str().find("An earlier close of today is still unknown: no close was sent"),
+              std::string::npos)
+        << err.str();
+    EXPECT_EQ(result["skipped"].toString(), "earlier close unknown");
+    EXPECT_TRUE(result["settled"].toObject()["closed"].isNull());
+
+    sim.withState([&closed](ScaleState& s) { s = closed; });
+    forget();
+    EXPECT_EQ(run({"--z", "--password", "4711"}), kExitOk) << err.str();
+    EXPECT_FALSE(closeSent());
+    EXPECT_NE(err.str().find("An earlier close (document 4711, read "), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("was carried out as the totals show.\nThe day was closed today already"),
+              std::string::npos)
+        << err.str();
+    EXPECT_TRUE(result["settled"].toObject()["closed"].toBool());
+    const auto entries = archived();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].closeAcknowledged, std::optional<bool>(true));
+    EXPECT_EQ(reports::dailyTotals(entries),
+              (std::vector<std::pair<QDate, int64_t>>{{QDate::currentDate(), 123456}}));
+}
+
+// An X reading settles it as well: totals that still hold the report's figures (grown by a sale) mean
+// the scale did not close.
+TEST_F(ReportCommand, ReadingThatStillHoldsTheFiguresSettlesTheCloseAsNotDone) {
+    ScaleSim& sim = scale.sim();
+    // The close's answer lost, and the close not carried out either (a line that drops requests).
+    sim.onRequest([&sim](const std::vector<uint8_t>& body) {
+        if (!body.empty() && body[0] == 0x44)
+            sim.injectFault(Fault::Silence, 4);
+    });
+    EXPECT_EQ(run({"--z", "--password", "4711"}), kExitCommunication);
+    sim.onRequest(nullptr);
+    ASSERT_EQ(archived().size(), 1u);
+    EXPECT_EQ(archived()[0].closeAcknowledged, std::nullopt);
+    sim.withState(sell);
+    forget();
+    EXPECT_EQ(run({}), kExitOk) << err.str();
+    EXPECT_NE(err.str().find("was not carried out as the totals show."), std::string::npos) << err.str();
+    const auto entries = archived();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].closeAcknowledged, std::optional<bool>(false));
+    EXPECT_EQ(entries[1].figures.grandTotal, 123456 + 188);
+}
+
+// report --z --dry-run reads nothing but the identity and the totals, sends no close and writes
+// nothing, even where no archive exists yet (which holds no close: one would be sent).
+TEST_F(ReportCommand, DryRunWithoutAnArchiveMakesNone) {
+    archive = folder.filePath(QStringLiteral("none.db")).toStdString();
+    EXPECT_EQ(run({"--z", "--dry-run"}), kExitOk) << err.str();
+    EXPECT_TRUE(result["would_close"].toBool());
+    EXPECT_EQ(scale.sim().requestBodies(), (std::vector<std::vector<uint8_t>>{{0x01}, kReadTotals}));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
+}
+
 // The password kept off the command line, where every user of the machine sees it.
 TEST_F(ReportCommand, PasswordFromAFileOrTheEnvironment) {
     const std::string secret = folder.filePath(QStringLiteral("z-password")).toStdString();
@@ -451,6 +631,24 @@ TEST_P(ArchivedReport, ZEntryIsCommittedWhenTheCloseReachesTheScale) {
     EXPECT_EQ(grandTotal(), 0);
 }
 
+// The prediction shares the run's rule and archive: the same PC, site included, and the one-Z-a-day
+// guard, on SQLite and on a server.
+TEST_P(ArchivedReport, DryRunPredictsFromTheArchiveTheRunWouldUse) {
+    ASSERT_EQ(run({"--z", "--password", "4711"}), kExitOk) << err.str();
+    const size_t entries = archived().size();
+    forget();
+    EXPECT_EQ(run({"--z", "--dry-run"}), kExitOk) << err.str();
+    EXPECT_FALSE(result["would_close"].toBool(true));
+    EXPECT_EQ(result["skipped"].toString(), "already closed today");
+    EXPECT_EQ(scale.sim().requestBodies(), (std::vector<std::vector<uint8_t>>{{0x01}, kReadTotals}));
+    EXPECT_TRUE(run({"--z", "--dry-run", "--force"}) == kExitOk && result["would_close"].toBool());
+    pc = "SHOP 12/till-2";
+    EXPECT_EQ(run({"--z", "--dry-run"}), kExitOk) << err.str();
+    EXPECT_TRUE(result["would_close"].toBool()) << "another shop's PC closed nothing today";
+    EXPECT_FALSE(closeSent());
+    EXPECT_EQ(archived().size(), entries);
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, ArchivedReport, ::testing::Values(kSqlite, kPostgres), testcases::caseName);
 
 struct ArchiveFailure {
@@ -493,7 +691,8 @@ INSTANTIATE_TEST_SUITE_P(
 struct DayChartCase {
     const char* name;
     // Entries as "HH:MM scale kind total", kind X, Z (close read back as done), R (close refused) or
-    // U (no close sent after it); all on 2026-03-02 unless the time starts with '+' (the next day).
+    // U (a close unknown, or none sent after it); all on 2026-03-02 unless the time starts with '+' (the
+    // next day).
     std::vector<const char*> entries;
     std::vector<std::pair<int, int64_t>> days; // day of March, total
 };
@@ -534,7 +733,17 @@ INSTANTIATE_TEST_SUITE_P(
         DayChartCase{"ARefusedOrUnsentCloseAloneIsAReading",
                      {"19:00 A R 700", "+19:00 A U 800"},
                      {{2, 700}, {3, 800}}},
-        DayChartCase{"DaysAreApart", {"19:00 A Z 100", "+19:00 A Z 200"}, {{2, 100}, {3, 200}}}),
+        DayChartCase{"DaysAreApart", {"19:00 A Z 100", "+19:00 A Z 200"}, {{2, 100}, {3, 200}}},
+        // A close left unknown is never dropped for a close that came after it.
+        DayChartCase{"UnknownCloseThenAnEmptyClose", {"19:00 A U 234872", "19:05 A Z 0"}, {{2, 234872}}},
+        DayChartCase{"CloseThenAnUnknownOne", {"13:00 A Z 400", "19:00 A U 500"}, {{2, 900}}},
+        DayChartCase{"UnknownThenAReading", {"19:00 A U 700", "20:00 A X 750"}, {{2, 750}}},
+        DayChartCase{"RefusedThenUnknown", {"19:00 A R 700", "19:05 A U 700"}, {{2, 700}}},
+        DayChartCase{"CloseThenARefusedOne", {"13:00 A Z 400", "19:00 A R 500"}, {{2, 400}}},
+        DayChartCase{
+            "EveryKindOnTwoScales",
+            {"12:00 A X 100", "13:00 A U 300", "13:05 A Z 0", "18:00 B R 50", "19:00 B Z 80", "20:00 B X 5"},
+            {{2, 380}}}),
     testcases::caseName);
 
 TEST(ClosedToday, OnlyACloseReadBackAsDoneByThatScaleOnThatPortOfThatPcThatDay) {
@@ -546,16 +755,16 @@ TEST(ClosedToday, OnlyACloseReadBackAsDoneByThatScaleOnThatPortOfThatPcThatDay) 
     close.readAtLocal = QDateTime(QDate(2026, 3, 2), QTime(19, 0));
     const QDate day(2026, 3, 2);
     close.pc = QStringLiteral("P");
-    EXPECT_TRUE(reports::closedOn({close}, "A", "COM1", "P", day));
-    EXPECT_FALSE(reports::closedOn({close}, "B", "COM1", "P", day));
-    EXPECT_FALSE(reports::closedOn({close}, "A", "COM2", "P", day));
-    EXPECT_FALSE(reports::closedOn({close}, "A", "COM1", "Q", day));
-    EXPECT_FALSE(reports::closedOn({close}, "A", "COM1", "P", day.addDays(1)));
+    EXPECT_TRUE(reports::lastCloseOn({close}, "A", "COM1", "P", day).has_value());
+    EXPECT_FALSE(reports::lastCloseOn({close}, "B", "COM1", "P", day).has_value());
+    EXPECT_FALSE(reports::lastCloseOn({close}, "A", "COM2", "P", day).has_value());
+    EXPECT_FALSE(reports::lastCloseOn({close}, "A", "COM1", "Q", day).has_value());
+    EXPECT_FALSE(reports::lastCloseOn({close}, "A", "COM1", "P", day.addDays(1)).has_value());
     store::ArchiveEntry refused = close;
     refused.closeAcknowledged = false;
     store::ArchiveEntry unsent = close;
     unsent.closeAcknowledged.reset();
-    EXPECT_FALSE(reports::closedOn({refused, unsent}, "A", "COM1", "P", day));
+    EXPECT_FALSE(reports::lastCloseOn({refused, unsent}, "A", "COM1", "P", day).has_value());
 }
 
 // A listing only reads: a mistyped archive is an error that names it, not a new empty archive.

@@ -337,6 +337,106 @@ TEST_F(ReportsTabTest, FailedCloseKeepsTheWindowOpenForAnotherTry) {
     EXPECT_EQ(archived().at(0).closeAcknowledged, std::optional<bool>(true));
 }
 
+// The confirmation says what OK clears, in the desktop's numbers (Polish groups no four-digit
+// number) and the SETTINGS tab's currency; the note row says what became of it; CLOSE Z on a day
+// closed today asks first, naming when and which document.
+TEST_F(ReportsTabTest, ConfirmationSaysWhatItClearsAndASecondCloseAsksFirst) {
+    LocaleGuard polish(QLocale(QLocale::Polish, QLocale::Poland));
+    theMainWindow->session.currency = [] { return QString::fromUtf8("Z\xC5\x82 "); };
+    QSignalSpy notes(&theMainWindow->session, &ScaleSession::noted);
+    scale.sim().withState([](ScaleState& s) { s.password = 4711; });
+    connect();
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible());
+    EXPECT_EQ(confirm->closeZLabel->text(), "CLOSE Z !!");
+    EXPECT_EQ(
+        confirm->clearsLabel->text(),
+        QString::fromUtf8("This clears the day's totals on the scale: 2348,72 Z\xC5\x82, document 127."));
+    EXPECT_TRUE(confirm->clearsLabel->isVisibleTo(theCloseZDialog));
+    confirm->passwordSpin->setValue(4711);
+    confirm->okButton->click();
+    ASSERT_FALSE(theCloseZDialog->isVisible());
+    ASSERT_FALSE(notes.isEmpty());
+    EXPECT_EQ(notes.last().at(0).toString(),
+              QString::fromUtf8("Day closed: 2348,72 Z\xC5\x82, document 127, kept in the archive"));
+
+    const size_t kept = archived().size();
+    recorder.scriptedAnswers = {false};
+    ui->closeZButton->click();
+    ASSERT_EQ(recorder.questions.size(), 1u);
+    EXPECT_EQ(recorder.questions[0].title, "CLOSE Z");
+    EXPECT_TRUE(recorder.questions[0].text.startsWith("The day was closed today at "));
+    EXPECT_TRUE(recorder.questions[0].text.endsWith(
+        " (document 127) and nothing has been sold since. Close it again?"))
+        << recorder.questions[0].text.toStdString();
+    EXPECT_FALSE(theCloseZDialog->isVisible()) << "No is the answer";
+    EXPECT_EQ(archived().size(), kept);
+    recorder.scriptedAnswers = {true};
+    ui->closeZButton->click();
+    EXPECT_TRUE(theCloseZDialog->isVisible());
+    theCloseZDialog->cancelClose();
+}
+
+// A close whose answer the line lost, then CLOSE Z pressed again instead of OK: the reading settles
+// the close as done first, so the day keeps its total and a second close is asked about.
+TEST_F(ReportsTabTest, UnansweredCloseIsSettledByTheNextCloseZ) {
+    ScaleSim& sim = scale.sim();
+    sim.withState([](ScaleState& s) { s.password = 4711; });
+    connect();
+    ui->closeZButton->click();
+    ASSERT_TRUE(theCloseZDialog->isVisible());
+    sim.onRequest([&sim](const std::vector<uint8_t>& body) {
+        if (!body.empty() && body[0] == 0x44)
+            sim.injectFault(Fault::Unanswered, 4);
+    });
+    confirm->passwordSpin->setValue(4711);
+    confirm->okButton->click();
+    sim.onRequest(nullptr);
+    EXPECT_EQ(grandTotal(), 0);
+    EXPECT_EQ(archived().at(0).closeAcknowledged, std::nullopt);
+    EXPECT_TRUE(theCloseZDialog->isVisible());
+
+    recorder.messages.clear();
+    recorder.scriptedAnswers = {false};
+    ui->closeZButton->click();
+    EXPECT_EQ(recorder.questions.size(), 1u) << "the day was closed today";
+    const auto entries = archived();
+    ASSERT_EQ(entries.size(), 1u) << "no entry for a close not confirmed";
+    EXPECT_EQ(entries[0].closeAcknowledged, std::optional<bool>(true));
+    EXPECT_EQ(reports::dailyTotals(entries),
+              (std::vector<std::pair<QDate, int64_t>>{{QDate::currentDate(), 234872}}));
+    theCloseZDialog->cancelClose();
+}
+
+// HISTORY tells a close from a refused or unknown one, and from a reading.
+TEST_F(ReportsTabTest, HistorySaysWhatBecameOfEachClose) {
+    std::vector<store::ArchiveEntry> entries;
+    for (int n = 0; n < 4; ++n) {
+        store::ArchiveEntry entry = zEntry(QDateTime(QDate(2026, 3, 2), QTime(19, n)), 100 + n);
+        entry.figures.document = 100 + n;
+        entry.identity = QStringLiteral("SCALE 1");
+        entries.push_back(entry);
+    }
+    entries[0].kind = store::ReportKind::X;
+    entries[1].closeAcknowledged = false;
+    entries[3].closeAcknowledged = true;
+    storeEntries(entries);
+    ui->historyButton->click();
+    HistoryWindow* history = tab->historyWindow;
+    ASSERT_NE(history, nullptr);
+    history->fromEdit->setDate(QDate(2026, 3, 1));
+    history->toEdit->setDate(QDate(2026, 3, 3));
+    history->loadButton->click();
+    QAbstractItemModel* model = history->table->model();
+    ASSERT_EQ(model->rowCount(), 4);
+    EXPECT_EQ(model->headerData(5, Qt::Horizontal).toString(), "CLOSE");
+    QStringList said;
+    for (int row = 0; row < 4; ++row)
+        said << model->index(row, 5).data().toString();
+    EXPECT_EQ(said, (QStringList{"X", "refused", "unknown", "closed"}));
+    history->close();
+}
+
 // A sale booked at the counter while the confirmation waits is never cleared unread: OK sends no
 // close, says why and closes the window; the archive keeps the report's entry without a close.
 TEST_F(ReportsTabTest, SaleAfterTheReportStopsTheClose) {

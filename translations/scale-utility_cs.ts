@@ -43,6 +43,34 @@
         <source>The scale did not close the day: check the password</source>
         <translation>Váha neuzavřela den: zkontrolujte heslo</translation>
     </message>
+    <message>
+        <source>This clears the day&apos;s totals on the scale: %1, document %2.</source>
+        <translation>Tímto se vynulují denní součty na váze: %1, doklad %2.</translation>
+    </message>
+    <message>
+        <source>Day closed: %1, document %2, kept in the archive</source>
+        <translation>Den uzavřen: %1, doklad %2, uloženo v archivu</translation>
+    </message>
+    <message>
+        <source>The close also cleared documents %1 to %2, sold after the report was read: their sales were never read.</source>
+        <translation>Uzávěrka vynulovala také doklady %1 až %2, prodané po načtení sestavy: jejich prodeje nebyly nikdy načteny.</translation>
+    </message>
+    <message>
+        <source>Day not closed: the scale refused the close; check the password and press OK again</source>
+        <translation>Den neuzavřen: váha uzávěrku odmítla; zkontrolujte heslo a stiskněte znovu OK</translation>
+    </message>
+    <message>
+        <source>Close of document %1 unknown: check on the scale; the next report settles it</source>
+        <translation>Uzávěrka dokladu %1 neznámá: zkontrolujte na váze; příští sestava to vyjasní</translation>
+    </message>
+    <message>
+        <source>The totals read back do not say whether the day was closed: check on the scale. The next report settles it.</source>
+        <translation>Znovu načtené součty neukazují, zda byl den uzavřen: zkontrolujte na váze. Příští sestava to vyjasní.</translation>
+    </message>
+    <message>
+        <source>Close of document %1 not confirmed: press OK again to read the totals</source>
+        <translation>Uzávěrka dokladu %1 nepotvrzena: stiskněte znovu OK a součty se načtou</translation>
+    </message>
 </context>
 <context>
     <name>FindScale</name>
@@ -299,6 +327,22 @@ horní liště) ukáže, co se odeslalo a co se vrátilo.</translation>
     <message>
         <source>Excel workbooks</source>
         <translation>Sešity Excel</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>UZÁVĚRKA</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>neznámá</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>uzavřeno</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>odmítnuto</translation>
     </message>
 </context>
 <context>
@@ -839,6 +883,14 @@ Odeslat je do váhy?</translation>
     <message>
         <source>Report read in %1</source>
         <translation>Sestava načtena za %1</translation>
+    </message>
+    <message>
+        <source>The close after the report of %1 (document %2) is still unknown: the totals do not say whether the scale carried it out. Check on the scale before closing again.</source>
+        <translation>Uzávěrka po sestavě z %1 (doklad %2) je stále neznámá: součty neukazují, zda ji váha provedla. Před další uzávěrkou zkontrolujte váhu.</translation>
+    </message>
+    <message>
+        <source>The day was closed today at %1 (document %2) and nothing has been sold since. Close it again?</source>
+        <translation>Den byl dnes uzavřen v %1 (doklad %2) a od té doby se nic neprodalo. Uzavřít znovu?</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,34 @@
         <source>The scale did not close the day: check the password</source>
         <translation>Die Waage hat den Tag nicht abgeschlossen: Passwort prüfen</translation>
     </message>
+    <message>
+        <source>This clears the day&apos;s totals on the scale: %1, document %2.</source>
+        <translation>Damit werden die Tagessummen der Waage gelöscht: %1, Beleg %2.</translation>
+    </message>
+    <message>
+        <source>Day closed: %1, document %2, kept in the archive</source>
+        <translation>Tag abgeschlossen: %1, Beleg %2, im Archiv gesichert</translation>
+    </message>
+    <message>
+        <source>The close also cleared documents %1 to %2, sold after the report was read: their sales were never read.</source>
+        <translation>Der Abschluss hat auch die Belege %1 bis %2 gelöscht, die nach dem Lesen des Berichts verkauft wurden: ihre Umsätze wurden nie gelesen.</translation>
+    </message>
+    <message>
+        <source>Day not closed: the scale refused the close; check the password and press OK again</source>
+        <translation>Tag nicht abgeschlossen: Die Waage hat den Abschluss abgelehnt; Passwort prüfen und erneut OK drücken</translation>
+    </message>
+    <message>
+        <source>Close of document %1 unknown: check on the scale; the next report settles it</source>
+        <translation>Abschluss von Beleg %1 unbekannt: an der Waage prüfen; der nächste Bericht klärt es</translation>
+    </message>
+    <message>
+        <source>The totals read back do not say whether the day was closed: check on the scale. The next report settles it.</source>
+        <translation>Die zurückgelesenen Summen zeigen nicht, ob der Tag abgeschlossen wurde: an der Waage prüfen. Der nächste Bericht klärt es.</translation>
+    </message>
+    <message>
+        <source>Close of document %1 not confirmed: press OK again to read the totals</source>
+        <translation>Abschluss von Beleg %1 nicht bestätigt: erneut OK drücken, um die Summen zu lesen</translation>
+    </message>
 </context>
 <context>
     <name>FindScale</name>
@@ -305,6 +333,22 @@ zurückkam.</translation>
     <message>
         <source>Excel workbooks</source>
         <translation>Excel-Arbeitsmappen</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>ABSCHLUSS</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>abgeschlossen</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>abgelehnt</translation>
     </message>
 </context>
 <context>
@@ -842,6 +886,14 @@ An die Waage senden?</translation>
     <message>
         <source>Report read in %1</source>
         <translation>Bericht gelesen in %1</translation>
+    </message>
+    <message>
+        <source>The close after the report of %1 (document %2) is still unknown: the totals do not say whether the scale carried it out. Check on the scale before closing again.</source>
+        <translation>Der Abschluss nach dem Bericht von %1 (Beleg %2) ist noch unbekannt: Die Summen zeigen nicht, ob die Waage ihn ausgeführt hat. Vor einem erneuten Abschluss an der Waage prüfen.</translation>
+    </message>
+    <message>
+        <source>The day was closed today at %1 (document %2) and nothing has been sold since. Close it again?</source>
+        <translation>Der Tag wurde heute um %1 abgeschlossen (Beleg %2), und seitdem wurde nichts verkauft. Erneut abschließen?</translation>
     </message>
 </context>
 <context>

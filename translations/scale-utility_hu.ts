@@ -43,6 +43,34 @@
         <source>The scale did not close the day: check the password</source>
         <translation>A mérleg nem zárta le a napot: ellenőrizze a jelszót</translation>
     </message>
+    <message>
+        <source>This clears the day&apos;s totals on the scale: %1, document %2.</source>
+        <translation>Ez törli a mérleg napi összesítőit: %1, bizonylat: %2.</translation>
+    </message>
+    <message>
+        <source>Day closed: %1, document %2, kept in the archive</source>
+        <translation>Nap lezárva: %1, bizonylat: %2, megőrizve az archívumban</translation>
+    </message>
+    <message>
+        <source>The close also cleared documents %1 to %2, sold after the report was read: their sales were never read.</source>
+        <translation>A zárás a(z) %1–%2. bizonylatot is törölte, amelyeket a jelentés kiolvasása után adtak el: ezek eladásait senki sem olvasta ki.</translation>
+    </message>
+    <message>
+        <source>Day not closed: the scale refused the close; check the password and press OK again</source>
+        <translation>A nap nincs lezárva: a mérleg elutasította a zárást; ellenőrizze a jelszót, és nyomja meg újra az OK gombot</translation>
+    </message>
+    <message>
+        <source>Close of document %1 unknown: check on the scale; the next report settles it</source>
+        <translation>A(z) %1. bizonylat zárása ismeretlen: ellenőrizze a mérlegen; a következő jelentés tisztázza</translation>
+    </message>
+    <message>
+        <source>The totals read back do not say whether the day was closed: check on the scale. The next report settles it.</source>
+        <translation>A visszaolvasott összesítőkből nem derül ki, hogy a nap le lett-e zárva: ellenőrizze a mérlegen. A következő jelentés tisztázza.</translation>
+    </message>
+    <message>
+        <source>Close of document %1 not confirmed: press OK again to read the totals</source>
+        <translation>A(z) %1. bizonylat zárása nincs megerősítve: nyomja meg újra az OK gombot az összesítők kiolvasásához</translation>
+    </message>
 </context>
 <context>
     <name>FindScale</name>
@@ -303,6 +331,22 @@ kattintás a felső sávon) megmutatja, mi ment ki
     <message>
         <source>Excel workbooks</source>
         <translation>Excel-munkafüzetek</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>ZÁRÁS</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>ismeretlen</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>lezárva</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>elutasítva</translation>
     </message>
 </context>
 <context>
@@ -837,6 +881,14 @@ Elküldi őket a mérlegre?</translation>
     <message>
         <source>Report read in %1</source>
         <translation>Jelentés beolvasva: %1</translation>
+    </message>
+    <message>
+        <source>The close after the report of %1 (document %2) is still unknown: the totals do not say whether the scale carried it out. Check on the scale before closing again.</source>
+        <translation>A(z) %1 órakor kiolvasott jelentés utáni zárás (bizonylat: %2) még mindig ismeretlen: az összesítőkből nem derül ki, hogy a mérleg végrehajtotta-e. Újabb zárás előtt ellenőrizze a mérleget.</translation>
+    </message>
+    <message>
+        <source>The day was closed today at %1 (document %2) and nothing has been sold since. Close it again?</source>
+        <translation>A napot ma %1 órakor lezárták (bizonylat: %2), és azóta nem volt eladás. Lezárja újra?</translation>
     </message>
 </context>
 <context>

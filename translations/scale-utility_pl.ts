@@ -43,6 +43,34 @@
         <source>The scale did not close the day: check the password</source>
         <translation>Waga nie zamknęła dnia: sprawdź hasło</translation>
     </message>
+    <message>
+        <source>This clears the day&apos;s totals on the scale: %1, document %2.</source>
+        <translation>To zeruje dzienne sumy na wadze: %1, dokument %2.</translation>
+    </message>
+    <message>
+        <source>Day closed: %1, document %2, kept in the archive</source>
+        <translation>Dzień zamknięty: %1, dokument %2, zachowano w archiwum</translation>
+    </message>
+    <message>
+        <source>The close also cleared documents %1 to %2, sold after the report was read: their sales were never read.</source>
+        <translation>Zamknięcie wyzerowało też dokumenty od %1 do %2, sprzedane po odczycie raportu: ich sprzedaż nigdy nie została odczytana.</translation>
+    </message>
+    <message>
+        <source>Day not closed: the scale refused the close; check the password and press OK again</source>
+        <translation>Dzień niezamknięty: waga odrzuciła zamknięcie; sprawdź hasło i naciśnij ponownie OK</translation>
+    </message>
+    <message>
+        <source>Close of document %1 unknown: check on the scale; the next report settles it</source>
+        <translation>Zamknięcie dokumentu %1 nieznane: sprawdź na wadze; następny raport to rozstrzygnie</translation>
+    </message>
+    <message>
+        <source>The totals read back do not say whether the day was closed: check on the scale. The next report settles it.</source>
+        <translation>Ponownie odczytane sumy nie pokazują, czy dzień został zamknięty: sprawdź na wadze. Następny raport to rozstrzygnie.</translation>
+    </message>
+    <message>
+        <source>Close of document %1 not confirmed: press OK again to read the totals</source>
+        <translation>Zamknięcie dokumentu %1 niepotwierdzone: naciśnij ponownie OK, aby odczytać sumy</translation>
+    </message>
 </context>
 <context>
     <name>FindScale</name>
@@ -302,6 +330,22 @@ pokazuje, co wysłano i co wróciło.</translation>
     <message>
         <source>Excel workbooks</source>
         <translation>Skoroszyty Excel</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>ZAMKNIĘCIE</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>nieznane</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>zamknięte</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>odrzucone</translation>
     </message>
 </context>
 <context>
@@ -842,6 +886,14 @@ Wysłać je do wagi?</translation>
     <message>
         <source>Report read in %1</source>
         <translation>Raport wczytany w %1</translation>
+    </message>
+    <message>
+        <source>The close after the report of %1 (document %2) is still unknown: the totals do not say whether the scale carried it out. Check on the scale before closing again.</source>
+        <translation>Zamknięcie po raporcie z %1 (dokument %2) jest wciąż nieznane: sumy nie pokazują, czy waga je wykonała. Przed ponownym zamknięciem sprawdź wagę.</translation>
+    </message>
+    <message>
+        <source>The day was closed today at %1 (document %2) and nothing has been sold since. Close it again?</source>
+        <translation>Dzień został dziś zamknięty o %1 (dokument %2) i od tego czasu nic nie sprzedano. Zamknąć ponownie?</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,34 @@
         <source>The scale did not close the day: check the password</source>
         <translation>Váha neuzavrela deň: skontrolujte heslo</translation>
     </message>
+    <message>
+        <source>This clears the day&apos;s totals on the scale: %1, document %2.</source>
+        <translation>Tým sa vynulujú denné súčty na váhe: %1, doklad %2.</translation>
+    </message>
+    <message>
+        <source>Day closed: %1, document %2, kept in the archive</source>
+        <translation>Deň uzavretý: %1, doklad %2, uložené v archíve</translation>
+    </message>
+    <message>
+        <source>The close also cleared documents %1 to %2, sold after the report was read: their sales were never read.</source>
+        <translation>Uzávierka vynulovala aj doklady %1 až %2, predané po načítaní zostavy: ich predaje neboli nikdy načítané.</translation>
+    </message>
+    <message>
+        <source>Day not closed: the scale refused the close; check the password and press OK again</source>
+        <translation>Deň neuzavretý: váha uzávierku odmietla; skontrolujte heslo a stlačte znova OK</translation>
+    </message>
+    <message>
+        <source>Close of document %1 unknown: check on the scale; the next report settles it</source>
+        <translation>Uzávierka dokladu %1 neznáma: skontrolujte na váhe; ďalšia zostava to vyjasní</translation>
+    </message>
+    <message>
+        <source>The totals read back do not say whether the day was closed: check on the scale. The next report settles it.</source>
+        <translation>Znova načítané súčty neukazujú, či bol deň uzavretý: skontrolujte na váhe. Ďalšia zostava to vyjasní.</translation>
+    </message>
+    <message>
+        <source>Close of document %1 not confirmed: press OK again to read the totals</source>
+        <translation>Uzávierka dokladu %1 nepotvrdená: stlačte znova OK a súčty sa načítajú</translation>
+    </message>
 </context>
 <context>
     <name>FindScale</name>
@@ -300,6 +328,22 @@ vrátilo.</translation>
     <message>
         <source>Excel workbooks</source>
         <translation>Zošity Excel</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>UZÁVIERKA</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>neznáma</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>uzavreté</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>odmietnuté</translation>
     </message>
 </context>
 <context>
@@ -840,6 +884,14 @@ Odoslať ich do váhy?</translation>
     <message>
         <source>Report read in %1</source>
         <translation>Zostava načítaná za %1</translation>
+    </message>
+    <message>
+        <source>The close after the report of %1 (document %2) is still unknown: the totals do not say whether the scale carried it out. Check on the scale before closing again.</source>
+        <translation>Uzávierka po zostave z %1 (doklad %2) je stále neznáma: súčty neukazujú, či ju váha vykonala. Pred ďalšou uzávierkou skontrolujte váhu.</translation>
+    </message>
+    <message>
+        <source>The day was closed today at %1 (document %2) and nothing has been sold since. Close it again?</source>
+        <translation>Deň bol dnes uzavretý o %1 (doklad %2) a odvtedy sa nič nepredalo. Uzavrieť znova?</translation>
     </message>
 </context>
 <context>

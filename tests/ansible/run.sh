@@ -11,14 +11,15 @@
 # counter is found by verify=all; refusals name the line, path or count, never the usage text; the
 # end of day returns every scale's figures as numbers, clears the day, passes the password outside
 # the command line and closes once a day; the password is masked on every path under -vvv; check
-# mode of the end of day predicts and writes nothing.
+# mode of the end of day predicts and writes nothing, through scalectl over the same archive
+# (another site's PC, a PostgreSQL archive).
 set -u
 BIN=$(cd "$1" && pwd)
 SOURCE=$(cd "$2" && pwd)
 WORK=$(mktemp -d /tmp/scale-ansible-XXXXXX)
 # shellcheck source=fleet.sh
 . "$SOURCE/tests/ansible/fleet.sh"
-trap 'stop_fleet; rm -rf "$WORK"' EXIT
+trap 'stop_fleet; [[ -d $WORK/pg ]] && bash "$SOURCE/tools/pg-test-server.sh" stop "$WORK/pg" >/dev/null; rm -rf "$WORK"' EXIT
 CHECK="python3 $SOURCE/tests/ansible/check.py"
 RESULT="python3 $SOURCE/tests/ansible/result.py"
 PLU_TASK="The day's PLU file on every scale of the shop"
@@ -164,6 +165,28 @@ run_playbook "$WORK/again.json" "$SOURCE/playbooks/end_of_day.yml"
 $CHECK "$WORK/again.json" "$REPORT_TASK" ok h10=failed --figures || fail "a second end of day"
 [[ $(requests 44) -eq $closes ]] || fail "a second end of day closed $(($(requests 44) - closes)) days again"
 [[ $(sums "$WORK"/h0*/reports/*) == "$reports" ]] || fail "a second end of day replaced the reports"
+
+# Check mode predicts through scalectl itself: over the archive scalectl uses, with this PC's site (a
+# PC of another shop closed nothing today, so the real run there would close), and over a PostgreSQL
+# archive (a server address is no file).
+closes=$(requests 44)
+SCALE_SITE="SHOP 12" run_playbook "$WORK/site-check.json" "$SOURCE/playbooks/end_of_day.yml" --check
+$CHECK "$WORK/site-check.json" "$REPORT_TASK" changed h10=failed || fail "check mode of another site's PC"
+[[ $(requests 44) -eq $closes ]] || fail "check mode of another site closed $(($(requests 44) - closes)) days"
+bash "$SOURCE/tools/pg-test-server.sh" start "$WORK/pg" >/dev/null
+if [[ -s $WORK/pg/url ]]; then
+    url=$(cat "$WORK/pg/url")
+    run_playbook "$WORK/pg-day.json" "$SOURCE/playbooks/end_of_day.yml" -e target=h01 -e scale_archive="$url"
+    $CHECK "$WORK/pg-day.json" "$REPORT_TASK" changed || fail "the end of day over PostgreSQL"
+    closes=$(requests 44)
+    run_playbook "$WORK/pg-check.json" "$SOURCE/playbooks/end_of_day.yml" --check -e target=h01 \
+        -e scale_archive="$url"
+    $CHECK "$WORK/pg-check.json" "$REPORT_TASK" ok || fail "check mode over PostgreSQL after the close"
+    [[ $(requests 44) -eq $closes ]] || fail "check mode over PostgreSQL closed a day"
+    bash "$SOURCE/tools/pg-test-server.sh" stop "$WORK/pg" >/dev/null
+else
+    echo "no PostgreSQL server binaries: the check mode over PostgreSQL is not run"
+fi
 
 [[ $failures -eq 0 ]] && echo "all Ansible checks passed"
 exit $((failures > 0))

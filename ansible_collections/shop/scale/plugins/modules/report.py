@@ -15,8 +15,10 @@ description:
     out, and the scale's totals read zero, no close is sent, C(dest) is left as it was and the task
     is C(ok) (C(force=true) closes anyway).
   - C(changed) is true exactly when a close was carried out.
-  - In check mode the report is read (the scale is not changed), nothing is written on the shop PC
-    (neither the archive nor C(dest)), and C(changed) says whether the real run would close.
+  - In check mode nothing is written on the shop PC (neither the archive nor C(dest)) and the scale
+    is not changed; with C(z=true), C(scalectl report --z --dry-run) reads the totals and says from
+    the archive scalectl uses (SQLite or PostgreSQL, this PC and site) whether the real run would
+    close, and C(changed) says so.
 version_added: 1.0.0
 author: The scale utility's developers
 options:
@@ -108,7 +110,6 @@ closed:
   elements: str
 '''
 
-import datetime
 import os
 
 from ansible.module_utils.basic import AnsibleModule
@@ -148,44 +149,17 @@ class ReportModule(AnsibleModule):
         super(ReportModule, self).fail_json(msg, **self._masked(kwargs))
 
 
-def closed_today(module, identity, port):
-    # A close of this scale on this port today that the scale carried out, as the archive holds it
-    # (read only; an archive not created yet holds none).
-    today = datetime.date.today().isoformat()
-    archive = module.params['archive']
-    if archive and not os.path.exists(archive):
-        return False
-    results = run_scalectl(module, ['history', '--scale', identity, '--from', today, '--to', today],
-                           ports=[port])
-    fail_on_errors(module, results)
-    entries = results[port]['result'].get('entries', [])
-    return any(e.get('kind') == 'Z' and e.get('close_acknowledged') in (1, True) and e.get('port') == port
-               for e in entries)
-
-
-def nothing_booked(scale):
-    # The totals as scalectl judges a day with nothing booked: every total but the document number 0.
-    names = ['grand_total'] + ['tax%d' % n for n in range(1, 10)]
-    names += ['hour%d_%s' % (h, what) for h in range(24) for what in ('amount', 'count')]
-    return all(scale.get(name) == 0 for name in names)
-
-
 def predict(module, params):
-    # Check mode: the report read into a throwaway archive, the close decided as scalectl decides it.
-    scratch = os.path.join(module.tmpdir, 'check-archive.db')
-    results = run_scalectl(module, ['report'], archive=scratch)
+    # Check mode: scalectl itself says whether report --z would send a close (report --z --dry-run reads
+    # the totals and the archive scalectl would use, PC and site included, and writes nothing); a plain
+    # report is read into a throwaway archive.
+    if params['z']:
+        results = run_scalectl(module, ['report', '--z', '--dry-run'] + (['--force'] if params['force'] else []))
+    else:
+        results = run_scalectl(module, ['report'], archive=os.path.join(module.tmpdir, 'check-archive.db'))
     fail_on_errors(module, results)
     scales = dict((port, r['result']) for port, r in results.items())
-    closing = []
-    for port, scale in scales.items():
-        scale['closed'] = False
-        if not params['z']:
-            continue
-        scale['kind'] = 'Z'
-        if not params['force'] and nothing_booked(scale) and closed_today(module, scale['identity'], port):
-            scale['skipped'] = 'already closed today'
-        else:
-            closing.append(port)
+    closing = [port for port, scale in scales.items() if scale.get('would_close') is True]
     return scales, closing
 
 
