@@ -1,9 +1,8 @@
 #include "store/ServerWatch.h"
 
+#include "store/SystemCalls.h"
+
 #include <libpq-fe.h>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <sys/socket.h>
 
 namespace store {
 
@@ -44,18 +43,16 @@ void ServerWatch::run() {
             busy = true;
             busySince = now;
         }
-        // The kernel keeps, per connection, how long ago data last came in; a socket that is not TCP
-        // (a local one) tells nothing, and is left alone.
-        tcp_info info{};
-        socklen_t size = sizeof info;
-        if (getsockopt(fd, IPPROTO_TCP, TCP_INFO, &info, &size) != 0 ||
-            size < offsetof(tcp_info, tcpi_last_data_recv) + sizeof info.tcpi_last_data_recv)
+        // The system keeps, per connection, how long ago data last came in; a socket that is not TCP
+        // (a local one), or a system that does not tell, is left alone.
+        const std::optional<std::chrono::milliseconds> sinceReceived = sinceDataReceived(fd);
+        if (!sinceReceived)
             continue;
-        if (overdue(std::chrono::duration_cast<std::chrono::milliseconds>(now - busySince),
-                    std::chrono::milliseconds(info.tcpi_last_data_recv), silence)) {
+        if (overdue(std::chrono::duration_cast<std::chrono::milliseconds>(now - busySince), *sinceReceived,
+                    silence)) {
             cut = true;
             // Shutting down, not closing: the descriptor stays libpq's, and its waiting read returns.
-            shutdown(fd, SHUT_RDWR);
+            shutDownSocket(fd);
             return;
         }
     }
