@@ -45,7 +45,28 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent), helpText(new QPlainTe
                               "HISTORY (on the REPORTS tab) lists, charts and\n"
                               "exports the X and Z reports kept on this PC.\n"
                               "Ctrl+L opens the LINE MONITOR: every frame on the\n"
-                              "line, with PAUSE, CLEAR and SAVE."));
+                              "line, with PAUSE, CLEAR and SAVE.") +
+                           QStringLiteral("\n\n") +
+                           // What a newcomer asks first: the day's close, the logo's file, a lost line.
+                           tr("CLOSE Z (REPORTS tab) ends the day: it reads the\n"
+                              "Z report and keeps it in the archive on this PC;\n"
+                              "OK with the scale's password then clears the\n"
+                              "day's totals on the scale. One Z a day, after the\n"
+                              "last sale. A wrong password is refused: the\n"
+                              "totals stay on the scale and the window says\n"
+                              "\"The scale did not close the day: check the\n"
+                              "password\". Sales made since the report close\n"
+                              "nothing: press CLOSE Z again.\n"
+                              "\n"
+                              "GRAPHICAL LOGO (SETTINGS tab) takes BMP files\n"
+                              "only: save a PNG or JPEG picture as BMP first.\n"
+                              "\n"
+                              "After \"Communication Error!\": check the cable and\n"
+                              "that the scale is on, then the port and the baud\n"
+                              "rate (the scale's RS Baud rate), or press FIND to\n"
+                              "try them all. The LINE MONITOR (Ctrl+L, or a right\n"
+                              "click on the top bar) shows what was sent and what\n"
+                              "came back."));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(helpText);

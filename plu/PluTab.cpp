@@ -10,6 +10,7 @@
 #include "ui/CellEditDelegate.h"
 #include "ui/ProgressDialog.h"
 #include "ui/Prompts.h"
+#include "ui/RegularHeadings.h"
 #include "ui/ScaleSession.h"
 #include "ui_PluTab.h"
 
@@ -47,6 +48,7 @@ PluTab::PluTab(ScaleSession& session, QWidget* parent)
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(21);
     table->horizontalHeader()->setDefaultSectionSize(40);
+    keepSelectedHeadingsRegular(table->horizontalHeader());
     for (int column = 0; column < kPluColumnCount; ++column)
         table->setColumnWidth(column, kPluColumns[size_t(column)].width);
     table->setItemDelegate(new CellEditDelegate(
@@ -79,6 +81,10 @@ void PluTab::writeHeadings() {
     for (const PluColumnLayout& column : kPluColumns)
         headings << QCoreApplication::translate("PluTable", column.heading);
     ui->pluGrid->setHorizontalHeaderLabels(headings);
+    // A short heading (NW, FIX, BAR) says little to a newcomer: its tooltip says what the column holds.
+    for (int column = 0; column < kPluColumnCount; ++column)
+        ui->pluGrid->horizontalHeaderItem(column)->setToolTip(
+            QCoreApplication::translate("PluTable", kPluColumns[size_t(column)].tip));
 }
 
 void PluTab::selectAll() {
@@ -118,7 +124,7 @@ TransferHooks PluTab::progressHooks() {
     hooks.keepRunning = [progress] { return progress->keepRunning; };
     hooks.step = [this, progress](int position, int number) {
         ++transferred;
-        progress->step(position, tr("%1 PLUs").arg(number));
+        progress->step(position, tr("PLU %1").arg(number));
     };
     hooks.finish = [progress] { progress->finish(); };
     return hooks;
@@ -149,14 +155,17 @@ bool PluTab::openRecord(Record& record, bool readIdentity) {
     return true;
 }
 
-void PluTab::transferEnded(TransferEnd end, const Record& record, const QString& done) {
+void PluTab::transferEnded(TransferEnd end, const Record& record, Noted noted) {
     if (end == TransferEnd::RecordFailed)
         prompts().message(tr("ERROR!"),
                           tr("I/O Error!\n(scale records: %1)").arg(record.records->lastError()));
-    if (done.isEmpty() || end == TransferEnd::RecordFailed)
+    if (noted == Noted::Nothing || end == TransferEnd::RecordFailed)
         return;
-    QString text = tr("%1 PLUs %2 in %3")
-                       .arg(QLocale().toString(transferred), done, minutesSeconds(transferClock.elapsed()));
+    // One whole sentence for each direction, with the count as its plural form: the participle
+    // agrees with the count in Czech, Slovak and Polish.
+    const QString time = minutesSeconds(transferClock.elapsed());
+    QString text = noted == Noted::Read ? tr("%Ln PLUs read in %1", nullptr, transferred).arg(time)
+                                        : tr("%Ln PLUs sent in %1", nullptr, transferred).arg(time);
     if (end == TransferEnd::Stopped)
         text += tr(" (stopped)");
     else if (end == TransferEnd::Failed)
@@ -171,7 +180,7 @@ void PluTab::loadRangeFromScale() {
         auto [from, to] = range();
         Record record;
         if (openRecord(record, false))
-            transferEnded(loadFromScale(session.line(), grid, from, to, record.hooks), record, tr("read"));
+            transferEnded(loadFromScale(session.line(), grid, from, to, record.hooks), record, Noted::Read);
     });
 }
 
@@ -186,14 +195,14 @@ void PluTab::saveRangeToScale() {
             return;
         if (!changedOnly)
             return transferEnded(saveToScale(session.line(), grid, from, to, record.hooks), record,
-                                 tr("sent"));
+                                 Noted::Sent);
         // The rows Save To SCALE would write, less those the scale is known to hold already; a scale
         // without a record gets them all.
         std::vector<int> rows = saveToScaleOrder(from, to);
         int current = 0;
         if (record.records && !record.records->known().empty())
             rows = changedRows(decidingRows(grid, rows), record.records->known(), &current);
-        transferEnded(saveRows(session.line(), grid, rows, record.hooks), record, tr("sent"));
+        transferEnded(saveRows(session.line(), grid, rows, record.hooks), record, Noted::Sent);
     });
 }
 

@@ -64,7 +64,10 @@ private:
     // Reports a record that could not be kept during the transfer.
     // Reports a record that could not be kept during the transfer; a transfer that ran says in the
     // note how many PLUs were `done` ("read", "sent") and in what time.
-    void transferEnded(TransferEnd end, const Record& record, const QString& done = QString());
+    // What the note row says when a transfer ends: nothing (a comparison says its own), the PLUs
+    // read, or the PLUs sent.
+    enum class Noted { Nothing, Read, Sent };
+    void transferEnded(TransferEnd end, const Record& record, Noted noted = Noted::Nothing);
     void markDifferences(const std::vector<int>& marks);
     TransferHooks progressHooks();
     // FROM and TO as the handlers convert them: a text that is no whole number ends the handler.

@@ -32,7 +32,8 @@ struct PluColumnLayout {
     // In English, as files and scalectl show it; the window shows its translation (context
     // "PluTable").
     const char* heading;
-    int width; // pixels
+    int width;       // pixels
+    const char* tip; // what the column holds, for the heading's tooltip (context "PluTable")
 };
 extern const std::array<PluColumnLayout, kPluColumnCount> kPluColumns;
 

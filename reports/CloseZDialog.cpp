@@ -7,13 +7,23 @@
 #include "ui/WindowFrames.h"
 #include "ui_CloseZDialog.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 
 CloseZDialog::CloseZDialog(ScaleSession& session, QWidget* parent)
     : QWidget(parent), ui(new Ui::CloseZDialog), session(session) {
     ui->setupUi(this);
     setDialogFrame(this, 250, 140, DialogFrame::Normal);
+    // A translated caption longer than its row is set smaller rather than cut off.
+    for (QLabel* caption : {ui->closeZLabel, ui->sureLabel}) {
+        QFont font = caption->font();
+        while (font.pointSize() > 8 &&
+               QFontMetrics(font).horizontalAdvance(caption->text()) > caption->width())
+            font.setPointSize(font.pointSize() - 1);
+        caption->setFont(font);
+    }
     // The password field takes at most five characters, as many as its largest value has.
     ui->passwordSpin->findChild<QLineEdit*>()->setMaxLength(5);
     // The password starts at 0 in every run, shown as such from the first time the window opens.

@@ -7,6 +7,7 @@
 #include "text/OutputFile.h"
 #include "ui/DateField.h"
 #include "ui/Prompts.h"
+#include "ui/RegularHeadings.h"
 #include "ui/ScaleSession.h"
 #include "ui/WindowFrames.h"
 
@@ -155,6 +156,7 @@ HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->horizontalHeader()->setStretchLastSection(true);
+    keepSelectedHeadingsRegular(table->horizontalHeader());
 
     auto* grid = new QGridLayout(this);
     grid->setColumnStretch(0, 3);
@@ -305,10 +307,12 @@ void HistoryWindow::drawDays() {
         // A bar per day: one day is one bar, where a line of one point draws nothing.
         auto* totals = new QBarSet(tr("Total"));
         auto* categories = new QBarCategoryAxis;
+        // A week of dates side by side has no room under its bars: they stand upright.
+        categories->setLabelsAngle(-90);
         for (const auto& [day, total] : days) {
             *totals << units(total);
             values.push_back(units(total));
-            categories->append(regionalShortDate(day));
+            categories->append(QLocale().toString(day, regionalDayMonthFormat()));
         }
         auto* bars = new QBarSeries;
         bars->append(totals);
@@ -321,7 +325,7 @@ void HistoryWindow::drawDays() {
             values.push_back(units(total));
         }
         auto* time = new QDateTimeAxis;
-        time->setFormat(regionalFullYearDateFormat());
+        time->setFormat(regionalDayMonthFormat());
         time->setTickCount(4);
         time->setRange(days.front().first.startOfDay(), days.back().first.startOfDay());
         series = line;

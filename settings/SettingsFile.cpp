@@ -258,9 +258,9 @@ QString settingsFileLineName(int line) {
 
 QString wrongLineCountMessage(int lines) {
     // In the window's language (scalectl loads no translation, so it prints the English).
-    return QCoreApplication::translate("SettingsFile",
-                                       "error in input file: %1 lines, a settings file has %2")
-        .arg(lines)
+    // The count has its plural forms: "1 line" and "5 lines" differ in every translated language.
+    return QCoreApplication::translate(
+               "SettingsFile", "error in input file: %n lines, a settings file has %1", nullptr, lines)
         .arg(kSettingsFileLines);
 }
 

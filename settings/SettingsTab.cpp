@@ -7,6 +7,7 @@
 #include "ui/CellEditDelegate.h"
 #include "ui/EditableCombo.h"
 #include "ui/Prompts.h"
+#include "ui/RegularHeadings.h"
 #include "ui/ScaleSession.h"
 #include "ui_SettingsTab.h"
 
@@ -48,6 +49,8 @@ void shapeGrid(QTableWidget* grid, int rows, int labelWidth, int cellWidth, int 
     grid->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grid->horizontalHeader()->setFixedHeight(rowHeight);
+    keepSelectedHeadingsRegular(grid->horizontalHeader());
+    keepSelectedHeadingsRegular(grid->verticalHeader());
     grid->setColumnWidth(0, cellWidth);
     // Tab moves on to the next control, as everywhere else in the window; the arrows move in the grid.
     grid->setTabKeyNavigation(false);

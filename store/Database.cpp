@@ -1,10 +1,11 @@
 #include "store/Database.h"
 
-#include "store/ServerWatch.h"
+#include "store/ReadOnlyMedia.h"
 #include "store/SystemCalls.h"
 
 #include <QAtomicInteger>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -14,7 +15,6 @@
 #include <QVariant>
 #include <algorithm>
 #include <chrono>
-#include <thread>
 #include <utility>
 
 #include <libpq-fe.h>
@@ -33,20 +33,36 @@ QString nextConnectionName() {
 // the window beside a cron job) before the write fails.
 constexpr int busyTimeoutMs = 10000;
 
-// Switches the file to write-ahead logging. Connections that open the same new file at the same
-// moment (the ports of one scalectl run) each ask for the switch, and SQLite refuses it at once as
-// "locked" while another connection holds the file, without waiting out the busy time-out: the
-// switch is asked again until then.
-bool switchToWal(QSqlQuery& q) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(busyTimeoutMs);
-    for (;;) {
-        if (q.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
-            return true;
-        if (q.lastError().nativeErrorCode() != QStringLiteral("5") ||
-            std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+// Keeps the file in rollback-journal mode (DELETE). A reader takes its shared lock on the database
+// file itself, which needs no right to write, where write-ahead logging needs a shared-memory file
+// that a reader must be able to create or write. An archive an earlier version switched to the log
+// is switched back here; SQLite refuses that at once as locked while another connection holds the
+// file in the log (the other ports of one run, a reader), and the writer then writes in the log as
+// they do, until a writer finds itself alone with the file.
+bool useRollbackJournal(QSqlQuery& q) {
+    if (q.exec(QStringLiteral("PRAGMA journal_mode=DELETE")))
+        return true;
+    const QString code = q.lastError().nativeErrorCode();
+    return code == QStringLiteral("5") || code == QStringLiteral("6");
+}
+
+// Why a reader could not read `file` (SQLite said `why`), where the reason is one the reader's
+// rights make: a journal that only a writer may roll back, or a write-ahead log whose shared-memory
+// file the reader can neither make nor find.
+QString whyReaderCannotRead(const QString& file, const QString& why) {
+    if (QFileInfo(file + QStringLiteral("-journal")).size() > 0)
+        return QStringLiteral("%1: a write was cut off part way and left a journal that only a user who "
+                              "may write the folder can roll back: open the archive once with write "
+                              "access (%2)")
+            .arg(file, why);
+    // The header's read and write versions are 2 for a file in write-ahead logging.
+    QFile header(file);
+    if (header.open(QIODevice::ReadOnly) && header.read(20).mid(18) == QByteArray("\x02\x02", 2))
+        return QStringLiteral("%1: the archive keeps a write-ahead log, which a user who may not write its "
+                              "folder cannot read while no writer has it open: open it once with write "
+                              "access, which switches it to a rollback journal (%2)")
+            .arg(file, why);
+    return QStringLiteral("%1: %2").arg(file, why);
 }
 
 // The SQLite connection behind Qt's, when Qt's driver runs the very library this program is linked
@@ -202,21 +218,18 @@ std::unique_ptr<Database> Database::open(const QString& where, QString* error, A
         }
         db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs);
-        if (access == Access::ReadOnly) {
-            // Where the folder cannot be written (a copy on read-only media), SQLite could make no
-            // shared-memory file for the log: the file is read as one that nothing changes.
-            if (QFileInfo(file.absolutePath()).isWritable()) {
-                db.setDatabaseName(where);
-                options += QStringLiteral(";QSQLITE_OPEN_READONLY");
-            } else {
-                QUrl uri = QUrl::fromLocalFile(file.absoluteFilePath());
-                uri.setScheme(QStringLiteral("file"));
-                uri.setQuery(QStringLiteral("immutable=1"));
-                db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
-                options += QStringLiteral(";QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
-            }
+        if (access == Access::ReadOnly && onReadOnlyMedia(file.absoluteFilePath())) {
+            // Only a file on a read-only mount cannot change while it is read: read without locks,
+            // which SQLite could not take there.
+            QUrl uri = QUrl::fromLocalFile(file.absoluteFilePath());
+            uri.setScheme(QStringLiteral("file"));
+            uri.setQuery(QStringLiteral("immutable=1"));
+            db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+            options += QStringLiteral(";QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
         } else {
             db.setDatabaseName(where);
+            if (access == Access::ReadOnly)
+                options += QStringLiteral(";QSQLITE_OPEN_READONLY");
         }
         db.setConnectOptions(options);
     }
@@ -229,9 +242,10 @@ std::unique_ptr<Database> Database::open(const QString& where, QString* error, A
     }
     if (postgres) {
         if (PGconn* connection = connectionOf(opened->db); connection && PQsocket(connection) >= 0)
-            opened->watch = std::make_unique<ServerWatch>(connection, silenceBound(QUrl(where)));
+            opened->watch = std::make_unique<ServerWatch>(PQsocket(connection), silenceBound(QUrl(where)));
     }
     QSqlQuery q(opened->db);
+    const ServerWatch::Wait wait = opened->serverWait();
     if (postgres) {
         // The server's notices ("already exists, skipping") would reach scalectl's stderr; a
         // statement the server cannot finish (a lock held by a stalled client) ends after the bound.
@@ -241,20 +255,29 @@ std::unique_ptr<Database> Database::open(const QString& where, QString* error, A
             return nullptr;
         }
     } else {
-        // A file that is not a database fails here, not at the first real statement. WAL lets the
-        // window read while a cron job writes. Synchronous FULL syncs the log at every commit: a
-        // committed entry is on the disk before the close that clears the scale's day goes out, and
-        // a power cut after it loses nothing (NORMAL would leave the commit in the page cache until
-        // a checkpoint). A reader changes neither.
+        // A file that is not a database fails here, not at the first real statement. Synchronous
+        // EXTRA syncs the journal and the file at every commit, and the folder once the journal is
+        // deleted: that deletion is the commit, and a power cut soon after it could otherwise bring
+        // the journal back and take the commit back with it. So a committed entry is on the disk
+        // before the close that clears the scale's day goes out. A reader changes neither.
         const bool writer = access == Access::ReadWrite;
-        if ((writer && (!switchToWal(q) || !q.exec(QStringLiteral("PRAGMA synchronous=FULL")))) ||
-            !q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+        if (writer && (!useRollbackJournal(q) || !q.exec(QStringLiteral("PRAGMA synchronous=EXTRA")))) {
             *error = QStringLiteral("%1: %2").arg(shown, opened->errorOf(q));
+            return nullptr;
+        }
+        if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+            *error = writer ? QStringLiteral("%1: %2").arg(shown, opened->errorOf(q))
+                            : whyReaderCannotRead(shown, opened->errorOf(q));
             return nullptr;
         }
         opened->native = sharedSqliteHandle(opened->db);
     }
     return opened;
+}
+
+bool Database::inServerTransaction() const {
+    PGconn* connection = postgres ? connectionOf(db) : nullptr;
+    return connection && PQtransactionStatus(connection) != PQTRANS_IDLE;
 }
 
 QString Database::cutOffReason() const {
@@ -278,19 +301,25 @@ QString Database::errorOf(const QSqlQuery& q) const {
     return text.isEmpty() ? lastError() : text;
 }
 
-int Database::version(const QString& part) {
+int Database::version(const QString& part, QString* error) {
+    const ServerWatch::Wait wait = serverWait();
     QSqlQuery q(db);
+    auto unreadable = [&] {
+        if (error)
+            *error = errorOf(q);
+        return -1;
+    };
     if (!q.exec(postgres ? QStringLiteral("SELECT to_regclass('schema_versions') IS NOT NULL")
                          : QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' "
                                           "AND name = 'schema_versions'")) ||
         !q.next())
-        return -1;
+        return unreadable();
     if (!q.value(0).toBool())
         return 0;
     q.prepare(QStringLiteral("SELECT version FROM schema_versions WHERE part = ?"));
     q.addBindValue(part);
     if (!q.exec())
-        return -1;
+        return unreadable();
     return q.next() ? q.value(0).toInt() : 0;
 }
 
@@ -300,6 +329,7 @@ bool Database::migrate(const QString& part, const QList<QStringList>& steps, QSt
     // moment, and each would otherwise run the first step against tables another has just made.
     // SQLite takes the lock with BEGIN IMMEDIATE (others wait out the busy time-out); PostgreSQL with
     // a transaction-scoped advisory lock. A step that fails takes back the whole migration.
+    const ServerWatch::Wait wait = serverWait();
     QSqlQuery q(db);
     auto fail = [&](const QString& why) {
         *error = QStringLiteral("%1: %2").arg(where, why);
@@ -308,11 +338,12 @@ bool Database::migrate(const QString& part, const QList<QStringList>& steps, QSt
     };
     // A database that has every step is only read: a reader's connection (or a role that may only
     // read) takes no lock and makes nothing.
-    const int current = version(part);
+    QString unreadable;
+    const int current = version(part, &unreadable);
     if (current == steps.size())
         return true;
     if (current > steps.size() || access == Access::ReadOnly) {
-        *error = current < 0 ? QStringLiteral("%1: %2").arg(where, lastError())
+        *error = current < 0 ? QStringLiteral("%1: %2").arg(where, unreadable)
                  : current > steps.size()
                      ? QStringLiteral("%1: written by a newer version of the utility (%2 version %3)")
                            .arg(where, part)
@@ -329,9 +360,9 @@ bool Database::migrate(const QString& part, const QList<QStringList>& steps, QSt
     if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_versions "
                                "(part VARCHAR(64) PRIMARY KEY, version INTEGER NOT NULL)")))
         return fail(errorOf(q));
-    const int have = version(part);
+    const int have = version(part, &unreadable);
     if (have < 0)
-        return fail(lastError());
+        return fail(unreadable);
     if (have > steps.size())
         return fail(
             QStringLiteral("written by a newer version of the utility (%1 version %2)").arg(part).arg(have));

@@ -7,6 +7,8 @@
 // utility opens an older database by running only the steps it lacks, and parts never share a list.
 #pragma once
 
+#include "store/ServerWatch.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -15,8 +17,6 @@
 struct sqlite3;
 
 namespace store {
-
-class ServerWatch;
 
 // The file name of the embedded database in the data folder.
 inline constexpr const char* databaseFileName = "scale-utility.db";
@@ -29,8 +29,8 @@ QString defaultDatabase(const QString& dataFolder);
 class Database {
 public:
     // What a connection may do. A reader creates nothing and writes nothing: an SQLite file opens
-    // read-only (and as unchanging where its folder cannot be written, so that no lock file is
-    // needed), and a missing file is an error instead of a new empty archive.
+    // read-only and reads under SQLite's locks (as unchanging only on a read-only mount), and a
+    // missing file is an error instead of a new empty archive.
     enum class Access { ReadWrite, ReadOnly };
 
     // Opens the database named by `where`: "postgresql://USER@HOST[:PORT]/DB[?OPTION=VALUE&...]"
@@ -41,6 +41,10 @@ public:
     // keepalives, a statement time-out, and a watch on the client's side that ends a request the
     // server leaves unanswered (ServerWatch; its bound is the address's tcp_user_timeout when given).
     // Null with `error` set when it cannot be opened.
+    //
+    // SQLite files keep a rollback journal (DELETE), so that a reader that may not write the folder
+    // (another user than the one whose cron job writes) still reads under SQLite's locks; a writer
+    // switches an archive an earlier version kept in write-ahead logging back to it.
     static std::unique_ptr<Database> open(const QString& where, QString* error,
                                           Access access = Access::ReadWrite);
     ~Database();
@@ -66,8 +70,17 @@ public:
     bool migrate(const QString& part, const QList<QStringList>& steps, QString* error);
 
     // The steps recorded for `part` (0 for a part never migrated, or a database without parts),
-    // -1 when it cannot be read. Reads only: a reader's connection asks it too.
-    int version(const QString& part);
+    // -1 with `error` set (when given) when it cannot be read. Reads only: a reader's connection
+    // asks it too.
+    int version(const QString& part, QString* error = nullptr);
+
+    // Whether the connection to a PostgreSQL server is inside a transaction; false on SQLite.
+    bool inServerTransaction() const;
+
+    // Marks, for as long as the result lives, that this thread waits on the server: every statement
+    // sent to a PostgreSQL server runs inside one, so that the watch can end a wait the server leaves
+    // unanswered. Time spent on rows already received lies outside. Nothing on SQLite.
+    [[nodiscard]] ServerWatch::Wait serverWait() const { return ServerWatch::waiting(watch.get()); }
 
     // The text of the last error of the connection, for messages.
     QString lastError() const;

@@ -1,7 +1,9 @@
 #include "store/SalesArchive.h"
 
 #include <QCryptographicHash>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QSysInfo>
 #include <QVariant>
@@ -254,9 +256,14 @@ std::unique_ptr<SalesArchive> SalesArchive::open(const QString& where, QString* 
         // An archive of an older version is brought up to date once, by a writer's connection; a
         // reader that may not write (a role that may only read) is told so.
         if (version > 0 && version < steps.size()) {
-            std::unique_ptr<Database> writer = Database::open(where, error);
-            if (!writer || !writer->migrate(kPart, steps, error))
+            QString why;
+            std::unique_ptr<Database> writer = Database::open(where, &why);
+            if (!writer || !writer->migrate(kPart, steps, &why)) {
+                *error = QStringLiteral("%1: the sales archive needs an update that only a user who may "
+                                        "write it can make: open it once with write access (%2)")
+                             .arg(db->location(), why);
                 return nullptr;
+            }
         }
     }
     if (!db->migrate(kPart, steps, error))
@@ -284,6 +291,7 @@ std::optional<int64_t> SalesArchive::store(const ArchiveEntry& entry, QString* e
     // PCs storing the same report at once still make one entry. The write lock is taken first:
     // SQLite makes BEGIN IMMEDIATE wait out another writer (the ports of one run store at the same
     // moment), while a statement that has to take the lock itself may be refused at once as locked.
+    const ServerWatch::Wait wait = db->serverWait();
     QSqlQuery transaction(db->sql());
     if (!transaction.exec(db->isPostgres() ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"))) {
         fail(error, *db, transaction);
@@ -312,6 +320,7 @@ std::optional<int64_t> SalesArchive::store(const ArchiveEntry& entry, QString* e
 }
 
 bool SalesArchive::recordClose(int64_t id, bool acknowledged, QString* error) {
+    const ServerWatch::Wait wait = db->serverWait();
     QSqlQuery q(db->sql());
     q.prepare(QStringLiteral("UPDATE %1 SET close_acknowledged = ? WHERE id = ?").arg(kTable));
     q.addBindValue(int(acknowledged));
@@ -326,7 +335,7 @@ namespace {
 // A row of the listing's query through Qt SQL (PostgreSQL, or an SQLite inside Qt's driver): a
 // QVariant per value.
 struct QtRow {
-    QSqlQuery& q;
+    const QSqlQuery& q;
     int64_t number(int column) const { return q.value(column).toLongLong(); }
     bool isNull(int column) const { return q.isNull(column); }
     QString text(int column) const { return q.value(column).toString(); }
@@ -399,6 +408,54 @@ bool forEachSqliteRow(sqlite3* handle, const QString& select, const QVariantList
     return step == SQLITE_DONE;
 }
 
+// Runs `select` with `values` on a PostgreSQL server and visits its rows until `visit` returns
+// false. The rows come through a cursor, a batch at a time, in one read-only snapshot: a statement
+// that sent the whole listing would run on the server for as long as the client takes to write the
+// rows out (a listing piped to a slow reader), and the server's statement time-out would end it.
+// Each batch is one short statement, received whole; the time spent on its rows is no wait on the
+// server, so neither the statement time-out nor the watch counts it.
+template <typename Visit>
+bool forEachServerRow(Database& db, const QString& select, const QVariantList& values, QString* error,
+                      Visit&& visit) {
+    QSqlQuery q(db.sql());
+    auto run = [&](const QString& statement) {
+        const ServerWatch::Wait wait = db.serverWait();
+        return q.exec(statement);
+    };
+    // Inside a caller's transaction the cursor lives in it, and the caller ends it.
+    const bool own = !db.inServerTransaction();
+    auto failed = [&] {
+        fail(error, db, q);
+        if (own)
+            run(QStringLiteral("ROLLBACK"));
+        return false;
+    };
+    // Qt's driver prepares with PREPARE, which takes no DECLARE: the values go in as the driver
+    // writes them into the EXECUTE of a prepared statement, quoted by the driver.
+    QString declared = select;
+    for (const QVariant& value : values) {
+        QSqlField field(QString(), value.metaType());
+        field.setValue(value);
+        const qsizetype at = declared.indexOf(QLatin1Char('?'));
+        declared.replace(at, 1, db.sql().driver()->formatValue(field));
+    }
+    if (own && !run(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY")))
+        return failed();
+    if (!run(QStringLiteral("DECLARE listing NO SCROLL CURSOR FOR ") + declared))
+        return failed();
+    bool more = true;
+    while (more) {
+        if (!run(QStringLiteral("FETCH FORWARD 1000 FROM listing")))
+            return failed();
+        more = q.size() > 0;
+        while (more && q.next())
+            more = visit(q);
+    }
+    if (!run(own ? QStringLiteral("COMMIT") : QStringLiteral("CLOSE listing")))
+        return failed();
+    return true;
+}
+
 } // namespace
 
 bool SalesArchive::forEachEntry(const HistoryFilter& filter, QString* error,
@@ -444,6 +501,11 @@ bool SalesArchive::forEachEntry(const HistoryFilter& filter, QString* error,
         }
         return true;
     }
+    if (db->isPostgres())
+        return forEachServerRow(*db, select, values, error, [&](const QSqlQuery& q) {
+            readEntry(QtRow{q}, e, figures);
+            return visit(e);
+        });
     QSqlQuery q(db->sql());
     q.setForwardOnly(true);
     q.prepare(select);
@@ -456,7 +518,7 @@ bool SalesArchive::forEachEntry(const HistoryFilter& filter, QString* error,
         if (!visit(e))
             return true;
     }
-    // A row that could not be read (a server gone away) ends the loop as the last row would.
+    // A row that could not be read ends the loop as the last row would.
     if (q.lastError().isValid())
         return fail(error, *db, q);
     return true;

@@ -27,6 +27,7 @@ std::unique_ptr<ScaleRecords> ScaleRecords::open(const QString& where, QString* 
         return nullptr;
     // A real write, taken back: a read-only file, a full disk's refusal or a server's missing
     // privilege shows here, before the first exchange, not after the first row was sent.
+    const ServerWatch::Wait wait = db->serverWait();
     QSqlQuery probe(db->sql());
     bool writable = db->sql().transaction() &&
                     probe.exec(QStringLiteral("INSERT INTO scale_plu_rows (port, identity, plu, fields) "
@@ -48,6 +49,7 @@ bool ScaleRecords::select(const QString& scalePort, const QString& scaleIdentity
     port = scalePort;
     identity = scaleIdentity;
     rows.clear();
+    const ServerWatch::Wait wait = db->serverWait();
     QSqlQuery q(db->sql());
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT plu, fields FROM scale_plu_rows WHERE port = ? AND identity = ?"));
@@ -61,6 +63,7 @@ bool ScaleRecords::select(const QString& scalePort, const QString& scaleIdentity
 }
 
 bool ScaleRecords::keep(int plu, const QByteArray& fields) {
+    const ServerWatch::Wait wait = db->serverWait();
     QSqlQuery q(db->sql());
     q.prepare(QStringLiteral("INSERT INTO scale_plu_rows (port, identity, plu, fields) VALUES (?, ?, ?, ?) "
                              "ON CONFLICT (port, identity, plu) DO UPDATE SET fields = excluded.fields"));
@@ -75,6 +78,7 @@ bool ScaleRecords::keep(int plu, const QByteArray& fields) {
 }
 
 bool ScaleRecords::forget(int plu) {
+    const ServerWatch::Wait wait = db->serverWait();
     QSqlQuery q(db->sql());
     q.prepare(QStringLiteral("DELETE FROM scale_plu_rows WHERE port = ? AND identity = ? AND plu = ?"));
     q.addBindValue(port);

@@ -1,15 +1,22 @@
 #include "store/ServerWatch.h"
 
-#include "store/SystemCalls.h"
-
-#include <libpq-fe.h>
+#include <algorithm>
 
 namespace store {
 
-ServerWatch::ServerWatch(pg_conn* connection, std::chrono::milliseconds silence,
-                         std::chrono::milliseconds every)
-    : connection(connection), fd(PQsocket(connection)), silence(silence), every(every),
-      thread([this] { run(); }) {}
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int64_t ticks(Clock::time_point at) {
+    // Never 0, which means "not waiting".
+    return std::max<int64_t>(1, at.time_since_epoch().count());
+}
+
+} // namespace
+
+ServerWatch::ServerWatch(int socket, std::chrono::milliseconds silence, std::chrono::milliseconds every)
+    : socket(socket), silence(silence), every(every), thread([this] { run(); }) {}
 
 ServerWatch::~ServerWatch() {
     {
@@ -20,39 +27,36 @@ ServerWatch::~ServerWatch() {
     thread.join();
 }
 
-bool ServerWatch::overdue(std::chrono::milliseconds busyFor, std::chrono::milliseconds sinceReceived,
+// A wait inside another (a migration asking the version) leaves the outer one's start alone. The
+// connection is one thread's, so no other wait starts between the look and the mark.
+ServerWatch::Wait::Wait(ServerWatch* watch) : watch(watch && watch->waitingSince == 0 ? watch : nullptr) {
+    if (this->watch)
+        this->watch->waitingSince = ticks(Clock::now());
+}
+
+ServerWatch::Wait::~Wait() {
+    if (watch)
+        watch->waitingSince = 0;
+}
+
+bool ServerWatch::overdue(std::chrono::milliseconds waitedFor, std::chrono::milliseconds sinceReceived,
                           std::chrono::milliseconds silence) {
-    return busyFor >= silence && sinceReceived >= silence;
+    return waitedFor >= silence && sinceReceived >= silence;
 }
 
 void ServerWatch::run() {
-    using clock = std::chrono::steady_clock;
-    bool busy = false;
-    clock::time_point busySince;
     std::unique_lock lock(mutex);
     while (!wake.wait_for(lock, every, [this] { return stopping; })) {
-        // Whether a command is under way is a field libpq sets as it sends and reads; the socket's
-        // send and receive times alone cannot tell a request from the answer before it, which go
-        // within the same millisecond.
-        if (PQtransactionStatus(connection) != PQTRANS_ACTIVE) {
-            busy = false;
+        const int64_t since = waitingSince;
+        if (since == 0)
             continue;
-        }
-        const clock::time_point now = clock::now();
-        if (!busy) {
-            busy = true;
-            busySince = now;
-        }
-        // The system keeps, per connection, how long ago data last came in; a socket that is not TCP
-        // (a local one), or a system that does not tell, is left alone.
-        const std::optional<std::chrono::milliseconds> sinceReceived = sinceDataReceived(fd);
-        if (!sinceReceived)
-            continue;
-        if (overdue(std::chrono::duration_cast<std::chrono::milliseconds>(now - busySince), *sinceReceived,
-                    silence)) {
+        const auto waitedFor = std::chrono::duration_cast<std::chrono::milliseconds>(
+            Clock::now() - Clock::time_point(Clock::duration(since)));
+        // A socket that tells nothing of its traffic (not TCP) counts the whole wait as silence: a
+        // statement the server works on ends by its own time-out within the bound.
+        if (overdue(waitedFor, sinceReceived(socket).value_or(waitedFor), silence)) {
             cut = true;
-            // Shutting down, not closing: the descriptor stays libpq's, and its waiting read returns.
-            shutDownSocket(fd);
+            shutDown(socket);
             return;
         }
     }

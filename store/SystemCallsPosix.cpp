@@ -1,10 +1,6 @@
 #include "store/SystemCalls.h"
 
-#include <cstddef>
 #include <dlfcn.h>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <sys/socket.h>
 
 namespace store {
 
@@ -18,19 +14,6 @@ bool libraryResolvesTo(const void* object, const char* symbol, const void* ours)
     const bool same = dlsym(loaded, symbol) == ours;
     dlclose(loaded);
     return same;
-}
-
-std::optional<std::chrono::milliseconds> sinceDataReceived(int socket) {
-    tcp_info info{};
-    socklen_t size = sizeof info;
-    if (getsockopt(socket, IPPROTO_TCP, TCP_INFO, &info, &size) != 0 ||
-        size < offsetof(tcp_info, tcpi_last_data_recv) + sizeof info.tcpi_last_data_recv)
-        return std::nullopt;
-    return std::chrono::milliseconds(info.tcpi_last_data_recv);
-}
-
-void shutDownSocket(int socket) {
-    shutdown(socket, SHUT_RDWR);
 }
 
 } // namespace store

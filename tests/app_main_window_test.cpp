@@ -196,14 +196,18 @@ TEST_F(MainWindowTest, HelpShowsItsLinesWithoutAConnection) {
     EXPECT_TRUE(theHelpWindow->helpText->isReadOnly());
     EXPECT_EQ(theHelpWindow->helpText->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QStringList lines = theHelpWindow->helpText->toPlainText().split(QLatin1Char('\n'));
-    ASSERT_EQ(lines.size(), 28);
+    ASSERT_EQ(lines.size(), 48);
     EXPECT_EQ(lines[0], QStringLiteral("KLO VELLDRAN UTILITY PROGRAM"));
     EXPECT_EQ(lines[1], QString(51, QLatin1Char('-')));
     EXPECT_EQ(lines[14], QStringLiteral("appropriated buttons, and press the button CONNECT."));
     EXPECT_EQ(lines[20], QString(19, QLatin1Char(' ')) + QStringLiteral("GOOD LUCK"));
-    // After them, what came later: FIND, HISTORY and the line monitor's key.
+    // After them, what came later: FIND, HISTORY and the line monitor's key; the Z close (what it
+    // clears, the password, one a day, a refused close), the logo's BMP files, and what to do after a
+    // communication error.
     const QString later = lines.mid(21).join(QLatin1Char(' '));
-    for (const char* named : {"FIND", "HISTORY", "Ctrl+L", "LINE MONITOR"})
+    for (const char* named : {"FIND", "HISTORY", "Ctrl+L", "LINE MONITOR", "CLOSE Z",
+                              "clears the day's totals", "password", "One Z a day", "did not close the day",
+                              "BMP files", "\"Communication Error!\"", "cable", "baud rate", "right click"})
         EXPECT_TRUE(later.contains(QLatin1String(named))) << named;
     for (const QString& line : lines)
         EXPECT_LE(line.size(), 51) << "no line wraps: " << line.toStdString();

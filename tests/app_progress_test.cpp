@@ -30,7 +30,7 @@ int runTransfer(ProgressDialog& dialog, int records, int stopAfter) {
             break;
         if (record == stopAfter)
             postClick(dialog.ui->stopButton);
-        dialog.step(record, QStringLiteral("%1 PLUs").arg(record));
+        dialog.step(record, QStringLiteral("PLU %1").arg(record));
         EXPECT_EQ(dialog.ui->progressBar->value(), record);
     }
     dialog.finish();
@@ -60,8 +60,8 @@ TEST(ProgressDialog, BeginShowsTheDialogReadyToRun) {
     EXPECT_TRUE(dialog.keepRunning);
     EXPECT_EQ(dialog.ui->progressBar->maximum(), 1799);
     EXPECT_EQ(dialog.ui->progressBar->value(), 0);
-    dialog.step(7, QStringLiteral("7 PLUs"));
-    EXPECT_EQ(dialog.ui->countLabel->text(), QStringLiteral("7 PLUs"));
+    dialog.step(7, QStringLiteral("PLU 7"));
+    EXPECT_EQ(dialog.ui->countLabel->text(), QStringLiteral("PLU 7"));
     dialog.finish();
 }
 

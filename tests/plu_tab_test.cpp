@@ -250,7 +250,7 @@ TEST_F(PluTabScaleTest, LoadFillsTheGridAndStopEndsAfterOneMoreRecord) {
     EXPECT_FALSE(theProgressDialog->isVisible());
     EXPECT_FALSE(theProgressDialog->keepRunning);
     EXPECT_EQ(theProgressDialog->ui->progressBar->value(), 0);
-    EXPECT_EQ(theProgressDialog->ui->countLabel->text(), "10 PLUs");
+    EXPECT_EQ(theProgressDialog->ui->countLabel->text(), "PLU 10");
     // What was done, and in what time, in the note beside the tabs.
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^10 PLUs read in 0:\\d\\d$"))
                     .match(theMainWindow->noteLabel->text())

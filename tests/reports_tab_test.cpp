@@ -32,6 +32,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPieSeries>
@@ -554,6 +556,43 @@ TEST_F(ReportsTabTest, HistoryShowsTheArchivedDaysDrawsThemAndExportsTheListing)
     EXPECT_EQ(specialfiles::kindOf(fifo), 'p');
     EXPECT_TRUE(recorder.messages.empty());
     history->close();
+}
+
+// The day chart's dates are whole in every regional format of the program's languages: seven days as
+// bars under their dates, ten over a date axis (the Hungarian "2026. 10. 28." did not fit). Kept apart
+// from the other history tests: it reads the labels as the chart draws them.
+TEST_F(ReportsTabTest, HistoryDayChartShowsWholeDatesInEveryRegionalFormat) {
+    std::vector<store::ArchiveEntry> entries;
+    for (int day = 0; day < 10; ++day) {
+        entries.push_back(zEntry(QDateTime(QDate(2026, 10, 19 + day), QTime(19, 0)), 10000));
+        entries.back().figures.document = 100 + day;
+    }
+    storeEntries(entries);
+    for (const QDate from : {QDate(2026, 10, 22), QDate(2026, 10, 19)}) {
+        for (const char* locale : {"en_US", "cs_CZ", "sk_SK", "pl_PL", "hu_HU", "de_DE"}) {
+            LocaleGuard regional{QLocale(QString::fromLatin1(locale))};
+            delete tab->historyWindow; // a window of its own for each format
+            tab->historyWindow = nullptr;
+            ui->historyButton->click();
+            HistoryWindow* history = tab->historyWindow;
+            ASSERT_NE(history, nullptr);
+            history->fromEdit->setDate(from);
+            history->toEdit->setDate(QDate(2026, 10, 28));
+            history->loadButton->click();
+            // The chart lays its axes out from posted events, then draws them.
+            QApplication::processEvents();
+            history->grab();
+            QStringList dates;
+            for (QGraphicsItem* item : history->dayChart->scene()->items())
+                if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->isVisible())
+                    dates << text->toPlainText();
+            EXPECT_GE(dates.size(), 10) << locale << " from " << from.day();
+            for (const QString& text : dates)
+                EXPECT_FALSE(text.contains(QStringLiteral("...")))
+                    << locale << " from " << from.day() << ": " << text.toStdString();
+            history->close();
+        }
+    }
 }
 
 // The files this process holds open at `path` (its descriptors in /proc).

@@ -11,8 +11,12 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sstream>
+#include <sys/wait.h>
+#include <sys/xattr.h>
 
 namespace {
 
@@ -139,6 +143,22 @@ TEST(DateTimeText, SeparatorAlreadyBeforeTheFieldIsTypedAgain) {
         EXPECT_EQ(separatorAlreadyBefore(QString::fromLatin1(c.text), c.position, QLatin1Char(c.typed)),
                   c.already)
             << c.name;
+}
+
+TEST(DateTimeText, DayAndMonthWithoutTheYearInEveryRegionalFormat) {
+    for (const auto& [locale, expected] :
+         std::initializer_list<std::pair<const char*, const char*>>{{"en_US", "10/28"},
+                                                                    {"cs_CZ", "28.10."},
+                                                                    {"sk_SK", "28. 10."},
+                                                                    {"pl_PL", "28.10."},
+                                                                    {"hu_HU", "10. 28."},
+                                                                    {"de_DE", "28.10."},
+                                                                    {"sv_SE", "10-28"}}) {
+        LocaleGuard regional{QLocale(QString::fromLatin1(locale))};
+        EXPECT_EQ(QLocale().toString(QDate(2026, 10, 28), regionalDayMonthFormat()),
+                  QString::fromUtf8(expected))
+            << locale << ": " << regionalDayMonthFormat().toStdString();
+    }
 }
 
 TEST(DateTimeText, LongTimeHasNoTimeZone) {
@@ -283,6 +303,109 @@ TEST_F(OutputFile, AFolderOrAMissingFolderIsRefusedNamingThePath) {
     closed.setstate(std::ios::badbit);
     EXPECT_EQ(writeOutputFile(QStringLiteral("-"), "text", closed),
               QStringLiteral("standard output: the write failed"));
+}
+
+// What stat says of path: owner, group, mode, links and the file's number (a rename gives a new one).
+struct stat statOf(const std::string& path) {
+    struct stat s {};
+    EXPECT_EQ(stat(path.c_str(), &s), 0) << path;
+    return s;
+}
+
+// A file shared with others stays the same file: its other names, its owner and group, its mode and
+// its attributes. As root (as in CI) the owner is another user's; as any user, hard links and
+// attributes.
+TEST_F(OutputFile, ASharedFileIsWrittenInPlaceKeepingWhatMakesItShared) {
+    const std::string file = path("PLU.TXT");
+    const std::string other = path("PLU-link.TXT");
+    ASSERT_EQ(write(file, "one"), QString());
+    ASSERT_EQ(link(file.c_str(), other.c_str()), 0);
+    EXPECT_EQ(write(file, "two"), QString());
+    EXPECT_EQ(contents(other), QByteArray("two")) << "the hard link was split";
+    EXPECT_EQ(statOf(file).st_ino, statOf(other).st_ino);
+
+    const std::string marked = path("marked.TXT");
+    ASSERT_EQ(write(marked, "one"), QString());
+    if (setxattr(marked.c_str(), "user.shop", "42", 2, 0) == 0) {
+        EXPECT_EQ(write(marked, "two"), QString());
+        char value[8] = {};
+        EXPECT_EQ(getxattr(marked.c_str(), "user.shop", value, sizeof value), 2) << "the attribute was lost";
+        EXPECT_EQ(contents(marked), QByteArray("two"));
+    }
+    EXPECT_EQ(others({"PLU.TXT", "PLU-link.TXT", "marked.TXT"}), QStringList())
+        << "a temporary file was left";
+
+    if (geteuid() != 0)
+        GTEST_SKIP() << "a file of another owner needs root to make";
+    const passwd* nobody = getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    const std::string shared = path("shared.TXT");
+    ASSERT_EQ(write(shared, "one"), QString());
+    ASSERT_EQ(chown(shared.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    ASSERT_EQ(chmod(shared.c_str(), 0640), 0);
+    EXPECT_EQ(write(shared, "two"), QString());
+    const struct stat after = statOf(shared);
+    EXPECT_EQ(after.st_uid, nobody->pw_uid);
+    EXPECT_EQ(after.st_gid, nobody->pw_gid);
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+    EXPECT_EQ(contents(shared), QByteArray("two"));
+}
+
+// The writes of a second user (nobody, as `runuser -u nobody` would run it, here a child process that
+// became nobody, so that nobody needs no right to the test program) in a folder of root's (0755) that
+// it may not write: a file it may write (0666) is written in place, the way a shell's `>` would; a
+// file it may not write and a new file are refused, and nothing is left behind.
+TEST_F(OutputFile, ASecondUserWritesAWritableFileInAFolderItMayNotWrite) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "a second user needs root to become";
+    const passwd* nobody = getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    ASSERT_EQ(chmod(dir.path().toLocal8Bit().constData(), 0755), 0);
+    // The write in a child process that has become nobody: its exit status is 0 when it wrote.
+    const auto writeAsNobody = [&](const std::string& file, const QByteArray& bytes) {
+        const pid_t child = fork();
+        if (child == 0) {
+            const bool became =
+                setgroups(0, nullptr) == 0 && setgid(nobody->pw_gid) == 0 && setuid(nobody->pw_uid) == 0;
+            _exit(!became ? 2 : write(file, bytes).isEmpty() ? 0 : 1);
+        }
+        int status = -1;
+        EXPECT_EQ(waitpid(child, &status, 0), child);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    // Also nobody's own read-only file in nobody's own folder: refused, as a shell refuses it.
+    const std::string own = path("own");
+    ASSERT_EQ(mkdir(own.c_str(), 0755), 0);
+    ASSERT_EQ(chown(own.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    const struct {
+        const char* name;
+        mode_t mode; // 0: no file there before
+        uid_t owner;
+        gid_t group;
+        int status;
+        QByteArray after;
+    } cases[] = {
+        {"open.TXT", 0666, 0, 0, 0, "new"},
+        {"closed.TXT", 0644, 0, 0, 1, "old"},
+        {"new.TXT", 0, 0, 0, 1, "(unreadable)"},
+        {"own/locked.TXT", 0444, nobody->pw_uid, nobody->pw_gid, 1, "old"},
+    };
+    for (const auto& c : cases) {
+        const std::string file = path(c.name);
+        if (c.mode != 0) {
+            ASSERT_EQ(write(file, "old"), QString());
+            ASSERT_EQ(chmod(file.c_str(), c.mode), 0);
+            ASSERT_EQ(chown(file.c_str(), c.owner, c.group), 0);
+        }
+        EXPECT_EQ(writeAsNobody(file, "new"), c.status) << c.name;
+        EXPECT_EQ(contents(file), c.after) << c.name;
+        if (c.mode != 0) {
+            EXPECT_EQ(statOf(file).st_uid, c.owner) << c.name;
+        }
+    }
+    EXPECT_EQ(others({"open.TXT", "closed.TXT", "own"}), QStringList()) << "a temporary file was left";
+    EXPECT_EQ(QDir(QString::fromStdString(own)).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"locked.TXT"}));
 }
 
 } // namespace

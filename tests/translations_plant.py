@@ -19,11 +19,13 @@ public:
     void show(int count) {
         setWindowTitle(tr("Hello"));
         setToolTip(tr("%1 items").arg(count));
+        setStatusTip(tr("%n lines", nullptr, count));
         EXTRA
     }
 };
 """
-TRANSLATIONS = {"Hello": "Ahoj", "%1 items": "%1 položek"}
+TRANSLATIONS = {"Hello": "Ahoj", "%1 items": "%1 položek", "%n lines": ["%n řádek", "%n řádky", "%n řádků"]}
+GLOSSARY = "| English | Čeština |\n|---|---|\n| Hello | Ahoj |\n"
 
 
 def write_source(folder, extra="", drop=None):
@@ -40,7 +42,14 @@ def translate_all(ts, overrides=None):
         source = message.findtext("source")
         translation = message.find("translation")
         translation.attrib.pop("type", None)
-        translation.text = (overrides or {}).get(source, TRANSLATIONS[source])
+        text = (overrides or {}).get(source, TRANSLATIONS[source])
+        if isinstance(text, list):
+            for form in list(translation):
+                translation.remove(form)
+            for form in text:
+                ET.SubElement(translation, "numerusform").text = form
+        else:
+            translation.text = text
     tree.write(ts, encoding="utf-8", xml_declaration=True)
 
 
@@ -56,7 +65,8 @@ def main():
 
         def run_check():
             run = subprocess.run([sys.executable, check, "--lupdate", lupdate, "--ts-dir", str(translations),
-                                  "--languages", "cs", "--prefix", "app_", str(sources)],
+                                  "--languages", "cs", "--prefix", "app_", "--glossary-dir", str(translations),
+                                  str(sources)],
                                  capture_output=True, text=True)
             return run.returncode, run.stdout + run.stderr
 
@@ -66,6 +76,7 @@ def main():
             subprocess.run([lupdate, "-silent", "-locations", "none", "-target-language", "cs", str(sources),
                             "-ts", str(ts)], check=True)
             translate_all(ts, overrides)
+            (translations / "glossary_cs.md").write_text(GLOSSARY, encoding="utf-8")
 
         def expect(name, should_pass, mention=None):
             code, output = run_check()
@@ -92,12 +103,25 @@ def main():
         fresh({"Hello": " "})
         expect("an empty translation", False, "Hello")
 
+        fresh({"%n lines": ["%n řádek", "%n řádky"]})
+        expect("a plural form missing", False, "%n lines")
+
+        fresh({"%n lines": ["%n řádek", "%n řádky", "řádků"]})
+        expect("a plural form without the count", False, "%n lines")
+
+        fresh({"Hello": "Nazdar"})
+        expect("a glossary term translated another way", False, "Hello")
+
+        fresh()
+        (translations / "glossary_cs.md").unlink()
+        expect("a missing glossary", False, "glossary_cs.md")
+
         fresh()
         ts.unlink()
         expect("a missing language file", False, "app_cs.ts")
     for failure in failures:
         print(failure)
-    print(f"{6 - len(failures)} passed, {len(failures)} failed")
+    print(f"{10 - len(failures)} passed, {len(failures)} failed")
     return 1 if failures else 0
 
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace {
 QString longTimeFormatWithoutZone() {
@@ -32,6 +33,16 @@ QString regionalFullYearDateFormat() {
     if (!format.contains(QStringLiteral("yyyy")))
         format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
     return format;
+}
+
+QString regionalDayMonthFormat() {
+    // A leading year goes with the separator after it ("yyyy. MM. dd."); a trailing one with a slash
+    // or dash before it ("M/d/yy"), while a dot stays, as it ends a day or month written as an
+    // ordinal ("d. M. yyyy" gives "d. M.").
+    static const QRegularExpression yearAtStart(QStringLiteral("^y+[^dM]*"));
+    static const QRegularExpression yearAfter(QStringLiteral("[/-]?\\s*y+"));
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    return format.remove(yearAtStart).remove(yearAfter).trimmed();
 }
 
 bool separatorAlreadyBefore(const QString& text, int position, QChar typed) {

@@ -1,9 +1,12 @@
 // The one way every file the programs write is written. A regular file (or a new one) is written
 // beside itself and renamed over the old one once whole, so a failed write leaves the earlier file as
-// it was; a symlink stays a symlink and its target is written. Anything else that exists at the path
-// (a character device such as /dev/null, a named pipe, /dev/stdout on a pipe) is opened and written
-// as it is: a rename would put a regular file in the device's place, for every program of the
-// machine. "-" is standard output, as in every Unix tool.
+// it was, and the folder is synced so that the rename outlives a power cut. Where the new file would
+// not be the same file to its users (another owner or group, hard links, an access list or extended
+// attributes), or the folder takes no new file while the file itself may be written, the file is
+// emptied and written in place, then synced. A symlink stays a symlink and its target is written.
+// Anything else that exists at the path (a character device such as /dev/null, a named pipe,
+// /dev/stdout on a pipe) is opened and written as it is: a rename would put a regular file in the
+// device's place, for every program of the machine. "-" is standard output, as in every Unix tool.
 #pragma once
 
 #include <QByteArray>

@@ -4,14 +4,18 @@
 Runs lupdate on the sources into copies of the committed .ts files (the committed files stay as
 they are) and reports, per language: a text without a finished translation (new in the sources,
 or marked unfinished), a translation whose text the sources no longer have (the .ts file is stale),
-an empty translation, and a translation that lost or added a placeholder (%1, %2, ...), which
-would show the wrong figures or none. Fix with:
+an empty translation, a translation that lost or added a placeholder (%1, %2, ...), which
+would show the wrong figures or none, and a count message (tr(text, nullptr, n)) without every
+plural form its language has. With --glossary-dir, a term of a language's glossary
+(glossary_<language>.md, a table "English | translation") must be translated as the glossary
+says wherever the English term appears. Fix with:
 
     cmake --build build --target update_translations
 
 then translate what is unfinished (Qt Linguist, or an editor) and run the check again.
 
-Usage: check_translations.py --lupdate PATH --ts-dir DIR --languages cs,sk,... [-I ROOT] SOURCE_FOLDER...
+Usage: check_translations.py --lupdate PATH --ts-dir DIR --languages cs,sk,... [--glossary-dir DIR]
+                             [-I ROOT] SOURCE_FOLDER...
 """
 import argparse
 import re
@@ -23,9 +27,36 @@ import xml.etree.ElementTree as ET
 from pathlib import Path
 
 PLACEHOLDER = re.compile(r"%(\d+)")
+COUNT = re.compile(r"%L?n")
 
 
-def problems_in(ts_file, language):
+def read_glossary(path):
+    """The (English variants, translation variants) rows of a glossary's table: a cell may name
+    several variants, separated by " / "; the header and the rule below it are skipped."""
+    rows = []
+    for line in path.read_text(encoding="utf-8").splitlines():
+        cells = [c.strip() for c in line.strip().strip("|").split("|")] if line.startswith("|") else []
+        if len(cells) < 2 or set(cells[0]) <= set("-: ") or cells[0] == "English":
+            continue
+        rows.append(([v.strip("`") for v in cells[0].split(" / ")], [v.strip("`") for v in cells[1].split(" / ")]))
+    return rows
+
+
+def glossary_problems(where, source, texts, glossary):
+    """A glossary term of the source (matched as a whole word, with its case) that the translation
+    does not render as the glossary says (in any case)."""
+    found = []
+    for english, translations in glossary:
+        if not any(re.search(rf"(?<!\w){re.escape(e)}(?!\w)", source) for e in english):
+            continue
+        for text in texts:
+            if not any(t.casefold() in text.casefold() for t in translations):
+                found.append(f"{where}: the glossary translates {english[0]!r} as {translations[0]!r}, "
+                             f"the translation {text!r} does not")
+    return found
+
+
+def problems_in(ts_file, language, glossary=()):
     """The problems of one lupdate-refreshed .ts file, as readable lines."""
     found = []
     root = ET.parse(ts_file).getroot()
@@ -40,7 +71,16 @@ def problems_in(ts_file, language):
             where = f"[{name}] {source!r}"
             kind = translation.get("type", "") if translation is not None else "unfinished"
             text = (translation.text or "") if translation is not None else ""
-            if kind in ("vanished", "obsolete"):
+            if message.get("numerus") == "yes" and kind not in ("vanished", "obsolete", "unfinished"):
+                # lupdate gives the message as many forms as Qt's rules give the language (three in
+                # Czech, Slovak and Polish, two in German, one in Hungarian) and marks it unfinished
+                # while one of them is empty.
+                forms = [f.text or "" for f in translation.iter("numerusform")]
+                for number, form in enumerate(forms, 1):
+                    if not COUNT.search(form) or set(PLACEHOLDER.findall(source)) != set(PLACEHOLDER.findall(form)):
+                        found.append(f"{where}: plural form {number} {form!r} does not keep the count and placeholders")
+                found += glossary_problems(where, source, forms, glossary)
+            elif kind in ("vanished", "obsolete"):
                 found.append(f"{where}: translated, but the sources no longer have this text")
             elif kind == "unfinished":
                 found.append(f"{where}: not translated")
@@ -48,6 +88,8 @@ def problems_in(ts_file, language):
                 found.append(f"{where}: empty translation")
             elif set(PLACEHOLDER.findall(source)) != set(PLACEHOLDER.findall(text)):
                 found.append(f"{where}: the translation {text!r} does not keep the placeholders")
+            else:
+                found += glossary_problems(where, source, [text], glossary)
     return found
 
 
@@ -57,6 +99,8 @@ def main():
     parser.add_argument("--ts-dir", required=True, type=Path)
     parser.add_argument("--languages", required=True)
     parser.add_argument("--prefix", default="scale-utility_")
+    parser.add_argument("--glossary-dir", type=Path,
+                        help="where glossary_<language>.md lie; each language must have one")
     parser.add_argument("-I", dest="include", action="append", default=[],
                         help="where the sources' includes are found (the class of a tr() is read there)")
     parser.add_argument("folders", nargs="+")
@@ -88,7 +132,15 @@ def main():
                 print(f"lupdate: {line}")
                 failed = True
         for language, copy in copies:
-            for problem in problems_in(copy, language):
+            glossary = []
+            if args.glossary_dir:
+                glossary_file = args.glossary_dir / f"glossary_{language}.md"
+                if not glossary_file.is_file():
+                    print(f"{language}: {glossary_file} is missing")
+                    failed = True
+                else:
+                    glossary = read_glossary(glossary_file)
+            for problem in problems_in(copy, language, glossary):
                 print(f"{language}: {problem}")
                 failed = True
     if failed:

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Pictures of every window and tab (the main window connected to the emulated scale, in calibration
 # mode), and the logo test photo before and after scalectl's conversion, saved in docs/screenshots/;
-# the windows once more on a Czech desktop, in docs/screenshots/cs/.
+# the windows once more in each translated language, in docs/screenshots/<language>/.
 # Builds what is missing; needs xvfb-run (packages xvfb, xauth).
 # BUILD_DIR chooses the build folder (default: build).
 set -eu
@@ -34,7 +34,12 @@ LANGUAGE=en xvfb-run -a -s "-screen 0 1280x1024x24" "$bin/screenshot-tour" "$roo
 shots=$root/docs/screenshots
 "$bin/scalectl" logo preview "$shots/logo-photo.bmp" "$shots/logo-after.png"
 rm -f "$shots/logo-photo.bmp"
-# The same windows on a Czech desktop, in docs/screenshots/cs/ (the test photo is the same).
-LC_ALL=cs_CZ.UTF-8 LANGUAGE=cs xvfb-run -a -s "-screen 0 1280x1024x24" "$bin/screenshot-tour" "$shots/cs"
-rm -f "$shots/cs/logo-photo.bmp" "$shots/cs/logo-photo.png"
+# The same windows on a Czech, Slovak, Polish, Hungarian and German desktop, in
+# docs/screenshots/<language>/ (the test photo is the same).
+for locale in cs_CZ sk_SK pl_PL hu_HU de_DE; do
+    language=${locale%_*}
+    LC_ALL=$locale.UTF-8 LANGUAGE=$language xvfb-run -a -s "-screen 0 1280x1024x24" "$bin/screenshot-tour" \
+        "$shots/$language"
+    rm -f "$shots/$language/logo-photo.bmp" "$shots/$language/logo-photo.png"
+done
 echo "screenshots: saved in $root/docs/screenshots"

@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>CLOSE Z !!</source>
-        <translation>ZAVŘÍT Z !!</translation>
+        <translation>UZÁVĚRKA Z !!</translation>
     </message>
     <message>
         <source>SURE ?</source>
-        <translation>JISTĚ ?</translation>
+        <translation>OPRAVDU?</translation>
     </message>
     <message>
         <source>PASSWORD</source>
@@ -135,6 +135,47 @@ HISTORIE (na kartě SESTAVY) vypíše, ukáže v grafech
 a exportuje sestavy X a Z uložené v tomto PC.
 Ctrl+L otevře MONITOR LINKY: každý rámec na lince,
 s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
+    </message>
+    <message>
+        <source>CLOSE Z (REPORTS tab) ends the day: it reads the
+Z report and keeps it in the archive on this PC;
+OK with the scale&apos;s password then clears the
+day&apos;s totals on the scale. One Z a day, after the
+last sale. A wrong password is refused: the
+totals stay on the scale and the window says
+&quot;The scale did not close the day: check the
+password&quot;. Sales made since the report close
+nothing: press CLOSE Z again.
+
+GRAPHICAL LOGO (SETTINGS tab) takes BMP files
+only: save a PNG or JPEG picture as BMP first.
+
+After &quot;Communication Error!&quot;: check the cable and
+that the scale is on, then the port and the baud
+rate (the scale&apos;s RS Baud rate), or press FIND to
+try them all. The LINE MONITOR (Ctrl+L, or a right
+click on the top bar) shows what was sent and what
+came back.</source>
+        <translation>UZÁVĚRKA Z (karta SESTAVY) uzavírá den: načte
+sestavu Z a uloží ji do archivu v tomto PC;
+OK s heslem váhy pak vynuluje denní součty ve
+váze. Jedna UZÁVĚRKA Z denně, po posledním
+prodeji. Chybné heslo váha odmítne: součty
+zůstanou ve váze a okno ohlásí „Váha neuzavřela
+den: zkontrolujte heslo“. Proběhly-li od sestavy
+další prodeje, nic se neuzavře: stiskněte znovu
+UZÁVĚRKA Z.
+
+GRAFICKÉ LOGO (karta NASTAVENÍ) přijímá pouze
+soubory BMP: obrázek PNG nebo JPEG nejprve
+uložte jako BMP.
+
+Po hlášení „Chyba komunikace!“: zkontrolujte
+kabel a zda je váha zapnutá, potom port
+a přenosovou rychlost (Rychlost RS váhy), nebo
+stiskněte HLEDAT a zkusí se všechny.
+MONITOR LINKY (Ctrl+L nebo pravé tlačítko myši na
+horní liště) ukáže, co se odeslalo a co se vrátilo.</translation>
     </message>
 </context>
 <context>
@@ -330,7 +371,7 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
     <name>LogoWindow</name>
     <message>
         <source>LOAD</source>
-        <translation>NAČÍST</translation>
+        <translation>OTEVŘÍT</translation>
     </message>
     <message>
         <source>Brightness</source>
@@ -519,7 +560,7 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
     </message>
     <message>
         <source>Compare the table with the scale; choose whether Save To SCALE sends only what changed</source>
-        <translation>Porovnat tabulku s váhou; zvolit, zda Uložit do VÁHY odešle jen změny</translation>
+        <translation>Porovnat tabulku s váhou; zvolit, zda Odeslat do VÁHY odešle jen změny</translation>
     </message>
     <message>
         <source>Load From SCALE</source>
@@ -527,7 +568,7 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
     </message>
     <message>
         <source>Save To SCALE</source>
-        <translation>Uložit do VÁHY</translation>
+        <translation>Odeslat do VÁHY</translation>
     </message>
     <message>
         <source>Save To DISK</source>
@@ -535,7 +576,7 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
     </message>
     <message>
         <source>Load From DISK</source>
-        <translation>Načíst z DISKU</translation>
+        <translation>Otevřít z DISKU</translation>
     </message>
     <message>
         <source>Compare With SCALE</source>
@@ -547,19 +588,15 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
     </message>
     <message>
         <source>Save changed only</source>
-        <translation>Ukládat jen změny</translation>
+        <translation>Odesílat jen změny</translation>
     </message>
     <message>
         <source>Save To SCALE sends only the rows that differ from what this scale was last known to hold</source>
-        <translation>Uložit do VÁHY odešle jen řádky, které se liší od posledního známého obsahu této váhy</translation>
+        <translation>Odeslat do VÁHY odešle jen řádky, které se liší od posledního známého obsahu této váhy</translation>
     </message>
     <message>
         <source>TAB separated Text Files</source>
         <translation>Textové soubory oddělené tabulátory</translation>
-    </message>
-    <message>
-        <source>%1 PLUs</source>
-        <translation>%1 PLU</translation>
     </message>
     <message>
         <source>ERROR!</source>
@@ -592,10 +629,6 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
         <translation>chyba ve vstupním souboru</translation>
     </message>
     <message>
-        <source>%1 PLUs %2 in %3</source>
-        <translation>%1 PLU %2 za %3</translation>
-    </message>
-    <message>
         <source> (stopped)</source>
         <translation> (zastaveno)</translation>
     </message>
@@ -604,12 +637,24 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
         <translation> (selhalo)</translation>
     </message>
     <message>
-        <source>read</source>
-        <translation>načteno</translation>
+        <source>PLU %1</source>
+        <translation>PLU %1</translation>
     </message>
-    <message>
-        <source>sent</source>
-        <translation>odesláno</translation>
+    <message numerus="yes">
+        <source>%Ln PLUs read in %1</source>
+        <translation>
+            <numerusform>%Ln PLU načteno za %1</numerusform>
+            <numerusform>%Ln PLU načtena za %1</numerusform>
+            <numerusform>%Ln PLU načteno za %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln PLUs sent in %1</source>
+        <translation>
+            <numerusform>%Ln PLU odesláno za %1</numerusform>
+            <numerusform>%Ln PLU odeslána za %1</numerusform>
+            <numerusform>%Ln PLU odesláno za %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -636,7 +681,7 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
     </message>
     <message>
         <source>NW</source>
-        <translation>NW</translation>
+        <translation>KS</translation>
     </message>
     <message>
         <source>FIX</source>
@@ -666,12 +711,64 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
         <source>COUNT</source>
         <translation>POČET</translation>
     </message>
+    <message>
+        <source>PLU number on the scale (1 to 1799)</source>
+        <translation>Číslo PLU ve váze (1 až 1799)</translation>
+    </message>
+    <message>
+        <source>Unit price of the PLU</source>
+        <translation>Jednotková cena PLU</translation>
+    </message>
+    <message>
+        <source>Article code of the PLU</source>
+        <translation>Kód zboží PLU</translation>
+    </message>
+    <message>
+        <source>Department the PLU&apos;s sales are counted under</source>
+        <translation>Oddělení, do kterého se prodej PLU počítá</translation>
+    </message>
+    <message>
+        <source>Tax rate group of the PLU</source>
+        <translation>Sazba DPH PLU</translation>
+    </message>
+    <message>
+        <source>1: sold by the piece, QUANTITY counts pieces; 0: weighed</source>
+        <translation>1: prodej na kusy, MNOŽSTVÍ počítá kusy; 0: vážené zboží</translation>
+    </message>
+    <message>
+        <source>Fixed price flag (0 or 1)</source>
+        <translation>Příznak pevné ceny (0 nebo 1)</translation>
+    </message>
+    <message>
+        <source>Barcode flag (0 or 1)</source>
+        <translation>Příznak čárového kódu (0 nebo 1)</translation>
+    </message>
+    <message>
+        <source>Name of the PLU</source>
+        <translation>Název PLU</translation>
+    </message>
+    <message>
+        <source>Validity (shelf life) value of the PLU, at most 999</source>
+        <translation>Trvanlivost PLU, nejvýše 999</translation>
+    </message>
+    <message>
+        <source>Quantity sold, read from the scale: pieces when NW is 1, else kilograms</source>
+        <translation>Prodané množství načtené z váhy: kusy, je-li KS 1, jinak kilogramy</translation>
+    </message>
+    <message>
+        <source>Amount sold, read from the scale</source>
+        <translation>Tržba načtená z váhy</translation>
+    </message>
+    <message>
+        <source>Count accumulated by the scale for the PLU, read from the scale</source>
+        <translation>Počet zaznamenaný váhou u PLU, načtený z váhy</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDialog</name>
     <message>
         <source>WORK...</source>
-        <translation>PRÁCE...</translation>
+        <translation>ČEKEJTE...</translation>
     </message>
     <message>
         <source>STOP</source>
@@ -738,9 +835,13 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
 </context>
 <context>
     <name>SettingsFile</name>
-    <message>
-        <source>error in input file: %1 lines, a settings file has %2</source>
-        <translation>chyba ve vstupním souboru: %1 řádků, soubor nastavení jich má %2</translation>
+    <message numerus="yes">
+        <source>error in input file: %n lines, a settings file has %1</source>
+        <translation>
+            <numerusform>chyba ve vstupním souboru: %n řádek, soubor nastavení má %1 řádků</numerusform>
+            <numerusform>chyba ve vstupním souboru: %n řádky, soubor nastavení má %1 řádků</numerusform>
+            <numerusform>chyba ve vstupním souboru: %n řádků, soubor nastavení má %1 řádků</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -763,11 +864,11 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
     </message>
     <message>
         <source>Single Item BAR</source>
-        <translation>Kód položky</translation>
+        <translation>Čár. kód položky</translation>
     </message>
     <message>
         <source>Total BAR</source>
-        <translation>Kód součtu</translation>
+        <translation>Čár. kód součtu</translation>
     </message>
     <message>
         <source>Drawer Open time</source>
@@ -799,11 +900,11 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
     </message>
     <message>
         <source>Print Single BAR</source>
-        <translation>Tisk kódu položky</translation>
+        <translation>Tisk čár. kódu položky</translation>
     </message>
     <message>
         <source>Print Total BAR</source>
-        <translation>Tisk kódu součtu</translation>
+        <translation>Tisk čár. kódu součtu</translation>
     </message>
     <message>
         <source>Obligatory Paid</source>
@@ -895,7 +996,7 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
     </message>
     <message>
         <source>LOAD FROM DISK</source>
-        <translation>NAČÍST Z DISKU</translation>
+        <translation>OTEVŘÍT Z DISKU</translation>
     </message>
     <message>
         <source>SAVE TO DISK</source>
@@ -911,7 +1012,7 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
     </message>
     <message>
         <source>DEFAULT</source>
-        <translation>VÝCHOZÍ</translation>
+        <translation>TOVÁRNÍ HODNOTY</translation>
     </message>
     <message>
         <source>Text files</source>
@@ -986,7 +1087,7 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
     </message>
     <message>
         <source>dual interval</source>
-        <translation>dvojí dílek</translation>
+        <translation>2 dílky</translation>
     </message>
     <message>
         <source>comma</source>
@@ -1010,27 +1111,27 @@ s tlačítky POZASTAVIT, SMAZAT a ULOŽIT.</translation>
     </message>
     <message>
         <source>Single 6Kg(1/3000)</source>
-        <translation>1 rozsah 6Kg(1/3000)</translation>
+        <translation>1 dílek 6kg(1/3000)</translation>
     </message>
     <message>
         <source>Single 15Kg(1/3000)</source>
-        <translation>1 rozsah 15Kg(1/3000)</translation>
+        <translation>1 dílek 15kg(1/3000)</translation>
     </message>
     <message>
         <source>Single 30Kg(1/3000)</source>
-        <translation>1 rozsah 30Kg(1/3000)</translation>
+        <translation>1 dílek 30kg(1/3000)</translation>
     </message>
     <message>
         <source>Dual 6Kg(1/6000)</source>
-        <translation>2 rozsahy 6Kg(1/6000)</translation>
+        <translation>2 dílky 6kg(1/6000)</translation>
     </message>
     <message>
         <source>Dual 15Kg(1/6000)</source>
-        <translation>2 rozsahy 15Kg(1/6000)</translation>
+        <translation>2 dílky 15kg(1/6000)</translation>
     </message>
     <message>
         <source>Dual 30Kg(1/6000)</source>
-        <translation>2 rozsahy 30Kg(1/6000)</translation>
+        <translation>2 dílky 30kg(1/6000)</translation>
     </message>
 </context>
 <context>

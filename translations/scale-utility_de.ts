@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>CLOSE Z !!</source>
-        <translation>Z-BON !!</translation>
+        <translation>Z-ABSCHLUSS !!</translation>
     </message>
     <message>
         <source>SURE ?</source>
@@ -138,6 +138,50 @@ diesem PC gespeicherten X- und Z-Berichte auf,
 zeigt sie in Diagrammen und exportiert sie.
 Strg+L öffnet den LEITUNGSMONITOR: jeder Rahmen
 auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
+    </message>
+    <message>
+        <source>CLOSE Z (REPORTS tab) ends the day: it reads the
+Z report and keeps it in the archive on this PC;
+OK with the scale&apos;s password then clears the
+day&apos;s totals on the scale. One Z a day, after the
+last sale. A wrong password is refused: the
+totals stay on the scale and the window says
+&quot;The scale did not close the day: check the
+password&quot;. Sales made since the report close
+nothing: press CLOSE Z again.
+
+GRAPHICAL LOGO (SETTINGS tab) takes BMP files
+only: save a PNG or JPEG picture as BMP first.
+
+After &quot;Communication Error!&quot;: check the cable and
+that the scale is on, then the port and the baud
+rate (the scale&apos;s RS Baud rate), or press FIND to
+try them all. The LINE MONITOR (Ctrl+L, or a right
+click on the top bar) shows what was sent and what
+came back.</source>
+        <translation>Z-ABSCHLUSS (Reiter BERICHTE) schließt den Tag:
+Er liest den Z-Bericht und legt ihn im Archiv auf
+diesem PC ab; OK mit dem Passwort der Waage
+löscht dann die Tagessummen in der Waage. Ein
+Z-ABSCHLUSS pro Tag, nach dem letzten Verkauf.
+Ein falsches Passwort weist die Waage ab: Die
+Summen bleiben in der Waage, und das Fenster
+meldet „Die Waage hat den Tag nicht
+abgeschlossen: Passwort prüfen“. Wurde seit dem
+Bericht verkauft, wird nichts abgeschlossen:
+Z-ABSCHLUSS erneut drücken.
+
+GRAFIKLOGO (Reiter EINSTELLUNGEN) nimmt nur
+BMP-Dateien: ein PNG- oder JPEG-Bild zuerst als
+BMP speichern.
+
+Nach „Kommunikationsfehler!“: Kabel prüfen und ob
+die Waage eingeschaltet ist, dann Port und
+Baudrate (die RS-Baudrate der Waage), oder SUCHEN
+drücken, das alle durchprobiert. Der
+LEITUNGSMONITOR (Strg+L oder Rechtsklick auf die
+obere Leiste) zeigt, was gesendet wurde und was
+zurückkam.</translation>
     </message>
 </context>
 <context>
@@ -333,7 +377,7 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
     <name>LogoWindow</name>
     <message>
         <source>LOAD</source>
-        <translation>LADEN</translation>
+        <translation>ÖFFNEN</translation>
     </message>
     <message>
         <source>Brightness</source>
@@ -349,7 +393,7 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
     </message>
     <message>
         <source>50% Threshold</source>
-        <translation>50-%-Schwelle</translation>
+        <translation>Schwelle 50%</translation>
     </message>
     <message>
         <source>LOAD LOGO</source>
@@ -495,7 +539,7 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>„%1“ ist keine gültige Gleitkommazahl</translation>
+        <translation>„%1“ ist keine gültige Dezimalzahl</translation>
     </message>
 </context>
 <context>
@@ -522,23 +566,23 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
     </message>
     <message>
         <source>Compare the table with the scale; choose whether Save To SCALE sends only what changed</source>
-        <translation>Tabelle mit der Waage vergleichen; festlegen, ob In Waage laden nur Änderungen überträgt</translation>
+        <translation>Tabelle mit der Waage vergleichen; festlegen, ob An Waage senden nur Änderungen sendet</translation>
     </message>
     <message>
         <source>Load From SCALE</source>
-        <translation>Von Waage laden</translation>
+        <translation>Aus Waage lesen</translation>
     </message>
     <message>
         <source>Save To SCALE</source>
-        <translation>In Waage laden</translation>
+        <translation>An Waage senden</translation>
     </message>
     <message>
         <source>Save To DISK</source>
-        <translation>Auf Disk sichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Load From DISK</source>
-        <translation>Von Disk laden</translation>
+        <translation>Datei öffnen</translation>
     </message>
     <message>
         <source>Compare With SCALE</source>
@@ -550,19 +594,15 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
     </message>
     <message>
         <source>Save changed only</source>
-        <translation>Nur Änderungen speichern</translation>
+        <translation>Nur Änderungen senden</translation>
     </message>
     <message>
         <source>Save To SCALE sends only the rows that differ from what this scale was last known to hold</source>
-        <translation>In Waage laden überträgt nur die Zeilen, die vom zuletzt bekannten Inhalt dieser Waage abweichen</translation>
+        <translation>An Waage senden sendet nur die Zeilen, die vom zuletzt bekannten Inhalt dieser Waage abweichen</translation>
     </message>
     <message>
         <source>TAB separated Text Files</source>
         <translation>Tabulatorgetrennte Textdateien</translation>
-    </message>
-    <message>
-        <source>%1 PLUs</source>
-        <translation>%1 PLUs</translation>
     </message>
     <message>
         <source>ERROR!</source>
@@ -595,10 +635,6 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
         <translation>Fehler in der Eingabedatei</translation>
     </message>
     <message>
-        <source>%1 PLUs %2 in %3</source>
-        <translation>%1 PLUs %2 in %3</translation>
-    </message>
-    <message>
         <source> (stopped)</source>
         <translation> (angehalten)</translation>
     </message>
@@ -607,12 +643,22 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
         <translation> (fehlgeschlagen)</translation>
     </message>
     <message>
-        <source>read</source>
-        <translation>gelesen</translation>
+        <source>PLU %1</source>
+        <translation>PLU %1</translation>
     </message>
-    <message>
-        <source>sent</source>
-        <translation>gesendet</translation>
+    <message numerus="yes">
+        <source>%Ln PLUs read in %1</source>
+        <translation>
+            <numerusform>%Ln PLU gelesen in %1</numerusform>
+            <numerusform>%Ln PLUs gelesen in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln PLUs sent in %1</source>
+        <translation>
+            <numerusform>%Ln PLU gesendet in %1</numerusform>
+            <numerusform>%Ln PLUs gesendet in %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -631,7 +677,7 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
     </message>
     <message>
         <source>DEP</source>
-        <translation>ABT</translation>
+        <translation>WGR</translation>
     </message>
     <message>
         <source>TAX</source>
@@ -639,7 +685,7 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
     </message>
     <message>
         <source>NW</source>
-        <translation>NW</translation>
+        <translation>ST</translation>
     </message>
     <message>
         <source>FIX</source>
@@ -669,12 +715,64 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
         <source>COUNT</source>
         <translation>ANZ.</translation>
     </message>
+    <message>
+        <source>PLU number on the scale (1 to 1799)</source>
+        <translation>PLU-Nummer in der Waage (1 bis 1799)</translation>
+    </message>
+    <message>
+        <source>Unit price of the PLU</source>
+        <translation>Grundpreis des PLU</translation>
+    </message>
+    <message>
+        <source>Article code of the PLU</source>
+        <translation>Artikelnummer des PLU</translation>
+    </message>
+    <message>
+        <source>Department the PLU&apos;s sales are counted under</source>
+        <translation>Warengruppe, der die Verkäufe des PLU zugerechnet werden</translation>
+    </message>
+    <message>
+        <source>Tax rate group of the PLU</source>
+        <translation>MwSt-Satz des PLU</translation>
+    </message>
+    <message>
+        <source>1: sold by the piece, QUANTITY counts pieces; 0: weighed</source>
+        <translation>1: Stückartikel, MENGE zählt Stück; 0: Wiegeartikel</translation>
+    </message>
+    <message>
+        <source>Fixed price flag (0 or 1)</source>
+        <translation>Kennzeichen Festpreis (0 oder 1)</translation>
+    </message>
+    <message>
+        <source>Barcode flag (0 or 1)</source>
+        <translation>Kennzeichen Barcode (0 oder 1)</translation>
+    </message>
+    <message>
+        <source>Name of the PLU</source>
+        <translation>Name des PLU</translation>
+    </message>
+    <message>
+        <source>Validity (shelf life) value of the PLU, at most 999</source>
+        <translation>Haltbarkeit des PLU, höchstens 999</translation>
+    </message>
+    <message>
+        <source>Quantity sold, read from the scale: pieces when NW is 1, else kilograms</source>
+        <translation>Verkaufte Menge, aus der Waage gelesen: Stück bei ST = 1, sonst Kilogramm</translation>
+    </message>
+    <message>
+        <source>Amount sold, read from the scale</source>
+        <translation>Umsatz, aus der Waage gelesen</translation>
+    </message>
+    <message>
+        <source>Count accumulated by the scale for the PLU, read from the scale</source>
+        <translation>Von der Waage für den PLU gezählte Anzahl, aus der Waage gelesen</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDialog</name>
     <message>
         <source>WORK...</source>
-        <translation>ARBEITE...</translation>
+        <translation>BITTE WARTEN...</translation>
     </message>
     <message>
         <source>STOP</source>
@@ -741,9 +839,12 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
 </context>
 <context>
     <name>SettingsFile</name>
-    <message>
-        <source>error in input file: %1 lines, a settings file has %2</source>
-        <translation>Fehler in der Eingabedatei: %1 Zeilen, eine Einstellungsdatei hat %2</translation>
+    <message numerus="yes">
+        <source>error in input file: %n lines, a settings file has %1</source>
+        <translation>
+            <numerusform>Fehler in der Eingabedatei: %n Zeile, eine Einstellungsdatei hat %1</numerusform>
+            <numerusform>Fehler in der Eingabedatei: %n Zeilen, eine Einstellungsdatei hat %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -882,11 +983,11 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
     </message>
     <message>
         <source>From SCALE</source>
-        <translation>Von WAAGE</translation>
+        <translation>Von Waage</translation>
     </message>
     <message>
         <source>To SCALE</source>
-        <translation>An WAAGE</translation>
+        <translation>An Waage</translation>
     </message>
     <message>
         <source>GRAPHICAL LOGO</source>
@@ -894,19 +995,19 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
     </message>
     <message>
         <source>DEPARTMENT NAMES</source>
-        <translation>ABTEILUNGSNAMEN</translation>
+        <translation>WARENGRUPPEN</translation>
     </message>
     <message>
         <source>LOAD FROM DISK</source>
-        <translation>VON DISK LADEN</translation>
+        <translation>DATEI ÖFFNEN</translation>
     </message>
     <message>
         <source>SAVE TO DISK</source>
-        <translation>AUF DISK SPEICHERN</translation>
+        <translation>DATEI SPEICHERN</translation>
     </message>
     <message>
         <source>LOAD FROM SCALE</source>
-        <translation>VON WAAGE LADEN</translation>
+        <translation>AUS WAAGE LESEN</translation>
     </message>
     <message>
         <source>SEND TO SCALE</source>
@@ -914,7 +1015,7 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
     </message>
     <message>
         <source>DEFAULT</source>
-        <translation>STANDARD</translation>
+        <translation>WERKSEINSTELLUNG</translation>
     </message>
     <message>
         <source>Text files</source>
@@ -1013,27 +1114,27 @@ auf der Leitung, mit PAUSE, LÖSCHEN und SPEICHERN.</translation>
     </message>
     <message>
         <source>Single 6Kg(1/3000)</source>
-        <translation>Einzel 6Kg(1/3000)</translation>
+        <translation>Einbereich 6kg(1/3000)</translation>
     </message>
     <message>
         <source>Single 15Kg(1/3000)</source>
-        <translation>Einzel 15Kg(1/3000)</translation>
+        <translation>Einbereich 15kg(1/3000)</translation>
     </message>
     <message>
         <source>Single 30Kg(1/3000)</source>
-        <translation>Einzel 30Kg(1/3000)</translation>
+        <translation>Einbereich 30kg(1/3000)</translation>
     </message>
     <message>
         <source>Dual 6Kg(1/6000)</source>
-        <translation>Zweifach 6Kg(1/6000)</translation>
+        <translation>Zweiteilung 6kg(1/6000)</translation>
     </message>
     <message>
         <source>Dual 15Kg(1/6000)</source>
-        <translation>Zweifach 15Kg(1/6000)</translation>
+        <translation>Zweiteilung 15kg(1/6000)</translation>
     </message>
     <message>
         <source>Dual 30Kg(1/6000)</source>
-        <translation>Zweifach 30Kg(1/6000)</translation>
+        <translation>Zweiteilung 30kg(1/6000)</translation>
     </message>
 </context>
 <context>

@@ -5,11 +5,11 @@
     <name>CloseZDialog</name>
     <message>
         <source>CLOSE Z</source>
-        <translation>Z ZÁRÁS</translation>
+        <translation>NAPI ZÁRÁS (Z)</translation>
     </message>
     <message>
         <source>CLOSE Z !!</source>
-        <translation>Z ZÁRÁS !!</translation>
+        <translation>NAPI ZÁRÁS (Z) !!</translation>
     </message>
     <message>
         <source>SURE ?</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Sales were made since the report: nothing was closed. CLOSE Z reads the report again.</source>
-        <translation>A jelentés óta eladások történtek: semmi sem zárult le. A Z ZÁRÁS újra beolvassa a jelentést.</translation>
+        <translation>A jelentés óta eladások történtek: semmi sem zárult le. A NAPI ZÁRÁS (Z) újra beolvassa a jelentést.</translation>
     </message>
     <message>
         <source>The scale did not close the day: check the password</source>
@@ -138,6 +138,48 @@ grafikonon mutatja és exportálja az ezen a gépen
 tárolt X és Z jelentéseket.
 A Ctrl+L megnyitja a VONALFIGYELŐT: a vonal minden
 kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
+    </message>
+    <message>
+        <source>CLOSE Z (REPORTS tab) ends the day: it reads the
+Z report and keeps it in the archive on this PC;
+OK with the scale&apos;s password then clears the
+day&apos;s totals on the scale. One Z a day, after the
+last sale. A wrong password is refused: the
+totals stay on the scale and the window says
+&quot;The scale did not close the day: check the
+password&quot;. Sales made since the report close
+nothing: press CLOSE Z again.
+
+GRAPHICAL LOGO (SETTINGS tab) takes BMP files
+only: save a PNG or JPEG picture as BMP first.
+
+After &quot;Communication Error!&quot;: check the cable and
+that the scale is on, then the port and the baud
+rate (the scale&apos;s RS Baud rate), or press FIND to
+try them all. The LINE MONITOR (Ctrl+L, or a right
+click on the top bar) shows what was sent and what
+came back.</source>
+        <translation>A NAPI ZÁRÁS (Z) (JELENTÉSEK fül) lezárja a napot:
+beolvassa a Z jelentést, és megőrzi az archívumban
+ezen a PC-n; az OK a mérleg jelszavával ezután
+nullázza a napi összegeket a mérlegen. Naponta
+egy NAPI ZÁRÁS (Z), az utolsó eladás után. Hibás
+jelszót a mérleg elutasít: az összegek a mérlegen
+maradnak, és az ablak ezt írja: „A mérleg nem
+zárta le a napot: ellenőrizze a jelszót”. Ha a
+jelentés óta eladás történt, semmi sem zárul le:
+nyomja meg újra a NAPI ZÁRÁS (Z) gombot.
+
+A GRAFIKUS LOGÓ (BEÁLLÍTÁSOK fül) csak BMP fájlt
+fogad: a PNG vagy JPEG képet előbb mentse BMP-ként.
+
+„Kommunikációs hiba!” után: ellenőrizze a kábelt
+és hogy a mérleg be van-e kapcsolva, majd a portot
+és az átviteli sebességet (a mérleg RS sebessége),
+vagy nyomja meg a KERESÉS gombot: az mindet
+kipróbálja. A VONALFIGYELŐ (Ctrl+L, vagy jobb
+kattintás a felső sávon) megmutatja, mi ment ki
+és mi jött vissza.</translation>
     </message>
 </context>
 <context>
@@ -333,7 +375,7 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     <name>LogoWindow</name>
     <message>
         <source>LOAD</source>
-        <translation>BETÖLTÉS</translation>
+        <translation>MEGNYIT</translation>
     </message>
     <message>
         <source>Brightness</source>
@@ -495,7 +537,7 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>„%1” nem érvényes lebegőpontos szám</translation>
+        <translation>„%1” nem érvényes tizedes szám</translation>
     </message>
 </context>
 <context>
@@ -522,23 +564,23 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     </message>
     <message>
         <source>Compare the table with the scale; choose whether Save To SCALE sends only what changed</source>
-        <translation>A táblázat összevetése a mérleggel; beállítható, hogy a Mérlegre ír csak a változásokat küldje-e</translation>
+        <translation>A táblázat összevetése a mérleggel; beállítható, hogy a Küldés csak a változásokat küldje-e</translation>
     </message>
     <message>
         <source>Load From SCALE</source>
-        <translation>Mérlegről olvas</translation>
+        <translation>Beolvasás</translation>
     </message>
     <message>
         <source>Save To SCALE</source>
-        <translation>Mérlegre ír</translation>
+        <translation>Küldés</translation>
     </message>
     <message>
         <source>Save To DISK</source>
-        <translation>Lemezre ment</translation>
+        <translation>Mentés</translation>
     </message>
     <message>
         <source>Load From DISK</source>
-        <translation>Lemezről tölt</translation>
+        <translation>Megnyitás</translation>
     </message>
     <message>
         <source>Compare With SCALE</source>
@@ -550,19 +592,15 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     </message>
     <message>
         <source>Save changed only</source>
-        <translation>Csak a változások mentése</translation>
+        <translation>Csak a változások küldése</translation>
     </message>
     <message>
         <source>Save To SCALE sends only the rows that differ from what this scale was last known to hold</source>
-        <translation>A Mérlegre ír csak azokat a sorokat küldi el, amelyek eltérnek a mérleg utolsó ismert tartalmától</translation>
+        <translation>A Küldés csak azokat a sorokat küldi el, amelyek eltérnek a mérleg utolsó ismert tartalmától</translation>
     </message>
     <message>
         <source>TAB separated Text Files</source>
         <translation>Tabulátorral tagolt szövegfájlok</translation>
-    </message>
-    <message>
-        <source>%1 PLUs</source>
-        <translation>%1 PLU</translation>
     </message>
     <message>
         <source>ERROR!</source>
@@ -595,10 +633,6 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
         <translation>hiba a bemeneti fájlban</translation>
     </message>
     <message>
-        <source>%1 PLUs %2 in %3</source>
-        <translation>%1 PLU %2: %3</translation>
-    </message>
-    <message>
         <source> (stopped)</source>
         <translation> (leállítva)</translation>
     </message>
@@ -607,12 +641,20 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
         <translation> (sikertelen)</translation>
     </message>
     <message>
-        <source>read</source>
-        <translation>beolvasva</translation>
+        <source>PLU %1</source>
+        <translation>PLU %1</translation>
     </message>
-    <message>
-        <source>sent</source>
-        <translation>elküldve</translation>
+    <message numerus="yes">
+        <source>%Ln PLUs read in %1</source>
+        <translation>
+            <numerusform>%Ln PLU beolvasva: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln PLUs sent in %1</source>
+        <translation>
+            <numerusform>%Ln PLU elküldve: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -631,7 +673,7 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     </message>
     <message>
         <source>DEP</source>
-        <translation>OSZ</translation>
+        <translation>GY.</translation>
     </message>
     <message>
         <source>TAX</source>
@@ -639,7 +681,7 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     </message>
     <message>
         <source>NW</source>
-        <translation>NW</translation>
+        <translation>DB</translation>
     </message>
     <message>
         <source>FIX</source>
@@ -667,14 +709,66 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     </message>
     <message>
         <source>COUNT</source>
-        <translation>DB</translation>
+        <translation>TÉTEL</translation>
+    </message>
+    <message>
+        <source>PLU number on the scale (1 to 1799)</source>
+        <translation>A PLU száma a mérlegen (1–1799)</translation>
+    </message>
+    <message>
+        <source>Unit price of the PLU</source>
+        <translation>A PLU egységára</translation>
+    </message>
+    <message>
+        <source>Article code of the PLU</source>
+        <translation>A PLU cikkszáma</translation>
+    </message>
+    <message>
+        <source>Department the PLU&apos;s sales are counted under</source>
+        <translation>A gyűjtő, amelyre a PLU eladásai számítanak</translation>
+    </message>
+    <message>
+        <source>Tax rate group of the PLU</source>
+        <translation>A PLU ÁFA-kulcsa</translation>
+    </message>
+    <message>
+        <source>1: sold by the piece, QUANTITY counts pieces; 0: weighed</source>
+        <translation>1: darabos eladás, a MENNY. darabot számol; 0: mért áru</translation>
+    </message>
+    <message>
+        <source>Fixed price flag (0 or 1)</source>
+        <translation>Fix ár jelző (0 vagy 1)</translation>
+    </message>
+    <message>
+        <source>Barcode flag (0 or 1)</source>
+        <translation>Vonalkód jelző (0 vagy 1)</translation>
+    </message>
+    <message>
+        <source>Name of the PLU</source>
+        <translation>A PLU neve</translation>
+    </message>
+    <message>
+        <source>Validity (shelf life) value of the PLU, at most 999</source>
+        <translation>A PLU szavatossága, legfeljebb 999</translation>
+    </message>
+    <message>
+        <source>Quantity sold, read from the scale: pieces when NW is 1, else kilograms</source>
+        <translation>Eladott mennyiség a mérlegről: darab, ha DB = 1, különben kilogramm</translation>
+    </message>
+    <message>
+        <source>Amount sold, read from the scale</source>
+        <translation>Eladott összeg a mérlegről</translation>
+    </message>
+    <message>
+        <source>Count accumulated by the scale for the PLU, read from the scale</source>
+        <translation>A mérleg PLU-számlálója, a mérlegről beolvasva</translation>
     </message>
 </context>
 <context>
     <name>ProgressDialog</name>
     <message>
         <source>WORK...</source>
-        <translation>FOLYAMATBAN...</translation>
+        <translation>KÉREM, VÁRJON...</translation>
     </message>
     <message>
         <source>STOP</source>
@@ -701,7 +795,7 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     </message>
     <message>
         <source>CLOSE Z</source>
-        <translation>Z ZÁRÁS</translation>
+        <translation>NAPI ZÁRÁS (Z)</translation>
     </message>
     <message>
         <source>ERROR!</source>
@@ -741,9 +835,11 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
 </context>
 <context>
     <name>SettingsFile</name>
-    <message>
-        <source>error in input file: %1 lines, a settings file has %2</source>
-        <translation>hiba a bemeneti fájlban: %1 sor, a beállításfájl %2 soros</translation>
+    <message numerus="yes">
+        <source>error in input file: %n lines, a settings file has %1</source>
+        <translation>
+            <numerusform>hiba a bemeneti fájlban: %n sor, a beállításfájl %1 soros</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -766,11 +862,11 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     </message>
     <message>
         <source>Single Item BAR</source>
-        <translation>Tétel vonalkód</translation>
+        <translation>Tétel vonalkódja</translation>
     </message>
     <message>
         <source>Total BAR</source>
-        <translation>Összeg vonalkód</translation>
+        <translation>Összeg vonalkódja</translation>
     </message>
     <message>
         <source>Drawer Open time</source>
@@ -802,11 +898,11 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     </message>
     <message>
         <source>Print Single BAR</source>
-        <translation>Tétel vonalkód nyomtatása</translation>
+        <translation>Tétel vonalkódjának nyomtatása</translation>
     </message>
     <message>
         <source>Print Total BAR</source>
-        <translation>Összeg vonalkód nyomtatása</translation>
+        <translation>Összeg vonalkódjának nyomtatása</translation>
     </message>
     <message>
         <source>Obligatory Paid</source>
@@ -894,11 +990,11 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     </message>
     <message>
         <source>DEPARTMENT NAMES</source>
-        <translation>OSZTÁLYNEVEK</translation>
+        <translation>GYŰJTŐK NEVEI</translation>
     </message>
     <message>
         <source>LOAD FROM DISK</source>
-        <translation>BETÖLTÉS LEMEZRŐL</translation>
+        <translation>MEGNYITÁS LEMEZRŐL</translation>
     </message>
     <message>
         <source>SAVE TO DISK</source>
@@ -906,7 +1002,7 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     </message>
     <message>
         <source>LOAD FROM SCALE</source>
-        <translation>BETÖLTÉS MÉRLEGRŐL</translation>
+        <translation>BEOLVASÁS MÉRLEGRŐL</translation>
     </message>
     <message>
         <source>SEND TO SCALE</source>
@@ -914,7 +1010,7 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     </message>
     <message>
         <source>DEFAULT</source>
-        <translation>ALAPÉRTÉK</translation>
+        <translation>GYÁRI BEÁLLÍTÁSOK</translation>
     </message>
     <message>
         <source>Text files</source>
@@ -989,7 +1085,7 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     </message>
     <message>
         <source>dual interval</source>
-        <translation>kettős osztás</translation>
+        <translation>kétosztású</translation>
     </message>
     <message>
         <source>comma</source>
@@ -1013,27 +1109,27 @@ kerete, SZÜNET, TÖRLÉS és MENTÉS gombbal.</translation>
     </message>
     <message>
         <source>Single 6Kg(1/3000)</source>
-        <translation>Egyes 6Kg(1/3000)</translation>
+        <translation>egyosztású 6kg(1/3000)</translation>
     </message>
     <message>
         <source>Single 15Kg(1/3000)</source>
-        <translation>Egyes 15Kg(1/3000)</translation>
+        <translation>egyosztású 15kg(1/3000)</translation>
     </message>
     <message>
         <source>Single 30Kg(1/3000)</source>
-        <translation>Egyes 30Kg(1/3000)</translation>
+        <translation>egyosztású 30kg(1/3000)</translation>
     </message>
     <message>
         <source>Dual 6Kg(1/6000)</source>
-        <translation>Kettős 6Kg(1/6000)</translation>
+        <translation>kétosztású 6kg(1/6000)</translation>
     </message>
     <message>
         <source>Dual 15Kg(1/6000)</source>
-        <translation>Kettős 15Kg(1/6000)</translation>
+        <translation>kétosztású 15kg(1/6000)</translation>
     </message>
     <message>
         <source>Dual 30Kg(1/6000)</source>
-        <translation>Kettős 30Kg(1/6000)</translation>
+        <translation>kétosztású 30kg(1/6000)</translation>
     </message>
 </context>
 <context>

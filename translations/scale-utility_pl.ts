@@ -5,15 +5,15 @@
     <name>CloseZDialog</name>
     <message>
         <source>CLOSE Z</source>
-        <translation>ZAMKNIĘCIE Z</translation>
+        <translation>RAPORT Z – ZEROWANIE</translation>
     </message>
     <message>
         <source>CLOSE Z !!</source>
-        <translation>RAPORT Z!!</translation>
+        <translation>RAPORT Z – ZEROWANIE !!</translation>
     </message>
     <message>
         <source>SURE ?</source>
-        <translation>PEWNE?</translation>
+        <translation>NA PEWNO?</translation>
     </message>
     <message>
         <source>PASSWORD</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Sales were made since the report: nothing was closed. CLOSE Z reads the report again.</source>
-        <translation>Od raportu była sprzedaż: nic nie zamknięto. ZAMKNIĘCIE Z wczyta raport ponownie.</translation>
+        <translation>Od raportu była sprzedaż: nic nie zamknięto. RAPORT Z – ZEROWANIE wczyta raport ponownie.</translation>
     </message>
     <message>
         <source>The scale did not close the day: check the password</source>
@@ -138,6 +138,47 @@ na wykresach i eksportuje raporty X i Z zapisane
 na tym komputerze.
 Ctrl+L otwiera MONITOR LINII: każda ramka na linii,
 z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
+    </message>
+    <message>
+        <source>CLOSE Z (REPORTS tab) ends the day: it reads the
+Z report and keeps it in the archive on this PC;
+OK with the scale&apos;s password then clears the
+day&apos;s totals on the scale. One Z a day, after the
+last sale. A wrong password is refused: the
+totals stay on the scale and the window says
+&quot;The scale did not close the day: check the
+password&quot;. Sales made since the report close
+nothing: press CLOSE Z again.
+
+GRAPHICAL LOGO (SETTINGS tab) takes BMP files
+only: save a PNG or JPEG picture as BMP first.
+
+After &quot;Communication Error!&quot;: check the cable and
+that the scale is on, then the port and the baud
+rate (the scale&apos;s RS Baud rate), or press FIND to
+try them all. The LINE MONITOR (Ctrl+L, or a right
+click on the top bar) shows what was sent and what
+came back.</source>
+        <translation>RAPORT Z – ZEROWANIE (karta RAPORTY) zamyka dzień:
+wczytuje raport Z i zapisuje go w archiwum na tym
+PC; OK z hasłem wagi zeruje potem dzienne sumy
+w wadze. Jeden RAPORT Z – ZEROWANIE dziennie, po
+ostatniej sprzedaży. Błędne hasło waga odrzuca:
+sumy zostają w wadze, a okno pokazuje „Waga nie
+zamknęła dnia: sprawdź hasło”. Jeśli od raportu
+była sprzedaż, nic nie zostaje zamknięte:
+naciśnij ponownie RAPORT Z – ZEROWANIE.
+
+LOGO GRAFICZNE (karta USTAWIENIA) przyjmuje tylko
+pliki BMP: obraz PNG lub JPEG zapisz najpierw
+jako BMP.
+
+Po komunikacie „Błąd komunikacji!”: sprawdź kabel
+i czy waga jest włączona, potem port i prędkość
+transmisji (Prędkość RS wagi) albo naciśnij
+SZUKAJ, aby sprawdzić wszystkie. MONITOR LINII
+(Ctrl+L lub prawy przycisk myszy na górnym pasku)
+pokazuje, co wysłano i co wróciło.</translation>
     </message>
 </context>
 <context>
@@ -333,7 +374,7 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
     <name>LogoWindow</name>
     <message>
         <source>LOAD</source>
-        <translation>WCZYTAJ</translation>
+        <translation>OTWÓRZ</translation>
     </message>
     <message>
         <source>Brightness</source>
@@ -495,7 +536,7 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>„%1” nie jest prawidłową liczbą zmiennoprzecinkową</translation>
+        <translation>„%1” nie jest prawidłową liczbą dziesiętną</translation>
     </message>
 </context>
 <context>
@@ -522,23 +563,23 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
     </message>
     <message>
         <source>Compare the table with the scale; choose whether Save To SCALE sends only what changed</source>
-        <translation>Porównaj tabelę z wagą; wybierz, czy Zapisz do wagi wysyła tylko zmiany</translation>
+        <translation>Porównaj tabelę z wagą; wybierz, czy Wyślij do WAGI wysyła tylko zmiany</translation>
     </message>
     <message>
         <source>Load From SCALE</source>
-        <translation>Wczytaj z wagi</translation>
+        <translation>Wczytaj z WAGI</translation>
     </message>
     <message>
         <source>Save To SCALE</source>
-        <translation>Zapisz do wagi</translation>
+        <translation>Wyślij do WAGI</translation>
     </message>
     <message>
         <source>Save To DISK</source>
-        <translation>Zapisz na dysk</translation>
+        <translation>Zapisz na DYSK</translation>
     </message>
     <message>
         <source>Load From DISK</source>
-        <translation>Wczytaj z dysku</translation>
+        <translation>Otwórz z DYSKU</translation>
     </message>
     <message>
         <source>Compare With SCALE</source>
@@ -550,19 +591,15 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
     </message>
     <message>
         <source>Save changed only</source>
-        <translation>Zapisuj tylko zmiany</translation>
+        <translation>Wysyłaj tylko zmiany</translation>
     </message>
     <message>
         <source>Save To SCALE sends only the rows that differ from what this scale was last known to hold</source>
-        <translation>Zapisz do wagi wysyła tylko wiersze różniące się od ostatnio znanej zawartości tej wagi</translation>
+        <translation>Wyślij do WAGI wysyła tylko wiersze różniące się od ostatnio znanej zawartości tej wagi</translation>
     </message>
     <message>
         <source>TAB separated Text Files</source>
         <translation>Pliki tekstowe rozdzielane tabulatorami</translation>
-    </message>
-    <message>
-        <source>%1 PLUs</source>
-        <translation>%1 PLU</translation>
     </message>
     <message>
         <source>ERROR!</source>
@@ -595,10 +632,6 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
         <translation>błąd w pliku wejściowym</translation>
     </message>
     <message>
-        <source>%1 PLUs %2 in %3</source>
-        <translation>%1 PLU %2 w %3</translation>
-    </message>
-    <message>
         <source> (stopped)</source>
         <translation> (zatrzymano)</translation>
     </message>
@@ -607,12 +640,24 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
         <translation> (nie powiodło się)</translation>
     </message>
     <message>
-        <source>read</source>
-        <translation>wczytano</translation>
+        <source>PLU %1</source>
+        <translation>PLU %1</translation>
     </message>
-    <message>
-        <source>sent</source>
-        <translation>wysłano</translation>
+    <message numerus="yes">
+        <source>%Ln PLUs read in %1</source>
+        <translation>
+            <numerusform>Wczytano %Ln pozycję PLU w czasie %1</numerusform>
+            <numerusform>Wczytano %Ln pozycje PLU w czasie %1</numerusform>
+            <numerusform>Wczytano %Ln pozycji PLU w czasie %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln PLUs sent in %1</source>
+        <translation>
+            <numerusform>Wysłano %Ln pozycję PLU w czasie %1</numerusform>
+            <numerusform>Wysłano %Ln pozycje PLU w czasie %1</numerusform>
+            <numerusform>Wysłano %Ln pozycji PLU w czasie %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -639,7 +684,7 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
     </message>
     <message>
         <source>NW</source>
-        <translation>NW</translation>
+        <translation>SZT</translation>
     </message>
     <message>
         <source>FIX</source>
@@ -669,12 +714,64 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
         <source>COUNT</source>
         <translation>LICZBA</translation>
     </message>
+    <message>
+        <source>PLU number on the scale (1 to 1799)</source>
+        <translation>Numer PLU w wadze (1 do 1799)</translation>
+    </message>
+    <message>
+        <source>Unit price of the PLU</source>
+        <translation>Cena jednostkowa PLU</translation>
+    </message>
+    <message>
+        <source>Article code of the PLU</source>
+        <translation>Kod towaru PLU</translation>
+    </message>
+    <message>
+        <source>Department the PLU&apos;s sales are counted under</source>
+        <translation>Dział, do którego liczy się sprzedaż PLU</translation>
+    </message>
+    <message>
+        <source>Tax rate group of the PLU</source>
+        <translation>Stawka VAT PLU</translation>
+    </message>
+    <message>
+        <source>1: sold by the piece, QUANTITY counts pieces; 0: weighed</source>
+        <translation>1: sprzedaż na sztuki, ILOŚĆ liczy sztuki; 0: towar ważony</translation>
+    </message>
+    <message>
+        <source>Fixed price flag (0 or 1)</source>
+        <translation>Znacznik stałej ceny (0 lub 1)</translation>
+    </message>
+    <message>
+        <source>Barcode flag (0 or 1)</source>
+        <translation>Znacznik kodu kreskowego (0 lub 1)</translation>
+    </message>
+    <message>
+        <source>Name of the PLU</source>
+        <translation>Nazwa PLU</translation>
+    </message>
+    <message>
+        <source>Validity (shelf life) value of the PLU, at most 999</source>
+        <translation>Ważność PLU, najwyżej 999</translation>
+    </message>
+    <message>
+        <source>Quantity sold, read from the scale: pieces when NW is 1, else kilograms</source>
+        <translation>Sprzedana ilość wczytana z wagi: sztuki, gdy SZT = 1, inaczej kilogramy</translation>
+    </message>
+    <message>
+        <source>Amount sold, read from the scale</source>
+        <translation>Wartość sprzedaży wczytana z wagi</translation>
+    </message>
+    <message>
+        <source>Count accumulated by the scale for the PLU, read from the scale</source>
+        <translation>Licznik zebrany przez wagę dla PLU, wczytany z wagi</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDialog</name>
     <message>
         <source>WORK...</source>
-        <translation>PRACA...</translation>
+        <translation>PROSZĘ CZEKAĆ...</translation>
     </message>
     <message>
         <source>STOP</source>
@@ -701,7 +798,7 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
     </message>
     <message>
         <source>CLOSE Z</source>
-        <translation>ZAMKNIĘCIE Z</translation>
+        <translation>RAPORT Z – ZEROWANIE</translation>
     </message>
     <message>
         <source>ERROR!</source>
@@ -741,9 +838,13 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
 </context>
 <context>
     <name>SettingsFile</name>
-    <message>
-        <source>error in input file: %1 lines, a settings file has %2</source>
-        <translation>błąd w pliku wejściowym: %1 wierszy, plik ustawień ma ich %2</translation>
+    <message numerus="yes">
+        <source>error in input file: %n lines, a settings file has %1</source>
+        <translation>
+            <numerusform>błąd w pliku wejściowym: %n wiersz, plik ustawień ma %1 wierszy</numerusform>
+            <numerusform>błąd w pliku wejściowym: %n wiersze, plik ustawień ma %1 wierszy</numerusform>
+            <numerusform>błąd w pliku wejściowym: %n wierszy, plik ustawień ma %1 wierszy</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -766,11 +867,11 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
     </message>
     <message>
         <source>Single Item BAR</source>
-        <translation>Kod pozycji</translation>
+        <translation>Kod kresk. pozycji</translation>
     </message>
     <message>
         <source>Total BAR</source>
-        <translation>Kod sumy</translation>
+        <translation>Kod kresk. sumy</translation>
     </message>
     <message>
         <source>Drawer Open time</source>
@@ -802,11 +903,11 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
     </message>
     <message>
         <source>Print Single BAR</source>
-        <translation>Drukuj kod pozycji</translation>
+        <translation>Drukuj kod kresk. pozycji</translation>
     </message>
     <message>
         <source>Print Total BAR</source>
-        <translation>Drukuj kod sumy</translation>
+        <translation>Drukuj kod kresk. sumy</translation>
     </message>
     <message>
         <source>Obligatory Paid</source>
@@ -898,7 +999,7 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
     </message>
     <message>
         <source>LOAD FROM DISK</source>
-        <translation>WCZYTAJ Z DYSKU</translation>
+        <translation>OTWÓRZ Z DYSKU</translation>
     </message>
     <message>
         <source>SAVE TO DISK</source>
@@ -914,7 +1015,7 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
     </message>
     <message>
         <source>DEFAULT</source>
-        <translation>DOMYŚLNE</translation>
+        <translation>USTAWIENIA FABRYCZNE</translation>
     </message>
     <message>
         <source>Text files</source>
@@ -989,7 +1090,7 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
     </message>
     <message>
         <source>dual interval</source>
-        <translation>podwójna działka</translation>
+        <translation>2 działki</translation>
     </message>
     <message>
         <source>comma</source>
@@ -1013,27 +1114,27 @@ z przyciskami PAUZA, WYCZYŚĆ i ZAPISZ.</translation>
     </message>
     <message>
         <source>Single 6Kg(1/3000)</source>
-        <translation>1 zakres 6Kg(1/3000)</translation>
+        <translation>1 działka 6kg(1/3000)</translation>
     </message>
     <message>
         <source>Single 15Kg(1/3000)</source>
-        <translation>1 zakres 15Kg(1/3000)</translation>
+        <translation>1 działka 15kg(1/3000)</translation>
     </message>
     <message>
         <source>Single 30Kg(1/3000)</source>
-        <translation>1 zakres 30Kg(1/3000)</translation>
+        <translation>1 działka 30kg(1/3000)</translation>
     </message>
     <message>
         <source>Dual 6Kg(1/6000)</source>
-        <translation>2 zakresy 6Kg(1/6000)</translation>
+        <translation>2 działki 6kg(1/6000)</translation>
     </message>
     <message>
         <source>Dual 15Kg(1/6000)</source>
-        <translation>2 zakresy 15Kg(1/6000)</translation>
+        <translation>2 działki 15kg(1/6000)</translation>
     </message>
     <message>
         <source>Dual 30Kg(1/6000)</source>
-        <translation>2 zakresy 30Kg(1/6000)</translation>
+        <translation>2 działki 30kg(1/6000)</translation>
     </message>
 </context>
 <context>

@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>CLOSE Z !!</source>
-        <translation>ZAVRI Z !!</translation>
+        <translation>UZÁVIERKA Z !!</translation>
     </message>
     <message>
         <source>SURE ?</source>
-        <translation>ISTE ?</translation>
+        <translation>NAOZAJ?</translation>
     </message>
     <message>
         <source>PASSWORD</source>
@@ -135,6 +135,48 @@ HISTÓRIA (na karte ZOSTAVY) vypíše, ukáže v grafoch
 a exportuje zostavy X a Z uložené v tomto PC.
 Ctrl+L otvorí MONITOR LINKY: každý rámec na linke,
 s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
+    </message>
+    <message>
+        <source>CLOSE Z (REPORTS tab) ends the day: it reads the
+Z report and keeps it in the archive on this PC;
+OK with the scale&apos;s password then clears the
+day&apos;s totals on the scale. One Z a day, after the
+last sale. A wrong password is refused: the
+totals stay on the scale and the window says
+&quot;The scale did not close the day: check the
+password&quot;. Sales made since the report close
+nothing: press CLOSE Z again.
+
+GRAPHICAL LOGO (SETTINGS tab) takes BMP files
+only: save a PNG or JPEG picture as BMP first.
+
+After &quot;Communication Error!&quot;: check the cable and
+that the scale is on, then the port and the baud
+rate (the scale&apos;s RS Baud rate), or press FIND to
+try them all. The LINE MONITOR (Ctrl+L, or a right
+click on the top bar) shows what was sent and what
+came back.</source>
+        <translation>UZÁVIERKA Z (karta ZOSTAVY) uzatvára deň: načíta
+zostavu Z a uloží ju do archívu v tomto PC;
+OK s heslom váhy potom vynuluje denné súčty vo
+váhe. Jedna UZÁVIERKA Z denne, po poslednom
+predaji. Nesprávne heslo váha odmietne: súčty
+zostanú vo váhe a okno ohlási „Váha neuzavrela
+deň: skontrolujte heslo“. Ak od zostavy prebehli
+ďalšie predaje, nič sa neuzavrie: stlačte znova
+UZÁVIERKA Z.
+
+GRAFICKÉ LOGO (karta NASTAVENIA) prijíma iba
+súbory BMP: obrázok PNG alebo JPEG najprv
+uložte ako BMP.
+
+Po hlásení „Chyba komunikácie!“: skontrolujte
+kábel a či je váha zapnutá, potom port
+a prenosovú rýchlosť (Rýchlosť RS váhy), alebo
+stlačte HĽADAŤ a vyskúšajú sa všetky.
+MONITOR LINKY (Ctrl+L alebo pravé tlačidlo myši
+na hornej lište) ukáže, čo sa odoslalo a čo sa
+vrátilo.</translation>
     </message>
 </context>
 <context>
@@ -330,7 +372,7 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
     <name>LogoWindow</name>
     <message>
         <source>LOAD</source>
-        <translation>NAČÍTAŤ</translation>
+        <translation>OTVORIŤ</translation>
     </message>
     <message>
         <source>Brightness</source>
@@ -519,7 +561,7 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
     </message>
     <message>
         <source>Compare the table with the scale; choose whether Save To SCALE sends only what changed</source>
-        <translation>Porovnať tabuľku s váhou; zvoliť, či Uložiť do VÁHY odošle iba zmeny</translation>
+        <translation>Porovnať tabuľku s váhou; zvoliť, či Odoslať do VÁHY odošle iba zmeny</translation>
     </message>
     <message>
         <source>Load From SCALE</source>
@@ -527,7 +569,7 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
     </message>
     <message>
         <source>Save To SCALE</source>
-        <translation>Uložiť do VÁHY</translation>
+        <translation>Odoslať do VÁHY</translation>
     </message>
     <message>
         <source>Save To DISK</source>
@@ -535,7 +577,7 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
     </message>
     <message>
         <source>Load From DISK</source>
-        <translation>Načítať z DISKU</translation>
+        <translation>Otvoriť z DISKU</translation>
     </message>
     <message>
         <source>Compare With SCALE</source>
@@ -547,19 +589,15 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
     </message>
     <message>
         <source>Save changed only</source>
-        <translation>Ukladať len zmeny</translation>
+        <translation>Odosielať iba zmeny</translation>
     </message>
     <message>
         <source>Save To SCALE sends only the rows that differ from what this scale was last known to hold</source>
-        <translation>Uložiť do VÁHY odošle iba riadky, ktoré sa líšia od posledného známeho obsahu tejto váhy</translation>
+        <translation>Odoslať do VÁHY odošle iba riadky, ktoré sa líšia od posledného známeho obsahu tejto váhy</translation>
     </message>
     <message>
         <source>TAB separated Text Files</source>
         <translation>Textové súbory oddelené tabulátormi</translation>
-    </message>
-    <message>
-        <source>%1 PLUs</source>
-        <translation>%1 PLU</translation>
     </message>
     <message>
         <source>ERROR!</source>
@@ -592,10 +630,6 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
         <translation>chyba vo vstupnom súbore</translation>
     </message>
     <message>
-        <source>%1 PLUs %2 in %3</source>
-        <translation>%1 PLU %2 za %3</translation>
-    </message>
-    <message>
         <source> (stopped)</source>
         <translation> (zastavené)</translation>
     </message>
@@ -604,12 +638,24 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
         <translation> (zlyhalo)</translation>
     </message>
     <message>
-        <source>read</source>
-        <translation>načítaných</translation>
+        <source>PLU %1</source>
+        <translation>PLU %1</translation>
     </message>
-    <message>
-        <source>sent</source>
-        <translation>odoslaných</translation>
+    <message numerus="yes">
+        <source>%Ln PLUs read in %1</source>
+        <translation>
+            <numerusform>%Ln PLU načítané za %1</numerusform>
+            <numerusform>%Ln PLU načítané za %1</numerusform>
+            <numerusform>%Ln PLU načítaných za %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln PLUs sent in %1</source>
+        <translation>
+            <numerusform>%Ln PLU odoslané za %1</numerusform>
+            <numerusform>%Ln PLU odoslané za %1</numerusform>
+            <numerusform>%Ln PLU odoslaných za %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -636,7 +682,7 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
     </message>
     <message>
         <source>NW</source>
-        <translation>NW</translation>
+        <translation>KS</translation>
     </message>
     <message>
         <source>FIX</source>
@@ -666,12 +712,64 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
         <source>COUNT</source>
         <translation>POČET</translation>
     </message>
+    <message>
+        <source>PLU number on the scale (1 to 1799)</source>
+        <translation>Číslo PLU vo váhe (1 až 1799)</translation>
+    </message>
+    <message>
+        <source>Unit price of the PLU</source>
+        <translation>Jednotková cena PLU</translation>
+    </message>
+    <message>
+        <source>Article code of the PLU</source>
+        <translation>Kód tovaru PLU</translation>
+    </message>
+    <message>
+        <source>Department the PLU&apos;s sales are counted under</source>
+        <translation>Oddelenie, do ktorého sa predaj PLU počíta</translation>
+    </message>
+    <message>
+        <source>Tax rate group of the PLU</source>
+        <translation>Sadzba DPH PLU</translation>
+    </message>
+    <message>
+        <source>1: sold by the piece, QUANTITY counts pieces; 0: weighed</source>
+        <translation>1: predaj na kusy, MNOŽ. počíta kusy; 0: vážený tovar</translation>
+    </message>
+    <message>
+        <source>Fixed price flag (0 or 1)</source>
+        <translation>Príznak pevnej ceny (0 alebo 1)</translation>
+    </message>
+    <message>
+        <source>Barcode flag (0 or 1)</source>
+        <translation>Príznak čiarového kódu (0 alebo 1)</translation>
+    </message>
+    <message>
+        <source>Name of the PLU</source>
+        <translation>Názov PLU</translation>
+    </message>
+    <message>
+        <source>Validity (shelf life) value of the PLU, at most 999</source>
+        <translation>Trvanlivosť PLU, najviac 999</translation>
+    </message>
+    <message>
+        <source>Quantity sold, read from the scale: pieces when NW is 1, else kilograms</source>
+        <translation>Predané množstvo načítané z váhy: kusy, ak je KS 1, inak kilogramy</translation>
+    </message>
+    <message>
+        <source>Amount sold, read from the scale</source>
+        <translation>Tržba načítaná z váhy</translation>
+    </message>
+    <message>
+        <source>Count accumulated by the scale for the PLU, read from the scale</source>
+        <translation>Počet zaznamenaný váhou pri PLU, načítaný z váhy</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDialog</name>
     <message>
         <source>WORK...</source>
-        <translation>PRÁCA...</translation>
+        <translation>ČAKAJTE...</translation>
     </message>
     <message>
         <source>STOP</source>
@@ -738,9 +836,13 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
 </context>
 <context>
     <name>SettingsFile</name>
-    <message>
-        <source>error in input file: %1 lines, a settings file has %2</source>
-        <translation>chyba vo vstupnom súbore: %1 riadkov, súbor nastavení ich má %2</translation>
+    <message numerus="yes">
+        <source>error in input file: %n lines, a settings file has %1</source>
+        <translation>
+            <numerusform>chyba vo vstupnom súbore: %n riadok, súbor nastavení má %1 riadkov</numerusform>
+            <numerusform>chyba vo vstupnom súbore: %n riadky, súbor nastavení má %1 riadkov</numerusform>
+            <numerusform>chyba vo vstupnom súbore: %n riadkov, súbor nastavení má %1 riadkov</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -763,11 +865,11 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
     </message>
     <message>
         <source>Single Item BAR</source>
-        <translation>Kód položky</translation>
+        <translation>Čiar. kód položky</translation>
     </message>
     <message>
         <source>Total BAR</source>
-        <translation>Kód súčtu</translation>
+        <translation>Čiar. kód súčtu</translation>
     </message>
     <message>
         <source>Drawer Open time</source>
@@ -799,11 +901,11 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
     </message>
     <message>
         <source>Print Single BAR</source>
-        <translation>Tlač kódu položky</translation>
+        <translation>Tlač čiar. kódu položky</translation>
     </message>
     <message>
         <source>Print Total BAR</source>
-        <translation>Tlač kódu súčtu</translation>
+        <translation>Tlač čiar. kódu súčtu</translation>
     </message>
     <message>
         <source>Obligatory Paid</source>
@@ -895,7 +997,7 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
     </message>
     <message>
         <source>LOAD FROM DISK</source>
-        <translation>NAČÍTAŤ Z DISKU</translation>
+        <translation>OTVORIŤ Z DISKU</translation>
     </message>
     <message>
         <source>SAVE TO DISK</source>
@@ -911,7 +1013,7 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
     </message>
     <message>
         <source>DEFAULT</source>
-        <translation>PREDVOLENÉ</translation>
+        <translation>VÝROBNÉ HODNOTY</translation>
     </message>
     <message>
         <source>Text files</source>
@@ -986,7 +1088,7 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
     </message>
     <message>
         <source>dual interval</source>
-        <translation>dvojitý dielik</translation>
+        <translation>2 dieliky</translation>
     </message>
     <message>
         <source>comma</source>
@@ -1010,27 +1112,27 @@ s tlačidlami POZASTAVIŤ, VYMAZAŤ a ULOŽIŤ.</translation>
     </message>
     <message>
         <source>Single 6Kg(1/3000)</source>
-        <translation>1 rozsah 6Kg(1/3000)</translation>
+        <translation>1 dielik 6kg(1/3000)</translation>
     </message>
     <message>
         <source>Single 15Kg(1/3000)</source>
-        <translation>1 rozsah 15Kg(1/3000)</translation>
+        <translation>1 dielik 15kg(1/3000)</translation>
     </message>
     <message>
         <source>Single 30Kg(1/3000)</source>
-        <translation>1 rozsah 30Kg(1/3000)</translation>
+        <translation>1 dielik 30kg(1/3000)</translation>
     </message>
     <message>
         <source>Dual 6Kg(1/6000)</source>
-        <translation>2 rozsahy 6Kg(1/6000)</translation>
+        <translation>2 dieliky 6kg(1/6000)</translation>
     </message>
     <message>
         <source>Dual 15Kg(1/6000)</source>
-        <translation>2 rozsahy 15Kg(1/6000)</translation>
+        <translation>2 dieliky 15kg(1/6000)</translation>
     </message>
     <message>
         <source>Dual 30Kg(1/6000)</source>
-        <translation>2 rozsahy 30Kg(1/6000)</translation>
+        <translation>2 dieliky 30kg(1/6000)</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,8 @@
 #
 #   start_fleet HOSTS SCALES   starts HOSTS x SCALES scale-sim processes, writes $WORK/inventory.yml
 #   stop_fleet                 stops the processes started here
-#   run_playbook OUT ARGS...   ansible-playbook with the json callback, forks $FORKS (10), output in OUT
+#   run_playbook OUT ARGS...   ansible-playbook with the json callback (or $CALLBACK), forks $FORKS (10),
+#                              output in OUT
 #
 # SIM_ARGS (an array) is added to every scale-sim of start_fleet, e.g. (--baud 9600) for paced lines.
 
@@ -80,7 +81,7 @@ run_playbook() {
     shift
     ANSIBLE_HOME="$WORK/ansible" ANSIBLE_LOCAL_TEMP="$WORK/ansible/tmp" ANSIBLE_REMOTE_TEMP="$WORK/ansible/tmp" \
         ANSIBLE_COLLECTIONS_PATH="$SOURCE" ANSIBLE_CALLBACK_PLUGINS="$SOURCE/tests/ansible/callbacks" \
-        ANSIBLE_STDOUT_CALLBACK=results_json ANSIBLE_NOCOLOR=1 \
+        ANSIBLE_STDOUT_CALLBACK=${CALLBACK:-results_json} ANSIBLE_NOCOLOR=1 \
         ANSIBLE_RETRY_FILES_ENABLED=0 ANSIBLE_LOCALHOST_WARNING=0 ANSIBLE_DEPRECATION_WARNINGS=0 \
         ansible-playbook -f "${FORKS:-10}" -i "$WORK/inventory.yml" "$@" >"$out"
 }

@@ -10,7 +10,8 @@
 # (the same result keys and diff); a host whose scale is silent fails alone; a price changed at the
 # counter is found by verify=all; refusals name the line, path or count, never the usage text; the
 # end of day returns every scale's figures as numbers, clears the day, passes the password outside
-# the command line and closes once a day; check mode of the end of day predicts and writes nothing.
+# the command line and closes once a day; the password is masked on every path under -vvv; check
+# mode of the end of day predicts and writes nothing.
 set -u
 BIN=$(cd "$1" && pwd)
 SOURCE=$(cd "$2" && pwd)
@@ -116,6 +117,17 @@ A close on a port that is not there|COM9
 A scalectl that hangs|did not finish within 1 s
 MESSAGES
 $CHECK "$WORK/refusals.json" "Info returns its data and sets no fact" ok || fail "info sets a fact"
+
+# The Z password on every way out of the report module, under -vvv: a scalectl missing, off the PATH,
+# hanging or giving no result, check mode and a close with h10's scale silent. Its digits stand whole
+# in h01's grand total (234872), which must still read as that number.
+CALLBACK=default run_playbook "$WORK/masking.txt" "$SOURCE/tests/ansible/masking.yml" -vvv -e target=h01:h10 \
+    -e password=4872 -e stuck_scalectl="$WORK/stuck"
+leaks=$(grep -E '(^|[^0-9])4872([^0-9]|$)' "$WORK/masking.txt")
+[[ -z $leaks ]] || fail "the password in the -vvv output: $(head -c 300 <<<"$leaks")"
+[[ $(grep -c '^fatal: ' "$WORK/masking.txt") -eq 10 ]] ||
+    fail "$(grep -c '^fatal: ' "$WORK/masking.txt") of the 10 failing paths failed"
+grep -q '"grand_total": 234872' "$WORK/masking.txt" || fail "h01's grand total does not read 234872 with the password"
 
 # The end of day in check mode: the closes predicted, none sent, neither archive nor report written.
 closes=$(requests 44)

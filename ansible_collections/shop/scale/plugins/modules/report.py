@@ -116,6 +116,36 @@ from ansible_collections.shop.scale.plugins.module_utils.scalectl import (
     COMMON_ARGS, fail_on_errors, run_scalectl)
 
 PASSWORD_VARIABLE = 'SCALE_Z_PASSWORD'
+MASKED = 'VALUE_SPECIFIED_IN_NO_LOG_PARAMETER'
+
+
+class ReportModule(AnsibleModule):
+    """The password is a short number: left among the values Ansible masks, every figure holding its
+    digits would come back masked (a password 0 masks every figure with a 0), so it is taken out of
+    them. It is never returned, and every exit, success or failure, the failures of module_utils and
+    of get_bin_path too, shows the invocation with the password masked."""
+
+    def __init__(self, **kwargs):
+        # A refused argument fails in here, while the password is still among the masked values.
+        super(ReportModule, self).__init__(**kwargs)
+        self.invocation = dict(module_args=dict(self.params))
+        password = self.params['password']
+        if password is not None:
+            self.invocation['module_args']['password'] = MASKED
+            # Every spelling the password came in ("4711", "04711"), not figures that merely hold it.
+            self.no_log_values -= set(v for v in self.no_log_values
+                                      if v.strip().isdigit() and int(v) == password)
+
+    def _masked(self, kwargs):
+        if hasattr(self, 'invocation'):
+            kwargs['invocation'] = self.invocation
+        return kwargs
+
+    def exit_json(self, **kwargs):
+        super(ReportModule, self).exit_json(**self._masked(kwargs))
+
+    def fail_json(self, msg, **kwargs):
+        super(ReportModule, self).fail_json(msg, **self._masked(kwargs))
 
 
 def closed_today(module, identity, port):
@@ -165,20 +195,14 @@ def main():
                          password=dict(type='int', no_log=True),
                          force=dict(type='bool', default=False),
                          dest=dict(type='path'))
-    module = AnsibleModule(argument_spec=argument_spec, supports_check_mode=True)
+    module = ReportModule(argument_spec=argument_spec, supports_check_mode=True)
     params = module.params
     password = params['password']
-    # The password is a short number: left among the values Ansible masks, every figure holding its
-    # digits would come back masked. It is never returned, and the invocation shows it masked.
-    invocation = dict(module_args=dict(params))
-    if password is not None:
-        module.no_log_values.discard(str(password))
-        invocation['module_args']['password'] = 'VALUE_SPECIFIED_IN_NO_LOG_PARAMETER'
-        if not 0 <= password <= 99999:
-            module.fail_json(msg='password must be 0 to 99999', invocation=invocation)
+    if password is not None and not 0 <= password <= 99999:
+        module.fail_json(msg='password must be 0 to 99999')
     if module.check_mode:
         scales, closing = predict(module, params)
-        module.exit_json(changed=bool(closing), closed=closing, scales=scales, invocation=invocation)
+        module.exit_json(changed=bool(closing), closed=closing, scales=scales)
     command = ['report']
     environ = {}
     if params['z']:
@@ -192,8 +216,8 @@ def main():
     results = run_scalectl(module, command, environ=environ)
     scales = dict((port, r['result']) for port, r in results.items())
     closing = [port for port, s in scales.items() if s.get('closed') is True]
-    fail_on_errors(module, results, changed=bool(closing), closed=closing, invocation=invocation)
-    module.exit_json(changed=bool(closing), closed=closing, scales=scales, invocation=invocation)
+    fail_on_errors(module, results, changed=bool(closing), closed=closing)
+    module.exit_json(changed=bool(closing), closed=closing, scales=scales)
 
 
 if __name__ == '__main__':
