@@ -92,7 +92,7 @@ build_libpq() {
         --without-icu --with-ssl=openssl --with-includes="$prefix/include" --with-libraries="$prefix/lib"
     make -C src/interfaces/libpq -j"$jobs"
     make -C src/interfaces/libpq install
-    cp src/include/pg_config_ext.h "$s/src/include/postgres_ext.h" "$prefix/include/"
+    cp src/include/pg_config.h src/include/pg_config_ext.h "$s/src/include/postgres_ext.h" "$prefix/include/"
     # The DLL goes beside the others, where the program and Qt's driver find it.
     [ -f "$prefix/bin/libpq.dll" ] || cp src/interfaces/libpq/libpq.dll "$prefix/bin/"
 }
