@@ -7,6 +7,7 @@
 #include "app/WindowState.h"
 #include "link/Command.h"
 #include "link/FrameLink.h"
+#include "link/SerialPort.h"
 #include "metrology/SystemTab.h"
 #include "plu/PluTab.h"
 #include "reports/ReportsTab.h"
@@ -45,6 +46,10 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), ui(new Ui::MainWindow
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(890, 524);
 
+    // Beside COM1 to COM8, the COM ports the system has (a USB adapter's COM9 and up on Windows).
+    for (const std::string& port : systemSerialPorts())
+        if (comPortNumber(port) && ui->portCombo->findText(QString::fromStdString(port)) < 0)
+            ui->portCombo->addItem(QString::fromStdString(port));
     makeEditableCombo(ui->portCombo);
     makeEditableCombo(ui->baudCombo);
     // The status text in a fixed-pitch font; the hints make font matching pick a monospaced face even

@@ -2,9 +2,7 @@
 
 #include "link/FrameDescription.h"
 
-#include <chrono>
-#include <cstdio>
-#include <ctime>
+#include <QTime>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -12,12 +10,6 @@
 namespace {
 
 std::string traceLine(FrameLink::TraceKind kind, const uint8_t* bytes, size_t count, const LineNote& note) {
-    using namespace std::chrono;
-    auto now = system_clock::now();
-    std::time_t seconds = system_clock::to_time_t(now);
-    auto millis = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
-    std::tm local{};
-    localtime_r(&seconds, &local);
     const char* what = "";
     switch (kind) {
     case FrameLink::TraceKind::RequestSent:
@@ -41,10 +33,8 @@ std::string traceLine(FrameLink::TraceKind kind, const uint8_t* bytes, size_t co
         what = "attempt failed, the request goes again (or the exchange ends after three)";
         break;
     }
-    char stamp[32];
-    std::snprintf(stamp, sizeof stamp, "%02d:%02d:%02d.%03d ", local.tm_hour, local.tm_min, local.tm_sec,
-                  static_cast<int>(millis));
-    std::string line = std::string(stamp) + what;
+    // Local time to the millisecond, through Qt: the same call on every system.
+    std::string line = QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz ")).toStdString() + what;
     if (count > 0)
         line += ' ' + hexBytes(bytes, count);
     // What the bytes mean, after them.

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 struct SerialPort {
     bool readFailed = false;
@@ -67,6 +68,11 @@ std::optional<uint8_t> comPortNumber(const std::string& name);
 // (a symlink to /dev/ttyUSB0, /dev/serial/by-id/... or an emulator's pty), else /dev/ttyS<n-1>.
 // On Windows the name is the device itself.
 std::string resolvePortName(uint8_t number);
+
+// The serial ports this computer has besides COM1 to COM8, in a stable order: on Linux the USB
+// adapters' devices (/dev/ttyUSB*, /dev/ttyACM*, /dev/serial/by-id/*), on Windows the COM names the
+// system lists (HARDWARE\DEVICEMAP\SERIALCOMM), which a USB adapter adds as COM9 and up.
+std::vector<std::string> systemSerialPorts();
 
 // The folder that holds the ports/ links; by default the folder of the running program.
 // Tests point it at a temporary folder.

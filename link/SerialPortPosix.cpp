@@ -11,12 +11,16 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <mutex>
 #include <poll.h>
+#include <set>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -65,6 +69,19 @@ std::string resolvePortName(uint8_t number) {
     if (lstat(link.c_str(), &info) == 0)
         return link;
     return "/dev/ttyS" + std::to_string(static_cast<int>(number) - 1);
+}
+
+std::vector<std::string> systemSerialPorts() {
+    std::set<std::string> adapters; // sorted, for a stable order
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator("/dev", error)) {
+        std::string name = entry.path().filename().string();
+        if (name.rfind("ttyUSB", 0) == 0 || name.rfind("ttyACM", 0) == 0)
+            adapters.insert(entry.path().string());
+    }
+    for (const fs::directory_entry& entry : fs::directory_iterator("/dev/serial/by-id", error))
+        adapters.insert(entry.path().string());
+    return {adapters.begin(), adapters.end()};
 }
 
 void DevicePort::releaseHandle() {

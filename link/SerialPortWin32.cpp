@@ -3,6 +3,8 @@
 #include "link/DevicePort.h"
 #include "link/SerialPort.h"
 
+#include <algorithm>
+#include <utility>
 #include <windows.h>
 
 namespace {
@@ -50,8 +52,42 @@ std::string portLinkFolder() {
     return ".";
 }
 
+// The device namespace's name: Windows opens COM1 to COM9 by their plain names too, but COM10 and up
+// only this way.
 std::string resolvePortName(uint8_t number) {
-    return "COM" + std::to_string(number);
+    return "\\\\.\\COM" + std::to_string(number);
+}
+
+// The registry's list of the serial ports there are now: one value per port, its data the COM name.
+std::vector<std::string> systemSerialPorts() {
+    std::vector<std::pair<unsigned, std::string>> found;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &key) !=
+        ERROR_SUCCESS)
+        return {};
+    for (DWORD index = 0;; ++index) {
+        char value[256];
+        DWORD valueSize = sizeof value;
+        char data[64];
+        DWORD dataSize = sizeof data - 1;
+        DWORD type = 0;
+        const LONG status = RegEnumValueA(key, index, value, &valueSize, nullptr, &type,
+                                          reinterpret_cast<BYTE*>(data), &dataSize);
+        if (status == ERROR_NO_MORE_ITEMS)
+            break;
+        if (status != ERROR_SUCCESS || type != REG_SZ)
+            continue;
+        data[dataSize] = '\0';
+        const std::string name(data);
+        if (const std::optional<uint8_t> number = comPortNumber(name); number && *number > 8)
+            found.emplace_back(*number, name);
+    }
+    RegCloseKey(key);
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> ports;
+    for (const auto& [number, name] : found)
+        ports.push_back(name);
+    return ports;
 }
 
 void DevicePort::releaseHandle() {

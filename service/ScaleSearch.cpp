@@ -73,16 +73,9 @@ std::vector<std::string> defaultSearchPorts() {
     std::vector<std::string> ports;
     for (int n = 1; n <= 8; ++n)
         ports.push_back("COM" + std::to_string(n));
-    std::set<std::string> adapters; // sorted, for a stable order
-    std::error_code error;
-    for (const fs::directory_entry& entry : fs::directory_iterator("/dev", error)) {
-        std::string name = entry.path().filename().string();
-        if (name.rfind("ttyUSB", 0) == 0 || name.rfind("ttyACM", 0) == 0)
-            adapters.insert(entry.path().string());
-    }
-    for (const fs::directory_entry& entry : fs::directory_iterator("/dev/serial/by-id", error))
-        adapters.insert(entry.path().string());
-    ports.insert(ports.end(), adapters.begin(), adapters.end());
+    for (const std::string& port : systemSerialPorts())
+        if (std::find(ports.begin(), ports.end(), port) == ports.end())
+            ports.push_back(port);
     return ports;
 }
 

@@ -37,7 +37,7 @@ struct SearchProgress {
 
 // The BAUD box's rates, the most common first.
 std::vector<int32_t> defaultSearchBauds();
-// COM1 to COM8, then the USB adapters: /dev/ttyUSB*, /dev/ttyACM*, /dev/serial/by-id/*.
+// COM1 to COM8, then the other ports the system has (systemSerialPorts).
 std::vector<std::string> defaultSearchPorts();
 
 // The per-byte wait at a baud rate, in the port's 55 ms ticks: the identity exchange's line time

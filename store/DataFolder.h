@@ -5,9 +5,9 @@
 #include <QString>
 
 // The program's own folder when the program runs from a folder of its own (a build or an unpacked
-// copy). An installed program (its desktop entry in ../share/applications, or a folder it cannot
-// write) uses the user's configuration folder of the utility instead, ~/.config/scale-utility,
-// which is created when missing. scalectl, installed beside the utility, shares that folder.
+// copy). An installed program (see installedIn), or one in a folder it cannot write, uses the
+// user's folder of the utility instead (~/.config/scale-utility; %LOCALAPPDATA%\scale-utility on
+// Windows), which is created when missing. scalectl, installed beside the utility, shares it.
 QString dataFolder(const QString& programFolder);
 
 // The window's sales archive as the user last chose it (an SQLite file or a postgresql:// address,

@@ -1,6 +1,7 @@
 #include "store/Database.h"
 
 #include "store/ReadOnlyMedia.h"
+#include "store/SystemCalls.h"
 
 #include <QAtomicInteger>
 #include <QDir>
@@ -16,7 +17,6 @@
 #include <chrono>
 #include <utility>
 
-#include <dlfcn.h>
 #include <libpq-fe.h>
 #include <sqlite3.h>
 
@@ -71,16 +71,11 @@ QString whyReaderCannotRead(const QString& file, const QString& why) {
 // handed to ours.
 sqlite3* sharedSqliteHandle(const QSqlDatabase& db) {
     const QVariant handle = db.driver()->handle();
-    Dl_info plugin{};
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0 ||
-        dladdr(db.driver()->metaObject(), &plugin) == 0 || plugin.dli_fname == nullptr)
+        !libraryResolvesTo(db.driver()->metaObject(), "sqlite3_open_v2",
+                           reinterpret_cast<void*>(&sqlite3_open_v2)))
         return nullptr;
-    void* loaded = dlopen(plugin.dli_fname, RTLD_LAZY | RTLD_NOLOAD);
-    if (loaded == nullptr)
-        return nullptr;
-    const bool ours = dlsym(loaded, "sqlite3_open_v2") == reinterpret_cast<void*>(&sqlite3_open_v2);
-    dlclose(loaded);
-    return ours ? *static_cast<sqlite3* const*>(handle.constData()) : nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
 }
 
 } // namespace

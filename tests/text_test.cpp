@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <cmath>
 #include <grp.h>
@@ -243,6 +245,25 @@ TEST(CodePage, AllByteValuesRoundTrip) {
     EXPECT_EQ(fromCp1250("\x80"), QString(QChar(0x20AC)));
     EXPECT_EQ(fromCp1250("\xE4"), QStringLiteral("ä"));
     EXPECT_EQ(toCp1250(QStringLiteral("Ž")), "\x8E");
+}
+
+// The table against ICU's converter of the same code page (Linux's Qt has it; the Windows build has
+// not, which is why the program carries the table): every byte, and characters it lacks.
+TEST(CodePage, MatchesIcuForEveryByte) {
+    QStringDecoder decode("windows-1250", QStringDecoder::Flag::Stateless);
+    ASSERT_TRUE(decode.isValid());
+    for (int b = 0; b < 256; ++b) {
+        const char byte = static_cast<char>(b);
+        EXPECT_EQ(fromCp1250(std::string(1, byte)), QString(decode(QByteArrayView(&byte, 1))))
+            << "byte " << b;
+    }
+    QStringEncoder encode("windows-1250", QStringEncoder::Flag::Stateless);
+    for (const QString& lacking : {QStringLiteral("中"), QStringLiteral("ä€ß"), QStringLiteral("Ÿ"),
+                                   QString::fromUcs4(U"\U0001F600x")}) {
+        const QByteArray icu = encode(lacking);
+        EXPECT_EQ(toCp1250(lacking), std::string(icu.constData(), size_t(icu.size())))
+            << lacking.toStdString();
+    }
 }
 
 class OutputFile : public ::testing::Test {

@@ -1,6 +1,7 @@
 // The scale's and the files' texts are single bytes of code page 1250; the windows use QString.
-// Conversion goes through ICU's windows-1250 codec, which maps all 256 byte values both ways (bytes
-// the code page leaves undefined become C1 control characters and come back unchanged).
+// Conversion goes through a table of its own, the same on every platform (Qt's codecs depend on how
+// Qt was built), which maps all 256 byte values both ways; a character the code page lacks becomes
+// SUB (1A).
 #pragma once
 
 #include <QString>

@@ -17,7 +17,7 @@ jobs=$(nproc)
 cmake --build build -j"$jobs" --target scale-sim
 sim=$root/build/bin/scale-sim
 # GoogleTest is built from Debian's sources (libgtest-dev) with the same toolchain.
-cmake --no-warn-unused-cli -S . -B "$out" -G Ninja -DCMAKE_TOOLCHAIN_FILE=tools/mingw-w64.cmake \
+cmake --no-warn-unused-cli -S . -B "$out" -G Ninja -DCMAKE_TOOLCHAIN_FILE=tools/mingw-w64.cmake -DSCALE_GUI=OFF -DSCALE_BENCH=OFF \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCALE_WERROR=ON -DSCALE_WINE_TESTS=ON >/dev/null
 cmake --build "$out" -j"$jobs" --target link_wine_tests
 exe=$out/bin/link_wine_tests.exe

@@ -1,0 +1,11 @@
+// What the store asks of the operating system beyond Qt: one source file per system, chosen in
+// CMake (SystemCallsPosix.cpp, SystemCallsWin32.cpp).
+#pragma once
+
+namespace store {
+
+// Whether the shared library holding `object` resolves `symbol` to `ours`, that is, whether that
+// library uses this program's own copy of the function. False when that cannot be told.
+bool libraryResolvesTo(const void* object, const char* symbol, const void* ours);
+
+} // namespace store
