@@ -80,9 +80,13 @@ BarChart::Layout BarChart::layout(QSizeF size) const {
     const QFontMetricsF titleMetrics(titleFont(font()));
     const double line = metrics.height();
     Layout laid;
-    const double titleWidth = titleMetrics.horizontalAdvance(shown.title);
-    laid.title = {shown.title,
-                  QRectF((size.width() - titleWidth) / 2, kMargin, titleWidth, titleMetrics.height())};
+    // A title wider than the chart goes onto two lines.
+    const QString title = titleMetrics.horizontalAdvance(shown.title) > size.width() - 2 * kMargin
+                              ? twoLines(shown.title, titleMetrics)
+                              : shown.title;
+    const double titleWidth = textWidth(title, titleMetrics);
+    laid.title = {title, QRectF((size.width() - titleWidth) / 2, kMargin, titleWidth,
+                                titleMetrics.height() * double(title.count(QLatin1Char('\n')) + 1))};
     if (shown.values.empty())
         return laid;
 

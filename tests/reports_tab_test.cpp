@@ -640,7 +640,7 @@ int barsAlong(const QImage& image, int y) {
 }
 
 QImage rendered(BarChart& chart, QSize size) {
-    chart.resize(size);
+    chart.setFixedSize(size); // below the minimum size too
     QImage image(size, QImage::Format_ARGB32);
     chart.render(&image);
     return image;
@@ -714,9 +714,13 @@ TEST_F(ReportsTabTest, BarChartsDrawEachBarToScaleUnderWholeLabelsApart) {
             }
         }
     }
-    // Without values: the title only, and nothing else drawn.
+    // Without values: the title only, on two lines where one is too wide, and nothing else drawn.
     BarChart empty;
     empty.setSeries(reports::daySeries({}, {}));
+    const QImage narrow = rendered(empty, {200, 220});
+    const BarChart::Layout twoLines = empty.layout({200, 220});
+    EXPECT_EQ(twoLines.title.text.count(QLatin1Char('\n')), 1);
+    expectWholeTextsApart(twoLines, narrow, "empty on 200");
     const QImage image = rendered(empty, {300, 220});
     const BarChart::Layout laid = empty.layout({300, 220});
     EXPECT_TRUE(laid.title.text.contains(QStringLiteral("no reports in this period")));
