@@ -26,7 +26,8 @@ const std::vector<CliCommand>& cliCommands() {
           "report --z --dry-run [--force]"},
          parseReport},
         {"history",
-         {"history [--scale IDENTITY] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--format csv|json|xlsx] [-o FILE]"},
+         {"history [--scale IDENTITY] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--format csv|json|xlsx] [-o "
+          "FILE]"},
          parseHistory},
         {"logo",
          {"logo send FILE [--brightness B] [--contrast C] [--threshold] [--preview OUT.png]",
