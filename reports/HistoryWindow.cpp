@@ -1,5 +1,6 @@
 #include "reports/HistoryWindow.h"
 
+#include "reports/BarChart.h"
 #include "reports/HistoryCharts.h"
 #include "reports/HistoryWorkbook.h"
 #include "reports/SalesHistory.h"
@@ -12,23 +13,15 @@
 #include "ui/WindowFrames.h"
 
 #include <QAbstractTableModel>
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChartView>
 #include <QDateEdit>
-#include <QDateTimeAxis>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QLocale>
-#include <QPieSeries>
 #include <QPushButton>
 #include <QTableView>
-#include <QValueAxis>
 #include <algorithm>
 
 namespace reports {
@@ -108,35 +101,10 @@ private:
 
 namespace {
 
-// Charts take doubles; the archive's hundredths become currency units only here, for drawing.
-double units(int64_t hundredths) {
-    return double(hundredths) / 100.0;
-}
-
-QChartView* chartView(QChart* chart, const QString& title) {
-    chart->setTitle(title);
-    chart->setLocalizeNumbers(true);
-    chart->legend()->hide();
-    chart->setAnimationOptions(QChart::NoAnimation);
-    auto* view = new QChartView(chart);
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumSize(300, 220);
-    return view;
-}
-
 QDateEdit* periodEdit() {
     auto* edit = new DateField(QDate::currentDate());
     edit->setCalendarPopup(true);
     return edit;
-}
-
-// Takes every axis off a chart. removeAxis hands the axis back to the caller rather than deleting
-// it, so each redraw would otherwise leave its axes behind.
-void clearAxes(QChart* chart) {
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
 }
 
 } // namespace
@@ -145,8 +113,9 @@ HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
     : QWidget(parent), archiveEdit(new QLineEdit), siteEdit(new QLineEdit), fromEdit(periodEdit()),
       toEdit(periodEdit()), loadButton(new QPushButton(tr("LOAD"))),
       exportButton(new QPushButton(tr("EXPORT CSV"))),
-      exportWorkbookButton(new QPushButton(tr("EXPORT XLSX"))), table(new QTableView), hourChart(new QChart),
-      dayChart(new QChart), clerkChart(new QChart), session(session), model(new reports::HistoryModel(this)) {
+      exportWorkbookButton(new QPushButton(tr("EXPORT XLSX"))), table(new QTableView),
+      hourChart(new BarChart), dayChart(new BarChart), clerkChart(new BarChart), session(session),
+      model(new reports::HistoryModel(this)) {
     setWindowTitle(tr("HISTORY"));
     setObjectName(QStringLiteral("HistoryWindow"));
 
@@ -176,9 +145,9 @@ HistoryWindow::HistoryWindow(ScaleSession& session, QWidget* parent)
     grid->setColumnStretch(1, 2);
     grid->addLayout(settings, 0, 0, 1, 2);
     grid->addWidget(table, 1, 0);
-    grid->addWidget(chartView(dayChart, tr("Total per day")), 1, 1);
-    grid->addWidget(chartView(hourChart, tr("Sales by hour")), 2, 0);
-    grid->addWidget(chartView(clerkChart, tr("Clerks' shares")), 2, 1);
+    grid->addWidget(dayChart, 1, 1);
+    grid->addWidget(hourChart, 2, 0);
+    grid->addWidget(clerkChart, 2, 1);
     resize(980, 680);
 
     siteEdit->setText(session.archiveSite);
@@ -290,113 +259,21 @@ QString HistoryWindow::currency() const {
     return session.currency ? session.currency() : QString();
 }
 
-namespace {
-
-// A value axis for amounts: titled with the currency, over a range that is never undefined.
-QValueAxis* amountAxis(const std::vector<double>& values, const QString& currency) {
-    auto* axis = new QValueAxis;
-    const auto [low, high] = reports::amountRange(values);
-    axis->setRange(low, high);
-    axis->applyNiceNumbers();
-    axis->setTitleText(reports::amountAxisTitle(currency));
-    return axis;
-}
-
-} // namespace
-
 void HistoryWindow::drawDays() {
-    dayChart->removeAllSeries();
-    clearAxes(dayChart);
-    const std::vector<std::pair<QDate, int64_t>> days = reports::dailyTotals(model->entries);
-    if (days.empty()) {
-        dayChart->setTitle(tr("Total per day: no reports in this period"));
-        return;
-    }
-    dayChart->setTitle(tr("Total per day"));
-    std::vector<double> values;
-    QAbstractSeries* series = nullptr;
-    QAbstractAxis* dayAxis = nullptr;
-    if (days.size() <= size_t(reports::kMostDayBars)) {
-        // A bar per day: one day is one bar, where a line of one point draws nothing.
-        auto* totals = new QBarSet(tr("Total"));
-        auto* categories = new QBarCategoryAxis;
-        // A week of dates side by side has no room under its bars: they stand upright.
-        categories->setLabelsAngle(-90);
-        for (const auto& [day, total] : days) {
-            *totals << units(total);
-            values.push_back(units(total));
-            categories->append(QLocale().toString(day, regionalDayMonthFormat()));
-        }
-        auto* bars = new QBarSeries;
-        bars->append(totals);
-        series = bars;
-        dayAxis = categories;
-    } else {
-        auto* line = new QLineSeries;
-        for (const auto& [day, total] : days) {
-            line->append(double(day.startOfDay().toMSecsSinceEpoch()), units(total));
-            values.push_back(units(total));
-        }
-        auto* time = new QDateTimeAxis;
-        time->setFormat(regionalDayMonthFormat());
-        time->setTickCount(4);
-        time->setRange(days.front().first.startOfDay(), days.back().first.startOfDay());
-        series = line;
-        dayAxis = time;
-    }
-    dayChart->addSeries(series);
-    dayAxis->setTitleText(tr("Day"));
-    dayChart->addAxis(dayAxis, Qt::AlignBottom);
-    series->attachAxis(dayAxis);
-    QValueAxis* value = amountAxis(values, currency());
-    dayChart->addAxis(value, Qt::AlignLeft);
-    series->attachAxis(value);
+    dayChart->setSeries(reports::daySeries(reports::dailyTotals(model->entries), currency()));
 }
 
 void HistoryWindow::showEntry(int row) {
-    hourChart->removeAllSeries();
-    clearAxes(hourChart);
-    clerkChart->removeAllSeries();
-    if (row < 0 || row >= int(model->entries.size()))
-        return;
-    store::HistoryFilter one;
-    one.id = model->entries[size_t(row)].id;
-    QString error;
-    const auto archive = openLoaded(&error);
-    if (!archive)
-        return;
-    const std::optional<std::vector<store::ArchiveEntry>> read = archive->entries(one, &error);
-    if (!read || read->empty())
-        return;
-    const store::ReportFigures& figures = read->front().figures;
-    auto* hours = new QBarSet(tr("Sales"));
-    std::vector<double> values;
-    for (int h = 0; h < store::kArchiveHours; ++h) {
-        *hours << units(figures.hourAmounts[size_t(h)]);
-        values.push_back(units(figures.hourAmounts[size_t(h)]));
-    }
-    auto* bars = new QBarSeries;
-    bars->append(hours);
-    hourChart->addSeries(bars);
-    // The hours on a number axis labelled every second hour: twenty-four category labels do not fit
-    // the chart's width and each would be cut to an ellipsis.
-    auto* hourAxis = new QValueAxis;
-    hourAxis->setRange(-0.5, store::kArchiveHours - 0.5);
-    hourAxis->setTickType(QValueAxis::TicksDynamic);
-    hourAxis->setTickAnchor(0);
-    hourAxis->setTickInterval(2);
-    hourAxis->setLabelFormat(QStringLiteral("%.0f"));
-    hourAxis->setTitleText(tr("Hour"));
-    hourChart->addAxis(hourAxis, Qt::AlignBottom);
-    bars->attachAxis(hourAxis);
-    QValueAxis* value = amountAxis(values, currency());
-    hourChart->addAxis(value, Qt::AlignLeft);
-    bars->attachAxis(value);
-
-    // A share is a clerk's sales, under the clerk's name; a clerk with none has no slice.
-    auto* pie = new QPieSeries;
     const QStringList names = session.clerkNames ? session.clerkNames() : QStringList();
-    for (const auto& [name, sales] : reports::clerkShares(figures, names))
-        pie->append(name, sales)->setLabelVisible(true);
-    clerkChart->addSeries(pie);
+    std::optional<std::vector<store::ArchiveEntry>> read;
+    if (row >= 0 && row < int(model->entries.size())) {
+        store::HistoryFilter one;
+        one.id = model->entries[size_t(row)].id;
+        QString error;
+        if (const auto archive = openLoaded(&error))
+            read = archive->entries(one, &error);
+    }
+    const store::ReportFigures* figures = read && !read->empty() ? &read->front().figures : nullptr;
+    hourChart->setSeries(reports::hourSeries(figures, currency()));
+    clerkChart->setSeries(reports::clerkSeries(figures, names, currency()));
 }

@@ -13,7 +13,7 @@
 #include <optional>
 #include <vector>
 
-class QChart;
+class BarChart;
 class QDateEdit;
 class QLineEdit;
 class QPushButton;
@@ -54,9 +54,9 @@ public:
     QPushButton* exportButton;
     QPushButton* exportWorkbookButton;
     QTableView* table;
-    QChart* hourChart;
-    QChart* dayChart;
-    QChart* clerkChart;
+    BarChart* hourChart;
+    BarChart* dayChart;
+    BarChart* clerkChart;
 
 protected:
     void showEvent(QShowEvent* event) override;

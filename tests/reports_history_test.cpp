@@ -5,6 +5,7 @@
 #include "reports/HistoryWorkbook.h"
 #include "reports/SalesHistory.h"
 #include "tests/support/LocaleGuard.h"
+#include "text/DateTimeText.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -248,6 +249,80 @@ TEST(HistoryCharts, NameTheClerksTitleTheAxesAndKeepTheirRangesDrawable) {
     EXPECT_EQ(reports::amountRange({0, 0}), Range(0, 1));
     EXPECT_EQ(reports::amountRange({5, 300}), Range(0, 300));
     EXPECT_EQ(reports::amountRange({-20, std::nan("")}), Range(-20, 0));
+}
+
+TEST(HistoryCharts, ValueTicksAreRoundStepsHoldingTheRangeInTheRegionalFormat) {
+    struct Case {
+        double low, high;
+        int most;
+        std::vector<double> at;
+        int decimals;
+    };
+    const Case cases[] = {
+        {0, 1, 6, {0, 0.2, 0.4, 0.6, 0.8, 1}, 1},
+        {0, 300, 6, {0, 100, 200, 300}, 0},
+        {0, 1234.56, 5, {0, 500, 1000, 1500}, 0},
+        {-20, 0, 3, {-20, -10, 0}, 0},
+        {0, 5.55, 2, {0, 10}, 0},
+        {0, 7, 1, {0, 10}, 0},     // never fewer than two
+        {3, 3, 4, {3, 3.5, 4}, 1}, // an empty range is widened
+    };
+    for (const Case& c : cases) {
+        const reports::ValueTicks ticks = reports::niceTicks(c.low, c.high, c.most);
+        ASSERT_EQ(ticks.at.size(), c.at.size()) << c.low << ".." << c.high;
+        for (size_t i = 0; i < c.at.size(); ++i)
+            EXPECT_NEAR(ticks.at[i], c.at[i], 1e-9) << c.low << ".." << c.high << " tick " << i;
+        EXPECT_EQ(ticks.decimals, c.decimals) << c.low << ".." << c.high;
+    }
+    LocaleGuard german{QLocale(QLocale::German, QLocale::Germany)};
+    EXPECT_EQ(reports::tickLabel(1500, 0), "1.500");
+    EXPECT_EQ(reports::tickLabel(0.2, 1), "0,2");
+    EXPECT_EQ(reports::tickLabel(-1e-12, 1), "0,0") << "no minus zero";
+}
+
+TEST(HistoryCharts, DaysHoursAndClerksBecomeLabelledBars) {
+    LocaleGuard czech{QLocale(QLocale::Czech, QLocale::CzechRepublic)};
+    const auto date = [](int day) {
+        return QLocale().toString(QDate(2026, 12, day), regionalDayMonthFormat());
+    };
+    using Days = std::vector<std::pair<QDate, int64_t>>;
+    const reports::BarSeries none = reports::daySeries({}, QStringLiteral("CZK"));
+    EXPECT_TRUE(none.values.empty());
+    EXPECT_TRUE(none.title.contains(QStringLiteral("no reports in this period")));
+    const reports::BarSeries one = reports::daySeries({{QDate(2026, 12, 8), 123456}}, QStringLiteral("CZK"));
+    EXPECT_EQ(one.values, std::vector<double>{1234.56}) << "one day is one bar";
+    EXPECT_EQ(one.labels, QStringList{date(8)});
+    EXPECT_EQ(one.valueTitle, "Sales (CZK)");
+    EXPECT_EQ(one.categoryTitle, "Day");
+
+    Days week, longer;
+    for (int day : {1, 2, 5, 6, 7, 9, 10}) // seven days with gaps: a bar each, side by side
+        week.emplace_back(QDate(2026, 12, day), day * 100);
+    EXPECT_EQ(reports::daySeries(week, {}).labels,
+              (QStringList{date(1), date(2), date(5), date(6), date(7), date(9), date(10)}));
+    longer = week;
+    longer.emplace_back(QDate(2026, 12, 12), 1200);
+    const reports::BarSeries calendar = reports::daySeries(longer, {});
+    ASSERT_EQ(calendar.values.size(), 12u) << "a longer period: every day from the first to the last";
+    EXPECT_EQ(calendar.labels.front(), date(1));
+    EXPECT_EQ(calendar.labels.back(), date(12));
+    EXPECT_EQ(calendar.values[2], 0.0) << "a day without reports stands empty";
+    EXPECT_EQ(calendar.values[4], 5.0);
+    EXPECT_EQ(calendar.values[11], 12.0);
+
+    store::ReportFigures figures;
+    figures.hourAmounts[9] = 555;
+    figures.clerks[1].sales = 2500;
+    EXPECT_TRUE(reports::hourSeries(nullptr, {}).values.empty());
+    const reports::BarSeries hours = reports::hourSeries(&figures, {});
+    ASSERT_EQ(hours.values.size(), 24u);
+    EXPECT_EQ(hours.values[9], 5.55);
+    EXPECT_EQ(hours.labels.mid(0, 4), (QStringList{"0", "", "2", ""})) << "every second hour labelled";
+    EXPECT_EQ(hours.labels[22], "22");
+    const reports::BarSeries clerks = reports::clerkSeries(&figures, {QStringLiteral("ANNA")}, {});
+    EXPECT_EQ(clerks.labels, QStringList{"CLERK 2"});
+    EXPECT_EQ(clerks.values, std::vector<double>{25.0});
+    EXPECT_TRUE(reports::clerkSeries(nullptr, {}, {}).values.empty());
 }
 
 } // namespace

@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth clang-14 libclang-rt-14-dev clang-format python3 ser2net locales bash-completion
-  libqt6sql6-sqlite libqt6sql6-psql libpq-dev libsqlite3-dev qt6-charts-dev libqt6opengl6-dev qt6-tools-dev
+  libqt6sql6-sqlite libqt6sql6-psql libpq-dev libsqlite3-dev qt6-tools-dev
   qt6-l10n-tools qt6-translations-l10n libxlsxwriter-dev pkg-config unzip postgresql ansible-core
   python3-openpyxl "$@")
 

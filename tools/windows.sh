@@ -10,6 +10,6 @@ prefix=$(tools/windows/deps.sh | tail -1)
 cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=tools/mingw-w64.cmake -DCMAKE_PREFIX_PATH="$prefix" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCALE_WERROR=ON -DSCALE_BENCH=OFF
-# Everything the Windows configuration holds: scalectl, the tabs' cores and, where Qt Charts is
-# found, the window (scale-utility.exe).
+# Everything the Windows configuration holds: the window (scale-utility.exe), scalectl.exe and the
+# libraries beneath them; the emulated scale needs a pseudo-terminal and is not built for Windows.
 cmake --build build-windows -j"$(nproc)"

@@ -305,10 +305,6 @@ horní liště) ukáže, co se odeslalo a co se vrátilo.</translation>
         <translation>Celkem za den: v tomto období žádné sestavy</translation>
     </message>
     <message>
-        <source>Total</source>
-        <translation>Celkem</translation>
-    </message>
-    <message>
         <source>Day</source>
         <translation>Den</translation>
     </message>

@@ -311,10 +311,6 @@ zurückkam.</translation>
         <translation>Summe pro Tag: keine Berichte in diesem Zeitraum</translation>
     </message>
     <message>
-        <source>Total</source>
-        <translation>Summe</translation>
-    </message>
-    <message>
         <source>Day</source>
         <translation>Tag</translation>
     </message>

@@ -309,10 +309,6 @@ kattintás a felső sávon) megmutatja, mi ment ki
         <translation>Napi összeg: ebben az időszakban nincs jelentés</translation>
     </message>
     <message>
-        <source>Total</source>
-        <translation>Összeg</translation>
-    </message>
-    <message>
         <source>Day</source>
         <translation>Nap</translation>
     </message>

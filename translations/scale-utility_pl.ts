@@ -308,10 +308,6 @@ pokazuje, co wysłano i co wróciło.</translation>
         <translation>Suma dzienna: brak raportów w tym okresie</translation>
     </message>
     <message>
-        <source>Total</source>
-        <translation>Suma</translation>
-    </message>
-    <message>
         <source>Day</source>
         <translation>Dzień</translation>
     </message>

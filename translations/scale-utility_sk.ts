@@ -306,10 +306,6 @@ vrátilo.</translation>
         <translation>Spolu za deň: v tomto období žiadne zostavy</translation>
     </message>
     <message>
-        <source>Total</source>
-        <translation>Spolu</translation>
-    </message>
-    <message>
         <source>Day</source>
         <translation>Deň</translation>
     </message>

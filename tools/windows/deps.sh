@@ -56,7 +56,17 @@ step() {
     local name=$1
     [ -f "$cache/stamp-$name" ] && return
     echo "-- $name" >&2
-    "build_$name" >>"$log" 2>&1 || { echo "building $name failed; the end of $log:" >&2; tail -30 "$log" >&2; exit 1; }
+    # In a subshell of its own with -e, so that the first failing command ends the step: behind || or
+    # an if, bash ignores -e and goes on, installing what was not built.
+    set +e
+    (set -e; "build_$name") >>"$log" 2>&1
+    local status=$?
+    set -e
+    if [ "$status" != 0 ]; then
+        echo "building $name failed; the end of $log:" >&2
+        tail -30 "$log" >&2
+        exit 1
+    fi
     touch "$cache/stamp-$name"
 }
 
