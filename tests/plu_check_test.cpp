@@ -77,7 +77,7 @@ TEST(PluCellCheck, NumTakesAnyTextAndNameAtMostThirtyCharacters) {
 }
 
 TEST(PluCellCheck, CommaLocaleTakesTheCommaAndThePoint) {
-    LocaleGuard comma(QLocale(QLocale::German));
+    LocaleGuard comma{QLocale(QLocale::German)};
     expectCases({
         {PriceColumn, "12,", true},
         {PriceColumn, "9999,99", true},

@@ -79,7 +79,7 @@ TEST(Numbers, DecimalsTakeAPointOrACommaWhateverTheLocale) {
 
 // Also run under each real comma locale (LC_ALL): what an operator of a comma desktop types.
 TEST(Numbers, CommaLocaleTakesAPointAsWellAndShowsTheComma) {
-    LocaleGuard comma(QLocale(QLocale::German));
+    LocaleGuard comma{QLocale(QLocale::German)};
     EXPECT_TRUE(floatOk("12,5", 12.5));
     EXPECT_TRUE(floatOk("2.49", 2.49));
     EXPECT_TRUE(floatOk("7.5", 7.5));

@@ -31,26 +31,22 @@ retry="--repeat until-pass:2"
 echo "== Win32 serial backend under Wine"
 bash tools/wine-test.sh
 
-echo "== sanitizer build (ASan + UBSan)"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSCALE_WERROR=ON -DSCALE_SANITIZE=ON \
-    -DSCALE_BENCH=OFF -DCMAKE_CXX_FLAGS=-O1 >/dev/null
-cmake --build build-asan -j"$jobs"
-(cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+echo "== sanitizer build (ASan + UBSan, clang), which also holds the fuzz targets"
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSCALE_WERROR=ON -DSCALE_SANITIZE=ON \
+    -DSCALE_FUZZ=ON -DSCALE_BENCH=OFF -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_CXX_FLAGS=-O1 >/dev/null
+cmake --build build-sanitize -j"$jobs"
+(cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     LSAN_OPTIONS=suppressions=$PWD/../tools/lsan.supp \
     ctest --output-on-failure -j2 --timeout 900 $retry)
 
 echo "== fuzz targets (${fuzz_seconds} s each)"
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCALE_FUZZ=ON -DSCALE_BENCH=OFF \
-    -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
 targets=$(cd fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//')
-# shellcheck disable=SC2086
-cmake --build build-fuzz -j"$jobs" --target $targets
 for t in $targets; do
     seeds=fuzz/corpus/${t#fuzz_}
     work=$(mktemp -d)
     [ -d "$seeds" ] && cp -r "$seeds"/. "$work"/
     echo "-- $t"
-    build-fuzz/bin/"$t" -max_total_time="$fuzz_seconds" -max_len=8192 -timeout=10 -rss_limit_mb=2048 \
+    build-sanitize/bin/"$t" -max_total_time="$fuzz_seconds" -max_len=8192 -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=0 "$work" 2>&1 | tail -n 2
     rm -rf "$work"
 done
