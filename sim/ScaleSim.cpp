@@ -98,6 +98,7 @@ struct ScaleSim::Server {
     std::optional<uint8_t> awaitingAnswer; // the command of the last reply, until the PC answers it
     std::vector<ReplyOutcome> outcomes;
     FILE* ackLog = nullptr;
+    FILE* lineLog = nullptr;
     std::function<void(const std::vector<uint8_t>&)> requestSeen;
     // The state file exists but is none of ours: it is not saved over at the end.
     bool stateFileForeign = false;
@@ -140,7 +141,29 @@ struct ScaleSim::Server {
     void disappear();
     void closeDevice();
     void removeLink();
+    // Opens the logs the options ask for; the file that cannot be written, else empty.
+    std::string openLogs(const SimOptions& o);
+    void closeLogs();
 };
+
+std::string ScaleSim::Server::openLogs(const SimOptions& o) {
+    for (auto [path, file] : {std::pair{&o.ackLog, &ackLog}, std::pair{&o.lineLog, &lineLog}}) {
+        if (!path->empty() && !(*file = std::fopen(path->c_str(), "w"))) {
+            const std::string failed = *path;
+            closeLogs();
+            return failed;
+        }
+    }
+    return {};
+}
+
+void ScaleSim::Server::closeLogs() {
+    for (FILE** file : {&ackLog, &lineLog}) {
+        if (*file)
+            std::fclose(*file);
+        *file = nullptr;
+    }
+}
 
 void ScaleSim::Server::enqueue(Segment segment) {
     if (out.empty())
@@ -199,6 +222,10 @@ ScaleSim::Server::Waiting ScaleSim::Server::pump(Clock::time_point now) {
 }
 
 void ScaleSim::Server::receive(const uint8_t* bytes, size_t count, Clock::time_point now) {
+    if (lineLog) {
+        std::fwrite(bytes, 1, count, lineLog);
+        std::fflush(lineLog);
+    }
     if (options.ownBaudOnly && options.baud > 0 && lineBaud(master) != options.baud)
         return;
     // The PC talking again ends whatever the scale was still sending (a stream, a slow reply).
@@ -510,15 +537,13 @@ bool ScaleSim::start() {
         }
         s.linkMade = true;
     }
-    if (!o.ackLog.empty() && !(s.ackLog = std::fopen(o.ackLog.c_str(), "w"))) {
+    if (const std::string failed = s.openLogs(o); !failed.empty()) {
         s.removeLink();
-        return failWith("cannot write " + o.ackLog);
+        return failWith("cannot write " + failed);
     }
     int wake[2];
     if (pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0) {
-        if (s.ackLog)
-            std::fclose(s.ackLog);
-        s.ackLog = nullptr;
+        s.closeLogs();
         s.removeLink();
         return failWith("cannot create a pipe");
     }
@@ -539,9 +564,7 @@ void ScaleSim::stop() {
         std::fprintf(stderr, "scale-sim: cannot wake the server: %s\n", std::strerror(errno));
     s.thread.join();
     s.takeLeftoverInput();
-    if (s.ackLog)
-        std::fclose(s.ackLog);
-    s.ackLog = nullptr;
+    s.closeLogs();
     ::close(s.wakeRead);
     ::close(s.wakeWrite);
     s.wakeRead = s.wakeWrite = -1;
