@@ -87,7 +87,8 @@ bool ScaleLine::System::openPort(const std::string& path, int baud, std::string&
 
 void ScaleLine::System::removeLink() {
     std::error_code ignored;
-    if (!linkPath.empty() && fs::is_symlink(linkPath, ignored) && fs::read_symlink(linkPath, ignored) == devicePath)
+    if (!linkPath.empty() && fs::is_symlink(linkPath, ignored) &&
+        fs::read_symlink(linkPath, ignored) == devicePath)
         fs::remove(linkPath, ignored);
     linkPath.clear();
 }
@@ -178,7 +179,8 @@ void ScaleLine::withdraw(const std::atomic<bool>& stopping) {
     int unread = 0;
     if (s.slaveKeeper >= 0) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        while (!stopping && Clock::now() < deadline && ioctl(s.slaveKeeper, FIONREAD, &unread) == 0 && unread > 0)
+        while (!stopping && Clock::now() < deadline && ioctl(s.slaveKeeper, FIONREAD, &unread) == 0 &&
+               unread > 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
     } else {
         while (!stopping && Clock::now() < deadline && ioctl(s.device, TIOCOUTQ, &unread) == 0 && unread > 0)

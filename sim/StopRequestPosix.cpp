@@ -23,6 +23,7 @@ void holdStopRequests() {
 
 bool stopRequested(std::chrono::milliseconds wait) {
     const sigset_t signals = stopSignals();
-    const timespec limit{static_cast<time_t>(wait.count() / 1000), static_cast<long>(wait.count() % 1000) * 1'000'000};
+    const timespec limit{static_cast<time_t>(wait.count() / 1000),
+                         static_cast<long>(wait.count() % 1000) * 1'000'000};
     return sigtimedwait(&signals, nullptr, &limit) >= 0;
 }
