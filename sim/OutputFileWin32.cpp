@@ -2,6 +2,7 @@
 // a temporary file beside it through MoveFileExA; a device (NUL, a COM port) or a pipe is written as
 // it stands.
 #include "sim/OutputFile.h"
+#include "sim/SystemMessageWin32.h"
 
 #include <string>
 #include <windows.h>
@@ -9,12 +10,7 @@
 namespace {
 
 bool fail(std::string& reason, const std::string& path, DWORD error) {
-    char text[256] = {};
-    DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                             text, sizeof text, nullptr);
-    while (n > 0 && (text[n - 1] == '\r' || text[n - 1] == '\n' || text[n - 1] == '.'))
-        text[--n] = '\0';
-    reason = path + ": " + (n > 0 ? std::string(text, n) : "error " + std::to_string(error));
+    reason = path + ": " + systemMessage(error);
     return false;
 }
 

@@ -5,6 +5,7 @@
 // so --link is refused.
 #include "sim/ScaleLine.h"
 #include "sim/ScaleSim.h"
+#include "sim/SystemMessageWin32.h"
 
 #include <algorithm>
 #include <cctype>
@@ -30,15 +31,6 @@ int comNumber(const std::string& name) {
         number = number * 10 + (name[i] - '0');
     }
     return number <= 256 ? number : 0;
-}
-
-std::string systemMessage(DWORD error) {
-    char text[256] = {};
-    DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                             text, sizeof text, nullptr);
-    while (n > 0 && (text[n - 1] == '\r' || text[n - 1] == '\n' || text[n - 1] == '.'))
-        text[--n] = '\0';
-    return n > 0 ? std::string(text, n) : "error " + std::to_string(error);
 }
 
 // An operation in flight on the port and its completion event.
