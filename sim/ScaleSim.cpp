@@ -92,6 +92,7 @@ struct ScaleSim::Server {
     std::optional<uint8_t> awaitingAnswer; // the command of the last reply, until the PC answers it
     std::vector<ReplyOutcome> outcomes;
     FILE* ackLog = nullptr;
+    FILE* lineLog = nullptr;
     std::function<void(const std::vector<uint8_t>&)> requestSeen;
     // The state file exists but is none of ours: it is not saved over at the end.
     bool stateFileForeign = false;
@@ -126,7 +127,35 @@ struct ScaleSim::Server {
     void enqueue(Segment segment);
     Waiting pump(Clock::time_point now);
     void disappear();
+    // Opens the logs the options ask for; the file that cannot be written, else empty.
+    std::string openLogs(const SimOptions& o);
+    void closeLogs();
 };
+
+std::string ScaleSim::Server::openLogs(const SimOptions& o) {
+    // The acknowledgement log is text (CRLF on Windows); the line log holds the bytes as they came.
+    struct Log {
+        const std::string* path;
+        FILE** file;
+        const char* mode;
+    };
+    for (auto [path, file, mode] : {Log{&o.ackLog, &ackLog, "w"}, Log{&o.lineLog, &lineLog, "wb"}}) {
+        if (!path->empty() && !(*file = std::fopen(path->c_str(), mode))) {
+            const std::string failed = *path;
+            closeLogs();
+            return failed;
+        }
+    }
+    return {};
+}
+
+void ScaleSim::Server::closeLogs() {
+    for (FILE** file : {&ackLog, &lineLog}) {
+        if (*file)
+            std::fclose(*file);
+        *file = nullptr;
+    }
+}
 
 void ScaleSim::Server::enqueue(Segment segment) {
     if (out.empty())
@@ -175,6 +204,10 @@ ScaleSim::Server::Waiting ScaleSim::Server::pump(Clock::time_point now) {
 }
 
 void ScaleSim::Server::receive(const uint8_t* bytes, size_t count, Clock::time_point now) {
+    if (lineLog) {
+        std::fwrite(bytes, 1, count, lineLog);
+        std::fflush(lineLog);
+    }
     if (options.ownBaudOnly && options.baud > 0 && line.baud() != options.baud)
         return;
     // The PC talking again ends whatever the scale was still sending (a stream, a slow reply).
@@ -411,8 +444,8 @@ bool ScaleSim::start() {
 
     if (!s.line.open(o, lastError))
         return false;
-    if (!o.ackLog.empty() && !(s.ackLog = std::fopen(o.ackLog.c_str(), "w"))) {
-        lastError = "cannot write " + o.ackLog + ": " + std::strerror(errno);
+    if (const std::string failed = s.openLogs(o); !failed.empty()) {
+        lastError = "cannot write " + failed + ": " + std::strerror(errno);
         s.line.close();
         return false;
     }
@@ -430,9 +463,7 @@ void ScaleSim::stop() {
     s.line.wake();
     s.thread.join();
     s.takeLeftoverInput();
-    if (s.ackLog)
-        std::fclose(s.ackLog);
-    s.ackLog = nullptr;
+    s.closeLogs();
     s.line.close();
     if (!s.options.stateFile.empty() && !s.stateFileForeign) {
         std::string reason;

@@ -38,6 +38,9 @@ struct SimOptions {
     // and "acknowledged" or "not acknowledged" (the PC asked again, or the scale stopped, without an
     // ACK for it), e.g. "27 acknowledged".
     std::string ackLog;
+    // When set, every byte the PC sends is appended to this file as it arrives, so that two runs of
+    // the same work (on Linux and on Windows, say) can be compared byte for byte.
+    std::string lineLog;
 };
 
 // What became of one reply: the PC acknowledged it, or moved on (or went away) without doing so.

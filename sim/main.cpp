@@ -19,7 +19,7 @@ constexpr int kUsageError = 64; // EX_USAGE
 const std::string kUsage = std::string("usage: scale-sim ") + ScaleLine::usageText() +
                            " [--baud N [--own-baud-only]] [--state FILE] [--calibration] "
                            "[--fault NAME[:COUNT]]... [--gap MS] [--logo-out FILE] [--password N] "
-                           "[--read-delay MS] [--ack-log FILE]\n"
+                           "[--read-delay MS] [--ack-log FILE] [--line-log FILE]\n"
                            "       scale-sim --help | --version\n";
 
 bool parseNumber(const std::string& text, int& value, int minimum) {
@@ -97,6 +97,9 @@ int main(int argc, char** argv) {
         } else if (arg == "--ack-log") {
             if (!value(options.ackLog) || options.ackLog.empty())
                 return usage("--ack-log needs a file");
+        } else if (arg == "--line-log") {
+            if (!value(options.lineLog) || options.lineLog.empty())
+                return usage("--line-log needs a file");
         } else if (arg == "--read-delay") {
             if (!value(text) || !parseNumber(text, options.readDelayMs, 0))
                 return usage("--read-delay needs a number of milliseconds");
