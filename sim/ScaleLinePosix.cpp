@@ -5,6 +5,7 @@
 #include "sim/ScaleSim.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -52,6 +53,8 @@ bool ScaleLine::System::openPty(const std::string& link, std::string& error) {
     cfmakeraw(&raw);
     tcsetattr(slaveKeeper, TCSANOW, &raw);
     fcntl(device, F_SETFL, fcntl(device, F_GETFL) | O_NONBLOCK);
+    if (link.empty())
+        return true; // an in-process scale, reached by devicePath()
 
     std::error_code problem;
     fs::path at(link);

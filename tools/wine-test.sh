@@ -100,16 +100,18 @@ run_case late-ack LateScaleFindsTheLastAcknowledgement --read-delay 300
 
 # PLUs 1 to 20 pulled from an emulated scale (scale-sim.exe under Wine on COM2, reached through the
 # pair's other end; or the Linux one): the PLU file, its first line (the time it was made) left out,
-# the acknowledgement log (a text file: CRLF on Windows) and the state file. Ctrl+C (SIGINT, which
-# Wine hands to the console handler) stops it; only a stop in order writes the state file (Wine ends
-# a program without a handler at once, with the exit code 0). Arguments: the run's name, the port
-# scalectl opens, what goes before the paths the emulated scale writes (Z: under Wine), its command.
+# the acknowledgement log (a text file: CRLF on Windows), the line log and the state file. Ctrl+C
+# (SIGINT, which Wine hands to the console handler) stops it; only a stop in order writes the state
+# file (Wine ends a program without a handler at once, with the exit code 0). Arguments: the run's
+# name, the port scalectl opens, what goes before the paths the emulated scale writes (Z: under
+# Wine), its command.
 pull_from() {
     local name=$1 port=$2 drive=$3
     shift 3
     local simout=$out/scale-sim-$name.out
-    rm -f "$out/acks-$name.log" "$out/state-$name.mem"
-    "$@" --ack-log "$drive$out/acks-$name.log" --state "$drive$out/state-$name.mem" >"$simout" 2>&1 &
+    rm -f "$out/acks-$name.log" "$out/line-$name.bin" "$out/state-$name.mem"
+    "$@" --ack-log "$drive$out/acks-$name.log" --line-log "$drive$out/line-$name.bin" \
+        --state "$drive$out/state-$name.mem" >"$simout" 2>&1 &
     simpid=$!
     await_ready "$simout" 300 || { echo "scale-sim ($name) did not start:" >&2; cat "$simout" >&2; return 1; }
     timeout 60 "$scalectl" --port "$port" plu pull --from 1 --to 20 -o "$out/plu-$name.txt" || return 1
@@ -131,6 +133,7 @@ if pull_from exe "$ports/peer" Z: wine "$out/bin/scale-sim.exe" --port COM2 &&
     pull_from linux "$ports/linux" "" "$sim" --link "$ports/linux" &&
     cmp "$out/plu-exe.body" "$out/plu-linux.body" &&
     diff --strip-trailing-cr "$out/acks-exe.log" "$out/acks-linux.log" &&
+    cmp "$out/line-exe.bin" "$out/line-linux.bin" &&
     cmp "$out/state-exe.mem" "$out/state-linux.mem"; then
     echo "-- scale-sim.exe answered as the Linux one ($((SECONDS - started)) s)"
 else
