@@ -6,8 +6,8 @@
 #include "tests/support/KnownReportMemory.h"
 #include "tests/support/LocaleGuard.h"
 #include "tests/support/NamedCase.h"
+#include "tests/support/NullDevice.h"
 #include "tests/support/SimHarness.h"
-#include "tests/support/SpecialFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
