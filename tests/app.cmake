@@ -1,5 +1,5 @@
 # The application shell: main window, progress dialog, help window, spin fields, combo boxes.
-# Windows: the windows are tested under Wine end to end.
+# Under Wine without a display a QApplication never starts (no window driver): not on Windows.
 if(WIN32)
     return()
 endif()

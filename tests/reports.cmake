@@ -1,8 +1,8 @@
 # Reports: the report memory blocks, the report text and file, the Z close, over the emulated scale;
 # the REPORTS tab and CloseZDialog as widgets; scalectl report.
 scale_test(reports_core_test
-    SOURCES reports_history_test.cpp
-    POSIX_SOURCES reports_blocks_test.cpp reports_text_test.cpp reports_cli_test.cpp
+    SOURCES reports_history_test.cpp reports_text_test.cpp
+    POSIX_SOURCES reports_blocks_test.cpp reports_sequence_test.cpp reports_cli_test.cpp
     LIBS scale_reports platform_support
     POSIX_LIBS scale_cli sim_harness
     POSTGRES)
