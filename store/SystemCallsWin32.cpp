@@ -1,7 +1,10 @@
 #include "store/SystemCalls.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <cstring>
-
+#include <iterator>
+#include <mutex>
 #include <windows.h>
 
 namespace store {
@@ -56,6 +59,17 @@ bool libraryResolvesTo(const void* object, const char* symbol, const void* ours)
     const void* theirs = boundImport(library, symbol);
     const void* ourImport = boundImport(program, symbol);
     return theirs != nullptr && theirs == (ourImport != nullptr ? ourImport : ours);
+}
+
+void findDriversBesideProgram() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        wchar_t path[MAX_PATH * 4];
+        const DWORD length = GetModuleFileNameW(nullptr, path, DWORD(std::size(path)));
+        if (length > 0 && length < std::size(path))
+            QCoreApplication::addLibraryPath(
+                QFileInfo(QString::fromWCharArray(path, int(length))).absolutePath());
+    });
 }
 
 } // namespace store

@@ -1,6 +1,6 @@
 # Metrology set-up: the weighing parameters and presets, and the SYSTEM tab.
 scale_test(metrology_core_test SOURCES metrology_parameters_test.cpp LIBS scale_metrology)
-# The rest runs against the emulated scale, which Windows has not.
+# The rest runs against the emulated scale on a pseudo-terminal, which Windows has not.
 if(WIN32)
     return()
 endif()

@@ -11,8 +11,9 @@ set_target_properties(reports_core_test PROPERTIES AUTOMOC OFF AUTOUIC OFF)
 target_compile_definitions(reports_core_test PRIVATE PG_TEST_SCRIPT="${PROJECT_SOURCE_DIR}/tools/pg-test-server.sh")
 # The workbook is read back by a spreadsheet reader (Debian's Python with openpyxl).
 target_compile_definitions(reports_core_test PRIVATE WORKBOOK_CELLS="${CMAKE_CURRENT_SOURCE_DIR}/support/workbook_cells.py")
-# The rest runs against the emulated scale, which Windows has not; the workbook's cases read it back
-# with Linux's unzip and Python, on comma desktops named as Linux's C library names its locales.
+# The rest runs against the emulated scale on a pseudo-terminal, which Windows has not; the
+# workbook's cases read it back with Linux's unzip and Python, on comma desktops named as Linux's C
+# library names its locales.
 if(WIN32)
     set_property(TEST reports_core_test APPEND PROPERTY ENVIRONMENT GTEST_FILTER=-HistoryWorkbook.*)
     return()

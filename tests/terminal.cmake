@@ -6,7 +6,7 @@ scale_test(terminal_core_test
     LIBS scale_terminal
     POSIX_LIBS scale_cli sim_harness)
 set_target_properties(terminal_core_test PROPERTIES AUTOMOC OFF AUTOUIC OFF)
-# The rest runs against the emulated scale, which Windows has not.
+# The rest runs against the emulated scale on a pseudo-terminal, which Windows has not.
 if(WIN32)
     return()
 endif()
