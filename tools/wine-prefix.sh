@@ -7,6 +7,8 @@
 set -euo pipefail
 action=$1
 export WINEPREFIX=$2 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine keeps its user's files under HOME, which a CI runner may leave unset.
+export HOME=${HOME:-$(dirname "$WINEPREFIX")}
 case $action in
 start)
     # Wine refuses a prefix owned by another user: one left by a run under another account is made anew.
