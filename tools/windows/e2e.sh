@@ -88,8 +88,8 @@ wineserver -w
 wineserver --persistent=30 >"$out/wineserver.log" 2>&1
 xvfb-run -a -s "-screen 0 1280x1024x24" wine "$installer" /S
 installed=$WINEPREFIX/drive_c/Program\ Files/Scale\ Utility
-for file in scale-utility.exe scalectl.exe uninstall.exe platforms/qwindows.dll sqldrivers/qsqlite.dll \
-    translations/qtbase_cs.qm; do
+for file in scale-utility.exe scalectl.exe scale-sim.exe uninstall.exe platforms/qwindows.dll \
+    sqldrivers/qsqlite.dll sqldrivers/qsqlpsql.dll translations/qtbase_cs.qm; do
     [ -f "$installed/$file" ] || { echo "e2e: the installer did not install $file" >&2; exit 1; }
 done
 start_menu=$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Scale Utility.lnk' | head -1)

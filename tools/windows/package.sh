@@ -48,9 +48,8 @@ for program in scale-utility scalectl scale-sim; do
     [ -f "$build/bin/$program.exe" ] && add "$build/bin/$program.exe" "$stage"
 done
 # Qt loads these by name from the program's folder: the window on the Windows desktop, its native
-# style, the archive's two drivers, and the icon and picture formats beside Qt's built-in BMP and PNG.
-for plugin in platforms/qwindows styles/qwindowsvistastyle sqldrivers/qsqlite sqldrivers/qsqlpsql \
-    imageformats/qico imageformats/qjpeg imageformats/qgif; do
+# style and the archive's two drivers. Pictures are BMP (the logo) and PNG, which Qt reads itself.
+for plugin in platforms/qwindows styles/qwindowsvistastyle sqldrivers/qsqlite sqldrivers/qsqlpsql; do
     add "$prefix/plugins/$plugin.dll" "$stage/${plugin%/*}"
 done
 # Qt's own texts (its dialogs' buttons) in the program's languages; the program's own are built in.
