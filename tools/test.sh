@@ -31,6 +31,9 @@ retry="--repeat until-pass:2"
 echo "== Win32 serial backend under Wine"
 bash tools/wine-test.sh
 
+echo "== Windows unit tests under Wine"
+bash tools/windows-test.sh
+
 echo "== sanitizer build (ASan + UBSan)"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSCALE_WERROR=ON -DSCALE_SANITIZE=ON \
     -DSCALE_BENCH=OFF -DCMAKE_CXX_FLAGS=-O1 >/dev/null
