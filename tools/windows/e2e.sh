@@ -14,7 +14,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
-bash tools/setup.sh wine wine64 xvfb xauth
+bash tools/setup.sh wine wine64 fonts-wine xvfb xauth
 
 version=$(sed -n 's/^project(ScaleUtility VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 installer=$root/build-windows/scale-utility-setup-$version.exe
@@ -80,6 +80,7 @@ stop_scale
 echo "-- installing into a new Wine prefix"
 export WINEPREFIX=$out/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /d "$out/ports/COM1" /f >"$out/wine-setup.log" 2>&1
+bash tools/windows/wine-fonts.sh
 # Wine maps its ports when its server starts. One server for the rest of the run: it takes the
 # scale's pseudo-terminal as its controlling terminal and dumps its objects when that hangs up at
 # the end of a run, which goes to a log of its own.

@@ -6,6 +6,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
+bash tools/setup.sh wine wine64 fonts-wine xvfb xauth
 version=$(sed -n 's/^project(ScaleUtility VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 packed=$root/build-windows/scale-utility-$version
 [ -d "$packed" ] || { echo "screenshots: $packed is missing: run tools/windows.sh first" >&2; exit 1; }
@@ -20,6 +21,7 @@ if [ "$(readlink "$WINEPREFIX/dosdevices/com1" 2>/dev/null)" != "$out/ports/COM1
     wineserver -k || true
     wineserver -w
 fi
+bash tools/windows/wine-fonts.sh
 # The server takes the scale's pseudo-terminal as its controlling terminal and dumps its objects
 # when that hangs up at the end: into a log of its own.
 wineserver --persistent=10 >"$out/wineserver.log" 2>&1
