@@ -203,12 +203,13 @@ void MainWindow::connectOrDisconnect() {
     session.runHandler([this] {
         int32_t baud = strToInt(ui->baudCombo->currentText());
         // A device path or a network port (socket://, rfc2217://) typed into the port box is opened
-        // as it stands; otherwise the selected item is the port, and no selection gives port 0, which
-        // fails.
+        // as it stands, and a COM name (listed or typed: COM12 of a USB adapter) by its number;
+        // otherwise the selected item's place is the port, and no selection gives port 0, which fails.
         std::string portText = ui->portCombo->currentText().toLocal8Bit().toStdString();
+        const std::optional<int> number = comPortNumber(portText);
         bool opened = isPortPath(portText)
                           ? theLink.openDevice(portText, baud)
-                          : theLink.open(static_cast<uint8_t>(ui->portCombo->currentIndex() + 1), baud);
+                          : theLink.open(number ? *number : ui->portCombo->currentIndex() + 1, baud);
         if (!opened) {
             prompts().message(tr("Error!"), tr("Cannot initialize COM port!"));
             noteLabel->setText(tr("The port did not open: FIND tries every port and rate."));

@@ -110,8 +110,7 @@ int runJob(const Job& job, const std::string& port, const Settings& settings, st
         return code;
     }
     auto number = comPortNumber(port);
-    bool opened = number ? link.open(static_cast<uint8_t>(*number), settings.baud)
-                         : link.openDevice(port, settings.baud);
+    bool opened = number ? link.open(*number, settings.baud) : link.openDevice(port, settings.baud);
     if (!opened) {
         err << "Cannot initialize COM port!\n";
         if (!link.port.lastError().empty())

@@ -79,7 +79,7 @@ uint32_t FrameLink::swapLong(uint32_t value) {
     return (value >> 24) | ((value >> 8) & 0xFF00u) | ((value << 8) & 0xFF0000u) | (value << 24);
 }
 
-bool FrameLink::open(uint8_t number, int32_t lineBaud) {
+bool FrameLink::open(int number, int32_t lineBaud) {
     baud = lineBaud;
     port.timeoutTicks = kTimeoutTicks;
     bool opened = port.openPort(number, baud);

@@ -72,7 +72,7 @@ struct FrameLink {
     void expectReply(size_t bytes);
 
     // Opens COM<number> (or a device path) with 1100 ms per byte and raises DTR.
-    bool open(uint8_t number, int32_t baud);
+    bool open(int number, int32_t baud);
     bool openDevice(const std::string& path, int32_t baud);
     void close();
 

@@ -27,20 +27,20 @@ bool isPortPath(const std::string& name) {
     return startsWith(name, "/") || startsWith(name, kSocketScheme) || startsWith(name, kRfc2217Scheme);
 }
 
-std::optional<uint8_t> comPortNumber(const std::string& name) {
+std::optional<int> comPortNumber(const std::string& name) {
     if (!startsWith(name, "COM") || name.size() == 3)
         return std::nullopt;
     unsigned value = 0;
     const char* end = name.data() + name.size();
     auto [at, error] = std::from_chars(name.data() + 3, end, value);
-    if (error != std::errc() || at != end || value > 255)
+    if (error != std::errc() || at != end || value > 256)
         return std::nullopt;
-    return static_cast<uint8_t>(value);
+    return static_cast<int>(value);
 }
 
 SerialPort::~SerialPort() = default;
 
-bool SerialPort::openPort(uint8_t number, int32_t baud) {
+bool SerialPort::openPort(int number, int32_t baud) {
     return openDevice(resolvePortName(number), baud);
 }
 

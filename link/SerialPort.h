@@ -22,7 +22,7 @@ struct SerialPort {
 
     // Opens "COM<number>" (see resolvePortName) with the given baud rate. Any previously held device
     // is released first. False when the device is missing, busy or refuses the line settings.
-    bool openPort(uint8_t number, int32_t baud);
+    bool openPort(int number, int32_t baud);
     // Opens a port by its name as typed: a device path (a Linux addition: "/dev/ttyUSB0"), or a
     // device server on the network, "socket://HOST:PORT" (raw TCP) or "rfc2217://HOST:PORT" (Telnet
     // with COM port control).
@@ -61,13 +61,13 @@ private:
 // network port.
 bool isPortPath(const std::string& name);
 
-// The n of a port name "COMn" (0 to 255), or nothing for any other name.
-std::optional<uint8_t> comPortNumber(const std::string& name);
+// The n of a port name "COMn" (0 to 256, as Windows numbers its ports), or nothing for any other name.
+std::optional<int> comPortNumber(const std::string& name);
 
 // Where "COMn" leads. On Linux the link ports/COMn in the port-link folder is used when it exists
 // (a symlink to /dev/ttyUSB0, /dev/serial/by-id/... or an emulator's pty), else /dev/ttyS<n-1>.
 // On Windows the name is the device itself.
-std::string resolvePortName(uint8_t number);
+std::string resolvePortName(int number);
 
 // The serial ports this computer has besides COM1 to COM8, in a stable order: on Linux the USB
 // adapters' devices (/dev/ttyUSB*, /dev/ttyACM*, /dev/serial/by-id/*), on Windows the COM names the

@@ -61,7 +61,7 @@ std::string portLinkFolder() {
     return linkFolder;
 }
 
-std::string resolvePortName(uint8_t number) {
+std::string resolvePortName(int number) {
     std::string link = portLinkFolder() + "/ports/COM" + std::to_string(number);
     // The link counts even when its target has gone (an unplugged adapter): the open then fails at
     // once, instead of quietly trying the built-in port of the same number.

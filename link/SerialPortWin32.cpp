@@ -54,7 +54,7 @@ std::string portLinkFolder() {
 
 // The device namespace's name: Windows opens COM1 to COM9 by their plain names too, but COM10 and up
 // only this way.
-std::string resolvePortName(uint8_t number) {
+std::string resolvePortName(int number) {
     return "\\\\.\\COM" + std::to_string(number);
 }
 
@@ -79,7 +79,7 @@ std::vector<std::string> systemSerialPorts() {
             continue;
         data[dataSize] = '\0';
         const std::string name(data);
-        if (const std::optional<uint8_t> number = comPortNumber(name); number && *number > 8)
+        if (const std::optional<int> number = comPortNumber(name); number && *number > 8)
             found.emplace_back(*number, name);
     }
     RegCloseKey(key);

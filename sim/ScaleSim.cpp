@@ -1,9 +1,9 @@
 #include "sim/ScaleSim.h"
 
-#include "sim/LineBaud.h"
 #include "sim/LogoImage.h"
 #include "sim/ScaleCommands.h"
 #include "sim/ScaleFraming.h"
+#include "sim/ScaleLine.h"
 #include "sim/StateFile.h"
 
 #include <algorithm>
@@ -13,16 +13,10 @@
 #include <cstdio>
 #include <cstring>
 #include <deque>
-#include <fcntl.h>
 #include <filesystem>
 #include <mutex>
-#include <poll.h>
-#include <sys/ioctl.h>
-#include <termios.h>
 #include <thread>
-#include <unistd.h>
 
-namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 namespace {
@@ -98,18 +92,14 @@ struct ScaleSim::Server {
     std::optional<uint8_t> awaitingAnswer; // the command of the last reply, until the PC answers it
     std::vector<ReplyOutcome> outcomes;
     FILE* ackLog = nullptr;
+    FILE* lineLog = nullptr;
     std::function<void(const std::vector<uint8_t>&)> requestSeen;
     // The state file exists but is none of ours: it is not saved over at the end.
     bool stateFileForeign = false;
     std::atomic<bool> stopping{false};
     std::atomic<bool> vanished{false};
 
-    int master = -1;
-    int slaveKeeper = -1;
-    int wakeRead = -1;
-    int wakeWrite = -1;
-    std::string slave;
-    bool linkMade = false;
+    ScaleLine line;
     std::thread thread;
 
     // The serving thread's own.
@@ -136,26 +126,41 @@ struct ScaleSim::Server {
     void takeLeftoverInput();
     void enqueue(Segment segment);
     Waiting pump(Clock::time_point now);
-    size_t writeSome(const uint8_t* bytes, size_t count);
     void disappear();
-    void closeDevice();
-    void removeLink();
+    // Opens the logs the options ask for; the file that cannot be written, else empty.
+    std::string openLogs(const SimOptions& o);
+    void closeLogs();
 };
+
+std::string ScaleSim::Server::openLogs(const SimOptions& o) {
+    // The acknowledgement log is text (CRLF on Windows); the line log holds the bytes as they came.
+    struct Log {
+        const std::string* path;
+        FILE** file;
+        const char* mode;
+    };
+    for (auto [path, file, mode] : {Log{&o.ackLog, &ackLog, "w"}, Log{&o.lineLog, &lineLog, "wb"}}) {
+        if (!path->empty() && !(*file = std::fopen(path->c_str(), mode))) {
+            const std::string failed = *path;
+            closeLogs();
+            return failed;
+        }
+    }
+    return {};
+}
+
+void ScaleSim::Server::closeLogs() {
+    for (FILE** file : {&ackLog, &lineLog}) {
+        if (*file)
+            std::fclose(*file);
+        *file = nullptr;
+    }
+}
 
 void ScaleSim::Server::enqueue(Segment segment) {
     if (out.empty())
         sendClock = options.baud > 0 ? std::max({sendClock, Clock::now(), inputLineFree}) : Clock::now();
     out.push_back(std::move(segment));
-}
-
-size_t ScaleSim::Server::writeSome(const uint8_t* bytes, size_t count) {
-    for (;;) {
-        ssize_t n = ::write(master, bytes, count);
-        if (n >= 0)
-            return static_cast<size_t>(n);
-        if (errno != EINTR)
-            return 0;
-    }
 }
 
 ScaleSim::Server::Waiting ScaleSim::Server::pump(Clock::time_point now) {
@@ -176,7 +181,7 @@ ScaleSim::Server::Waiting ScaleSim::Server::pump(Clock::time_point now) {
             allowed = segment.gap.count() > 0 ? 1 : static_cast<size_t>(1 + (now - sendClock) / byteTime);
             allowed = std::min(allowed, remaining);
         }
-        size_t written = writeSome(segment.bytes.data() + segment.sent, allowed);
+        size_t written = line.write(segment.bytes.data() + segment.sent, allowed);
         segment.sent += written;
         if (segment.gap.count() > 0 && written > 0)
             sendClock = now + segment.gap + byteTime;
@@ -199,7 +204,11 @@ ScaleSim::Server::Waiting ScaleSim::Server::pump(Clock::time_point now) {
 }
 
 void ScaleSim::Server::receive(const uint8_t* bytes, size_t count, Clock::time_point now) {
-    if (options.ownBaudOnly && options.baud > 0 && lineBaud(master) != options.baud)
+    if (lineLog) {
+        std::fwrite(bytes, 1, count, lineLog);
+        std::fflush(lineLog);
+    }
+    if (options.ownBaudOnly && options.baud > 0 && line.baud() != options.baud)
         return;
     // The PC talking again ends whatever the scale was still sending (a stream, a slow reply).
     if (!out.empty())
@@ -376,74 +385,35 @@ void ScaleSim::Server::serve() {
         if (vanished)
             break;
         bool reading = now >= readHeldUntil;
-        pollfd fds[2] = {{wakeRead, POLLIN, 0}, {master, static_cast<short>(reading ? POLLIN : 0), 0}};
-        if (waiting == Waiting::Writable)
-            fds[1].events |= POLLOUT;
         std::optional<Clock::time_point> wakeAt;
         if (waiting == Waiting::Time)
             wakeAt = sendClock;
         if (!reading)
             wakeAt = std::min(wakeAt.value_or(readHeldUntil), readHeldUntil);
-        timespec timeout{};
-        timespec* limit = nullptr;
-        if (wakeAt) {
-            auto wait = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                std::max(*wakeAt - now, Clock::duration{}));
-            timeout.tv_sec = static_cast<time_t>(wait.count() / 1'000'000'000);
-            timeout.tv_nsec = static_cast<long>(wait.count() % 1'000'000'000);
-            limit = &timeout;
-        }
-        if (ppoll(fds, 2, limit, nullptr) < 0 && errno != EINTR)
+        if (!line.wait(reading, waiting == Waiting::Writable, wakeAt)) {
+            // The device went away under us (a serial adapter pulled out): nothing more to serve.
+            std::fprintf(stderr, "scale-sim: the line to %s failed\n", line.devicePath().c_str());
+            vanished = true;
             break;
-        if (fds[0].revents & POLLIN)
-            continue; // stop() asked; the loop condition ends it
-        if (fds[1].revents & POLLIN) {
-            ssize_t n = ::read(master, buffer, sizeof buffer);
-            if (n > 0)
-                receive(buffer, static_cast<size_t>(n), Clock::now());
         }
+        if (size_t n = reading && !stopping ? line.read(buffer, sizeof buffer) : 0; n > 0)
+            receive(buffer, n, Clock::now());
     }
 }
 
 void ScaleSim::Server::takeLeftoverInput() {
     // What the PC sent before the stop (its last acknowledgement, typically) still counts.
     uint8_t buffer[4096];
-    ssize_t n;
-    while (master >= 0 && (n = ::read(master, buffer, sizeof buffer)) > 0)
-        receive(buffer, static_cast<size_t>(n), Clock::now());
+    while (size_t n = line.read(buffer, sizeof buffer))
+        receive(buffer, n, Clock::now());
     settleReply(false);
 }
 
-void ScaleSim::Server::closeDevice() {
-    if (master >= 0)
-        ::close(master);
-    if (slaveKeeper >= 0)
-        ::close(slaveKeeper);
-    master = slaveKeeper = -1;
-}
-
-void ScaleSim::Server::removeLink() {
-    if (!linkMade)
-        return;
-    std::error_code ignored;
-    if (fs::is_symlink(options.linkPath, ignored) && fs::read_symlink(options.linkPath, ignored) == slave)
-        fs::remove(options.linkPath, ignored);
-    linkMade = false;
-}
-
 void ScaleSim::Server::disappear() {
-    // Let the PC take the bytes already sent before the device goes: a closed master throws away
-    // what the slave has not read yet. The pty hands written bytes to the slave's queue a moment
-    // later, so the queue is only looked at after that moment.
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    auto deadline = Clock::now() + std::chrono::milliseconds(500);
-    int unread = 0;
-    while (!stopping && Clock::now() < deadline && ioctl(slaveKeeper, FIONREAD, &unread) == 0 && unread > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    // Link gone and flag set before the pty closes: whoever sees the hang-up also sees the rest.
-    removeLink();
+    // Name gone and flag set before the device closes: whoever sees the hang-up also sees the rest.
+    line.withdraw(stopping);
     vanished = true;
-    closeDevice();
+    line.close();
 }
 
 ScaleSim::ScaleSim(SimOptions options) : server(std::make_unique<Server>(std::move(options))) {}
@@ -459,7 +429,7 @@ bool ScaleSim::start() {
     const SimOptions& o = s.options;
     {
         std::lock_guard lock(s.mutex);
-        if (!o.stateFile.empty() && fs::exists(o.stateFile)) {
+        if (!o.stateFile.empty() && std::filesystem::exists(o.stateFile)) {
             std::string reason;
             // A file that is not a state file (a device, another program's file) is neither taken
             // nor replaced at the end.
@@ -472,58 +442,14 @@ bool ScaleSim::start() {
             s.state.setCalibration(true);
     }
 
-    auto failWith = [this, &s](const std::string& what) {
-        lastError = what + ": " + std::strerror(errno);
-        s.closeDevice();
+    if (!s.line.open(o, lastError))
         return false;
-    };
-    s.master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (s.master < 0 || grantpt(s.master) != 0 || unlockpt(s.master) != 0)
-        return failWith("cannot create a pseudo-terminal");
-    char name[256];
-    if (ptsname_r(s.master, name, sizeof name) != 0)
-        return failWith("cannot name the pseudo-terminal");
-    s.slave = name;
-    // Holding the slave open ourselves keeps the master from seeing a hang-up while the PC closes
-    // and reopens the port.
-    s.slaveKeeper = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (s.slaveKeeper < 0)
-        return failWith("cannot open " + s.slave);
-    termios raw{};
-    tcgetattr(s.slaveKeeper, &raw);
-    cfmakeraw(&raw);
-    tcsetattr(s.slaveKeeper, TCSANOW, &raw);
-    fcntl(s.master, F_SETFL, fcntl(s.master, F_GETFL) | O_NONBLOCK);
-
-    if (!o.linkPath.empty()) {
-        std::error_code error;
-        fs::path link(o.linkPath);
-        if (link.has_parent_path())
-            fs::create_directories(link.parent_path(), error);
-        if (fs::is_symlink(link, error))
-            fs::remove(link, error);
-        fs::create_symlink(s.slave, link, error);
-        if (error) {
-            lastError = "cannot link " + o.linkPath + ": " + error.message();
-            s.closeDevice();
-            return false;
-        }
-        s.linkMade = true;
+    if (const std::string failed = s.openLogs(o); !failed.empty()) {
+        lastError = "cannot write " + failed + ": " + std::strerror(errno);
+        s.line.close();
+        return false;
     }
-    if (!o.ackLog.empty() && !(s.ackLog = std::fopen(o.ackLog.c_str(), "w"))) {
-        s.removeLink();
-        return failWith("cannot write " + o.ackLog);
-    }
-    int wake[2];
-    if (pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0) {
-        if (s.ackLog)
-            std::fclose(s.ackLog);
-        s.ackLog = nullptr;
-        s.removeLink();
-        return failWith("cannot create a pipe");
-    }
-    s.wakeRead = wake[0];
-    s.wakeWrite = wake[1];
+    s.vanished = false;
     s.stopping = false;
     s.thread = std::thread([&s] { s.serve(); });
     return true;
@@ -534,19 +460,11 @@ void ScaleSim::stop() {
     if (!s.thread.joinable())
         return;
     s.stopping = true;
-    uint8_t wake = 1;
-    if (::write(s.wakeWrite, &wake, 1) < 0)
-        std::fprintf(stderr, "scale-sim: cannot wake the server: %s\n", std::strerror(errno));
+    s.line.wake();
     s.thread.join();
     s.takeLeftoverInput();
-    if (s.ackLog)
-        std::fclose(s.ackLog);
-    s.ackLog = nullptr;
-    ::close(s.wakeRead);
-    ::close(s.wakeWrite);
-    s.wakeRead = s.wakeWrite = -1;
-    s.closeDevice();
-    s.removeLink();
+    s.closeLogs();
+    s.line.close();
     if (!s.options.stateFile.empty() && !s.stateFileForeign) {
         std::string reason;
         std::lock_guard lock(s.mutex);
@@ -635,7 +553,7 @@ void ScaleSim::clearLog() {
 }
 
 std::string ScaleSim::slavePath() const {
-    return server->slave;
+    return server->line.devicePath();
 }
 
 bool ScaleSim::vanished() const {

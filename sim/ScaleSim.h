@@ -1,6 +1,7 @@
-// The emulated scale as a server on a pseudo-terminal. It owns the pty master, links `linkPath` to
-// the slave (so the PC opens it like any serial device), answers every request from one consistent
-// ScaleState, and can pace its bytes at a baud rate and misbehave on purpose with named faults.
+// The emulated scale as a server on a serial line (sim/ScaleLine): a pseudo-terminal whose slave is
+// linked at `linkPath` (so the PC opens it like any serial device), or a serial port of the system.
+// It answers every request from one consistent ScaleState, and can pace its bytes at a baud rate and
+// misbehave on purpose with named faults.
 //
 // The serving loop runs on a thread of its own; every public member may be called from other
 // threads. Request logs hold every complete frame received (good, bad check or foreign address),
@@ -19,9 +20,13 @@
 
 struct SimOptions {
     std::string linkPath;
-    int baud = 0; // 0: as fast as the pty takes
+    // A serial port to serve on instead of a pseudo-terminal (a device path on Linux, COMn on
+    // Windows), set to `baud` when that is given, else left at the rate it has.
+    std::string portName;
+    int baud = 0; // 0: as fast as the line takes
     // Hears the PC only while the PC's side of the line is set to `baud`, as a real line would: bytes
-    // sent at another rate arrive as noise that never forms a frame, so they are dropped unseen.
+    // sent at another rate arrive as noise that never forms a frame, so they are dropped unseen. On a
+    // serial port the line itself does this: the port runs at `baud`.
     bool ownBaudOnly = false;
     std::string stateFile;
     bool calibration = false;
@@ -33,6 +38,9 @@ struct SimOptions {
     // and "acknowledged" or "not acknowledged" (the PC asked again, or the scale stopped, without an
     // ACK for it), e.g. "27 acknowledged".
     std::string ackLog;
+    // When set, every byte the PC sends is appended to this file as it arrives, so that two runs of
+    // the same work (on Linux and on Windows, say) can be compared byte for byte.
+    std::string lineLog;
 };
 
 // What became of one reply: the PC acknowledged it, or moved on (or went away) without doing so.
@@ -53,7 +61,7 @@ enum class Fault {
     Endless,  // after the ACK, non-frame bytes until the PC sends again (at most kEndlessLimit)
     Overlong, // a reply body of more than 300 bytes, correctly checked
     SlowGap,  // the ACK and reply with a gap (setGapMs) before each byte after the first
-    Vanish,   // the ACK and half the reply, then the device disappears (pty closed, link removed)
+    Vanish,   // the ACK and half the reply, then the device disappears (pty or port closed, link removed)
     // A refusal: the ACK and a correctly checked reply of the status byte and a result byte only;
     // the request is not carried out
     StatusOnly,
@@ -79,10 +87,11 @@ public:
     ScaleSim(const ScaleSim&) = delete;
     ScaleSim& operator=(const ScaleSim&) = delete;
 
-    // Creates the pty and the link, loads the state file, starts serving. False (with the reason in
-    // error()) when the pty or the link cannot be made.
+    // Opens the line (the pty and its link, or the port), loads the state file, starts serving. False
+    // (with the reason in error()) when the line cannot be made.
     bool start();
-    // Ends serving promptly, removes the link and saves the state file. Safe to call twice.
+    // Ends serving promptly, closes the line (removing the link) and saves the state file. Safe to call
+    // twice.
     void stop();
     const std::string& error() const { return lastError; }
 
@@ -109,6 +118,7 @@ public:
     bool replyAwaitingAnswer() const;
     void clearLog();
 
+    // The device the PC opens: the pty's slave, or the port served on.
     std::string slavePath() const;
     // True once the Vanish fault has taken the device away.
     bool vanished() const;

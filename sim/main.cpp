@@ -1,12 +1,14 @@
 // scale-sim: the emulated scale as a program, for the demo, for training and for tests that run it
-// as a process. It serves on a pseudo-terminal linked at --link until SIGINT or SIGTERM.
+// as a process. It serves on a pseudo-terminal linked at --link, or on a serial port (--port), until
+// it is interrupted.
+#include "sim/ScaleLine.h"
 #include "sim/ScaleSim.h"
+#include "sim/StopRequest.h"
 
 #include <charconv>
-#include <csignal>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <string>
 #include <vector>
 
@@ -14,11 +16,11 @@ namespace {
 
 constexpr int kUsageError = 64; // EX_USAGE
 
-const char* const kUsage =
-    "usage: scale-sim --link PATH [--baud N [--own-baud-only]] [--state FILE] [--calibration] "
-    "[--fault NAME[:COUNT]]... [--gap MS] [--logo-out FILE] [--password N] "
-    "[--read-delay MS] [--ack-log FILE]\n"
-    "       scale-sim --help | --version\n";
+const std::string kUsage = std::string("usage: scale-sim ") + ScaleLine::usageText() +
+                           " [--baud N [--own-baud-only]] [--state FILE] [--calibration] "
+                           "[--fault NAME[:COUNT]]... [--gap MS] [--logo-out FILE] [--password N] "
+                           "[--read-delay MS] [--ack-log FILE] [--line-log FILE]\n"
+                           "       scale-sim --help | --version\n";
 
 bool parseNumber(const std::string& text, int& value, int minimum) {
     const char* end = text.data() + text.size();
@@ -41,7 +43,7 @@ bool parseFault(const std::string& text, FaultRequest& request) {
 }
 
 int usage(const std::string& problem) {
-    std::fprintf(stderr, "scale-sim: %s\n%s", problem.c_str(), kUsage);
+    std::fprintf(stderr, "scale-sim: %s\n%s", problem.c_str(), kUsage.c_str());
     return kUsageError;
 }
 
@@ -62,7 +64,7 @@ int main(int argc, char** argv) {
         };
         std::string text;
         if (arg == "--help") {
-            std::fputs(kUsage, stdout);
+            std::fputs(kUsage.c_str(), stdout);
             return 0;
         }
         if (arg == "--version") {
@@ -76,6 +78,13 @@ int main(int argc, char** argv) {
         } else if (arg == "--link") {
             if (!value(options.linkPath) || options.linkPath.empty())
                 return usage("--link needs a path");
+            if (std::string refusal = ScaleLine::linkRefusal(); !refusal.empty())
+                return usage(refusal);
+        } else if (arg == "--port") {
+            if (!value(options.portName))
+                return usage("--port needs a port");
+            if (std::string refusal = ScaleLine::portRefusal(options.portName); !refusal.empty())
+                return usage(refusal);
         } else if (arg == "--state") {
             if (!value(options.stateFile))
                 return usage("--state needs a file");
@@ -88,6 +97,9 @@ int main(int argc, char** argv) {
         } else if (arg == "--ack-log") {
             if (!value(options.ackLog) || options.ackLog.empty())
                 return usage("--ack-log needs a file");
+        } else if (arg == "--line-log") {
+            if (!value(options.lineLog) || options.lineLog.empty())
+                return usage("--line-log needs a file");
         } else if (arg == "--read-delay") {
             if (!value(text) || !parseNumber(text, options.readDelayMs, 0))
                 return usage("--read-delay needs a number of milliseconds");
@@ -109,20 +121,15 @@ int main(int argc, char** argv) {
             return usage("unknown argument '" + arg + "'");
         }
     }
-    if (options.linkPath.empty())
-        return usage("--link is required");
+    if (options.linkPath.empty() && options.portName.empty())
+        return usage(std::string(ScaleLine::usageText()) + " is required");
+    if (!options.linkPath.empty() && !options.portName.empty())
+        return usage("--link and --port cannot be given together");
     if (options.ownBaudOnly && options.baud == 0)
         return usage("--own-baud-only needs --baud");
 
-    // The signals are taken synchronously below; blocking them first keeps them away from the
-    // server's thread.
-    sigset_t signals;
-    sigemptyset(&signals);
-    sigaddset(&signals, SIGINT);
-    sigaddset(&signals, SIGTERM);
-    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
-
-    std::string linkPath = options.linkPath;
+    holdStopRequests();
+    const std::string servedOn = options.portName.empty() ? options.linkPath : options.portName;
     ScaleSim sim(std::move(options));
     for (const FaultRequest& request : faults)
         sim.injectFault(request.fault, request.count);
@@ -135,12 +142,11 @@ int main(int argc, char** argv) {
     // The Z close's password, over the one a state file brought.
     if (password >= 0)
         sim.withState([password](ScaleState& state) { state.password = static_cast<uint32_t>(password); });
-    std::printf("scale-sim: ready on %s\n", linkPath.c_str());
+    std::printf("scale-sim: ready on %s\n", servedOn.c_str());
     std::fflush(stdout);
 
-    // Wait for a signal, looking now and then whether the vanish fault has taken the device away.
-    const timespec tick{0, 200'000'000};
-    while (!sim.vanished() && sigtimedwait(&signals, nullptr, &tick) < 0) {
+    // Wait for a stop request, looking now and then whether the device has gone away.
+    while (!sim.vanished() && !stopRequested(std::chrono::milliseconds(200))) {
     }
     sim.stop();
     return 0;

@@ -163,6 +163,7 @@ std::unique_ptr<Database> Database::open(const QString& where, QString* error, A
     const bool postgres =
         where.startsWith(QStringLiteral("postgresql://")) || where.startsWith(QStringLiteral("postgres://"));
     const QString name = nextConnectionName();
+    findDriversBesideProgram();
     QSqlDatabase db;
     QString shown = where;
     if (postgres) {

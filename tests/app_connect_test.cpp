@@ -167,6 +167,22 @@ TEST_F(ConnectTest, TypedBaudRateReachesThePortUnchanged) {
     EXPECT_EQ(linkBaud(scale.sim().slavePath()), 14400);
 }
 
+// The port box names the port CONNECT opens: a COM name typed into it (COM12 of a USB adapter) is that
+// port, not the place of the item that was selected before.
+TEST_F(ConnectTest, TypedComNameIsThePortOpened) {
+    SimOptions options;
+    options.linkPath = scale.folder() + "/ports/COM12";
+    ScaleSim adapter(options);
+    ASSERT_TRUE(adapter.start()) << adapter.error();
+    ui->portCombo->setCurrentIndex(0);
+    ui->portCombo->lineEdit()->selectAll();
+    QTest::keyClicks(ui->portCombo, QStringLiteral("COM12"));
+    connect();
+    EXPECT_EQ(adapter.requestFrames(), std::vector<std::vector<uint8_t>>{identityRequest});
+    EXPECT_TRUE(scale.sim().requestFrames().empty());
+    adapter.stop();
+}
+
 // The line monitor during a Load From SCALE: every frame and acknowledgement has its row, named, and
 // the scale's NAK stands out in the failure colour.
 TEST_F(ConnectTest, LineMonitorNamesEveryFrameOfAPluTransfer) {

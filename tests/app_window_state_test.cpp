@@ -5,7 +5,7 @@
 #include "store/DataFolder.h"
 #include "tests/support/FirstRunStateFile.h"
 #include "tests/support/NamedCase.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/NullDevice.h"
 #include "ui/EditableCombo.h"
 #include "ui/SpinEdit.h"
 

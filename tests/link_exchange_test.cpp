@@ -299,6 +299,27 @@ TEST(SerialPortOpen, MissingPortsFail) {
     EXPECT_FALSE(port.openPort(5, 9600));
 }
 
+// COM names as Windows numbers its ports, COM1 to COM256 (a USB adapter gets COM9 and up).
+TEST(SerialPortOpen, ComNamesReachTwoHundredFiftySix) {
+    const std::vector<std::pair<std::string, std::optional<int>>> names = {{"COM1", 1},
+                                                                           {"COM10", 10},
+                                                                           {"COM255", 255},
+                                                                           {"COM256", 256},
+                                                                           {"COM0", 0},
+                                                                           {"COM257", std::nullopt},
+                                                                           {"COM", std::nullopt},
+                                                                           {"COM-1", std::nullopt},
+                                                                           {"com1", std::nullopt},
+                                                                           {"COM1 ", std::nullopt},
+                                                                           {"/dev/COM1", std::nullopt}};
+    for (const auto& [name, number] : names)
+        EXPECT_EQ(comPortNumber(name), number) << name;
+    PtyPeer peer(256);
+    SerialPort port;
+    port.timeoutTicks = 20;
+    EXPECT_TRUE(port.openPort(256, 9600));
+}
+
 TEST(SerialPortOpen, APortInUseIsRefused) {
     PtyPeer peer;
     SerialPort first, second;

@@ -9,6 +9,10 @@ scale_test(logo_core_test
     SOURCES logo_picture_test.cpp logo_conversion_test.cpp
     LIBS scale_logo bitmap_writer)
 set_target_properties(logo_core_test PROPERTIES AUTOMOC OFF AUTOUIC OFF)
+# The rest runs against the emulated scale on a pseudo-terminal, which Windows has not.
+if(WIN32)
+    return()
+endif()
 
 scale_test(logo_upload_test
     SOURCES logo_upload_test.cpp logo_cli_test.cpp

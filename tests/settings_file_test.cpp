@@ -4,7 +4,7 @@
 #include "settings/SettingsFile.h"
 #include "tests/support/LocaleGuard.h"
 #include "tests/support/NamedCase.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/NullDevice.h"
 
 #include <QDir>
 #include <QFile>

@@ -193,13 +193,24 @@ TEST(ScalePacing, RepliesTakeTheirLineTimeAtTheBaudRate) {
 
 namespace {
 
+std::string fileText(const char* name) {
+    std::ifstream file(name, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
 // The acknowledgement log: a reply is settled by the PC's ACK, by its next request (not
 // acknowledged, a NAK in between notwithstanding), or by the scale stopping while it waits.
+// The line log keeps every byte the PC sent, in order.
 TEST(ScaleAckLog, EveryReplyIsLoggedWithItsFate) {
     char name[] = "/tmp/scale-acks-XXXXXX";
     close(mkstemp(name));
+    char lineName[] = "/tmp/scale-line-XXXXXX";
+    close(mkstemp(lineName));
     SimOptions options;
     options.ackLog = name;
+    options.lineLog = lineName;
     {
         SimHarness scale(options);
         RawLine line{scale.linkPath()};
@@ -215,11 +226,12 @@ TEST(ScaleAckLog, EveryReplyIsLoggedWithItsFate) {
         EXPECT_EQ(scale.sim().replyOutcomes().size(), 2u);
         EXPECT_TRUE(scale.sim().replyAwaitingAnswer());
     }
-    std::ifstream log(name);
-    std::stringstream text;
-    text << log.rdbuf();
-    EXPECT_EQ(text.str(), "01 not acknowledged\n7F acknowledged\n01 not acknowledged\n");
+    EXPECT_EQ(fileText(name), "01 not acknowledged\n7F acknowledged\n01 not acknowledged\n");
+    const std::string sent = fileText(lineName);
+    EXPECT_EQ(toHex(std::vector<uint8_t>(sent.begin(), sent.end())),
+              "C3 04 00 01 01 C3 02 15 C3 04 00 7F 7F C3 02 06 C3 04 00 01 01 C3 02");
     std::remove(name);
+    std::remove(lineName);
 }
 
 // Every fault a real line can show is one the link recovers from within its three attempts; a

@@ -1,6 +1,7 @@
 // The scale-sim program as the demo and other tools run it: readiness line, the link, signals,
 // the state file across runs, options and bad arguments.
 #include "link/FrameLink.h"
+#include "sim/LineBaud.h"
 #include "tests/support/PtyPeer.h"
 #include "tests/support/SimHarness.h"
 
@@ -198,6 +199,39 @@ TEST_F(ScaleSimProgram, VanishEndsTheProgram) {
     EXPECT_FALSE(std::filesystem::exists(link));
 }
 
+// On a serial device it is given (--port; here the slave of the test's own pseudo-terminal) it sets
+// the line to --baud and answers as on a link of its own; the vanish fault closes the device and ends
+// the program; a file that is no serial device is refused.
+TEST_F(ScaleSimProgram, ServesAGivenPortAsItsOwnLink) {
+    const std::vector<uint8_t> identity = hexBytes("C3 04 00 01 01 C3 02");
+    std::vector<uint8_t> onLink;
+    {
+        SimProcess sim({"--link", link});
+        ASSERT_EQ(sim.readLine(), "scale-sim: ready on " + link + "\n");
+        RawLine line(link);
+        line.write(identity);
+        onLink = line.drain();
+        EXPECT_EQ(sim.terminate(SIGINT), 0);
+    }
+    ASSERT_GT(onLink.size(), identity.size());
+    for (bool vanish : {false, true}) {
+        PtyPeer peer;
+        std::vector<std::string> args{"--port", peer.slavePath(), "--baud", "14400"};
+        if (vanish)
+            args.insert(args.end(), {"--fault", "vanish"});
+        SimProcess sim(args);
+        ASSERT_EQ(sim.readLine(), "scale-sim: ready on " + peer.slavePath() + "\n");
+        EXPECT_EQ(lineBaud(peer.masterFd()), 14400) << "--baud sets the port";
+        peer.write(identity);
+        std::vector<uint8_t> reply = peer.readExactly(vanish ? 1 + (onLink.size() - 1) / 2 : onLink.size());
+        EXPECT_EQ(toHex(reply), toHex({onLink.begin(), onLink.begin() + long(reply.size())})) << vanish;
+        EXPECT_EQ(vanish ? sim.waitForExit() : sim.terminate(SIGINT), 0) << vanish;
+    }
+    SimProcess notAPort({"--port", "/dev/null"});
+    EXPECT_NE(notAPort.errors().find("/dev/null is no serial port"), std::string::npos);
+    EXPECT_EQ(notAPort.waitForExit(), 1);
+}
+
 TEST_F(ScaleSimProgram, BadArgumentsGiveUsageAndExit64) {
     for (std::vector<std::string> args : {std::vector<std::string>{},
                                           {"--link"},
@@ -206,6 +240,8 @@ TEST_F(ScaleSimProgram, BadArgumentsGiveUsageAndExit64) {
                                           {"--link", link, "--fault", "nak:0"},
                                           {"--link", link, "--gap", "-5"},
                                           {"--link", link, "--password", "100000"},
+                                          {"--link", link, "--port", "/dev/null"},
+                                          {"--port"},
                                           {"--link", link, "--bogus"}}) {
         SimProcess sim(args);
         EXPECT_NE(sim.errors().find("usage: scale-sim --link PATH"), std::string::npos);

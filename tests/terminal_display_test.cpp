@@ -1,10 +1,8 @@
-// The display poll's reply decoded into lines, decimal points and indicators, the texts the window
-// and scalectl make of it, and the poll and scalectl's display command against the emulated scale.
-#include "cli/TerminalCommands.h"
+// The display poll's reply decoded into lines, decimal points and indicators, and the texts the
+// window and scalectl make of it.
 #include "terminal/Display.h"
 #include "tests/support/LocaleGuard.h"
 #include "tests/support/NamedCase.h"
-#include "tests/support/SimPortRun.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -101,42 +99,5 @@ INSTANTIATE_TEST_SUITE_P(Flags, Indicators,
                                                          "SHIFT MODE STAB ZERO NET BATT SBT PAPER CHARG"},
                                            IndicatorCase{"UnusedBitsOnly", 0xC4, 0xE1, ""}),
                          testcases::caseName);
-
-// The poll and scalectl display on a link opened on the emulated scale.
-class DisplayPoll : public ::testing::Test, public SimPortRun {
-protected:
-    void SetUp() override {
-        // 750 g on the platter at 12.50 a kilogram, shift on.
-        scale.sim().withState([](ScaleState& state) {
-            state.terminal.unitPrice = 1250;
-            state.terminal.shift = true;
-        });
-    }
-};
-
-TEST_F(DisplayPoll, ReadsTheScalesDisplays) {
-    std::optional<DisplayState> state = pollDisplay(link);
-    ASSERT_TRUE(state);
-    EXPECT_EQ(state->lines, (std::array<std::string, 3>{"   0750", "   1250", "    938"}));
-    EXPECT_EQ(state->decimals, (std::array<uint8_t, 3>{3, 2, 2}));
-    EXPECT_EQ(indicatorNames(*state), QStringLiteral("SHIFT STAB"));
-    EXPECT_EQ(scale.sim().requestBodies(), std::vector<std::vector<uint8_t>>{{0x42}});
-}
-
-TEST_F(DisplayPoll, CommandPrintsTheLinesAndIndicators) {
-    EXPECT_EQ(runParsed(parseDisplay({}), run), kExitOk) << err.str();
-    EXPECT_EQ(out.str(), "   0.750\n   12.50\n    9.38\nSHIFT STAB\n");
-    EXPECT_EQ(err.str(), "");
-    EXPECT_EQ(runParsed(parseDisplay({"extra"}), run), kExitUsage);
-}
-
-TEST_F(DisplayPoll, FailedPollPrintsNothing) {
-    scale.sim().injectFault(Fault::Silence, 3);
-    EXPECT_FALSE(pollDisplay(link));
-    scale.sim().injectFault(Fault::Silence, 3);
-    EXPECT_EQ(runParsed(parseDisplay({}), run), kExitCommunication);
-    EXPECT_EQ(out.str(), "");
-    EXPECT_EQ(err.str(), "Communication Error!\n");
-}
 
 } // namespace

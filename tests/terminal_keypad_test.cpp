@@ -1,10 +1,6 @@
-// The keypad's codes, the PC keyboard's map onto them, and key presses on the wire: the core
-// alone, and scalectl's key command against the emulated scale over a pty.
-#include "cli/TerminalCommands.h"
-#include "link/FrameLink.h"
+// The keypad's codes and the PC keyboard's map onto them.
 #include "terminal/Keypad.h"
 #include "tests/support/NamedCase.h"
-#include "tests/support/SimPortRun.h"
 
 #include <Qt>
 #include <gtest/gtest.h>
@@ -101,51 +97,6 @@ TEST(Keypad, CaptionsAndCodesInButtonOrder) {
     }
     EXPECT_FALSE(keypadCode("SHIFT"));
     EXPECT_FALSE(keypadCode(""));
-}
-
-// scalectl key, run on a link opened on the emulated scale.
-class KeyCommand : public ::testing::Test, public SimPortRun {
-protected:
-    int key(const std::vector<std::string>& args) { return runParsed(parseKey(args), run); }
-    ScaleSim& sim() { return scale.sim(); }
-};
-
-TEST_F(KeyCommand, SendsEveryCaptionAndWrittenCodeInOrder) {
-    std::vector<std::string> args;
-    std::vector<std::vector<uint8_t>> expected;
-    for (const auto& [caption, code] : captionsAndCodes) {
-        args.push_back(caption);
-        expected.push_back({0x40, code});
-    }
-    args.insert(args.end(), {"0x00", "0xfF", "0x5A"});
-    expected.insert(expected.end(), {{0x40, 0x00}, {0x40, 0xFF}, {0x40, 0x5A}});
-    EXPECT_EQ(key(args), kExitOk) << err.str();
-    EXPECT_EQ(sim().requestBodies(), expected);
-    EXPECT_EQ(out.str(), "");
-}
-
-TEST_F(KeyCommand, RefusesUnknownKeysBeforeSendingAnything) {
-    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{{},
-                                                                                     {"7", "SHIFT"},
-                                                                                     {"0x5"},
-                                                                                     {"0x123"},
-                                                                                     {"0X5A"},
-                                                                                     {"0xg1"},
-                                                                                     {"0x-1"},
-                                                                                     {"0x\t1"},
-                                                                                     {"0x\n1"},
-                                                                                     {"5A"},
-                                                                                     {"--port"}})
-        EXPECT_EQ(key(bad), kExitUsage) << (bad.empty() ? "" : bad.back());
-    EXPECT_TRUE(sim().requestFrames().empty());
-}
-
-TEST_F(KeyCommand, StopsAtTheFirstFailedExchange) {
-    sim().injectFault(Fault::Silence, 3);
-    EXPECT_EQ(key({"1", "2"}), kExitCommunication);
-    EXPECT_EQ(err.str(), "Communication Error!\n");
-    // The three attempts of the first key, and nothing of the second.
-    EXPECT_EQ(sim().requestBodies(), (std::vector<std::vector<uint8_t>>(3, {0x40, 0x31})));
 }
 
 } // namespace

@@ -15,8 +15,8 @@
 #include "reports/ReportsTab.h"
 #include "settings/SettingsTab.h"
 #include "terminal/TerminalWindow.h"
+#include "tools/PrintedPrompts.h"
 #include "ui/ProgressDialog.h"
-#include "ui/Prompts.h"
 #include "ui/Translations.h"
 
 #include "ui_MainWindow.h"
@@ -37,31 +37,6 @@
 #include <cstdio>
 
 namespace {
-
-// A message box would wait for a click nobody makes; the tour prints the message and goes on.
-class PrintedPrompts final : public Prompts {
-public:
-    void message(const QString& title, const QString& text, QWidget*) override {
-        std::fprintf(stderr, "screenshot-tour: %s: %s\n", qPrintable(title), qPrintable(text));
-    }
-    void applicationError(const QString& text, QWidget* over) override {
-        message(applicationTitle(), text, over);
-    }
-    bool confirm(const QString& title, const QString& text) override {
-        std::fprintf(stderr, "screenshot-tour: %s: %s: yes\n", qPrintable(title), qPrintable(text));
-        return true;
-    }
-    QString openFileName(const QString&, const QString&, const QString&) override {
-        return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
-    }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    int chooseItem(const QString&, const QString&, const QStringList&) override { return 0; }
-    void beep() override {}
-    void setWaitCursor(bool) override {}
-
-    // What the next file-open dialogs answer, first to last.
-    QStringList openAnswers;
-};
 
 // A made-up shop photo: sky, sun, hills and a name, with smooth tones and hard edges, so the
 // logo window has both to dither.
@@ -179,7 +154,7 @@ int main(int argc, char** argv) {
     // the Czech pictures with LANGUAGE=cs).
     Translations translations;
     translations.install(QLocale::system());
-    PrintedPrompts printed;
+    PrintedPrompts printed("screenshot-tour");
     setPrompts(&printed);
     createForms();
     QTemporaryDir archiveFolder;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the plain build, the link's Win32 backend
-# under Wine, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer, and a short
-# bounded run of each fuzz target.
+# under Wine, the Windows build (its libraries from a cache outside the clone, built when missing)
+# with its unit tests under Wine and its installer end to end under Wine, the same suite under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a short bounded run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
@@ -30,6 +31,12 @@ retry="--repeat until-pass:2"
 
 echo "== Win32 serial backend under Wine"
 bash tools/wine-test.sh
+
+echo "== Windows build and its unit tests under Wine"
+bash tools/windows-test.sh
+
+echo "== Windows installer end to end under Wine"
+bash tools/windows/e2e.sh
 
 echo "== sanitizer build (ASan + UBSan, clang), which also holds the fuzz targets"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSCALE_WERROR=ON -DSCALE_SANITIZE=ON \

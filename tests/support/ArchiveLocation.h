@@ -9,13 +9,13 @@
 
 #include "store/Database.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
 #include <ostream>
-#include <unistd.h>
 
 struct ArchiveEngine {
     const char* name;
@@ -54,7 +54,7 @@ inline ArchiveLocation archiveLocation(bool postgres, const QTemporaryDir& folde
     QString error;
     auto db = store::Database::open(url.toString(), &error);
     static int counter = 0;
-    const QString name = QStringLiteral("test_%1_%2").arg(getpid()).arg(++counter);
+    const QString name = QStringLiteral("test_%1_%2").arg(QCoreApplication::applicationPid()).arg(++counter);
     if (!db || !QSqlQuery(db->sql()).exec(QStringLiteral("CREATE DATABASE ") + name)) {
         ADD_FAILURE() << "cannot create a database on the test server: " << error.toStdString();
         return {{}, QStringLiteral("no test database")};

@@ -105,13 +105,3 @@ private:
 #define MAKE_NULL_DEVICE_OR_SKIP(path)                                                                       \
     if (!specialfiles::makeNullDevice(path))                                                                 \
     GTEST_SKIP() << "cannot make a device node with mknod here (needs root with CAP_MKNOD): " << (path)
-
-// Calls save(path) on a null device made in folder: it must succeed and leave the device a device.
-// Skips the test, saying why, when no device can be made here.
-#define EXPECT_NULL_DEVICE_WRITTEN_AS_IT_IS(folder, save)                                                    \
-    do {                                                                                                     \
-        const std::string device_ = std::string(folder) + "/null";                                           \
-        MAKE_NULL_DEVICE_OR_SKIP(device_);                                                                   \
-        EXPECT_TRUE(save(device_)) << device_;                                                               \
-        EXPECT_EQ(specialfiles::kindOf(device_), 'c') << device_ << " was replaced";                         \
-    } while (0)

@@ -39,14 +39,17 @@ if ! grep -rqs '^Types: deb-src' /etc/apt/sources.list.d/ && ! grep -qs '^deb-sr
         >/etc/apt/sources.list.d/scale-utility-src.sources
     apt-get update -qq
 fi
+# A package's unpacked source folder (qt6-base-6.4.2+dfsg), or nothing when it is not there yet.
+src() {
+    local found=("$work/$1"-*/)
+    [ ${#found[@]} -gt 0 ] && echo "${found[0]%/}"
+}
 cd "$work"
 for package in qt6-base=$qt_version sqlite3=$sqlite_version openssl=$openssl_version \
     postgresql-15=$postgresql_version libxlsxwriter=$xlsxwriter_version; do
-    name=${package%%=*}
-    ls -d "$name"-*/ >/dev/null 2>&1 || apt-get source -qq "$package" >>"$log" 2>&1 ||
+    [ -n "$(src "${package%%=*}")" ] || apt-get source -qq "$package" >>"$log" 2>&1 ||
         { echo "apt-get source $package failed (see $log)" >&2; exit 1; }
 done
-src() { ls -d "$work/$1"-*/ | head -1; }
 
 cc=x86_64-w64-mingw32-gcc-posix
 export PATH=$prefix/bin:$PATH
