@@ -34,10 +34,13 @@ start=$(date +%s)
 
 # The sources: a deb-src entry beside the deb one, then the pinned versions. Debian's own
 # patches are applied by dpkg-source as apt-get source unpacks.
+# The system's files are changed with sudo when not root, as tools/setup.sh installs packages.
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
 if ! grep -rqs '^Types: deb-src' /etc/apt/sources.list.d/ && ! grep -qs '^deb-src' /etc/apt/sources.list; then
-    sed -e 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
-        >/etc/apt/sources.list.d/scale-utility-src.sources
-    apt-get update -qq
+    sed -e 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
+        $sudo tee /etc/apt/sources.list.d/scale-utility-src.sources >/dev/null
+    $sudo apt-get update -qq
 fi
 # A package's unpacked source folder (qt6-base-6.4.2+dfsg), or nothing when it is not there yet.
 src() {
